@@ -1,0 +1,16 @@
+#pragma once
+
+#include "FieldAccount.h"
+
+// A dated free-form note.
+class ReferenceRecord : public FieldAccount {
+public:
+    enum Field : int { About, Description, Date };
+
+    explicit ReferenceRecord(qint32 id);
+    static const RecordLayout& Layout();
+
+    QRL_TEXT_FIELD(About)
+    QRL_TEXT_FIELD(Description)
+    QRL_DATE_FIELD(Date)
+};

@@ -1,0 +1,35 @@
+#include "AccountFields.h"
+
+int RecordLayout::indexOf(QStringView name) const
+{
+    for (size_t i = 0; i < fields.size(); ++i)
+        if (name == QLatin1StringView(fields[i].name))
+            return int(i);
+    return -1;
+}
+
+FieldValue defaultFieldValue(FieldKind kind)
+{
+    switch (kind) {
+    case FieldKind::Text:
+        return ScrambledText();
+    case FieldKind::Date:
+        return OleDateTime(0.0, OleDateTime::valid);
+    case FieldKind::Integer:
+        return qint32(0);
+    case FieldKind::Decimal:
+        return 0.0;
+    }
+    return ScrambledText();
+}
+
+QString formatFieldValue(const FieldValue& value)
+{
+    struct Formatter {
+        QString operator()(const ScrambledText& t) const { return t.text(); }
+        QString operator()(const OleDateTime& d) const { return d.formatShortDate(); }
+        QString operator()(qint32 n) const { return QString::asprintf("%d", n); }
+        QString operator()(double x) const { return QString::asprintf("%4.2f", x); }
+    };
+    return std::visit(Formatter{}, value);
+}

@@ -1,0 +1,105 @@
+#include "AccountRecord.h"
+
+#include "AccountTypes.h"
+#include "CArchive.h"
+
+AccountRecord::AccountRecord(qint32 id, qint32 type) : m_type(type), m_id(id) {}
+
+AccountRecord::~AccountRecord() = default;
+
+QString AccountRecord::GetTypeName() const { return accountTypeName(m_type); }
+
+bool AccountRecord::IsSameAccount(const AccountRecord& other) const
+{
+    return m_type == other.m_type && equalsIgnoringAsciiCase(m_title.text(), other.m_title.text());
+}
+
+int AccountRecord::AddUser(qint32 administrator, const QString& loginId, const QString& password, const QString& email)
+{
+    auto user = std::make_unique<UserEntry>(administrator, loginId, password, email);
+    if (HasUser(*user))
+        return -1;
+    m_users.push_back(std::move(user));
+    return int(m_users.size()) - 1;
+}
+
+bool AccountRecord::HasUser(const UserEntry& user) const
+{
+    for (const auto& u : m_users)
+        if (u->IsSameUser(user))
+            return true;
+    return false;
+}
+
+int AccountRecord::FindUserIndex(const QString& loginId) const
+{
+    for (size_t i = 0; i < m_users.size(); ++i)
+        if (m_users[i]->GetLoginId() == loginId)
+            return int(i);
+    return -1;
+}
+
+UserEntry* AccountRecord::FindUser(const QString& loginId) const
+{
+    const int i = FindUserIndex(loginId);
+    return i < 0 ? nullptr : m_users[size_t(i)].get();
+}
+
+int AccountRecord::RemoveUser(const QString& loginId)
+{
+    const int i = FindUserIndex(loginId);
+    if (i >= 0)
+        m_users.erase(m_users.begin() + i);
+    return i;
+}
+
+UserEntry* AccountRecord::GetUser(int index) const
+{
+    if (index < 0 || index >= int(m_users.size()))
+        return nullptr;
+    return m_users[size_t(index)].get();
+}
+
+void AccountRecord::Serialize(CArchive& ar)
+{
+    if (ar.IsStoring()) {
+        ar << qint32(1) << m_id << m_type << m_title << m_committed << qint32(m_users.size());
+        for (const auto& user : m_users)
+            user->Serialize(ar);
+        return;
+    }
+    qint32 version = 0;
+    ar >> version;
+    if (version != 1)
+        return;
+    qint32 count = 0;
+    ar >> m_id >> m_type >> m_title >> m_committed >> count;
+    // Each user entry takes at least four bytes, so a count beyond what is left cannot be real;
+    // reading still fails at the first missing entry, but nothing is reserved for it beforehand.
+    for (qint32 i = 0; i < count; ++i) {
+        auto user = std::make_unique<UserEntry>(0, QString(), QString(), QString());
+        user->Serialize(ar);
+        m_users.push_back(std::move(user));
+    }
+}
+
+int AccountRecord::ListProperties(QStringList& names, QStringList& values) const
+{
+    names << QStringLiteral("Type") << QStringLiteral("Title");
+    values << GetTypeName() << m_title.text();
+    return int(names.size());
+}
+
+const RecordLayout& AccountRecord::layout() const
+{
+    static const RecordLayout empty{AccountType::None, {}, {}, {}};
+    return empty;
+}
+
+const FieldValue& AccountRecord::field(int) const
+{
+    static const FieldValue none;
+    return none;
+}
+
+void AccountRecord::setField(int, const FieldValue&) {}

@@ -1,0 +1,54 @@
+#pragma once
+
+#include "AccountRecord.h"
+
+#include <QDialog>
+
+#include <memory>
+
+class CQuorrilDoc;
+
+// The side of every account dialog that the tree view talks to. An account id of 0 (or less) asks
+// the dialog for a new account; a positive id names the document's account to edit in place.
+class CAccountEditor {
+public:
+    CAccountEditor(CQuorrilDoc* document, qint32 accountId) : m_document(document), m_accountId(accountId) {}
+    virtual ~CAccountEditor() = default;
+
+    // The account the dialog works on, or null (after Cancel on a new account, or an unknown id).
+    virtual AccountRecord* GetAccount() const = 0;
+    // The duplicate-title check, then every dialog field copied into the account; false when the
+    // title is taken by another account of the type (nothing stored) or there is no account.
+    virtual bool StoreAccount() = 0;
+
+    // After OK on a new account: hands the account over to the caller (the tree view offers it to
+    // the document). Null for an edited account or after Cancel.
+    virtual std::unique_ptr<AccountRecord> takeAccount() = 0;
+    // The title as the user left it in the dialog (Medical: first name, initial and last name joined).
+    virtual QString dialogTitle() const = 0;
+
+    qint32 accountId() const { return m_accountId; }
+    CQuorrilDoc* document() const { return m_document; }
+    bool createdNew() const { return m_createdNew; }
+
+protected:
+    CQuorrilDoc* m_document;
+    qint32 m_accountId;
+    bool m_createdNew = false;
+};
+
+// A modal account dialog: a QDialog that is also a CAccountEditor. exec() returns QDialog::Accepted
+// (OK) or QDialog::Rejected (Cancel).
+class CAccountDialog : public QDialog, public CAccountEditor {
+    Q_OBJECT
+public:
+    CAccountDialog(CQuorrilDoc* document, qint32 accountId, QWidget* parent)
+        : QDialog(parent), CAccountEditor(document, accountId)
+    {
+    }
+};
+
+// The dialog of the account type (10 to 18, 20) for a new account (id 0) or the account with the
+// given id; null for codes without a dialog.
+std::unique_ptr<CAccountDialog> createAccountDialog(qint32 type, CQuorrilDoc* document, qint32 accountId,
+                                                    QWidget* parent = nullptr);

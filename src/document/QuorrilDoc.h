@@ -1,0 +1,121 @@
+#pragma once
+
+#include "AccountRecord.h"
+#include "Prompts.h"
+#include "ScrambledText.h"
+
+#include <QObject>
+#include <QString>
+
+#include <map>
+#include <memory>
+
+class CArchive;
+
+// The one wallet document: the table of accounts keyed by id, the id counter, the document password
+// and lock, the modified mark, and the whole ".qrl" file. It asks the user only through Prompts.
+class CQuorrilDoc : public QObject {
+    Q_OBJECT
+public:
+    using AccountTable = std::map<qint32, std::unique_ptr<AccountRecord>>;
+
+    explicit CQuorrilDoc(Prompts& prompts, QObject* parent = nullptr);
+    ~CQuorrilDoc() override;
+
+    // --- the account table ---
+    AccountRecord* FindAccount(qint32 id) const;
+    // Files a committed account whose title no account of its type has yet; returns its id, or -1
+    // (the account is then destroyed). Marks the document modified when it files the account.
+    qint32 AddAccount(std::unique_ptr<AccountRecord> account);
+    // Destroys the account filed under id and marks the document modified; false when there is none.
+    bool RemoveAccount(qint32 id);
+    // The id for a new account: above every id in the table. Two calls without an account added in
+    // between give the same id. Never overflows: when the largest int32 id is taken, the lowest
+    // free positive id is given instead.
+    qint32 NextAccountId();
+    bool HasDuplicateAccount(const AccountRecord& account) const;
+    // True when an account of that type with another id has the title (ignoring ASCII case).
+    bool IsTitleTaken(qint32 id, qint32 type, const QString& title) const;
+    void SetCurrentAccountId(qint32 id) { m_currentAccountId = id; }
+    qint32 GetCurrentAccountId() const { return m_currentAccountId; }
+    AccountRecord* GetCurrentAccount() const { return FindAccount(m_currentAccountId); }
+    // Destroys every account and empties the document password.
+    void ClearAccounts();
+    // Every account, in id order.
+    const AccountTable& accounts() const { return m_accounts; }
+    int accountCount() const { return int(m_accounts.size()); }
+
+    // --- modified mark, path, title, views ---
+    bool IsModified() const { return m_modified; }
+    void SetModifiedFlag(bool modified = true);
+    QString GetPathName() const { return m_pathName; }
+    // The file name of the path, or "Untitled".
+    QString GetTitle() const;
+    // Asks every view to refresh (the viewsUpdated signal).
+    void UpdateAllViews();
+
+    // --- the file ---
+    // Clears the document and makes it a new, unsaved one with no password.
+    bool OnNewDocument();
+    // Loads the file and checks ownership with the password prompt. On failure (file unreadable,
+    // wrong or cancelled password) the document holds no accounts and no password, and is untitled.
+    bool OnOpenDocument(const QString& path);
+    // Asks for a password first when the document has none, then writes the whole file safely:
+    // a failed write leaves the old file as it was, shows "Unable To Save File !" and returns false.
+    bool OnSaveDocument(const QString& path);
+    // The file version of the last load (0 before any).
+    qint32 loadedVersion() const { return m_loadedVersion; }
+    // True when the last load stopped with "Invalid File Format !"; such a document is not tied to
+    // its damaged file, so its next save needs a file name.
+    bool loadFailed() const { return m_loadFailed; }
+
+    // Whole-file serialization; exceptions are caught and reported here. True when it completed.
+    bool Serialize(CArchive& ar);
+    // Storing into a byte buffer and loading from one, without prompts or reports; loading throws
+    // CArchiveException on damaged data (accounts read before the fault stay filed).
+    QByteArray storeToBytes() const;
+    void loadFromBytes(QByteArrayView bytes);
+
+    // --- password, ownership, lock ---
+    void OnChangeDocumentPassword();
+    void OnLockDocument();
+    void OnUnlockDocument();
+    bool IsLocked() const { return m_locked; }
+    bool hasPassword() const { return !m_password.text().isEmpty(); }
+    // Sets the document password directly (the command-line import; the password prompt path).
+    void setPassword(const QString& password) { m_password = password; }
+    bool passwordMatches(const QString& candidate) const { return candidate == m_password.text(); }
+    void setNextAccountId(qint32 id) { m_nextAccountId = id; }
+
+    // Enabling rules of the document's commands.
+    bool OnUpdateFileSave() const { return m_modified; }
+    bool OnUpdateChangeDocumentPassword() const { return !m_pathName.isEmpty() && !m_locked; }
+    bool OnUpdateLockDocument() const { return !m_locked && hasPassword(); }
+    bool OnUpdateUnlockDocument() const { return m_locked; }
+
+    Prompts& prompts() const { return m_prompts; }
+
+Q_SIGNALS:
+    void modifiedChanged(bool modified);
+    void pathChanged(const QString& path);
+    void lockChanged(bool locked);
+    // Stands for the views' refresh (UpdateAllViews).
+    void viewsUpdated();
+    // A new document was made or a file opened (or refused): the views rebuild.
+    void documentReset();
+
+private:
+    void setPathName(const QString& path);
+    void readAccountGroup(CArchive& ar, qint32 type);
+
+    Prompts& m_prompts;
+    AccountTable m_accounts;
+    qint32 m_currentAccountId = 0;
+    qint32 m_nextAccountId = 1;
+    ScrambledText m_password;
+    bool m_locked = false;
+    bool m_modified = false;
+    QString m_pathName;
+    qint32 m_loadedVersion = 0;
+    bool m_loadFailed = false;
+};
