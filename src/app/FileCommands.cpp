@@ -113,7 +113,7 @@ bool FileCommands::openDocumentFile(const QString& path)
     if (loadDocument(path))
         return true;
     // Nothing of a refused or unreadable file stays on screen: the window shows a new document.
-    if (!QFileInfo::exists(path))
+    if (m_doc.lastOpenResult() == CQuorrilDoc::OpenResult::Unreadable)
         m_recentFiles.remove(path);
     m_doc.OnNewDocument();
     return false;
