@@ -4,6 +4,8 @@
 #include "Prompts.h"
 #include "ScrambledText.h"
 
+#include <QByteArray>
+#include <QByteArrayView>
 #include <QObject>
 #include <QString>
 
@@ -41,6 +43,9 @@ public:
     AccountRecord* GetCurrentAccount() const { return FindAccount(m_currentAccountId); }
     // Destroys every account and empties the document password.
     void ClearAccounts();
+    // Files the account under its id as loading does: no committed or duplicate check, an account
+    // already filed under the id is destroyed, and the modified mark is left alone.
+    void fileAccount(std::unique_ptr<AccountRecord> account);
     // Every account, in id order.
     const AccountTable& accounts() const { return m_accounts; }
     int accountCount() const { return int(m_accounts.size()); }
@@ -60,8 +65,14 @@ public:
     // Loads the file and checks ownership with the password prompt. On failure (file unreadable,
     // wrong or cancelled password) the document holds no accounts and no password, and is untitled.
     bool OnOpenDocument(const QString& path);
+    // The same with the file's bytes already read; path is what the document is tied to on success.
+    bool openFromBytes(QByteArrayView bytes, const QString& path);
+    enum class OpenResult { None, Opened, Unreadable, Cancelled, NotOwner };
+    // How the last open ended (Opened also after "Invalid File Format !": see loadFailed()).
+    OpenResult lastOpenResult() const { return m_openResult; }
     // Asks for a password first when the document has none, then writes the whole file safely:
     // a failed write leaves the old file as it was, shows "Unable To Save File !" and returns false.
+    // An empty path asks for a file name first (Cancel: false, nothing written, no message).
     bool OnSaveDocument(const QString& path);
     // The file version of the last load (0 before any).
     qint32 loadedVersion() const { return m_loadedVersion; }
@@ -75,6 +86,11 @@ public:
     // CArchiveException on damaged data (accounts read before the fault stay filed).
     QByteArray storeToBytes() const;
     void loadFromBytes(QByteArrayView bytes);
+    // Where a text of the document would not read back as it is held (see ScrambledText::IsStorable):
+    // "password", or an account id with the field's name; empty when every text is storable.
+    QString firstUnstorableText() const;
+    // The same for one account: "title", "users[i].loginId" (password, email) or a field's name.
+    static QString firstUnstorableField(const AccountRecord& account);
 
     // --- password, ownership, lock ---
     void OnChangeDocumentPassword();
@@ -107,6 +123,13 @@ Q_SIGNALS:
 private:
     void setPathName(const QString& path);
     void readAccountGroup(CArchive& ar, qint32 type);
+    void storeAll(CArchive& ar) const;
+    void loadAll(CArchive& ar);
+    // What NextAccountId() returns, without remembering it.
+    qint32 nextFreeId() const;
+    qint32 lowestFreeId() const;
+    bool refuseOpen(OpenResult result);
+    bool writeFile(const QString& path, const QByteArray& bytes);
 
     Prompts& m_prompts;
     AccountTable m_accounts;
@@ -118,4 +141,7 @@ private:
     QString m_pathName;
     qint32 m_loadedVersion = 0;
     bool m_loadFailed = false;
+    OpenResult m_openResult = OpenResult::None;
+    // Every positive id below it is taken: where the search for a free id starts.
+    mutable qint32 m_freeIdHint = 1;
 };

@@ -1,0 +1,20 @@
+// quorril-cli: export, import and check Quorril wallets from scripts.
+#include "CliCommands.h"
+#include "PasswordInput.h"
+
+#include <QCoreApplication>
+#include <QTextStream>
+
+#include <cstdio>
+
+int main(int argc, char* argv[])
+{
+    QCoreApplication app(argc, argv);
+    QTextStream out(stdout);
+    QTextStream err(stderr);
+    CliIo io{out, err, [&err](bool confirm) { return readPassword(confirm, err); }};
+    const int status = runCli(app.arguments().mid(1), io);
+    out.flush();
+    err.flush();
+    return status;
+}
