@@ -2,10 +2,16 @@
 
 #include <QFontMetrics>
 
+#include <algorithm>
+
 DialogUnits::DialogUnits(const QFont& font)
 {
+    // The average width of the 52 Latin letters, rounded as the dialog manager of the platform the
+    // templates were drawn for rounds it: the font's own average (often that of its narrow glyphs)
+    // leaves labels too narrow for their texts.
     const QFontMetrics metrics(font);
-    m_charWidth = metrics.averageCharWidth();
+    const int letters = metrics.horizontalAdvance(QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz"));
+    m_charWidth = std::max(1, (letters / 26 + 1) / 2);
     m_charHeight = metrics.height();
 }
 

@@ -6,7 +6,7 @@
 #include <QRect>
 
 // Converts dialog units into pixels of a font: a horizontal unit is a quarter of the font's average
-// character width, a vertical unit an eighth of its height.
+// letter width, a vertical unit an eighth of its height.
 class DialogUnits {
 public:
     explicit DialogUnits(const QFont& font);
