@@ -9,6 +9,7 @@
 #include <QMouseEvent>
 #include <QTest>
 #include <QDir>
+#include <QLocale>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -26,7 +27,11 @@ inline QApplication& testApplication()
     static int argc = 1;
     static char name[] = "quorril-test";
     static char* argv[] = {name, nullptr};
-    static QApplication* application = new QApplication(argc, argv);
+    static QApplication* application = [] {
+        // Dates in property rows follow the default locale: pin it.
+        QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+        return new QApplication(argc, argv);
+    }();
     return *application;
 }
 
