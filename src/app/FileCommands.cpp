@@ -84,8 +84,10 @@ bool FileCommands::saveModified()
 
 void FileCommands::OnFileNew()
 {
-    if (saveModified())
-        m_doc.OnNewDocument();
+    if (!saveModified())
+        return;
+    m_frame.OnDocumentClosing();
+    m_doc.OnNewDocument();
 }
 
 void FileCommands::OnFileOpen()
@@ -97,6 +99,7 @@ void FileCommands::OnFileOpen()
 
 bool FileCommands::loadDocument(const QString& path)
 {
+    m_frame.OnDocumentClosing();
     if (!m_doc.OnOpenDocument(path))
         return false;
     m_recentFiles.add(path);

@@ -207,6 +207,12 @@ void CMainFrame::OnDocumentReset()
     updateCommandStates();
 }
 
+void CMainFrame::OnDocumentClosing()
+{
+    m_tree->releaseDocument();
+    m_list->setRowCount(0);
+}
+
 void CMainFrame::updateTitle()
 {
     setWindowTitle(QStringLiteral("%1 - Quorril").arg(m_doc.GetTitle()));

@@ -46,6 +46,9 @@ public:
     Pane activePane() const { return m_activePane; }
     // Recomputes the enabled state of every command.
     void updateCommandStates();
+    // Before New or Open replace the document's contents: the views let go of them, so nothing of
+    // the old wallet stays on screen while the next one asks for its password.
+    void OnDocumentClosing();
     // Places the window in the middle of its screen.
     void centerOnScreen();
 

@@ -1,11 +1,11 @@
 #pragma once
 
-#include <QTreeWidget>
+#include <QTreeView>
 
-#include <array>
 #include <memory>
 
 class AccountRecord;
+class AccountTreeModel;
 class CQuorrilDoc;
 class QMenu;
 
@@ -13,13 +13,16 @@ class QMenu;
 // node per account type that has accounts, one node per account labelled with its title. It is the
 // home of the account commands (New, Properties, Delete, the context menu and the double-click),
 // and its selection decides which account the property list shows.
-class CQuorrilView : public QTreeWidget {
+class CQuorrilView : public QTreeView {
     Q_OBJECT
 public:
     explicit CQuorrilView(CQuorrilDoc& document, QWidget* parent = nullptr);
 
     // Rebuilds the tree from the document (after New and Open). The current account id becomes 0.
     void OnInitialUpdate();
+    // Before the document's accounts are replaced: the tree lets go of them and shows the root
+    // alone until the rebuild that follows.
+    void releaseDocument();
 
     // The New command of an account type: the type's dialog for a new account.
     void OnNewAccount(qint32 type);
@@ -31,13 +34,17 @@ public:
     // The popup shown on a right click at a node (the frame's Account menu).
     void setContextMenu(QMenu* menu) { m_contextMenu = menu; }
 
-    QTreeWidgetItem* rootNode() const { return m_root; }
-    QTreeWidgetItem* categoryNode(qint32 type) const;
-    QTreeWidgetItem* selectedNode() const { return currentItem(); }
-    bool isAccountNode(const QTreeWidgetItem* node) const;
-    // The account id of a node (0 for the root and the categories) and its image index.
-    static qint32 nodeAccountId(const QTreeWidgetItem* node);
-    static int nodeImage(const QTreeWidgetItem* node);
+    AccountTreeModel* accountModel() const { return m_model; }
+    QModelIndex rootNode() const;
+    QModelIndex categoryNode(qint32 type) const;
+    QModelIndex selectedNode() const { return currentIndex(); }
+    // Selects a node as the caret, showing it (its ancestors expand).
+    void selectNode(const QModelIndex& node);
+    bool isAccountNode(const QModelIndex& node) const;
+    // A node's text, account id (0 for the root and the categories) and image index.
+    static QString nodeText(const QModelIndex& node);
+    static qint32 nodeAccountId(const QModelIndex& node);
+    static int nodeImage(const QModelIndex& node);
 
 Q_SIGNALS:
     // The selected node changed: the enabling of Properties and Delete may have changed.
@@ -51,15 +58,14 @@ protected:
                                                          const QEvent* event = nullptr) const override;
 
 private:
-    void OnSelChanged(QTreeWidgetItem* current);
-    QTreeWidgetItem* insertCategory(qint32 type);
-    // Offers the account to the document and shows it under the category; false when refused.
-    bool addAccountToTree(std::unique_ptr<AccountRecord> account, QTreeWidgetItem* category);
-    void showContextMenu(QTreeWidgetItem* node);
-    QRect textRect(QTreeWidgetItem* node) const;
+    void OnSelChanged(const QModelIndex& current);
+    // Offers the account to the document and shows it in its category; false when refused.
+    bool addAccountToTree(std::unique_ptr<AccountRecord> account);
+    void showContextMenu(const QModelIndex& node);
+    QRect textRect(const QModelIndex& node) const;
 
     CQuorrilDoc& m_doc;
-    QTreeWidgetItem* m_root = nullptr;
-    std::array<QTreeWidgetItem*, 10> m_categories{};
+    AccountTreeModel* m_model = nullptr;
     QMenu* m_contextMenu = nullptr;
+    bool m_rebuilding = false;
 };

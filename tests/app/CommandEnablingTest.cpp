@@ -23,7 +23,7 @@ TEST_F(CommandEnablingTest, PaneCommandsFollowTheActivePane)
         {"start", [] {}, CMainFrame::Pane::Tree},
         {"focus to the list", [this] { focusList(); }, CMainFrame::Pane::List},
         {"click into the tree", [this] { QTest::mouseClick(frame.treeView()->viewport(), Qt::LeftButton, {},
-                                                           frame.treeView()->visualItemRect(accountNode(AccountType::Bank, "Checking")).center()); },
+                                                           frame.treeView()->visualRect(accountNode(AccountType::Bank, "Checking")).center()); },
          CMainFrame::Pane::Tree},
         {"F6", [this] { QTest::keyClick(QApplication::focusWidget(), Qt::Key_F6); }, CMainFrame::Pane::List},
         {"F6 again", [this] { QTest::keyClick(QApplication::focusWidget(), Qt::Key_F6); }, CMainFrame::Pane::Tree},
@@ -57,9 +57,9 @@ TEST_F(CommandEnablingTest, PropertiesAndDeleteNeedAnUnlockedAccountNode)
     ASSERT_TRUE(frame.fileCommands().openDocumentFile(file));
     focusTree();
     EXPECT_FALSE(enabled(ID_ACCOUNT_PROPERTIES)); // nothing selected
-    frame.treeView()->setCurrentItem(frame.treeView()->rootNode());
+    frame.treeView()->selectNode(frame.treeView()->rootNode());
     EXPECT_FALSE(enabled(ID_ACCOUNT_PROPERTIES));
-    frame.treeView()->setCurrentItem(frame.treeView()->categoryNode(AccountType::Bank));
+    frame.treeView()->selectNode(frame.treeView()->categoryNode(AccountType::Bank));
     EXPECT_FALSE(enabled(ID_ACCOUNT_DELETE));
     select(AccountType::Bank, "Checking");
     EXPECT_TRUE(enabled(ID_ACCOUNT_PROPERTIES));

@@ -71,15 +71,21 @@ protected:
     void focusTree() { frame.treeView()->setFocus(Qt::MouseFocusReason); }
     void focusList() { frame.listView()->setFocus(Qt::MouseFocusReason); }
 
-    QTreeWidgetItem* accountNode(qint32 type, const QString& title) const
+    // The texts of a node's children in their order.
+    QStringList childTexts(const QModelIndex& node) const
     {
-        QTreeWidgetItem* category = frame.treeView()->categoryNode(type);
-        for (int i = 0; category && i < category->childCount(); ++i)
-            if (category->child(i)->text(0) == title)
-                return category->child(i);
-        return nullptr;
+        QStringList texts;
+        for (int i = 0; node.isValid() && i < node.model()->rowCount(node); ++i)
+            texts << CQuorrilView::nodeText(node.model()->index(i, 0, node));
+        return texts;
     }
-    void select(qint32 type, const QString& title) { frame.treeView()->setCurrentItem(accountNode(type, title)); }
+    QModelIndex accountNode(qint32 type, const QString& title) const
+    {
+        const QModelIndex category = frame.treeView()->categoryNode(type);
+        const qsizetype row = childTexts(category).indexOf(title);
+        return row < 0 ? QModelIndex() : category.model()->index(int(row), 0, category);
+    }
+    void select(qint32 type, const QString& title) { frame.treeView()->selectNode(accountNode(type, title)); }
 
     // The property rows shown, as "label=value".
     QStringList shownRows() const

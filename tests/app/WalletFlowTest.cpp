@@ -17,13 +17,7 @@ protected:
                                  {Bank::NameOnAccount, "Jane Doe"}});
     }
 
-    QStringList categories() const
-    {
-        QStringList texts;
-        for (int i = 0; i < frame.treeView()->rootNode()->childCount(); ++i)
-            texts << frame.treeView()->rootNode()->child(i)->text(0);
-        return texts;
-    }
+    QStringList categories() const { return childTexts(frame.treeView()->rootNode()); }
 
     // A second window over a document of its own, as the next start of the program would be.
     struct Reopened {
@@ -50,13 +44,11 @@ TEST_F(WalletFlowTest, NewCommandsCreateAccountsShownInTreeAndList)
 
     // A new category goes after those shown; the accounts in it are sorted.
     EXPECT_EQ(categories(), QStringList({"Software", "Banks"}));
-    QTreeWidgetItem* banks = frame.treeView()->categoryNode(AccountType::Bank);
-    ASSERT_EQ(banks->childCount(), 2);
-    EXPECT_EQ(banks->child(0)->text(0), QStringLiteral("checking"));
-    EXPECT_EQ(banks->child(1)->text(0), QStringLiteral("Savings"));
-    EXPECT_TRUE(banks->isExpanded());
+    const QModelIndex banks = frame.treeView()->categoryNode(AccountType::Bank);
+    EXPECT_EQ(childTexts(banks), QStringList({"checking", "Savings"}));
+    EXPECT_TRUE(frame.treeView()->isExpanded(banks));
     // The new account is selected and its rows shown.
-    EXPECT_EQ(frame.treeView()->selectedNode(), banks->child(0));
+    EXPECT_EQ(frame.treeView()->selectedNode(), accountNode(AccountType::Bank, "checking"));
     EXPECT_TRUE(shownRows().contains("Title=checking"));
     EXPECT_TRUE(shownRows().contains("Acct #=42-77"));
     EXPECT_TRUE(shownRows().contains("Institution=Northgate"));
@@ -67,7 +59,7 @@ TEST_F(WalletFlowTest, NewCommandsCreateAccountsShownInTreeAndList)
     onNextModal([](QWidget* modal) { modal->close(); });
     trigger(ID_NEW_EMAIL);
     EXPECT_EQ(doc.accountCount(), 3);
-    EXPECT_EQ(frame.treeView()->categoryNode(AccountType::Email), nullptr);
+    EXPECT_FALSE(frame.treeView()->categoryNode(AccountType::Email).isValid());
     EXPECT_TRUE(prompts.shown.isEmpty()) << prompts.shown.join("|").toStdString();
 }
 
@@ -85,23 +77,22 @@ TEST_F(WalletFlowTest, EditThroughPropertiesAndDoubleClick)
         fillAndAccept(modal, {{Bank::Title, "Zebra Savings"}, {Bank::AccountNumber, "99-01"}});
     });
     trigger(ID_ACCOUNT_PROPERTIES);
-    QTreeWidgetItem* banks = frame.treeView()->categoryNode(AccountType::Bank);
     // The renamed node keeps its place until the next rebuild.
-    EXPECT_EQ(banks->child(1)->text(0), QStringLiteral("Zebra Savings"));
-    EXPECT_EQ(frame.treeView()->selectedNode(), banks->child(1));
+    EXPECT_EQ(childTexts(frame.treeView()->categoryNode(AccountType::Bank)), QStringList({"Checking", "Zebra Savings"}));
+    EXPECT_EQ(frame.treeView()->selectedNode(), accountNode(AccountType::Bank, "Zebra Savings"));
     EXPECT_TRUE(shownRows().contains("Title=Zebra Savings"));
     EXPECT_TRUE(shownRows().contains("Acct #=99-01"));
 
     // Double-click opens the same dialog; Cancel keeps everything.
-    QTreeWidgetItem* checking = accountNode(AccountType::Bank, "Checking");
+    const QModelIndex checking = accountNode(AccountType::Bank, "Checking");
     bool opened = false;
     onNextModal([&opened](QWidget* modal) {
         opened = qobject_cast<TableAccountDialog*>(modal) != nullptr;
         modal->close();
     });
-    doubleClick(frame.treeView()->viewport(), frame.treeView()->visualItemRect(checking).center());
+    doubleClick(frame.treeView()->viewport(), frame.treeView()->visualRect(checking).center());
     EXPECT_TRUE(opened);
-    EXPECT_EQ(checking->text(0), QStringLiteral("Checking"));
+    EXPECT_EQ(CQuorrilView::nodeText(checking), QStringLiteral("Checking"));
     EXPECT_TRUE(shownRows().contains("Title=Checking"));
 }
 
@@ -113,7 +104,7 @@ TEST_F(WalletFlowTest, DeleteThroughTheAccountMenu)
     prompts.addAnswer(true);
     trigger(ID_ACCOUNT_DELETE);
     EXPECT_EQ(prompts.shown.last(), QStringLiteral("Are you sure you want to delete \"Checking\" account ?"));
-    EXPECT_EQ(accountNode(AccountType::Bank, "Checking"), nullptr);
+    EXPECT_FALSE(accountNode(AccountType::Bank, "Checking").isValid());
     EXPECT_EQ(doc.accountCount(), 1);
     EXPECT_TRUE(shownRows().contains("Title=Savings"));
 }
@@ -125,15 +116,15 @@ TEST_F(WalletFlowTest, ContextMenuIsTheAccountMenuWithItsRules)
     QMenu* accountMenu = frame.findChild<QMenu*>(QStringLiteral("accountMenu"));
     ASSERT_NE(accountMenu, nullptr);
 
-    QTest::mouseClick(tree->viewport(), Qt::RightButton, {}, tree->visualItemRect(tree->rootNode()).center());
+    QTest::mouseClick(tree->viewport(), Qt::RightButton, {}, tree->visualRect(tree->rootNode()).center());
     EXPECT_TRUE(accountMenu->isVisible());
     EXPECT_FALSE(enabled(ID_ACCOUNT_PROPERTIES));
     EXPECT_FALSE(enabled(ID_ACCOUNT_DELETE));
     EXPECT_TRUE(enabled(ID_NEW_BANK));
     accountMenu->hide();
 
-    QTreeWidgetItem* node = accountNode(AccountType::Bank, "Savings");
-    QTest::mouseClick(tree->viewport(), Qt::RightButton, {}, tree->visualItemRect(node).center());
+    const QModelIndex node = accountNode(AccountType::Bank, "Savings");
+    QTest::mouseClick(tree->viewport(), Qt::RightButton, {}, tree->visualRect(node).center());
     EXPECT_TRUE(accountMenu->isVisible());
     EXPECT_EQ(tree->selectedNode(), node);
     EXPECT_TRUE(enabled(ID_ACCOUNT_PROPERTIES));
@@ -159,13 +150,13 @@ TEST_F(WalletFlowTest, LockHidesRowsAndBlocksEditingButNotNew)
     EXPECT_FALSE(enabled(ID_ACCOUNT_PROPERTIES));
     EXPECT_FALSE(enabled(ID_ACCOUNT_DELETE));
     // The nodes stay; a double-click opens nothing.
-    QTreeWidgetItem* savings = accountNode(AccountType::Bank, "Savings");
-    ASSERT_NE(savings, nullptr);
-    doubleClick(frame.treeView()->viewport(), frame.treeView()->visualItemRect(savings).center());
+    const QModelIndex savings = accountNode(AccountType::Bank, "Savings");
+    ASSERT_TRUE(savings.isValid());
+    doubleClick(frame.treeView()->viewport(), frame.treeView()->visualRect(savings).center());
     EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
     // New still works: the node is added and selected, the list stays empty.
     newBank("Checking");
-    EXPECT_NE(accountNode(AccountType::Bank, "Checking"), nullptr);
+    EXPECT_TRUE(accountNode(AccountType::Bank, "Checking").isValid());
     EXPECT_EQ(frame.treeView()->selectedNode(), accountNode(AccountType::Bank, "Checking"));
     EXPECT_TRUE(shownRows().isEmpty());
 
@@ -226,16 +217,13 @@ TEST_F(WalletFlowTest, SaveAsksThePasswordOnceAndReopens)
         EXPECT_EQ(next.prompts.shown, c.messages);
         if (c.opens) {
             EXPECT_EQ(next.frame.windowTitle(), QStringLiteral("wallet.qrl - Quorril"));
-            QTreeWidgetItem* banks = next.frame.treeView()->categoryNode(AccountType::Bank);
-            ASSERT_NE(banks, nullptr);
-            ASSERT_EQ(banks->childCount(), 3);
             // After reopening, everything is in order.
-            EXPECT_EQ(banks->child(0)->text(0), QStringLiteral("Brokerage"));
-            EXPECT_EQ(banks->child(2)->text(0), QStringLiteral("Savings"));
+            EXPECT_EQ(childTexts(next.frame.treeView()->categoryNode(AccountType::Bank)),
+                      QStringList({"Brokerage", "Checking", "Savings"}));
         } else {
             // Nothing of the refused file is shown: a new empty document.
             EXPECT_EQ(next.frame.windowTitle(), QStringLiteral("Untitled - Quorril"));
-            EXPECT_EQ(next.frame.treeView()->rootNode()->childCount(), 0);
+            EXPECT_TRUE(childTexts(next.frame.treeView()->rootNode()).isEmpty());
             EXPECT_EQ(next.doc.accountCount(), 0);
         }
     }
@@ -258,7 +246,7 @@ TEST_F(WalletFlowTest, DamagedFileOpensWithWhatWasReadAndSavesUnderANewName)
     EXPECT_EQ(prompts.shown, QStringList({"Invalid File Format !", "[password verify]"}));
     EXPECT_GT(doc.accountCount(), 0);
     EXPECT_LT(doc.accountCount(), 10);
-    EXPECT_EQ(frame.treeView()->rootNode()->childCount(), doc.accountCount());
+    EXPECT_EQ(childTexts(frame.treeView()->rootNode()).size(), doc.accountCount());
     // The damaged file is not overwritten unasked: saving asks for a name.
     newBank("Extra");
     prompts.shown.clear();
@@ -278,7 +266,7 @@ TEST_F(WalletFlowTest, UnreadableFileShowsTheMessageAndANewDocument)
     EXPECT_FALSE(frame.fileCommands().openDocumentFile(path("missing.qrl")));
     EXPECT_EQ(prompts.shown, QStringList({"Save changes to Untitled?", "Invalid File Format !"}));
     EXPECT_EQ(frame.windowTitle(), QStringLiteral("Untitled - Quorril"));
-    EXPECT_EQ(frame.treeView()->rootNode()->childCount(), 0);
+    EXPECT_TRUE(childTexts(frame.treeView()->rootNode()).isEmpty());
 }
 
 TEST_F(WalletFlowTest, SaveChangesBeforeTheDocumentIsReplacedOrClosed)
@@ -377,7 +365,7 @@ TEST_F(WalletFlowTest, DroppedFilesOpenOneAfterAnother)
     QTest::qWait(20);
     EXPECT_EQ(prompts.shown, QStringList({"[password verify]", "[password verify]"}));
     EXPECT_EQ(frame.windowTitle(), QStringLiteral("second.qrl - Quorril"));
-    EXPECT_NE(accountNode(AccountType::Bank, "Second"), nullptr);
+    EXPECT_TRUE(accountNode(AccountType::Bank, "Second").isValid());
 }
 
 TEST_F(WalletFlowTest, CtrlPInThePropertyListPrintsTheShownTable)

@@ -8,13 +8,16 @@
 
 namespace {
 
-QStringList childTexts(const QTreeWidgetItem* node)
+QStringList childTexts(const QModelIndex& node)
 {
     QStringList texts;
-    for (int i = 0; node && i < node->childCount(); ++i)
-        texts << node->child(i)->text(0);
+    for (int i = 0; node.isValid() && i < node.model()->rowCount(node); ++i)
+        texts << CQuorrilView::nodeText(node.model()->index(i, 0, node));
     return texts;
 }
+
+int childCount(const QModelIndex& node) { return node.isValid() ? node.model()->rowCount(node) : -1; }
+QModelIndex child(const QModelIndex& node, int row) { return node.model()->index(row, 0, node); }
 
 class TreeViewTest : public WidgetTest {
 protected:
@@ -31,13 +34,13 @@ protected:
         list.OnInitialUpdate();
     }
 
-    QTreeWidgetItem* accountNode(qint32 type, const QString& title) const
+    QModelIndex accountNode(qint32 type, const QString& title) const
     {
-        QTreeWidgetItem* category = tree.categoryNode(type);
-        for (int i = 0; category && i < category->childCount(); ++i)
-            if (category->child(i)->text(0) == title)
-                return category->child(i);
-        return nullptr;
+        const QModelIndex category = tree.categoryNode(type);
+        for (int i = 0; i < childCount(category); ++i)
+            if (CQuorrilView::nodeText(child(category, i)) == title)
+                return child(category, i);
+        return QModelIndex();
     }
 
     CQuorrilDoc doc;
@@ -48,14 +51,14 @@ protected:
 TEST_F(TreeViewTest, EmptyDocumentShowsTheRootAloneExpanded)
 {
     rebuild();
-    ASSERT_EQ(tree.topLevelItemCount(), 1);
-    QTreeWidgetItem* root = tree.topLevelItem(0);
+    ASSERT_EQ(tree.model()->rowCount(), 1);
+    const QModelIndex root = tree.model()->index(0, 0);
     EXPECT_EQ(root, tree.rootNode());
-    EXPECT_EQ(root->text(0), QStringLiteral("Accounts"));
+    EXPECT_EQ(CQuorrilView::nodeText(root), QStringLiteral("Accounts"));
     EXPECT_EQ(CQuorrilView::nodeImage(root), 0);
-    EXPECT_EQ(root->childCount(), 0);
-    EXPECT_TRUE(root->isExpanded());
-    EXPECT_EQ(tree.selectedNode(), nullptr);
+    EXPECT_EQ(childCount(root), 0);
+    EXPECT_TRUE(tree.isExpanded(root));
+    EXPECT_FALSE(tree.selectedNode().isValid());
 }
 
 TEST_F(TreeViewTest, CategoriesComeInCaptionOrderWithTheirImages)
@@ -80,21 +83,21 @@ TEST_F(TreeViewTest, CategoriesComeInCaptionOrderWithTheirImages)
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.caption);
-        QTreeWidgetItem* category = tree.categoryNode(row.type);
-        ASSERT_NE(category, nullptr);
-        EXPECT_EQ(category->text(0), QString::fromLatin1(row.caption));
+        const QModelIndex category = tree.categoryNode(row.type);
+        ASSERT_TRUE(category.isValid());
+        EXPECT_EQ(CQuorrilView::nodeText(category), QString::fromLatin1(row.caption));
         EXPECT_EQ(CQuorrilView::nodeImage(category), row.categoryImage);
         EXPECT_EQ(CQuorrilView::nodeAccountId(category), 0);
-        EXPECT_FALSE(category->isExpanded());
+        EXPECT_FALSE(tree.isExpanded(category));
         EXPECT_FALSE(tree.isAccountNode(category));
-        ASSERT_EQ(category->childCount(), 1);
-        QTreeWidgetItem* node = category->child(0);
+        ASSERT_EQ(childCount(category), 1);
+        const QModelIndex node = child(category, 0);
         EXPECT_TRUE(tree.isAccountNode(node));
         EXPECT_EQ(CQuorrilView::nodeImage(node), row.type);
         const AccountRecord* account = doc.FindAccount(CQuorrilView::nodeAccountId(node));
         ASSERT_NE(account, nullptr);
         EXPECT_EQ(account->GetType(), row.type);
-        EXPECT_EQ(node->text(0), account->GetTitle());
+        EXPECT_EQ(CQuorrilView::nodeText(node), account->GetTitle());
     }
 }
 
@@ -107,20 +110,20 @@ TEST_F(TreeViewTest, AccountsSortByTitleWithoutRegardToCaseAndShowOnlyUsedCatego
     EXPECT_EQ(childTexts(tree.categoryNode(AccountType::Bank)), QStringList({"Alpha", "beta", "Gamma", "zeta"}));
     // The same title under two types: one node under each category.
     EXPECT_EQ(childTexts(tree.categoryNode(AccountType::Email)), QStringList({"Alpha"}));
-    EXPECT_EQ(tree.categoryNode(AccountType::Software), nullptr);
+    EXPECT_FALSE(tree.categoryNode(AccountType::Software).isValid());
 }
 
 TEST_F(TreeViewTest, SelectionDrivesTheCurrentAccountAndThePropertyList)
 {
     addAccounts(doc, {{AccountType::Bank, "First"}, {AccountType::Bank, "Second"}});
     rebuild();
-    QTreeWidgetItem* second = accountNode(AccountType::Bank, "Second");
-    tree.setCurrentItem(second);
+    const QModelIndex second = accountNode(AccountType::Bank, "Second");
+    tree.selectNode(second);
     EXPECT_EQ(doc.GetCurrentAccountId(), CQuorrilView::nodeAccountId(second));
     ASSERT_GT(list.rowCount(), 1);
     EXPECT_EQ(list.item(1, 1)->text(), QStringLiteral("Second"));
 
-    tree.setCurrentItem(tree.categoryNode(AccountType::Bank));
+    tree.selectNode(tree.categoryNode(AccountType::Bank));
     EXPECT_EQ(doc.GetCurrentAccountId(), 0);
     EXPECT_EQ(list.rowCount(), 0);
 }
@@ -129,12 +132,12 @@ TEST_F(TreeViewTest, EveryRebuildClearsTheCurrentAccount)
 {
     addAccounts(doc, {{AccountType::Bank, "First"}});
     rebuild();
-    tree.setCurrentItem(tree.categoryNode(AccountType::Bank)->child(0));
+    tree.selectNode(child(tree.categoryNode(AccountType::Bank), 0));
     ASSERT_NE(doc.GetCurrentAccountId(), 0);
     rebuild();
     EXPECT_EQ(doc.GetCurrentAccountId(), 0);
     EXPECT_EQ(list.rowCount(), 0);
-    EXPECT_EQ(tree.selectedNode(), nullptr);
+    EXPECT_FALSE(tree.selectedNode().isValid());
 }
 
 TEST_F(TreeViewTest, WhileLockedSelectionLeavesTheCurrentAccountAndTheListEmpty)
@@ -142,14 +145,14 @@ TEST_F(TreeViewTest, WhileLockedSelectionLeavesTheCurrentAccountAndTheListEmpty)
     addAccounts(doc, {{AccountType::Bank, "First"}, {AccountType::Bank, "Second"}});
     doc.setPassword("pw");
     rebuild();
-    QTreeWidgetItem* first = accountNode(AccountType::Bank, "First");
-    tree.setCurrentItem(first);
+    const QModelIndex first = accountNode(AccountType::Bank, "First");
+    tree.selectNode(first);
     const qint32 shown = doc.GetCurrentAccountId();
     doc.OnLockDocument();
     EXPECT_EQ(list.rowCount(), 0);
     EXPECT_FALSE(tree.OnUpdateAccountProperties());
 
-    tree.setCurrentItem(accountNode(AccountType::Bank, "Second"));
+    tree.selectNode(accountNode(AccountType::Bank, "Second"));
     EXPECT_EQ(doc.GetCurrentAccountId(), shown);
     EXPECT_EQ(list.rowCount(), 0);
     // Delete and Properties do nothing, and ask nothing.
@@ -158,7 +161,7 @@ TEST_F(TreeViewTest, WhileLockedSelectionLeavesTheCurrentAccountAndTheListEmpty)
     EXPECT_TRUE(prompts.shown.isEmpty());
     EXPECT_EQ(doc.accountCount(), 2);
     // The nodes stay.
-    EXPECT_EQ(tree.categoryNode(AccountType::Bank)->childCount(), 2);
+    EXPECT_EQ(childCount(tree.categoryNode(AccountType::Bank)), 2);
 
     prompts.addPassword("pw");
     doc.OnUnlockDocument();
@@ -172,15 +175,15 @@ TEST_F(TreeViewTest, PropertiesAndDeleteNeedAnAccountNode)
     addAccounts(doc, {{AccountType::Bank, "First"}});
     rebuild();
     EXPECT_FALSE(tree.OnUpdateAccountProperties()); // nothing selected
-    tree.setCurrentItem(tree.rootNode());
+    tree.selectNode(tree.rootNode());
     EXPECT_FALSE(tree.OnUpdateAccountProperties());
-    tree.setCurrentItem(tree.categoryNode(AccountType::Bank));
+    tree.selectNode(tree.categoryNode(AccountType::Bank));
     EXPECT_FALSE(tree.OnUpdateAccountProperties());
     // Properties on a category only empties the property list: no dialog opens.
     tree.OnAccountProperties();
     EXPECT_EQ(doc.GetCurrentAccountId(), 0);
     EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
-    tree.setCurrentItem(accountNode(AccountType::Bank, "First"));
+    tree.selectNode(accountNode(AccountType::Bank, "First"));
     EXPECT_TRUE(tree.OnUpdateAccountProperties());
 }
 
@@ -191,7 +194,7 @@ TEST_F(TreeViewTest, DeleteAsksThenRemovesTheAccountAndItsNode)
     doc.SetModifiedFlag(false);
 
     // No: nothing changes.
-    tree.setCurrentItem(accountNode(AccountType::Bank, "Beta"));
+    tree.selectNode(accountNode(AccountType::Bank, "Beta"));
     prompts.addAnswer(false);
     tree.OnAccountDelete();
     EXPECT_EQ(prompts.shown, QStringList({"Are you sure you want to delete \"Beta\" account ?"}));
@@ -206,20 +209,19 @@ TEST_F(TreeViewTest, DeleteAsksThenRemovesTheAccountAndItsNode)
     EXPECT_EQ(doc.accountCount(), 2);
     EXPECT_TRUE(doc.IsModified());
     EXPECT_EQ(childTexts(tree.categoryNode(AccountType::Bank)), QStringList({"Alpha", "Gamma"}));
-    ASSERT_NE(tree.selectedNode(), nullptr);
-    EXPECT_EQ(tree.selectedNode()->text(0), QStringLiteral("Gamma"));
+    EXPECT_EQ(CQuorrilView::nodeText(tree.selectedNode()), QStringLiteral("Gamma"));
     EXPECT_EQ(doc.GetCurrentAccount()->GetTitle(), QStringLiteral("Gamma"));
     EXPECT_EQ(list.item(1, 1)->text(), QStringLiteral("Gamma"));
 
     // The last of a category: the empty category stays and becomes the selection.
     for (const char* title : {"Gamma", "Alpha"}) {
-        tree.setCurrentItem(accountNode(AccountType::Bank, title));
+        tree.selectNode(accountNode(AccountType::Bank, title));
         prompts.addAnswer(true);
         tree.OnAccountDelete();
     }
     EXPECT_EQ(doc.accountCount(), 0);
-    ASSERT_NE(tree.categoryNode(AccountType::Bank), nullptr);
-    EXPECT_EQ(tree.categoryNode(AccountType::Bank)->childCount(), 0);
+    ASSERT_TRUE(tree.categoryNode(AccountType::Bank).isValid());
+    EXPECT_EQ(childCount(tree.categoryNode(AccountType::Bank)), 0);
     EXPECT_EQ(tree.selectedNode(), tree.categoryNode(AccountType::Bank));
     EXPECT_EQ(list.rowCount(), 0);
     EXPECT_TRUE(prompts.allAnswersUsed());
@@ -233,13 +235,13 @@ TEST_F(TreeViewTest, RightClickOpensTheMenuAtTheNodeOnlyOnANode)
     addAccounts(doc, {{AccountType::Bank, "First"}});
     rebuild();
     tree.expandAll();
-    QTreeWidgetItem* node = accountNode(AccountType::Bank, "First");
-    const QRect rect = tree.visualItemRect(node);
+    const QModelIndex node = accountNode(AccountType::Bank, "First");
+    const QRect rect = tree.visualRect(node);
 
     // Below every node: no menu, no selection.
     QTest::mouseClick(tree.viewport(), Qt::RightButton, {}, QPoint(rect.center().x(), tree.viewport()->height() - 5));
     EXPECT_FALSE(menu.isVisible());
-    EXPECT_EQ(tree.selectedNode(), nullptr);
+    EXPECT_FALSE(tree.selectedNode().isValid());
 
     QTest::mouseClick(tree.viewport(), Qt::RightButton, {}, rect.center());
     EXPECT_EQ(tree.selectedNode(), node);
@@ -256,18 +258,18 @@ TEST_F(TreeViewTest, DoubleClickOnACategoryEmptiesTheListAndExpandsIt)
 {
     addAccounts(doc, {{AccountType::Bank, "First"}});
     rebuild();
-    tree.setCurrentItem(accountNode(AccountType::Bank, "First"));
+    tree.selectNode(accountNode(AccountType::Bank, "First"));
     ASSERT_GT(list.rowCount(), 0);
-    QTreeWidgetItem* category = tree.categoryNode(AccountType::Bank);
-    const QPoint at = tree.visualItemRect(category).center();
-    tree.setCurrentItem(category);
+    const QModelIndex category = tree.categoryNode(AccountType::Bank);
+    const QPoint at = tree.visualRect(category).center();
+    tree.selectNode(category);
     doc.SetCurrentAccountId(CQuorrilView::nodeAccountId(accountNode(AccountType::Bank, "First")));
     doc.UpdateAllViews();
-    const bool expanded = category->isExpanded();
+    const bool expanded = tree.isExpanded(category);
     doubleClick(tree.viewport(), at);
     EXPECT_EQ(doc.GetCurrentAccountId(), 0);
     EXPECT_EQ(list.rowCount(), 0);
-    EXPECT_NE(category->isExpanded(), expanded);
+    EXPECT_NE(tree.isExpanded(category), expanded);
 }
 
 } // namespace
