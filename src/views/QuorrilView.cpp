@@ -37,6 +37,12 @@ CQuorrilView::CQuorrilView(CQuorrilDoc& document, QWidget* parent)
     setExpandsOnDoubleClick(true);
     connect(selectionModel(), &QItemSelectionModel::currentChanged, this,
             [this](const QModelIndex& current) { OnSelChanged(current); });
+    // While locked, selecting nodes does not reach the document; once unlocked, the property list
+    // shows the selected node again rather than whatever was current when the lock came on.
+    connect(&m_doc, &CQuorrilDoc::lockChanged, this, [this](bool locked) {
+        if (!locked)
+            OnSelChanged(selectedNode());
+    });
 }
 
 QModelIndex CQuorrilView::rootNode() const { return m_model->rootNode(); }

@@ -172,8 +172,8 @@ TEST_F(WalletFlowTest, LockHidesRowsAndBlocksEditingButNotNew)
     prompts.addPassword("Secret");
     trigger(ID_UNLOCK_DOCUMENT);
     EXPECT_FALSE(doc.IsLocked());
-    // The account the document holds as current shows again.
-    EXPECT_TRUE(shownRows().contains("Title=Savings"));
+    // The selected account shows: the one made while locked.
+    EXPECT_TRUE(shownRows().contains("Title=Checking"));
     EXPECT_TRUE(enabled(ID_ACCOUNT_PROPERTIES));
 }
 

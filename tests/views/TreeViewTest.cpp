@@ -165,9 +165,10 @@ TEST_F(TreeViewTest, WhileLockedSelectionLeavesTheCurrentAccountAndTheListEmpty)
 
     prompts.addPassword("pw");
     doc.OnUnlockDocument();
-    // Unlocking shows the account the document still holds as current.
+    // Unlocked, the list shows the selected account again, not the one current at the lock.
+    EXPECT_EQ(doc.GetCurrentAccountId(), CQuorrilView::nodeAccountId(tree.selectedNode()));
     ASSERT_GT(list.rowCount(), 1);
-    EXPECT_EQ(list.item(1, 1)->text(), QStringLiteral("First"));
+    EXPECT_EQ(list.item(1, 1)->text(), QStringLiteral("Second"));
 }
 
 TEST_F(TreeViewTest, PropertiesAndDeleteNeedAnAccountNode)
