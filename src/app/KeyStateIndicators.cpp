@@ -1,20 +1,15 @@
 #include "KeyStateIndicators.h"
 
+#include "X11LockKeys.h"
+
 #include <QApplication>
 #include <QEvent>
 #include <QLabel>
 #include <QStatusBar>
 
-#ifdef QUORRIL_HAVE_XKB
-#include <QGuiApplication>
-#include <X11/XKBlib.h>
-#endif
-
 namespace {
 const char* const kTexts[] = {"CAP", "NUM", "SCRL"};
-#ifdef QUORRIL_HAVE_XKB
 const char* const kIndicatorNames[] = {"Caps Lock", "Num Lock", "Scroll Lock"};
-#endif
 } // namespace
 
 KeyStateIndicators::KeyStateIndicators(QStatusBar& statusBar) : QObject(&statusBar)
@@ -32,23 +27,7 @@ KeyStateIndicators::KeyStateIndicators(QStatusBar& statusBar) : QObject(&statusB
     refresh();
 }
 
-std::optional<bool> KeyStateIndicators::platformState(Key key)
-{
-#ifdef QUORRIL_HAVE_XKB
-    auto* x11 = qApp->nativeInterface<QNativeInterface::QX11Application>();
-    if (!x11 || !x11->display())
-        return std::nullopt;
-    Display* display = x11->display();
-    const Atom name = XInternAtom(display, kIndicatorNames[key], True);
-    Bool on = False;
-    if (name == None || !XkbGetNamedIndicator(display, name, nullptr, &on, nullptr, nullptr))
-        return std::nullopt;
-    return on != False;
-#else
-    Q_UNUSED(key);
-    return std::nullopt;
-#endif
-}
+std::optional<bool> KeyStateIndicators::platformState(Key key) { return x11LockIndicator(kIndicatorNames[key]); }
 
 void KeyStateIndicators::refresh()
 {
