@@ -63,9 +63,8 @@ bool CMedicalRecordDlg::eventFilter(QObject* watched, QEvent* event)
 {
     // Only a move of the focus inside the dialog counts: the dialog losing the active window (a
     // message box, or its own closing after OK) must not change what is being stored.
-    const auto* focus = static_cast<QFocusEvent*>(event);
-    if (event->type() == QEvent::FocusOut && focus->reason() != Qt::ActiveWindowFocusReason
-        && focus->reason() != Qt::PopupFocusReason) {
+    const auto* focus = event->type() == QEvent::FocusOut ? static_cast<QFocusEvent*>(event) : nullptr;
+    if (focus && focus->reason() != Qt::ActiveWindowFocusReason && focus->reason() != Qt::PopupFocusReason) {
         if (watched == control(kFirstName))
             OnKillfocusFirstName();
         else if (watched == control(kLastName))
