@@ -3,6 +3,7 @@
 #include "AccountTypes.h"
 
 #include <QDialog>
+#include <QTimer>
 
 namespace {
 
@@ -241,6 +242,28 @@ TEST_F(AccountDialogs, UnknownAccountIdOpensEmptyAndOkBringsTheWarning)
         EXPECT_EQ(prompts.shown, QStringList{QStringLiteral("[duplicate account]")});
         EXPECT_TRUE(rejected(*dialog));
     }
+}
+
+TEST_F(AccountDialogs, RunModallyAsTheTreeViewRunsThem)
+{
+    for (const DialogRow& row : dialogRows()) {
+        SCOPED_TRACE(row.caption);
+        std::unique_ptr<CAccountDialog> dialog = createAccountDialog(row.type, &doc, 0);
+        auto* table = static_cast<TableAccountDialog*>(dialog.get());
+        QTimer::singleShot(0, table, [&] {
+            for (const auto& [id, text] : row.required)
+                type(*table, id, QString::fromUtf8(text));
+            clickOk(*table);
+        });
+        ASSERT_EQ(dialog->exec(), QDialog::Accepted);
+        EXPECT_EQ(dialog->dialogTitle(), QString::fromUtf8(row.title));
+        std::unique_ptr<AccountRecord> account = dialog->takeAccount();
+        ASSERT_NE(account, nullptr);
+        EXPECT_EQ(account->GetType(), row.type);
+        EXPECT_GT(doc.AddAccount(std::move(account)), 0);
+    }
+    EXPECT_EQ(doc.accountCount(), 10);
+    EXPECT_EQ(createAccountDialog(19, &doc, 0), nullptr);
 }
 
 TEST_F(AccountDialogs, AnAccountOfAnotherTypeIsNotOpenedAsIfItWereOfTheDialogsType)

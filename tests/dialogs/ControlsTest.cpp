@@ -205,8 +205,12 @@ TEST_F(Controls, TypeBoxSelectsTheFirstItemBeginningWithTheStoredText)
 TEST_F(Controls, TypedTypeTextIsStoredAsTyped)
 {
     auto dialog = cardDialog();
+    dialog->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(dialog.get()));
+    dialog->control(1025)->setFocus(Qt::TabFocusReason);
     type(*dialog, 1025, QStringLiteral("Gold Card"));
     type(*dialog, 1025, QStringLiteral("vis")); // no completion while typing
+    EXPECT_EQ(shown(*dialog, 1025), QStringLiteral("vis"));
     auto* card = fileNew<CreditCardAccount>(*dialog);
     ASSERT_NE(card, nullptr);
     EXPECT_EQ(card->GetAccountType(), QStringLiteral("vis"));

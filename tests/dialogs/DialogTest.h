@@ -16,6 +16,10 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <ostream>
+
+// Readable QStrings in failure messages.
+inline void PrintTo(const QString& text, std::ostream* out) { *out << '"' << text.toStdString() << '"'; }
 
 // A document with scripted prompts, and helpers that drive an account dialog through its real
 // controls: typing into them, clicking its buttons.
