@@ -58,11 +58,16 @@ TEST_F(Controls, MemoEnterPressesOkAndCtrlEnterBreaksTheLine)
               QStringLiteral("555-1234\next 9"));
 }
 
-TEST_F(Controls, EnterInAnEditPressesTheDefaultButton)
+TEST_F(Controls, EnterInEditsTypeBoxesAndDatePickersPressesTheDefaultButton)
 {
-    auto dialog = cardDialog();
-    QTest::keyClick(dialog->control(1034), Qt::Key_Return);
-    EXPECT_TRUE(accepted(*dialog));
+    for (int id : {1034, 1025, 1026, 1029}) {
+        auto dialog = cardDialog();
+        dialog->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(dialog.get()));
+        dialog->control(id)->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        EXPECT_TRUE(accepted(*dialog)) << id;
+    }
 }
 
 TEST_F(Controls, MemoKeepsCrLfLineBreaksAndAnUntouchedTextExactly)
