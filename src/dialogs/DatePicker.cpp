@@ -13,7 +13,8 @@ QString shortDateFormat()
 }
 } // namespace
 
-DatePicker::DatePicker(QWidget* parent) : QDateEdit(parent)
+DatePicker::DatePicker(QWidget* parent)
+    : QDateEdit(parent)
 {
     setDisplayFormat(shortDateFormat());
     setCalendarPopup(true);

@@ -26,7 +26,7 @@ inline void PrintTo(const QString& text, std::ostream* out) { *out << '"' << tex
 class DialogTest : public testing::Test {
 protected:
     ScriptedPrompts prompts;
-    CQuorrilDoc doc{prompts};
+    CQuorrilDoc doc { prompts };
 
     // Opens the dialog of the type (id 0: a new account) as the tree view does, shown but not run.
     std::unique_ptr<TableAccountDialog> open(qint32 type, qint32 id = 0)
