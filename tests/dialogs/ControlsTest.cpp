@@ -9,6 +9,7 @@
 #include "ReferenceRecord.h"
 #include "TypeBox.h"
 
+#include <QCalendarWidget>
 #include <QClipboard>
 #include <QGuiApplication>
 
@@ -341,6 +342,18 @@ TEST_F(Controls, DatePickerKeepsTheStoredValueAndTheTimeOfDay)
     clickOk(*edit);
     ASSERT_TRUE(accepted(*edit));
     EXPECT_EQ(card->GetExpiration(), OleDateTime(45001.75));
+}
+
+TEST_F(Controls, DatePickerCalendarDropsDownAlignedRight)
+{
+    auto dialog = cardDialog();
+    dialog->move(300, 200);
+    auto* picker = dialog->control<DatePicker>(1026);
+    QTest::mouseClick(picker, Qt::LeftButton, {}, QPoint(picker->width() - 4, picker->height() / 2));
+    QWidget* popup = picker->calendarWidget()->window();
+    ASSERT_TRUE(popup->isVisible());
+    EXPECT_EQ(popup->geometry().right(), picker->mapToGlobal(QPoint(picker->width(), 0)).x() - 1);
+    popup->hide();
 }
 
 TEST_F(Controls, DatePickerShowsTodayForADateThatIsNotValidAndKeepsItUntouched)
