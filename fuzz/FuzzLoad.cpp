@@ -1,0 +1,42 @@
+// Loads arbitrary bytes as a wallet. Loading may stop with CArchiveException (a damaged file) and
+// must never crash, leak or allocate beyond the input's size times a small constant. Whatever was
+// read must store, and the stored bytes must load completely and store again to the same bytes.
+#include "CArchive.h"
+#include "QuorrilDoc.h"
+
+#include <cstdint>
+#include <cstdlib>
+
+namespace {
+
+// The loader asks nothing; a prompt here would be a fault of its own.
+class NoPrompts : public Prompts {
+public:
+    std::optional<QString> password(PasswordMode) override { std::abort(); }
+    void notice(const QString&) override { std::abort(); }
+    bool question(const QString&, Icon) override { std::abort(); }
+    Answer questionWithCancel(const QString&) override { std::abort(); }
+    bool duplicateAccount() override { std::abort(); }
+    QString openFileName() override { std::abort(); }
+    QString saveFileName(const QString&) override { std::abort(); }
+};
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
+{
+    NoPrompts prompts;
+    CQuorrilDoc doc(prompts);
+    try {
+        doc.loadFromBytes(QByteArrayView(data, qsizetype(size)));
+    } catch (const CArchiveException&) {
+        // a damaged file: the accounts read before the damage stay
+    }
+    const QByteArray stored = doc.storeToBytes();
+
+    CQuorrilDoc again(prompts);
+    again.loadFromBytes(stored); // throws (and so fails the run) if the program wrote a damaged file
+    if (again.accountCount() != doc.accountCount() || again.storeToBytes() != stored)
+        std::abort();
+    return 0;
+}

@@ -1,0 +1,73 @@
+#pragma once
+
+#include "CliCommands.h"
+#include "QuorrilDoc.h"
+#include "SampleWallet.h"
+#include "ScriptedPrompts.h"
+
+#include <QDir>
+#include <QFile>
+#include <QJsonDocument>
+#include <QTemporaryDir>
+#include <QTextStream>
+
+#include <gtest/gtest.h>
+
+#include <ostream>
+
+inline void PrintTo(const QString& text, std::ostream* os) { *os << '"' << text.toStdString() << '"'; }
+
+// Runs commands of the command-line program in-process: standard output and error are captured,
+// and every password request takes the next scripted answer (nothing when the script is empty).
+class CliFixture : public ::testing::Test {
+protected:
+    struct Run {
+        int status;
+        QString out;
+        QString err;
+    };
+
+    Run run(const QStringList& arguments, QStringList passwords = {})
+    {
+        QString out, err;
+        QTextStream outStream(&out), errStream(&err);
+        CliIo io{outStream, errStream, [&passwords](bool) -> std::optional<QString> {
+                     if (passwords.isEmpty())
+                         return std::nullopt;
+                     return passwords.takeFirst();
+                 }};
+        const int status = runCli(arguments, io);
+        outStream.flush();
+        errStream.flush();
+        return {status, out, err};
+    }
+
+    QString path(const QString& name) const { return QDir(dir.path()).filePath(name); }
+
+    static QByteArray readFile(const QString& filePath)
+    {
+        QFile f(filePath);
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<unreadable>");
+    }
+
+    QString writeFile(const QString& name, const QByteArray& bytes) const
+    {
+        QFile f(path(name));
+        EXPECT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(bytes);
+        return f.fileName();
+    }
+
+    // A wallet with accounts of every type, written by the document, with password "pw".
+    QString sampleWallet(const QString& name = QStringLiteral("sample.qrl"))
+    {
+        ScriptedPrompts prompts;
+        CQuorrilDoc doc(prompts);
+        addSampleAccounts(doc);
+        prompts.addPassword(QStringLiteral("pw"));
+        EXPECT_TRUE(doc.OnSaveDocument(path(name)));
+        return path(name);
+    }
+
+    QTemporaryDir dir;
+};
