@@ -56,17 +56,6 @@ const DialogSpec kSpec { AccountType::Email, "Email Account", ":/dialogs/icons/e
 const QString kUserFieldsMissing = QStringLiteral("if these fields are empty:\n   - User ID\n   - User Password\n"
                                                   "   - User Email\n\nEdit these fields and try again.");
 
-// Removes exactly the entry at the index, also when an earlier entry has the same log-in id: the
-// account removes by log-in id only, so the entry is first given one that no other entry has.
-void removeUserAt(AccountRecord& account, int index)
-{
-    UserEntry* user = account.GetUser(index);
-    QString unique(1, QChar(0xFFFF));
-    while (account.FindUserIndex(unique) >= 0)
-        unique += QChar(0xFFFF);
-    user->SetLoginId(unique);
-    account.RemoveUser(unique);
-}
 } // namespace
 
 CEmailAccountDlg::CEmailAccountDlg(CQuorrilDoc* document, qint32 accountId, QWidget* parent)
@@ -230,7 +219,7 @@ void CEmailAccountDlg::OnRemoveUser()
     if (!prompts().question(question, Prompts::Icon::Question))
         return;
     document()->SetModifiedFlag(true);
-    removeUserAt(*GetAccount(), index);
+    GetAccount()->RemoveUserAt(index);
     fillUsers(-1);
     OnSelchangeUsers();
     userListChanged();
