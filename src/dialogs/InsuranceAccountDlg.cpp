@@ -1,6 +1,7 @@
 #include "InsuranceAccountDlg.h"
 
 #include "AccountTypes.h"
+#include "InsuranceAccount.h"
 #include "TypeBox.h"
 
 #include <QLabel>
@@ -44,24 +45,10 @@ CInsuranceAccountDlg::CInsuranceAccountDlg(CQuorrilDoc* document, qint32 account
     connect(control<TypeBox>(kTypeBox), &QComboBox::activated, this, &CInsuranceAccountDlg::OnSelchangeType);
 }
 
-QString CInsuranceAccountDlg::detailLabel(const QString& typeItem)
-{
-    const QString type = typeItem.toUpper();
-    if (type == QLatin1String("CAR"))
-        return QStringLiteral("VIN #:");
-    if (type == QLatin1String("HOME OWNER"))
-        return QStringLiteral("Property Address:");
-    if (type == QLatin1String("LIFE"))
-        return QStringLiteral("Beneficiary:");
-    if (type == QLatin1String("CHILD"))
-        return QStringLiteral("Child Name:");
-    return QStringLiteral("Item Description:");
-}
-
 void CInsuranceAccountDlg::OnSelchangeType()
 {
     UpdateData(true);
-    label(kDetailLabel)->setText(detailLabel(control<TypeBox>(kTypeBox)->selectedItemText()));
+    label(kDetailLabel)->setText(InsuranceAccount::detailLabel(control<TypeBox>(kTypeBox)->selectedItemText()));
 }
 
 void CInsuranceAccountDlg::afterOpen()
