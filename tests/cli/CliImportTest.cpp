@@ -131,8 +131,9 @@ TEST_F(CliImportTest, PasswordProblemsAndUnwritableTargets)
         const bool missingJson = row.status == 2 && row.err.isEmpty();
         const Run r = run({"import", missingJson ? path("none.json") : json, row.target}, row.passwords);
         EXPECT_EQ(r.status, row.status);
-        if (!missingJson)
+        if (!missingJson) {
             EXPECT_EQ(r.err, row.err);
+        }
         EXPECT_FALSE(QFile::exists(path("a.qrl")));
     }
     EXPECT_EQ(readFile(blocker), "x");
