@@ -1,9 +1,9 @@
 #include "AccountFields.h"
 
-int RecordLayout::indexOf(QStringView name) const
+int RecordLayout::indexOf(QAnyStringView name) const
 {
     for (size_t i = 0; i < fields.size(); ++i)
-        if (name == QLatin1StringView(fields[i].name))
+        if (QAnyStringView::compare(name, QLatin1StringView(fields[i].name)) == 0)
             return int(i);
     return -1;
 }

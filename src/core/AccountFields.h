@@ -3,6 +3,8 @@
 #include "OleDateTime.h"
 #include "ScrambledText.h"
 
+#include <QAnyStringView>
+
 #include <span>
 #include <variant>
 
@@ -27,7 +29,7 @@ struct RecordLayout {
     std::span<const int> fileOrder;
     std::span<const int> listOrder;
 
-    int indexOf(QStringView name) const;
+    int indexOf(QAnyStringView name) const;
 };
 
 // The starting value of a field of the given kind: empty text, 0.0 valid date, 0.

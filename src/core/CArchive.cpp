@@ -73,27 +73,49 @@ CArchive& CArchive::operator>>(OleDateTime& date)
     return *this;
 }
 
-uchar* CArchive::beginText(qsizetype length)
+namespace {
+// The marker and length prefix of a 16-bit text; returns their size.
+qsizetype textHead(qsizetype length, uchar* head)
 {
-    uchar head[11] = {0xFF, 0xFE, 0xFF};
-    qsizetype headSize = 3;
+    head[0] = 0xFF;
+    head[1] = 0xFE;
+    head[2] = 0xFF;
     if (length < 0xFF) {
-        head[headSize++] = uchar(length);
-    } else if (length < 0xFFFE) {
-        head[headSize++] = 0xFF;
-        qToLittleEndian<quint16>(quint16(length), head + headSize);
-        headSize += 2;
-    } else {
-        head[headSize++] = 0xFF;
-        head[headSize++] = 0xFF;
-        head[headSize++] = 0xFF;
-        qToLittleEndian<quint32>(quint32(length), head + headSize);
-        headSize += 4;
+        head[3] = uchar(length);
+        return 4;
     }
-    writeBytes(head, headSize);
-    const qsizetype start = m_out->size();
-    m_out->resize(start + 2 * length);
-    return reinterpret_cast<uchar*>(m_out->data()) + start;
+    head[3] = 0xFF;
+    if (length < 0xFFFE) {
+        qToLittleEndian<quint16>(quint16(length), head + 4);
+        return 6;
+    }
+    head[4] = 0xFF;
+    head[5] = 0xFF;
+    qToLittleEndian<quint32>(quint32(length), head + 6);
+    return 10;
+}
+} // namespace
+
+uchar* CArchive::beginText(qsizetype length, qsizetype slack)
+{
+    uchar head[10];
+    writeBytes(head, textHead(length, head));
+    m_textStart = m_out->size();
+    m_out->resize(m_textStart + 2 * length + slack);
+    return reinterpret_cast<uchar*>(m_out->data()) + m_textStart;
+}
+
+void CArchive::endText(qsizetype length, qsizetype actualLength)
+{
+    uchar head[10];
+    const qsizetype oldHead = textHead(length, head);
+    const qsizetype newHead = textHead(actualLength, head);
+    const qsizetype headStart = m_textStart - oldHead;
+    char* data = m_out->data();
+    if (newHead != oldHead)
+        std::memmove(data + headStart + newHead, data + m_textStart, size_t(2 * actualLength));
+    std::memcpy(data + headStart, head, size_t(newHead));
+    m_out->resize(headStart + newHead + 2 * actualLength);
 }
 
 void CArchive::writeText(QStringView text)

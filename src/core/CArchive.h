@@ -47,8 +47,10 @@ public:
     void writeText(QStringView text);
 
     // Writes the marker and length prefix of a 16-bit text of `length` code units and returns where
-    // its 2 * length bytes go; the caller fills them in little-endian order.
-    uchar* beginText(qsizetype length);
+    // its 2 * length bytes go (followed by `slack` spare bytes); the caller fills them in
+    // little-endian order, then calls endText(length, actualLength) when fewer units were written.
+    uchar* beginText(qsizetype length, qsizetype slack = 0);
+    void endText(qsizetype length, qsizetype actualLength);
 
     // The next text as stored. For a 16-bit text, utf16le holds its 2 * length bytes and the result
     // is true; for the 8-bit form the text is returned already converted in eightBit and the result
@@ -69,6 +71,7 @@ private:
     void writeBytes(const void* data, qsizetype size);
 
     QByteArray* m_out = nullptr;
+    qsizetype m_textStart = 0;
     QByteArrayView m_data;
     qsizetype m_pos = 0;
 };

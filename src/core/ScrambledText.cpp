@@ -10,7 +10,7 @@
 
 namespace {
 
-constexpr int kTableSize = 94;
+constexpr int kTableSize = ScrambledText::kTableSize;
 constexpr char16_t kFirstTarget = 0xFFA0;
 constexpr char16_t kSkippedTarget = 0xFFFD;
 
@@ -71,9 +71,12 @@ struct Tables {
     // The plain character a token stands for, indexed by lead, second and third character; 0 when
     // the three characters are no token.
     std::array<char16_t, 10 * 36 * 36> plainOfToken{};
-    // The target code point a token stands for, indexed the same way (what the inverse second stage
-    // puts in its place before the first stage is undone).
-    std::array<char16_t, 10 * 36 * 36> targetOfToken{};
+    // The three code units of each token packed in the order they are stored, for one wide store.
+    std::array<quint64, kTableSize> tokenUnits{};
+    // For every code unit below 0x100: what the stored form holds for it, packed the same way (its
+    // token, or the unit itself), and how many units that is (3 or 1).
+    std::array<quint64, 0x100> storedUnits{};
+    std::array<quint8, 0x100> storedSize{};
 
     Tables()
     {
@@ -92,11 +95,32 @@ struct Tables {
             tailIndex['0' + d] = qint8(26 + d);
         for (int i = 0; i < kTableSize; ++i) {
             const auto& t = kTokenOfTarget[i];
-            const int slot = (leadIndex[uchar(t[0])] * 36 + tailIndex[uchar(t[1])]) * 36 + tailIndex[uchar(t[2])];
-            plainOfToken[slot] = kPlainOfTarget[i];
-            targetOfToken[slot] = targetOf(i);
+            plainOfToken[slot(t[0], t[1], t[2])] = kPlainOfTarget[i];
+            const char16_t units[4] = {char16_t(t[0]), char16_t(t[1]), char16_t(t[2]), 0};
+            std::memcpy(&tokenUnits[i], units, 8);
+        }
+        for (int c = 0; c < 0x100; ++c) {
+            const int token = targetOfPlain[c];
+            storedUnits[c] = token >= 0 ? tokenUnits[token] : quint64(c);
+            storedSize[c] = token >= 0 ? 3 : 1;
         }
     }
+
+    int slot(char16_t lead, char16_t second, char16_t third) const
+    {
+        return (leadIndex[lead] * 36 + tailIndex[second]) * 36 + tailIndex[third];
+    }
+
+    // The plain character of the token a, b, c (in stored order), or 0 when they are no token.
+    char16_t plainOf(char16_t a, char16_t b, char16_t c) const
+    {
+        if ((a | b | c) >= 0x80 || leadIndex[a] < 0 || tailIndex[b] < 0 || tailIndex[c] < 0)
+            return 0;
+        return plainOfToken[slot(a, b, c)];
+    }
+
+    // Index of the token that stands for `c` after the first stage, or -1 when `c` passes unchanged.
+    int tokenIndexFor(char16_t c) const { return c < 0x100 ? targetOfPlain[c] : targetIndex(c); }
 };
 
 const Tables& tables()
@@ -105,104 +129,84 @@ const Tables& tables()
     return t;
 }
 
-// Index of the token that stands for `c` after the first stage, or -1 when `c` passes unchanged.
-inline int tokenIndexFor(const Tables& t, char16_t c)
-{
-    if (c < 0x100)
-        return t.targetOfPlain[c];
-    return targetIndex(c);
-}
-
-// Counts the code units of the stored form of `plain`.
-qsizetype scrambledSize(QStringView plain)
+// Writes the stored form of n plain units to out in the machine's byte order and returns its size
+// in units; out has room for 3 * n + 1 units. First stage, reversal and second stage in one pass:
+// walking the text backwards, each covered character (or target code point already in the text)
+// becomes its token.
+qsizetype scrambleInto(const char16_t* units, qsizetype n, uchar* out)
 {
     const Tables& t = tables();
-    qsizetype size = plain.size();
-    const char16_t* units = reinterpret_cast<const char16_t*>(plain.utf16());
-    for (qsizetype i = 0; i < plain.size(); ++i)
-        if (tokenIndexFor(t, units[i]) >= 0)
-            size += 2;
-    return size;
-}
-
-// Writes the stored form of `plain` through put(unit), in order. First stage, reversal and second
-// stage in one pass: walking the text backwards, each covered character becomes its token.
-template <typename Put>
-void scrambleEach(QStringView plain, Put&& put)
-{
-    const Tables& t = tables();
-    const char16_t* units = reinterpret_cast<const char16_t*>(plain.utf16());
-    for (qsizetype i = plain.size(); i-- > 0;) {
-        const int token = tokenIndexFor(t, units[i]);
-        if (token < 0) {
-            put(units[i]);
+    uchar* const begin = out;
+    for (qsizetype i = n; i-- > 0;) {
+        const char16_t c = units[i];
+        quint64 stored;
+        qsizetype size;
+        if (c < 0x100) {
+            stored = t.storedUnits[c];
+            size = t.storedSize[c];
         } else {
-            const auto& tok = kTokenOfTarget[token];
-            put(char16_t(tok[0]));
-            put(char16_t(tok[1]));
-            put(char16_t(tok[2]));
+            const int token = targetIndex(c);
+            stored = token >= 0 ? t.tokenUnits[size_t(token)] : quint64(c);
+            size = token >= 0 ? 3 : 1;
         }
+        std::memcpy(out, &stored, 8); // the units past `size` are overwritten next
+        out += 2 * size;
     }
+    return (out - begin) / 2;
 }
 
-// Inverse of the above in one pass over `n` stored units read through at(i). Tokens are found by
-// their lead character (which occurs nowhere else in a token), the text is reversed and target code
-// points go back to their plain characters. The result is written backwards from out + n; returns
-// the index of its first unit.
+// Inverse of the above in one pass over n stored units read through at(i), writing the plain text
+// forwards to out (room for n units); returns its length. Walking the stored form backwards undoes
+// the reversal while tokens are taken where they end: since lead characters occur only first in a
+// token, the tokens found this way are exactly those a left-to-right scan finds.
 template <typename At>
 qsizetype unscrambleInto(qsizetype n, At&& at, char16_t* out)
 {
     const Tables& t = tables();
-    qsizetype pos = n;
-    qsizetype i = 0;
-    while (i < n) {
-        const char16_t c = at(i);
-        if (c < 0x80 && t.leadIndex[c] >= 0 && i + 2 < n) {
-            const char16_t b = at(i + 1);
-            const char16_t d = at(i + 2);
-            if (b < 0x80 && d < 0x80 && t.tailIndex[b] >= 0 && t.tailIndex[d] >= 0) {
-                const int slot = (t.leadIndex[c] * 36 + t.tailIndex[b]) * 36 + t.tailIndex[d];
-                if (const char16_t p = t.plainOfToken[slot]) {
-                    out[--pos] = p;
-                    i += 3;
-                    continue;
-                }
+    char16_t* const begin = out;
+    qsizetype k = n - 1;
+    while (k >= 0) {
+        const char16_t c = at(k);
+        if (k >= 2 && c < 0x80 && t.tailIndex[c] >= 0) {
+            if (const char16_t p = t.plainOf(at(k - 2), at(k - 1), c)) {
+                *out++ = p;
+                k -= 3;
+                continue;
             }
         }
         const int target = targetIndex(c);
-        out[--pos] = target >= 0 ? kPlainOfTarget[target] : c;
-        ++i;
+        *out++ = target >= 0 ? kPlainOfTarget[size_t(target)] : c;
+        --k;
     }
-    return pos;
+    return out - begin;
 }
 
-std::vector<char16_t>& scratch(qsizetype n)
+const char16_t* unitsOf(QStringView text) { return reinterpret_cast<const char16_t*>(text.utf16()); }
+
+// A string decoded into an upper-bound allocation, then trimmed to its length in place.
+template <typename At>
+QString unscrambledString(qsizetype n, At&& at)
 {
-    thread_local std::vector<char16_t> buffer;
-    if (qsizetype(buffer.size()) < n)
-        buffer.resize(size_t(n));
-    return buffer;
+    QString out(n, Qt::Uninitialized);
+    const qsizetype length = unscrambleInto(n, at, reinterpret_cast<char16_t*>(out.data()));
+    out.resize(length);
+    out.squeeze();
+    return out;
 }
 
 } // namespace
 
 QString ScrambledText::scrambled(QStringView plain)
 {
-    QString out(scrambledSize(plain), Qt::Uninitialized);
-    char16_t* p = reinterpret_cast<char16_t*>(out.data());
-    scrambleEach(plain, [&p](char16_t u) { *p++ = u; });
+    QString out(3 * plain.size() + 1, Qt::Uninitialized);
+    out.resize(scrambleInto(unitsOf(plain), plain.size(), reinterpret_cast<uchar*>(out.data())));
     return out;
 }
 
 QString ScrambledText::unscrambled(QStringView stored)
 {
-    const qsizetype n = stored.size();
-    if (n == 0)
-        return {};
-    auto& buffer = scratch(n);
-    const char16_t* in = reinterpret_cast<const char16_t*>(stored.utf16());
-    const qsizetype start = unscrambleInto(n, [in](qsizetype i) { return in[i]; }, buffer.data());
-    return QString(reinterpret_cast<const QChar*>(buffer.data() + start), n - start);
+    const char16_t* in = unitsOf(stored);
+    return unscrambledString(stored.size(), [in](qsizetype i) { return in[i]; });
 }
 
 void ScrambledText::Scramble()
@@ -233,16 +237,26 @@ qsizetype ScrambledText::firstUnstorable(QStringView plain)
     return -1;
 }
 
+ScrambledText::TableEntry ScrambledText::tableEntry(int i)
+{
+    const auto& t = kTokenOfTarget[size_t(i)];
+    return {kPlainOfTarget[size_t(i)], targetOf(i), QString::fromLatin1(t.data(), 3)};
+}
+
 bool ScrambledText::IsStorable(QStringView plain) { return firstUnstorable(plain) < 0; }
 
 CArchive& operator<<(CArchive& ar, const ScrambledText& text)
 {
     const QString& plain = text.text();
-    uchar* out = ar.beginText(scrambledSize(plain));
-    scrambleEach(plain, [&out](char16_t u) {
-        qToLittleEndian<quint16>(u, out);
-        out += 2;
-    });
+    if constexpr (Q_BYTE_ORDER == Q_LITTLE_ENDIAN) {
+        // The stored units go straight into the archive, written for the largest size they can
+        // have; the length prefix is settled afterwards.
+        const qsizetype bound = 3 * plain.size();
+        uchar* out = ar.beginText(bound, 8);
+        ar.endText(bound, scrambleInto(unitsOf(plain), plain.size(), out));
+    } else {
+        ar.writeText(ScrambledText::scrambled(plain));
+    }
     return ar;
 }
 
@@ -256,15 +270,8 @@ CArchive& operator>>(CArchive& ar, ScrambledText& text)
         text = loaded.text();
         return ar;
     }
-    const qsizetype n = bytes.size() / 2;
-    if (n == 0) {
-        text = QString();
-        return ar;
-    }
-    auto& buffer = scratch(n);
     const auto* in = reinterpret_cast<const uchar*>(bytes.data());
-    const qsizetype start =
-        unscrambleInto(n, [in](qsizetype i) { return char16_t(qFromLittleEndian<quint16>(in + 2 * i)); }, buffer.data());
-    text = QString(reinterpret_cast<const QChar*>(buffer.data() + start), n - start);
+    text = unscrambledString(bytes.size() / 2,
+                             [in](qsizetype i) { return char16_t(qFromLittleEndian<quint16>(in + 2 * i)); });
     return ar;
 }

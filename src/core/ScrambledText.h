@@ -39,6 +39,16 @@ public:
     // Index of the first character that would not come back as typed, or -1.
     static qsizetype firstUnstorable(QStringView plain);
 
+    // Entry i (0 to 93) of the two substitution tables: a plain character, the code point the first
+    // stage puts in its place and the three-character token the second stage stores for that.
+    struct TableEntry {
+        char16_t plain;
+        char16_t target;
+        QString token;
+    };
+    static constexpr int kTableSize = 94;
+    static TableEntry tableEntry(int i);
+
 private:
     QString m_text;
     bool m_reversed = false;

@@ -1,0 +1,42 @@
+#include "AccountEditor.h"
+
+#include "AccountTypes.h"
+#include "BankAccountDlg.h"
+#include "CallingCardAccountDlg.h"
+#include "CreditCardAccountDlg.h"
+#include "EmailAccountDlg.h"
+#include "InsuranceAccountDlg.h"
+#include "MedicalRecordDlg.h"
+#include "PurchasedItemRecordDlg.h"
+#include "ReferenceRecordDlg.h"
+#include "SoftwareRecordDlg.h"
+#include "WebSiteAccountDlg.h"
+
+std::unique_ptr<CAccountDialog> createAccountDialog(qint32 type, CQuorrilDoc* document, qint32 accountId,
+                                                    QWidget* parent)
+{
+    switch (type) {
+    case AccountType::Email:
+        return std::make_unique<CEmailAccountDlg>(document, accountId, parent);
+    case AccountType::WebSite:
+        return std::make_unique<CWebSiteAccountDlg>(document, accountId, parent);
+    case AccountType::CreditCard:
+        return std::make_unique<CCreditCardAccountDlg>(document, accountId, parent);
+    case AccountType::Bank:
+        return std::make_unique<CBankAccountDlg>(document, accountId, parent);
+    case AccountType::Insurance:
+        return std::make_unique<CInsuranceAccountDlg>(document, accountId, parent);
+    case AccountType::Medical:
+        return std::make_unique<CMedicalRecordDlg>(document, accountId, parent);
+    case AccountType::CallingCard:
+        return std::make_unique<CCallingCardAccountDlg>(document, accountId, parent);
+    case AccountType::PurchasedItem:
+        return std::make_unique<CPurchasedItemRecordDlg>(document, accountId, parent);
+    case AccountType::Software:
+        return std::make_unique<CSoftwareRecordDlg>(document, accountId, parent);
+    case AccountType::Reference:
+        return std::make_unique<CReferenceRecordDlg>(document, accountId, parent);
+    default:
+        return nullptr;
+    }
+}

@@ -1,0 +1,10 @@
+#pragma once
+
+#include "TableAccountDialog.h"
+
+// The Bank dialog: institution, account and routing numbers, account type, PIN and holder.
+class CBankAccountDlg : public TableAccountDialog {
+    Q_OBJECT
+public:
+    CBankAccountDlg(CQuorrilDoc* document, qint32 accountId, QWidget* parent = nullptr);
+};

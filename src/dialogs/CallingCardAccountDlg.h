@@ -1,0 +1,10 @@
+#pragma once
+
+#include "TableAccountDialog.h"
+
+// The Calling Card dialog: provider, access phone, card number, PIN and remaining minutes.
+class CCallingCardAccountDlg : public TableAccountDialog {
+    Q_OBJECT
+public:
+    CCallingCardAccountDlg(CQuorrilDoc* document, qint32 accountId, QWidget* parent = nullptr);
+};

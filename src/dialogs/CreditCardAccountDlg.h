@@ -1,0 +1,10 @@
+#pragma once
+
+#include "TableAccountDialog.h"
+
+// The Credit Card dialog: provider, number, card type, APR, PIN, expiry and name on the card.
+class CCreditCardAccountDlg : public TableAccountDialog {
+    Q_OBJECT
+public:
+    CCreditCardAccountDlg(CQuorrilDoc* document, qint32 accountId, QWidget* parent = nullptr);
+};

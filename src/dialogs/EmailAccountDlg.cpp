@@ -1,0 +1,248 @@
+#include "EmailAccountDlg.h"
+
+#include "AccountTypes.h"
+#include "EmailAccount.h"
+#include "QuorrilDoc.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QPushButton>
+
+#include <algorithm>
+#include <numeric>
+
+namespace {
+using K = ControlKind;
+
+constexpr int kTitle = 1040;
+constexpr int kUsers = 1002;
+constexpr int kUsersLabel = 1044;
+constexpr int kLogInUrl = 1016;
+constexpr int kLoginId = 1009;
+constexpr int kPassword = 1018;
+constexpr int kEmail = 1011;
+constexpr int kAdministrator = 1000;
+constexpr int kAdd = 1022;
+constexpr int kRemove = 1020;
+constexpr int kUpdate = 1024;
+constexpr int kClear = 1120;
+constexpr int kCancel = 2;
+
+constexpr ControlSpec kControls[] = {
+    {0, K::GroupBox, "User Info:", {7, 55, 166, 101}},
+    {kTitle, K::Edit, "Title:", {7, 15, 62, 12}, "title"},
+    {kUsers, K::UsersBox, "Users:", {75, 15, 98, 99}, nullptr, {}, nullptr, kUsersLabel, 58},
+    {kLogInUrl, K::Edit, "Log In URL:", {7, 39, 166, 12}, "logInUrl"},
+    {kLoginId, K::Edit, "Log In ID:", {16, 74, 71, 12}},
+    {kPassword, K::Edit, "Password:", {94, 74, 73, 12}},
+    {kEmail, K::Edit, "Email Address:", {16, 113, 149, 12}},
+    {kAdd, K::PushButton, "Add", {58, 134, 35, 13}},
+    {kRemove, K::PushButton, "Remove", {94, 134, 35, 13}},
+    {kUpdate, K::PushButton, "Update", {130, 134, 35, 13}},
+    {kCancel, K::CancelButton, "Cancel", {123, 161, 50, 14}},
+    {1, K::OkButton, "OK", {71, 161, 50, 14}},
+    {kAdministrator, K::CheckBox, "Administrator Rights For This Account", {16, 93, 149, 8}},
+    {kClear, K::PushButton, "Clear", {16, 134, 35, 13}},
+};
+constexpr int kExchangeOrder[] = {kLogInUrl, kAdministrator, kLoginId, kPassword, kEmail, kTitle};
+constexpr int kStoreOrder[] = {kLogInUrl};
+constexpr RequiredLine kRequired[] = {
+    {"   - Title\n", {kTitle}},
+    {"   - Log In URL\n\n", {kLogInUrl}},
+};
+const DialogSpec kSpec{AccountType::Email, "Email Account", ":/dialogs/icons/email.svg", 180, 183,
+                       kControls, kExchangeOrder, kStoreOrder, kRequired, false};
+
+const QString kUserFieldsMissing = QStringLiteral("if these fields are empty:\n   - User ID\n   - User Password\n"
+                                                  "   - User Email\n\nEdit these fields and try again.");
+
+// Removes exactly the entry at the index, also when an earlier entry has the same log-in id: the
+// account removes by log-in id only, so the entry is first given one that no other entry has.
+void removeUserAt(AccountRecord& account, int index)
+{
+    UserEntry* user = account.GetUser(index);
+    QString unique(1, QChar(0xFFFF));
+    while (account.FindUserIndex(unique) >= 0)
+        unique += QChar(0xFFFF);
+    user->SetLoginId(unique);
+    account.RemoveUser(unique);
+}
+} // namespace
+
+CEmailAccountDlg::CEmailAccountDlg(CQuorrilDoc* document, qint32 accountId, QWidget* parent)
+    : TableAccountDialog(kSpec, document, accountId, parent)
+{
+    connect(control<QPushButton>(kAdd), &QPushButton::clicked, this, &CEmailAccountDlg::OnAddUser);
+    connect(control<QPushButton>(kUpdate), &QPushButton::clicked, this, &CEmailAccountDlg::OnUpdateUser);
+    connect(control<QPushButton>(kRemove), &QPushButton::clicked, this, &CEmailAccountDlg::OnRemoveUser);
+    connect(control<QPushButton>(kClear), &QPushButton::clicked, this, &CEmailAccountDlg::OnClearUser);
+    connect(usersBox(), &QComboBox::activated, this, &CEmailAccountDlg::OnSelchangeUsers);
+}
+
+QComboBox* CEmailAccountDlg::usersBox() const { return control<QComboBox>(kUsers); }
+
+void CEmailAccountDlg::UpdateUserCount()
+{
+    label(kUsersLabel)->setText(QStringLiteral("Users: %1").arg(GetAccount()->GetUserCount()));
+}
+
+UserEntry* CEmailAccountDlg::selectedUser(int* index) const
+{
+    const QComboBox* box = usersBox();
+    if (!GetAccount() || box->currentIndex() < 0)
+        return nullptr;
+    const int userIndex = box->currentData().toInt();
+    if (index)
+        *index = userIndex;
+    return GetAccount()->GetUser(userIndex);
+}
+
+void CEmailAccountDlg::fillUsers(int selectIndex)
+{
+    const AccountRecord* account = GetAccount();
+    std::vector<int> order(size_t(account->GetUserCount()));
+    std::iota(order.begin(), order.end(), 0);
+    std::stable_sort(order.begin(), order.end(), [account](int a, int b) {
+        return account->GetUser(a)->GetLoginId().compare(account->GetUser(b)->GetLoginId(), Qt::CaseInsensitive) < 0;
+    });
+    QComboBox* box = usersBox();
+    box->clear();
+    for (int index : order)
+        box->addItem(account->GetUser(index)->GetLoginId(), index);
+    const int item = selectIndex < 0 ? 0 : box->findData(selectIndex);
+    box->setCurrentIndex(box->count() ? std::max(item, 0) : -1);
+}
+
+bool CEmailAccountDlg::loadSelectedUser()
+{
+    const UserEntry* user = selectedUser();
+    if (!user)
+        return false;
+    setFieldValue(kAdministrator, user->GetAdministrator());
+    setFieldValue(kLoginId, ScrambledText(user->GetLoginId()));
+    setFieldValue(kPassword, ScrambledText(user->GetPassword()));
+    setFieldValue(kEmail, ScrambledText(user->GetEmail()));
+    return true;
+}
+
+bool CEmailAccountDlg::userFieldsFilled() const
+{
+    return !fieldText(kLoginId).isEmpty() && !fieldText(kPassword).isEmpty() && !fieldText(kEmail).isEmpty();
+}
+
+void CEmailAccountDlg::userListChanged()
+{
+    control(kCancel)->setEnabled(false);
+    m_usersChanged = true;
+    UpdateUserCount();
+}
+
+void CEmailAccountDlg::LoadAccount()
+{
+    TableAccountDialog::LoadAccount();
+    if (createdNew()) {
+        control(kRemove)->setEnabled(false);
+        control(kUpdate)->setEnabled(false);
+        return;
+    }
+    if (!GetAccount())
+        return;
+    fillUsers(-1);
+    UpdateUserCount();
+    loadSelectedUser();
+}
+
+void CEmailAccountDlg::OnSelchangeUsers()
+{
+    UpdateData(true);
+    if (loadSelectedUser())
+        UpdateData(false);
+}
+
+void CEmailAccountDlg::OnClearUser()
+{
+    UpdateData(true);
+    setFieldValue(kAdministrator, qint32(0));
+    setFieldValue(kLoginId, ScrambledText());
+    setFieldValue(kPassword, ScrambledText());
+    setFieldValue(kEmail, ScrambledText());
+    UpdateData(false);
+}
+
+void CEmailAccountDlg::OnAddUser()
+{
+    UpdateData(true);
+    if (!GetAccount() || !checkStorableTexts())
+        return;
+    // The title and log-in URL are stored before any check, without the duplicate-title check.
+    writeAccount();
+    if (!userFieldsFilled()) {
+        prompts().notice(QStringLiteral("User cannot be created ") + kUserFieldsMissing);
+        return;
+    }
+    const int index = GetAccount()->AddUser(std::get<qint32>(fieldValue(kAdministrator)), fieldText(kLoginId),
+                                            fieldText(kPassword), fieldText(kEmail));
+    if (index < 0) {
+        prompts().notice(QStringLiteral("User Already Exist !"));
+        return;
+    }
+    fillUsers(index);
+    control(kRemove)->setEnabled(true);
+    control(kUpdate)->setEnabled(true);
+    userListChanged();
+}
+
+void CEmailAccountDlg::OnUpdateUser()
+{
+    UpdateData(true);
+    if (!checkStorableTexts())
+        return;
+    StoreAccount(); // a taken title makes Update do nothing
+}
+
+void CEmailAccountDlg::afterStore()
+{
+    int index = -1;
+    UserEntry* user = selectedUser(&index);
+    if (!user)
+        return;
+    if (!userFieldsFilled()) {
+        prompts().notice(QStringLiteral("User cannot be updated ") + kUserFieldsMissing);
+        return;
+    }
+    user->SetLoginId(fieldText(kLoginId));
+    user->SetPassword(fieldText(kPassword));
+    user->SetEmail(fieldText(kEmail));
+    user->SetAdministrator(std::get<qint32>(fieldValue(kAdministrator)));
+    fillUsers(index);
+    userListChanged();
+}
+
+void CEmailAccountDlg::OnRemoveUser()
+{
+    UpdateData(true);
+    int index = -1;
+    const UserEntry* user = selectedUser(&index);
+    if (!user)
+        return;
+    const QString question = QStringLiteral("Are You sure you want to remove:\n\nUser:  %1\nEmail: %2\n\nContinue ?")
+                                 .arg(user->GetLoginId(), user->GetEmail());
+    if (!prompts().question(question, Prompts::Icon::Question))
+        return;
+    document()->SetModifiedFlag(true);
+    removeUserAt(*GetAccount(), index);
+    fillUsers(-1);
+    OnSelchangeUsers();
+    userListChanged();
+}
+
+void CEmailAccountDlg::OnCancel()
+{
+    discardNewAccount();
+    if (GetAccount() && m_usersChanged) {
+        UpdateData(true);
+        endDialog(QDialog::Accepted);
+        return;
+    }
+    endDialog(QDialog::Rejected);
+}

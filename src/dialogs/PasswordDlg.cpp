@@ -1,0 +1,131 @@
+#include "PasswordDlg.h"
+
+#include "DialogUnits.h"
+#include "ScrambledText.h"
+#include "TextEdit.h"
+
+#include <QFrame>
+#include <QLabel>
+#include <QPushButton>
+
+#include <algorithm>
+
+namespace {
+// Places controls by dialog units and moves everything below a paragraph down by as much as the
+// paragraph needs beyond its place: the dialog font may wrap the texts into more lines than the
+// font the places were measured in.
+class Placer {
+public:
+    Placer(QWidget* dialog, const QFont& font) : m_dialog(dialog), m_units(font) {}
+
+    QRect rect(const DialogPlace& place) const { return m_units.rect(place).translated(0, m_shift); }
+
+    QLabel* paragraph(const QString& text, const DialogPlace& place)
+    {
+        auto* label = new QLabel(text, m_dialog);
+        label->setWordWrap(true);
+        label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        QRect r = rect(place);
+        const int needed = label->heightForWidth(r.width());
+        if (needed > r.height()) {
+            m_shift += needed - r.height();
+            r.setHeight(needed);
+        }
+        label->setGeometry(r);
+        return label;
+    }
+
+    // A one-line label, widened to its text when the place is too narrow for it.
+    QLabel* label(const QString& text, const DialogPlace& place) const
+    {
+        auto* label = new QLabel(text, m_dialog);
+        QRect r = rect(place);
+        r.setWidth(std::max(r.width(), label->sizeHint().width()));
+        label->setGeometry(r);
+        return label;
+    }
+
+    QLineEdit* maskedEdit(const DialogPlace& place) const
+    {
+        auto* edit = new TextEdit(m_dialog);
+        edit->setEchoMode(QLineEdit::Password);
+        edit->setGeometry(rect(place));
+        return edit;
+    }
+
+    QSize size(int width, int height) const { return m_units.size(width, height) + QSize(0, m_shift); }
+
+private:
+    QWidget* m_dialog;
+    DialogUnits m_units;
+    int m_shift = 0;
+};
+} // namespace
+
+CPasswordDlg::CPasswordDlg(Prompts& prompts, Prompts::PasswordMode mode, QWidget* parent)
+    : QDialog(parent), m_prompts(prompts), m_confirm(mode == Prompts::PasswordMode::Set)
+{
+    setWindowTitle(QStringLiteral("Please Enter Password:"));
+    setWindowFlag(Qt::WindowContextHelpButtonHint, false);
+    setModal(true);
+    Placer placer(this, font());
+    placer.paragraph(QStringLiteral("This program makes it easy to keep track of all your passwords and user ids, but the "
+                                    "one password you should always remember is the one used to save this document. It "
+                                    "should be simple for you to remember and difficult for others to guess."),
+                     {7, 7, 172, 41});
+    placer.paragraph(
+        QStringLiteral("The password used to save a document is the same password that must be used to open it."),
+        {7, 54, 172, 19});
+    placer.paragraph(QStringLiteral("This password is case sensitive, basically 'a' is not the same as 'A', this "
+                                    "enhances security."),
+                     {7, 78, 172, 20});
+    auto* line = new QFrame(this);
+    line->setFrameShape(QFrame::HLine);
+    line->setFrameShadow(QFrame::Sunken);
+    line->setGeometry(placer.rect({7, 103, 172, 1}).adjusted(0, -1, 0, 1));
+    placer.label(QStringLiteral("Password:"), {7, 108, 34, 8});
+    m_passwordEdit = placer.maskedEdit({7, 116, 172, 12});
+    m_verifyLabel = placer.label(QStringLiteral("Verify Password:"), {7, 133, 53, 8});
+    m_verifyEdit = placer.maskedEdit({7, 141, 172, 12});
+    m_ok = new QPushButton(QStringLiteral("OK"), this);
+    m_ok->setGeometry(placer.rect({78, 160, 50, 14}));
+    m_ok->setDefault(true);
+    m_cancel = new QPushButton(QStringLiteral("Cancel"), this);
+    m_cancel->setGeometry(placer.rect({129, 160, 50, 14}));
+    setFixedSize(placer.size(186, 181));
+
+    setTabOrder(m_passwordEdit, m_verifyEdit);
+    setTabOrder(m_verifyEdit, m_cancel);
+    setTabOrder(m_cancel, m_ok);
+    connect(m_ok, &QPushButton::clicked, this, &CPasswordDlg::OnOK);
+    connect(m_cancel, &QPushButton::clicked, this, &QDialog::reject);
+
+    if (!m_confirm) {
+        m_verifyLabel->hide();
+        m_verifyEdit->setEnabled(false);
+        m_verifyEdit->hide();
+    }
+    m_passwordEdit->setFocus();
+}
+
+void CPasswordDlg::OnOK()
+{
+    m_password = m_passwordEdit->text();
+    m_verifyPassword = m_verifyEdit->text();
+    if (m_password.isEmpty()) {
+        m_prompts.notice(QStringLiteral("Password Must Not Be Empty !"));
+        return;
+    }
+    if (m_confirm && m_password != m_verifyPassword) {
+        m_prompts.notice(QStringLiteral("Password And Verify Password Must Be Identical !"));
+        return;
+    }
+    // A new password must come back from the file as typed, or the document could never be opened.
+    if (const qsizetype at = ScrambledText::firstUnstorable(m_password); m_confirm && at >= 0) {
+        m_prompts.notice(QStringLiteral("The password holds the character U+%1, which cannot be stored in a "
+                                        "Quorril file.\n\nChoose another password.")
+                             .arg(QString::number(m_password[at].unicode(), 16).toUpper()));
+        return;
+    }
+    accept();
+}

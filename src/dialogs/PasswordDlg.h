@@ -1,0 +1,41 @@
+#pragma once
+
+#include "Prompts.h"
+
+#include <QDialog>
+
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+// The document password prompt. Verify mode asks for one password (to open or unlock a document);
+// set mode asks for a new one twice. OK closes only with a non-empty password, in set mode typed
+// twice alike; the reasons it refuses are shown through Prompts.
+class CPasswordDlg : public QDialog {
+    Q_OBJECT
+public:
+    CPasswordDlg(Prompts& prompts, Prompts::PasswordMode mode, QWidget* parent = nullptr);
+
+    // After OK: the entered password.
+    QString password() const { return m_password; }
+
+    QLineEdit* passwordEdit() const { return m_passwordEdit; }
+    QLineEdit* verifyEdit() const { return m_verifyEdit; }
+    QLabel* verifyLabel() const { return m_verifyLabel; }
+    QPushButton* okButton() const { return m_ok; }
+    QPushButton* cancelButton() const { return m_cancel; }
+
+public Q_SLOTS:
+    void OnOK();
+
+private:
+    Prompts& m_prompts;
+    const bool m_confirm;
+    QString m_password;
+    QString m_verifyPassword;
+    QLineEdit* m_passwordEdit;
+    QLineEdit* m_verifyEdit;
+    QLabel* m_verifyLabel;
+    QPushButton* m_ok;
+    QPushButton* m_cancel;
+};

@@ -1,0 +1,10 @@
+#pragma once
+
+#include "TableAccountDialog.h"
+
+// The Purchased Item dialog; it needs a model number or a serial number.
+class CPurchasedItemRecordDlg : public TableAccountDialog {
+    Q_OBJECT
+public:
+    CPurchasedItemRecordDlg(CQuorrilDoc* document, qint32 accountId, QWidget* parent = nullptr);
+};

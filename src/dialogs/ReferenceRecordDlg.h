@@ -1,0 +1,10 @@
+#pragma once
+
+#include "TableAccountDialog.h"
+
+// The Reference dialog: a dated free-form note. OK comes before Cancel in the tab order.
+class CReferenceRecordDlg : public TableAccountDialog {
+    Q_OBJECT
+public:
+    CReferenceRecordDlg(CQuorrilDoc* document, qint32 accountId, QWidget* parent = nullptr);
+};

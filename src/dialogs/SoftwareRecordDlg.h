@@ -1,0 +1,10 @@
+#pragma once
+
+#include "TableAccountDialog.h"
+
+// The Software dialog; it needs a serial number or a CD key.
+class CSoftwareRecordDlg : public TableAccountDialog {
+    Q_OBJECT
+public:
+    CSoftwareRecordDlg(CQuorrilDoc* document, qint32 accountId, QWidget* parent = nullptr);
+};

@@ -1,0 +1,10 @@
+#pragma once
+
+#include "TableAccountDialog.h"
+
+// The WebSite dialog. OK and Cancel come between Notes and IP Address in the tab order.
+class CWebSiteAccountDlg : public TableAccountDialog {
+    Q_OBJECT
+public:
+    CWebSiteAccountDlg(CQuorrilDoc* document, qint32 accountId, QWidget* parent = nullptr);
+};

@@ -1,0 +1,80 @@
+#include "WidgetPrompts.h"
+
+#include "DuplicateAccountDlg.h"
+#include "PasswordDlg.h"
+
+#include <QApplication>
+#include <QFileDialog>
+#include <QMessageBox>
+
+QString WidgetPrompts::caption() { return QStringLiteral("Quorril"); }
+
+QString WidgetPrompts::fileFilter() { return QStringLiteral("Quorril Files (*.qrl)"); }
+
+QWidget* WidgetPrompts::parentWindow() { return QApplication::activeWindow(); }
+
+std::optional<QString> WidgetPrompts::password(PasswordMode mode)
+{
+    CPasswordDlg dialog(*this, mode, parentWindow());
+    if (dialog.exec() != QDialog::Accepted)
+        return std::nullopt;
+    return dialog.password();
+}
+
+void WidgetPrompts::notice(const QString& text)
+{
+    QMessageBox box(QMessageBox::Information, caption(), text, QMessageBox::Ok, parentWindow());
+    box.exec();
+}
+
+bool WidgetPrompts::question(const QString& text, Icon icon)
+{
+    QMessageBox box(icon == Icon::Question ? QMessageBox::Question : QMessageBox::NoIcon, caption(), text,
+                    QMessageBox::Yes | QMessageBox::No, parentWindow());
+    box.setDefaultButton(QMessageBox::Yes);
+    return box.exec() == QMessageBox::Yes;
+}
+
+Prompts::Answer WidgetPrompts::questionWithCancel(const QString& text)
+{
+    QMessageBox box(QMessageBox::Question, caption(), text,
+                    QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, parentWindow());
+    box.setDefaultButton(QMessageBox::Yes);
+    switch (box.exec()) {
+    case QMessageBox::Yes:
+        return Answer::Yes;
+    case QMessageBox::No:
+        return Answer::No;
+    default:
+        return Answer::Cancel;
+    }
+}
+
+bool WidgetPrompts::duplicateAccount()
+{
+    CDuplicateAccountDlg dialog(parentWindow());
+    return dialog.exec() == QDialog::Accepted;
+}
+
+QString WidgetPrompts::openFileName()
+{
+    QFileDialog dialog(parentWindow(), QStringLiteral("Open"), QString(), fileFilter());
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return {};
+    return dialog.selectedFiles().constFirst();
+}
+
+QString WidgetPrompts::saveFileName(const QString& suggestedPath)
+{
+    QFileDialog dialog(parentWindow(), QStringLiteral("Save As"), QString(), fileFilter());
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setDefaultSuffix(QStringLiteral("qrl"));
+    if (!suggestedPath.isEmpty())
+        dialog.selectFile(suggestedPath);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return {};
+    return dialog.selectedFiles().constFirst();
+}

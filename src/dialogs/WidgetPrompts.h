@@ -1,0 +1,25 @@
+#pragma once
+
+#include "Prompts.h"
+
+class QWidget;
+
+// The prompts of the running program: the password dialog, message boxes captioned "Quorril", the
+// duplicate-title warning and the file dialogs for "Quorril Files (*.qrl)". Each window is modal
+// over the active window.
+class WidgetPrompts : public Prompts {
+public:
+    std::optional<QString> password(PasswordMode mode) override;
+    void notice(const QString& text) override;
+    bool question(const QString& text, Icon icon) override;
+    Answer questionWithCancel(const QString& text) override;
+    bool duplicateAccount() override;
+    QString openFileName() override;
+    QString saveFileName(const QString& suggestedPath) override;
+
+    static QString caption();
+    static QString fileFilter();
+
+private:
+    static QWidget* parentWindow();
+};

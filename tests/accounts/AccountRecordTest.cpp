@@ -1,0 +1,119 @@
+#include "AccountFactory.h"
+#include "AccountTypes.h"
+#include "BankAccount.h"
+#include "Bytes.h"
+#include "CArchive.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+TEST(AccountRecordTest, TypeNamesAndCaptions)
+{
+    const std::tuple<qint32, const char*, const char*> cases[] = {
+        {0, "None", ""},          {10, "Email", "Email"},
+        {11, "WebSite", "WebSites"}, {12, "Credit Card", "Credit Cards"},
+        {13, "Bank", "Banks"},    {16, "Calling Card", "Calling Card"},
+        {19, "", ""},             {20, "Reference", "Reference"},
+        {99, "", ""},             {-1, "", ""},
+    };
+    for (const auto& [type, name, caption] : cases) {
+        EXPECT_EQ(accountTypeName(type), QLatin1StringView(name)) << type;
+        EXPECT_EQ(accountCategoryCaption(type), QLatin1StringView(caption)) << type;
+    }
+}
+
+TEST(AccountRecordTest, TitlesCompareIgnoringAsciiCaseOnly)
+{
+    const std::tuple<qint32, const char*, qint32, const char*, bool> cases[] = {
+        {13, "My Bank", 13, "MY BANK", true},
+        {13, "My Bank", 12, "My Bank", false},
+        {13, "\u00c9cole", 13, "\u00e9cole", false},
+        {13, "abc", 13, "abcd", false},
+        {13, "", 13, "", true},
+        {13, "a[", 13, "A{", false}, // [ and { differ by 32 too, but are not letters
+    };
+    for (const auto& [typeA, titleA, typeB, titleB, same] : cases) {
+        auto a = createAccount(typeA, 1);
+        auto b = createAccount(typeB, 2);
+        a->SetTitle(QString::fromUtf8(titleA));
+        b->SetTitle(QString::fromUtf8(titleB));
+        EXPECT_EQ(a->IsSameAccount(*b), same) << titleA << " / " << titleB;
+    }
+}
+
+TEST(AccountRecordTest, UserListOperations)
+{
+    BankAccount account(1);
+    EXPECT_EQ(account.AddUser(0, QStringLiteral("Bob"), QStringLiteral("pw"), QStringLiteral("bob@x.org")), 0);
+    // Equal: e-mail differs in case only.
+    EXPECT_EQ(account.AddUser(1, QStringLiteral("Bob"), QStringLiteral("pw"), QStringLiteral("BOB@X.ORG")), -1);
+    // Different: log-in id or password differ in case.
+    EXPECT_EQ(account.AddUser(0, QStringLiteral("bob"), QStringLiteral("pw"), QStringLiteral("bob@x.org")), 1);
+    EXPECT_EQ(account.AddUser(0, QStringLiteral("Bob"), QStringLiteral("PW"), QStringLiteral("bob@x.org")), 2);
+    EXPECT_EQ(account.GetUserCount(), 3);
+
+    EXPECT_EQ(account.FindUserIndex(QStringLiteral("Bob")), 0);
+    EXPECT_EQ(account.FindUserIndex(QStringLiteral("bob")), 1);
+    EXPECT_EQ(account.FindUserIndex(QStringLiteral("BOB")), -1);
+    EXPECT_EQ(account.FindUser(QStringLiteral("Bob")), account.GetUser(0));
+    EXPECT_EQ(account.FindUser(QStringLiteral("nobody")), nullptr);
+    EXPECT_EQ(account.GetUser(3), nullptr);
+    EXPECT_EQ(account.GetUser(-1), nullptr);
+
+    // Removing the first of three moves the others down.
+    UserEntry* second = account.GetUser(1);
+    UserEntry* third = account.GetUser(2);
+    EXPECT_EQ(account.RemoveUser(QStringLiteral("Bob")), 0);
+    EXPECT_EQ(account.GetUserCount(), 2);
+    EXPECT_EQ(account.GetUser(0), second);
+    EXPECT_EQ(account.GetUser(1), third);
+    EXPECT_EQ(account.RemoveUser(QStringLiteral("nobody")), -1);
+}
+
+TEST(AccountRecordTest, CommonBlockOfAnEmptyAccount)
+{
+    BankAccount account(258);
+    QByteArray bytes;
+    CArchive ar(&bytes);
+    account.AccountRecord::Serialize(ar);
+    EXPECT_EQ(bytes.toHex(' '), hexBytes("01000000 02010000 0d000000 fffeff00 00000000 00000000").toHex(' '));
+}
+
+TEST(AccountRecordTest, UserEntryWithOtherVersionKeepsItsValues)
+{
+    // A user count of 2 where the first entry has version 5: only the version is read, the next
+    // bytes are taken as the following entry.
+    const QByteArray bytes = Bytes()
+                                 .i32(1).i32(9).i32(13).stored(QStringLiteral("t")).i32(1).i32(2)
+                                 .i32(5)
+                                 .i32(1).i32(1).stored(QStringLiteral("id")).stored(QStringLiteral("pw")).stored(QStringLiteral("e"))
+                                 .data();
+    BankAccount account(1);
+    CArchive ar{QByteArrayView(bytes)};
+    account.AccountRecord::Serialize(ar);
+    ASSERT_EQ(account.GetUserCount(), 2);
+    EXPECT_EQ(account.GetUser(0)->GetLoginId(), QString());
+    EXPECT_EQ(account.GetUser(1)->GetLoginId(), QStringLiteral("id"));
+    EXPECT_EQ(account.GetUser(1)->GetAdministrator(), 1);
+}
+
+TEST(AccountRecordTest, HostileUserCountFailsWithoutReserving)
+{
+    const QByteArray bytes = Bytes().i32(1).i32(9).i32(13).text({}).i32(1).i32(0x7fffffff).data();
+    BankAccount account(1);
+    CArchive ar{QByteArrayView(bytes)};
+    EXPECT_THROW(account.AccountRecord::Serialize(ar), CArchiveException);
+}
+
+TEST(AccountRecordTest, SetFieldRefusesAValueOfAnotherKind)
+{
+    BankAccount account(1);
+    account.setField(BankAccount::Pin, FieldValue(qint32(5)));
+    account.setField(99, FieldValue(ScrambledText(QStringLiteral("x"))));
+    EXPECT_EQ(account.GetPin(), QString());
+    account.setField(BankAccount::Pin, FieldValue(ScrambledText(QStringLiteral("1234"))));
+    EXPECT_EQ(account.GetPin(), QStringLiteral("1234"));
+}
+
+} // namespace

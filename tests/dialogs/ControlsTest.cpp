@@ -1,0 +1,362 @@
+#include "DialogTest.h"
+
+#include "AccountTypes.h"
+#include "AprEdit.h"
+#include "CallingCardAccount.h"
+#include "CreditCardAccount.h"
+#include "DatePicker.h"
+#include "MedicalRecord.h"
+#include "ReferenceRecord.h"
+#include "TypeBox.h"
+
+#include <QClipboard>
+#include <QGuiApplication>
+
+namespace {
+
+class Controls : public DialogTest {
+protected:
+    // A new Credit Card dialog with its required fields typed in.
+    std::unique_ptr<TableAccountDialog> cardDialog(qint32 id = 0)
+    {
+        auto dialog = open(AccountType::CreditCard, id);
+        if (id == 0) {
+            type(*dialog, 1052, QStringLiteral("Card"));
+            type(*dialog, 1023, QStringLiteral("Bank"));
+            type(*dialog, 1046, QStringLiteral("Me"));
+            type(*dialog, 1027, QStringLiteral("4111"));
+        }
+        return dialog;
+    }
+
+    template <class Account> Account* fileNew(TableAccountDialog& dialog)
+    {
+        clickOk(dialog);
+        EXPECT_TRUE(accepted(dialog)) << prompts.shown.join(u'|').toStdString();
+        const qint32 id = fileAccount(dialog);
+        return dynamic_cast<Account*>(doc.FindAccount(id));
+    }
+
+    template <class Account> Account* addFilled(qint32 type, const QString& title)
+    {
+        const qint32 id = addAccount(type, title);
+        return dynamic_cast<Account*>(doc.FindAccount(id));
+    }
+};
+
+TEST_F(Controls, MemoEnterPressesOkAndCtrlEnterBreaksTheLine)
+{
+    auto dialog = cardDialog();
+    QWidget* memo = dialog->control(1030);
+    QTest::keyClicks(memo, QStringLiteral("555-1234"));
+    QTest::keyClick(memo, Qt::Key_Return, Qt::ControlModifier);
+    QTest::keyClicks(memo, QStringLiteral("ext 9"));
+    EXPECT_TRUE(isOpen(*dialog));
+    QTest::keyClick(memo, Qt::Key_Return);
+    ASSERT_TRUE(accepted(*dialog));
+    EXPECT_EQ(static_cast<CreditCardAccount*>(dialog->GetAccount())->GetServicePhone(),
+              QStringLiteral("555-1234\next 9"));
+}
+
+TEST_F(Controls, EnterInAnEditPressesTheDefaultButton)
+{
+    auto dialog = cardDialog();
+    QTest::keyClick(dialog->control(1034), Qt::Key_Return);
+    EXPECT_TRUE(accepted(*dialog));
+}
+
+TEST_F(Controls, MemoKeepsCrLfLineBreaksAndAnUntouchedTextExactly)
+{
+    auto* record = addFilled<ReferenceRecord>(AccountType::Reference, QStringLiteral("Note"));
+    record->SetAbout(QStringLiteral("About"));
+    const QString stored = QStringLiteral("first\r\nsecond\u2029third\u00a0end");
+    record->SetDescription(stored);
+
+    auto dialog = open(AccountType::Reference, record->GetId());
+    clickOk(*dialog);
+    ASSERT_TRUE(accepted(*dialog));
+    EXPECT_EQ(record->GetDescription(), stored);
+
+    record->SetDescription(QStringLiteral("one\r\ntwo"));
+    auto edit = open(AccountType::Reference, record->GetId());
+    auto* memo = edit->control<QPlainTextEdit>(1125);
+    memo->moveCursor(QTextCursor::End);
+    QTest::keyClick(memo, Qt::Key_Return, Qt::ControlModifier);
+    QTest::keyClicks(memo, QStringLiteral("three"));
+    clickOk(*edit);
+    ASSERT_TRUE(accepted(*edit));
+    EXPECT_EQ(record->GetDescription(), QStringLiteral("one\r\ntwo\r\nthree"));
+}
+
+TEST_F(Controls, OneMegabytePastedIntoAMemoIsStoredWhole)
+{
+    QString big;
+    big.reserve(1 << 20);
+    for (int line = 0; big.size() < (1 << 20); ++line)
+        big += QStringLiteral("line %1 \u00a0\u00e9\U0001F600 some phone numbers 555-0100 and more text to fill\n").arg(line);
+    auto dialog = cardDialog();
+    QWidget* memo = dialog->control(1030);
+    paste(memo, big);
+    clickOk(*dialog);
+    ASSERT_TRUE(accepted(*dialog));
+    EXPECT_EQ(static_cast<CreditCardAccount*>(dialog->GetAccount())->GetServicePhone(), big);
+}
+
+TEST_F(Controls, EditsHaveNoLengthLimitAndKeepEveryStorableCharacter)
+{
+    const QString texts[] = {
+        QString(100000, u'x'),
+        QStringLiteral("tab\there nbsp\u00a0 emoji\U0001F600 replacement\uFFFD katakana\uFF71\uFF9F"),
+        QStringLiteral("combining e\u0301 rtl \u05d0\u05d1 zero-width\u200b bom\uFEFF"),
+        QStringLiteral("  leading and trailing blanks  "),
+        QStringLiteral("%1 %2 %n"),
+    };
+    for (const QString& text : texts) {
+        SCOPED_TRACE(text.left(40).toStdString());
+        auto dialog = cardDialog();
+        paste(dialog->control(1052), text);
+        paste(dialog->control(1034), text);
+        clickOk(*dialog);
+        ASSERT_TRUE(accepted(*dialog)) << prompts.shown.join(u'|').toStdString();
+        EXPECT_EQ(dialog->GetAccount()->GetTitle(), QStringLiteral("Card") + text);
+        EXPECT_EQ(static_cast<CreditCardAccount*>(dialog->GetAccount())->GetPin(), text);
+    }
+    EXPECT_TRUE(prompts.shown.isEmpty());
+}
+
+TEST_F(Controls, EveryUnstorableCharacterIsRefusedAndNothingIsStored)
+{
+    // The whole range the file format substitutes for plain characters, bar U+FFFD.
+    for (char16_t code = 0xFFA0; code != 0xFFFF; ++code) {
+        if (code == 0xFFFD)
+            continue;
+        auto* card = addFilled<CreditCardAccount>(AccountType::CreditCard, QStringLiteral("C%1").arg(int(code)));
+        card->SetPin(QStringLiteral("1234"));
+        prompts.shown.clear();
+        doc.SetModifiedFlag(false);
+        auto dialog = open(AccountType::CreditCard, card->GetId());
+        // Required fields filled so that only the character stands in the way.
+        type(*dialog, 1023, QStringLiteral("Bank"));
+        type(*dialog, 1046, QStringLiteral("Me"));
+        type(*dialog, 1027, QStringLiteral("4111"));
+        paste(dialog->control(1034), QString(QChar(code)));
+        clickOk(*dialog);
+        ASSERT_EQ(prompts.shown.size(), 1) << int(code);
+        EXPECT_EQ(prompts.shown.front(),
+                  QStringLiteral("The field \"PIN\" holds the character U+%1, which cannot be stored in a Quorril "
+                                 "file.\n\nRemove it and try again.")
+                      .arg(QString::number(code, 16).toUpper()));
+        EXPECT_TRUE(isOpen(*dialog));
+        EXPECT_EQ(card->GetPin(), QStringLiteral("1234"));
+        EXPECT_EQ(card->GetProvider(), QString());
+        EXPECT_FALSE(doc.IsModified());
+        clickCancel(*dialog);
+    }
+}
+
+TEST_F(Controls, TypeBoxListsItsItemsSortedAndANewCardStoresTheFirst)
+{
+    auto dialog = cardDialog();
+    auto* box = dialog->control<TypeBox>(1025);
+    QStringList items;
+    for (int i = 0; i < box->count(); ++i)
+        items << box->itemText(i);
+    EXPECT_EQ(items, (QStringList{"American Express", "Debit", "Department Store", "Discover", "Master Card", "Visa"}));
+    EXPECT_EQ(box->currentIndex(), 0);
+    EXPECT_EQ(box->currentText(), QStringLiteral("American Express"));
+    auto* card = fileNew<CreditCardAccount>(*dialog);
+    ASSERT_NE(card, nullptr);
+    EXPECT_EQ(card->GetAccountType(), QStringLiteral("American Express"));
+}
+
+TEST_F(Controls, TypeBoxSelectsTheFirstItemBeginningWithTheStoredText)
+{
+    struct Case {
+        const char* stored;
+        int index;          // selected item, -1 for none
+        const char* shown;  // edit field text
+        const char* stored2; // what OK stores next
+    };
+    const Case cases[] = {
+        {"visa", 5, "Visa", "Visa"},
+        {"Vi", 5, "Visa", "Visa"},
+        {"d", 1, "Debit", "Debit"},
+        {"Gold Card", -1, "Gold Card", "Gold Card"},
+        {"", -1, "", ""},
+        {"Visa Gold", -1, "Visa Gold", "Visa Gold"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.stored);
+        auto* card = addFilled<CreditCardAccount>(AccountType::CreditCard, QString::fromUtf8(c.stored) + u'#');
+        card->SetProvider(QStringLiteral("P"));
+        card->SetNameOnCard(QStringLiteral("N"));
+        card->SetAccountNumber(QStringLiteral("A"));
+        card->SetAccountType(QString::fromUtf8(c.stored));
+        auto dialog = open(AccountType::CreditCard, card->GetId());
+        auto* box = dialog->control<TypeBox>(1025);
+        EXPECT_EQ(box->currentIndex(), c.index);
+        EXPECT_EQ(box->currentText(), QString::fromUtf8(c.shown));
+        clickOk(*dialog);
+        ASSERT_TRUE(accepted(*dialog));
+        EXPECT_EQ(card->GetAccountType(), QString::fromUtf8(c.stored2));
+    }
+}
+
+TEST_F(Controls, TypedTypeTextIsStoredAsTyped)
+{
+    auto dialog = cardDialog();
+    type(*dialog, 1025, QStringLiteral("Gold Card"));
+    type(*dialog, 1025, QStringLiteral("vis")); // no completion while typing
+    auto* card = fileNew<CreditCardAccount>(*dialog);
+    ASSERT_NE(card, nullptr);
+    EXPECT_EQ(card->GetAccountType(), QStringLiteral("vis"));
+}
+
+TEST_F(Controls, AprReadsDecimalsAndRefusesTextThatIsNoNumber)
+{
+    auto dialog = cardDialog();
+    type(*dialog, 1029, QStringLiteral("12.50"));
+    auto* card = fileNew<CreditCardAccount>(*dialog);
+    ASSERT_NE(card, nullptr);
+    EXPECT_EQ(card->GetApr(), 12.5);
+
+    for (const char* bad : {"", "abc", "12%", ".0"}) {
+        SCOPED_TRACE(bad);
+        prompts.shown.clear();
+        doc.SetModifiedFlag(false);
+        auto edit = open(AccountType::CreditCard, card->GetId());
+        EXPECT_EQ(shown(*edit, 1029), QStringLiteral("12.5"));
+        type(*edit, 1052, QStringLiteral("Renamed"));
+        type(*edit, 1029, QString::fromUtf8(bad));
+        clickOk(*edit);
+        EXPECT_EQ(prompts.shown, QStringList{QStringLiteral("Please enter a number.")});
+        EXPECT_TRUE(isOpen(*edit));
+        EXPECT_EQ(edit->focusWidget(), edit->control(1029));
+        EXPECT_EQ(card->GetTitle(), QStringLiteral("Card")); // nothing stored
+        EXPECT_EQ(card->GetApr(), 12.5);
+        EXPECT_FALSE(doc.IsModified());
+        clickCancel(*edit);
+    }
+
+    auto zero = open(AccountType::CreditCard, card->GetId());
+    type(*zero, 1029, QStringLiteral("0"));
+    clickOk(*zero);
+    EXPECT_TRUE(accepted(*zero));
+    EXPECT_EQ(card->GetApr(), 0.0);
+}
+
+TEST_F(Controls, AnUntouchedAprKeepsEveryDigitOfTheStoredNumber)
+{
+    auto* card = addFilled<CreditCardAccount>(AccountType::CreditCard, QStringLiteral("Card"));
+    card->SetProvider(QStringLiteral("P"));
+    card->SetNameOnCard(QStringLiteral("N"));
+    card->SetAccountNumber(QStringLiteral("A"));
+    card->SetApr(0.1 + 0.2);
+    auto dialog = open(AccountType::CreditCard, card->GetId());
+    EXPECT_EQ(shown(*dialog, 1029), QStringLiteral("0.3"));
+    EXPECT_EQ(dialog->control<AprEdit>(1029)->alignment() & Qt::AlignRight, Qt::AlignRight);
+    clickOk(*dialog);
+    ASSERT_TRUE(accepted(*dialog));
+    EXPECT_EQ(card->GetApr(), 0.1 + 0.2);
+}
+
+TEST_F(Controls, MinutesTakeDigitsOnlyFromTheKeyboard)
+{
+    auto dialog = open(AccountType::CallingCard);
+    type(*dialog, 1098, QStringLiteral("Phone"));
+    type(*dialog, 1099, QStringLiteral("Tel"));
+    type(*dialog, 1093, QStringLiteral("555"));
+    type(*dialog, 1094, QStringLiteral("99"));
+    EXPECT_EQ(shown(*dialog, 1097), QStringLiteral("0"));
+    type(*dialog, 1097, QStringLiteral("1-2a0 "));
+    EXPECT_EQ(shown(*dialog, 1097), QStringLiteral("120"));
+    clickOk(*dialog);
+    ASSERT_TRUE(accepted(*dialog));
+    auto* card = static_cast<CallingCardAccount*>(dialog->GetAccount());
+    EXPECT_EQ(card->GetRemainingMinutes(), 120);
+    const qint32 id = fileAccount(*dialog);
+
+    for (const QString& bad : {QString(), QStringLiteral("99999999999"), QStringLiteral("12x")}) {
+        SCOPED_TRACE(bad.toStdString());
+        prompts.shown.clear();
+        auto edit = open(AccountType::CallingCard, id);
+        EXPECT_EQ(shown(*edit, 1097), QStringLiteral("120"));
+        if (bad.contains(u'x'))
+            paste(edit->control(1097), bad); // a paste is not filtered
+        else
+            type(*edit, 1097, bad);
+        type(*edit, 1096, QStringLiteral("service"));
+        clickOk(*edit);
+        EXPECT_EQ(prompts.shown, QStringList{QStringLiteral("Please enter an integer.")});
+        EXPECT_TRUE(isOpen(*edit));
+        EXPECT_EQ(card->GetRemainingMinutes(), 120);
+        EXPECT_EQ(card->GetServicePhone(), QString());
+        clickCancel(*edit);
+    }
+}
+
+TEST_F(Controls, MiddleInitialTurnsTypedLettersIntoUpperCase)
+{
+    auto dialog = open(AccountType::Medical);
+    type(*dialog, 1071, QStringLiteral("q"));
+    EXPECT_EQ(shown(*dialog, 1071), QStringLiteral("Q"));
+    paste(dialog->control(1071), QStringLiteral("r"));
+    EXPECT_EQ(shown(*dialog, 1071), QStringLiteral("QR"));
+}
+
+TEST_F(Controls, DatePickerKeepsTheStoredValueAndTheTimeOfDay)
+{
+    auto* card = addFilled<CreditCardAccount>(AccountType::CreditCard, QStringLiteral("Card"));
+    card->SetProvider(QStringLiteral("P"));
+    card->SetNameOnCard(QStringLiteral("N"));
+    card->SetAccountNumber(QStringLiteral("A"));
+    const OleDateTime stored(45000.75); // 15 March 2023, 18:00
+    card->SetExpiration(stored);
+
+    auto dialog = open(AccountType::CreditCard, card->GetId());
+    auto* picker = dialog->control<DatePicker>(1026);
+    EXPECT_EQ(picker->date(), QDate(2023, 3, 15));
+    EXPECT_TRUE(picker->calendarPopup());
+    clickOk(*dialog);
+    ASSERT_TRUE(accepted(*dialog));
+    EXPECT_EQ(card->GetExpiration(), stored);
+
+    auto edit = open(AccountType::CreditCard, card->GetId());
+    picker = edit->control<DatePicker>(1026);
+    picker->setFocus();
+    picker->setSelectedSection(QDateTimeEdit::DaySection);
+    QTest::keyClick(picker, Qt::Key_Up);
+    EXPECT_EQ(picker->date(), QDate(2023, 3, 16));
+    clickOk(*edit);
+    ASSERT_TRUE(accepted(*edit));
+    EXPECT_EQ(card->GetExpiration(), OleDateTime(45001.75));
+}
+
+TEST_F(Controls, DatePickerShowsTodayForADateThatIsNotValidAndKeepsItUntouched)
+{
+    auto* card = addFilled<CreditCardAccount>(AccountType::CreditCard, QStringLiteral("Card"));
+    card->SetProvider(QStringLiteral("P"));
+    card->SetNameOnCard(QStringLiteral("N"));
+    card->SetAccountNumber(QStringLiteral("A"));
+    for (const OleDateTime& stored : {OleDateTime(0.0, OleDateTime::null), OleDateTime(1e12), OleDateTime(-700000.0)}) {
+        card->SetExpiration(stored);
+        auto dialog = open(AccountType::CreditCard, card->GetId());
+        EXPECT_EQ(dialog->control<DatePicker>(1026)->date(), QDate::currentDate());
+        clickOk(*dialog);
+        ASSERT_TRUE(accepted(*dialog));
+        EXPECT_EQ(card->GetExpiration(), stored);
+    }
+}
+
+TEST_F(Controls, NewDatesStartAtTheCurrentDateAndTime)
+{
+    const double before = OleDateTime::GetCurrentTime().value();
+    auto dialog = cardDialog();
+    auto* card = fileNew<CreditCardAccount>(*dialog);
+    ASSERT_NE(card, nullptr);
+    EXPECT_GE(card->GetExpiration().value(), before);
+    EXPECT_LE(card->GetExpiration().value(), OleDateTime::GetCurrentTime().value());
+    EXPECT_EQ(card->GetApr(), 0.0);
+}
+
+} // namespace

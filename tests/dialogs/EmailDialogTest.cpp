@@ -1,0 +1,313 @@
+#include "DialogTest.h"
+
+#include "AccountTypes.h"
+#include "EmailAccount.h"
+#include "EmailAccountDlg.h"
+
+#include <QCheckBox>
+#include <QLabel>
+
+namespace {
+
+constexpr int kTitle = 1040;
+constexpr int kUsers = 1002;
+constexpr int kUrl = 1016;
+constexpr int kLogin = 1009;
+constexpr int kPassword = 1018;
+constexpr int kEmail = 1011;
+constexpr int kAdmin = 1000;
+constexpr int kAdd = 1022;
+constexpr int kRemove = 1020;
+constexpr int kUpdate = 1024;
+constexpr int kClear = 1120;
+
+const QString kAddMissing = QStringLiteral("User cannot be created if these fields are empty:\n   - User ID\n"
+                                           "   - User Password\n   - User Email\n\nEdit these fields and try again.");
+const QString kUpdateMissing = QStringLiteral("User cannot be updated if these fields are empty:\n   - User ID\n"
+                                              "   - User Password\n   - User Email\n\nEdit these fields and try again.");
+
+class EmailDialog : public DialogTest {
+protected:
+    qint32 addEmail(const QString& title, const std::vector<std::array<const char*, 3>>& users)
+    {
+        const qint32 id = addAccount(AccountType::Email, title);
+        auto* account = static_cast<EmailAccount*>(doc.FindAccount(id));
+        account->SetLogInUrl(QStringLiteral("https://mail.example"));
+        for (const auto& [login, password, email] : users)
+            account->AddUser(0, QString::fromUtf8(login), QString::fromUtf8(password), QString::fromUtf8(email));
+        doc.SetModifiedFlag(false);
+        return id;
+    }
+    static QComboBox* users(TableAccountDialog& dialog) { return dialog.control<QComboBox>(kUsers); }
+    static QStringList items(TableAccountDialog& dialog)
+    {
+        QStringList list;
+        for (int i = 0; i < users(dialog)->count(); ++i)
+            list << users(dialog)->itemText(i);
+        return list;
+    }
+    static QString countLabel(TableAccountDialog& dialog) { return dialog.label(1044)->text(); }
+    static void select(TableAccountDialog& dialog, int item)
+    {
+        users(dialog)->setCurrentIndex(item);
+        Q_EMIT users(dialog)->activated(item);
+    }
+    static void typeUser(TableAccountDialog& dialog, const char* login, const char* password, const char* email)
+    {
+        type(dialog, kLogin, QString::fromUtf8(login));
+        type(dialog, kPassword, QString::fromUtf8(password));
+        type(dialog, kEmail, QString::fromUtf8(email));
+    }
+    static bool enabled(TableAccountDialog& dialog, int id) { return dialog.control(id)->isEnabled(); }
+};
+
+TEST_F(EmailDialog, ExistingAccountShowsTheFirstLogInIdAndTheUserCount)
+{
+    const qint32 id = addEmail(QStringLiteral("Mail"), {{"zoe", "pz", "z@x"}, {"Adam", "pa", "a@x"}, {"bob", "pb", "b@x"}});
+    auto dialog = open(AccountType::Email, id);
+    EXPECT_EQ(items(*dialog), (QStringList{"Adam", "bob", "zoe"}));
+    EXPECT_EQ(users(*dialog)->currentIndex(), 0);
+    EXPECT_EQ(shown(*dialog, kLogin), QStringLiteral("Adam"));
+    EXPECT_EQ(shown(*dialog, kPassword), QStringLiteral("pa"));
+    EXPECT_EQ(shown(*dialog, kEmail), QStringLiteral("a@x"));
+    EXPECT_EQ(countLabel(*dialog), QStringLiteral("Users: 3"));
+    EXPECT_TRUE(enabled(*dialog, kRemove));
+    EXPECT_TRUE(enabled(*dialog, kUpdate));
+    EXPECT_FALSE(dialog->control<QPushButton>(1)->isDefault());
+
+    select(*dialog, 2);
+    EXPECT_EQ(shown(*dialog, kLogin), QStringLiteral("zoe"));
+    EXPECT_EQ(shown(*dialog, kPassword), QStringLiteral("pz"));
+
+    auto empty = open(AccountType::Email, addEmail(QStringLiteral("Empty"), {}));
+    EXPECT_EQ(countLabel(*empty), QStringLiteral("Users: 0"));
+    EXPECT_TRUE(enabled(*empty, kRemove));
+}
+
+TEST_F(EmailDialog, NewAccountStartsWithoutRemoveAndUpdateAndAddEnablesThem)
+{
+    auto dialog = open(AccountType::Email);
+    EXPECT_EQ(countLabel(*dialog), QStringLiteral("Users:"));
+    EXPECT_FALSE(enabled(*dialog, kRemove));
+    EXPECT_FALSE(enabled(*dialog, kUpdate));
+    type(*dialog, kTitle, QStringLiteral("Mail"));
+    type(*dialog, kUrl, QStringLiteral("https://m"));
+    typeUser(*dialog, "me", "secret", "me@x");
+    dialog->control<QCheckBox>(kAdmin)->click();
+    click(*dialog, kAdd);
+    EXPECT_TRUE(prompts.shown.isEmpty());
+    EXPECT_EQ(items(*dialog), QStringList{"me"});
+    EXPECT_EQ(countLabel(*dialog), QStringLiteral("Users: 1"));
+    EXPECT_TRUE(enabled(*dialog, kRemove));
+    EXPECT_TRUE(enabled(*dialog, kUpdate));
+    EXPECT_FALSE(enabled(*dialog, 2));
+    EXPECT_EQ(shown(*dialog, kLogin), QStringLiteral("me")); // the user fields keep their contents
+    AccountRecord* account = dialog->GetAccount();
+    ASSERT_EQ(account->GetUserCount(), 1);
+    EXPECT_EQ(account->GetUser(0)->GetAdministrator(), 1);
+    EXPECT_EQ(account->GetTitle(), QStringLiteral("Mail"));
+    EXPECT_TRUE(doc.IsModified());
+
+    clickOk(*dialog);
+    ASSERT_TRUE(accepted(*dialog));
+    EXPECT_GT(fileAccount(*dialog), 0);
+}
+
+TEST_F(EmailDialog, AddRefusesEmptyFieldsAndEqualUsersButStoresTitleAndUrl)
+{
+    const qint32 id = addEmail(QStringLiteral("Mail"), {{"bob", "pw", "Bob@X.com"}});
+    auto dialog = open(AccountType::Email, id);
+    auto* account = static_cast<EmailAccount*>(dialog->GetAccount());
+    type(*dialog, kTitle, QStringLiteral("Renamed"));
+    type(*dialog, kUrl, QStringLiteral("https://new"));
+    type(*dialog, kEmail, QString());
+    click(*dialog, kAdd);
+    EXPECT_EQ(prompts.shown, QStringList{kAddMissing});
+    EXPECT_EQ(prompts.icons.size(), 0u); // a notice
+    EXPECT_EQ(account->GetTitle(), QStringLiteral("Renamed"));
+    EXPECT_EQ(account->GetLogInUrl(), QStringLiteral("https://new"));
+    EXPECT_TRUE(doc.IsModified());
+    EXPECT_EQ(account->GetUserCount(), 1);
+    EXPECT_TRUE(enabled(*dialog, 2));
+
+    typeUser(*dialog, "bob", "pw", "bob@x.COM"); // same user, e-mail in other case
+    click(*dialog, kAdd);
+    EXPECT_EQ(prompts.shown.last(), QStringLiteral("User Already Exist !"));
+    EXPECT_EQ(account->GetUserCount(), 1);
+
+    typeUser(*dialog, "bob", "other", "bob@x.com"); // same log-in id, other password
+    click(*dialog, kAdd);
+    EXPECT_EQ(account->GetUserCount(), 2);
+    EXPECT_EQ(items(*dialog), (QStringList{"bob", "bob"}));
+    EXPECT_EQ(prompts.shown.size(), 2);
+}
+
+TEST_F(EmailDialog, UsersWithTheSameLogInIdCanEachBeShownUpdatedAndRemoved)
+{
+    const qint32 id = addEmail(QStringLiteral("Mail"), {{"bob", "first", "1@x"}, {"bob", "second", "2@x"}});
+    auto dialog = open(AccountType::Email, id);
+    AccountRecord* account = dialog->GetAccount();
+    select(*dialog, 1);
+    EXPECT_EQ(shown(*dialog, kPassword), QStringLiteral("second"));
+
+    type(*dialog, kPassword, QStringLiteral("changed"));
+    click(*dialog, kUpdate);
+    EXPECT_EQ(account->GetUser(0)->GetPassword(), QStringLiteral("first"));
+    EXPECT_EQ(account->GetUser(1)->GetPassword(), QStringLiteral("changed"));
+    EXPECT_EQ(users(*dialog)->currentIndex(), 1);
+
+    prompts.addAnswer(true);
+    click(*dialog, kRemove);
+    EXPECT_EQ(prompts.shown.last(),
+              QStringLiteral("Are You sure you want to remove:\n\nUser:  bob\nEmail: 2@x\n\nContinue ?"));
+    EXPECT_EQ(prompts.icons.back(), Prompts::Icon::Question);
+    ASSERT_EQ(account->GetUserCount(), 1);
+    EXPECT_EQ(account->GetUser(0)->GetPassword(), QStringLiteral("first"));
+    EXPECT_EQ(shown(*dialog, kPassword), QStringLiteral("first")); // the first item is loaded
+}
+
+TEST_F(EmailDialog, UpdateMovesARenamedUserToItsSortedPlaceAndKeepsItSelected)
+{
+    const qint32 id = addEmail(QStringLiteral("Mail"), {{"anna", "p", "a@x"}, {"carl", "p", "c@x"}});
+    auto dialog = open(AccountType::Email, id);
+    type(*dialog, kLogin, QStringLiteral("dora"));
+    click(*dialog, kUpdate);
+    EXPECT_EQ(items(*dialog), (QStringList{"carl", "dora"}));
+    EXPECT_EQ(users(*dialog)->currentText(), QStringLiteral("dora"));
+    EXPECT_EQ(dialog->GetAccount()->GetUser(0)->GetLoginId(), QStringLiteral("dora"));
+    EXPECT_FALSE(enabled(*dialog, 2));
+    EXPECT_TRUE(prompts.shown.isEmpty());
+}
+
+TEST_F(EmailDialog, UpdateWithATakenTitleDoesNothingSilently)
+{
+    addEmail(QStringLiteral("Other"), {});
+    const qint32 id = addEmail(QStringLiteral("Mail"), {{"anna", "p", "a@x"}});
+    auto dialog = open(AccountType::Email, id);
+    type(*dialog, kTitle, QStringLiteral("OTHER"));
+    type(*dialog, kPassword, QStringLiteral("new"));
+    click(*dialog, kUpdate);
+    EXPECT_TRUE(prompts.shown.isEmpty());
+    EXPECT_EQ(dialog->GetAccount()->GetUser(0)->GetPassword(), QStringLiteral("p"));
+    EXPECT_EQ(dialog->GetAccount()->GetTitle(), QStringLiteral("Mail"));
+    EXPECT_TRUE(enabled(*dialog, 2));
+    EXPECT_FALSE(doc.IsModified());
+}
+
+TEST_F(EmailDialog, RemovingTheLastUserLeavesItsDataInTheFields)
+{
+    const qint32 id = addEmail(QStringLiteral("Mail"), {{"anna", "p", "a@x"}});
+    auto dialog = open(AccountType::Email, id);
+    prompts.addAnswer(false);
+    click(*dialog, kRemove);
+    EXPECT_EQ(dialog->GetAccount()->GetUserCount(), 1); // No: nothing changes
+    EXPECT_TRUE(enabled(*dialog, 2));
+
+    prompts.addAnswer(true);
+    click(*dialog, kRemove);
+    EXPECT_EQ(dialog->GetAccount()->GetUserCount(), 0);
+    EXPECT_EQ(users(*dialog)->count(), 0);
+    EXPECT_EQ(countLabel(*dialog), QStringLiteral("Users: 0"));
+    EXPECT_EQ(shown(*dialog, kLogin), QStringLiteral("anna"));
+    EXPECT_TRUE(enabled(*dialog, kRemove));
+    EXPECT_FALSE(enabled(*dialog, 2));
+    EXPECT_TRUE(doc.IsModified());
+
+    click(*dialog, kRemove); // no selection: nothing happens
+    EXPECT_EQ(prompts.shown.size(), 2);
+}
+
+TEST_F(EmailDialog, ClearEmptiesTheUserFieldsAndOkThenRefusesTheUpdateButCloses)
+{
+    const qint32 id = addEmail(QStringLiteral("Mail"), {{"anna", "p", "a@x"}});
+    auto dialog = open(AccountType::Email, id);
+    dialog->control<QCheckBox>(kAdmin)->setChecked(true);
+    click(*dialog, kClear);
+    EXPECT_EQ(shown(*dialog, kLogin), QString());
+    EXPECT_EQ(shown(*dialog, kPassword), QString());
+    EXPECT_EQ(shown(*dialog, kEmail), QString());
+    EXPECT_FALSE(dialog->control<QCheckBox>(kAdmin)->isChecked());
+    EXPECT_EQ(users(*dialog)->currentIndex(), 0);
+    clickOk(*dialog);
+    EXPECT_EQ(prompts.shown, QStringList{kUpdateMissing});
+    EXPECT_TRUE(accepted(*dialog));
+    EXPECT_EQ(dialog->GetAccount()->GetUser(0)->GetLoginId(), QStringLiteral("anna"));
+}
+
+TEST_F(EmailDialog, AfterAUserChangeEscAndTheCloseBoxEndAnExistingAccountWithOk)
+{
+    for (int way = 0; way < 2; ++way) {
+        const qint32 id = addEmail(QStringLiteral("Mail%1").arg(way), {{"anna", "p", "a@x"}});
+        auto dialog = open(AccountType::Email, id);
+        typeUser(*dialog, "ben", "q", "b@x");
+        click(*dialog, kAdd);
+        type(*dialog, kTitle, QStringLiteral("Not stored"));
+        if (way == 0)
+            QTest::keyClick(dialog.get(), Qt::Key_Escape);
+        else
+            dialog->close();
+        EXPECT_TRUE(accepted(*dialog)) << way;
+        EXPECT_EQ(dialog->GetAccount()->GetUserCount(), 2);
+        EXPECT_EQ(dialog->GetAccount()->GetTitle(), QStringLiteral("Mail%1").arg(way));
+        EXPECT_EQ(dialog->dialogTitle(), QStringLiteral("Not stored")); // the fields were taken
+    }
+}
+
+TEST_F(EmailDialog, OnANewAccountAddThenEscDiscardsItButTheDocumentStaysModified)
+{
+    auto dialog = open(AccountType::Email);
+    type(*dialog, kTitle, QStringLiteral("Mail"));
+    typeUser(*dialog, "me", "p", "m@x");
+    click(*dialog, kAdd);
+    QTest::keyClick(dialog.get(), Qt::Key_Escape);
+    EXPECT_TRUE(rejected(*dialog));
+    EXPECT_EQ(dialog->GetAccount(), nullptr);
+    EXPECT_EQ(doc.accountCount(), 0);
+    EXPECT_TRUE(doc.IsModified());
+}
+
+TEST_F(EmailDialog, AddStoresATakenTitleAndTheWarningsNoThenEndsWithOk)
+{
+    addEmail(QStringLiteral("Taken"), {});
+    const qint32 id = addEmail(QStringLiteral("Mail"), {});
+    auto dialog = open(AccountType::Email, id);
+    type(*dialog, kTitle, QStringLiteral("taken"));
+    typeUser(*dialog, "me", "p", "m@x");
+    click(*dialog, kAdd);
+    EXPECT_EQ(dialog->GetAccount()->GetTitle(), QStringLiteral("taken"));
+    prompts.addAnswer(false);
+    clickOk(*dialog);
+    EXPECT_EQ(prompts.shown, QStringList{QStringLiteral("[duplicate account]")});
+    EXPECT_TRUE(accepted(*dialog));
+    EXPECT_EQ(doc.FindAccount(id)->GetTitle(), QStringLiteral("taken"));
+}
+
+TEST_F(EmailDialog, UserFieldsWithUnstorableCharactersAreRefusedBeforeAnythingIsStored)
+{
+    const qint32 id = addEmail(QStringLiteral("Mail"), {{"anna", "p", "a@x"}});
+    auto dialog = open(AccountType::Email, id);
+    type(*dialog, kTitle, QStringLiteral("Renamed"));
+    paste(dialog->control(kPassword), QString(QChar(0xFFC0)));
+    for (int button : {kAdd, kUpdate, 1}) {
+        prompts.shown.clear();
+        click(*dialog, button);
+        ASSERT_EQ(prompts.shown.size(), 1) << button;
+        EXPECT_TRUE(prompts.shown.front().startsWith(QStringLiteral("The field \"Password\" holds the character U+FFC0")));
+        EXPECT_TRUE(isOpen(*dialog));
+    }
+    EXPECT_EQ(dialog->GetAccount()->GetTitle(), QStringLiteral("Mail"));
+    EXPECT_EQ(dialog->GetAccount()->GetUser(0)->GetPassword(), QStringLiteral("p"));
+    EXPECT_EQ(dialog->GetAccount()->GetUserCount(), 1);
+    EXPECT_FALSE(doc.IsModified());
+}
+
+TEST_F(EmailDialog, RequiredMessageAndEnterWithoutADefaultButton)
+{
+    auto dialog = open(AccountType::Email);
+    type(*dialog, kTitle, QStringLiteral("Mail"));
+    QTest::keyClick(dialog->control(kTitle), Qt::Key_Return);
+    EXPECT_TRUE(isOpen(*dialog)); // no default button
+    EXPECT_TRUE(prompts.shown.isEmpty());
+}
+
+} // namespace

@@ -1,0 +1,219 @@
+#include "DuplicateAccountDlg.h"
+#include "PasswordDlg.h"
+#include "ScriptedPrompts.h"
+#include "WidgetPrompts.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+#include <functional>
+
+namespace {
+
+using Mode = Prompts::PasswordMode;
+
+struct PasswordCase {
+    Mode mode;
+    const char* password;
+    const char* verify;
+    const char* message; // null: OK closes the dialog
+};
+
+TEST(PasswordDlg, OkChecksTheTypedPasswords)
+{
+    const PasswordCase cases[] = {
+        {Mode::Verify, "", "", "Password Must Not Be Empty !"},
+        {Mode::Set, "", "", "Password Must Not Be Empty !"},
+        {Mode::Set, "", "x", "Password Must Not Be Empty !"},
+        {Mode::Set, "Secret", "secret", "Password And Verify Password Must Be Identical !"},
+        {Mode::Set, "Secret", "", "Password And Verify Password Must Be Identical !"},
+        {Mode::Set, "Secret", "Secret", nullptr},
+        {Mode::Verify, "Secret", "", nullptr},
+        {Mode::Set, " ", " ", nullptr},
+    };
+    for (const PasswordCase& c : cases) {
+        SCOPED_TRACE(std::string(c.password) + "/" + c.verify);
+        ScriptedPrompts prompts;
+        CPasswordDlg dialog(prompts, c.mode);
+        dialog.show();
+        QTest::keyClicks(dialog.passwordEdit(), QString::fromUtf8(c.password));
+        if (c.mode == Mode::Set)
+            QTest::keyClicks(dialog.verifyEdit(), QString::fromUtf8(c.verify));
+        QTest::keyClick(dialog.passwordEdit(), Qt::Key_Return);
+        if (c.message) {
+            EXPECT_EQ(prompts.shown, QStringList{QString::fromUtf8(c.message)});
+            EXPECT_TRUE(dialog.isVisible());
+        } else {
+            EXPECT_TRUE(prompts.shown.isEmpty());
+            EXPECT_FALSE(dialog.isVisible());
+            EXPECT_EQ(dialog.result(), QDialog::Accepted);
+            EXPECT_EQ(dialog.password(), QString::fromUtf8(c.password));
+        }
+    }
+}
+
+TEST(PasswordDlg, VerifyModeHidesTheSecondFieldAndBothFieldsAreMasked)
+{
+    ScriptedPrompts prompts;
+    CPasswordDlg verify(prompts, Mode::Verify);
+    verify.show();
+    EXPECT_EQ(verify.windowTitle(), QStringLiteral("Please Enter Password:"));
+    EXPECT_FALSE(verify.verifyEdit()->isVisible());
+    EXPECT_FALSE(verify.verifyEdit()->isEnabled());
+    EXPECT_FALSE(verify.verifyLabel()->isVisible());
+    EXPECT_EQ(verify.passwordEdit()->echoMode(), QLineEdit::Password);
+    EXPECT_TRUE(verify.okButton()->isDefault());
+
+    CPasswordDlg set(prompts, Mode::Set);
+    set.show();
+    EXPECT_TRUE(set.verifyEdit()->isVisible());
+    EXPECT_EQ(set.verifyEdit()->echoMode(), QLineEdit::Password);
+    EXPECT_EQ(set.verifyLabel()->text(), QStringLiteral("Verify Password:"));
+    // Tab order: password, verify, Cancel, OK.
+    std::vector<QWidget*> order;
+    QWidget* widget = set.passwordEdit();
+    do {
+        if (widget->focusPolicy() & Qt::TabFocus)
+            order.push_back(widget);
+        widget = widget->nextInFocusChain();
+    } while (widget != set.passwordEdit());
+    EXPECT_EQ(order, (std::vector<QWidget*>{set.passwordEdit(), set.verifyEdit(), set.cancelButton(), set.okButton()}));
+}
+
+TEST(PasswordDlg, CancelDeliversNothing)
+{
+    ScriptedPrompts prompts;
+    CPasswordDlg dialog(prompts, Mode::Set);
+    dialog.show();
+    QTest::keyClicks(dialog.passwordEdit(), QStringLiteral("abc"));
+    QTest::mouseClick(dialog.cancelButton(), Qt::LeftButton);
+    EXPECT_EQ(dialog.result(), QDialog::Rejected);
+    EXPECT_TRUE(prompts.shown.isEmpty());
+}
+
+TEST(PasswordDlg, ANewPasswordThatCouldNotBeStoredIsRefused)
+{
+    ScriptedPrompts prompts;
+    CPasswordDlg dialog(prompts, Mode::Set);
+    dialog.show();
+    const QString password = QStringLiteral("ab") + QChar(0xFFE0);
+    dialog.passwordEdit()->setText(password);
+    dialog.verifyEdit()->setText(password);
+    QTest::mouseClick(dialog.okButton(), Qt::LeftButton);
+    ASSERT_EQ(prompts.shown.size(), 1);
+    EXPECT_TRUE(prompts.shown.front().contains(QStringLiteral("U+FFE0")));
+    EXPECT_TRUE(dialog.isVisible());
+}
+
+TEST(DuplicateAccountDlg, HasItsCaptionTextAndYesAsDefault)
+{
+    CDuplicateAccountDlg dialog;
+    dialog.show();
+    EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Warning - Duplicate Account"));
+    EXPECT_EQ(dialog.message()->text(),
+              QStringLiteral("An Account of this Type with The Same Title Already Exists!\n\nAnswer \"Yes\" to modify or "
+                             "Answer \"NO\" to discard changes.\n\nWould you like to go back and change it now ?"));
+    EXPECT_TRUE(dialog.yesButton()->isDefault());
+    EXPECT_EQ(dialog.noButton()->text(), QStringLiteral("No"));
+    QTest::keyClick(&dialog, Qt::Key_Return);
+    EXPECT_EQ(dialog.result(), QDialog::Accepted);
+}
+
+// Runs `ask` while a timer answers the modal window that it opens with `answer`.
+void answerModal(const std::function<void()>& ask, const std::function<void(QWidget*)>& answer)
+{
+    bool answered = false;
+    QTimer::singleShot(0, [&] {
+        QWidget* modal = QApplication::activeModalWidget();
+        ASSERT_NE(modal, nullptr);
+        answer(modal);
+        answered = true;
+    });
+    ask();
+    EXPECT_TRUE(answered);
+}
+
+TEST(WidgetPrompts, NoticesAndQuestionsAreQuorrilMessageBoxes)
+{
+    WidgetPrompts prompts;
+    answerModal([&] { prompts.notice(QStringLiteral("Invalid File Format !")); },
+                [](QWidget* modal) {
+                    auto* box = qobject_cast<QMessageBox*>(modal);
+                    ASSERT_NE(box, nullptr);
+                    EXPECT_EQ(box->windowTitle(), QStringLiteral("Quorril"));
+                    EXPECT_EQ(box->text(), QStringLiteral("Invalid File Format !"));
+                    EXPECT_EQ(box->icon(), QMessageBox::Information);
+                    EXPECT_EQ(box->standardButtons(), QMessageBox::Ok);
+                    box->button(QMessageBox::Ok)->click();
+                });
+
+    struct QuestionCase {
+        Prompts::Icon icon;
+        QMessageBox::Icon shown;
+        QMessageBox::StandardButton click;
+        bool result;
+    };
+    for (const QuestionCase& c : {QuestionCase{Prompts::Icon::Question, QMessageBox::Question, QMessageBox::Yes, true},
+                                  QuestionCase{Prompts::Icon::None, QMessageBox::NoIcon, QMessageBox::No, false}}) {
+        bool result = !c.result;
+        answerModal([&] { result = prompts.question(QStringLiteral("Delete?"), c.icon); },
+                    [&](QWidget* modal) {
+                        auto* box = qobject_cast<QMessageBox*>(modal);
+                        ASSERT_NE(box, nullptr);
+                        EXPECT_EQ(box->windowTitle(), QStringLiteral("Quorril"));
+                        EXPECT_EQ(box->icon(), c.shown);
+                        EXPECT_EQ(box->standardButtons(), QMessageBox::Yes | QMessageBox::No);
+                        box->button(c.click)->click();
+                    });
+        EXPECT_EQ(result, c.result);
+    }
+
+    Prompts::Answer answer = Prompts::Answer::Yes;
+    answerModal([&] { answer = prompts.questionWithCancel(QStringLiteral("Save changes to a.qrl?")); },
+                [](QWidget* modal) {
+                    auto* box = qobject_cast<QMessageBox*>(modal);
+                    ASSERT_NE(box, nullptr);
+                    EXPECT_EQ(box->standardButtons(), QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+                    box->button(QMessageBox::Cancel)->click();
+                });
+    EXPECT_EQ(answer, Prompts::Answer::Cancel);
+}
+
+TEST(WidgetPrompts, PasswordsAndDuplicatesUseTheirDialogs)
+{
+    WidgetPrompts prompts;
+    std::optional<QString> password;
+    answerModal([&] { password = prompts.password(Mode::Verify); },
+                [](QWidget* modal) {
+                    auto* dialog = qobject_cast<CPasswordDlg*>(modal);
+                    ASSERT_NE(dialog, nullptr);
+                    dialog->passwordEdit()->setText(QStringLiteral("open sesame"));
+                    dialog->okButton()->click();
+                });
+    EXPECT_EQ(password, QStringLiteral("open sesame"));
+
+    answerModal([&] { password = prompts.password(Mode::Set); },
+                [](QWidget* modal) { qobject_cast<QDialog*>(modal)->reject(); });
+    EXPECT_EQ(password, std::nullopt);
+
+    bool back = false;
+    answerModal([&] { back = prompts.duplicateAccount(); },
+                [](QWidget* modal) {
+                    auto* dialog = qobject_cast<CDuplicateAccountDlg*>(modal);
+                    ASSERT_NE(dialog, nullptr);
+                    dialog->yesButton()->click();
+                });
+    EXPECT_TRUE(back);
+    answerModal([&] { back = prompts.duplicateAccount(); },
+                [](QWidget* modal) { QTest::keyClick(modal, Qt::Key_Escape); });
+    EXPECT_FALSE(back);
+}
+
+} // namespace
