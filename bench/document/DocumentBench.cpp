@@ -20,7 +20,9 @@
 namespace {
 
 // QUORRIL_BENCH_ACCOUNTS sets another size (for profiling runs).
-const int kAccounts = qEnvironmentVariableIntValue("QUORRIL_BENCH_ACCOUNTS") > 0 ? qEnvironmentVariableIntValue("QUORRIL_BENCH_ACCOUNTS") : 100000;
+const int kAccounts = qEnvironmentVariableIntValue("QUORRIL_BENCH_ACCOUNTS") > 0
+    ? qEnvironmentVariableIntValue("QUORRIL_BENCH_ACCOUNTS")
+    : 100000;
 
 // Answers every password prompt with the wallet's password.
 class BenchPrompts : public Prompts {
@@ -151,8 +153,8 @@ public:
     {
         for (const Run& run : runs)
             if (!run.error_occurred && run.run_type == Run::RT_Iteration)
-                seconds[run.benchmark_name().substr(0, run.benchmark_name().find('/'))] =
-                    run.real_accumulated_time / double(run.iterations);
+                seconds[run.benchmark_name().substr(0, run.benchmark_name().find('/'))]
+                    = run.real_accumulated_time / double(run.iterations);
         ConsoleReporter::ReportRuns(runs);
     }
     std::map<std::string, double> seconds;
@@ -211,10 +213,11 @@ int main(int argc, char** argv)
     if (time("BM_ReadFileBytes") > 0)
         ok &= report("load / read the bytes", time("BM_OpenDocument") / time("BM_ReadFileBytes"), 5);
     if (time("BM_WriteFileBytes") > 0)
-        ok &= report("save / write the bytes (both through QSaveFile)", time("BM_SaveDocument") / time("BM_WriteFileBytes"), 5);
+        ok &= report(
+            "save / write the bytes (both through QSaveFile)", time("BM_SaveDocument") / time("BM_WriteFileBytes"), 5);
     if (time("BM_WriteFileBytesUnsynced") > 0)
         ok &= report("(store + unsynced write) / unsynced write",
-                     (time("BM_StoreToBytes") + time("BM_WriteFileBytesUnsynced")) / time("BM_WriteFileBytesUnsynced"), 5);
+            (time("BM_StoreToBytes") + time("BM_WriteFileBytesUnsynced")) / time("BM_WriteFileBytesUnsynced"), 5);
     ok &= report("peak memory of a load / file size", double(memory) / double(fileSize), 3);
     benchmark::Shutdown();
     return ok ? 0 : 1;

@@ -8,13 +8,16 @@
 
 namespace {
 
-const char* const kWords[] = {"First",  "National", "Savings", "Credit", "Union",   "Global",  "Home",   "Auto",
-                              "Office", "Premium",  "Online",  "Travel", "Health",  "Family",  "Secure", "Direct",
-                              "North",  "River",    "Summit",  "Harbor", "Capital", "Liberty", "Maple",  "Cedar"};
+const char* const kWords[] = { "First", "National", "Savings", "Credit", "Union", "Global", "Home", "Auto", "Office",
+    "Premium", "Online", "Travel", "Health", "Family", "Secure", "Direct", "North", "River", "Summit", "Harbor",
+    "Capital", "Liberty", "Maple", "Cedar" };
 
 class Texts {
 public:
-    explicit Texts(quint32 seed) : m_random(seed) {}
+    explicit Texts(quint32 seed)
+        : m_random(seed)
+    {
+    }
 
     int between(int low, int high) { return int(m_random.bounded(low, high + 1)); }
 
@@ -33,8 +36,16 @@ public:
         return s;
     }
     QString phone() { return QStringLiteral("(%1) %2-%3").arg(digits(3, 3), digits(3, 3), digits(4, 4)); }
-    QString url() { return QStringLiteral("https://www.%1.example/%2").arg(words(1, 2).toLower().remove(u' '), words(1, 1).toLower()); }
-    QString email() { return QStringLiteral("%1.%2@%3.example").arg(words(1, 1).toLower(), words(1, 1).toLower(), words(1, 1).toLower()); }
+    QString url()
+    {
+        return QStringLiteral("https://www.%1.example/%2")
+            .arg(words(1, 2).toLower().remove(u' '), words(1, 1).toLower());
+    }
+    QString email()
+    {
+        return QStringLiteral("%1.%2@%3.example")
+            .arg(words(1, 1).toLower(), words(1, 1).toLower(), words(1, 1).toLower());
+    }
     QString password() { return words(1, 1) + digits(2, 4) + QStringLiteral("!"); }
     QString sentence() { return words(3, 16) + QLatin1Char('.'); }
 
@@ -57,7 +68,11 @@ public:
         if (has("initial"))
             return QString(QChar(u'A' + m_random.bounded(26)));
         if (has("address") || has("server"))
-            return QStringLiteral("%1.%2.%3.%4").arg(between(1, 254)).arg(between(0, 254)).arg(between(0, 254)).arg(between(1, 254));
+            return QStringLiteral("%1.%2.%3.%4")
+                .arg(between(1, 254))
+                .arg(between(0, 254))
+                .arg(between(0, 254))
+                .arg(between(1, 254));
         return words(1, 2);
     }
 
@@ -94,7 +109,8 @@ void generateWallet(CQuorrilDoc& doc, int count, quint32 seed)
             account->setField(int(f), texts.value(layout.fields[f]));
         if (type == AccountType::Email)
             for (int u = texts.between(1, 3); u > 0; --u)
-                account->AddUser(u == 1 ? 1 : 0, texts.words(1, 1).toLower() + texts.digits(0, 3), texts.password(), texts.email());
+                account->AddUser(
+                    u == 1 ? 1 : 0, texts.words(1, 1).toLower() + texts.digits(0, 3), texts.password(), texts.email());
         account->SetCommitted();
         doc.fileAccount(std::move(account)); // as loading does: titles are unique by construction
     }

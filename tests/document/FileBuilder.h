@@ -68,10 +68,18 @@ public:
         int n = 0;
         for (const char* k = kinds; *k; ++k) {
             switch (*k) {
-            case 'T': text(tag.isEmpty() ? QString() : tag + QString::number(n++)); break;
-            case 'D': date(0, 0.0); break;
-            case 'I': i32(0); break;
-            case 'F': f64(0.0); break;
+            case 'T':
+                text(tag.isEmpty() ? QString() : tag + QString::number(n++));
+                break;
+            case 'D':
+                date(0, 0.0);
+                break;
+            case 'I':
+                i32(0);
+                break;
+            case 'F':
+                f64(0.0);
+                break;
             }
         }
         return *this;
@@ -97,6 +105,14 @@ struct TypeKinds {
     const char* kinds;
 };
 inline constexpr TypeKinds kFileKinds[] = {
-    {10, "T"},        {11, "TTTTTTTT"}, {12, "TTTTDFTT"},  {13, "TTTTTTT"}, {14, "TTTTDTT"},
-    {15, "TTTTTDTTTTT"}, {16, "TTTTIT"}, {17, "TTTTDDTTT"}, {18, "TTTTTT"},  {20, "DTT"},
+    { 10, "T" },
+    { 11, "TTTTTTTT" },
+    { 12, "TTTTDFTT" },
+    { 13, "TTTTTTT" },
+    { 14, "TTTTDTT" },
+    { 15, "TTTTTDTTTTT" },
+    { 16, "TTTTIT" },
+    { 17, "TTTTDDTTT" },
+    { 18, "TTTTTT" },
+    { 20, "DTT" },
 };
