@@ -82,8 +82,9 @@ public:
 
     // Whole-file serialization; exceptions are caught and reported here. True when it completed.
     bool Serialize(CArchive& ar);
-    // Storing into a byte buffer and loading from one, without prompts or reports; loading throws
-    // CArchiveException on damaged data (accounts read before the fault stay filed).
+    // Storing into a byte buffer and loading from one (in place of the accounts held), without
+    // prompts or reports; loading throws CArchiveException on damaged data (accounts read before
+    // the fault stay filed).
     QByteArray storeToBytes() const;
     void loadFromBytes(QByteArrayView bytes);
     // Where a text of the document would not read back as it is held (see ScrambledText::IsStorable):
