@@ -31,9 +31,9 @@ public:
     qint32 AddAccount(std::unique_ptr<AccountRecord> account);
     // Destroys the account filed under id and marks the document modified; false when there is none.
     bool RemoveAccount(qint32 id);
-    // The id for a new account: above every id in the table. Two calls without an account added in
-    // between give the same id. Never overflows: when the largest int32 id is taken, the lowest
-    // free positive id is given instead.
+    // The id for a new account: the stored next id, or above every id in the table, and never below
+    // 1. Two calls without an account added in between give the same id. Never overflows: when the
+    // largest int32 id is taken, the lowest free positive id is given instead.
     qint32 NextAccountId();
     bool HasDuplicateAccount(const AccountRecord& account) const;
     // True when an account of that type with another id has the title (ignoring ASCII case).
