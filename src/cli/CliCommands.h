@@ -19,8 +19,8 @@ struct CliIo {
 
 enum CliExit : int {
     ExitSuccess = 0,
-    ExitNotOwner = 1,    // wrong or missing password
-    ExitFileError = 2,   // a file that cannot be read or written, or a wrong command line
+    ExitNotOwner = 1, // wrong or missing password
+    ExitFileError = 2, // a file that cannot be read or written, or a wrong command line
     ExitFormatError = 3, // a damaged wallet, or JSON that does not fit
 };
 

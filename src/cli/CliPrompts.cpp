@@ -2,7 +2,11 @@
 
 #include <QTextStream>
 
-CliPrompts::CliPrompts(PasswordReader reader, QTextStream& err) : m_reader(std::move(reader)), m_err(err) {}
+CliPrompts::CliPrompts(PasswordReader reader, QTextStream& err)
+    : m_reader(std::move(reader))
+    , m_err(err)
+{
+}
 
 std::optional<QString> CliPrompts::password(PasswordMode mode)
 {

@@ -47,7 +47,7 @@ public:
     }
 
 private:
-    termios m_saved{};
+    termios m_saved {};
     bool m_active = false;
 };
 

@@ -59,12 +59,13 @@ QJsonValue fieldToJson(const FieldValue& value)
         QJsonValue operator()(const ScrambledText& t) const { return t.text(); }
         QJsonValue operator()(const OleDateTime& d) const
         {
-            return QJsonObject{{QStringLiteral("status"), int(d.GetStatus())}, {QStringLiteral("value"), numberToJson(d.value())}};
+            return QJsonObject { { QStringLiteral("status"), int(d.GetStatus()) },
+                { QStringLiteral("value"), numberToJson(d.value()) } };
         }
         QJsonValue operator()(qint32 n) const { return n; }
         QJsonValue operator()(double x) const { return numberToJson(x); }
     };
-    return std::visit(Visitor{}, value);
+    return std::visit(Visitor {}, value);
 }
 
 QJsonObject accountToJson(const AccountRecord& account)
@@ -72,10 +73,9 @@ QJsonObject accountToJson(const AccountRecord& account)
     QJsonArray users;
     for (int i = 0; i < account.GetUserCount(); ++i) {
         const UserEntry* user = account.GetUser(i);
-        users.append(QJsonObject{{QStringLiteral("loginId"), user->GetLoginId()},
-                                 {QStringLiteral("password"), user->GetPassword()},
-                                 {QStringLiteral("email"), user->GetEmail()},
-                                 {QStringLiteral("administrator"), user->GetAdministrator()}});
+        users.append(QJsonObject { { QStringLiteral("loginId"), user->GetLoginId() },
+            { QStringLiteral("password"), user->GetPassword() }, { QStringLiteral("email"), user->GetEmail() },
+            { QStringLiteral("administrator"), user->GetAdministrator() } });
     }
     QJsonObject fields;
     const RecordLayout& layout = account.layout();
@@ -85,15 +85,11 @@ QJsonObject accountToJson(const AccountRecord& account)
     const int rows = account.ListProperties(names, values);
     QJsonArray properties;
     for (int i = 0; i < rows; ++i)
-        properties.append(QJsonArray{names.value(i), values.value(i)});
-    return QJsonObject{{QStringLiteral("id"), account.GetId()},
-                       {QStringLiteral("type"), account.GetType()},
-                       {QStringLiteral("typeName"), account.GetTypeName()},
-                       {QStringLiteral("title"), account.GetTitle()},
-                       {QStringLiteral("committed"), account.committedFlag()},
-                       {QStringLiteral("users"), users},
-                       {QStringLiteral("fields"), fields},
-                       {QStringLiteral("properties"), properties}};
+        properties.append(QJsonArray { names.value(i), values.value(i) });
+    return QJsonObject { { QStringLiteral("id"), account.GetId() }, { QStringLiteral("type"), account.GetType() },
+        { QStringLiteral("typeName"), account.GetTypeName() }, { QStringLiteral("title"), account.GetTitle() },
+        { QStringLiteral("committed"), account.committedFlag() }, { QStringLiteral("users"), users },
+        { QStringLiteral("fields"), fields }, { QStringLiteral("properties"), properties } };
 }
 
 // --- JSON to accounts ---
@@ -169,29 +165,29 @@ std::optional<FieldValue> fieldFromJson(FieldKind kind, const QJsonValue& value,
 std::optional<Problem> readUsers(const QJsonValue& value, AccountRecord& account)
 {
     if (!value.isArray())
-        return Problem{QStringLiteral("users"), QStringLiteral("a list is expected")};
+        return Problem { QStringLiteral("users"), QStringLiteral("a list is expected") };
     const QJsonArray users = value.toArray();
     for (qsizetype i = 0; i < users.size(); ++i) {
         const QString prefix = QStringLiteral("users[%1]").arg(i);
         const QJsonObject user = users.at(i).toObject();
         if (!users.at(i).isObject())
-            return Problem{prefix, QStringLiteral("an object is expected")};
-        if (std::optional<QString> key = unknownKey(user, {"loginId", "password", "email", "administrator"}))
-            return Problem{prefix + QLatin1Char('.') + *key, QStringLiteral("no such field")};
+            return Problem { prefix, QStringLiteral("an object is expected") };
+        if (std::optional<QString> key = unknownKey(user, { "loginId", "password", "email", "administrator" }))
+            return Problem { prefix + QLatin1Char('.') + *key, QStringLiteral("no such field") };
         QString texts[3];
-        const char* names[3] = {"loginId", "password", "email"};
+        const char* names[3] = { "loginId", "password", "email" };
         for (int t = 0; t < 3; ++t) {
             QString what;
             const QJsonValue v = user.value(QLatin1StringView(names[t]));
             std::optional<QString> text = v.isUndefined() ? QString() : storableText(v, what);
             if (!text)
-                return Problem{prefix + QLatin1Char('.') + QLatin1StringView(names[t]), what};
+                return Problem { prefix + QLatin1Char('.') + QLatin1StringView(names[t]), what };
             texts[t] = *text;
         }
         const QJsonValue admin = user.value(QLatin1StringView("administrator"));
         const std::optional<qint32> flag = admin.isUndefined() ? qint32(0) : int32FromJson(admin);
         if (!flag)
-            return Problem{prefix + QStringLiteral(".administrator"), wholeNumberExpected()};
+            return Problem { prefix + QStringLiteral(".administrator"), wholeNumberExpected() };
         AccountBuilder::appendUser(account, std::make_unique<UserEntry>(*flag, texts[0], texts[1], texts[2]));
     }
     return std::nullopt;
@@ -200,17 +196,17 @@ std::optional<Problem> readUsers(const QJsonValue& value, AccountRecord& account
 std::optional<Problem> readFields(const QJsonValue& value, AccountRecord& account)
 {
     if (!value.isObject())
-        return Problem{QStringLiteral("fields"), QStringLiteral("an object is expected")};
+        return Problem { QStringLiteral("fields"), QStringLiteral("an object is expected") };
     const QJsonObject fields = value.toObject();
     const RecordLayout& layout = account.layout();
     for (auto it = fields.begin(); it != fields.end(); ++it) {
         const int index = layout.indexOf(it.key());
         if (index < 0)
-            return Problem{it.key(), QStringLiteral("no such field in a %1 account").arg(account.GetTypeName())};
+            return Problem { it.key(), QStringLiteral("no such field in a %1 account").arg(account.GetTypeName()) };
         QString what;
         std::optional<FieldValue> v = fieldFromJson(layout.fields[size_t(index)].kind, it.value(), what);
         if (!v)
-            return Problem{it.key(), what};
+            return Problem { it.key(), what };
         account.setField(index, *v);
     }
     return std::nullopt;
@@ -219,27 +215,29 @@ std::optional<Problem> readFields(const QJsonValue& value, AccountRecord& accoun
 // Builds one account; on a problem `account` is left null.
 std::optional<Problem> readAccount(const QJsonObject& json, std::unique_ptr<AccountRecord>& account)
 {
-    if (std::optional<QString> key = unknownKey(json, {"id", "type", "typeName", "title", "committed", "users", "fields", "properties"}))
-        return Problem{*key, QStringLiteral("no such field")};
+    if (std::optional<QString> key
+        = unknownKey(json, { "id", "type", "typeName", "title", "committed", "users", "fields", "properties" }))
+        return Problem { *key, QStringLiteral("no such field") };
     const std::optional<qint32> id = int32FromJson(json.value(QLatin1StringView("id")));
     if (!id)
-        return Problem{QStringLiteral("id"), wholeNumberExpected()};
+        return Problem { QStringLiteral("id"), wholeNumberExpected() };
     const std::optional<qint32> type = int32FromJson(json.value(QLatin1StringView("type")));
     if (!type || !isAccountType(*type))
-        return Problem{QStringLiteral("type"), QStringLiteral("one of the account types 10 to 18 and 20 is expected")};
+        return Problem { QStringLiteral("type"),
+            QStringLiteral("one of the account types 10 to 18 and 20 is expected") };
     auto built = createAccount(*type, *id);
 
     QString what;
     const QJsonValue title = json.value(QLatin1StringView("title"));
     std::optional<QString> titleText = title.isUndefined() ? QString() : storableText(title, what);
     if (!titleText)
-        return Problem{QStringLiteral("title"), what};
+        return Problem { QStringLiteral("title"), what };
     built->SetTitle(*titleText);
 
     const QJsonValue committed = json.value(QLatin1StringView("committed"));
     const std::optional<qint32> flag = committed.isUndefined() ? qint32(1) : int32FromJson(committed);
     if (!flag)
-        return Problem{QStringLiteral("committed"), wholeNumberExpected()};
+        return Problem { QStringLiteral("committed"), wholeNumberExpected() };
     AccountBuilder::setCommittedFlag(*built, *flag);
 
     if (json.contains(QLatin1StringView("users")))
@@ -261,14 +259,13 @@ QJsonObject toJson(CQuorrilDoc& doc)
     QJsonArray accounts;
     for (const auto& [id, account] : doc.accounts())
         accounts.append(accountToJson(*account));
-    return QJsonObject{{QStringLiteral("version"), doc.loadedVersion()},
-                       {QStringLiteral("nextAccountId"), doc.NextAccountId()},
-                       {QStringLiteral("accounts"), accounts}};
+    return QJsonObject { { QStringLiteral("version"), doc.loadedVersion() },
+        { QStringLiteral("nextAccountId"), doc.NextAccountId() }, { QStringLiteral("accounts"), accounts } };
 }
 
 QString fromJson(const QJsonObject& json, CQuorrilDoc& doc)
 {
-    if (std::optional<QString> key = unknownKey(json, {"version", "nextAccountId", "accounts"}))
+    if (std::optional<QString> key = unknownKey(json, { "version", "nextAccountId", "accounts" }))
         return QStringLiteral("\"%1\": no such field").arg(*key);
     const QJsonValue version = json.value(QLatin1StringView("version"));
     if (!version.isUndefined() && !int32FromJson(version))

@@ -48,9 +48,16 @@ UserEntry* AccountRecord::FindUser(const QString& loginId) const
 int AccountRecord::RemoveUser(const QString& loginId)
 {
     const int i = FindUserIndex(loginId);
-    if (i >= 0)
-        m_users.erase(m_users.begin() + i);
+    RemoveUserAt(i);
     return i;
+}
+
+bool AccountRecord::RemoveUserAt(int index)
+{
+    if (index < 0 || index >= int(m_users.size()))
+        return false;
+    m_users.erase(m_users.begin() + index);
+    return true;
 }
 
 UserEntry* AccountRecord::GetUser(int index) const

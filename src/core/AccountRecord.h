@@ -43,6 +43,8 @@ public:
     int FindUserIndex(const QString& loginId) const;
     UserEntry* FindUser(const QString& loginId) const;
     int RemoveUser(const QString& loginId);
+    // Deletes the entry at index (later entries move down); false when there is none.
+    bool RemoveUserAt(int index);
     int GetUserCount() const { return int(m_users.size()); }
     UserEntry* GetUser(int index) const;
 

@@ -12,8 +12,8 @@
 #include "SoftwareRecordDlg.h"
 #include "WebSiteAccountDlg.h"
 
-std::unique_ptr<CAccountDialog> createAccountDialog(qint32 type, CQuorrilDoc* document, qint32 accountId,
-                                                    QWidget* parent)
+std::unique_ptr<CAccountDialog> createAccountDialog(
+    qint32 type, CQuorrilDoc* document, qint32 accountId, QWidget* parent)
 {
     switch (type) {
     case AccountType::Email:

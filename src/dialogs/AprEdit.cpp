@@ -2,7 +2,11 @@
 
 #include "NumberText.h"
 
-AprEdit::AprEdit(QWidget* parent) : TextEdit(parent) { setAlignment(Qt::AlignRight); }
+AprEdit::AprEdit(QWidget* parent)
+    : TextEdit(parent)
+{
+    setAlignment(Qt::AlignRight);
+}
 
 void AprEdit::setValue(double value)
 {

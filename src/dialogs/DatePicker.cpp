@@ -1,6 +1,11 @@
 #include "DatePicker.h"
 
+#include <QCalendarWidget>
+#include <QEvent>
 #include <QLocale>
+#include <QScreen>
+
+#include <algorithm>
 
 namespace {
 // The locale's short date, with the year always in four digits so that no century is guessed.
@@ -13,12 +18,28 @@ QString shortDateFormat()
 }
 } // namespace
 
-DatePicker::DatePicker(QWidget* parent) : QDateEdit(parent)
+DatePicker::DatePicker(QWidget* parent)
+    : QDateEdit(parent)
 {
     setDisplayFormat(shortDateFormat());
     setCalendarPopup(true);
     setDateRange(QDate(100, 1, 1), QDate(9999, 12, 31));
     setValue(OleDateTime::GetCurrentTime());
+    // The calendar drops down aligned with the right edge of the field.
+    calendarWidget()->window()->installEventFilter(this);
+}
+
+bool DatePicker::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::Show && watched == calendarWidget()->window()) {
+        auto* popup = static_cast<QWidget*>(watched);
+        const QPoint bottomRight = mapToGlobal(QPoint(width(), height()));
+        int left = bottomRight.x() - popup->width();
+        if (const QScreen* screen = this->screen())
+            left = std::max(left, screen->availableGeometry().left());
+        popup->move(left, popup->y());
+    }
+    return QDateEdit::eventFilter(watched, event);
 }
 
 void DatePicker::setValue(const OleDateTime& value)

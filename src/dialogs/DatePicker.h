@@ -4,7 +4,7 @@
 
 #include <QDateEdit>
 
-// A date in the short date format with a calendar pop-up. It always shows a date: a stored date
+// A date in the short date format with a calendar that drops down aligned right. It always shows a date: a stored date
 // that is not valid shows today. The value keeps the stored time of day when the user changes only
 // the date, and comes back exactly as given while the date is left alone.
 class DatePicker : public QDateEdit {
@@ -14,6 +14,9 @@ public:
 
     void setValue(const OleDateTime& value);
     OleDateTime value() const;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     OleDateTime m_given;

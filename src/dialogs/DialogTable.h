@@ -10,21 +10,21 @@
 // such a table.
 
 enum class ControlKind {
-    Edit,         // one-line text
-    Memo,         // multi-line text; Enter presses the default button, Ctrl+Enter breaks the line
-    MemoHScroll,  // a memo with a horizontal scroll bar as well
-    TypeBox,      // editable combo box over a sorted preset list
-    DatePicker,   // short date with a calendar pop-up
-    AprEdit,      // right-aligned decimal number
-    MinutesEdit,  // digits-only whole number
-    UpperEdit,    // one-line text that turns typed letters into upper case
-    CheckBox,     // 0 or 1
-    UsersBox,     // drop-down list that is not editable (the Email users)
-    PushButton,   // a button handled by the dialog's own code
-    OkButton,     // id 1
+    Edit, // one-line text
+    Memo, // multi-line text; Enter presses the default button, Ctrl+Enter breaks the line
+    MemoHScroll, // a memo with a horizontal scroll bar as well
+    TypeBox, // editable combo box over a sorted preset list
+    DatePicker, // short date with a calendar pop-up
+    AprEdit, // right-aligned decimal number
+    MinutesEdit, // digits-only whole number
+    UpperEdit, // one-line text that turns typed letters into upper case
+    CheckBox, // 0 or 1
+    UsersBox, // drop-down list that is not editable (the Email users)
+    PushButton, // a button handled by the dialog's own code
+    OkButton, // id 1
     CancelButton, // id 2
-    GroupBox,     // a frame with a caption
-    Static,       // a text of its own (not a label above a control)
+    GroupBox, // a frame with a caption
+    Static, // a text of its own (not a label above a control)
 };
 
 // A place in dialog units.
@@ -65,11 +65,11 @@ struct DialogSpec {
     qint32 type;
     const char* caption;
     const char* icon; // resource path of the type icon
-    int width;        // dialog units
+    int width; // dialog units
     int height;
     std::span<const ControlSpec> controls; // tab order
-    std::span<const int> exchangeOrder;    // control ids, the order of every transfer
-    std::span<const int> storeOrder;       // control ids stored after the title
+    std::span<const int> exchangeOrder; // control ids, the order of every transfer
+    std::span<const int> storeOrder; // control ids stored after the title
     std::span<const RequiredLine> required; // check and message order
     bool hasDefaultButton = true;
 };

@@ -10,7 +10,8 @@ DialogUnits::DialogUnits(const QFont& font)
     // templates were drawn for rounds it: the font's own average (often that of its narrow glyphs)
     // leaves labels too narrow for their texts.
     const QFontMetrics metrics(font);
-    const int letters = metrics.horizontalAdvance(QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz"));
+    const int letters
+        = metrics.horizontalAdvance(QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz"));
     m_charWidth = std::max(1, (letters / 26 + 1) / 2);
     m_charHeight = metrics.height();
 }

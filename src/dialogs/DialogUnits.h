@@ -14,7 +14,7 @@ public:
     int x(int units) const;
     int y(int units) const;
     QRect rect(const DialogPlace& place) const;
-    QSize size(int width, int height) const { return {x(width), y(height)}; }
+    QSize size(int width, int height) const { return { x(width), y(height) }; }
 
 private:
     int m_charWidth;

@@ -7,7 +7,8 @@
 #include <QLabel>
 #include <QPushButton>
 
-CDuplicateAccountDlg::CDuplicateAccountDlg(QWidget* parent) : QDialog(parent)
+CDuplicateAccountDlg::CDuplicateAccountDlg(QWidget* parent)
+    : QDialog(parent)
 {
     initDialogResources();
     setWindowTitle(QStringLiteral("Warning - Duplicate Account"));
@@ -20,15 +21,15 @@ CDuplicateAccountDlg::CDuplicateAccountDlg(QWidget* parent) : QDialog(parent)
     m_message = new QLabel(QStringLiteral("An Account of this Type with The Same Title Already Exists!\n\n"
                                           "Answer \"Yes\" to modify or Answer \"NO\" to discard changes.\n\n"
                                           "Would you like to go back and change it now ?"),
-                           this);
+        this);
     m_message->setWordWrap(true);
     m_message->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    m_message->setGeometry(units.rect({7, 7, 172, 60}));
+    m_message->setGeometry(units.rect({ 7, 7, 172, 60 }));
     m_yes = new QPushButton(QStringLiteral("Yes"), this);
-    m_yes->setGeometry(units.rect({75, 74, 50, 14}));
+    m_yes->setGeometry(units.rect({ 75, 74, 50, 14 }));
     m_yes->setDefault(true);
     m_no = new QPushButton(QStringLiteral("No"), this);
-    m_no->setGeometry(units.rect({129, 74, 50, 14}));
+    m_no->setGeometry(units.rect({ 129, 74, 50, 14 }));
     connect(m_yes, &QPushButton::clicked, this, &QDialog::accept);
     connect(m_no, &QPushButton::clicked, this, &QDialog::reject);
 }

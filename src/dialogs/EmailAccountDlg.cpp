@@ -29,44 +29,33 @@ constexpr int kClear = 1120;
 constexpr int kCancel = 2;
 
 constexpr ControlSpec kControls[] = {
-    {0, K::GroupBox, "User Info:", {7, 55, 166, 101}},
-    {kTitle, K::Edit, "Title:", {7, 15, 62, 12}, "title"},
-    {kUsers, K::UsersBox, "Users:", {75, 15, 98, 99}, nullptr, {}, nullptr, kUsersLabel, 58},
-    {kLogInUrl, K::Edit, "Log In URL:", {7, 39, 166, 12}, "logInUrl"},
-    {kLoginId, K::Edit, "Log In ID:", {16, 74, 71, 12}},
-    {kPassword, K::Edit, "Password:", {94, 74, 73, 12}},
-    {kEmail, K::Edit, "Email Address:", {16, 113, 149, 12}},
-    {kAdd, K::PushButton, "Add", {58, 134, 35, 13}},
-    {kRemove, K::PushButton, "Remove", {94, 134, 35, 13}},
-    {kUpdate, K::PushButton, "Update", {130, 134, 35, 13}},
-    {kCancel, K::CancelButton, "Cancel", {123, 161, 50, 14}},
-    {1, K::OkButton, "OK", {71, 161, 50, 14}},
-    {kAdministrator, K::CheckBox, "Administrator Rights For This Account", {16, 93, 149, 8}},
-    {kClear, K::PushButton, "Clear", {16, 134, 35, 13}},
+    { 0, K::GroupBox, "User Info:", { 7, 55, 166, 101 } },
+    { kTitle, K::Edit, "Title:", { 7, 15, 62, 12 }, "title" },
+    { kUsers, K::UsersBox, "Users:", { 75, 15, 98, 99 }, nullptr, {}, nullptr, kUsersLabel, 58 },
+    { kLogInUrl, K::Edit, "Log In URL:", { 7, 39, 166, 12 }, "logInUrl" },
+    { kLoginId, K::Edit, "Log In ID:", { 16, 74, 71, 12 } },
+    { kPassword, K::Edit, "Password:", { 94, 74, 73, 12 } },
+    { kEmail, K::Edit, "Email Address:", { 16, 113, 149, 12 } },
+    { kAdd, K::PushButton, "Add", { 58, 134, 35, 13 } },
+    { kRemove, K::PushButton, "Remove", { 94, 134, 35, 13 } },
+    { kUpdate, K::PushButton, "Update", { 130, 134, 35, 13 } },
+    { kCancel, K::CancelButton, "Cancel", { 123, 161, 50, 14 } },
+    { 1, K::OkButton, "OK", { 71, 161, 50, 14 } },
+    { kAdministrator, K::CheckBox, "Administrator Rights For This Account", { 16, 93, 149, 8 } },
+    { kClear, K::PushButton, "Clear", { 16, 134, 35, 13 } },
 };
-constexpr int kExchangeOrder[] = {kLogInUrl, kAdministrator, kLoginId, kPassword, kEmail, kTitle};
-constexpr int kStoreOrder[] = {kLogInUrl};
+constexpr int kExchangeOrder[] = { kLogInUrl, kAdministrator, kLoginId, kPassword, kEmail, kTitle };
+constexpr int kStoreOrder[] = { kLogInUrl };
 constexpr RequiredLine kRequired[] = {
-    {"   - Title\n", {kTitle}},
-    {"   - Log In URL\n\n", {kLogInUrl}},
+    { "   - Title\n", { kTitle } },
+    { "   - Log In URL\n\n", { kLogInUrl } },
 };
-const DialogSpec kSpec{AccountType::Email, "Email Account", ":/dialogs/icons/email.svg", 180, 183,
-                       kControls, kExchangeOrder, kStoreOrder, kRequired, false};
+const DialogSpec kSpec { AccountType::Email, "Email Account", ":/dialogs/icons/email.svg", 180, 183, kControls,
+    kExchangeOrder, kStoreOrder, kRequired, false };
 
 const QString kUserFieldsMissing = QStringLiteral("if these fields are empty:\n   - User ID\n   - User Password\n"
                                                   "   - User Email\n\nEdit these fields and try again.");
 
-// Removes exactly the entry at the index, also when an earlier entry has the same log-in id: the
-// account removes by log-in id only, so the entry is first given one that no other entry has.
-void removeUserAt(AccountRecord& account, int index)
-{
-    UserEntry* user = account.GetUser(index);
-    QString unique(1, QChar(0xFFFF));
-    while (account.FindUserIndex(unique) >= 0)
-        unique += QChar(0xFFFF);
-    user->SetLoginId(unique);
-    account.RemoveUser(unique);
-}
 } // namespace
 
 CEmailAccountDlg::CEmailAccountDlg(CQuorrilDoc* document, qint32 accountId, QWidget* parent)
@@ -180,8 +169,8 @@ void CEmailAccountDlg::OnAddUser()
         prompts().notice(QStringLiteral("User cannot be created ") + kUserFieldsMissing);
         return;
     }
-    const int index = GetAccount()->AddUser(std::get<qint32>(fieldValue(kAdministrator)), fieldText(kLoginId),
-                                            fieldText(kPassword), fieldText(kEmail));
+    const int index = GetAccount()->AddUser(
+        std::get<qint32>(fieldValue(kAdministrator)), fieldText(kLoginId), fieldText(kPassword), fieldText(kEmail));
     if (index < 0) {
         prompts().notice(QStringLiteral("User Already Exist !"));
         return;
@@ -230,7 +219,7 @@ void CEmailAccountDlg::OnRemoveUser()
     if (!prompts().question(question, Prompts::Icon::Question))
         return;
     document()->SetModifiedFlag(true);
-    removeUserAt(*GetAccount(), index);
+    GetAccount()->RemoveUserAt(index);
     fillUsers(-1);
     OnSelchangeUsers();
     userListChanged();

@@ -10,9 +10,6 @@ class CInsuranceAccountDlg : public TableAccountDialog {
 public:
     CInsuranceAccountDlg(CQuorrilDoc* document, qint32 accountId, QWidget* parent = nullptr);
 
-    // The label for a type list item.
-    static QString detailLabel(const QString& typeItem);
-
 public Q_SLOTS:
     void OnSelchangeType();
 

@@ -13,37 +13,37 @@ constexpr int kFirstName = 1070;
 constexpr int kMiddleInitial = 1071;
 constexpr int kLastName = 1072;
 
-constexpr const char* kBloodTypes[] = {"A-", "A+", "B-", "B+", "AB-", "AB+", "O-", "O+", "Unknown"};
+constexpr const char* kBloodTypes[] = { "A-", "A+", "B-", "B+", "AB-", "AB+", "O-", "O+", "Unknown" };
 
 constexpr ControlSpec kControls[] = {
-    {kFirstName, K::Edit, "First Name:", {7, 15, 63, 12}, "firstName"},
-    {kMiddleInitial, K::UpperEdit, "MI:", {76, 15, 22, 12}, "middleInitial"},
-    {kLastName, K::Edit, "Last Name:", {103, 15, 70, 12}, "lastName"},
-    {1083, K::Edit, "SSN:", {7, 37, 55, 12}, "ssn"},
-    {1073, K::TypeBox, "Blood Type:", {65, 37, 49, 110}, "bloodType", kBloodTypes, "Unknown"},
-    {1075, K::DatePicker, "Birth Date:", {117, 37, 56, 13}, "birthDate"},
-    {1082, K::Edit, "Passport #:", {7, 59, 63, 12}, "passportNumber"},
-    {1077, K::Edit, "Driver Licence #:", {75, 59, 98, 12}, "driverLicenseNumber"},
-    {1069, K::Memo, "Known Allergies:", {7, 82, 81, 28}, "knownAllergies"},
-    {1081, K::Memo, "Vaccinations:", {92, 82, 81, 28}, "vaccinations"},
-    {1076, K::Memo, "Notes:", {7, 120, 166, 36}, "notes"},
-    {2, K::CancelButton, "Cancel", {123, 162, 50, 14}},
-    {1, K::OkButton, "OK", {72, 162, 50, 14}},
+    { kFirstName, K::Edit, "First Name:", { 7, 15, 63, 12 }, "firstName" },
+    { kMiddleInitial, K::UpperEdit, "MI:", { 76, 15, 22, 12 }, "middleInitial" },
+    { kLastName, K::Edit, "Last Name:", { 103, 15, 70, 12 }, "lastName" },
+    { 1083, K::Edit, "SSN:", { 7, 37, 55, 12 }, "ssn" },
+    { 1073, K::TypeBox, "Blood Type:", { 65, 37, 49, 110 }, "bloodType", kBloodTypes, "Unknown" },
+    { 1075, K::DatePicker, "Birth Date:", { 117, 37, 56, 13 }, "birthDate" },
+    { 1082, K::Edit, "Passport #:", { 7, 59, 63, 12 }, "passportNumber" },
+    { 1077, K::Edit, "Driver Licence #:", { 75, 59, 98, 12 }, "driverLicenseNumber" },
+    { 1069, K::Memo, "Known Allergies:", { 7, 82, 81, 28 }, "knownAllergies" },
+    { 1081, K::Memo, "Vaccinations:", { 92, 82, 81, 28 }, "vaccinations" },
+    { 1076, K::Memo, "Notes:", { 7, 120, 166, 36 }, "notes" },
+    { 2, K::CancelButton, "Cancel", { 123, 162, 50, 14 } },
+    { 1, K::OkButton, "OK", { 72, 162, 50, 14 } },
 };
-constexpr int kOrder[] = {kFirstName, kMiddleInitial, kLastName, 1083, 1073, 1075, 1082, 1077, 1069, 1081, 1076};
+constexpr int kOrder[] = { kFirstName, kMiddleInitial, kLastName, 1083, 1073, 1075, 1082, 1077, 1069, 1081, 1076 };
 constexpr RequiredLine kRequired[] = {
-    {"   - First Name\n", {kFirstName}},
-    {"   - Last Name\n\n", {kLastName}},
+    { "   - First Name\n", { kFirstName } },
+    { "   - Last Name\n\n", { kLastName } },
 };
-const DialogSpec kSpec{AccountType::Medical, "Medical Record", ":/dialogs/icons/medical.svg", 180, 183,
-                       kControls, kOrder, kOrder, kRequired};
+const DialogSpec kSpec { AccountType::Medical, "Medical Record", ":/dialogs/icons/medical.svg", 180, 183, kControls,
+    kOrder, kOrder, kRequired };
 
 // The text with its first character (a whole code point) in upper case.
 QString withCapital(const QString& text)
 {
     const bool pair = text.size() > 1 && text[0].isHighSurrogate() && text[1].isLowSurrogate();
     const char32_t first = pair ? QChar::surrogateToUcs4(text[0], text[1]) : text[0].unicode();
-    return QString::fromUcs4(std::array{QChar::toUpper(first)}.data(), 1) + text.mid(pair ? 2 : 1);
+    return QString::fromUcs4(std::array { QChar::toUpper(first) }.data(), 1) + text.mid(pair ? 2 : 1);
 }
 } // namespace
 
@@ -63,9 +63,10 @@ bool CMedicalRecordDlg::eventFilter(QObject* watched, QEvent* event)
 {
     // Only a move of the focus inside the dialog counts: the dialog losing the active window (a
     // message box, or its own closing after OK) must not change what is being stored.
-    const auto* focus = static_cast<QFocusEvent*>(event);
-    if (event->type() == QEvent::FocusOut && focus->reason() != Qt::ActiveWindowFocusReason
-        && focus->reason() != Qt::PopupFocusReason) {
+    if (event->type() != QEvent::FocusOut)
+        return TableAccountDialog::eventFilter(watched, event);
+    const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
+    if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason) {
         if (watched == control(kFirstName))
             OnKillfocusFirstName();
         else if (watched == control(kLastName))

@@ -4,7 +4,8 @@
 #include <QScrollBar>
 #include <QTextDocument>
 
-MemoEdit::MemoEdit(bool horizontalScrollBar, QWidget* parent) : QPlainTextEdit(parent)
+MemoEdit::MemoEdit(bool horizontalScrollBar, QWidget* parent)
+    : QPlainTextEdit(parent)
 {
     setLineWrapMode(QPlainTextEdit::NoWrap);
     setTabChangesFocus(true);

@@ -5,7 +5,10 @@
 #include <QApplication>
 #include <QKeyEvent>
 
-MinutesEdit::MinutesEdit(QWidget* parent) : TextEdit(parent) {}
+MinutesEdit::MinutesEdit(QWidget* parent)
+    : TextEdit(parent)
+{
+}
 
 void MinutesEdit::setValue(qint32 value) { setText(QString::number(value)); }
 

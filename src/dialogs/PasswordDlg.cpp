@@ -16,7 +16,11 @@ namespace {
 // font the places were measured in.
 class Placer {
 public:
-    Placer(QWidget* dialog, const QFont& font) : m_dialog(dialog), m_units(font) {}
+    Placer(QWidget* dialog, const QFont& font)
+        : m_dialog(dialog)
+        , m_units(font)
+    {
+    }
 
     QRect rect(const DialogPlace& place) const { return m_units.rect(place).translated(0, m_shift); }
 
@@ -63,35 +67,38 @@ private:
 } // namespace
 
 CPasswordDlg::CPasswordDlg(Prompts& prompts, Prompts::PasswordMode mode, QWidget* parent)
-    : QDialog(parent), m_prompts(prompts), m_confirm(mode == Prompts::PasswordMode::Set)
+    : QDialog(parent)
+    , m_prompts(prompts)
+    , m_confirm(mode == Prompts::PasswordMode::Set)
 {
     setWindowTitle(QStringLiteral("Please Enter Password:"));
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
     setModal(true);
     Placer placer(this, font());
-    placer.paragraph(QStringLiteral("This program makes it easy to keep track of all your passwords and user ids, but the "
-                                    "one password you should always remember is the one used to save this document. It "
-                                    "should be simple for you to remember and difficult for others to guess."),
-                     {7, 7, 172, 41});
+    placer.paragraph(
+        QStringLiteral("This program makes it easy to keep track of all your passwords and user ids, but the "
+                       "one password you should always remember is the one used to save this document. It "
+                       "should be simple for you to remember and difficult for others to guess."),
+        { 7, 7, 172, 41 });
     placer.paragraph(
         QStringLiteral("The password used to save a document is the same password that must be used to open it."),
-        {7, 54, 172, 19});
+        { 7, 54, 172, 19 });
     placer.paragraph(QStringLiteral("This password is case sensitive, basically 'a' is not the same as 'A', this "
                                     "enhances security."),
-                     {7, 78, 172, 20});
+        { 7, 78, 172, 20 });
     auto* line = new QFrame(this);
     line->setFrameShape(QFrame::HLine);
     line->setFrameShadow(QFrame::Sunken);
-    line->setGeometry(placer.rect({7, 103, 172, 1}).adjusted(0, -1, 0, 1));
-    placer.label(QStringLiteral("Password:"), {7, 108, 34, 8});
-    m_passwordEdit = placer.maskedEdit({7, 116, 172, 12});
-    m_verifyLabel = placer.label(QStringLiteral("Verify Password:"), {7, 133, 53, 8});
-    m_verifyEdit = placer.maskedEdit({7, 141, 172, 12});
+    line->setGeometry(placer.rect({ 7, 103, 172, 1 }).adjusted(0, -1, 0, 1));
+    placer.label(QStringLiteral("Password:"), { 7, 108, 34, 8 });
+    m_passwordEdit = placer.maskedEdit({ 7, 116, 172, 12 });
+    m_verifyLabel = placer.label(QStringLiteral("Verify Password:"), { 7, 133, 53, 8 });
+    m_verifyEdit = placer.maskedEdit({ 7, 141, 172, 12 });
     m_ok = new QPushButton(QStringLiteral("OK"), this);
-    m_ok->setGeometry(placer.rect({78, 160, 50, 14}));
+    m_ok->setGeometry(placer.rect({ 78, 160, 50, 14 }));
     m_ok->setDefault(true);
     m_cancel = new QPushButton(QStringLiteral("Cancel"), this);
-    m_cancel->setGeometry(placer.rect({129, 160, 50, 14}));
+    m_cancel->setGeometry(placer.rect({ 129, 160, 50, 14 }));
     setFixedSize(placer.size(186, 181));
 
     setTabOrder(m_passwordEdit, m_verifyEdit);

@@ -78,9 +78,9 @@ QString storableMessage(const QString& field, char16_t code)
 }
 } // namespace
 
-TableAccountDialog::TableAccountDialog(const DialogSpec& spec, CQuorrilDoc* document, qint32 accountId,
-                                       QWidget* parent)
-    : CAccountDialog(document, accountId, parent), m_spec(spec)
+TableAccountDialog::TableAccountDialog(const DialogSpec& spec, CQuorrilDoc* document, qint32 accountId, QWidget* parent)
+    : CAccountDialog(document, accountId, parent)
+    , m_spec(spec)
 {
     initDialogResources();
     setWindowTitle(QString::fromUtf8(spec.caption));
@@ -102,7 +102,7 @@ void TableAccountDialog::buildControls()
         if (spec.text && hasLabelAbove(spec.kind)) {
             auto* above = new QLabel(QString::fromUtf8(spec.text), this);
             const int width = spec.labelWidth ? spec.labelWidth : spec.place.w;
-            above->setGeometry(units.rect({spec.place.x, spec.place.y - kLabelHeight, width, kLabelHeight}));
+            above->setGeometry(units.rect({ spec.place.x, spec.place.y - kLabelHeight, width, kLabelHeight }));
             m_labelAbove.insert(spec.id, above);
             if (spec.labelId)
                 m_labels.insert(spec.labelId, above);
@@ -460,8 +460,8 @@ void TableAccountDialog::writeAccount()
         const int row = rowOf(id);
         if (row < 0 || !m_spec.controls[size_t(row)].field)
             continue;
-        m_account->setField(layout.indexOf(QString::fromLatin1(m_spec.controls[size_t(row)].field)),
-                            m_values[size_t(row)]);
+        m_account->setField(
+            layout.indexOf(QString::fromLatin1(m_spec.controls[size_t(row)].field)), m_values[size_t(row)]);
     }
     m_account->SetCommitted();
     document()->SetModifiedFlag(true);

@@ -61,9 +61,9 @@ protected:
     // Holds a new account (id 0 or less) or the document's account, and copies its fields.
     virtual void LoadAccount();
     // After the account is loaded and shown (the Insurance relabelling).
-    virtual void afterOpen() {}
+    virtual void afterOpen() { }
     // After StoreAccount has written the account (the Email user update).
-    virtual void afterStore() {}
+    virtual void afterStore() { }
 
     // Copies the title and the fields of the store order into the account, commits it and marks
     // the document modified. No duplicate check.
@@ -87,7 +87,7 @@ private:
     QString fieldName(int row) const;
 
     const DialogSpec& m_spec;
-    std::vector<QWidget*> m_widgets;  // by table row
+    std::vector<QWidget*> m_widgets; // by table row
     std::vector<FieldValue> m_values; // by table row
     QHash<int, QLabel*> m_labels;
     QHash<int, QLabel*> m_labelAbove; // by control id

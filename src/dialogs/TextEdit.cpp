@@ -2,4 +2,8 @@
 
 #include <limits>
 
-TextEdit::TextEdit(QWidget* parent) : QLineEdit(parent) { setMaxLength(std::numeric_limits<int>::max()); }
+TextEdit::TextEdit(QWidget* parent)
+    : QLineEdit(parent)
+{
+    setMaxLength(std::numeric_limits<int>::max());
+}

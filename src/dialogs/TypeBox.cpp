@@ -4,7 +4,8 @@
 
 #include <limits>
 
-TypeBox::TypeBox(const QStringList& items, QWidget* parent) : QComboBox(parent)
+TypeBox::TypeBox(const QStringList& items, QWidget* parent)
+    : QComboBox(parent)
 {
     setEditable(true);
     setInsertPolicy(QComboBox::NoInsert);

@@ -15,4 +15,8 @@ public:
 };
 } // namespace
 
-UpperCaseEdit::UpperCaseEdit(QWidget* parent) : TextEdit(parent) { setValidator(new UpperCaseValidator(this)); }
+UpperCaseEdit::UpperCaseEdit(QWidget* parent)
+    : TextEdit(parent)
+{
+    setValidator(new UpperCaseValidator(this));
+}

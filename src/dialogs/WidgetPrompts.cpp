@@ -30,15 +30,15 @@ void WidgetPrompts::notice(const QString& text)
 bool WidgetPrompts::question(const QString& text, Icon icon)
 {
     QMessageBox box(icon == Icon::Question ? QMessageBox::Question : QMessageBox::NoIcon, caption(), text,
-                    QMessageBox::Yes | QMessageBox::No, parentWindow());
+        QMessageBox::Yes | QMessageBox::No, parentWindow());
     box.setDefaultButton(QMessageBox::Yes);
     return box.exec() == QMessageBox::Yes;
 }
 
 Prompts::Answer WidgetPrompts::questionWithCancel(const QString& text)
 {
-    QMessageBox box(QMessageBox::Question, caption(), text,
-                    QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, parentWindow());
+    QMessageBox box(QMessageBox::Question, caption(), text, QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel,
+        parentWindow());
     box.setDefaultButton(QMessageBox::Yes);
     switch (box.exec()) {
     case QMessageBox::Yes:

@@ -7,7 +7,11 @@
 
 #include <limits>
 
-CQuorrilDoc::CQuorrilDoc(Prompts& prompts, QObject* parent) : QObject(parent), m_prompts(prompts) {}
+CQuorrilDoc::CQuorrilDoc(Prompts& prompts, QObject* parent)
+    : QObject(parent)
+    , m_prompts(prompts)
+{
+}
 
 CQuorrilDoc::~CQuorrilDoc() = default;
 

@@ -31,9 +31,9 @@ public:
     qint32 AddAccount(std::unique_ptr<AccountRecord> account);
     // Destroys the account filed under id and marks the document modified; false when there is none.
     bool RemoveAccount(qint32 id);
-    // The id for a new account: above every id in the table. Two calls without an account added in
-    // between give the same id. Never overflows: when the largest int32 id is taken, the lowest
-    // free positive id is given instead.
+    // The id for a new account: the stored next id, or above every id in the table, and never below
+    // 1. Two calls without an account added in between give the same id. Never overflows: when the
+    // largest int32 id is taken, the lowest free positive id is given instead.
     qint32 NextAccountId();
     bool HasDuplicateAccount(const AccountRecord& account) const;
     // True when an account of that type with another id has the title (ignoring ASCII case).
@@ -82,8 +82,9 @@ public:
 
     // Whole-file serialization; exceptions are caught and reported here. True when it completed.
     bool Serialize(CArchive& ar);
-    // Storing into a byte buffer and loading from one, without prompts or reports; loading throws
-    // CArchiveException on damaged data (accounts read before the fault stay filed).
+    // Storing into a byte buffer and loading from one (in place of the accounts held), without
+    // prompts or reports; loading throws CArchiveException on damaged data (accounts read before
+    // the fault stay filed).
     QByteArray storeToBytes() const;
     void loadFromBytes(QByteArrayView bytes);
     // Where a text of the document would not read back as it is held (see ScrambledText::IsStorable):

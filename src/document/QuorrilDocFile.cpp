@@ -80,6 +80,7 @@ QByteArray CQuorrilDoc::storeToBytes() const
 
 void CQuorrilDoc::loadFromBytes(QByteArrayView bytes)
 {
+    ClearAccounts();
     CArchive ar(bytes);
     loadAll(ar);
 }

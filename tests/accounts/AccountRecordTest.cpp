@@ -69,6 +69,15 @@ TEST(AccountRecordTest, UserListOperations)
     EXPECT_EQ(account.GetUser(0), second);
     EXPECT_EQ(account.GetUser(1), third);
     EXPECT_EQ(account.RemoveUser(QStringLiteral("nobody")), -1);
+
+    // By index: exactly that entry, also when another has the same log-in id.
+    account.AddUser(0, QStringLiteral("bob"), QStringLiteral("other"), QString());
+    UserEntry* last = account.GetUser(2);
+    EXPECT_TRUE(account.RemoveUserAt(0));
+    EXPECT_EQ(account.GetUser(0), third);
+    EXPECT_EQ(account.GetUser(1), last);
+    EXPECT_FALSE(account.RemoveUserAt(2));
+    EXPECT_FALSE(account.RemoveUserAt(-1));
 }
 
 TEST(AccountRecordTest, CommonBlockOfAnEmptyAccount)

@@ -31,15 +31,15 @@ protected:
     {
         QString out, err;
         QTextStream outStream(&out), errStream(&err);
-        CliIo io{outStream, errStream, [&passwords](bool) -> std::optional<QString> {
-                     if (passwords.isEmpty())
-                         return std::nullopt;
-                     return passwords.takeFirst();
-                 }};
+        CliIo io { outStream, errStream, [&passwords](bool) -> std::optional<QString> {
+                      if (passwords.isEmpty())
+                          return std::nullopt;
+                      return passwords.takeFirst();
+                  } };
         const int status = runCli(arguments, io);
         outStream.flush();
         errStream.flush();
-        return {status, out, err};
+        return { status, out, err };
     }
 
     QString path(const QString& name) const { return QDir(dir.path()).filePath(name); }

@@ -15,44 +15,45 @@ TEST_F(CliImportTest, JsonThatDoesNotFitIsRefusedAndNothingIsWritten)
         QString message;
     };
     const Row rows[] = {
-        {R"({"nextAccountId": 1, "accounts": [{"id": 1, "type": 19}]})",
-         R"(accounts[0] (id 1), field "type": one of the account types 10 to 18 and 20 is expected)"},
-        {R"({"nextAccountId": 1, "accounts": [{"id": 1, "type": 10}, {"id": 2, "type": 13, "fields": {"pinn": "1"}}]})",
-         R"(accounts[1] (id 2), field "pinn": no such field in a Bank account)"},
-        {R"({"nextAccountId": 1, "accounts": [{"id": 2, "type": 13, "fields": {"pin": 1234}}]})",
-         R"(accounts[0] (id 2), field "pin": a text is expected)"},
-        {R"({"nextAccountId": 1, "accounts": [{"id": 2, "type": 16, "fields": {"remainingMinutes": 1.5}}]})",
-         R"(accounts[0] (id 2), field "remainingMinutes": a whole number from -2147483648 to 2147483647 is expected)"},
-        {R"({"nextAccountId": 1, "accounts": [{"id": 2, "type": 12, "fields": {"apr": "12"}}]})",
-         R"(accounts[0] (id 2), field "apr": a number is expected)"},
-        {R"({"nextAccountId": 1, "accounts": [{"id": 2, "type": 20, "fields": {"date": 36526}}]})",
-         R"(accounts[0] (id 2), field "date": a date {"status": whole number, "value": number} is expected)"},
-        {R"({"nextAccountId": 1, "accounts": [{"id": 2, "type": 20, "fields": {"date": {"status": 0}}}]})",
-         R"(accounts[0] (id 2), field "date": a date {"status": whole number, "value": number} is expected)"},
-        {"{\"nextAccountId\": 1, \"accounts\": [{\"id\": 2, \"type\": 18, \"fields\": {\"cdKey\": \"ab\\uffe0\"}}]}",
-         R"(accounts[0] (id 2), field "cdKey": the character U+FFE0 at position 2 cannot be stored)"},
-        {"{\"nextAccountId\": 1, \"accounts\": [{\"id\": 2, \"type\": 10, \"title\": \"\\uffa0\"}]}",
-         R"(accounts[0] (id 2), field "title": the character U+FFA0 at position 0 cannot be stored)"},
-        {"{\"nextAccountId\": 1, \"accounts\": [{\"id\": 2, \"type\": 10, \"users\": [{\"loginId\": \"a\"}, {\"email\": \"\\ufffe\"}]}]}",
-         R"(accounts[0] (id 2), field "users[1].email": the character U+FFFE at position 0 cannot be stored)"},
-        {R"({"nextAccountId": 1, "accounts": [{"id": 2, "type": 10, "users": [{"admin": 1}]}]})",
-         R"(accounts[0] (id 2), field "users[0].admin": no such field)"},
-        {R"({"nextAccountId": 1, "accounts": [{"id": "2", "type": 10}]})",
-         R"(accounts[0], field "id": a whole number from -2147483648 to 2147483647 is expected)"},
-        {R"({"nextAccountId": 1, "accounts": [{"id": 3000000000, "type": 10}]})",
-         R"(accounts[0], field "id": a whole number from -2147483648 to 2147483647 is expected)"},
-        {R"({"nextAccountId": 1, "accounts": [{"id": 2, "type": 10, "titel": "x"}]})",
-         R"(accounts[0] (id 2), field "titel": no such field)"},
-        {R"({"accounts": []})", R"("nextAccountId": a whole number from -2147483648 to 2147483647 is expected)"},
-        {R"({"nextAccountId": 1, "accounts": {}})", R"("accounts": a list is expected)"},
-        {R"({"nextAccountId": 1, "accounts": [], "password": "x"})", R"("password": no such field)"},
-        {R"([1, 2])", "an object is expected"},
-        {R"({"nextAccountId": 1, )", "unterminated object at offset 21"},
+        { R"({"nextAccountId": 1, "accounts": [{"id": 1, "type": 19}]})",
+            R"(accounts[0] (id 1), field "type": one of the account types 10 to 18 and 20 is expected)" },
+        { R"({"nextAccountId": 1, "accounts": [{"id": 1, "type": 10}, {"id": 2, "type": 13, "fields": {"pinn": "1"}}]})",
+            R"(accounts[1] (id 2), field "pinn": no such field in a Bank account)" },
+        { R"({"nextAccountId": 1, "accounts": [{"id": 2, "type": 13, "fields": {"pin": 1234}}]})",
+            R"(accounts[0] (id 2), field "pin": a text is expected)" },
+        { R"({"nextAccountId": 1, "accounts": [{"id": 2, "type": 16, "fields": {"remainingMinutes": 1.5}}]})",
+            R"(accounts[0] (id 2), field "remainingMinutes": a whole number from -2147483648 to 2147483647 is expected)" },
+        { R"({"nextAccountId": 1, "accounts": [{"id": 2, "type": 12, "fields": {"apr": "12"}}]})",
+            R"(accounts[0] (id 2), field "apr": a number is expected)" },
+        { R"({"nextAccountId": 1, "accounts": [{"id": 2, "type": 20, "fields": {"date": 36526}}]})",
+            R"(accounts[0] (id 2), field "date": a date {"status": whole number, "value": number} is expected)" },
+        { R"({"nextAccountId": 1, "accounts": [{"id": 2, "type": 20, "fields": {"date": {"status": 0}}}]})",
+            R"(accounts[0] (id 2), field "date": a date {"status": whole number, "value": number} is expected)" },
+        { "{\"nextAccountId\": 1, \"accounts\": [{\"id\": 2, \"type\": 18, \"fields\": {\"cdKey\": \"ab\\uffe0\"}}]}",
+            R"(accounts[0] (id 2), field "cdKey": the character U+FFE0 at position 2 cannot be stored)" },
+        { "{\"nextAccountId\": 1, \"accounts\": [{\"id\": 2, \"type\": 10, \"title\": \"\\uffa0\"}]}",
+            R"(accounts[0] (id 2), field "title": the character U+FFA0 at position 0 cannot be stored)" },
+        { "{\"nextAccountId\": 1, \"accounts\": [{\"id\": 2, \"type\": 10, \"users\": [{\"loginId\": \"a\"}, "
+          "{\"email\": \"\\ufffe\"}]}]}",
+            R"(accounts[0] (id 2), field "users[1].email": the character U+FFFE at position 0 cannot be stored)" },
+        { R"({"nextAccountId": 1, "accounts": [{"id": 2, "type": 10, "users": [{"admin": 1}]}]})",
+            R"(accounts[0] (id 2), field "users[0].admin": no such field)" },
+        { R"({"nextAccountId": 1, "accounts": [{"id": "2", "type": 10}]})",
+            R"(accounts[0], field "id": a whole number from -2147483648 to 2147483647 is expected)" },
+        { R"({"nextAccountId": 1, "accounts": [{"id": 3000000000, "type": 10}]})",
+            R"(accounts[0], field "id": a whole number from -2147483648 to 2147483647 is expected)" },
+        { R"({"nextAccountId": 1, "accounts": [{"id": 2, "type": 10, "titel": "x"}]})",
+            R"(accounts[0] (id 2), field "titel": no such field)" },
+        { R"({"accounts": []})", R"("nextAccountId": a whole number from -2147483648 to 2147483647 is expected)" },
+        { R"({"nextAccountId": 1, "accounts": {}})", R"("accounts": a list is expected)" },
+        { R"({"nextAccountId": 1, "accounts": [], "password": "x"})", R"("password": no such field)" },
+        { R"([1, 2])", "an object is expected" },
+        { R"({"nextAccountId": 1, )", "unterminated object at offset 21" },
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.json);
         const QString json = writeFile("in.json", row.json);
-        const Run r = run({"import", json, path("out.qrl")}, {"pw"});
+        const Run r = run({ "import", json, path("out.qrl") }, { "pw" });
         EXPECT_EQ(r.status, 3);
         EXPECT_EQ(r.err, "quorril-cli: " + json + ": " + row.message + "\n");
         EXPECT_FALSE(QFile::exists(path("out.qrl")));
@@ -67,7 +68,7 @@ TEST_F(CliImportTest, AccountsGoInAsLoadingPutsThem)
                                                          {"loginId": "u", "password": "p", "email": "E", "administrator": 3}]},
         {"id": 5, "type": 10, "title": "later"},
         {"id": 9, "type": 16, "fields": {"remainingMinutes": -7}}]})";
-    ASSERT_EQ(run({"import", writeFile("in.json", json), path("w.qrl")}, {"pw"}).status, 0);
+    ASSERT_EQ(run({ "import", writeFile("in.json", json), path("w.qrl") }, { "pw" }).status, 0);
 
     ScriptedPrompts prompts;
     CQuorrilDoc doc(prompts);
@@ -90,8 +91,8 @@ TEST_F(CliImportTest, NumbersJsonCannotHoldComeBackExactly)
         {"id": 1, "type": 12, "fields": {"apr": "NaN", "expiration": {"status": 2, "value": "-Infinity"}}},
         {"id": 2, "type": 12, "fields": {"apr": "-0", "expiration": {"status": 1, "value": "Infinity"}}},
         {"id": 3, "type": 12, "fields": {"apr": 0.30000000000000004, "expiration": {"status": 0, "value": -1.25}}}]})";
-    ASSERT_EQ(run({"import", writeFile("in.json", json), path("w.qrl")}, {"pw"}).status, 0);
-    const Run first = run({"export", path("w.qrl")}, {"pw"});
+    ASSERT_EQ(run({ "import", writeFile("in.json", json), path("w.qrl") }, { "pw" }).status, 0);
+    const Run first = run({ "export", path("w.qrl") }, { "pw" });
     ASSERT_EQ(first.status, 0);
     const QJsonArray accounts = QJsonDocument::fromJson(first.out.toUtf8()).object().value("accounts").toArray();
     auto fields = [&](int i) { return accounts.at(i).toObject().value("fields").toObject(); };
@@ -102,7 +103,7 @@ TEST_F(CliImportTest, NumbersJsonCannotHoldComeBackExactly)
     EXPECT_EQ(fields(2).value("expiration").toObject().value("value").toDouble(), -1.25);
 
     writeFile("again.json", first.out.toUtf8());
-    ASSERT_EQ(run({"import", path("again.json"), path("w2.qrl")}, {"pw"}).status, 0);
+    ASSERT_EQ(run({ "import", path("again.json"), path("w2.qrl") }, { "pw" }).status, 0);
     EXPECT_TRUE(readFile(path("w2.qrl")) == readFile(path("w.qrl")));
 }
 
@@ -118,21 +119,22 @@ TEST_F(CliImportTest, PasswordProblemsAndUnwritableTargets)
         QString err;
     };
     const Row rows[] = {
-        {"no password", path("a.qrl"), {}, 1, ""},
-        {"empty password", path("a.qrl"), {""}, 1, "Password Must Not Be Empty !\n"},
-        {"password that cannot be stored", path("a.qrl"), {QStringLiteral("\uffa1")}, 1,
-         "quorril-cli: the password holds a character that cannot be stored\n"},
-        {"target under a file", blocker + "/a.qrl", {"pw"}, 2, "Unable To Save File !\n"},
-        {"target is a folder", dir.path(), {"pw"}, 2, "Unable To Save File !\n"},
-        {"missing JSON", path("a.qrl"), {"pw"}, 2, ""},
+        { "no password", path("a.qrl"), {}, 1, "" },
+        { "empty password", path("a.qrl"), { "" }, 1, "Password Must Not Be Empty !\n" },
+        { "password that cannot be stored", path("a.qrl"), { QStringLiteral("\uffa1") }, 1,
+            "quorril-cli: the password holds a character that cannot be stored\n" },
+        { "target under a file", blocker + "/a.qrl", { "pw" }, 2, "Unable To Save File !\n" },
+        { "target is a folder", dir.path(), { "pw" }, 2, "Unable To Save File !\n" },
+        { "missing JSON", path("a.qrl"), { "pw" }, 2, "" },
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
         const bool missingJson = row.status == 2 && row.err.isEmpty();
-        const Run r = run({"import", missingJson ? path("none.json") : json, row.target}, row.passwords);
+        const Run r = run({ "import", missingJson ? path("none.json") : json, row.target }, row.passwords);
         EXPECT_EQ(r.status, row.status);
-        if (!missingJson)
+        if (!missingJson) {
             EXPECT_EQ(r.err, row.err);
+        }
         EXPECT_FALSE(QFile::exists(path("a.qrl")));
     }
     EXPECT_EQ(readFile(blocker), "x");

@@ -17,7 +17,8 @@ Result runProgram(const QStringList& arguments, const QByteArray& input)
     p.write(input);
     p.closeWriteChannel();
     p.waitForFinished(30000);
-    return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1, p.readAllStandardOutput(), p.readAllStandardError()};
+    return { p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1, p.readAllStandardOutput(),
+        p.readAllStandardError() };
 }
 } // namespace
 
@@ -26,18 +27,18 @@ using CliProcessTest = CliFixture;
 TEST_F(CliProcessTest, PasswordIsTheFirstLineOfStandardInput)
 {
     const QString wallet = sampleWallet();
-    const Result ok = runProgram({"export", wallet}, "pw\r\nmore lines\n");
+    const Result ok = runProgram({ "export", wallet }, "pw\r\nmore lines\n");
     EXPECT_EQ(ok.status, 0) << ok.err.toStdString();
     EXPECT_TRUE(ok.out.startsWith("{"));
     EXPECT_TRUE(ok.out.contains("\"institution\": \"institution 13 \xc3\xa9\\\"_~\""));
     EXPECT_EQ(ok.err, "");
 
-    const Result wrong = runProgram({"export", wallet}, "Pw\n");
+    const Result wrong = runProgram({ "export", wallet }, "Pw\n");
     EXPECT_EQ(wrong.status, 1);
     EXPECT_EQ(wrong.out, "");
     EXPECT_EQ(wrong.err, "You Do Not have ownership of this document !\n");
 
-    const Result none = runProgram({"check", wallet}, "");
+    const Result none = runProgram({ "check", wallet }, "");
     EXPECT_EQ(none.status, 1);
     EXPECT_EQ(none.out, "");
     EXPECT_EQ(none.err, "quorril-cli: no password: standard input is empty\n");
@@ -46,17 +47,17 @@ TEST_F(CliProcessTest, PasswordIsTheFirstLineOfStandardInput)
 TEST_F(CliProcessTest, ImportThroughTheProgramGivesTheSameBytes)
 {
     const QString wallet = sampleWallet();
-    const Result exported = runProgram({"export", wallet}, "pw\n");
+    const Result exported = runProgram({ "export", wallet }, "pw\n");
     ASSERT_EQ(exported.status, 0);
     writeFile("w.json", exported.out);
-    const Result imported = runProgram({"import", path("w.json"), path("copy.qrl")}, "pw\n");
+    const Result imported = runProgram({ "import", path("w.json"), path("copy.qrl") }, "pw\n");
     EXPECT_EQ(imported.status, 0) << imported.err.toStdString();
     EXPECT_TRUE(readFile(path("copy.qrl")) == readFile(wallet));
 }
 
 TEST_F(CliProcessTest, HelpAndWrongCommandLine)
 {
-    const Result help = runProgram({"--help"}, "");
+    const Result help = runProgram({ "--help" }, "");
     EXPECT_EQ(help.status, 0);
     EXPECT_TRUE(help.out.startsWith("Usage: quorril-cli"));
     const Result wrong = runProgram({}, "");

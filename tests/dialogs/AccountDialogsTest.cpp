@@ -3,6 +3,7 @@
 #include "AccountTypes.h"
 
 #include <QDialog>
+#include <QTimer>
 
 namespace {
 
@@ -21,38 +22,39 @@ const char* const kHead = "Account cannot be Created or Updated if these fields 
 std::vector<DialogRow> dialogRows()
 {
     return {
-        {AccountType::Email, "Email Account", "   - Title\n   - Log In URL\n\n", {{1040, "Mail"}, {1016, "https://m"}}, "Mail"},
-        {AccountType::WebSite, "Web Site Account",
-         "   - Title\n   - Site Name\n   - Site URL\n   - User ID\n   - User Password\n\n",
-         {{1054, "Site"}, {1004, "site"}, {1033, "https://s"}, {1005, "me"}, {1008, "pw"}}, "Site"},
-        {AccountType::CreditCard, "Credit Card Account",
-         "   - Title\n   - Provider\n   - Name On Card\n   - Account Number\n\n",
-         {{1052, "Card"}, {1023, "Bank"}, {1046, "Me"}, {1027, "4111"}}, "Card"},
-        {AccountType::Bank, "Bank Account",
-         "   - Title\n   - Bank Institution\n   - Name On Account\n   - Account Number\n\n",
-         {{1051, "Savings"}, {1014, "First"}, {1047, "Me"}, {1015, "123"}}, "Savings"},
-        {AccountType::Insurance, "Insurance Account",
-         "   - Title\n   - Provider\n   - Holder Name\n   - Policy Number\n\n",
-         {{1053, "Car"}, {1031, "Ins"}, {1048, "Me"}, {1032, "P1"}}, "Car"},
-        {AccountType::Medical, "Medical Record", "   - First Name\n   - Last Name\n\n",
-         {{1070, "John"}, {1071, "Q"}, {1072, "Smith"}}, "JohnQSmith"},
-        {AccountType::CallingCard, "Calling Card Account",
-         "   - Title\n   - Provider\n   - Access Phone\n   - Card Number\n\n",
-         {{1098, "Phone"}, {1099, "Tel"}, {1093, "555"}, {1094, "99"}}, "Phone"},
-        {AccountType::PurchasedItem, "Purchased Item Record",
-         "   - Title\n   - Manufacturer\n   - Description\n   - Model Or Serial #\n\n",
-         {{1105, "TV"}, {1109, "Acme"}, {1106, "Big"}, {1101, "M1"}}, "TV"},
-        {AccountType::Software, "Software Record", "   - Title\n   - Manufacturer\n   - Serial # Or CD Key\n\n",
-         {{1091, "Editor"}, {1089, "Acme"}, {1086, "S-1"}}, "Editor"},
-        {AccountType::Reference, "Reference", "   - Title\n   - This Is About\n   - Description\n\n",
-         {{1122, "Note"}, {1124, "Things"}, {1125, "Text"}}, "Note"},
+        { AccountType::Email, "Email Account", "   - Title\n   - Log In URL\n\n",
+            { { 1040, "Mail" }, { 1016, "https://m" } }, "Mail" },
+        { AccountType::WebSite, "Web Site Account",
+            "   - Title\n   - Site Name\n   - Site URL\n   - User ID\n   - User Password\n\n",
+            { { 1054, "Site" }, { 1004, "site" }, { 1033, "https://s" }, { 1005, "me" }, { 1008, "pw" } }, "Site" },
+        { AccountType::CreditCard, "Credit Card Account",
+            "   - Title\n   - Provider\n   - Name On Card\n   - Account Number\n\n",
+            { { 1052, "Card" }, { 1023, "Bank" }, { 1046, "Me" }, { 1027, "4111" } }, "Card" },
+        { AccountType::Bank, "Bank Account",
+            "   - Title\n   - Bank Institution\n   - Name On Account\n   - Account Number\n\n",
+            { { 1051, "Savings" }, { 1014, "First" }, { 1047, "Me" }, { 1015, "123" } }, "Savings" },
+        { AccountType::Insurance, "Insurance Account",
+            "   - Title\n   - Provider\n   - Holder Name\n   - Policy Number\n\n",
+            { { 1053, "Car" }, { 1031, "Ins" }, { 1048, "Me" }, { 1032, "P1" } }, "Car" },
+        { AccountType::Medical, "Medical Record", "   - First Name\n   - Last Name\n\n",
+            { { 1070, "John" }, { 1071, "Q" }, { 1072, "Smith" } }, "JohnQSmith" },
+        { AccountType::CallingCard, "Calling Card Account",
+            "   - Title\n   - Provider\n   - Access Phone\n   - Card Number\n\n",
+            { { 1098, "Phone" }, { 1099, "Tel" }, { 1093, "555" }, { 1094, "99" } }, "Phone" },
+        { AccountType::PurchasedItem, "Purchased Item Record",
+            "   - Title\n   - Manufacturer\n   - Description\n   - Model Or Serial #\n\n",
+            { { 1105, "TV" }, { 1109, "Acme" }, { 1106, "Big" }, { 1101, "M1" } }, "TV" },
+        { AccountType::Software, "Software Record", "   - Title\n   - Manufacturer\n   - Serial # Or CD Key\n\n",
+            { { 1091, "Editor" }, { 1089, "Acme" }, { 1086, "S-1" } }, "Editor" },
+        { AccountType::Reference, "Reference", "   - Title\n   - This Is About\n   - Description\n\n",
+            { { 1122, "Note" }, { 1124, "Things" }, { 1125, "Text" } }, "Note" },
     };
 }
 
 QString requiredMessage(const DialogRow& row)
 {
     return QString::fromUtf8(kHead) + QString::fromUtf8(row.message)
-           + QStringLiteral("Would you like to go back and edit these?");
+        + QStringLiteral("Would you like to go back and edit these?");
 }
 
 class AccountDialogs : public DialogTest {
@@ -132,7 +134,7 @@ TEST_F(AccountDialogs, FilledDialogsStoreAndReopenWithTheirFields)
         clickOk(*again);
         EXPECT_TRUE(accepted(*again));
         EXPECT_EQ(again->takeAccount(), nullptr); // an edited account stays the document's
-        EXPECT_TRUE(doc.IsModified());            // OK marks the document even without a change
+        EXPECT_TRUE(doc.IsModified()); // OK marks the document even without a change
     }
     EXPECT_TRUE(prompts.shown.isEmpty()) << prompts.shown.join(u'|').toStdString();
 }
@@ -150,7 +152,7 @@ TEST_F(AccountDialogs, TitleOfAnotherAccountOfTheTypeInOtherCaseBringsTheWarning
         fillRequired(*dialog, row);
         prompts.addAnswer(true); // "Yes": back to change the title
         clickOk(*dialog);
-        EXPECT_EQ(prompts.shown, QStringList{QStringLiteral("[duplicate account]")});
+        EXPECT_EQ(prompts.shown, QStringList { QStringLiteral("[duplicate account]") });
         EXPECT_TRUE(isOpen(*dialog));
         EXPECT_EQ(shown(*dialog, row.required.back().first), QString::fromUtf8(row.required.back().second));
         EXPECT_FALSE(dialog->GetAccount()->IsCommitted()); // nothing stored
@@ -189,7 +191,8 @@ TEST_F(AccountDialogs, DuplicateWarningNoKeepsAnEditedAccountAsItWas)
         clickOk(*first);
         const qint32 id = fileAccount(*first);
         // The Medical title is made of the name parts; "Taken" goes into the first name.
-        const QString taken = row.type == AccountType::Medical ? QStringLiteral("TAKENQSMITH") : QStringLiteral("TAKEN");
+        const QString taken
+            = row.type == AccountType::Medical ? QStringLiteral("TAKENQSMITH") : QStringLiteral("TAKEN");
         const qint32 takenId = addAccount(row.type, taken);
         doc.SetModifiedFlag(false);
 
@@ -238,9 +241,31 @@ TEST_F(AccountDialogs, UnknownAccountIdOpensEmptyAndOkBringsTheWarning)
         fillRequired(*dialog, row);
         prompts.addAnswer(false);
         clickOk(*dialog);
-        EXPECT_EQ(prompts.shown, QStringList{QStringLiteral("[duplicate account]")});
+        EXPECT_EQ(prompts.shown, QStringList { QStringLiteral("[duplicate account]") });
         EXPECT_TRUE(rejected(*dialog));
     }
+}
+
+TEST_F(AccountDialogs, RunModallyAsTheTreeViewRunsThem)
+{
+    for (const DialogRow& row : dialogRows()) {
+        SCOPED_TRACE(row.caption);
+        std::unique_ptr<CAccountDialog> dialog = createAccountDialog(row.type, &doc, 0);
+        auto* table = static_cast<TableAccountDialog*>(dialog.get());
+        QTimer::singleShot(0, table, [&] {
+            for (const auto& [id, text] : row.required)
+                type(*table, id, QString::fromUtf8(text));
+            clickOk(*table);
+        });
+        ASSERT_EQ(dialog->exec(), QDialog::Accepted);
+        EXPECT_EQ(dialog->dialogTitle(), QString::fromUtf8(row.title));
+        std::unique_ptr<AccountRecord> account = dialog->takeAccount();
+        ASSERT_NE(account, nullptr);
+        EXPECT_EQ(account->GetType(), row.type);
+        EXPECT_GT(doc.AddAccount(std::move(account)), 0);
+    }
+    EXPECT_EQ(doc.accountCount(), 10);
+    EXPECT_EQ(createAccountDialog(19, &doc, 0), nullptr);
 }
 
 TEST_F(AccountDialogs, AnAccountOfAnotherTypeIsNotOpenedAsIfItWereOfTheDialogsType)
@@ -279,11 +304,11 @@ TEST_F(AccountDialogs, TabOrderFollowsTheTableWithOkAndCancel)
         std::vector<int> ids;
     };
     const Order orders[] = {
-        {AccountType::CreditCard, {1052, 1023, 1027, 1025, 1029, 1034, 1026, 1046, 1030, 2, 1}},
-        {AccountType::Medical, {1070, 1071, 1072, 1083, 1073, 1075, 1082, 1077, 1069, 1081, 1076, 2, 1}},
-        {AccountType::Reference, {1122, 1123, 1124, 1125, 1, 2}},
-        {AccountType::WebSite, {1054, 1004, 1033, 1005, 1008, 1065, 1066, 1049, 2, 1, 1112}},
-        {AccountType::Email, {1040, 1002, 1016, 1009, 1018, 1011, 1022, 1020, 1024, 2, 1, 1000, 1120}},
+        { AccountType::CreditCard, { 1052, 1023, 1027, 1025, 1029, 1034, 1026, 1046, 1030, 2, 1 } },
+        { AccountType::Medical, { 1070, 1071, 1072, 1083, 1073, 1075, 1082, 1077, 1069, 1081, 1076, 2, 1 } },
+        { AccountType::Reference, { 1122, 1123, 1124, 1125, 1, 2 } },
+        { AccountType::WebSite, { 1054, 1004, 1033, 1005, 1008, 1065, 1066, 1049, 2, 1, 1112 } },
+        { AccountType::Email, { 1040, 1002, 1016, 1009, 1018, 1011, 1022, 1020, 1024, 2, 1, 1000, 1120 } },
     };
     for (const Order& order : orders) {
         SCOPED_TRACE(order.type);

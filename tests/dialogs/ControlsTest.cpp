@@ -9,6 +9,7 @@
 #include "ReferenceRecord.h"
 #include "TypeBox.h"
 
+#include <QCalendarWidget>
 #include <QClipboard>
 #include <QGuiApplication>
 
@@ -54,15 +55,20 @@ TEST_F(Controls, MemoEnterPressesOkAndCtrlEnterBreaksTheLine)
     EXPECT_TRUE(isOpen(*dialog));
     QTest::keyClick(memo, Qt::Key_Return);
     ASSERT_TRUE(accepted(*dialog));
-    EXPECT_EQ(static_cast<CreditCardAccount*>(dialog->GetAccount())->GetServicePhone(),
-              QStringLiteral("555-1234\next 9"));
+    EXPECT_EQ(
+        static_cast<CreditCardAccount*>(dialog->GetAccount())->GetServicePhone(), QStringLiteral("555-1234\next 9"));
 }
 
-TEST_F(Controls, EnterInAnEditPressesTheDefaultButton)
+TEST_F(Controls, EnterInEditsTypeBoxesAndDatePickersPressesTheDefaultButton)
 {
-    auto dialog = cardDialog();
-    QTest::keyClick(dialog->control(1034), Qt::Key_Return);
-    EXPECT_TRUE(accepted(*dialog));
+    for (int id : { 1034, 1025, 1026, 1029 }) {
+        auto dialog = cardDialog();
+        dialog->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(dialog.get()));
+        dialog->control(id)->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        EXPECT_TRUE(accepted(*dialog)) << id;
+    }
 }
 
 TEST_F(Controls, MemoKeepsCrLfLineBreaksAndAnUntouchedTextExactly)
@@ -93,7 +99,8 @@ TEST_F(Controls, OneMegabytePastedIntoAMemoIsStoredWhole)
     QString big;
     big.reserve(1 << 20);
     for (int line = 0; big.size() < (1 << 20); ++line)
-        big += QStringLiteral("line %1 \u00a0\u00e9\U0001F600 some phone numbers 555-0100 and more text to fill\n").arg(line);
+        big += QStringLiteral("line %1 \u00a0\u00e9\U0001F600 some phone numbers 555-0100 and more text to fill\n")
+                   .arg(line);
     auto dialog = cardDialog();
     QWidget* memo = dialog->control(1030);
     paste(memo, big);
@@ -143,9 +150,9 @@ TEST_F(Controls, EveryUnstorableCharacterIsRefusedAndNothingIsStored)
         clickOk(*dialog);
         ASSERT_EQ(prompts.shown.size(), 1) << int(code);
         EXPECT_EQ(prompts.shown.front(),
-                  QStringLiteral("The field \"PIN\" holds the character U+%1, which cannot be stored in a Quorril "
-                                 "file.\n\nRemove it and try again.")
-                      .arg(QString::number(code, 16).toUpper()));
+            QStringLiteral("The field \"PIN\" holds the character U+%1, which cannot be stored in a Quorril "
+                           "file.\n\nRemove it and try again.")
+                .arg(QString::number(code, 16).toUpper()));
         EXPECT_TRUE(isOpen(*dialog));
         EXPECT_EQ(card->GetPin(), QStringLiteral("1234"));
         EXPECT_EQ(card->GetProvider(), QString());
@@ -161,7 +168,8 @@ TEST_F(Controls, TypeBoxListsItsItemsSortedAndANewCardStoresTheFirst)
     QStringList items;
     for (int i = 0; i < box->count(); ++i)
         items << box->itemText(i);
-    EXPECT_EQ(items, (QStringList{"American Express", "Debit", "Department Store", "Discover", "Master Card", "Visa"}));
+    EXPECT_EQ(
+        items, (QStringList { "American Express", "Debit", "Department Store", "Discover", "Master Card", "Visa" }));
     EXPECT_EQ(box->currentIndex(), 0);
     EXPECT_EQ(box->currentText(), QStringLiteral("American Express"));
     auto* card = fileNew<CreditCardAccount>(*dialog);
@@ -173,17 +181,17 @@ TEST_F(Controls, TypeBoxSelectsTheFirstItemBeginningWithTheStoredText)
 {
     struct Case {
         const char* stored;
-        int index;          // selected item, -1 for none
-        const char* shown;  // edit field text
+        int index; // selected item, -1 for none
+        const char* shown; // edit field text
         const char* stored2; // what OK stores next
     };
     const Case cases[] = {
-        {"visa", 5, "Visa", "Visa"},
-        {"Vi", 5, "Visa", "Visa"},
-        {"d", 1, "Debit", "Debit"},
-        {"Gold Card", -1, "Gold Card", "Gold Card"},
-        {"", -1, "", ""},
-        {"Visa Gold", -1, "Visa Gold", "Visa Gold"},
+        { "visa", 5, "Visa", "Visa" },
+        { "Vi", 5, "Visa", "Visa" },
+        { "d", 1, "Debit", "Debit" },
+        { "Gold Card", -1, "Gold Card", "Gold Card" },
+        { "", -1, "", "" },
+        { "Visa Gold", -1, "Visa Gold", "Visa Gold" },
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.stored);
@@ -205,8 +213,12 @@ TEST_F(Controls, TypeBoxSelectsTheFirstItemBeginningWithTheStoredText)
 TEST_F(Controls, TypedTypeTextIsStoredAsTyped)
 {
     auto dialog = cardDialog();
+    dialog->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(dialog.get()));
+    dialog->control(1025)->setFocus(Qt::TabFocusReason);
     type(*dialog, 1025, QStringLiteral("Gold Card"));
     type(*dialog, 1025, QStringLiteral("vis")); // no completion while typing
+    EXPECT_EQ(shown(*dialog, 1025), QStringLiteral("vis"));
     auto* card = fileNew<CreditCardAccount>(*dialog);
     ASSERT_NE(card, nullptr);
     EXPECT_EQ(card->GetAccountType(), QStringLiteral("vis"));
@@ -220,7 +232,7 @@ TEST_F(Controls, AprReadsDecimalsAndRefusesTextThatIsNoNumber)
     ASSERT_NE(card, nullptr);
     EXPECT_EQ(card->GetApr(), 12.5);
 
-    for (const char* bad : {"", "abc", "12%", ".0"}) {
+    for (const char* bad : { "", "abc", "12%", ".0" }) {
         SCOPED_TRACE(bad);
         prompts.shown.clear();
         doc.SetModifiedFlag(false);
@@ -229,7 +241,7 @@ TEST_F(Controls, AprReadsDecimalsAndRefusesTextThatIsNoNumber)
         type(*edit, 1052, QStringLiteral("Renamed"));
         type(*edit, 1029, QString::fromUtf8(bad));
         clickOk(*edit);
-        EXPECT_EQ(prompts.shown, QStringList{QStringLiteral("Please enter a number.")});
+        EXPECT_EQ(prompts.shown, QStringList { QStringLiteral("Please enter a number.") });
         EXPECT_TRUE(isOpen(*edit));
         EXPECT_EQ(edit->focusWidget(), edit->control(1029));
         EXPECT_EQ(card->GetTitle(), QStringLiteral("Card")); // nothing stored
@@ -276,7 +288,7 @@ TEST_F(Controls, MinutesTakeDigitsOnlyFromTheKeyboard)
     EXPECT_EQ(card->GetRemainingMinutes(), 120);
     const qint32 id = fileAccount(*dialog);
 
-    for (const QString& bad : {QString(), QStringLiteral("99999999999"), QStringLiteral("12x")}) {
+    for (const QString& bad : { QString(), QStringLiteral("99999999999"), QStringLiteral("12x") }) {
         SCOPED_TRACE(bad.toStdString());
         prompts.shown.clear();
         auto edit = open(AccountType::CallingCard, id);
@@ -287,7 +299,7 @@ TEST_F(Controls, MinutesTakeDigitsOnlyFromTheKeyboard)
             type(*edit, 1097, bad);
         type(*edit, 1096, QStringLiteral("service"));
         clickOk(*edit);
-        EXPECT_EQ(prompts.shown, QStringList{QStringLiteral("Please enter an integer.")});
+        EXPECT_EQ(prompts.shown, QStringList { QStringLiteral("Please enter an integer.") });
         EXPECT_TRUE(isOpen(*edit));
         EXPECT_EQ(card->GetRemainingMinutes(), 120);
         EXPECT_EQ(card->GetServicePhone(), QString());
@@ -332,13 +344,26 @@ TEST_F(Controls, DatePickerKeepsTheStoredValueAndTheTimeOfDay)
     EXPECT_EQ(card->GetExpiration(), OleDateTime(45001.75));
 }
 
+TEST_F(Controls, DatePickerCalendarDropsDownAlignedRight)
+{
+    auto dialog = cardDialog();
+    dialog->move(300, 200);
+    auto* picker = dialog->control<DatePicker>(1026);
+    QTest::mouseClick(picker, Qt::LeftButton, {}, QPoint(picker->width() - 4, picker->height() / 2));
+    QWidget* popup = picker->calendarWidget()->window();
+    ASSERT_TRUE(popup->isVisible());
+    EXPECT_EQ(popup->geometry().right(), picker->mapToGlobal(QPoint(picker->width(), 0)).x() - 1);
+    popup->hide();
+}
+
 TEST_F(Controls, DatePickerShowsTodayForADateThatIsNotValidAndKeepsItUntouched)
 {
     auto* card = addFilled<CreditCardAccount>(AccountType::CreditCard, QStringLiteral("Card"));
     card->SetProvider(QStringLiteral("P"));
     card->SetNameOnCard(QStringLiteral("N"));
     card->SetAccountNumber(QStringLiteral("A"));
-    for (const OleDateTime& stored : {OleDateTime(0.0, OleDateTime::null), OleDateTime(1e12), OleDateTime(-700000.0)}) {
+    for (const OleDateTime& stored :
+        { OleDateTime(0.0, OleDateTime::null), OleDateTime(1e12), OleDateTime(-700000.0) }) {
         card->SetExpiration(stored);
         auto dialog = open(AccountType::CreditCard, card->GetId());
         EXPECT_EQ(dialog->control<DatePicker>(1026)->date(), QDate::currentDate());

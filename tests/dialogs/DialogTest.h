@@ -16,13 +16,17 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <ostream>
+
+// Readable QStrings in failure messages.
+inline void PrintTo(const QString& text, std::ostream* out) { *out << '"' << text.toStdString() << '"'; }
 
 // A document with scripted prompts, and helpers that drive an account dialog through its real
 // controls: typing into them, clicking its buttons.
 class DialogTest : public testing::Test {
 protected:
     ScriptedPrompts prompts;
-    CQuorrilDoc doc{prompts};
+    CQuorrilDoc doc { prompts };
 
     // Opens the dialog of the type (id 0: a new account) as the tree view does, shown but not run.
     std::unique_ptr<TableAccountDialog> open(qint32 type, qint32 id = 0)

@@ -23,8 +23,9 @@ constexpr int kClear = 1120;
 
 const QString kAddMissing = QStringLiteral("User cannot be created if these fields are empty:\n   - User ID\n"
                                            "   - User Password\n   - User Email\n\nEdit these fields and try again.");
-const QString kUpdateMissing = QStringLiteral("User cannot be updated if these fields are empty:\n   - User ID\n"
-                                              "   - User Password\n   - User Email\n\nEdit these fields and try again.");
+const QString kUpdateMissing
+    = QStringLiteral("User cannot be updated if these fields are empty:\n   - User ID\n"
+                     "   - User Password\n   - User Email\n\nEdit these fields and try again.");
 
 class EmailDialog : public DialogTest {
 protected:
@@ -63,9 +64,10 @@ protected:
 
 TEST_F(EmailDialog, ExistingAccountShowsTheFirstLogInIdAndTheUserCount)
 {
-    const qint32 id = addEmail(QStringLiteral("Mail"), {{"zoe", "pz", "z@x"}, {"Adam", "pa", "a@x"}, {"bob", "pb", "b@x"}});
+    const qint32 id
+        = addEmail(QStringLiteral("Mail"), { { "zoe", "pz", "z@x" }, { "Adam", "pa", "a@x" }, { "bob", "pb", "b@x" } });
     auto dialog = open(AccountType::Email, id);
-    EXPECT_EQ(items(*dialog), (QStringList{"Adam", "bob", "zoe"}));
+    EXPECT_EQ(items(*dialog), (QStringList { "Adam", "bob", "zoe" }));
     EXPECT_EQ(users(*dialog)->currentIndex(), 0);
     EXPECT_EQ(shown(*dialog, kLogin), QStringLiteral("Adam"));
     EXPECT_EQ(shown(*dialog, kPassword), QStringLiteral("pa"));
@@ -96,7 +98,7 @@ TEST_F(EmailDialog, NewAccountStartsWithoutRemoveAndUpdateAndAddEnablesThem)
     dialog->control<QCheckBox>(kAdmin)->click();
     click(*dialog, kAdd);
     EXPECT_TRUE(prompts.shown.isEmpty());
-    EXPECT_EQ(items(*dialog), QStringList{"me"});
+    EXPECT_EQ(items(*dialog), QStringList { "me" });
     EXPECT_EQ(countLabel(*dialog), QStringLiteral("Users: 1"));
     EXPECT_TRUE(enabled(*dialog, kRemove));
     EXPECT_TRUE(enabled(*dialog, kUpdate));
@@ -115,14 +117,14 @@ TEST_F(EmailDialog, NewAccountStartsWithoutRemoveAndUpdateAndAddEnablesThem)
 
 TEST_F(EmailDialog, AddRefusesEmptyFieldsAndEqualUsersButStoresTitleAndUrl)
 {
-    const qint32 id = addEmail(QStringLiteral("Mail"), {{"bob", "pw", "Bob@X.com"}});
+    const qint32 id = addEmail(QStringLiteral("Mail"), { { "bob", "pw", "Bob@X.com" } });
     auto dialog = open(AccountType::Email, id);
     auto* account = static_cast<EmailAccount*>(dialog->GetAccount());
     type(*dialog, kTitle, QStringLiteral("Renamed"));
     type(*dialog, kUrl, QStringLiteral("https://new"));
     type(*dialog, kEmail, QString());
     click(*dialog, kAdd);
-    EXPECT_EQ(prompts.shown, QStringList{kAddMissing});
+    EXPECT_EQ(prompts.shown, QStringList { kAddMissing });
     EXPECT_EQ(prompts.icons.size(), 0u); // a notice
     EXPECT_EQ(account->GetTitle(), QStringLiteral("Renamed"));
     EXPECT_EQ(account->GetLogInUrl(), QStringLiteral("https://new"));
@@ -138,13 +140,13 @@ TEST_F(EmailDialog, AddRefusesEmptyFieldsAndEqualUsersButStoresTitleAndUrl)
     typeUser(*dialog, "bob", "other", "bob@x.com"); // same log-in id, other password
     click(*dialog, kAdd);
     EXPECT_EQ(account->GetUserCount(), 2);
-    EXPECT_EQ(items(*dialog), (QStringList{"bob", "bob"}));
+    EXPECT_EQ(items(*dialog), (QStringList { "bob", "bob" }));
     EXPECT_EQ(prompts.shown.size(), 2);
 }
 
 TEST_F(EmailDialog, UsersWithTheSameLogInIdCanEachBeShownUpdatedAndRemoved)
 {
-    const qint32 id = addEmail(QStringLiteral("Mail"), {{"bob", "first", "1@x"}, {"bob", "second", "2@x"}});
+    const qint32 id = addEmail(QStringLiteral("Mail"), { { "bob", "first", "1@x" }, { "bob", "second", "2@x" } });
     auto dialog = open(AccountType::Email, id);
     AccountRecord* account = dialog->GetAccount();
     select(*dialog, 1);
@@ -159,7 +161,7 @@ TEST_F(EmailDialog, UsersWithTheSameLogInIdCanEachBeShownUpdatedAndRemoved)
     prompts.addAnswer(true);
     click(*dialog, kRemove);
     EXPECT_EQ(prompts.shown.last(),
-              QStringLiteral("Are You sure you want to remove:\n\nUser:  bob\nEmail: 2@x\n\nContinue ?"));
+        QStringLiteral("Are You sure you want to remove:\n\nUser:  bob\nEmail: 2@x\n\nContinue ?"));
     EXPECT_EQ(prompts.icons.back(), Prompts::Icon::Question);
     ASSERT_EQ(account->GetUserCount(), 1);
     EXPECT_EQ(account->GetUser(0)->GetPassword(), QStringLiteral("first"));
@@ -168,11 +170,11 @@ TEST_F(EmailDialog, UsersWithTheSameLogInIdCanEachBeShownUpdatedAndRemoved)
 
 TEST_F(EmailDialog, UpdateMovesARenamedUserToItsSortedPlaceAndKeepsItSelected)
 {
-    const qint32 id = addEmail(QStringLiteral("Mail"), {{"anna", "p", "a@x"}, {"carl", "p", "c@x"}});
+    const qint32 id = addEmail(QStringLiteral("Mail"), { { "anna", "p", "a@x" }, { "carl", "p", "c@x" } });
     auto dialog = open(AccountType::Email, id);
     type(*dialog, kLogin, QStringLiteral("dora"));
     click(*dialog, kUpdate);
-    EXPECT_EQ(items(*dialog), (QStringList{"carl", "dora"}));
+    EXPECT_EQ(items(*dialog), (QStringList { "carl", "dora" }));
     EXPECT_EQ(users(*dialog)->currentText(), QStringLiteral("dora"));
     EXPECT_EQ(dialog->GetAccount()->GetUser(0)->GetLoginId(), QStringLiteral("dora"));
     EXPECT_FALSE(enabled(*dialog, 2));
@@ -182,7 +184,7 @@ TEST_F(EmailDialog, UpdateMovesARenamedUserToItsSortedPlaceAndKeepsItSelected)
 TEST_F(EmailDialog, UpdateWithATakenTitleDoesNothingSilently)
 {
     addEmail(QStringLiteral("Other"), {});
-    const qint32 id = addEmail(QStringLiteral("Mail"), {{"anna", "p", "a@x"}});
+    const qint32 id = addEmail(QStringLiteral("Mail"), { { "anna", "p", "a@x" } });
     auto dialog = open(AccountType::Email, id);
     type(*dialog, kTitle, QStringLiteral("OTHER"));
     type(*dialog, kPassword, QStringLiteral("new"));
@@ -196,7 +198,7 @@ TEST_F(EmailDialog, UpdateWithATakenTitleDoesNothingSilently)
 
 TEST_F(EmailDialog, RemovingTheLastUserLeavesItsDataInTheFields)
 {
-    const qint32 id = addEmail(QStringLiteral("Mail"), {{"anna", "p", "a@x"}});
+    const qint32 id = addEmail(QStringLiteral("Mail"), { { "anna", "p", "a@x" } });
     auto dialog = open(AccountType::Email, id);
     prompts.addAnswer(false);
     click(*dialog, kRemove);
@@ -219,7 +221,7 @@ TEST_F(EmailDialog, RemovingTheLastUserLeavesItsDataInTheFields)
 
 TEST_F(EmailDialog, ClearEmptiesTheUserFieldsAndOkThenRefusesTheUpdateButCloses)
 {
-    const qint32 id = addEmail(QStringLiteral("Mail"), {{"anna", "p", "a@x"}});
+    const qint32 id = addEmail(QStringLiteral("Mail"), { { "anna", "p", "a@x" } });
     auto dialog = open(AccountType::Email, id);
     dialog->control<QCheckBox>(kAdmin)->setChecked(true);
     click(*dialog, kClear);
@@ -229,7 +231,7 @@ TEST_F(EmailDialog, ClearEmptiesTheUserFieldsAndOkThenRefusesTheUpdateButCloses)
     EXPECT_FALSE(dialog->control<QCheckBox>(kAdmin)->isChecked());
     EXPECT_EQ(users(*dialog)->currentIndex(), 0);
     clickOk(*dialog);
-    EXPECT_EQ(prompts.shown, QStringList{kUpdateMissing});
+    EXPECT_EQ(prompts.shown, QStringList { kUpdateMissing });
     EXPECT_TRUE(accepted(*dialog));
     EXPECT_EQ(dialog->GetAccount()->GetUser(0)->GetLoginId(), QStringLiteral("anna"));
 }
@@ -237,7 +239,7 @@ TEST_F(EmailDialog, ClearEmptiesTheUserFieldsAndOkThenRefusesTheUpdateButCloses)
 TEST_F(EmailDialog, AfterAUserChangeEscAndTheCloseBoxEndAnExistingAccountWithOk)
 {
     for (int way = 0; way < 2; ++way) {
-        const qint32 id = addEmail(QStringLiteral("Mail%1").arg(way), {{"anna", "p", "a@x"}});
+        const qint32 id = addEmail(QStringLiteral("Mail%1").arg(way), { { "anna", "p", "a@x" } });
         auto dialog = open(AccountType::Email, id);
         typeUser(*dialog, "ben", "q", "b@x");
         click(*dialog, kAdd);
@@ -277,22 +279,23 @@ TEST_F(EmailDialog, AddStoresATakenTitleAndTheWarningsNoThenEndsWithOk)
     EXPECT_EQ(dialog->GetAccount()->GetTitle(), QStringLiteral("taken"));
     prompts.addAnswer(false);
     clickOk(*dialog);
-    EXPECT_EQ(prompts.shown, QStringList{QStringLiteral("[duplicate account]")});
+    EXPECT_EQ(prompts.shown, QStringList { QStringLiteral("[duplicate account]") });
     EXPECT_TRUE(accepted(*dialog));
     EXPECT_EQ(doc.FindAccount(id)->GetTitle(), QStringLiteral("taken"));
 }
 
 TEST_F(EmailDialog, UserFieldsWithUnstorableCharactersAreRefusedBeforeAnythingIsStored)
 {
-    const qint32 id = addEmail(QStringLiteral("Mail"), {{"anna", "p", "a@x"}});
+    const qint32 id = addEmail(QStringLiteral("Mail"), { { "anna", "p", "a@x" } });
     auto dialog = open(AccountType::Email, id);
     type(*dialog, kTitle, QStringLiteral("Renamed"));
     paste(dialog->control(kPassword), QString(QChar(0xFFC0)));
-    for (int button : {kAdd, kUpdate, 1}) {
+    for (int button : { kAdd, kUpdate, 1 }) {
         prompts.shown.clear();
         click(*dialog, button);
         ASSERT_EQ(prompts.shown.size(), 1) << button;
-        EXPECT_TRUE(prompts.shown.front().startsWith(QStringLiteral("The field \"Password\" holds the character U+FFC0")));
+        EXPECT_TRUE(
+            prompts.shown.front().startsWith(QStringLiteral("The field \"Password\" holds the character U+FFC0")));
         EXPECT_TRUE(isOpen(*dialog));
     }
     EXPECT_EQ(dialog->GetAccount()->GetTitle(), QStringLiteral("Mail"));

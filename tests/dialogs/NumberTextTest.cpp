@@ -15,31 +15,31 @@ struct DecimalCase {
 TEST(NumberText, ReadsDecimalsByTheEditRules)
 {
     const DecimalCase cases[] = {
-        {"12.5", true, 12.5},
-        {"12.50", true, 12.5},
-        {"0", true, 0.0},
-        {"0.0", true, 0.0},
-        {"  \t7", true, 7.0},
-        {"7 \t ", true, 7.0},
-        {"-3.25", true, -3.25},
-        {"+4", true, 4.0},
-        {"1e3", true, 1000.0},
-        {".5", true, 0.5},
-        {"", false, 0},
-        {"   ", false, 0},
-        {"abc", false, 0},
-        {"12%", false, 0},
-        {"1 2", false, 0},
-        {".0", false, 0},  // zero is taken only from a text that starts with the digit 0
-        {"-0", false, 0},
-        {"+-1", false, 0},
-        {"inf", false, 0},
-        {"nan", false, 0},
-        {"1e400", false, 0},
-        {"12,5", false, 0},
-        {"\xd9\xa1", false, 0}, // an Arabic-Indic digit one
+        { "12.5", true, 12.5 },
+        { "12.50", true, 12.5 },
+        { "0", true, 0.0 },
+        { "0.0", true, 0.0 },
+        { "  \t7", true, 7.0 },
+        { "7 \t ", true, 7.0 },
+        { "-3.25", true, -3.25 },
+        { "+4", true, 4.0 },
+        { "1e3", true, 1000.0 },
+        { ".5", true, 0.5 },
+        { "", false, 0 },
+        { "   ", false, 0 },
+        { "abc", false, 0 },
+        { "12%", false, 0 },
+        { "1 2", false, 0 },
+        { ".0", false, 0 }, // zero is taken only from a text that starts with the digit 0
+        { "-0", false, 0 },
+        { "+-1", false, 0 },
+        { "inf", false, 0 },
+        { "nan", false, 0 },
+        { "1e400", false, 0 },
+        { "12,5", false, 0 },
+        { "\xd9\xa1", false, 0 }, // an Arabic-Indic digit one
         // Only the first 31 characters count: the tail after them is never looked at.
-        {"1234567890123456789012345678901xyz", true, 1234567890123456789012345678901.0},
+        { "1234567890123456789012345678901xyz", true, 1234567890123456789012345678901.0 },
     };
     for (const DecimalCase& c : cases) {
         SCOPED_TRACE(c.text);
@@ -67,20 +67,20 @@ TEST(NumberText, LooksAtTheFirstThirtyOneCharactersOnly)
 TEST(NumberText, ReadsIntegersByTheEditRules)
 {
     const IntegerCase cases[] = {
-        {"120", true, 120},
-        {"0", true, 0},
-        {" 42\t", true, 42},
-        {"-5", true, -5},
-        {"+5", true, 5},
-        {"2147483647", true, 2147483647},
-        {"-2147483648", true, -2147483647 - 1},
-        {"2147483648", false, 0},
-        {"99999999999", false, 0},
-        {"", false, 0},
-        {"12a", false, 0},
-        {"1.5", false, 0},
-        {"1e3", false, 0},
-        {"--1", false, 0},
+        { "120", true, 120 },
+        { "0", true, 0 },
+        { " 42\t", true, 42 },
+        { "-5", true, -5 },
+        { "+5", true, 5 },
+        { "2147483647", true, 2147483647 },
+        { "-2147483648", true, -2147483647 - 1 },
+        { "2147483648", false, 0 },
+        { "99999999999", false, 0 },
+        { "", false, 0 },
+        { "12a", false, 0 },
+        { "1.5", false, 0 },
+        { "1e3", false, 0 },
+        { "--1", false, 0 },
     };
     for (const IntegerCase& c : cases) {
         SCOPED_TRACE(c.text);

@@ -1,5 +1,5 @@
-#include "DuplicateAccountDlg.h"
 #include "PasswordDlg.h"
+#include "DuplicateAccountDlg.h"
 #include "ScriptedPrompts.h"
 #include "WidgetPrompts.h"
 
@@ -29,14 +29,14 @@ struct PasswordCase {
 TEST(PasswordDlg, OkChecksTheTypedPasswords)
 {
     const PasswordCase cases[] = {
-        {Mode::Verify, "", "", "Password Must Not Be Empty !"},
-        {Mode::Set, "", "", "Password Must Not Be Empty !"},
-        {Mode::Set, "", "x", "Password Must Not Be Empty !"},
-        {Mode::Set, "Secret", "secret", "Password And Verify Password Must Be Identical !"},
-        {Mode::Set, "Secret", "", "Password And Verify Password Must Be Identical !"},
-        {Mode::Set, "Secret", "Secret", nullptr},
-        {Mode::Verify, "Secret", "", nullptr},
-        {Mode::Set, " ", " ", nullptr},
+        { Mode::Verify, "", "", "Password Must Not Be Empty !" },
+        { Mode::Set, "", "", "Password Must Not Be Empty !" },
+        { Mode::Set, "", "x", "Password Must Not Be Empty !" },
+        { Mode::Set, "Secret", "secret", "Password And Verify Password Must Be Identical !" },
+        { Mode::Set, "Secret", "", "Password And Verify Password Must Be Identical !" },
+        { Mode::Set, "Secret", "Secret", nullptr },
+        { Mode::Verify, "Secret", "", nullptr },
+        { Mode::Set, " ", " ", nullptr },
     };
     for (const PasswordCase& c : cases) {
         SCOPED_TRACE(std::string(c.password) + "/" + c.verify);
@@ -48,7 +48,7 @@ TEST(PasswordDlg, OkChecksTheTypedPasswords)
             QTest::keyClicks(dialog.verifyEdit(), QString::fromUtf8(c.verify));
         QTest::keyClick(dialog.passwordEdit(), Qt::Key_Return);
         if (c.message) {
-            EXPECT_EQ(prompts.shown, QStringList{QString::fromUtf8(c.message)});
+            EXPECT_EQ(prompts.shown, QStringList { QString::fromUtf8(c.message) });
             EXPECT_TRUE(dialog.isVisible());
         } else {
             EXPECT_TRUE(prompts.shown.isEmpty());
@@ -84,7 +84,8 @@ TEST(PasswordDlg, VerifyModeHidesTheSecondFieldAndBothFieldsAreMasked)
             order.push_back(widget);
         widget = widget->nextInFocusChain();
     } while (widget != set.passwordEdit());
-    EXPECT_EQ(order, (std::vector<QWidget*>{set.passwordEdit(), set.verifyEdit(), set.cancelButton(), set.okButton()}));
+    EXPECT_EQ(
+        order, (std::vector<QWidget*> { set.passwordEdit(), set.verifyEdit(), set.cancelButton(), set.okButton() }));
 }
 
 TEST(PasswordDlg, CancelDeliversNothing)
@@ -118,8 +119,8 @@ TEST(DuplicateAccountDlg, HasItsCaptionTextAndYesAsDefault)
     dialog.show();
     EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Warning - Duplicate Account"));
     EXPECT_EQ(dialog.message()->text(),
-              QStringLiteral("An Account of this Type with The Same Title Already Exists!\n\nAnswer \"Yes\" to modify or "
-                             "Answer \"NO\" to discard changes.\n\nWould you like to go back and change it now ?"));
+        QStringLiteral("An Account of this Type with The Same Title Already Exists!\n\nAnswer \"Yes\" to modify or "
+                       "Answer \"NO\" to discard changes.\n\nWould you like to go back and change it now ?"));
     EXPECT_TRUE(dialog.yesButton()->isDefault());
     EXPECT_EQ(dialog.noButton()->text(), QStringLiteral("No"));
     QTest::keyClick(&dialog, Qt::Key_Return);
@@ -144,15 +145,15 @@ TEST(WidgetPrompts, NoticesAndQuestionsAreQuorrilMessageBoxes)
 {
     WidgetPrompts prompts;
     answerModal([&] { prompts.notice(QStringLiteral("Invalid File Format !")); },
-                [](QWidget* modal) {
-                    auto* box = qobject_cast<QMessageBox*>(modal);
-                    ASSERT_NE(box, nullptr);
-                    EXPECT_EQ(box->windowTitle(), QStringLiteral("Quorril"));
-                    EXPECT_EQ(box->text(), QStringLiteral("Invalid File Format !"));
-                    EXPECT_EQ(box->icon(), QMessageBox::Information);
-                    EXPECT_EQ(box->standardButtons(), QMessageBox::Ok);
-                    box->button(QMessageBox::Ok)->click();
-                });
+        [](QWidget* modal) {
+            auto* box = qobject_cast<QMessageBox*>(modal);
+            ASSERT_NE(box, nullptr);
+            EXPECT_EQ(box->windowTitle(), QStringLiteral("Quorril"));
+            EXPECT_EQ(box->text(), QStringLiteral("Invalid File Format !"));
+            EXPECT_EQ(box->icon(), QMessageBox::Information);
+            EXPECT_EQ(box->standardButtons(), QMessageBox::Ok);
+            box->button(QMessageBox::Ok)->click();
+        });
 
     struct QuestionCase {
         Prompts::Icon icon;
@@ -160,29 +161,30 @@ TEST(WidgetPrompts, NoticesAndQuestionsAreQuorrilMessageBoxes)
         QMessageBox::StandardButton click;
         bool result;
     };
-    for (const QuestionCase& c : {QuestionCase{Prompts::Icon::Question, QMessageBox::Question, QMessageBox::Yes, true},
-                                  QuestionCase{Prompts::Icon::None, QMessageBox::NoIcon, QMessageBox::No, false}}) {
+    for (const QuestionCase& c :
+        { QuestionCase { Prompts::Icon::Question, QMessageBox::Question, QMessageBox::Yes, true },
+            QuestionCase { Prompts::Icon::None, QMessageBox::NoIcon, QMessageBox::No, false } }) {
         bool result = !c.result;
         answerModal([&] { result = prompts.question(QStringLiteral("Delete?"), c.icon); },
-                    [&](QWidget* modal) {
-                        auto* box = qobject_cast<QMessageBox*>(modal);
-                        ASSERT_NE(box, nullptr);
-                        EXPECT_EQ(box->windowTitle(), QStringLiteral("Quorril"));
-                        EXPECT_EQ(box->icon(), c.shown);
-                        EXPECT_EQ(box->standardButtons(), QMessageBox::Yes | QMessageBox::No);
-                        box->button(c.click)->click();
-                    });
+            [&](QWidget* modal) {
+                auto* box = qobject_cast<QMessageBox*>(modal);
+                ASSERT_NE(box, nullptr);
+                EXPECT_EQ(box->windowTitle(), QStringLiteral("Quorril"));
+                EXPECT_EQ(box->icon(), c.shown);
+                EXPECT_EQ(box->standardButtons(), QMessageBox::Yes | QMessageBox::No);
+                box->button(c.click)->click();
+            });
         EXPECT_EQ(result, c.result);
     }
 
     Prompts::Answer answer = Prompts::Answer::Yes;
     answerModal([&] { answer = prompts.questionWithCancel(QStringLiteral("Save changes to a.qrl?")); },
-                [](QWidget* modal) {
-                    auto* box = qobject_cast<QMessageBox*>(modal);
-                    ASSERT_NE(box, nullptr);
-                    EXPECT_EQ(box->standardButtons(), QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
-                    box->button(QMessageBox::Cancel)->click();
-                });
+        [](QWidget* modal) {
+            auto* box = qobject_cast<QMessageBox*>(modal);
+            ASSERT_NE(box, nullptr);
+            EXPECT_EQ(box->standardButtons(), QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+            box->button(QMessageBox::Cancel)->click();
+        });
     EXPECT_EQ(answer, Prompts::Answer::Cancel);
 }
 
@@ -191,28 +193,28 @@ TEST(WidgetPrompts, PasswordsAndDuplicatesUseTheirDialogs)
     WidgetPrompts prompts;
     std::optional<QString> password;
     answerModal([&] { password = prompts.password(Mode::Verify); },
-                [](QWidget* modal) {
-                    auto* dialog = qobject_cast<CPasswordDlg*>(modal);
-                    ASSERT_NE(dialog, nullptr);
-                    dialog->passwordEdit()->setText(QStringLiteral("open sesame"));
-                    dialog->okButton()->click();
-                });
+        [](QWidget* modal) {
+            auto* dialog = qobject_cast<CPasswordDlg*>(modal);
+            ASSERT_NE(dialog, nullptr);
+            dialog->passwordEdit()->setText(QStringLiteral("open sesame"));
+            dialog->okButton()->click();
+        });
     EXPECT_EQ(password, QStringLiteral("open sesame"));
 
     answerModal([&] { password = prompts.password(Mode::Set); },
-                [](QWidget* modal) { qobject_cast<QDialog*>(modal)->reject(); });
+        [](QWidget* modal) { qobject_cast<QDialog*>(modal)->reject(); });
     EXPECT_EQ(password, std::nullopt);
 
     bool back = false;
     answerModal([&] { back = prompts.duplicateAccount(); },
-                [](QWidget* modal) {
-                    auto* dialog = qobject_cast<CDuplicateAccountDlg*>(modal);
-                    ASSERT_NE(dialog, nullptr);
-                    dialog->yesButton()->click();
-                });
+        [](QWidget* modal) {
+            auto* dialog = qobject_cast<CDuplicateAccountDlg*>(modal);
+            ASSERT_NE(dialog, nullptr);
+            dialog->yesButton()->click();
+        });
     EXPECT_TRUE(back);
-    answerModal([&] { back = prompts.duplicateAccount(); },
-                [](QWidget* modal) { QTest::keyClick(modal, Qt::Key_Escape); });
+    answerModal(
+        [&] { back = prompts.duplicateAccount(); }, [](QWidget* modal) { QTest::keyClick(modal, Qt::Key_Escape); });
     EXPECT_FALSE(back);
 }
 

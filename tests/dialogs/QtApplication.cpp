@@ -13,7 +13,7 @@ public:
     {
         static int argc = 1;
         static char name[] = "dialogs_tests";
-        static char* argv[] = {name, nullptr};
+        static char* argv[] = { name, nullptr };
         QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
         m_app = std::make_unique<QApplication>(argc, argv);
     }

@@ -43,8 +43,12 @@ TEST_F(TypeDialogs, InsuranceDetailLabelFollowsThePickedType)
     auto dialog = insuranceDialog();
     EXPECT_EQ(detailLabel(*dialog), QStringLiteral("Item Description:"));
     const std::pair<const char*, const char*> picks[] = {
-        {"Home Owner", "Property Address:"}, {"Art", "Item Description:"}, {"Car", "VIN #:"},
-        {"Life", "Beneficiary:"},            {"Child", "Child Name:"},     {"Household Goods", "Item Description:"},
+        { "Home Owner", "Property Address:" },
+        { "Art", "Item Description:" },
+        { "Car", "VIN #:" },
+        { "Life", "Beneficiary:" },
+        { "Child", "Child Name:" },
+        { "Household Goods", "Item Description:" },
     };
     for (const auto& [item, label] : picks) {
         pick(*dialog, 1003, QString::fromUtf8(item));
@@ -58,8 +62,8 @@ TEST_F(TypeDialogs, InsuranceDetailLabelFollowsThePickedType)
 TEST_F(TypeDialogs, InsuranceReopensWithTheLabelOfItsStoredType)
 {
     const std::pair<const char*, const char*> stored[] = {
-        {"Life", "Beneficiary:"}, {"car", "VIN #:"}, {"Boat", "Item Description:"}, {"", "Item Description:"},
-        {"Ho", "Property Address:"}, // begins "Home Owner", the first item that begins so
+        { "Life", "Beneficiary:" }, { "car", "VIN #:" }, { "Boat", "Item Description:" }, { "", "Item Description:" },
+        { "Ho", "Property Address:" }, // begins "Home Owner", the first item that begins so
     };
     for (const auto& [type, label] : stored) {
         SCOPED_TRACE(type);
@@ -88,10 +92,10 @@ TEST_F(TypeDialogs, NewAccountsStoreTheFirstItemOfTheirTypeList)
         const char* first;
     };
     const Case cases[] = {
-        {AccountType::CreditCard, 1025, "American Express"},
-        {AccountType::Bank, 1017, "401K"},
-        {AccountType::Insurance, 1003, "Antique"},
-        {AccountType::Medical, 1073, "Unknown"},
+        { AccountType::CreditCard, 1025, "American Express" },
+        { AccountType::Bank, 1017, "401K" },
+        { AccountType::Insurance, 1003, "Antique" },
+        { AccountType::Medical, 1073, "Unknown" },
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.first);
@@ -126,7 +130,7 @@ TEST_F(TypeDialogs, MedicalTitleIsTheNameAndANewRecordIsOfUnknownBloodType)
     fileAccount(*dialog);
 
     // The same name in other case, or split otherwise, is the same title.
-    for (const auto& parts : {std::array{"JOHN", "Q", "SMITH"}, std::array{"JohnQ", "", "Smith"}}) {
+    for (const auto& parts : { std::array { "JOHN", "Q", "SMITH" }, std::array { "JohnQ", "", "Smith" } }) {
         prompts.shown.clear();
         auto again = open(AccountType::Medical);
         type(*again, 1070, QString::fromUtf8(parts[0]));
@@ -134,7 +138,7 @@ TEST_F(TypeDialogs, MedicalTitleIsTheNameAndANewRecordIsOfUnknownBloodType)
         type(*again, 1072, QString::fromUtf8(parts[2]));
         prompts.addAnswer(false);
         clickOk(*again);
-        EXPECT_EQ(prompts.shown, QStringList{QStringLiteral("[duplicate account]")}) << parts[0];
+        EXPECT_EQ(prompts.shown, QStringList { QStringLiteral("[duplicate account]") }) << parts[0];
         EXPECT_TRUE(rejected(*again));
     }
 }
@@ -145,14 +149,14 @@ TEST_F(TypeDialogs, MedicalNamesGetACapitalWhenTheFocusLeaves)
         const char* typed;
         const char* shown;
     };
-    const Case cases[] = {{"john", "John"}, {"j", "J"}, {"", ""}, {"1st", "1st"}, {"élise", "Élise"},
-                          {"ßtraße", "ßtraße"}, {"\U0001D41Aa", "\U0001D41Aa"}};
+    const Case cases[] = { { "john", "John" }, { "j", "J" }, { "", "" }, { "1st", "1st" }, { "élise", "Élise" },
+        { "ßtraße", "ßtraße" }, { "\U0001D41Aa", "\U0001D41Aa" } };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.typed);
         auto dialog = open(AccountType::Medical);
         dialog->activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(dialog.get()));
-        for (int id : {1070, 1072}) {
+        for (int id : { 1070, 1072 }) {
             QWidget* edit = dialog->control(id);
             edit->setFocus(Qt::MouseFocusReason);
             type(*dialog, id, QString::fromUtf8(c.typed));
@@ -178,7 +182,7 @@ TEST_F(TypeDialogs, PurchasedItemNeedsAModelOrASerialNumber)
     type(*dialog, 1106, QStringLiteral("Big"));
     prompts.addAnswer(true);
     clickOk(*dialog);
-    EXPECT_EQ(prompts.shown, QStringList{QString::fromUtf8(message)});
+    EXPECT_EQ(prompts.shown, QStringList { QString::fromUtf8(message) });
     type(*dialog, 1100, QStringLiteral("SN-1"));
     clickOk(*dialog);
     ASSERT_TRUE(accepted(*dialog));
@@ -227,7 +231,8 @@ TEST_F(TypeDialogs, EveryTableFieldExistsInItsAccountWithTheKindOfItsControl)
                 continue;
             const int index = layout->indexOf(QString::fromLatin1(control.field));
             ASSERT_GE(index, 0) << control.field;
-            EXPECT_EQ(dialog->fieldValue(control.id).index(), size_t(layout->fields[size_t(index)].kind)) << control.field;
+            EXPECT_EQ(dialog->fieldValue(control.id).index(), size_t(layout->fields[size_t(index)].kind))
+                << control.field;
             ++bound;
         }
         EXPECT_EQ(bound, int(layout->fields.size()));

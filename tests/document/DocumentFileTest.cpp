@@ -20,7 +20,9 @@ FileBuilder oneOfEachType(qint32 version, qint32 nextId, int groups)
     f.header(version, nextId, QStringLiteral("pw"));
     for (int g = 0; g < groups; ++g) {
         const TypeKinds& k = kFileKinds[g];
-        f.i32(1).common(k.type, k.type, QStringLiteral("T%1").arg(k.type)).record(k.kinds, QStringLiteral("x%1_").arg(k.type));
+        f.i32(1)
+            .common(k.type, k.type, QStringLiteral("T%1").arg(k.type))
+            .record(k.kinds, QStringLiteral("x%1_").arg(k.type));
     }
     return f;
 }
@@ -39,10 +41,10 @@ TEST_F(DocumentFileTest, FirstNewDocumentSavedWithPasswordHasTheGoldenBytes)
                                                     "01000000"
                                                     "fffeff06"
                                                     "230055004700"
-                                                    "40005a004800") +
-                                tenEmptyGroups();
+                                                    "40005a004800")
+        + tenEmptyGroups();
     EXPECT_EQ(readFile(path("new.qrl")).toHex(), expected.toHex());
-    EXPECT_EQ(prompts.shown, QStringList{"[password set]"});
+    EXPECT_EQ(prompts.shown, QStringList { "[password set]" });
     EXPECT_FALSE(doc.IsModified());
     EXPECT_EQ(doc.GetPathName(), path("new.qrl"));
     EXPECT_EQ(doc.GetTitle(), QStringLiteral("new.qrl"));
@@ -62,21 +64,20 @@ TEST_F(DocumentFileTest, VersionsOneTwoAndOtherLoadAndSaveAsVersionTwo)
         ten << QStringLiteral("%1:%1:T%1").arg(k.type);
     nine = ten.mid(0, 9);
     const Row rows[] = {
-        {"version 1, nine groups", oneOfEachType(1, 30, 9).bytes(), 1, nine,
-         oneOfEachType(2, 30, 9).i32(0).bytes()},
-        {"version 2, ten groups", oneOfEachType(2, 30, 10).bytes(), 2, ten, oneOfEachType(2, 30, 10).bytes()},
-        {"version 3", FileBuilder().header(3, 7, "pw").i32(1).common(1, 10, "never read").record("T").bytes(), 3, {},
-         FileBuilder().header(2, 7, "pw").raw(tenEmptyGroups()).bytes()},
-        {"version 0", FileBuilder().header(0, 7, "pw").bytes(), 0, {},
-         FileBuilder().header(2, 7, "pw").raw(tenEmptyGroups()).bytes()},
-        {"version -1", FileBuilder().header(-1, 7, "pw").bytes(), -1, {},
-         FileBuilder().header(2, 7, "pw").raw(tenEmptyGroups()).bytes()},
+        { "version 1, nine groups", oneOfEachType(1, 30, 9).bytes(), 1, nine, oneOfEachType(2, 30, 9).i32(0).bytes() },
+        { "version 2, ten groups", oneOfEachType(2, 30, 10).bytes(), 2, ten, oneOfEachType(2, 30, 10).bytes() },
+        { "version 3", FileBuilder().header(3, 7, "pw").i32(1).common(1, 10, "never read").record("T").bytes(), 3, {},
+            FileBuilder().header(2, 7, "pw").raw(tenEmptyGroups()).bytes() },
+        { "version 0", FileBuilder().header(0, 7, "pw").bytes(), 0, {},
+            FileBuilder().header(2, 7, "pw").raw(tenEmptyGroups()).bytes() },
+        { "version -1", FileBuilder().header(-1, 7, "pw").bytes(), -1, {},
+            FileBuilder().header(2, 7, "pw").raw(tenEmptyGroups()).bytes() },
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
         prompts.shown.clear();
         ASSERT_TRUE(openBytes(row.file, "pw"));
-        EXPECT_EQ(prompts.shown, QStringList{"[password verify]"});
+        EXPECT_EQ(prompts.shown, QStringList { "[password verify]" });
         EXPECT_EQ(doc.loadedVersion(), row.version);
         EXPECT_EQ(accountList(), row.accounts);
         ASSERT_TRUE(doc.OnSaveDocument(path("out.qrl")));
@@ -110,8 +111,8 @@ TEST_F(DocumentFileTest, FileCutInTheBankGroupKeepsWhatWasReadBeforeTheCut)
     f.i32(2).common(40, 13, "first bank").record("TTTTTTT", "b").common(41, 13, "second bank");
     f.i32(1).text("inst"); // the second bank's record block stops after its first field
     ASSERT_TRUE(openBytes(f.bytes(), "pw"));
-    EXPECT_EQ(prompts.shown, (QStringList{"Invalid File Format !", "[password verify]"}));
-    EXPECT_EQ(accountList(), (QStringList{"10:10:T10", "11:11:T11", "12:12:T12", "40:13:first bank"}));
+    EXPECT_EQ(prompts.shown, (QStringList { "Invalid File Format !", "[password verify]" }));
+    EXPECT_EQ(accountList(), (QStringList { "10:10:T10", "11:11:T11", "12:12:T12", "40:13:first bank" }));
     EXPECT_TRUE(doc.loadFailed());
     // Not tied to the damaged file: the next save asks where to write.
     EXPECT_EQ(doc.GetPathName(), QString());
@@ -128,7 +129,7 @@ TEST_F(DocumentFileTest, LaterRecordWithTheSameIdReplacesTheEarlierOne)
     for (int g = 3; g < 10; ++g)
         f.i32(0);
     ASSERT_TRUE(openBytes(f.bytes(), "pw"));
-    EXPECT_EQ(accountList(), QStringList{"7:12:second"});
+    EXPECT_EQ(accountList(), QStringList { "7:12:second" });
     EXPECT_NE(dynamic_cast<CreditCardAccount*>(doc.FindAccount(7)), nullptr);
 }
 
@@ -140,11 +141,11 @@ TEST_F(DocumentFileTest, NextAccountIdAfterLoadingIsAboveEveryId)
         qint32 expected;
     };
     const Row rows[] = {
-        {5, {3, 9, 6}, 10},
-        {12, {3, 9, 6}, 12},
-        {1, {}, 1},
-        {0, {}, 1},     // never hands out 0, which stands for "no account"
-        {-40, {2}, 3},
+        { 5, { 3, 9, 6 }, 10 },
+        { 12, { 3, 9, 6 }, 12 },
+        { 1, {}, 1 },
+        { 0, {}, 1 }, // never hands out 0, which stands for "no account"
+        { -40, { 2 }, 3 },
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.storedNext);
@@ -186,8 +187,8 @@ TEST_F(DocumentFileTest, RecordWhoseCommonBlockIsSkippedKeepsAFreshId)
     f.i32(9).record("T", "u"); // common block version 9: nothing of it is read
     f.raw(QByteArray(36, '\0'));
     ASSERT_TRUE(openBytes(f.bytes(), "pw"));
-    EXPECT_EQ(prompts.shown, QStringList{"[password verify]"});
-    EXPECT_EQ(accountList(), (QStringList{"5:10:five", "6:10:"}));
+    EXPECT_EQ(prompts.shown, QStringList { "[password verify]" });
+    EXPECT_EQ(accountList(), (QStringList { "5:10:five", "6:10:" }));
     EXPECT_FALSE(doc.FindAccount(6)->IsCommitted());
     EXPECT_EQ(doc.FindAccount(6)->field(0), FieldValue(ScrambledText("u0")));
 }
@@ -202,21 +203,33 @@ TEST_F(DocumentFileTest, DamagedOrHostileFilesEndInTheFormatMessage)
     const QByteArray head = FileBuilder().header(2, 5, "pw").bytes();
     const QByteArray oneMail = FileBuilder().i32(1).common(1, 10, "m").record("T").bytes();
     const Row rows[] = {
-        {"group count beyond the file", head + FileBuilder().i32(0x7fffffff).common(1, 10, "m").record("T").bytes(),
-         {"1:10:m"}},
-        {"user count beyond the file",
-         head + FileBuilder().i32(1).i32(1).i32(1).i32(10).text("m").i32(1).i32(0x7fffffff).bytes(), {}},
-        {"text length beyond the file", head + oneMail + FileBuilder().i32(1).i32(1).i32(2).i32(11).raw(QByteArray::fromHex("fffeffffffff" "ffffff7f")).bytes(),
-         {"1:10:m"}},
-        {"16-bit length beyond the file", head + FileBuilder().i32(1).i32(1).i32(2).i32(10).raw(QByteArray::fromHex("fffeffff0010")).bytes(), {}},
-        {"marker twice", head + FileBuilder().i32(1).i32(1).i32(2).i32(10).raw(QByteArray::fromHex("fffefffffeff")).bytes(), {}},
-        {"8-bit text beyond the file", head + FileBuilder().i32(1).i32(1).i32(2).i32(10).raw(QByteArray::fromHex("ff4000")).bytes(), {}},
+        { "group count beyond the file", head + FileBuilder().i32(0x7fffffff).common(1, 10, "m").record("T").bytes(),
+            { "1:10:m" } },
+        { "user count beyond the file",
+            head + FileBuilder().i32(1).i32(1).i32(1).i32(10).text("m").i32(1).i32(0x7fffffff).bytes(), {} },
+        { "text length beyond the file",
+            head + oneMail
+                + FileBuilder()
+                      .i32(1)
+                      .i32(1)
+                      .i32(2)
+                      .i32(11)
+                      .raw(QByteArray::fromHex("fffeffffffff"
+                                               "ffffff7f"))
+                      .bytes(),
+            { "1:10:m" } },
+        { "16-bit length beyond the file",
+            head + FileBuilder().i32(1).i32(1).i32(2).i32(10).raw(QByteArray::fromHex("fffeffff0010")).bytes(), {} },
+        { "marker twice",
+            head + FileBuilder().i32(1).i32(1).i32(2).i32(10).raw(QByteArray::fromHex("fffefffffeff")).bytes(), {} },
+        { "8-bit text beyond the file",
+            head + FileBuilder().i32(1).i32(1).i32(2).i32(10).raw(QByteArray::fromHex("ff4000")).bytes(), {} },
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
         prompts.shown.clear();
         ASSERT_TRUE(openBytes(row.file, "pw"));
-        EXPECT_EQ(prompts.shown, (QStringList{"Invalid File Format !", "[password verify]"}));
+        EXPECT_EQ(prompts.shown, (QStringList { "Invalid File Format !", "[password verify]" }));
         EXPECT_EQ(accountList(), row.accounts);
     }
 }
@@ -227,7 +240,7 @@ TEST_F(DocumentFileTest, PasswordStoredAsEightBitTextOpens)
     FileBuilder f;
     f.i32(2).i32(1).raw(QByteArray("\x06#UG@ZH", 7)).raw(tenEmptyGroups());
     EXPECT_TRUE(openBytes(f.bytes(), "ab"));
-    EXPECT_EQ(prompts.shown, QStringList{"[password verify]"});
+    EXPECT_EQ(prompts.shown, QStringList { "[password verify]" });
 }
 
 TEST_F(DocumentFileTest, LoadThenSaveWritesTheSameBytes)

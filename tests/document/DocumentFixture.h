@@ -70,9 +70,13 @@ protected:
     // Records every signal of the document in `events`, in order.
     void recordSignals()
     {
-        QObject::connect(&doc, &CQuorrilDoc::modifiedChanged, [this](bool m) { events << QStringLiteral("modified %1").arg(int(m)); });
-        QObject::connect(&doc, &CQuorrilDoc::pathChanged, [this](const QString& p) { events << QStringLiteral("path %1").arg(QDir(dir.path()).relativeFilePath(p)); });
-        QObject::connect(&doc, &CQuorrilDoc::lockChanged, [this](bool l) { events << QStringLiteral("lock %1").arg(int(l)); });
+        QObject::connect(&doc, &CQuorrilDoc::modifiedChanged,
+            [this](bool m) { events << QStringLiteral("modified %1").arg(int(m)); });
+        QObject::connect(&doc, &CQuorrilDoc::pathChanged, [this](const QString& p) {
+            events << QStringLiteral("path %1").arg(QDir(dir.path()).relativeFilePath(p));
+        });
+        QObject::connect(
+            &doc, &CQuorrilDoc::lockChanged, [this](bool l) { events << QStringLiteral("lock %1").arg(int(l)); });
         QObject::connect(&doc, &CQuorrilDoc::viewsUpdated, [this] { events << QStringLiteral("views"); });
         QObject::connect(&doc, &CQuorrilDoc::documentReset, [this] { events << QStringLiteral("reset"); });
     }
@@ -80,5 +84,5 @@ protected:
     QStringList events;
     QTemporaryDir dir;
     ScriptedPrompts prompts;
-    CQuorrilDoc doc{prompts};
+    CQuorrilDoc doc { prompts };
 };

@@ -22,15 +22,15 @@ TEST_F(DocumentFlowTest, OwnershipCheckOnOpening)
         bool opened;
         QStringList shown;
     };
-    const QStringList verify{"[password verify]"};
-    const QStringList refused{"[password verify]", "You Do Not have ownership of this document !"};
+    const QStringList verify { "[password verify]" };
+    const QStringList refused { "[password verify]", "You Do Not have ownership of this document !" };
     const Row rows[] = {
-        {"right password", walletWithOneMail("Secret"), QString("Secret"), true, verify},
-        {"other letter case", walletWithOneMail("Secret"), QString("secret"), false, refused},
-        {"cancelled", walletWithOneMail("Secret"), std::nullopt, false, verify},
-        {"empty file", QByteArray(), QString("anything"), false, refused},
-        {"cut inside the password", walletWithOneMail("Secret").left(14), QString("Secret"), false,
-         {"Invalid File Format !", "[password verify]", "You Do Not have ownership of this document !"}},
+        { "right password", walletWithOneMail("Secret"), QString("Secret"), true, verify },
+        { "other letter case", walletWithOneMail("Secret"), QString("secret"), false, refused },
+        { "cancelled", walletWithOneMail("Secret"), std::nullopt, false, verify },
+        { "empty file", QByteArray(), QString("anything"), false, refused },
+        { "cut inside the password", walletWithOneMail("Secret").left(14), QString("Secret"), false,
+            { "Invalid File Format !", "[password verify]", "You Do Not have ownership of this document !" } },
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
@@ -59,7 +59,7 @@ TEST_F(DocumentFlowTest, OwnershipCheckOnOpening)
 TEST_F(DocumentFlowTest, UnreadableFileIsRefusedWithoutAskingForAPassword)
 {
     EXPECT_FALSE(doc.OnOpenDocument(path("missing.qrl")));
-    EXPECT_EQ(prompts.shown, QStringList{"Invalid File Format !"});
+    EXPECT_EQ(prompts.shown, QStringList { "Invalid File Format !" });
     EXPECT_EQ(doc.lastOpenResult(), CQuorrilDoc::OpenResult::Unreadable);
     EXPECT_FALSE(doc.OnOpenDocument(dir.path())); // a folder
     EXPECT_EQ(doc.accountCount(), 0);
@@ -71,7 +71,7 @@ TEST_F(DocumentFlowTest, SavingAskForAPasswordOnlyTheFirstTime)
     doc.AddAccount(account(10, doc.NextAccountId(), "mail"));
     prompts.cancelPassword();
     EXPECT_FALSE(doc.OnSaveDocument(path("w.qrl")));
-    EXPECT_EQ(prompts.shown, QStringList{"[password set]"});
+    EXPECT_EQ(prompts.shown, QStringList { "[password set]" });
     EXPECT_FALSE(QFile::exists(path("w.qrl")));
     EXPECT_TRUE(doc.IsModified());
 
@@ -80,7 +80,7 @@ TEST_F(DocumentFlowTest, SavingAskForAPasswordOnlyTheFirstTime)
     EXPECT_TRUE(doc.OnSaveDocument(path("w.qrl")));
     doc.SetModifiedFlag(true);
     EXPECT_TRUE(doc.OnSaveDocument(path("w.qrl")));
-    EXPECT_EQ(prompts.shown, QStringList{"[password set]"});
+    EXPECT_EQ(prompts.shown, QStringList { "[password set]" });
     EXPECT_TRUE(prompts.allAnswersUsed());
 }
 
@@ -99,7 +99,7 @@ TEST_F(DocumentFlowTest, DocumentLoadedWithAFormatErrorAsksForAFileNameOnSave)
 
     prompts.addFileName(path("repaired.qrl"));
     EXPECT_TRUE(doc.OnSaveDocument(doc.GetPathName()));
-    EXPECT_EQ(prompts.shown, (QStringList{"[save file]", "[save file]"}));
+    EXPECT_EQ(prompts.shown, (QStringList { "[save file]", "[save file]" }));
     EXPECT_EQ(readFile(file), damaged);
     EXPECT_EQ(doc.GetPathName(), path("repaired.qrl"));
     EXPECT_FALSE(doc.loadFailed());
@@ -111,8 +111,8 @@ TEST_F(DocumentFlowTest, EnablingRulesFollowPathPasswordAndLock)
         bool save, change, lock, unlock;
     };
     auto state = [this] {
-        return State{doc.OnUpdateFileSave(), doc.OnUpdateChangeDocumentPassword(), doc.OnUpdateLockDocument(),
-                     doc.OnUpdateUnlockDocument()};
+        return State { doc.OnUpdateFileSave(), doc.OnUpdateChangeDocumentPassword(), doc.OnUpdateLockDocument(),
+            doc.OnUpdateUnlockDocument() };
     };
     auto expectState = [&](const char* when, State want) {
         SCOPED_TRACE(when);
@@ -124,16 +124,16 @@ TEST_F(DocumentFlowTest, EnablingRulesFollowPathPasswordAndLock)
     };
 
     doc.OnNewDocument();
-    expectState("new", {false, false, false, false});
+    expectState("new", { false, false, false, false });
     doc.OnLockDocument();
     EXPECT_FALSE(doc.IsLocked()) << "no password yet";
     doc.AddAccount(account(10, 1, "mail"));
-    expectState("modified", {true, false, false, false});
+    expectState("modified", { true, false, false, false });
     prompts.addPassword("pw");
     doc.OnSaveDocument(path("w.qrl"));
-    expectState("saved", {false, true, true, false});
+    expectState("saved", { false, true, true, false });
     doc.OnLockDocument();
-    expectState("locked", {false, false, false, true});
+    expectState("locked", { false, false, false, true });
     EXPECT_FALSE(doc.IsModified()) << "locking does not modify";
 }
 
@@ -143,7 +143,7 @@ TEST_F(DocumentFlowTest, LockAndUnlock)
     recordSignals();
     doc.OnLockDocument();
     EXPECT_TRUE(doc.IsLocked());
-    EXPECT_EQ(events, (QStringList{"lock 1", "views"}));
+    EXPECT_EQ(events, (QStringList { "lock 1", "views" }));
 
     events.clear();
     prompts.shown.clear();
@@ -152,7 +152,7 @@ TEST_F(DocumentFlowTest, LockAndUnlock)
     prompts.cancelPassword();
     doc.OnUnlockDocument();
     EXPECT_TRUE(doc.IsLocked());
-    EXPECT_EQ(prompts.shown, (QStringList{"[password verify]", "[password verify]"})) << "no message";
+    EXPECT_EQ(prompts.shown, (QStringList { "[password verify]", "[password verify]" })) << "no message";
     EXPECT_TRUE(events.isEmpty());
 
     // Change Document Password is refused while locked: it would otherwise unlock unasked.
@@ -170,7 +170,7 @@ TEST_F(DocumentFlowTest, LockAndUnlock)
     prompts.addPassword("Pw");
     doc.OnUnlockDocument();
     EXPECT_FALSE(doc.IsLocked());
-    EXPECT_EQ(events, (QStringList{"lock 0", "views"}));
+    EXPECT_EQ(events, (QStringList { "lock 0", "views" }));
 }
 
 TEST_F(DocumentFlowTest, ChangePasswordSavesAtOnceAndTheFileOpensOnlyWithTheNewOne)
@@ -190,7 +190,8 @@ TEST_F(DocumentFlowTest, ChangePasswordSavesAtOnceAndTheFileOpensOnlyWithTheNewO
     prompts.shown.clear();
     EXPECT_FALSE(open(file, "old"));
     EXPECT_TRUE(open(file, "new"));
-    EXPECT_EQ(prompts.shown, (QStringList{"[password verify]", "You Do Not have ownership of this document !", "[password verify]"}));
+    EXPECT_EQ(prompts.shown,
+        (QStringList { "[password verify]", "You Do Not have ownership of this document !", "[password verify]" }));
 }
 
 TEST_F(DocumentFlowTest, NewDocumentSignalsAndState)
@@ -200,7 +201,7 @@ TEST_F(DocumentFlowTest, NewDocumentSignalsAndState)
     ASSERT_EQ(doc.NextAccountId(), 10);
     recordSignals();
     EXPECT_TRUE(doc.OnNewDocument());
-    EXPECT_EQ(events, (QStringList{"path ", "modified 0", "views", "reset"}));
+    EXPECT_EQ(events, (QStringList { "path ", "modified 0", "views", "reset" }));
     EXPECT_EQ(doc.accountCount(), 0);
     EXPECT_FALSE(doc.hasPassword());
     EXPECT_EQ(doc.GetTitle(), "Untitled");
@@ -216,7 +217,7 @@ TEST_F(DocumentFlowTest, TextThatWouldNotReadBackIsNeverWritten)
     EXPECT_EQ(doc.firstUnstorableText(), "account 5: title");
     prompts.shown.clear();
     EXPECT_FALSE(doc.OnSaveDocument(file));
-    EXPECT_EQ(prompts.shown, QStringList{"Unable To Save File !"});
+    EXPECT_EQ(prompts.shown, QStringList { "Unable To Save File !" });
     EXPECT_EQ(readFile(file), walletWithOneMail("pw"));
     EXPECT_TRUE(doc.IsModified());
 

@@ -19,10 +19,10 @@ TEST_F(DocumentTableTest, AddAccountFilesOnlyCommittedAccountsWithAFreeTitle)
         qint32 result;
     };
     const Row rows[] = {
-        {"same title, other ASCII case", 13, "MY BANK", true, -1},
-        {"same title, other type", 12, "My Bank", true, 3},
-        {"not committed", 13, "Other Bank", false, -1},
-        {"accented letter in other case is another title", 13, QStringLiteral("My B\u00c1nk"), true, 5},
+        { "same title, other ASCII case", 13, "MY BANK", true, -1 },
+        { "same title, other type", 12, "My Bank", true, 3 },
+        { "not committed", 13, "Other Bank", false, -1 },
+        { "accented letter in other case is another title", 13, QStringLiteral("My B\u00c1nk"), true, 5 },
     };
     qint32 id = 2;
     for (const Row& row : rows) {
@@ -35,7 +35,7 @@ TEST_F(DocumentTableTest, AddAccountFilesOnlyCommittedAccountsWithAFreeTitle)
         EXPECT_EQ(doc.AddAccount(std::move(a)), row.result);
         EXPECT_EQ(doc.IsModified(), row.result != -1);
     }
-    EXPECT_EQ(accountList(), (QStringList{"1:13:My Bank", "3:12:My Bank", QStringLiteral("5:13:My B\u00c1nk")}));
+    EXPECT_EQ(accountList(), (QStringList { "1:13:My Bank", "3:12:My Bank", QStringLiteral("5:13:My B\u00c1nk") }));
 }
 
 TEST_F(DocumentTableTest, RemoveAccountMarksModifiedOnlyWhenSomethingWasRemoved)
@@ -106,5 +106,5 @@ TEST_F(DocumentTableTest, ModifiedSignalOnlyOnChange)
     doc.SetModifiedFlag(true);
     doc.SetModifiedFlag(true);
     doc.SetModifiedFlag(false);
-    EXPECT_EQ(events, (QStringList{"modified 1", "modified 0"}));
+    EXPECT_EQ(events, (QStringList { "modified 1", "modified 0" }));
 }

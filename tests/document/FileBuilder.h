@@ -1,54 +1,39 @@
 #pragma once
 
-#include "ScrambledText.h"
+#include "Bytes.h"
 
 #include <QByteArray>
 #include <QString>
-#include <QtEndian>
 
-#include <cstring>
-
-// Builds ".qrl" bytes by hand, field by field, as the file format tables lay them out: little-endian
-// int32 and double, texts as FF FE FF, a length prefix and the UTF-16LE code units of the scrambled
-// text. Tests compare what the document writes with these bytes and feed them to the loader.
+// Builds ".qrl" files by hand, field by field, as the file format tables lay them out, on top of
+// the value encodings of Bytes. Tests compare what the document writes with these bytes and feed
+// them to the loader.
 class FileBuilder {
 public:
     FileBuilder& i32(qint32 v)
     {
-        char b[4];
-        qToLittleEndian(v, b);
-        m_bytes.append(b, 4);
+        m_bytes.i32(v);
         return *this;
     }
     FileBuilder& f64(double v)
     {
-        quint64 bits;
-        std::memcpy(&bits, &v, 8);
-        char b[8];
-        qToLittleEndian(bits, b);
-        m_bytes.append(b, 8);
+        m_bytes.f64(v);
         return *this;
     }
-    FileBuilder& date(qint32 status, double value) { return i32(status).f64(value); }
-    // A stored text: the scrambled form of `plain`.
-    FileBuilder& text(const QString& plain) { return storedText(ScrambledText::scrambled(plain)); }
-    FileBuilder& storedText(const QString& stored)
+    FileBuilder& date(qint32 status, double value)
     {
-        m_bytes.append("\xFF\xFE\xFF", 3);
-        const qsizetype n = stored.size();
-        if (n < 0xFF) {
-            m_bytes.append(char(n));
-        } else {
-            m_bytes.append('\xFF');
-            char b[2];
-            qToLittleEndian(quint16(n), b);
-            m_bytes.append(b, 2);
-        }
-        for (QChar c : stored) {
-            char b[2];
-            qToLittleEndian(quint16(c.unicode()), b);
-            m_bytes.append(b, 2);
-        }
+        m_bytes.date(status, value);
+        return *this;
+    }
+    // A stored text: the scrambled form of `plain`.
+    FileBuilder& text(const QString& plain)
+    {
+        m_bytes.stored(plain);
+        return *this;
+    }
+    FileBuilder& raw(const QByteArray& bytes)
+    {
+        m_bytes.append(bytes);
         return *this;
     }
     FileBuilder& header(qint32 version, qint32 nextId, const QString& password)
@@ -68,25 +53,27 @@ public:
         int n = 0;
         for (const char* k = kinds; *k; ++k) {
             switch (*k) {
-            case 'T': text(tag.isEmpty() ? QString() : tag + QString::number(n++)); break;
-            case 'D': date(0, 0.0); break;
-            case 'I': i32(0); break;
-            case 'F': f64(0.0); break;
+            case 'T':
+                text(tag.isEmpty() ? QString() : tag + QString::number(n++));
+                break;
+            case 'D':
+                date(0, 0.0);
+                break;
+            case 'I':
+                i32(0);
+                break;
+            case 'F':
+                f64(0.0);
+                break;
             }
         }
         return *this;
     }
-    FileBuilder& raw(const QByteArray& bytes)
-    {
-        m_bytes.append(bytes);
-        return *this;
-    }
-
-    const QByteArray& bytes() const { return m_bytes; }
-    qsizetype size() const { return m_bytes.size(); }
+    const QByteArray& bytes() const { return m_bytes.data(); }
+    qsizetype size() const { return m_bytes.data().size(); }
 
 private:
-    QByteArray m_bytes;
+    Bytes m_bytes;
 };
 
 // The record block of each type as the file format tables give it: the kinds of its fields in
@@ -97,6 +84,14 @@ struct TypeKinds {
     const char* kinds;
 };
 inline constexpr TypeKinds kFileKinds[] = {
-    {10, "T"},        {11, "TTTTTTTT"}, {12, "TTTTDFTT"},  {13, "TTTTTTT"}, {14, "TTTTDTT"},
-    {15, "TTTTTDTTTTT"}, {16, "TTTTIT"}, {17, "TTTTDDTTT"}, {18, "TTTTTT"},  {20, "DTT"},
+    { 10, "T" },
+    { 11, "TTTTTTTT" },
+    { 12, "TTTTDFTT" },
+    { 13, "TTTTTTT" },
+    { 14, "TTTTDTT" },
+    { 15, "TTTTTDTTTTT" },
+    { 16, "TTTTIT" },
+    { 17, "TTTTDDTTT" },
+    { 18, "TTTTTT" },
+    { 20, "DTT" },
 };

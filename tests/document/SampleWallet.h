@@ -12,7 +12,10 @@ inline void fillFields(AccountRecord& account, int seed)
     for (int i = 0; i < int(layout.fields.size()); ++i) {
         switch (layout.fields[size_t(i)].kind) {
         case FieldKind::Text:
-            account.setField(i, ScrambledText(QStringLiteral("%1 %2 \u00e9\"_~").arg(QLatin1StringView(layout.fields[size_t(i)].name)).arg(seed)));
+            account.setField(i,
+                ScrambledText(QStringLiteral("%1 %2 \u00e9\"_~")
+                                  .arg(QLatin1StringView(layout.fields[size_t(i)].name))
+                                  .arg(seed)));
             break;
         case FieldKind::Date:
             account.setField(i, OleDateTime(36526.25 + seed + i, OleDateTime::Status(i % 3)));
@@ -39,7 +42,8 @@ inline void addSampleAccounts(CQuorrilDoc& doc, int rounds = 2)
             account->SetTitle(QStringLiteral("%1 number %2").arg(accountTypeName(type)).arg(round));
             fillFields(*account, round * 10 + int(t));
             if (type == AccountType::Email || type == AccountType::Bank) {
-                account->AddUser(1, QStringLiteral("admin"), QStringLiteral("s3cr3t\r\n"), QStringLiteral("a@b.example"));
+                account->AddUser(
+                    1, QStringLiteral("admin"), QStringLiteral("s3cr3t\r\n"), QStringLiteral("a@b.example"));
                 account->AddUser(0, QStringLiteral("guest"), QString(), QStringLiteral("G@B.example"));
             }
             account->SetCommitted();

@@ -31,7 +31,7 @@ public:
     bool ok() const { return m_ok; }
 
 private:
-    rlimit m_old{};
+    rlimit m_old {};
     void (*m_oldHandler)(int) = nullptr;
     bool m_ok = false;
 };
@@ -54,21 +54,19 @@ protected:
     void expectRefused(const QString& target)
     {
         EXPECT_FALSE(doc.OnSaveDocument(target));
-        EXPECT_EQ(prompts.shown, QStringList{"Unable To Save File !"});
+        EXPECT_EQ(prompts.shown, QStringList { "Unable To Save File !" });
         EXPECT_TRUE(doc.IsModified());
         EXPECT_EQ(doc.GetPathName(), oldFile);
         EXPECT_EQ(readFile(oldFile), oldBytes);
-        EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"old.qrl"}) << "no temporary file left behind";
+        EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList { "old.qrl" })
+            << "no temporary file left behind";
     }
 
     QByteArray oldBytes;
     QString oldFile;
 };
 
-TEST_F(SaveFailureTest, PathUnderARegularFile)
-{
-    expectRefused(oldFile + "/wallet.qrl");
-}
+TEST_F(SaveFailureTest, PathUnderARegularFile) { expectRefused(oldFile + "/wallet.qrl"); }
 
 TEST_F(SaveFailureTest, PathThatIsAFolder)
 {
@@ -78,18 +76,18 @@ TEST_F(SaveFailureTest, PathThatIsAFolder)
     inside.write("kept");
     inside.close();
     EXPECT_FALSE(doc.OnSaveDocument(path("folder.qrl")));
-    EXPECT_EQ(prompts.shown, QStringList{"Unable To Save File !"});
+    EXPECT_EQ(prompts.shown, QStringList { "Unable To Save File !" });
     EXPECT_TRUE(doc.IsModified());
     EXPECT_TRUE(QFileInfo(path("folder.qrl")).isDir());
     EXPECT_EQ(readFile(path("folder.qrl/keep.txt")), "kept");
-    EXPECT_EQ(QDir(path("folder.qrl")).entryList(QDir::Files | QDir::Hidden), QStringList{"keep.txt"});
+    EXPECT_EQ(QDir(path("folder.qrl")).entryList(QDir::Files | QDir::Hidden), QStringList { "keep.txt" });
 }
 
 TEST_F(SaveFailureTest, FolderOfTheKernel)
 {
     EXPECT_FALSE(doc.OnSaveDocument("/proc/quorril-wallet.qrl"));
     EXPECT_FALSE(doc.OnSaveDocument("/sys/quorril-wallet.qrl"));
-    EXPECT_EQ(prompts.shown, (QStringList{"Unable To Save File !", "Unable To Save File !"}));
+    EXPECT_EQ(prompts.shown, (QStringList { "Unable To Save File !", "Unable To Save File !" }));
     EXPECT_TRUE(doc.IsModified());
 }
 

@@ -44,13 +44,14 @@ TEST_F(TruncationTest, EveryCutKeepsTheAccountsCompletedBeforeIt)
         const bool opened = doc.openFromBytes(file.left(cut), path("w.qrl"));
         if (cut < header.size()) {
             ASSERT_FALSE(opened);
-            ASSERT_EQ(prompts.shown, (QStringList{"Invalid File Format !", "[password verify]",
-                                                  "You Do Not have ownership of this document !"}));
+            ASSERT_EQ(prompts.shown,
+                (QStringList {
+                    "Invalid File Format !", "[password verify]", "You Do Not have ownership of this document !" }));
             ASSERT_EQ(doc.accountCount(), 0);
             continue;
         }
         ASSERT_TRUE(opened);
-        ASSERT_EQ(prompts.shown, (QStringList{"Invalid File Format !", "[password verify]"}));
+        ASSERT_EQ(prompts.shown, (QStringList { "Invalid File Format !", "[password verify]" }));
         std::set<qint32> expected;
         for (const auto& [end, id] : recordEnds)
             if (end <= cut)
