@@ -52,7 +52,8 @@ void fillWallet(CQuorrilDoc& doc, int count)
         const RecordLayout& layout = account->layout();
         for (int f = 0; f < int(layout.fields.size()); ++f)
             if (layout.fields[size_t(f)].kind == FieldKind::Text)
-                account->setField(f, ScrambledText(QStringLiteral("%1 of %2").arg(QLatin1String(layout.fields[size_t(f)].name)).arg(i)));
+                account->setField(f,
+                    ScrambledText(QStringLiteral("%1 of %2").arg(QLatin1String(layout.fields[size_t(f)].name)).arg(i)));
         account->SetCommitted();
         doc.fileAccount(std::move(account));
     }
@@ -70,7 +71,7 @@ const QStringList& walletFiles(int count)
         CQuorrilDoc doc(prompts);
         fillWallet(doc, count);
         const QByteArray bytes = doc.storeToBytes();
-        for (const char* name : {"a", "b"}) {
+        for (const char* name : { "a", "b" }) {
             const QString path = dir.filePath(QStringLiteral("%1-%2.qrl").arg(count).arg(QLatin1String(name)));
             QFile file(path);
             if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
@@ -117,7 +118,8 @@ void BM_OpenAndShowTree(benchmark::State& state)
         QApplication::processEvents();
         next = 1 - next;
     }
-    state.counters["accounts"] = frame.treeView()->model()->rowCount(frame.treeView()->categoryNode(AccountType::Email)) * 10;
+    state.counters["accounts"]
+        = frame.treeView()->model()->rowCount(frame.treeView()->categoryNode(AccountType::Email)) * 10;
 }
 
 void BM_TreeRebuild(benchmark::State& state)

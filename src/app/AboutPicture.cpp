@@ -16,7 +16,11 @@ QFont fittingFont(QFont font, const QString& text, qreal width, qreal maxPixelSi
 }
 } // namespace
 
-AboutPicture::AboutPicture(const QString& version, QWidget* parent) : QWidget(parent), m_version(version) {}
+AboutPicture::AboutPicture(const QString& version, QWidget* parent)
+    : QWidget(parent)
+    , m_version(version)
+{
+}
 
 void AboutPicture::paintEvent(QPaintEvent*)
 {
@@ -46,14 +50,14 @@ void AboutPicture::paintEvent(QPaintEvent*)
     nameFont = fittingFont(nameFont, name, w * 0.8, header.height() * 0.42);
     painter.setFont(nameFont);
     painter.setPen(Qt::white);
-    painter.drawText(QRectF(header.left(), header.top() + header.height() * 0.12, w, header.height() * 0.5),
-                     Qt::AlignCenter, name);
+    painter.drawText(
+        QRectF(header.left(), header.top() + header.height() * 0.12, w, header.height() * 0.5), Qt::AlignCenter, name);
     QFont versionFont = font();
     versionFont.setPixelSize(qMax(8, int(header.height() * 0.14)));
     painter.setFont(versionFont);
     painter.setPen(QColor(0xd8, 0xf0, 0xee));
     painter.drawText(QRectF(header.left(), header.top() + header.height() * 0.62, w, header.height() * 0.25),
-                     Qt::AlignCenter, QStringLiteral("Version %1").arg(m_version));
+        Qt::AlignCenter, QStringLiteral("Version %1").arg(m_version));
 
     // The logo below the link band, and the maker's name at the foot.
     const qreal logoSide = qMin(w * 0.5, h * 0.32);
@@ -64,7 +68,7 @@ void AboutPicture::paintEvent(QPaintEvent*)
     painter.setFont(footFont);
     painter.setPen(QColor(0x5b, 0x66, 0x70));
     painter.drawText(QRectF(area.left(), logo.bottom() + h * 0.02, w, area.bottom() - logo.bottom() - h * 0.02),
-                     Qt::AlignHCenter | Qt::AlignTop, QStringLiteral("Copyright \u00a9 Tarnwell"));
+        Qt::AlignHCenter | Qt::AlignTop, QStringLiteral("Copyright \u00a9 Tarnwell"));
 
     painter.setPen(QPen(QColor(0x9b, 0xaa, 0xb0), 1));
     painter.drawPath(frame);

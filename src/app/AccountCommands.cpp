@@ -8,7 +8,9 @@
 
 #include <QAction>
 
-AccountCommands::AccountCommands(CMainFrame& frame) : QObject(&frame), m_frame(frame)
+AccountCommands::AccountCommands(CMainFrame& frame)
+    : QObject(&frame)
+    , m_frame(frame)
 {
     for (int id : CommandTable::newAccountMenu()) {
         const qint32 type = CommandTable::find(id)->accountType;

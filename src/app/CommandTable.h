@@ -11,12 +11,12 @@
 struct CommandInfo {
     int id;
     const char* text;
-    const char* prompt;  // null: no prompt
+    const char* prompt; // null: no prompt
     const char* toolTip; // null: no tooltip
     QKeySequence::StandardKey standardKey = QKeySequence::UnknownKey;
     const char* keys = nullptr; // an accelerator that is no standard key
     const char* picture = nullptr; // toolbar picture, a file of the app's artwork
-    qint32 accountType = 0;         // New commands: the type of the new account
+    qint32 accountType = 0; // New commands: the type of the new account
 };
 
 namespace CommandTable {

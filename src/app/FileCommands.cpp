@@ -35,8 +35,11 @@ QString recentFileText(int number, const QString& path)
 } // namespace
 
 FileCommands::FileCommands(CMainFrame& frame, RecentFileList& recentFiles)
-    : QObject(&frame), m_frame(frame), m_doc(frame.document()), m_prompts(frame.prompts()),
-      m_recentFiles(recentFiles)
+    : QObject(&frame)
+    , m_frame(frame)
+    , m_doc(frame.document())
+    , m_prompts(frame.prompts())
+    , m_recentFiles(recentFiles)
 {
     connect(action(ID_FILE_NEW), &QAction::triggered, this, &FileCommands::OnFileNew);
     connect(action(ID_FILE_OPEN), &QAction::triggered, this, &FileCommands::OnFileOpen);

@@ -8,11 +8,12 @@
 #include <QStatusBar>
 
 namespace {
-const char* const kTexts[] = {"CAP", "NUM", "SCRL"};
-const char* const kIndicatorNames[] = {"Caps Lock", "Num Lock", "Scroll Lock"};
+const char* const kTexts[] = { "CAP", "NUM", "SCRL" };
+const char* const kIndicatorNames[] = { "Caps Lock", "Num Lock", "Scroll Lock" };
 } // namespace
 
-KeyStateIndicators::KeyStateIndicators(QStatusBar& statusBar) : QObject(&statusBar)
+KeyStateIndicators::KeyStateIndicators(QStatusBar& statusBar)
+    : QObject(&statusBar)
 {
     for (size_t key = 0; key < m_panes.size(); ++key) {
         auto* pane = new QLabel(&statusBar);

@@ -27,5 +27,5 @@ protected:
 private:
     static std::optional<bool> platformState(Key key);
 
-    std::array<QLabel*, 3> m_panes{};
+    std::array<QLabel*, 3> m_panes {};
 };

@@ -39,7 +39,10 @@ QStringList droppedFiles(const QMimeData* data)
 } // namespace
 
 CMainFrame::CMainFrame(CQuorrilDoc& document, Prompts& prompts, RecentFileList& recentFiles, QWidget* parent)
-    : QMainWindow(parent), m_doc(document), m_prompts(prompts), m_recentFiles(recentFiles)
+    : QMainWindow(parent)
+    , m_doc(document)
+    , m_prompts(prompts)
+    , m_recentFiles(recentFiles)
 {
     resize(InitialSize, InitialSize);
     setAcceptDrops(true);
@@ -172,7 +175,7 @@ void CMainFrame::createClient()
     m_splitter->addWidget(m_list);
     m_splitter->setStretchFactor(0, 0);
     m_splitter->setStretchFactor(1, 1);
-    m_splitter->setSizes({TreeWidth, InitialSize - TreeWidth});
+    m_splitter->setSizes({ TreeWidth, InitialSize - TreeWidth });
     m_tree->setContextMenu(menuBar()->actions().at(1)->menu());
     setCentralWidget(m_splitter);
     m_tree->setFocus(Qt::OtherFocusReason);
@@ -213,10 +216,7 @@ void CMainFrame::OnDocumentClosing()
     m_list->setRowCount(0);
 }
 
-void CMainFrame::updateTitle()
-{
-    setWindowTitle(QStringLiteral("%1 - Quorril").arg(m_doc.GetTitle()));
-}
+void CMainFrame::updateTitle() { setWindowTitle(QStringLiteral("%1 - Quorril").arg(m_doc.GetTitle())); }
 
 void CMainFrame::centerOnScreen()
 {

@@ -6,7 +6,9 @@
 
 #include <QAction>
 
-PasswordCommands::PasswordCommands(CMainFrame& frame) : QObject(&frame), m_frame(frame)
+PasswordCommands::PasswordCommands(CMainFrame& frame)
+    : QObject(&frame)
+    , m_frame(frame)
 {
     CQuorrilDoc& doc = m_frame.document();
     connect(m_frame.action(ID_LOCK_DOCUMENT), &QAction::triggered, &doc, &CQuorrilDoc::OnLockDocument);

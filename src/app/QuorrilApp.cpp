@@ -20,8 +20,8 @@ void print(FILE* stream, const QString& text)
 } // namespace
 
 CQuorrilApp::CQuorrilApp(Prompts& prompts, std::unique_ptr<QSettings> settings)
-    : m_prompts(prompts),
-      m_settings(settings ? std::move(settings)
+    : m_prompts(prompts)
+    , m_settings(settings ? std::move(settings)
                           : std::make_unique<QSettings>(QStringLiteral("Tarnwell"), QStringLiteral("Quorril")))
 {
     m_recentFiles = std::make_unique<RecentFileList>(*m_settings);
@@ -40,8 +40,8 @@ std::optional<int> CQuorrilApp::InitInstance(const QStringList& arguments)
                                                     "password-protected wallet document (.qrl)."));
     const QCommandLineOption help = parser.addHelpOption();
     const QCommandLineOption version = parser.addVersionOption();
-    parser.addPositionalArgument(QStringLiteral("file"), QStringLiteral("The wallet document to open."),
-                                 QStringLiteral("[FILE]"));
+    parser.addPositionalArgument(
+        QStringLiteral("file"), QStringLiteral("The wallet document to open."), QStringLiteral("[FILE]"));
     if (!parser.parse(arguments)) {
         print(stderr, QStringLiteral("quorril: %1\nTry 'quorril --help'.\n").arg(parser.errorText()));
         return 2;

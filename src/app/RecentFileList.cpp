@@ -9,7 +9,9 @@ QString key(int number) { return QStringLiteral("File%1").arg(number); }
 QString fullPath(const QString& path) { return QFileInfo(path).absoluteFilePath(); }
 } // namespace
 
-RecentFileList::RecentFileList(QSettings& settings, QObject* parent) : QObject(parent), m_settings(settings)
+RecentFileList::RecentFileList(QSettings& settings, QObject* parent)
+    : QObject(parent)
+    , m_settings(settings)
 {
     m_settings.beginGroup(kGroup);
     for (int number = 1; number <= MaxEntries; ++number) {

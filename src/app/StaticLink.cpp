@@ -5,7 +5,9 @@
 #include <QMouseEvent>
 #include <QUrl>
 
-CStaticLink::CStaticLink(const QString& text, const QString& link, QWidget* parent) : QLabel(parent), m_link(link)
+CStaticLink::CStaticLink(const QString& text, const QString& link, QWidget* parent)
+    : QLabel(parent)
+    , m_link(link)
 {
     setTextFormat(Qt::PlainText);
     setText(text);

@@ -6,7 +6,8 @@
 
 #include <algorithm>
 
-AccountTreeModel::AccountTreeModel(QObject* parent) : QAbstractItemModel(parent)
+AccountTreeModel::AccountTreeModel(QObject* parent)
+    : QAbstractItemModel(parent)
 {
     for (size_t slot = 0; slot < m_categories.size(); ++slot)
         m_categories[slot].type = kAccountTypes[slot];
@@ -25,7 +26,7 @@ std::vector<size_t> AccountTreeModel::titleOrder(const std::vector<Account>& acc
     std::vector<Keyed> keyed;
     keyed.reserve(accounts.size());
     for (size_t i = 0; i < accounts.size(); ++i)
-        keyed.push_back({accounts[i].title.toCaseFolded(), i});
+        keyed.push_back({ accounts[i].title.toCaseFolded(), i });
     std::stable_sort(keyed.begin(), keyed.end(), [](const Keyed& a, const Keyed& b) { return a.key < b.key; });
     std::vector<size_t> order;
     order.reserve(keyed.size());
@@ -62,7 +63,7 @@ void AccountTreeModel::rebuild(const CQuorrilDoc& document)
     for (const auto& [key, account] : document.accounts()) {
         const int slot = accountTypeIndex(account->GetType());
         if (slot >= 0)
-            m_categories[size_t(slot)].accounts.push_back({account->GetTitle(), account->GetId()});
+            m_categories[size_t(slot)].accounts.push_back({ account->GetTitle(), account->GetId() });
     }
     // One sort per category and one for the categories: no sort per inserted node.
     for (size_t slot = 0; slot < m_categories.size(); ++slot) {
@@ -74,8 +75,8 @@ void AccountTreeModel::rebuild(const CQuorrilDoc& document)
         applyOrder(category.accounts, titleOrder(category.accounts));
     }
     std::stable_sort(m_order.begin(), m_order.end(), [this](int a, int b) {
-        return textLess(accountCategoryCaption(m_categories[size_t(a)].type),
-                        accountCategoryCaption(m_categories[size_t(b)].type));
+        return textLess(
+            accountCategoryCaption(m_categories[size_t(a)].type), accountCategoryCaption(m_categories[size_t(b)].type));
     });
     endResetModel();
 }
@@ -118,7 +119,7 @@ QModelIndex AccountTreeModel::insertAccount(qint32 type, const QString& title, q
     auto& accounts = m_categories[size_t(slot)].accounts;
     const int row = int(accounts.size());
     beginInsertRows(category, row, row);
-    accounts.push_back({title, id});
+    accounts.push_back({ title, id });
     endInsertRows();
     sortCategory(slot);
     for (int r = 0; r < int(accounts.size()); ++r)
@@ -135,7 +136,7 @@ void AccountTreeModel::sortCategory(int slot)
         return;
 
     const QModelIndex category = categoryIndex(slot);
-    Q_EMIT layoutAboutToBeChanged({QPersistentModelIndex(category)}, QAbstractItemModel::VerticalSortHint);
+    Q_EMIT layoutAboutToBeChanged({ QPersistentModelIndex(category) }, QAbstractItemModel::VerticalSortHint);
     applyOrder(accounts, order);
     // Every index into the category moves with its account.
     std::vector<int> newRow(order.size());
@@ -149,7 +150,7 @@ void AccountTreeModel::sortCategory(int slot)
         after.append(moved ? createIndex(newRow[size_t(old.row())], old.column(), old.internalId()) : old);
     }
     changePersistentIndexList(before, after);
-    Q_EMIT layoutChanged({QPersistentModelIndex(category)}, QAbstractItemModel::VerticalSortHint);
+    Q_EMIT layoutChanged({ QPersistentModelIndex(category) }, QAbstractItemModel::VerticalSortHint);
 }
 
 bool AccountTreeModel::removeAccount(const QModelIndex& node)
@@ -169,7 +170,7 @@ void AccountTreeModel::setTitle(const QModelIndex& node, const QString& title)
     if (!category)
         return;
     category->accounts[size_t(node.row())].title = title;
-    Q_EMIT dataChanged(node, node, {Qt::DisplayRole});
+    Q_EMIT dataChanged(node, node, { Qt::DisplayRole });
 }
 
 bool AccountTreeModel::isAccountNode(const QModelIndex& node) const
@@ -206,8 +207,9 @@ QModelIndex AccountTreeModel::index(int row, int column, const QModelIndex& pare
         return row < m_order.size() ? createIndex(row, 0, CategoryKey) : QModelIndex();
     if (parent.internalId() == CategoryKey) {
         const int slot = m_order.at(parent.row());
-        return row < int(m_categories[size_t(slot)].accounts.size()) ? createIndex(row, 0, AccountKeyBase + quintptr(slot))
-                                                                      : QModelIndex();
+        return row < int(m_categories[size_t(slot)].accounts.size())
+            ? createIndex(row, 0, AccountKeyBase + quintptr(slot))
+            : QModelIndex();
     }
     return QModelIndex();
 }

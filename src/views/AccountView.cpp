@@ -10,10 +10,12 @@
 #include <QTextDocument>
 #include <QTextTable>
 
-CAccountView::CAccountView(CQuorrilDoc& document, QWidget* parent) : QTableWidget(parent), m_doc(document)
+CAccountView::CAccountView(CQuorrilDoc& document, QWidget* parent)
+    : QTableWidget(parent)
+    , m_doc(document)
 {
     setColumnCount(2);
-    setHorizontalHeaderLabels({QStringLiteral("Property"), QStringLiteral("Value")});
+    setHorizontalHeaderLabels({ QStringLiteral("Property"), QStringLiteral("Value") });
     horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     horizontalHeader()->setStretchLastSection(false);
     horizontalHeader()->setSectionsClickable(false);
@@ -86,8 +88,8 @@ std::unique_ptr<QTextDocument> CAccountView::printDocument() const
     tableFormat.setCellSpacing(0);
     tableFormat.setCellPadding(4);
     tableFormat.setHeaderRowCount(1);
-    tableFormat.setColumnWidthConstraints({QTextLength(QTextLength::PercentageLength, 38),
-                                           QTextLength(QTextLength::PercentageLength, 62)});
+    tableFormat.setColumnWidthConstraints(
+        { QTextLength(QTextLength::PercentageLength, 38), QTextLength(QTextLength::PercentageLength, 62) });
     QTextTable* table = cursor.insertTable(rowCount() + 1, 2, tableFormat);
     QTextCharFormat headerFormat;
     headerFormat.setFontWeight(QFont::Bold);

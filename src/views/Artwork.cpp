@@ -7,8 +7,8 @@
 
 namespace Artwork {
 namespace {
-const char* const kGlyphFiles[] = {"email",     "website", "creditcard",    "bank",     "insurance",
-                                   "medical",   "callingcard", "purchaseditem", "software", "reference"};
+const char* const kGlyphFiles[] = { "email", "website", "creditcard", "bank", "insurance", "medical", "callingcard",
+    "purchaseditem", "software", "reference" };
 
 QString resource(const char* name) { return QStringLiteral(":/views/art/%1.svg").arg(QLatin1String(name)); }
 
@@ -21,8 +21,8 @@ QIcon makeTreeImage(int index)
             return svgIcon(typeGlyphPath(type));
         if (index == categoryImageIndex(type)) {
             // A folder with the type's picture in front of its lower right part.
-            return QIcon(new ArtworkIconEngine({{resource("folder"), QRectF(0, 0, 1, 1)},
-                                                {typeGlyphPath(type), QRectF(0.4, 0.4, 0.6, 0.6)}}));
+            return QIcon(new ArtworkIconEngine(
+                { { resource("folder"), QRectF(0, 0, 1, 1) }, { typeGlyphPath(type), QRectF(0.4, 0.4, 0.6, 0.6) } }));
         }
     }
     return QIcon();
@@ -56,12 +56,12 @@ QIcon treeImage(int index)
     return index >= 0 && index < TreeImageCount ? images[size_t(index)] : QIcon();
 }
 
-QIcon svgIcon(const QString& path) { return QIcon(new ArtworkIconEngine({{path, QRectF(0, 0, 1, 1)}})); }
+QIcon svgIcon(const QString& path) { return QIcon(new ArtworkIconEngine({ { path, QRectF(0, 0, 1, 1) } })); }
 
 QIcon badgedIcon(const QString& basePath, const QString& badgePath)
 {
     return QIcon(new ArtworkIconEngine(
-        {{basePath, QRectF(0, 0, 0.86, 0.86)}, {badgePath, QRectF(0.48, 0.48, 0.52, 0.52)}}));
+        { { basePath, QRectF(0, 0, 0.86, 0.86) }, { badgePath, QRectF(0.48, 0.48, 0.52, 0.52) } }));
 }
 
 } // namespace Artwork

@@ -23,7 +23,10 @@ QSvgRenderer& rendererFor(const QString& path)
 }
 } // namespace
 
-ArtworkIconEngine::ArtworkIconEngine(QList<Layer> layers) : m_layers(std::move(layers)) {}
+ArtworkIconEngine::ArtworkIconEngine(QList<Layer> layers)
+    : m_layers(std::move(layers))
+{
+}
 
 QImage ArtworkIconEngine::render(const QSize& size) const
 {
@@ -33,7 +36,7 @@ QImage ArtworkIconEngine::render(const QSize& size) const
     painter.setRenderHint(QPainter::Antialiasing);
     for (const Layer& layer : m_layers) {
         const QRectF target(layer.area.x() * size.width(), layer.area.y() * size.height(),
-                            layer.area.width() * size.width(), layer.area.height() * size.height());
+            layer.area.width() * size.width(), layer.area.height() * size.height());
         rendererFor(layer.svgPath).render(&painter, target);
     }
     return image;

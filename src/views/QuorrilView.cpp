@@ -14,7 +14,9 @@
 #include <QStyle>
 
 CQuorrilView::CQuorrilView(CQuorrilDoc& document, QWidget* parent)
-    : QTreeView(parent), m_doc(document), m_model(new AccountTreeModel(this))
+    : QTreeView(parent)
+    , m_doc(document)
+    , m_model(new AccountTreeModel(this))
 {
     setModel(m_model);
     header()->hide();
@@ -36,7 +38,7 @@ CQuorrilView::CQuorrilView(CQuorrilDoc& document, QWidget* parent)
     // Double-clicks are handled below: Properties first, then the usual expand or collapse.
     setExpandsOnDoubleClick(true);
     connect(selectionModel(), &QItemSelectionModel::currentChanged, this,
-            [this](const QModelIndex& current) { OnSelChanged(current); });
+        [this](const QModelIndex& current) { OnSelChanged(current); });
     // While locked, selecting nodes does not reach the document; once unlocked, the property list
     // shows the selected node again rather than whatever was current when the lock came on.
     connect(&m_doc, &CQuorrilDoc::lockChanged, this, [this](bool locked) {
@@ -116,10 +118,7 @@ bool CQuorrilView::addAccountToTree(std::unique_ptr<AccountRecord> account)
     return true;
 }
 
-bool CQuorrilView::OnUpdateAccountProperties() const
-{
-    return !m_doc.IsLocked() && isAccountNode(selectedNode());
-}
+bool CQuorrilView::OnUpdateAccountProperties() const { return !m_doc.IsLocked() && isAccountNode(selectedNode()); }
 
 void CQuorrilView::OnAccountProperties()
 {
@@ -179,8 +178,7 @@ void CQuorrilView::OnSelChanged(const QModelIndex& current)
     Q_EMIT selectionStateChanged();
 }
 
-QItemSelectionModel::SelectionFlags CQuorrilView::selectionCommand(const QModelIndex& index,
-                                                                   const QEvent* event) const
+QItemSelectionModel::SelectionFlags CQuorrilView::selectionCommand(const QModelIndex& index, const QEvent* event) const
 {
     // The selected node is always the current one: a Ctrl+click cannot leave the tree with a current
     // node that is not selected.

@@ -13,7 +13,7 @@ public:
     ~TreeBranchStyle() override;
 
     void drawPrimitive(PrimitiveElement element, const QStyleOption* option, QPainter* painter,
-                       const QWidget* widget = nullptr) const override;
+        const QWidget* widget = nullptr) const override;
 
 private:
     std::unique_ptr<QStyle> m_lines;

@@ -12,7 +12,8 @@ namespace {
 class UrlCatcher : public QObject {
     Q_OBJECT
 public:
-    explicit UrlCatcher(const QStringList& schemes) : m_schemes(schemes)
+    explicit UrlCatcher(const QStringList& schemes)
+        : m_schemes(schemes)
     {
         for (const QString& scheme : m_schemes)
             QDesktopServices::setUrlHandler(scheme, this, "open");
@@ -31,7 +32,7 @@ private:
     QStringList m_schemes;
 };
 
-class AboutBoxTest : public WidgetTest {};
+class AboutBoxTest : public WidgetTest { };
 
 TEST_F(AboutBoxTest, LayoutAndLinks)
 {
@@ -44,7 +45,7 @@ TEST_F(AboutBoxTest, LayoutAndLinks)
     const QRect picture = about.picture()->geometry();
     EXPECT_GT(picture.width(), about.width() * 8 / 10);
     EXPECT_GT(picture.height(), about.height() * 8 / 10);
-    for (CStaticLink* link : {about.webLink(), about.mailLink()}) {
+    for (CStaticLink* link : { about.webLink(), about.mailLink() }) {
         SCOPED_TRACE(link->text().toStdString());
         EXPECT_TRUE(picture.contains(link->geometry()));
         EXPECT_GE(link->geometry().top(), picture.top() + picture.height() * AboutPicture::LinkBandTop);
@@ -61,14 +62,15 @@ TEST_F(AboutBoxTest, LayoutAndLinks)
 
 TEST_F(AboutBoxTest, ClickingALinkOpensItAndTurnsItPurple)
 {
-    UrlCatcher catcher({"https", "mailto"});
+    UrlCatcher catcher({ "https", "mailto" });
     CAboutDlg about;
     about.show();
     QTest::mouseClick(about.mailLink(), Qt::LeftButton);
     QTest::mouseClick(about.webLink(), Qt::LeftButton);
     QTest::mouseClick(about.webLink(), Qt::LeftButton); // twice: opened twice, still purple
-    EXPECT_EQ(catcher.opened, QList<QUrl>({QUrl("mailto:support@quorril.example"), QUrl("https://www.quorril.example/"),
-                                           QUrl("https://www.quorril.example/")}));
+    EXPECT_EQ(catcher.opened,
+        QList<QUrl>({ QUrl("mailto:support@quorril.example"), QUrl("https://www.quorril.example/"),
+            QUrl("https://www.quorril.example/") }));
     EXPECT_EQ(about.webLink()->textColor(), QColor(128, 0, 128));
     EXPECT_EQ(about.mailLink()->textColor(), QColor(128, 0, 128));
     EXPECT_EQ(about.webLink()->palette().color(QPalette::WindowText), QColor(128, 0, 128));
@@ -79,7 +81,7 @@ TEST_F(AboutBoxTest, ClickingALinkOpensItAndTurnsItPurple)
 
 TEST_F(AboutBoxTest, StaticLinkTargets)
 {
-    UrlCatcher catcher({"https", "http"});
+    UrlCatcher catcher({ "https", "http" });
     struct Case {
         const char* text;
         const char* link;
@@ -87,10 +89,10 @@ TEST_F(AboutBoxTest, StaticLinkTargets)
         bool fails;
     };
     const Case cases[] = {
-        {"", "", "", false},                                                 // nothing to open: ignored
-        {"https://own.example/", "", "https://own.example/", false},         // its own text
-        {"Shown text", "https://target.example/x", "https://target.example/x", false},
-        {"no such scheme", "nosuchscheme:somewhere", "", true},               // the desktop cannot open it
+        { "", "", "", false }, // nothing to open: ignored
+        { "https://own.example/", "", "https://own.example/", false }, // its own text
+        { "Shown text", "https://target.example/x", "https://target.example/x", false },
+        { "no such scheme", "nosuchscheme:somewhere", "", true }, // the desktop cannot open it
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.text);
@@ -101,7 +103,7 @@ TEST_F(AboutBoxTest, StaticLinkTargets)
         QSignalSpy failed(&link, &CStaticLink::openFailed);
         QTest::mouseClick(&link, Qt::LeftButton);
         if (*c.opened) {
-            EXPECT_EQ(catcher.opened, QList<QUrl>({QUrl(QString::fromUtf8(c.opened))}));
+            EXPECT_EQ(catcher.opened, QList<QUrl>({ QUrl(QString::fromUtf8(c.opened)) }));
             EXPECT_EQ(link.textColor(), CStaticLink::FollowedColor);
         } else {
             EXPECT_TRUE(catcher.opened.isEmpty());
@@ -113,7 +115,7 @@ TEST_F(AboutBoxTest, StaticLinkTargets)
 
 TEST_F(AboutBoxTest, EnterAndEscapeCloseTheBox)
 {
-    for (Qt::Key key : {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Escape}) {
+    for (Qt::Key key : { Qt::Key_Return, Qt::Key_Enter, Qt::Key_Escape }) {
         CAboutDlg about;
         about.show();
         QTest::keyClick(&about, key);
@@ -121,7 +123,7 @@ TEST_F(AboutBoxTest, EnterAndEscapeCloseTheBox)
     }
 }
 
-class AboutCommandTest : public FrameTest {};
+class AboutCommandTest : public FrameTest { };
 
 TEST_F(AboutCommandTest, AboutCommandShowsTheBoxModally)
 {

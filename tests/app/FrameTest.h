@@ -44,8 +44,10 @@ inline void onNextModal(std::function<void(QWidget*)> step)
 class FrameTest : public WidgetTest {
 protected:
     FrameTest()
-        : settings(path("settings.ini"), QSettings::IniFormat), recentFiles(settings), doc(prompts),
-          frame(doc, prompts, recentFiles)
+        : settings(path("settings.ini"), QSettings::IniFormat)
+        , recentFiles(settings)
+        , doc(prompts)
+        , frame(doc, prompts, recentFiles)
     {
         doc.OnNewDocument();
         frame.show();

@@ -42,15 +42,16 @@ TEST_F(MainFrameTest, Menus)
     EXPECT_EQ(top[1]->text(), QStringLiteral("Account"));
     QStringList file = menuTexts(top[0]->menu());
     // The four recent-file entries are hidden while the list is empty.
-    EXPECT_EQ(file, QStringList({"&New", "&Open", "|", "&Save", "Save &As...", "|", "Recent Files", "", "", "", "", "|",
-                                 "About Quorril...", "|", "E&xit"}));
+    EXPECT_EQ(file,
+        QStringList({ "&New", "&Open", "|", "&Save", "Save &As...", "|", "Recent Files", "", "", "", "", "|",
+            "About Quorril...", "|", "E&xit" }));
     EXPECT_FALSE(frame.recentFilesPlaceholder()->isEnabled());
 
     const QMenu* account = top[1]->menu();
-    EXPECT_EQ(menuTexts(account), QStringList({"New", "|", "Properties", "|", "Delete"}));
+    EXPECT_EQ(menuTexts(account), QStringList({ "New", "|", "Properties", "|", "Delete" }));
     EXPECT_EQ(menuTexts(account->actions()[0]->menu()),
-              QStringList({"Email", "WebSite", "Bank", "Insurance", "Credit Card", "Medical Record", "Calling Card",
-                           "Purchased Item", "Software", "Reference"}));
+        QStringList({ "Email", "WebSite", "Bank", "Insurance", "Credit Card", "Medical Record", "Calling Card",
+            "Purchased Item", "Software", "Reference" }));
 }
 
 TEST_F(MainFrameTest, ToolbarButtonsInOrder)
@@ -68,11 +69,11 @@ TEST_F(MainFrameTest, ToolbarButtonsInOrder)
     QList<int> order;
     for (QAction* a : toolBar->actions())
         order << idOf(a);
-    EXPECT_EQ(order, QList<int>({ID_FILE_NEW, ID_FILE_OPEN, ID_FILE_SAVE, 0, ID_LOCK_DOCUMENT, ID_CHANGE_PASSWORD,
-                                 ID_UNLOCK_DOCUMENT, 0, ID_ACCOUNT_PROPERTIES, ID_NEW_EMAIL, ID_NEW_BANK,
-                                 ID_NEW_CREDITCARD, ID_NEW_INSURANCE, ID_NEW_WEBSITE, ID_NEW_MEDICAL,
-                                 ID_NEW_CALLINGCARD, ID_NEW_PURCHASEDITEM, ID_NEW_SOFTWARE, ID_NEW_REFERENCE, 0,
-                                 ID_APP_ABOUT}));
+    EXPECT_EQ(order,
+        QList<int>({ ID_FILE_NEW, ID_FILE_OPEN, ID_FILE_SAVE, 0, ID_LOCK_DOCUMENT, ID_CHANGE_PASSWORD,
+            ID_UNLOCK_DOCUMENT, 0, ID_ACCOUNT_PROPERTIES, ID_NEW_EMAIL, ID_NEW_BANK, ID_NEW_CREDITCARD,
+            ID_NEW_INSURANCE, ID_NEW_WEBSITE, ID_NEW_MEDICAL, ID_NEW_CALLINGCARD, ID_NEW_PURCHASEDITEM, ID_NEW_SOFTWARE,
+            ID_NEW_REFERENCE, 0, ID_APP_ABOUT }));
     // Every button has its picture, and all eighteen fit the window's width.
     int right = 0;
     for (QAction* a : toolBar->actions()) {
@@ -96,38 +97,39 @@ TEST_F(MainFrameTest, PromptsTooltipsAndAccelerators)
         const char* keys;
     };
     const Row rows[] = {
-        {ID_FILE_NEW, "Create a new document", "New", "Ctrl+N"},
-        {ID_FILE_OPEN, "Open an existing document", "Open", "Ctrl+O"},
-        {ID_FILE_SAVE, "Save the active document", "Save", "Ctrl+S"},
-        {ID_FILE_SAVE_AS, "Save the active document with a new name", "Save As", ""},
-        {ID_APP_ABOUT, "Display program information, version number and copyright", "About", ""},
-        {ID_APP_EXIT, "Quit the application; prompts to save documents", "Exit", ""},
-        {ID_ACCOUNT_PROPERTIES, "Account Properties", "Account Properties", ""},
-        {ID_NEW_MEDICAL, "New Medical Record", "New Medical Record", ""},
-        {ID_NEW_EMAIL, "New Email Account", "New Email Account", ""},
-        {ID_NEW_WEBSITE, "New WebSite Account", "New WebSite Account", ""},
-        {ID_NEW_BANK, "New Bank Accont", "New Bank Account", ""},
-        {ID_NEW_INSURANCE, "New Insurance Account", "New Insurance Account", ""},
-        {ID_NEW_CREDITCARD, "New Credit Card Account", "New Credit Card Account", ""},
-        {ID_CHANGE_PASSWORD, "Change Document Password", "Change Document Password", ""},
-        {ID_LOCK_DOCUMENT, "Lock Document", "Lock Document", ""},
-        {ID_UNLOCK_DOCUMENT, "Unlock Document", "Unlock Document", ""},
-        {ID_NEW_CALLINGCARD, "New Calling Card Account", "New Calling Card Account", ""},
-        {ID_NEW_PURCHASEDITEM, "New Purchased Item Account", "New Purchased Item Account", ""},
-        {ID_NEW_SOFTWARE, "New Software Account", "New Software Account", ""},
-        {ID_NEW_REFERENCE, "New Reference Account", "New Reference Account", ""},
-        {ID_ACCOUNT_DELETE, "", "", ""},
-        {ID_FILE_PRINT, "", "", "Ctrl+P"},
-        {ID_NEXT_PANE, "", "", "F6"},
-        {ID_PREV_PANE, "", "", "Shift+F6"},
+        { ID_FILE_NEW, "Create a new document", "New", "Ctrl+N" },
+        { ID_FILE_OPEN, "Open an existing document", "Open", "Ctrl+O" },
+        { ID_FILE_SAVE, "Save the active document", "Save", "Ctrl+S" },
+        { ID_FILE_SAVE_AS, "Save the active document with a new name", "Save As", "" },
+        { ID_APP_ABOUT, "Display program information, version number and copyright", "About", "" },
+        { ID_APP_EXIT, "Quit the application; prompts to save documents", "Exit", "" },
+        { ID_ACCOUNT_PROPERTIES, "Account Properties", "Account Properties", "" },
+        { ID_NEW_MEDICAL, "New Medical Record", "New Medical Record", "" },
+        { ID_NEW_EMAIL, "New Email Account", "New Email Account", "" },
+        { ID_NEW_WEBSITE, "New WebSite Account", "New WebSite Account", "" },
+        { ID_NEW_BANK, "New Bank Accont", "New Bank Account", "" },
+        { ID_NEW_INSURANCE, "New Insurance Account", "New Insurance Account", "" },
+        { ID_NEW_CREDITCARD, "New Credit Card Account", "New Credit Card Account", "" },
+        { ID_CHANGE_PASSWORD, "Change Document Password", "Change Document Password", "" },
+        { ID_LOCK_DOCUMENT, "Lock Document", "Lock Document", "" },
+        { ID_UNLOCK_DOCUMENT, "Unlock Document", "Unlock Document", "" },
+        { ID_NEW_CALLINGCARD, "New Calling Card Account", "New Calling Card Account", "" },
+        { ID_NEW_PURCHASEDITEM, "New Purchased Item Account", "New Purchased Item Account", "" },
+        { ID_NEW_SOFTWARE, "New Software Account", "New Software Account", "" },
+        { ID_NEW_REFERENCE, "New Reference Account", "New Reference Account", "" },
+        { ID_ACCOUNT_DELETE, "", "", "" },
+        { ID_FILE_PRINT, "", "", "Ctrl+P" },
+        { ID_NEXT_PANE, "", "", "F6" },
+        { ID_PREV_PANE, "", "", "Shift+F6" },
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.id);
         QAction* a = action(row.id);
         ASSERT_NE(a, nullptr);
         EXPECT_EQ(a->statusTip(), QString::fromLatin1(row.prompt));
-        if (*row.toolTip)
+        if (*row.toolTip) {
             EXPECT_EQ(a->toolTip(), QString::fromLatin1(row.toolTip));
+        }
         EXPECT_EQ(a->shortcut(), QKeySequence(QString::fromLatin1(row.keys)));
     }
     for (int id = ID_FILE_MRU_FILE1; id <= ID_FILE_MRU_FILE4; ++id)
@@ -138,7 +140,7 @@ TEST_F(MainFrameTest, StatusBarShowsReadyAndTheLockKeyPanes)
 {
     EXPECT_EQ(frame.messagePane()->text(), QStringLiteral("Ready"));
     const KeyStateIndicators* keys = frame.keyStateIndicators();
-    for (auto key : {KeyStateIndicators::CapsLock, KeyStateIndicators::NumLock, KeyStateIndicators::ScrollLock}) {
+    for (auto key : { KeyStateIndicators::CapsLock, KeyStateIndicators::NumLock, KeyStateIndicators::ScrollLock }) {
         QLabel* pane = keys->pane(key);
         ASSERT_NE(pane, nullptr);
         EXPECT_TRUE(pane->isVisible());
@@ -149,7 +151,7 @@ TEST_F(MainFrameTest, StatusBarShowsReadyAndTheLockKeyPanes)
     // A command's prompt shows while the pointer is over it, then "Ready" again.
     frame.statusBar()->showMessage(action(ID_NEW_BANK)->statusTip());
     EXPECT_EQ(frame.statusBar()->currentMessage(), QStringLiteral("New Bank Accont"));
-    QStatusTipEvent leave{QString()};
+    QStatusTipEvent leave { QString() };
     QApplication::sendEvent(&frame, &leave);
     EXPECT_TRUE(frame.statusBar()->currentMessage().isEmpty());
     EXPECT_TRUE(frame.messagePane()->isVisible());
@@ -157,7 +159,7 @@ TEST_F(MainFrameTest, StatusBarShowsReadyAndTheLockKeyPanes)
 
 TEST_F(MainFrameTest, TitleFollowsTheDocument)
 {
-    const QString file = writeWallet(path("house.qrl"), "pw", {{AccountType::Bank, "Checking"}});
+    const QString file = writeWallet(path("house.qrl"), "pw", { { AccountType::Bank, "Checking" } });
     prompts.addPassword("pw");
     ASSERT_TRUE(frame.fileCommands().openDocumentFile(file));
     EXPECT_EQ(frame.windowTitle(), QStringLiteral("house.qrl - Quorril"));

@@ -1,5 +1,5 @@
-#include "FrameTest.h"
 #include "QuorrilApp.h"
+#include "FrameTest.h"
 
 namespace {
 
@@ -15,7 +15,7 @@ protected:
 TEST_F(QuorrilAppTest, NoFileMakesANewDocument)
 {
     auto app = makeApp();
-    EXPECT_EQ(app->InitInstance({"quorril"}), std::nullopt);
+    EXPECT_EQ(app->InitInstance({ "quorril" }), std::nullopt);
     ASSERT_NE(app->mainFrame(), nullptr);
     EXPECT_TRUE(app->mainFrame()->isVisible());
     EXPECT_EQ(app->mainFrame()->windowTitle(), QStringLiteral("Untitled - Quorril"));
@@ -32,15 +32,15 @@ TEST_F(QuorrilAppTest, AFileOnTheCommandLineOpensWithItsPassword)
         std::optional<int> status;
     };
     const Case cases[] = {
-        {"wrong password", [](ScriptedPrompts& p) { p.addPassword("PW"); }, 1},
-        {"cancelled", [](ScriptedPrompts& p) { p.cancelPassword(); }, 1},
-        {"right password", [](ScriptedPrompts& p) { p.addPassword("pw"); }, std::nullopt},
+        { "wrong password", [](ScriptedPrompts& p) { p.addPassword("PW"); }, 1 },
+        { "cancelled", [](ScriptedPrompts& p) { p.cancelPassword(); }, 1 },
+        { "right password", [](ScriptedPrompts& p) { p.addPassword("pw"); }, std::nullopt },
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
         c.answer(prompts);
         auto app = makeApp();
-        EXPECT_EQ(app->InitInstance({"quorril", file}), c.status);
+        EXPECT_EQ(app->InitInstance({ "quorril", file }), c.status);
         if (c.status) {
             // No window at all.
             EXPECT_EQ(app->mainFrame(), nullptr);
@@ -50,7 +50,7 @@ TEST_F(QuorrilAppTest, AFileOnTheCommandLineOpensWithItsPassword)
             EXPECT_TRUE(app->mainFrame()->isVisible());
             EXPECT_EQ(app->mainFrame()->windowTitle(), QStringLiteral("mine.qrl - Quorril"));
             EXPECT_EQ(app->mainFrame()->treeView()->model()->rowCount(app->mainFrame()->treeView()->rootNode()), 10);
-            EXPECT_EQ(app->recentFiles().entries(), QStringList({file}));
+            EXPECT_EQ(app->recentFiles().entries(), QStringList({ file }));
         }
     }
 }
@@ -59,9 +59,9 @@ TEST_F(QuorrilAppTest, UnreadableOrDamagedFilesAtStart)
 {
     // A file that cannot be read ends the start.
     auto app = makeApp();
-    EXPECT_EQ(app->InitInstance({"quorril", path("missing.qrl")}), 1);
+    EXPECT_EQ(app->InitInstance({ "quorril", path("missing.qrl") }), 1);
     EXPECT_EQ(app->mainFrame(), nullptr);
-    EXPECT_EQ(prompts.shown, QStringList({"Invalid File Format !"}));
+    EXPECT_EQ(prompts.shown, QStringList({ "Invalid File Format !" }));
 }
 
 TEST_F(QuorrilAppTest, HelpVersionAndBadCommandLines)
@@ -72,10 +72,10 @@ TEST_F(QuorrilAppTest, HelpVersionAndBadCommandLines)
         const char* output; // part of standard output
     };
     const Case cases[] = {
-        {{"quorril", "--help"}, 0, "[FILE]"},
-        {{"quorril", "--version"}, 0, "quorril"},
-        {{"quorril", "--no-such-option"}, 2, ""},
-        {{"quorril", "a.qrl", "b.qrl"}, 2, ""},
+        { { "quorril", "--help" }, 0, "[FILE]" },
+        { { "quorril", "--version" }, 0, "quorril" },
+        { { "quorril", "--no-such-option" }, 2, "" },
+        { { "quorril", "a.qrl", "b.qrl" }, 2, "" },
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.arguments.join(' ').toStdString());

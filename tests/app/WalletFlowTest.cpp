@@ -11,10 +11,9 @@ class WalletFlowTest : public FrameTest {
 protected:
     void newBank(const QString& title, const QString& number = QStringLiteral("12-34"))
     {
-        newAccount(ID_NEW_BANK, {{Bank::Title, title},
-                                 {Bank::Institution, "Northgate"},
-                                 {Bank::AccountNumber, number},
-                                 {Bank::NameOnAccount, "Jane Doe"}});
+        newAccount(ID_NEW_BANK,
+            { { Bank::Title, title }, { Bank::Institution, "Northgate" }, { Bank::AccountNumber, number },
+                { Bank::NameOnAccount, "Jane Doe" } });
     }
 
     QStringList categories() const { return childTexts(frame.treeView()->rootNode()); }
@@ -22,7 +21,10 @@ protected:
     // A second window over a document of its own, as the next start of the program would be.
     struct Reopened {
         explicit Reopened(const QString& settingsPath)
-            : settings(settingsPath, QSettings::IniFormat), recent(settings), doc(prompts), frame(doc, prompts, recent)
+            : settings(settingsPath, QSettings::IniFormat)
+            , recent(settings)
+            , doc(prompts)
+            , frame(doc, prompts, recent)
         {
             doc.OnNewDocument();
         }
@@ -36,16 +38,16 @@ protected:
 
 TEST_F(WalletFlowTest, NewCommandsCreateAccountsShownInTreeAndList)
 {
-    newAccount(ID_NEW_SOFTWARE, {{Software::Title, "Photo Editor"},
-                                 {Software::Manufacturer, "Lumen Labs"},
-                                 {Software::SerialNumber, "LL-5"}});
+    newAccount(ID_NEW_SOFTWARE,
+        { { Software::Title, "Photo Editor" }, { Software::Manufacturer, "Lumen Labs" },
+            { Software::SerialNumber, "LL-5" } });
     newBank("Savings", "55-90");
     newBank("checking", "42-77");
 
     // A new category goes after those shown; the accounts in it are sorted.
-    EXPECT_EQ(categories(), QStringList({"Software", "Banks"}));
+    EXPECT_EQ(categories(), QStringList({ "Software", "Banks" }));
     const QModelIndex banks = frame.treeView()->categoryNode(AccountType::Bank);
-    EXPECT_EQ(childTexts(banks), QStringList({"checking", "Savings"}));
+    EXPECT_EQ(childTexts(banks), QStringList({ "checking", "Savings" }));
     EXPECT_TRUE(frame.treeView()->isExpanded(banks));
     // The new account is selected and its rows shown.
     EXPECT_EQ(frame.treeView()->selectedNode(), accountNode(AccountType::Bank, "checking"));
@@ -74,11 +76,12 @@ TEST_F(WalletFlowTest, EditThroughPropertiesAndDoubleClick)
         auto* dialog = qobject_cast<TableAccountDialog*>(modal);
         ASSERT_NE(dialog, nullptr);
         EXPECT_EQ(dialog->control<QLineEdit>(Bank::Title)->text(), QStringLiteral("Savings"));
-        fillAndAccept(modal, {{Bank::Title, "Zebra Savings"}, {Bank::AccountNumber, "99-01"}});
+        fillAndAccept(modal, { { Bank::Title, "Zebra Savings" }, { Bank::AccountNumber, "99-01" } });
     });
     trigger(ID_ACCOUNT_PROPERTIES);
     // The renamed node keeps its place until the next rebuild.
-    EXPECT_EQ(childTexts(frame.treeView()->categoryNode(AccountType::Bank)), QStringList({"Checking", "Zebra Savings"}));
+    EXPECT_EQ(
+        childTexts(frame.treeView()->categoryNode(AccountType::Bank)), QStringList({ "Checking", "Zebra Savings" }));
     EXPECT_EQ(frame.treeView()->selectedNode(), accountNode(AccountType::Bank, "Zebra Savings"));
     EXPECT_TRUE(shownRows().contains("Title=Zebra Savings"));
     EXPECT_TRUE(shownRows().contains("Acct #=99-01"));
@@ -161,7 +164,7 @@ TEST_F(WalletFlowTest, LockHidesRowsAndBlocksEditingButNotNew)
     EXPECT_TRUE(shownRows().isEmpty());
 
     // Only the right password unlocks.
-    for (const char* wrong : {"secret", "Secret "}) {
+    for (const char* wrong : { "secret", "Secret " }) {
         prompts.addPassword(wrong);
         trigger(ID_UNLOCK_DOCUMENT);
         EXPECT_TRUE(doc.IsLocked()) << wrong;
@@ -184,7 +187,7 @@ TEST_F(WalletFlowTest, SaveAsksThePasswordOnceAndReopens)
     prompts.addFileName(path("wallet")); // the extension is added
     prompts.addPassword("Secret");
     trigger(ID_FILE_SAVE);
-    EXPECT_EQ(prompts.shown, QStringList({"[save file]", "[password set]"}));
+    EXPECT_EQ(prompts.shown, QStringList({ "[save file]", "[password set]" }));
     EXPECT_EQ(frame.windowTitle(), QStringLiteral("wallet.qrl - Quorril"));
     EXPECT_FALSE(enabled(ID_FILE_SAVE));
 
@@ -204,10 +207,10 @@ TEST_F(WalletFlowTest, SaveAsksThePasswordOnceAndReopens)
         QStringList messages;
     };
     const Case cases[] = {
-        {"right password", [](ScriptedPrompts& p) { p.addPassword("Secret"); }, true, {"[password verify]"}},
-        {"wrong password", [](ScriptedPrompts& p) { p.addPassword("secret"); }, false,
-         {"[password verify]", "You Do Not have ownership of this document !"}},
-        {"cancelled", [](ScriptedPrompts& p) { p.cancelPassword(); }, false, {"[password verify]"}},
+        { "right password", [](ScriptedPrompts& p) { p.addPassword("Secret"); }, true, { "[password verify]" } },
+        { "wrong password", [](ScriptedPrompts& p) { p.addPassword("secret"); }, false,
+            { "[password verify]", "You Do Not have ownership of this document !" } },
+        { "cancelled", [](ScriptedPrompts& p) { p.cancelPassword(); }, false, { "[password verify]" } },
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
@@ -219,7 +222,7 @@ TEST_F(WalletFlowTest, SaveAsksThePasswordOnceAndReopens)
             EXPECT_EQ(next.frame.windowTitle(), QStringLiteral("wallet.qrl - Quorril"));
             // After reopening, everything is in order.
             EXPECT_EQ(childTexts(next.frame.treeView()->categoryNode(AccountType::Bank)),
-                      QStringList({"Brokerage", "Checking", "Savings"}));
+                QStringList({ "Brokerage", "Checking", "Savings" }));
         } else {
             // Nothing of the refused file is shown: a new empty document.
             EXPECT_EQ(next.frame.windowTitle(), QStringLiteral("Untitled - Quorril"));
@@ -243,7 +246,7 @@ TEST_F(WalletFlowTest, DamagedFileOpensWithWhatWasReadAndSavesUnderANewName)
 
     prompts.addPassword("pw");
     EXPECT_TRUE(frame.fileCommands().openDocumentFile(damaged));
-    EXPECT_EQ(prompts.shown, QStringList({"Invalid File Format !", "[password verify]"}));
+    EXPECT_EQ(prompts.shown, QStringList({ "Invalid File Format !", "[password verify]" }));
     EXPECT_GT(doc.accountCount(), 0);
     EXPECT_LT(doc.accountCount(), 10);
     EXPECT_EQ(childTexts(frame.treeView()->rootNode()).size(), doc.accountCount());
@@ -252,7 +255,7 @@ TEST_F(WalletFlowTest, DamagedFileOpensWithWhatWasReadAndSavesUnderANewName)
     prompts.shown.clear();
     prompts.addFileName(path("repaired.qrl"));
     trigger(ID_FILE_SAVE);
-    EXPECT_EQ(prompts.shown, QStringList({"[save file]"}));
+    EXPECT_EQ(prompts.shown, QStringList({ "[save file]" }));
     QFile check(damaged);
     ASSERT_TRUE(check.open(QIODevice::ReadOnly));
     EXPECT_EQ(check.readAll(), bytes.left(bytes.size() * 2 / 3));
@@ -264,14 +267,14 @@ TEST_F(WalletFlowTest, UnreadableFileShowsTheMessageAndANewDocument)
     newBank("Savings");
     prompts.addAnswer(Prompts::Answer::No);
     EXPECT_FALSE(frame.fileCommands().openDocumentFile(path("missing.qrl")));
-    EXPECT_EQ(prompts.shown, QStringList({"Save changes to Untitled?", "Invalid File Format !"}));
+    EXPECT_EQ(prompts.shown, QStringList({ "Save changes to Untitled?", "Invalid File Format !" }));
     EXPECT_EQ(frame.windowTitle(), QStringLiteral("Untitled - Quorril"));
     EXPECT_TRUE(childTexts(frame.treeView()->rootNode()).isEmpty());
 }
 
 TEST_F(WalletFlowTest, SaveChangesBeforeTheDocumentIsReplacedOrClosed)
 {
-    const QString other = writeWallet(path("other.qrl"), "pw", {{AccountType::Email, "Mail"}});
+    const QString other = writeWallet(path("other.qrl"), "pw", { { AccountType::Email, "Mail" } });
     newBank("Savings");
 
     // Cancel: New does nothing.
@@ -302,7 +305,7 @@ TEST_F(WalletFlowTest, SaveChangesBeforeTheDocumentIsReplacedOrClosed)
     trigger(ID_FILE_OPEN);
     EXPECT_EQ(frame.windowTitle(), QStringLiteral("other.qrl - Quorril"));
     // Named after the file when it has one; Exit closes after the question.
-    addAccounts(doc, {{AccountType::Email, "More"}});
+    addAccounts(doc, { { AccountType::Email, "More" } });
     prompts.addAnswer(Prompts::Answer::No);
     trigger(ID_APP_EXIT);
     EXPECT_EQ(prompts.shown.last(), QStringLiteral("Save changes to other.qrl?"));
@@ -313,7 +316,8 @@ TEST_F(WalletFlowTest, RecentFilesAreRememberedAndOpenFromTheMenu)
 {
     QStringList files;
     for (int i = 1; i <= 5; ++i)
-        files << writeWallet(path(QStringLiteral("w%1.qrl").arg(i)), "pw", {{AccountType::Bank, QStringLiteral("B%1").arg(i)}});
+        files << writeWallet(
+            path(QStringLiteral("w%1.qrl").arg(i)), "pw", { { AccountType::Bank, QStringLiteral("B%1").arg(i) } });
     for (const QString& file : files) {
         prompts.addPassword("pw");
         ASSERT_TRUE(frame.fileCommands().openDocumentFile(file));
@@ -322,7 +326,7 @@ TEST_F(WalletFlowTest, RecentFilesAreRememberedAndOpenFromTheMenu)
     settings.sync();
     QSettings stored(settings.fileName(), QSettings::IniFormat);
     stored.beginGroup("Recent File List");
-    EXPECT_EQ(stored.childKeys(), QStringList({"File1", "File2", "File3", "File4"}));
+    EXPECT_EQ(stored.childKeys(), QStringList({ "File1", "File2", "File3", "File4" }));
     EXPECT_EQ(stored.value("File1").toString(), files[4]);
     EXPECT_EQ(stored.value("File4").toString(), files[1]);
     EXPECT_FALSE(frame.recentFilesPlaceholder()->isVisible());
@@ -350,10 +354,10 @@ TEST_F(WalletFlowTest, RecentFilesAreRememberedAndOpenFromTheMenu)
 
 TEST_F(WalletFlowTest, DroppedFilesOpenOneAfterAnother)
 {
-    const QString first = writeWallet(path("first.qrl"), "one", {{AccountType::Bank, "First"}});
-    const QString second = writeWallet(path("second.qrl"), "two", {{AccountType::Bank, "Second"}});
+    const QString first = writeWallet(path("first.qrl"), "one", { { AccountType::Bank, "First" } });
+    const QString second = writeWallet(path("second.qrl"), "two", { { AccountType::Bank, "Second" } });
     QMimeData data;
-    data.setUrls({QUrl::fromLocalFile(first), QUrl::fromLocalFile(second)});
+    data.setUrls({ QUrl::fromLocalFile(first), QUrl::fromLocalFile(second) });
     QDragEnterEvent enter(QPoint(100, 100), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
     QApplication::sendEvent(&frame, &enter);
     EXPECT_TRUE(enter.isAccepted());
@@ -363,7 +367,7 @@ TEST_F(WalletFlowTest, DroppedFilesOpenOneAfterAnother)
     QApplication::sendEvent(&frame, &drop);
     EXPECT_TRUE(prompts.shown.isEmpty()); // nothing is opened while the drop is going on
     QTest::qWait(20);
-    EXPECT_EQ(prompts.shown, QStringList({"[password verify]", "[password verify]"}));
+    EXPECT_EQ(prompts.shown, QStringList({ "[password verify]", "[password verify]" }));
     EXPECT_EQ(frame.windowTitle(), QStringLiteral("second.qrl - Quorril"));
     EXPECT_TRUE(accountNode(AccountType::Bank, "Second").isValid());
 }

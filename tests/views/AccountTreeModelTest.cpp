@@ -8,7 +8,10 @@ namespace {
 
 class AccountTreeModelTest : public WidgetTest {
 protected:
-    AccountTreeModelTest() : doc(prompts) {}
+    AccountTreeModelTest()
+        : doc(prompts)
+    {
+    }
 
     QStringList texts(const QModelIndex& node) const
     {
@@ -24,9 +27,10 @@ protected:
 
 TEST_F(AccountTreeModelTest, RebuildSortsWithoutRegardToCaseAndSkipsUnknownTypes)
 {
-    addAccounts(doc, {{AccountType::Reference, "\u00e9t\u00e9"}, {AccountType::Reference, "Zulu"},
-                      {AccountType::Reference, "alpha"}, {AccountType::Reference, "\u00c9T\u00c9 2"},
-                      {AccountType::Email, "mail"}});
+    addAccounts(doc,
+        { { AccountType::Reference, "\u00e9t\u00e9" }, { AccountType::Reference, "Zulu" },
+            { AccountType::Reference, "alpha" }, { AccountType::Reference, "\u00c9T\u00c9 2" },
+            { AccountType::Email, "mail" } });
     // A file may hold titles that differ only in case (loading files them unchecked).
     doc.fileAccount(makeAccount(AccountType::Reference, doc.NextAccountId(), "Alpha"));
     // A record of a type without a class gets no node.
@@ -35,10 +39,10 @@ TEST_F(AccountTreeModelTest, RebuildSortsWithoutRegardToCaseAndSkipsUnknownTypes
     doc.fileAccount(std::move(stray));
     model.rebuild(doc);
 
-    EXPECT_EQ(texts(model.rootNode()), QStringList({"Email", "Reference"}));
+    EXPECT_EQ(texts(model.rootNode()), QStringList({ "Email", "Reference" }));
     // Equal titles keep the table's order (the first "alpha" was filed first).
     EXPECT_EQ(texts(model.categoryNode(AccountType::Reference)),
-              QStringList({"alpha", "Alpha", "Zulu", "\u00e9t\u00e9", "\u00c9T\u00c9 2"}));
+        QStringList({ "alpha", "Alpha", "Zulu", "\u00e9t\u00e9", "\u00c9T\u00c9 2" }));
     for (int row = 0; row < 5; ++row) {
         const QModelIndex node = model.index(row, 0, model.categoryNode(AccountType::Reference));
         EXPECT_EQ(node.parent(), model.categoryNode(AccountType::Reference));
@@ -54,18 +58,19 @@ TEST_F(AccountTreeModelTest, RebuildSortsWithoutRegardToCaseAndSkipsUnknownTypes
 
 TEST_F(AccountTreeModelTest, InsertedAccountsSortTheWholeCategoryAndIndexesFollow)
 {
-    addAccounts(doc, {{AccountType::Bank, "Bravo"}, {AccountType::Bank, "Delta"}, {AccountType::Bank, "Foxtrot"}});
+    addAccounts(
+        doc, { { AccountType::Bank, "Bravo" }, { AccountType::Bank, "Delta" }, { AccountType::Bank, "Foxtrot" } });
     model.rebuild(doc);
     const QModelIndex banks = model.categoryNode(AccountType::Bank);
     // A rename keeps the node's place...
     model.setTitle(model.index(0, 0, banks), "Zulu");
-    EXPECT_EQ(texts(banks), QStringList({"Zulu", "Delta", "Foxtrot"}));
+    EXPECT_EQ(texts(banks), QStringList({ "Zulu", "Delta", "Foxtrot" }));
     const QPersistentModelIndex zulu = model.index(0, 0, banks);
     const QPersistentModelIndex delta = model.index(1, 0, banks);
 
     // ...until an account is added to the category, which sorts all of it.
     const QModelIndex added = model.insertAccount(AccountType::Bank, "Echo", 99);
-    EXPECT_EQ(texts(banks), QStringList({"Delta", "Echo", "Foxtrot", "Zulu"}));
+    EXPECT_EQ(texts(banks), QStringList({ "Delta", "Echo", "Foxtrot", "Zulu" }));
     EXPECT_EQ(CQuorrilView::nodeText(added), QStringLiteral("Echo"));
     EXPECT_EQ(CQuorrilView::nodeAccountId(added), 99);
     EXPECT_EQ(CQuorrilView::nodeText(zulu), QStringLiteral("Zulu"));
@@ -73,7 +78,7 @@ TEST_F(AccountTreeModelTest, InsertedAccountsSortTheWholeCategoryAndIndexesFollo
 
     // A new category goes last, before any sort.
     const QModelIndex mail = model.ensureCategory(AccountType::Email);
-    EXPECT_EQ(texts(model.rootNode()), QStringList({"Banks", "Email"}));
+    EXPECT_EQ(texts(model.rootNode()), QStringList({ "Banks", "Email" }));
     EXPECT_EQ(model.ensureCategory(AccountType::Email), mail);
     EXPECT_FALSE(model.ensureCategory(19).isValid());
 
@@ -81,7 +86,7 @@ TEST_F(AccountTreeModelTest, InsertedAccountsSortTheWholeCategoryAndIndexesFollo
     EXPECT_FALSE(model.removeAccount(banks));
     while (model.rowCount(banks) > 0)
         EXPECT_TRUE(model.removeAccount(model.index(0, 0, banks)));
-    EXPECT_EQ(texts(model.rootNode()), QStringList({"Banks", "Email"}));
+    EXPECT_EQ(texts(model.rootNode()), QStringList({ "Banks", "Email" }));
 }
 
 } // namespace

@@ -9,7 +9,11 @@ namespace {
 
 class AccountViewTest : public WidgetTest {
 protected:
-    AccountViewTest() : doc(prompts), list(doc) {}
+    AccountViewTest()
+        : doc(prompts)
+        , list(doc)
+    {
+    }
 
     qint32 addBank(const QString& title)
     {
@@ -18,7 +22,7 @@ protected:
         return doc.AddAccount(std::move(account));
     }
 
-    QStringList row(int r) const { return {list.item(r, 0)->text(), list.item(r, 1)->text()}; }
+    QStringList row(int r) const { return { list.item(r, 0)->text(), list.item(r, 1)->text() }; }
 
     CQuorrilDoc doc;
     CAccountView list;
@@ -54,7 +58,7 @@ TEST_F(AccountViewTest, ListsTheCurrentAccountsPropertiesInOrder)
     const int count = doc.FindAccount(id)->ListProperties(names, values);
     ASSERT_EQ(list.rowCount(), count);
     for (int r = 0; r < count; ++r)
-        EXPECT_EQ(row(r), QStringList({names[r], values[r]})) << r;
+        EXPECT_EQ(row(r), QStringList({ names[r], values[r] })) << r;
     EXPECT_TRUE(values.contains("12-345"));
 }
 
@@ -69,10 +73,10 @@ TEST_F(AccountViewTest, EmptyWithoutACurrentAccountOrWhileLocked)
         bool rows;
     };
     const Case cases[] = {
-        {"no selection", 0, false, false},
-        {"an id nobody has", 999, false, false},
-        {"an account", id, false, true},
-        {"locked", id, true, false},
+        { "no selection", 0, false, false },
+        { "an id nobody has", 999, false, false },
+        { "an account", id, false, true },
+        { "locked", id, true, false },
     };
     doc.setPassword("pw");
     for (const Case& c : cases) {

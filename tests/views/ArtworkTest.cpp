@@ -24,7 +24,7 @@ TEST(ArtworkTest, EveryTreeImageIsDrawnAtTheSizeAskedFor)
         SCOPED_TRACE(index);
         const QIcon icon = Artwork::treeImage(index);
         ASSERT_FALSE(icon.isNull());
-        for (int side : {16, 17, 64, 256}) {
+        for (int side : { 16, 17, 64, 256 }) {
             const QImage image = icon.pixmap(QSize(side, side)).toImage();
             ASSERT_EQ(image.size(), QSize(side, side));
             EXPECT_GT(coverage(image), 0.2) << side;
@@ -41,12 +41,10 @@ TEST(ArtworkTest, EveryTreeImageIsDrawnAtTheSizeAskedFor)
 
 TEST(ArtworkTest, CategoryImageIndexes)
 {
-    const std::pair<qint32, int> expected[] = {{AccountType::Email, 1},     {AccountType::WebSite, 2},
-                                               {AccountType::CreditCard, 3}, {AccountType::Bank, 4},
-                                               {AccountType::Insurance, 5}, {AccountType::Medical, 6},
-                                               {AccountType::CallingCard, 7}, {AccountType::PurchasedItem, 8},
-                                               {AccountType::Software, 9},  {AccountType::Reference, 19},
-                                               {AccountType::None, -1},     {19, -1}};
+    const std::pair<qint32, int> expected[] = { { AccountType::Email, 1 }, { AccountType::WebSite, 2 },
+        { AccountType::CreditCard, 3 }, { AccountType::Bank, 4 }, { AccountType::Insurance, 5 },
+        { AccountType::Medical, 6 }, { AccountType::CallingCard, 7 }, { AccountType::PurchasedItem, 8 },
+        { AccountType::Software, 9 }, { AccountType::Reference, 19 }, { AccountType::None, -1 }, { 19, -1 } };
     for (auto [type, index] : expected)
         EXPECT_EQ(Artwork::categoryImageIndex(type), index) << type;
 }

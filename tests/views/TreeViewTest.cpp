@@ -21,7 +21,10 @@ QModelIndex child(const QModelIndex& node, int row) { return node.model()->index
 
 class TreeViewTest : public WidgetTest {
 protected:
-    TreeViewTest() : doc(prompts), tree(doc), list(doc)
+    TreeViewTest()
+        : doc(prompts)
+        , tree(doc)
+        , list(doc)
     {
         tree.resize(300, 400);
         tree.show();
@@ -66,8 +69,8 @@ TEST_F(TreeViewTest, CategoriesComeInCaptionOrderWithTheirImages)
     addAccounts(doc, oneOfEachType());
     rebuild();
     EXPECT_EQ(childTexts(tree.rootNode()),
-              QStringList({"Banks", "Calling Card", "Credit Cards", "Email", "Insurance", "Medical", "Purchased Item",
-                           "Reference", "Software", "WebSites"}));
+        QStringList({ "Banks", "Calling Card", "Credit Cards", "Email", "Insurance", "Medical", "Purchased Item",
+            "Reference", "Software", "WebSites" }));
 
     struct Row {
         qint32 type;
@@ -75,11 +78,16 @@ TEST_F(TreeViewTest, CategoriesComeInCaptionOrderWithTheirImages)
         int categoryImage;
     };
     const Row rows[] = {
-        {AccountType::Email, "Email", 1},          {AccountType::WebSite, "WebSites", 2},
-        {AccountType::CreditCard, "Credit Cards", 3}, {AccountType::Bank, "Banks", 4},
-        {AccountType::Insurance, "Insurance", 5},  {AccountType::Medical, "Medical", 6},
-        {AccountType::CallingCard, "Calling Card", 7}, {AccountType::PurchasedItem, "Purchased Item", 8},
-        {AccountType::Software, "Software", 9},    {AccountType::Reference, "Reference", 19},
+        { AccountType::Email, "Email", 1 },
+        { AccountType::WebSite, "WebSites", 2 },
+        { AccountType::CreditCard, "Credit Cards", 3 },
+        { AccountType::Bank, "Banks", 4 },
+        { AccountType::Insurance, "Insurance", 5 },
+        { AccountType::Medical, "Medical", 6 },
+        { AccountType::CallingCard, "Calling Card", 7 },
+        { AccountType::PurchasedItem, "Purchased Item", 8 },
+        { AccountType::Software, "Software", 9 },
+        { AccountType::Reference, "Reference", 19 },
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.caption);
@@ -103,19 +111,20 @@ TEST_F(TreeViewTest, CategoriesComeInCaptionOrderWithTheirImages)
 
 TEST_F(TreeViewTest, AccountsSortByTitleWithoutRegardToCaseAndShowOnlyUsedCategories)
 {
-    addAccounts(doc, {{AccountType::Bank, "zeta"}, {AccountType::Bank, "Alpha"}, {AccountType::Bank, "beta"},
-                      {AccountType::Bank, "Gamma"}, {AccountType::Email, "Alpha"}});
+    addAccounts(doc,
+        { { AccountType::Bank, "zeta" }, { AccountType::Bank, "Alpha" }, { AccountType::Bank, "beta" },
+            { AccountType::Bank, "Gamma" }, { AccountType::Email, "Alpha" } });
     rebuild();
-    EXPECT_EQ(childTexts(tree.rootNode()), QStringList({"Banks", "Email"}));
-    EXPECT_EQ(childTexts(tree.categoryNode(AccountType::Bank)), QStringList({"Alpha", "beta", "Gamma", "zeta"}));
+    EXPECT_EQ(childTexts(tree.rootNode()), QStringList({ "Banks", "Email" }));
+    EXPECT_EQ(childTexts(tree.categoryNode(AccountType::Bank)), QStringList({ "Alpha", "beta", "Gamma", "zeta" }));
     // The same title under two types: one node under each category.
-    EXPECT_EQ(childTexts(tree.categoryNode(AccountType::Email)), QStringList({"Alpha"}));
+    EXPECT_EQ(childTexts(tree.categoryNode(AccountType::Email)), QStringList({ "Alpha" }));
     EXPECT_FALSE(tree.categoryNode(AccountType::Software).isValid());
 }
 
 TEST_F(TreeViewTest, SelectionDrivesTheCurrentAccountAndThePropertyList)
 {
-    addAccounts(doc, {{AccountType::Bank, "First"}, {AccountType::Bank, "Second"}});
+    addAccounts(doc, { { AccountType::Bank, "First" }, { AccountType::Bank, "Second" } });
     rebuild();
     const QModelIndex second = accountNode(AccountType::Bank, "Second");
     tree.selectNode(second);
@@ -130,7 +139,7 @@ TEST_F(TreeViewTest, SelectionDrivesTheCurrentAccountAndThePropertyList)
 
 TEST_F(TreeViewTest, EveryRebuildClearsTheCurrentAccount)
 {
-    addAccounts(doc, {{AccountType::Bank, "First"}});
+    addAccounts(doc, { { AccountType::Bank, "First" } });
     rebuild();
     tree.selectNode(child(tree.categoryNode(AccountType::Bank), 0));
     ASSERT_NE(doc.GetCurrentAccountId(), 0);
@@ -142,7 +151,7 @@ TEST_F(TreeViewTest, EveryRebuildClearsTheCurrentAccount)
 
 TEST_F(TreeViewTest, WhileLockedSelectionLeavesTheCurrentAccountAndTheListEmpty)
 {
-    addAccounts(doc, {{AccountType::Bank, "First"}, {AccountType::Bank, "Second"}});
+    addAccounts(doc, { { AccountType::Bank, "First" }, { AccountType::Bank, "Second" } });
     doc.setPassword("pw");
     rebuild();
     const QModelIndex first = accountNode(AccountType::Bank, "First");
@@ -173,7 +182,7 @@ TEST_F(TreeViewTest, WhileLockedSelectionLeavesTheCurrentAccountAndTheListEmpty)
 
 TEST_F(TreeViewTest, PropertiesAndDeleteNeedAnAccountNode)
 {
-    addAccounts(doc, {{AccountType::Bank, "First"}});
+    addAccounts(doc, { { AccountType::Bank, "First" } });
     rebuild();
     EXPECT_FALSE(tree.OnUpdateAccountProperties()); // nothing selected
     tree.selectNode(tree.rootNode());
@@ -190,7 +199,7 @@ TEST_F(TreeViewTest, PropertiesAndDeleteNeedAnAccountNode)
 
 TEST_F(TreeViewTest, DeleteAsksThenRemovesTheAccountAndItsNode)
 {
-    addAccounts(doc, {{AccountType::Bank, "Alpha"}, {AccountType::Bank, "Beta"}, {AccountType::Bank, "Gamma"}});
+    addAccounts(doc, { { AccountType::Bank, "Alpha" }, { AccountType::Bank, "Beta" }, { AccountType::Bank, "Gamma" } });
     rebuild();
     doc.SetModifiedFlag(false);
 
@@ -198,7 +207,7 @@ TEST_F(TreeViewTest, DeleteAsksThenRemovesTheAccountAndItsNode)
     tree.selectNode(accountNode(AccountType::Bank, "Beta"));
     prompts.addAnswer(false);
     tree.OnAccountDelete();
-    EXPECT_EQ(prompts.shown, QStringList({"Are you sure you want to delete \"Beta\" account ?"}));
+    EXPECT_EQ(prompts.shown, QStringList({ "Are you sure you want to delete \"Beta\" account ?" }));
     ASSERT_EQ(prompts.icons.size(), 1u);
     EXPECT_EQ(prompts.icons[0], Prompts::Icon::None);
     EXPECT_EQ(doc.accountCount(), 3);
@@ -209,13 +218,13 @@ TEST_F(TreeViewTest, DeleteAsksThenRemovesTheAccountAndItsNode)
     tree.OnAccountDelete();
     EXPECT_EQ(doc.accountCount(), 2);
     EXPECT_TRUE(doc.IsModified());
-    EXPECT_EQ(childTexts(tree.categoryNode(AccountType::Bank)), QStringList({"Alpha", "Gamma"}));
+    EXPECT_EQ(childTexts(tree.categoryNode(AccountType::Bank)), QStringList({ "Alpha", "Gamma" }));
     EXPECT_EQ(CQuorrilView::nodeText(tree.selectedNode()), QStringLiteral("Gamma"));
     EXPECT_EQ(doc.GetCurrentAccount()->GetTitle(), QStringLiteral("Gamma"));
     EXPECT_EQ(list.item(1, 1)->text(), QStringLiteral("Gamma"));
 
     // The last of a category: the empty category stays and becomes the selection.
-    for (const char* title : {"Gamma", "Alpha"}) {
+    for (const char* title : { "Gamma", "Alpha" }) {
         tree.selectNode(accountNode(AccountType::Bank, title));
         prompts.addAnswer(true);
         tree.OnAccountDelete();
@@ -233,7 +242,7 @@ TEST_F(TreeViewTest, RightClickOpensTheMenuAtTheNodeOnlyOnANode)
     QMenu menu;
     menu.addAction(QStringLiteral("Properties"));
     tree.setContextMenu(&menu);
-    addAccounts(doc, {{AccountType::Bank, "First"}});
+    addAccounts(doc, { { AccountType::Bank, "First" } });
     rebuild();
     tree.expandAll();
     const QModelIndex node = accountNode(AccountType::Bank, "First");
@@ -257,7 +266,7 @@ TEST_F(TreeViewTest, RightClickOpensTheMenuAtTheNodeOnlyOnANode)
 
 TEST_F(TreeViewTest, DoubleClickOnACategoryEmptiesTheListAndExpandsIt)
 {
-    addAccounts(doc, {{AccountType::Bank, "First"}});
+    addAccounts(doc, { { AccountType::Bank, "First" } });
     rebuild();
     tree.selectNode(accountNode(AccountType::Bank, "First"));
     ASSERT_GT(list.rowCount(), 0);

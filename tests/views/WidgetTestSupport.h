@@ -6,11 +6,11 @@
 #include "ScriptedPrompts.h"
 
 #include <QApplication>
-#include <QMouseEvent>
-#include <QTest>
 #include <QDir>
 #include <QLocale>
+#include <QMouseEvent>
 #include <QTemporaryDir>
+#include <QTest>
 
 #include <gtest/gtest.h>
 
@@ -19,14 +19,17 @@
 
 // Readable failure messages for texts.
 inline void PrintTo(const QString& text, std::ostream* os) { *os << '"' << text.toStdString() << '"'; }
-inline void PrintTo(const QStringList& texts, std::ostream* os) { *os << '[' << texts.join(QStringLiteral("|")).toStdString() << ']'; }
+inline void PrintTo(const QStringList& texts, std::ostream* os)
+{
+    *os << '[' << texts.join(QStringLiteral("|")).toStdString() << ']';
+}
 
 // The one QApplication of a widget test program, made on first use and kept to the end.
 inline QApplication& testApplication()
 {
     static int argc = 1;
     static char name[] = "quorril-test";
-    static char* argv[] = {name, nullptr};
+    static char* argv[] = { name, nullptr };
     static QApplication* application = [] {
         // Dates in property rows follow the default locale: pin it.
         QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
@@ -64,7 +67,8 @@ inline std::unique_ptr<AccountRecord> makeAccount(qint32 type, qint32 id, const 
 inline void addAccounts(CQuorrilDoc& doc, const std::vector<AccountSpec>& accounts)
 {
     for (const AccountSpec& spec : accounts)
-        EXPECT_GE(doc.AddAccount(makeAccount(spec.type, doc.NextAccountId(), spec.title)), 0) << spec.title.toStdString();
+        EXPECT_GE(doc.AddAccount(makeAccount(spec.type, doc.NextAccountId(), spec.title)), 0)
+            << spec.title.toStdString();
 }
 
 // Writes a wallet file holding the accounts, saved with the password; returns its path.
@@ -83,7 +87,7 @@ inline std::vector<AccountSpec> oneOfEachType()
 {
     std::vector<AccountSpec> accounts;
     for (qint32 type : kAccountTypes)
-        accounts.push_back({type, QStringLiteral("My %1").arg(accountTypeName(type))});
+        accounts.push_back({ type, QStringLiteral("My %1").arg(accountTypeName(type)) });
     return accounts;
 }
 
