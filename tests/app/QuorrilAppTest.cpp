@@ -55,7 +55,19 @@ TEST_F(QuorrilAppTest, AFileOnTheCommandLineOpensWithItsPassword)
     }
 }
 
-TEST_F(QuorrilAppTest, UnreadableOrDamagedFilesAtStart)
+TEST_F(QuorrilAppTest, TheSampleWalletOpensWithAccountsOfAllTenTypes)
+{
+    prompts.addPassword("quorril-sample");
+    auto app = makeApp();
+    EXPECT_EQ(app->InitInstance({"quorril", QStringLiteral(QUORRIL_SAMPLE_WALLET)}), std::nullopt);
+    ASSERT_NE(app->mainFrame(), nullptr);
+    const CQuorrilView* tree = app->mainFrame()->treeView();
+    EXPECT_EQ(tree->model()->rowCount(tree->rootNode()), 10);
+    EXPECT_EQ(app->mainFrame()->windowTitle(), QStringLiteral("sample.qrl - Quorril"));
+    EXPECT_FALSE(app->document().loadFailed());
+}
+
+TEST_F(QuorrilAppTest, AnUnreadableFileEndsTheStart)
 {
     // A file that cannot be read ends the start.
     auto app = makeApp();
