@@ -74,7 +74,11 @@ CMainFrame::CMainFrame(CQuorrilDoc& document, Prompts& prompts, RecentFileList& 
     updateCommandStates();
 }
 
-CMainFrame::~CMainFrame() = default;
+CMainFrame::~CMainFrame()
+{
+    // Hiding the window while it is destroyed moves the focus: this frame must not hear of it.
+    disconnect(qApp, nullptr, this, nullptr);
+}
 
 void CMainFrame::createActions()
 {
