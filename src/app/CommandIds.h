@@ -1,0 +1,32 @@
+#pragma once
+
+// The program's command vocabulary: menu entries, toolbar buttons and accelerators share these ids.
+enum CommandId : int {
+    ID_ACCOUNT_DELETE = 32776,
+    ID_ACCOUNT_PROPERTIES = 32792,
+    ID_NEW_MEDICAL = 32795,
+    ID_NEW_EMAIL = 32796,
+    ID_NEW_WEBSITE = 32797,
+    ID_NEW_BANK = 32798,
+    ID_NEW_INSURANCE = 32799,
+    ID_NEW_CREDITCARD = 32800,
+    ID_CHANGE_PASSWORD = 32803,
+    ID_LOCK_DOCUMENT = 32805,
+    ID_UNLOCK_DOCUMENT = 32806,
+    ID_NEW_CALLINGCARD = 32807,
+    ID_NEW_PURCHASEDITEM = 32808,
+    ID_NEW_SOFTWARE = 32809,
+    ID_NEW_REFERENCE = 32814,
+
+    ID_FILE_NEW = 57600,
+    ID_FILE_OPEN = 57601,
+    ID_FILE_SAVE = 57603,
+    ID_FILE_SAVE_AS = 57604,
+    ID_FILE_PRINT = 57607,
+    ID_FILE_MRU_FILE1 = 57616,
+    ID_FILE_MRU_FILE4 = 57619,
+    ID_APP_ABOUT = 57664,
+    ID_APP_EXIT = 57665,
+    ID_NEXT_PANE = 57680,
+    ID_PREV_PANE = 57681,
+};

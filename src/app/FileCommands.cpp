@@ -1,0 +1,175 @@
+#include "FileCommands.h"
+
+#include "AboutDlg.h"
+#include "CommandIds.h"
+#include "MainFrame.h"
+#include "QuorrilDoc.h"
+#include "RecentFileList.h"
+
+#include <QAction>
+#include <QDir>
+#include <QFileInfo>
+
+namespace {
+const QString kExtension = QStringLiteral(".qrl");
+
+bool samePath(const QString& a, const QString& b)
+{
+    return !a.isEmpty() && !b.isEmpty() && QFileInfo(a).absoluteFilePath() == QFileInfo(b).absoluteFilePath();
+}
+
+// How a recent document appears on the File menu: its number as mnemonic, then its path with
+// the home folder shortened and long paths elided in the middle.
+QString recentFileText(int number, const QString& path)
+{
+    QString shown = QDir::toNativeSeparators(path);
+    const QString home = QDir::toNativeSeparators(QDir::homePath());
+    if (shown.startsWith(home + QDir::separator()))
+        shown = QStringLiteral("~") + shown.mid(home.size());
+    constexpr int maxLength = 48;
+    if (shown.size() > maxLength)
+        shown = shown.left(maxLength / 2 - 2) + QStringLiteral("...") + shown.right(maxLength / 2 - 1);
+    shown.replace(QLatin1Char('&'), QStringLiteral("&&"));
+    return QStringLiteral("&%1 %2").arg(number).arg(shown);
+}
+} // namespace
+
+FileCommands::FileCommands(CMainFrame& frame, RecentFileList& recentFiles)
+    : QObject(&frame)
+    , m_frame(frame)
+    , m_doc(frame.document())
+    , m_prompts(frame.prompts())
+    , m_recentFiles(recentFiles)
+{
+    connect(action(ID_FILE_NEW), &QAction::triggered, this, &FileCommands::OnFileNew);
+    connect(action(ID_FILE_OPEN), &QAction::triggered, this, &FileCommands::OnFileOpen);
+    connect(action(ID_FILE_SAVE), &QAction::triggered, this, &FileCommands::OnFileSave);
+    connect(action(ID_FILE_SAVE_AS), &QAction::triggered, this, &FileCommands::OnFileSaveAs);
+    connect(action(ID_APP_ABOUT), &QAction::triggered, this, &FileCommands::OnAppAbout);
+    connect(action(ID_APP_EXIT), &QAction::triggered, &m_frame, &QWidget::close);
+    for (int id = ID_FILE_MRU_FILE1; id <= ID_FILE_MRU_FILE4; ++id)
+        connect(action(id), &QAction::triggered, this, [this, id] { openRecentFile(id - ID_FILE_MRU_FILE1); });
+    connect(&m_recentFiles, &RecentFileList::changed, this, &FileCommands::updateRecentFileMenu);
+    updateRecentFileMenu();
+}
+
+QAction* FileCommands::action(int id) const { return m_frame.action(id); }
+
+void FileCommands::updateState() { action(ID_FILE_SAVE)->setEnabled(m_doc.OnUpdateFileSave()); }
+
+void FileCommands::updateRecentFileMenu()
+{
+    const QStringList entries = m_recentFiles.entries();
+    m_frame.recentFilesPlaceholder()->setVisible(entries.isEmpty());
+    for (int index = 0; index < RecentFileList::MaxEntries; ++index) {
+        QAction* entry = action(ID_FILE_MRU_FILE1 + index);
+        const bool listed = index < entries.size();
+        entry->setVisible(listed);
+        entry->setText(listed ? recentFileText(index + 1, entries.at(index)) : QString());
+        entry->setData(listed ? entries.at(index) : QString());
+    }
+}
+
+bool FileCommands::saveModified()
+{
+    if (!m_doc.IsModified())
+        return true;
+    switch (m_prompts.questionWithCancel(QStringLiteral("Save changes to %1?").arg(m_doc.GetTitle()))) {
+    case Prompts::Answer::Yes:
+        return OnFileSave();
+    case Prompts::Answer::No:
+        return true;
+    case Prompts::Answer::Cancel:
+        break;
+    }
+    return false;
+}
+
+void FileCommands::OnFileNew()
+{
+    if (!saveModified())
+        return;
+    m_frame.OnDocumentClosing();
+    m_doc.OnNewDocument();
+}
+
+void FileCommands::OnFileOpen()
+{
+    const QString path = m_prompts.openFileName();
+    if (!path.isEmpty())
+        openDocumentFile(path);
+}
+
+bool FileCommands::loadDocument(const QString& path)
+{
+    m_frame.OnDocumentClosing();
+    if (!m_doc.OnOpenDocument(path))
+        return false;
+    m_recentFiles.add(path);
+    return true;
+}
+
+bool FileCommands::openDocumentFile(const QString& path)
+{
+    // The document open in the window already stays as it is.
+    if (samePath(path, m_doc.GetPathName()))
+        return true;
+    if (!saveModified())
+        return false;
+    if (loadDocument(path))
+        return true;
+    // Nothing of a refused or unreadable file stays on screen: the window shows a new document.
+    if (m_doc.lastOpenResult() == CQuorrilDoc::OpenResult::Unreadable)
+        m_recentFiles.remove(path);
+    m_doc.OnNewDocument();
+    return false;
+}
+
+void FileCommands::openFilesInTurn(const QStringList& paths)
+{
+    for (const QString& path : paths)
+        openDocumentFile(path);
+}
+
+void FileCommands::openRecentFile(int index)
+{
+    const QString path = action(ID_FILE_MRU_FILE1 + index)->data().toString();
+    if (!path.isEmpty())
+        openDocumentFile(path);
+}
+
+bool FileCommands::OnFileSave()
+{
+    const QString path = m_doc.GetPathName();
+    // A new document, one read from a damaged file, or a file that cannot be written: ask for a name.
+    const QFileInfo file(path);
+    if (path.isEmpty() || m_doc.loadFailed() || (file.exists() && !file.isWritable()))
+        return OnFileSaveAs();
+    return doSave(path);
+}
+
+bool FileCommands::OnFileSaveAs()
+{
+    const QString current = m_doc.GetPathName();
+    const QString suggested = current.isEmpty() ? m_doc.GetTitle() + kExtension : current;
+    QString path = m_prompts.saveFileName(suggested);
+    if (path.isEmpty())
+        return false;
+    if (QFileInfo(path).suffix().isEmpty())
+        path += kExtension;
+    return doSave(path);
+}
+
+bool FileCommands::doSave(const QString& path)
+{
+    if (!m_doc.OnSaveDocument(path))
+        return false;
+    m_recentFiles.add(path);
+    return true;
+}
+
+void FileCommands::OnAppAbout()
+{
+    CAboutDlg about(&m_frame);
+    about.exec();
+}

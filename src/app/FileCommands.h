@@ -1,0 +1,49 @@
+#pragma once
+
+#include <QObject>
+#include <QStringList>
+
+class CMainFrame;
+class CQuorrilDoc;
+class Prompts;
+class QAction;
+class RecentFileList;
+
+// The File menu: New, Open, Save, Save As, the recent documents, About and Exit, with the question
+// "Save changes to %1?" before a modified document is closed or replaced.
+class FileCommands : public QObject {
+    Q_OBJECT
+public:
+    FileCommands(CMainFrame& frame, RecentFileList& recentFiles);
+
+    void OnFileNew();
+    void OnFileOpen();
+    bool OnFileSave();
+    bool OnFileSaveAs();
+    void OnAppAbout();
+
+    // Opens a file as File > Open does, after the save question. When the open fails or is refused
+    // the window shows a new empty document; the result is false then.
+    bool openDocumentFile(const QString& path);
+    // Opens the file with no fallback (the command line): true when the document holds it now.
+    bool loadDocument(const QString& path);
+    // Opens the files one after another (files dropped on the window).
+    void openFilesInTurn(const QStringList& paths);
+    // Asks "Save changes to %1?" when the document is modified; false when the user cancels or the
+    // save fails, so the caller must keep the document.
+    bool saveModified();
+
+    // The enabling of the File commands and the recent files on the menu.
+    void updateState();
+    void updateRecentFileMenu();
+
+private:
+    bool doSave(const QString& path);
+    void openRecentFile(int index);
+    QAction* action(int id) const;
+
+    CMainFrame& m_frame;
+    CQuorrilDoc& m_doc;
+    Prompts& m_prompts;
+    RecentFileList& m_recentFiles;
+};

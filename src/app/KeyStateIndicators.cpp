@@ -1,0 +1,50 @@
+#include "KeyStateIndicators.h"
+
+#include "X11LockKeys.h"
+
+#include <QApplication>
+#include <QEvent>
+#include <QLabel>
+#include <QStatusBar>
+
+namespace {
+const char* const kTexts[] = { "CAP", "NUM", "SCRL" };
+const char* const kIndicatorNames[] = { "Caps Lock", "Num Lock", "Scroll Lock" };
+} // namespace
+
+KeyStateIndicators::KeyStateIndicators(QStatusBar& statusBar)
+    : QObject(&statusBar)
+{
+    for (size_t key = 0; key < m_panes.size(); ++key) {
+        auto* pane = new QLabel(&statusBar);
+        pane->setAlignment(Qt::AlignCenter);
+        pane->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+        // The pane keeps the width of its text when the key is off.
+        pane->setMinimumWidth(pane->fontMetrics().horizontalAdvance(QLatin1String(kTexts[key])) + 12);
+        statusBar.addPermanentWidget(pane);
+        m_panes[key] = pane;
+    }
+    qApp->installEventFilter(this);
+    refresh();
+}
+
+std::optional<bool> KeyStateIndicators::platformState(Key key) { return x11LockIndicator(kIndicatorNames[key]); }
+
+void KeyStateIndicators::refresh()
+{
+    for (size_t key = 0; key < m_panes.size(); ++key) {
+        const std::optional<bool> on = platformState(Key(key));
+        m_panes[key]->setText(on.value_or(false) ? QLatin1String(kTexts[key]) : QString());
+    }
+}
+
+bool KeyStateIndicators::eventFilter(QObject* watched, QEvent* event)
+{
+    // A key may have toggled a lock (each key event is seen once, at its window), and the locks may
+    // have changed while another program had the keyboard.
+    const bool keyReleased = event->type() == QEvent::KeyRelease && watched->isWindowType();
+    const bool activated = event->type() == QEvent::ApplicationStateChange && watched == qApp;
+    if (keyReleased || activated)
+        refresh();
+    return QObject::eventFilter(watched, event);
+}

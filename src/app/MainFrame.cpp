@@ -1,0 +1,253 @@
+#include "MainFrame.h"
+
+#include "AccountCommands.h"
+#include "AccountView.h"
+#include "CommandIds.h"
+#include "CommandTable.h"
+#include "FileCommands.h"
+#include "KeyStateIndicators.h"
+#include "PasswordCommands.h"
+#include "QuorrilDoc.h"
+#include "QuorrilView.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMimeData>
+#include <QScreen>
+#include <QSplitter>
+#include <QStatusBar>
+#include <QTimer>
+#include <QToolBar>
+
+namespace {
+QStringList droppedFiles(const QMimeData* data)
+{
+    QStringList paths;
+    if (!data)
+        return paths;
+    for (const QUrl& url : data->urls())
+        if (url.isLocalFile())
+            paths.append(url.toLocalFile());
+    return paths;
+}
+} // namespace
+
+CMainFrame::CMainFrame(CQuorrilDoc& document, Prompts& prompts, RecentFileList& recentFiles, QWidget* parent)
+    : QMainWindow(parent)
+    , m_doc(document)
+    , m_prompts(prompts)
+    , m_recentFiles(recentFiles)
+{
+    resize(InitialSize, InitialSize);
+    setAcceptDrops(true);
+    setDockOptions(QMainWindow::AnimatedDocks | QMainWindow::AllowNestedDocks);
+
+    createActions();
+    createMenus();
+    createToolBar();
+    createStatusBar();
+    createClient();
+
+    m_fileCommands = new FileCommands(*this, m_recentFiles);
+    m_accountCommands = new AccountCommands(*this);
+    m_passwordCommands = new PasswordCommands(*this);
+
+    connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) { onFocusChanged(now); });
+    connect(m_tree, &CQuorrilView::selectionStateChanged, this, &CMainFrame::updateCommandStates);
+    connect(&m_doc, &CQuorrilDoc::documentReset, this, &CMainFrame::OnDocumentReset);
+    connect(&m_doc, &CQuorrilDoc::lockChanged, this, &CMainFrame::updateCommandStates);
+    connect(&m_doc, &CQuorrilDoc::modifiedChanged, this, &CMainFrame::updateCommandStates);
+    connect(&m_doc, &CQuorrilDoc::pathChanged, this, [this] {
+        updateTitle();
+        updateCommandStates();
+    });
+    // The password prompt can change the document without any other signal (Change Password).
+    connect(&m_doc, &CQuorrilDoc::viewsUpdated, this, &CMainFrame::updateCommandStates);
+
+    updateTitle();
+    updateCommandStates();
+}
+
+CMainFrame::~CMainFrame() = default;
+
+void CMainFrame::createActions()
+{
+    for (const CommandInfo& command : CommandTable::commands()) {
+        auto* action = new QAction(QString::fromLatin1(command.text), this);
+        if (command.prompt)
+            action->setStatusTip(QString::fromLatin1(command.prompt));
+        action->setToolTip(command.toolTip ? QString::fromLatin1(command.toolTip) : QString());
+        if (command.standardKey != QKeySequence::UnknownKey)
+            action->setShortcuts(command.standardKey);
+        else if (command.keys)
+            action->setShortcut(QKeySequence(QString::fromLatin1(command.keys)));
+        action->setIcon(CommandTable::picture(command));
+        action->setIconVisibleInMenu(false);
+        m_actions.insert(command.id, action);
+    }
+    for (int id = ID_FILE_MRU_FILE1; id <= ID_FILE_MRU_FILE4; ++id) {
+        auto* action = new QAction(this);
+        action->setStatusTip(QStringLiteral("Open this document"));
+        m_actions.insert(id, action);
+    }
+    m_recentPlaceholder = new QAction(QStringLiteral("Recent Files"), this);
+    m_recentPlaceholder->setEnabled(false);
+    m_recentPlaceholder->setStatusTip(QStringLiteral("Open this document"));
+
+    // Commands with no menu entry still need their accelerators in the window.
+    addAction(action(ID_FILE_PRINT));
+    addAction(action(ID_NEXT_PANE));
+    addAction(action(ID_PREV_PANE));
+}
+
+void CMainFrame::createMenus()
+{
+    QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
+    file->addAction(action(ID_FILE_NEW));
+    file->addAction(action(ID_FILE_OPEN));
+    file->addSeparator();
+    file->addAction(action(ID_FILE_SAVE));
+    file->addAction(action(ID_FILE_SAVE_AS));
+    file->addSeparator();
+    file->addAction(m_recentPlaceholder);
+    for (int id = ID_FILE_MRU_FILE1; id <= ID_FILE_MRU_FILE4; ++id)
+        file->addAction(action(id));
+    file->addSeparator();
+    file->addAction(action(ID_APP_ABOUT));
+    file->addSeparator();
+    file->addAction(action(ID_APP_EXIT));
+
+    QMenu* account = menuBar()->addMenu(QStringLiteral("Account"));
+    QMenu* newMenu = account->addMenu(QStringLiteral("New"));
+    for (int id : CommandTable::newAccountMenu())
+        newMenu->addAction(action(id));
+    account->addSeparator();
+    account->addAction(action(ID_ACCOUNT_PROPERTIES));
+    account->addSeparator();
+    account->addAction(action(ID_ACCOUNT_DELETE));
+    account->setObjectName(QStringLiteral("accountMenu"));
+    // The menus show what is available at the moment they open.
+    connect(file, &QMenu::aboutToShow, this, &CMainFrame::updateCommandStates);
+    connect(account, &QMenu::aboutToShow, this, &CMainFrame::updateCommandStates);
+}
+
+void CMainFrame::createToolBar()
+{
+    QToolBar* toolBar = addToolBar(QStringLiteral("Toolbar"));
+    toolBar->setObjectName(QStringLiteral("toolBar"));
+    toolBar->setIconSize(QSize(17, 17));
+    toolBar->setMovable(true);
+    toolBar->setFloatable(true);
+    toolBar->setAllowedAreas(Qt::AllToolBarAreas);
+    // Buttons of a fixed size around the 17-pixel pictures, so all eighteen fit the window's width.
+    const QSize buttonSize(24, 23);
+    for (int id : CommandTable::toolBar()) {
+        if (id == 0) {
+            toolBar->addSeparator();
+            continue;
+        }
+        toolBar->addAction(action(id));
+        toolBar->widgetForAction(action(id))->setFixedSize(buttonSize);
+    }
+}
+
+void CMainFrame::createStatusBar()
+{
+    m_messagePane = new QLabel(QStringLiteral("Ready"));
+    m_messagePane->setObjectName(QStringLiteral("messagePane"));
+    statusBar()->addWidget(m_messagePane, 1);
+    m_indicators = new KeyStateIndicators(*statusBar());
+}
+
+void CMainFrame::createClient()
+{
+    m_splitter = new QSplitter(Qt::Horizontal, this);
+    m_splitter->setChildrenCollapsible(false);
+    m_tree = new CQuorrilView(m_doc, m_splitter);
+    m_list = new CAccountView(m_doc, m_splitter);
+    m_splitter->addWidget(m_tree);
+    m_splitter->addWidget(m_list);
+    m_splitter->setStretchFactor(0, 0);
+    m_splitter->setStretchFactor(1, 1);
+    m_splitter->setSizes({ TreeWidth, InitialSize - TreeWidth });
+    m_tree->setContextMenu(menuBar()->actions().at(1)->menu());
+    setCentralWidget(m_splitter);
+    m_tree->setFocus(Qt::OtherFocusReason);
+}
+
+void CMainFrame::onFocusChanged(QWidget* now)
+{
+    if (!now)
+        return;
+    if (now == m_tree || m_tree->isAncestorOf(now))
+        m_activePane = Pane::Tree;
+    else if (now == m_list || m_list->isAncestorOf(now))
+        m_activePane = Pane::List;
+    else
+        return;
+    updateCommandStates();
+}
+
+void CMainFrame::updateCommandStates()
+{
+    m_fileCommands->updateState();
+    m_accountCommands->updateState();
+    m_passwordCommands->updateState();
+}
+
+void CMainFrame::OnDocumentReset()
+{
+    // Both views rebuild from the new document, the tree first: it resets the current account.
+    m_tree->OnInitialUpdate();
+    m_list->OnInitialUpdate();
+    updateTitle();
+    updateCommandStates();
+}
+
+void CMainFrame::OnDocumentClosing()
+{
+    m_tree->releaseDocument();
+    m_list->setRowCount(0);
+}
+
+void CMainFrame::updateTitle() { setWindowTitle(QStringLiteral("%1 - Quorril").arg(m_doc.GetTitle())); }
+
+void CMainFrame::centerOnScreen()
+{
+    if (QScreen* screen = this->screen()) {
+        QRect frame = frameGeometry();
+        frame.moveCenter(screen->availableGeometry().center());
+        move(frame.topLeft());
+    }
+}
+
+void CMainFrame::closeEvent(QCloseEvent* event)
+{
+    if (m_fileCommands->saveModified())
+        event->accept();
+    else
+        event->ignore();
+}
+
+void CMainFrame::dragEnterEvent(QDragEnterEvent* event)
+{
+    if (!droppedFiles(event->mimeData()).isEmpty())
+        event->acceptProposedAction();
+}
+
+void CMainFrame::dropEvent(QDropEvent* event)
+{
+    const QStringList paths = droppedFiles(event->mimeData());
+    if (paths.isEmpty())
+        return;
+    event->acceptProposedAction();
+    // The files open after the drop has ended, so the program they came from is not kept waiting
+    // while their passwords are asked for.
+    QTimer::singleShot(0, this, [this, paths] { m_fileCommands->openFilesInTurn(paths); });
+}

@@ -1,0 +1,84 @@
+#pragma once
+
+#include <QHash>
+#include <QMainWindow>
+
+#include <memory>
+
+class AccountCommands;
+class CAccountView;
+class CQuorrilDoc;
+class CQuorrilView;
+class FileCommands;
+class KeyStateIndicators;
+class PasswordCommands;
+class Prompts;
+class QLabel;
+class QSplitter;
+class RecentFileList;
+
+// The main window: menu bar, toolbar, status bar, and the splitter with the account tree on the
+// left and the property list on the right. It owns one action per command and keeps their enabled
+// state current whenever something they depend on changes: the active pane (the one that last had
+// the focus), the tree's selection, the lock, the modified mark and the path.
+class CMainFrame : public QMainWindow {
+    Q_OBJECT
+public:
+    enum class Pane { Tree, List };
+    static constexpr int InitialSize = 500;
+    static constexpr int TreeWidth = 150;
+
+    CMainFrame(CQuorrilDoc& document, Prompts& prompts, RecentFileList& recentFiles, QWidget* parent = nullptr);
+    ~CMainFrame() override;
+
+    QAction* action(int id) const { return m_actions.value(id); }
+    QAction* recentFilesPlaceholder() const { return m_recentPlaceholder; }
+    CQuorrilView* treeView() const { return m_tree; }
+    CAccountView* listView() const { return m_list; }
+    QSplitter* splitter() const { return m_splitter; }
+    QLabel* messagePane() const { return m_messagePane; }
+    KeyStateIndicators* keyStateIndicators() const { return m_indicators; }
+    FileCommands& fileCommands() const { return *m_fileCommands; }
+    CQuorrilDoc& document() const { return m_doc; }
+    Prompts& prompts() const { return m_prompts; }
+
+    // The pane the pane-bound commands go to: the tree at start, then the pane that last had focus.
+    Pane activePane() const { return m_activePane; }
+    // Recomputes the enabled state of every command.
+    void updateCommandStates();
+    // Before New or Open replace the document's contents: the views let go of them, so nothing of
+    // the old wallet stays on screen while the next one asks for its password.
+    void OnDocumentClosing();
+    // Places the window in the middle of its screen.
+    void centerOnScreen();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
+
+private:
+    void createActions();
+    void createMenus();
+    void createToolBar();
+    void createStatusBar();
+    void createClient();
+    void onFocusChanged(QWidget* now);
+    void OnDocumentReset();
+    void updateTitle();
+
+    CQuorrilDoc& m_doc;
+    Prompts& m_prompts;
+    QHash<int, QAction*> m_actions;
+    QAction* m_recentPlaceholder = nullptr;
+    QSplitter* m_splitter = nullptr;
+    CQuorrilView* m_tree = nullptr;
+    CAccountView* m_list = nullptr;
+    QLabel* m_messagePane = nullptr;
+    KeyStateIndicators* m_indicators = nullptr;
+    Pane m_activePane = Pane::Tree;
+    FileCommands* m_fileCommands = nullptr;
+    AccountCommands* m_accountCommands = nullptr;
+    PasswordCommands* m_passwordCommands = nullptr;
+    RecentFileList& m_recentFiles;
+};

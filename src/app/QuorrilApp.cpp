@@ -1,0 +1,76 @@
+#include "QuorrilApp.h"
+
+#include "FileCommands.h"
+#include "MainFrame.h"
+#include "QuorrilDoc.h"
+#include "RecentFileList.h"
+
+#include <QCommandLineParser>
+#include <QCoreApplication>
+#include <QSettings>
+
+#include <cstdio>
+
+namespace {
+void print(FILE* stream, const QString& text)
+{
+    std::fputs(text.toLocal8Bit().constData(), stream);
+    std::fflush(stream);
+}
+} // namespace
+
+CQuorrilApp::CQuorrilApp(Prompts& prompts, std::unique_ptr<QSettings> settings)
+    : m_prompts(prompts)
+    , m_settings(settings ? std::move(settings)
+                          : std::make_unique<QSettings>(QStringLiteral("Tarnwell"), QStringLiteral("Quorril")))
+{
+    m_recentFiles = std::make_unique<RecentFileList>(*m_settings);
+}
+
+CQuorrilApp::~CQuorrilApp()
+{
+    // The window goes before the document it shows.
+    m_frame.reset();
+}
+
+std::optional<int> CQuorrilApp::InitInstance(const QStringList& arguments)
+{
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QStringLiteral("Quorril keeps your accounts, passwords and card data in one "
+                                                    "password-protected wallet document (.qrl)."));
+    const QCommandLineOption help = parser.addHelpOption();
+    const QCommandLineOption version = parser.addVersionOption();
+    parser.addPositionalArgument(
+        QStringLiteral("file"), QStringLiteral("The wallet document to open."), QStringLiteral("[FILE]"));
+    if (!parser.parse(arguments)) {
+        print(stderr, QStringLiteral("quorril: %1\nTry 'quorril --help'.\n").arg(parser.errorText()));
+        return 2;
+    }
+    if (parser.isSet(help)) {
+        print(stdout, parser.helpText());
+        return 0;
+    }
+    if (parser.isSet(version)) {
+        print(stdout, QStringLiteral("quorril %1\n").arg(QCoreApplication::applicationVersion()));
+        return 0;
+    }
+    const QStringList files = parser.positionalArguments();
+    if (files.size() > 1) {
+        print(stderr, QStringLiteral("quorril: one document at a time\nTry 'quorril --help'.\n"));
+        return 2;
+    }
+
+    m_doc = std::make_unique<CQuorrilDoc>(m_prompts);
+    m_frame = std::make_unique<CMainFrame>(*m_doc, m_prompts, *m_recentFiles);
+    if (files.isEmpty()) {
+        m_doc->OnNewDocument();
+    } else if (!m_frame->fileCommands().loadDocument(files.first())) {
+        // The reason was shown already (or the user cancelled the password).
+        m_frame.reset();
+        return 1;
+    }
+    m_frame->centerOnScreen();
+    m_frame->show();
+    m_frame->repaint();
+    return std::nullopt;
+}

@@ -1,0 +1,81 @@
+#pragma once
+
+#include <QAbstractItemModel>
+#include <QList>
+#include <QString>
+
+#include <array>
+#include <vector>
+
+class CQuorrilDoc;
+
+// The nodes of the account tree: the root "Accounts", a category per account type that has a node,
+// and the accounts of each category as (title, id) pairs kept in plain vectors, so a wallet of
+// 100,000 accounts is laid out in a few allocations. Every node has a text, an image index and an
+// account id (0 for the root and the categories).
+class AccountTreeModel : public QAbstractItemModel {
+    Q_OBJECT
+public:
+    static constexpr int AccountIdRole = Qt::UserRole;
+    static constexpr int ImageRole = Qt::UserRole + 1;
+
+    explicit AccountTreeModel(QObject* parent = nullptr);
+
+    // Fills the tree from the document: categories by caption, accounts by title, each sorted
+    // without regard to case; accounts whose type code is none of the ten get no node.
+    void rebuild(const CQuorrilDoc& document);
+    // The category of the type, made as the root's last child when there is none yet.
+    QModelIndex ensureCategory(qint32 type);
+    // Shows the root alone, holding nothing of any document (until the next rebuild).
+    void clear();
+    // Puts an account node into its category (which must exist) and sorts the category by title.
+    QModelIndex insertAccount(qint32 type, const QString& title, qint32 id);
+    // Removes an account node; false for other nodes.
+    bool removeAccount(const QModelIndex& node);
+    // Renames an account node in place (no sorting).
+    void setTitle(const QModelIndex& node, const QString& title);
+
+    QModelIndex rootNode() const;
+    QModelIndex categoryNode(qint32 type) const;
+    bool isAccountNode(const QModelIndex& node) const;
+    bool isCategoryNode(const QModelIndex& node) const;
+
+    // The order of titles and captions in the tree.
+    static bool textLess(const QString& a, const QString& b);
+
+    QModelIndex index(int row, int column, const QModelIndex& parent = QModelIndex()) const override;
+    QModelIndex parent(const QModelIndex& child) const override;
+    int rowCount(const QModelIndex& parent = QModelIndex()) const override;
+    int columnCount(const QModelIndex& parent = QModelIndex()) const override;
+    QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
+    Qt::ItemFlags flags(const QModelIndex& index) const override;
+
+private:
+    struct Account {
+        QString title;
+        qint32 id;
+    };
+    struct Category {
+        qint32 type = 0;
+        bool shown = false;
+        std::vector<Account> accounts;
+    };
+
+    // An index's internal id says where it sits: the root, a category, or an account of the
+    // category with the given slot (the type's position among the ten).
+    static constexpr quintptr RootKey = 0;
+    static constexpr quintptr CategoryKey = 1;
+    static constexpr quintptr AccountKeyBase = 2;
+
+    // The positions of the accounts in title order, and the accounts put into such an order.
+    static std::vector<size_t> titleOrder(const std::vector<Account>& accounts);
+    static void applyOrder(std::vector<Account>& accounts, const std::vector<size_t>& order);
+    const Category* categoryOf(const QModelIndex& node) const;
+    Category* categoryOf(const QModelIndex& node);
+    QModelIndex categoryIndex(int slot) const;
+    void sortCategory(int slot);
+
+    std::array<Category, 10> m_categories;
+    QList<int> m_order; // the slots of the root's children, in their order
+    bool m_hasRoot = false;
+};

@@ -1,0 +1,112 @@
+#include "AccountView.h"
+
+#include "AccountRecord.h"
+#include "QuorrilDoc.h"
+
+#include <QHeaderView>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QTextCursor>
+#include <QTextDocument>
+#include <QTextTable>
+
+CAccountView::CAccountView(CQuorrilDoc& document, QWidget* parent)
+    : QTableWidget(parent)
+    , m_doc(document)
+{
+    setColumnCount(2);
+    setHorizontalHeaderLabels({ QStringLiteral("Property"), QStringLiteral("Value") });
+    horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    horizontalHeader()->setStretchLastSection(false);
+    horizontalHeader()->setSectionsClickable(false);
+    verticalHeader()->hide();
+    verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 4);
+    setShowGrid(true);
+    setSelectionBehavior(QAbstractItemView::SelectRows);
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+    setSortingEnabled(false);
+    setWordWrap(false);
+    setColumnWidth(0, PropertyColumnWidth);
+    setColumnWidth(1, ValueColumnWidth);
+    connect(&m_doc, &CQuorrilDoc::viewsUpdated, this, &CAccountView::OnUpdate);
+}
+
+CAccountView::~CAccountView() = default;
+
+void CAccountView::OnInitialUpdate()
+{
+    OnUpdate();
+    setColumnWidth(0, PropertyColumnWidth);
+    setColumnWidth(1, ValueColumnWidth);
+}
+
+void CAccountView::OnUpdate()
+{
+    setRowCount(0);
+    m_shownTitle.clear();
+    if (m_doc.IsLocked())
+        return;
+    const AccountRecord* account = m_doc.GetCurrentAccount();
+    if (!account)
+        return;
+    QStringList names;
+    QStringList values;
+    const int listed = account->ListProperties(names, values);
+    const int count = qMin(listed, int(names.size()));
+    m_shownTitle = account->GetTitle();
+    setRowCount(count);
+    for (int row = 0; row < count; ++row) {
+        setItem(row, 0, new QTableWidgetItem(names.at(row)));
+        setItem(row, 1, new QTableWidgetItem(values.value(row)));
+    }
+}
+
+QPrinter& CAccountView::printer()
+{
+    if (!m_printer)
+        m_printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    return *m_printer;
+}
+
+std::unique_ptr<QTextDocument> CAccountView::printDocument() const
+{
+    auto document = std::make_unique<QTextDocument>();
+    document->setDefaultFont(font());
+    QTextCursor cursor(document.get());
+
+    QTextCharFormat titleFormat;
+    titleFormat.setFontPointSize(font().pointSizeF() * 1.5);
+    titleFormat.setFontWeight(QFont::Bold);
+    cursor.insertText(m_shownTitle, titleFormat);
+    cursor.insertBlock();
+
+    QTextTableFormat tableFormat;
+    tableFormat.setBorderStyle(QTextFrameFormat::BorderStyle_Solid);
+    tableFormat.setBorder(0.5);
+    tableFormat.setCellSpacing(0);
+    tableFormat.setCellPadding(4);
+    tableFormat.setHeaderRowCount(1);
+    tableFormat.setColumnWidthConstraints(
+        { QTextLength(QTextLength::PercentageLength, 38), QTextLength(QTextLength::PercentageLength, 62) });
+    QTextTable* table = cursor.insertTable(rowCount() + 1, 2, tableFormat);
+    QTextCharFormat headerFormat;
+    headerFormat.setFontWeight(QFont::Bold);
+    for (int column = 0; column < 2; ++column)
+        table->cellAt(0, column).firstCursorPosition().insertText(horizontalHeaderItem(column)->text(), headerFormat);
+    for (int row = 0; row < rowCount(); ++row)
+        for (int column = 0; column < 2; ++column)
+            if (const QTableWidgetItem* cell = item(row, column))
+                table->cellAt(row + 1, column).firstCursorPosition().insertText(cell->text());
+    return document;
+}
+
+void CAccountView::OnFilePrint()
+{
+    QPrintDialog dialog(&printer(), window());
+    dialog.setWindowTitle(QStringLiteral("Print"));
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    printDocument()->print(&printer());
+}

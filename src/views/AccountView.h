@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QTableWidget>
+
+#include <memory>
+
+class CQuorrilDoc;
+class QPrinter;
+class QTextDocument;
+
+// The right pane: the document's current account as a read-only "Property" / "Value" table. It
+// holds nothing of its own; every refresh lists the account's properties again, and a locked
+// document shows an empty table.
+class CAccountView : public QTableWidget {
+    Q_OBJECT
+public:
+    static constexpr int PropertyColumnWidth = 125;
+    static constexpr int ValueColumnWidth = 205;
+
+    explicit CAccountView(CQuorrilDoc& document, QWidget* parent = nullptr);
+    ~CAccountView() override;
+
+    // After New and Open: refresh, and the two columns back at their first widths.
+    void OnInitialUpdate();
+    // Every update of the document's views.
+    void OnUpdate();
+
+    // The print command: the print dialog, then the shown table on the chosen printer.
+    void OnFilePrint();
+    // The shown table laid out for printing: the account's title, then a ruled table of the rows.
+    std::unique_ptr<QTextDocument> printDocument() const;
+    // The printer the print command uses; it keeps the user's choices from one print to the next.
+    QPrinter& printer();
+
+private:
+    CQuorrilDoc& m_doc;
+    QString m_shownTitle;
+    std::unique_ptr<QPrinter> m_printer;
+};

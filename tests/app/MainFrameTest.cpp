@@ -1,0 +1,170 @@
+#include "CommandTable.h"
+#include "FrameTest.h"
+#include "KeyStateIndicators.h"
+
+#include <QLabel>
+#include <QMenuBar>
+#include <QSplitter>
+#include <QStatusBar>
+#include <QToolBar>
+
+namespace {
+
+using MainFrameTest = FrameTest;
+
+QStringList menuTexts(const QMenu* menu)
+{
+    QStringList texts;
+    for (const QAction* a : menu->actions())
+        texts << (a->isSeparator() ? QStringLiteral("|") : a->text());
+    return texts;
+}
+
+TEST_F(MainFrameTest, WindowSizeTitleAndPanes)
+{
+    EXPECT_EQ(frame.size(), QSize(500, 500));
+    EXPECT_EQ(frame.windowTitle(), QStringLiteral("Untitled - Quorril"));
+    ASSERT_EQ(frame.splitter()->count(), 2);
+    EXPECT_EQ(frame.splitter()->widget(0), frame.treeView());
+    EXPECT_EQ(frame.splitter()->widget(1), frame.listView());
+    EXPECT_EQ(frame.treeView()->width(), 150);
+    EXPECT_GT(frame.listView()->width(), 250);
+    // The tree holds the root alone.
+    EXPECT_EQ(frame.treeView()->model()->rowCount(), 1);
+    EXPECT_TRUE(childTexts(frame.treeView()->rootNode()).isEmpty());
+}
+
+TEST_F(MainFrameTest, Menus)
+{
+    const QList<QAction*> top = frame.menuBar()->actions();
+    ASSERT_EQ(top.size(), 2);
+    EXPECT_EQ(top[0]->text(), QStringLiteral("&File"));
+    EXPECT_EQ(top[1]->text(), QStringLiteral("Account"));
+    QStringList file = menuTexts(top[0]->menu());
+    // The four recent-file entries are hidden while the list is empty.
+    EXPECT_EQ(file,
+        QStringList({ "&New", "&Open", "|", "&Save", "Save &As...", "|", "Recent Files", "", "", "", "", "|",
+            "About Quorril...", "|", "E&xit" }));
+    EXPECT_FALSE(frame.recentFilesPlaceholder()->isEnabled());
+
+    const QMenu* account = top[1]->menu();
+    EXPECT_EQ(menuTexts(account), QStringList({ "New", "|", "Properties", "|", "Delete" }));
+    EXPECT_EQ(menuTexts(account->actions()[0]->menu()),
+        QStringList({ "Email", "WebSite", "Bank", "Insurance", "Credit Card", "Medical Record", "Calling Card",
+            "Purchased Item", "Software", "Reference" }));
+}
+
+TEST_F(MainFrameTest, ToolbarButtonsInOrder)
+{
+    const QToolBar* toolBar = frame.findChild<QToolBar*>();
+    ASSERT_NE(toolBar, nullptr);
+    auto idOf = [this](QAction* a) {
+        if (a->isSeparator())
+            return 0;
+        for (const CommandInfo& command : CommandTable::commands())
+            if (frame.action(command.id) == a)
+                return command.id;
+        return -1;
+    };
+    QList<int> order;
+    for (QAction* a : toolBar->actions())
+        order << idOf(a);
+    EXPECT_EQ(order,
+        QList<int>({ ID_FILE_NEW, ID_FILE_OPEN, ID_FILE_SAVE, 0, ID_LOCK_DOCUMENT, ID_CHANGE_PASSWORD,
+            ID_UNLOCK_DOCUMENT, 0, ID_ACCOUNT_PROPERTIES, ID_NEW_EMAIL, ID_NEW_BANK, ID_NEW_CREDITCARD,
+            ID_NEW_INSURANCE, ID_NEW_WEBSITE, ID_NEW_MEDICAL, ID_NEW_CALLINGCARD, ID_NEW_PURCHASEDITEM, ID_NEW_SOFTWARE,
+            ID_NEW_REFERENCE, 0, ID_APP_ABOUT }));
+    // Every button has its picture, and all eighteen fit the window's width.
+    int right = 0;
+    for (QAction* a : toolBar->actions()) {
+        if (a->isSeparator())
+            continue;
+        EXPECT_FALSE(a->icon().isNull()) << a->toolTip().toStdString();
+        QWidget* button = toolBar->widgetForAction(a);
+        ASSERT_NE(button, nullptr);
+        EXPECT_TRUE(button->isVisible()) << a->toolTip().toStdString();
+        right = std::max(right, button->geometry().right());
+    }
+    EXPECT_LT(right, toolBar->width());
+}
+
+TEST_F(MainFrameTest, PromptsTooltipsAndAccelerators)
+{
+    struct Row {
+        int id;
+        const char* prompt;
+        const char* toolTip;
+        const char* keys;
+    };
+    const Row rows[] = {
+        { ID_FILE_NEW, "Create a new document", "New", "Ctrl+N" },
+        { ID_FILE_OPEN, "Open an existing document", "Open", "Ctrl+O" },
+        { ID_FILE_SAVE, "Save the active document", "Save", "Ctrl+S" },
+        { ID_FILE_SAVE_AS, "Save the active document with a new name", "Save As", "" },
+        { ID_APP_ABOUT, "Display program information, version number and copyright", "About", "" },
+        { ID_APP_EXIT, "Quit the application; prompts to save documents", "Exit", "" },
+        { ID_ACCOUNT_PROPERTIES, "Account Properties", "Account Properties", "" },
+        { ID_NEW_MEDICAL, "New Medical Record", "New Medical Record", "" },
+        { ID_NEW_EMAIL, "New Email Account", "New Email Account", "" },
+        { ID_NEW_WEBSITE, "New WebSite Account", "New WebSite Account", "" },
+        { ID_NEW_BANK, "New Bank Accont", "New Bank Account", "" },
+        { ID_NEW_INSURANCE, "New Insurance Account", "New Insurance Account", "" },
+        { ID_NEW_CREDITCARD, "New Credit Card Account", "New Credit Card Account", "" },
+        { ID_CHANGE_PASSWORD, "Change Document Password", "Change Document Password", "" },
+        { ID_LOCK_DOCUMENT, "Lock Document", "Lock Document", "" },
+        { ID_UNLOCK_DOCUMENT, "Unlock Document", "Unlock Document", "" },
+        { ID_NEW_CALLINGCARD, "New Calling Card Account", "New Calling Card Account", "" },
+        { ID_NEW_PURCHASEDITEM, "New Purchased Item Account", "New Purchased Item Account", "" },
+        { ID_NEW_SOFTWARE, "New Software Account", "New Software Account", "" },
+        { ID_NEW_REFERENCE, "New Reference Account", "New Reference Account", "" },
+        { ID_ACCOUNT_DELETE, "", "", "" },
+        { ID_FILE_PRINT, "", "", "Ctrl+P" },
+        { ID_NEXT_PANE, "", "", "F6" },
+        { ID_PREV_PANE, "", "", "Shift+F6" },
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.id);
+        QAction* a = action(row.id);
+        ASSERT_NE(a, nullptr);
+        EXPECT_EQ(a->statusTip(), QString::fromLatin1(row.prompt));
+        if (*row.toolTip) {
+            EXPECT_EQ(a->toolTip(), QString::fromLatin1(row.toolTip));
+        }
+        EXPECT_EQ(a->shortcut(), QKeySequence(QString::fromLatin1(row.keys)));
+    }
+    for (int id = ID_FILE_MRU_FILE1; id <= ID_FILE_MRU_FILE4; ++id)
+        EXPECT_EQ(action(id)->statusTip(), QStringLiteral("Open this document"));
+}
+
+TEST_F(MainFrameTest, StatusBarShowsReadyAndTheLockKeyPanes)
+{
+    EXPECT_EQ(frame.messagePane()->text(), QStringLiteral("Ready"));
+    const KeyStateIndicators* keys = frame.keyStateIndicators();
+    for (auto key : { KeyStateIndicators::CapsLock, KeyStateIndicators::NumLock, KeyStateIndicators::ScrollLock }) {
+        QLabel* pane = keys->pane(key);
+        ASSERT_NE(pane, nullptr);
+        EXPECT_TRUE(pane->isVisible());
+        EXPECT_GT(pane->minimumWidth(), 0);
+        // The offscreen platform cannot tell the lock states: the panes stay blank.
+        EXPECT_TRUE(pane->text().isEmpty());
+    }
+    // A command's prompt shows while the pointer is over it, then "Ready" again.
+    frame.statusBar()->showMessage(action(ID_NEW_BANK)->statusTip());
+    EXPECT_EQ(frame.statusBar()->currentMessage(), QStringLiteral("New Bank Accont"));
+    QStatusTipEvent leave { QString() };
+    QApplication::sendEvent(&frame, &leave);
+    EXPECT_TRUE(frame.statusBar()->currentMessage().isEmpty());
+    EXPECT_TRUE(frame.messagePane()->isVisible());
+}
+
+TEST_F(MainFrameTest, TitleFollowsTheDocument)
+{
+    const QString file = writeWallet(path("house.qrl"), "pw", { { AccountType::Bank, "Checking" } });
+    prompts.addPassword("pw");
+    ASSERT_TRUE(frame.fileCommands().openDocumentFile(file));
+    EXPECT_EQ(frame.windowTitle(), QStringLiteral("house.qrl - Quorril"));
+    trigger(ID_FILE_NEW);
+    EXPECT_EQ(frame.windowTitle(), QStringLiteral("Untitled - Quorril"));
+}
+
+} // namespace

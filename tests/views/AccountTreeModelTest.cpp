@@ -1,0 +1,92 @@
+#include "AccountTreeModel.h"
+#include "QuorrilView.h"
+#include "WidgetTestSupport.h"
+
+#include <QPersistentModelIndex>
+
+namespace {
+
+class AccountTreeModelTest : public WidgetTest {
+protected:
+    AccountTreeModelTest()
+        : doc(prompts)
+    {
+    }
+
+    QStringList texts(const QModelIndex& node) const
+    {
+        QStringList result;
+        for (int i = 0; i < model.rowCount(node); ++i)
+            result << CQuorrilView::nodeText(model.index(i, 0, node));
+        return result;
+    }
+
+    CQuorrilDoc doc;
+    AccountTreeModel model;
+};
+
+TEST_F(AccountTreeModelTest, RebuildSortsWithoutRegardToCaseAndSkipsUnknownTypes)
+{
+    addAccounts(doc,
+        { { AccountType::Reference, "\u00e9t\u00e9" }, { AccountType::Reference, "Zulu" },
+            { AccountType::Reference, "alpha" }, { AccountType::Reference, "\u00c9T\u00c9 2" },
+            { AccountType::Email, "mail" } });
+    // A file may hold titles that differ only in case (loading files them unchecked).
+    doc.fileAccount(makeAccount(AccountType::Reference, doc.NextAccountId(), "Alpha"));
+    // A record of a type without a class gets no node.
+    auto stray = makeAccount(AccountType::Bank, doc.NextAccountId(), "stray");
+    AccountBuilder::setType(*stray, 19);
+    doc.fileAccount(std::move(stray));
+    model.rebuild(doc);
+
+    EXPECT_EQ(texts(model.rootNode()), QStringList({ "Email", "Reference" }));
+    // Equal titles keep the table's order (the first "alpha" was filed first).
+    EXPECT_EQ(texts(model.categoryNode(AccountType::Reference)),
+        QStringList({ "alpha", "Alpha", "Zulu", "\u00e9t\u00e9", "\u00c9T\u00c9 2" }));
+    for (int row = 0; row < 5; ++row) {
+        const QModelIndex node = model.index(row, 0, model.categoryNode(AccountType::Reference));
+        EXPECT_EQ(node.parent(), model.categoryNode(AccountType::Reference));
+        EXPECT_EQ(doc.FindAccount(CQuorrilView::nodeAccountId(node))->GetTitle(), CQuorrilView::nodeText(node));
+    }
+    EXPECT_TRUE(model.isCategoryNode(model.categoryNode(AccountType::Email)));
+    EXPECT_FALSE(model.isAccountNode(model.rootNode()));
+
+    model.clear();
+    EXPECT_EQ(model.rowCount(), 1);
+    EXPECT_EQ(model.rowCount(model.rootNode()), 0);
+}
+
+TEST_F(AccountTreeModelTest, InsertedAccountsSortTheWholeCategoryAndIndexesFollow)
+{
+    addAccounts(
+        doc, { { AccountType::Bank, "Bravo" }, { AccountType::Bank, "Delta" }, { AccountType::Bank, "Foxtrot" } });
+    model.rebuild(doc);
+    const QModelIndex banks = model.categoryNode(AccountType::Bank);
+    // A rename keeps the node's place...
+    model.setTitle(model.index(0, 0, banks), "Zulu");
+    EXPECT_EQ(texts(banks), QStringList({ "Zulu", "Delta", "Foxtrot" }));
+    const QPersistentModelIndex zulu = model.index(0, 0, banks);
+    const QPersistentModelIndex delta = model.index(1, 0, banks);
+
+    // ...until an account is added to the category, which sorts all of it.
+    const QModelIndex added = model.insertAccount(AccountType::Bank, "Echo", 99);
+    EXPECT_EQ(texts(banks), QStringList({ "Delta", "Echo", "Foxtrot", "Zulu" }));
+    EXPECT_EQ(CQuorrilView::nodeText(added), QStringLiteral("Echo"));
+    EXPECT_EQ(CQuorrilView::nodeAccountId(added), 99);
+    EXPECT_EQ(CQuorrilView::nodeText(zulu), QStringLiteral("Zulu"));
+    EXPECT_EQ(CQuorrilView::nodeText(delta), QStringLiteral("Delta"));
+
+    // A new category goes last, before any sort.
+    const QModelIndex mail = model.ensureCategory(AccountType::Email);
+    EXPECT_EQ(texts(model.rootNode()), QStringList({ "Banks", "Email" }));
+    EXPECT_EQ(model.ensureCategory(AccountType::Email), mail);
+    EXPECT_FALSE(model.ensureCategory(19).isValid());
+
+    // Removing leaves the category, even empty.
+    EXPECT_FALSE(model.removeAccount(banks));
+    while (model.rowCount(banks) > 0)
+        EXPECT_TRUE(model.removeAccount(model.index(0, 0, banks)));
+    EXPECT_EQ(texts(model.rootNode()), QStringList({ "Banks", "Email" }));
+}
+
+} // namespace

@@ -1,0 +1,285 @@
+#include "AccountView.h"
+#include "Artwork.h"
+#include "QuorrilView.h"
+#include "WidgetTestSupport.h"
+
+#include <QMenu>
+#include <QTest>
+
+namespace {
+
+QStringList childTexts(const QModelIndex& node)
+{
+    QStringList texts;
+    for (int i = 0; node.isValid() && i < node.model()->rowCount(node); ++i)
+        texts << CQuorrilView::nodeText(node.model()->index(i, 0, node));
+    return texts;
+}
+
+int childCount(const QModelIndex& node) { return node.isValid() ? node.model()->rowCount(node) : -1; }
+QModelIndex child(const QModelIndex& node, int row) { return node.model()->index(row, 0, node); }
+
+class TreeViewTest : public WidgetTest {
+protected:
+    TreeViewTest()
+        : doc(prompts)
+        , tree(doc)
+        , list(doc)
+    {
+        tree.resize(300, 400);
+        tree.show();
+    }
+
+    // What the frame does after New and Open.
+    void rebuild()
+    {
+        tree.OnInitialUpdate();
+        list.OnInitialUpdate();
+    }
+
+    QModelIndex accountNode(qint32 type, const QString& title) const
+    {
+        const QModelIndex category = tree.categoryNode(type);
+        for (int i = 0; i < childCount(category); ++i)
+            if (CQuorrilView::nodeText(child(category, i)) == title)
+                return child(category, i);
+        return QModelIndex();
+    }
+
+    CQuorrilDoc doc;
+    CQuorrilView tree;
+    CAccountView list;
+};
+
+TEST_F(TreeViewTest, EmptyDocumentShowsTheRootAloneExpanded)
+{
+    rebuild();
+    ASSERT_EQ(tree.model()->rowCount(), 1);
+    const QModelIndex root = tree.model()->index(0, 0);
+    EXPECT_EQ(root, tree.rootNode());
+    EXPECT_EQ(CQuorrilView::nodeText(root), QStringLiteral("Accounts"));
+    EXPECT_EQ(CQuorrilView::nodeImage(root), 0);
+    EXPECT_EQ(childCount(root), 0);
+    EXPECT_TRUE(tree.isExpanded(root));
+    EXPECT_FALSE(tree.selectedNode().isValid());
+}
+
+TEST_F(TreeViewTest, CategoriesComeInCaptionOrderWithTheirImages)
+{
+    addAccounts(doc, oneOfEachType());
+    rebuild();
+    EXPECT_EQ(childTexts(tree.rootNode()),
+        QStringList({ "Banks", "Calling Card", "Credit Cards", "Email", "Insurance", "Medical", "Purchased Item",
+            "Reference", "Software", "WebSites" }));
+
+    struct Row {
+        qint32 type;
+        const char* caption;
+        int categoryImage;
+    };
+    const Row rows[] = {
+        { AccountType::Email, "Email", 1 },
+        { AccountType::WebSite, "WebSites", 2 },
+        { AccountType::CreditCard, "Credit Cards", 3 },
+        { AccountType::Bank, "Banks", 4 },
+        { AccountType::Insurance, "Insurance", 5 },
+        { AccountType::Medical, "Medical", 6 },
+        { AccountType::CallingCard, "Calling Card", 7 },
+        { AccountType::PurchasedItem, "Purchased Item", 8 },
+        { AccountType::Software, "Software", 9 },
+        { AccountType::Reference, "Reference", 19 },
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.caption);
+        const QModelIndex category = tree.categoryNode(row.type);
+        ASSERT_TRUE(category.isValid());
+        EXPECT_EQ(CQuorrilView::nodeText(category), QString::fromLatin1(row.caption));
+        EXPECT_EQ(CQuorrilView::nodeImage(category), row.categoryImage);
+        EXPECT_EQ(CQuorrilView::nodeAccountId(category), 0);
+        EXPECT_FALSE(tree.isExpanded(category));
+        EXPECT_FALSE(tree.isAccountNode(category));
+        ASSERT_EQ(childCount(category), 1);
+        const QModelIndex node = child(category, 0);
+        EXPECT_TRUE(tree.isAccountNode(node));
+        EXPECT_EQ(CQuorrilView::nodeImage(node), row.type);
+        const AccountRecord* account = doc.FindAccount(CQuorrilView::nodeAccountId(node));
+        ASSERT_NE(account, nullptr);
+        EXPECT_EQ(account->GetType(), row.type);
+        EXPECT_EQ(CQuorrilView::nodeText(node), account->GetTitle());
+    }
+}
+
+TEST_F(TreeViewTest, AccountsSortByTitleWithoutRegardToCaseAndShowOnlyUsedCategories)
+{
+    addAccounts(doc,
+        { { AccountType::Bank, "zeta" }, { AccountType::Bank, "Alpha" }, { AccountType::Bank, "beta" },
+            { AccountType::Bank, "Gamma" }, { AccountType::Email, "Alpha" } });
+    rebuild();
+    EXPECT_EQ(childTexts(tree.rootNode()), QStringList({ "Banks", "Email" }));
+    EXPECT_EQ(childTexts(tree.categoryNode(AccountType::Bank)), QStringList({ "Alpha", "beta", "Gamma", "zeta" }));
+    // The same title under two types: one node under each category.
+    EXPECT_EQ(childTexts(tree.categoryNode(AccountType::Email)), QStringList({ "Alpha" }));
+    EXPECT_FALSE(tree.categoryNode(AccountType::Software).isValid());
+}
+
+TEST_F(TreeViewTest, SelectionDrivesTheCurrentAccountAndThePropertyList)
+{
+    addAccounts(doc, { { AccountType::Bank, "First" }, { AccountType::Bank, "Second" } });
+    rebuild();
+    const QModelIndex second = accountNode(AccountType::Bank, "Second");
+    tree.selectNode(second);
+    EXPECT_EQ(doc.GetCurrentAccountId(), CQuorrilView::nodeAccountId(second));
+    ASSERT_GT(list.rowCount(), 1);
+    EXPECT_EQ(list.item(1, 1)->text(), QStringLiteral("Second"));
+
+    tree.selectNode(tree.categoryNode(AccountType::Bank));
+    EXPECT_EQ(doc.GetCurrentAccountId(), 0);
+    EXPECT_EQ(list.rowCount(), 0);
+}
+
+TEST_F(TreeViewTest, EveryRebuildClearsTheCurrentAccount)
+{
+    addAccounts(doc, { { AccountType::Bank, "First" } });
+    rebuild();
+    tree.selectNode(child(tree.categoryNode(AccountType::Bank), 0));
+    ASSERT_NE(doc.GetCurrentAccountId(), 0);
+    rebuild();
+    EXPECT_EQ(doc.GetCurrentAccountId(), 0);
+    EXPECT_EQ(list.rowCount(), 0);
+    EXPECT_FALSE(tree.selectedNode().isValid());
+}
+
+TEST_F(TreeViewTest, WhileLockedSelectionLeavesTheCurrentAccountAndTheListEmpty)
+{
+    addAccounts(doc, { { AccountType::Bank, "First" }, { AccountType::Bank, "Second" } });
+    doc.setPassword("pw");
+    rebuild();
+    const QModelIndex first = accountNode(AccountType::Bank, "First");
+    tree.selectNode(first);
+    const qint32 shown = doc.GetCurrentAccountId();
+    doc.OnLockDocument();
+    EXPECT_EQ(list.rowCount(), 0);
+    EXPECT_FALSE(tree.OnUpdateAccountProperties());
+
+    tree.selectNode(accountNode(AccountType::Bank, "Second"));
+    EXPECT_EQ(doc.GetCurrentAccountId(), shown);
+    EXPECT_EQ(list.rowCount(), 0);
+    // Delete and Properties do nothing, and ask nothing.
+    tree.OnAccountDelete();
+    tree.OnAccountProperties();
+    EXPECT_TRUE(prompts.shown.isEmpty());
+    EXPECT_EQ(doc.accountCount(), 2);
+    // The nodes stay.
+    EXPECT_EQ(childCount(tree.categoryNode(AccountType::Bank)), 2);
+
+    prompts.addPassword("pw");
+    doc.OnUnlockDocument();
+    // Unlocked, the list shows the selected account again, not the one current at the lock.
+    EXPECT_EQ(doc.GetCurrentAccountId(), CQuorrilView::nodeAccountId(tree.selectedNode()));
+    ASSERT_GT(list.rowCount(), 1);
+    EXPECT_EQ(list.item(1, 1)->text(), QStringLiteral("Second"));
+}
+
+TEST_F(TreeViewTest, PropertiesAndDeleteNeedAnAccountNode)
+{
+    addAccounts(doc, { { AccountType::Bank, "First" } });
+    rebuild();
+    EXPECT_FALSE(tree.OnUpdateAccountProperties()); // nothing selected
+    tree.selectNode(tree.rootNode());
+    EXPECT_FALSE(tree.OnUpdateAccountProperties());
+    tree.selectNode(tree.categoryNode(AccountType::Bank));
+    EXPECT_FALSE(tree.OnUpdateAccountProperties());
+    // Properties on a category only empties the property list: no dialog opens.
+    tree.OnAccountProperties();
+    EXPECT_EQ(doc.GetCurrentAccountId(), 0);
+    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+    tree.selectNode(accountNode(AccountType::Bank, "First"));
+    EXPECT_TRUE(tree.OnUpdateAccountProperties());
+}
+
+TEST_F(TreeViewTest, DeleteAsksThenRemovesTheAccountAndItsNode)
+{
+    addAccounts(doc, { { AccountType::Bank, "Alpha" }, { AccountType::Bank, "Beta" }, { AccountType::Bank, "Gamma" } });
+    rebuild();
+    doc.SetModifiedFlag(false);
+
+    // No: nothing changes.
+    tree.selectNode(accountNode(AccountType::Bank, "Beta"));
+    prompts.addAnswer(false);
+    tree.OnAccountDelete();
+    EXPECT_EQ(prompts.shown, QStringList({ "Are you sure you want to delete \"Beta\" account ?" }));
+    ASSERT_EQ(prompts.icons.size(), 1u);
+    EXPECT_EQ(prompts.icons[0], Prompts::Icon::None);
+    EXPECT_EQ(doc.accountCount(), 3);
+    EXPECT_FALSE(doc.IsModified());
+
+    // Yes: the account and the node go, the next node is selected and shown.
+    prompts.addAnswer(true);
+    tree.OnAccountDelete();
+    EXPECT_EQ(doc.accountCount(), 2);
+    EXPECT_TRUE(doc.IsModified());
+    EXPECT_EQ(childTexts(tree.categoryNode(AccountType::Bank)), QStringList({ "Alpha", "Gamma" }));
+    EXPECT_EQ(CQuorrilView::nodeText(tree.selectedNode()), QStringLiteral("Gamma"));
+    EXPECT_EQ(doc.GetCurrentAccount()->GetTitle(), QStringLiteral("Gamma"));
+    EXPECT_EQ(list.item(1, 1)->text(), QStringLiteral("Gamma"));
+
+    // The last of a category: the empty category stays and becomes the selection.
+    for (const char* title : { "Gamma", "Alpha" }) {
+        tree.selectNode(accountNode(AccountType::Bank, title));
+        prompts.addAnswer(true);
+        tree.OnAccountDelete();
+    }
+    EXPECT_EQ(doc.accountCount(), 0);
+    ASSERT_TRUE(tree.categoryNode(AccountType::Bank).isValid());
+    EXPECT_EQ(childCount(tree.categoryNode(AccountType::Bank)), 0);
+    EXPECT_EQ(tree.selectedNode(), tree.categoryNode(AccountType::Bank));
+    EXPECT_EQ(list.rowCount(), 0);
+    EXPECT_TRUE(prompts.allAnswersUsed());
+}
+
+TEST_F(TreeViewTest, RightClickOpensTheMenuAtTheNodeOnlyOnANode)
+{
+    QMenu menu;
+    menu.addAction(QStringLiteral("Properties"));
+    tree.setContextMenu(&menu);
+    addAccounts(doc, { { AccountType::Bank, "First" } });
+    rebuild();
+    tree.expandAll();
+    const QModelIndex node = accountNode(AccountType::Bank, "First");
+    const QRect rect = tree.visualRect(node);
+
+    // Below every node: no menu, no selection.
+    QTest::mouseClick(tree.viewport(), Qt::RightButton, {}, QPoint(rect.center().x(), tree.viewport()->height() - 5));
+    EXPECT_FALSE(menu.isVisible());
+    EXPECT_FALSE(tree.selectedNode().isValid());
+
+    QTest::mouseClick(tree.viewport(), Qt::RightButton, {}, rect.center());
+    EXPECT_EQ(tree.selectedNode(), node);
+    EXPECT_TRUE(menu.isVisible());
+    // The menu opens at the node's text: below it, from the text's left edge (right of the picture).
+    const QPoint topLeft = tree.viewport()->mapFromGlobal(menu.geometry().topLeft());
+    EXPECT_GE(topLeft.y(), rect.bottom() - 1);
+    EXPECT_GT(topLeft.x(), rect.left() + tree.iconSize().width() - 1);
+    EXPECT_LT(topLeft.x(), rect.left() + tree.iconSize().width() + 12);
+    menu.hide();
+}
+
+TEST_F(TreeViewTest, DoubleClickOnACategoryEmptiesTheListAndExpandsIt)
+{
+    addAccounts(doc, { { AccountType::Bank, "First" } });
+    rebuild();
+    tree.selectNode(accountNode(AccountType::Bank, "First"));
+    ASSERT_GT(list.rowCount(), 0);
+    const QModelIndex category = tree.categoryNode(AccountType::Bank);
+    const QPoint at = tree.visualRect(category).center();
+    tree.selectNode(category);
+    doc.SetCurrentAccountId(CQuorrilView::nodeAccountId(accountNode(AccountType::Bank, "First")));
+    doc.UpdateAllViews();
+    const bool expanded = tree.isExpanded(category);
+    doubleClick(tree.viewport(), at);
+    EXPECT_EQ(doc.GetCurrentAccountId(), 0);
+    EXPECT_EQ(list.rowCount(), 0);
+    EXPECT_NE(tree.isExpanded(category), expanded);
+}
+
+} // namespace

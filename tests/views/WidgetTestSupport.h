@@ -1,0 +1,105 @@
+#pragma once
+
+#include "AccountFactory.h"
+#include "AccountTypes.h"
+#include "QuorrilDoc.h"
+#include "ScriptedPrompts.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QLocale>
+#include <QMouseEvent>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <ostream>
+#include <vector>
+
+// Readable failure messages for texts.
+inline void PrintTo(const QString& text, std::ostream* os) { *os << '"' << text.toStdString() << '"'; }
+inline void PrintTo(const QStringList& texts, std::ostream* os)
+{
+    *os << '[' << texts.join(QStringLiteral("|")).toStdString() << ']';
+}
+
+// The one QApplication of a widget test program, made on first use and kept to the end.
+inline QApplication& testApplication()
+{
+    static int argc = 1;
+    static char name[] = "quorril-test";
+    static char* argv[] = { name, nullptr };
+    static QApplication* application = [] {
+        // Dates in property rows follow the default locale: pin it.
+        QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+        return new QApplication(argc, argv);
+    }();
+    return *application;
+}
+
+// A double-click as the window system delivers it: press, release, press, double-click, release.
+// (QTest::mouseDClick leaves out the second press, which item views need.)
+inline void doubleClick(QWidget* widget, QPoint at)
+{
+    QTest::mouseClick(widget, Qt::LeftButton, {}, at);
+    QTest::mousePress(widget, Qt::LeftButton, {}, at);
+    QMouseEvent event(QEvent::MouseButtonDblClick, at, widget->mapToGlobal(at), Qt::LeftButton, Qt::LeftButton, {});
+    QApplication::sendEvent(widget, &event);
+    QTest::mouseRelease(widget, Qt::LeftButton, {}, at);
+}
+
+struct AccountSpec {
+    qint32 type;
+    QString title;
+};
+
+// A committed account with the given title, as a dialog hands it over.
+inline std::unique_ptr<AccountRecord> makeAccount(qint32 type, qint32 id, const QString& title)
+{
+    auto account = createAccount(type, id);
+    account->SetTitle(title);
+    account->SetCommitted();
+    return account;
+}
+
+// Adds the accounts to the document through AddAccount, numbered by the document.
+inline void addAccounts(CQuorrilDoc& doc, const std::vector<AccountSpec>& accounts)
+{
+    for (const AccountSpec& spec : accounts)
+        EXPECT_GE(doc.AddAccount(makeAccount(spec.type, doc.NextAccountId(), spec.title)), 0)
+            << spec.title.toStdString();
+}
+
+// Writes a wallet file holding the accounts, saved with the password; returns its path.
+inline QString writeWallet(const QString& path, const QString& password, const std::vector<AccountSpec>& accounts)
+{
+    ScriptedPrompts prompts;
+    CQuorrilDoc doc(prompts);
+    addAccounts(doc, accounts);
+    doc.setPassword(password);
+    EXPECT_TRUE(doc.OnSaveDocument(path));
+    return path;
+}
+
+// One account of every type, titled after the type.
+inline std::vector<AccountSpec> oneOfEachType()
+{
+    std::vector<AccountSpec> accounts;
+    for (qint32 type : kAccountTypes)
+        accounts.push_back({ type, QStringLiteral("My %1").arg(accountTypeName(type)) });
+    return accounts;
+}
+
+// A test with the application, scripted prompts and a private folder for files.
+class WidgetTest : public ::testing::Test {
+protected:
+    WidgetTest() { testApplication(); }
+
+    QString path(const QString& name) const { return QDir(m_dir.path()).filePath(name); }
+
+    ScriptedPrompts prompts;
+
+private:
+    QTemporaryDir m_dir;
+};
