@@ -111,14 +111,6 @@ struct Tables {
         return (leadIndex[lead] * 36 + tailIndex[second]) * 36 + tailIndex[third];
     }
 
-    // The plain character of the token a, b, c (in stored order), or 0 when they are no token.
-    char16_t plainOf(char16_t a, char16_t b, char16_t c) const
-    {
-        if ((a | b | c) >= 0x80 || leadIndex[a] < 0 || tailIndex[b] < 0 || tailIndex[c] < 0)
-            return 0;
-        return plainOfToken[slot(a, b, c)];
-    }
-
     // Index of the token that stands for `c` after the first stage, or -1 when `c` passes unchanged.
     int tokenIndexFor(char16_t c) const { return c < 0x100 ? targetOfPlain[c] : targetIndex(c); }
 };
@@ -165,28 +157,49 @@ qsizetype unscrambleInto(qsizetype n, At&& at, char16_t* out)
     const Tables& t = tables();
     char16_t* const begin = out;
     qsizetype k = n - 1;
-    while (k >= 0) {
+    while (k >= 2) {
         const char16_t c = at(k);
-        if (k >= 2 && c < 0x80 && t.tailIndex[c] >= 0) {
-            if (const char16_t p = t.plainOf(at(k - 2), at(k - 1), c)) {
-                *out++ = p;
-                k -= 3;
-                continue;
+        const char16_t b = at(k - 1);
+        const char16_t a = at(k - 2);
+        if ((a | b | c) < 0x80) {
+            // All three lookups are -1 for a character that cannot stand there.
+            const int lead = t.leadIndex[a];
+            const int second = t.tailIndex[b];
+            const int third = t.tailIndex[c];
+            if ((lead | second | third) >= 0) {
+                if (const char16_t p = t.plainOfToken[size_t((lead * 36 + second) * 36 + third)]) {
+                    *out++ = p;
+                    k -= 3;
+                    continue;
+                }
             }
         }
         const int target = targetIndex(c);
         *out++ = target >= 0 ? kPlainOfTarget[size_t(target)] : c;
         --k;
     }
+    for (; k >= 0; --k) {
+        const char16_t c = at(k);
+        const int target = targetIndex(c);
+        *out++ = target >= 0 ? kPlainOfTarget[size_t(target)] : c;
+    }
     return out - begin;
 }
 
 const char16_t* unitsOf(QStringView text) { return reinterpret_cast<const char16_t*>(text.utf16()); }
 
-// A string decoded into an upper-bound allocation, then trimmed to its length in place.
+// The plain text of n stored units. A short text is decoded on the stack and then copied into a
+// string of its exact length; a long one is decoded into an upper-bound allocation that is then
+// trimmed in place, so that no second buffer of its size is needed.
 template <typename At>
 QString unscrambledString(qsizetype n, At&& at)
 {
+    constexpr qsizetype kShort = 1024;
+    if (n <= kShort) {
+        char16_t buffer[kShort];
+        const qsizetype length = unscrambleInto(n, at, buffer);
+        return QString(reinterpret_cast<const QChar*>(buffer), length);
+    }
     QString out(n, Qt::Uninitialized);
     const qsizetype length = unscrambleInto(n, at, reinterpret_cast<char16_t*>(out.data()));
     out.resize(length);

@@ -34,7 +34,9 @@ qint32 CQuorrilDoc::AddAccount(std::unique_ptr<AccountRecord> account)
 void CQuorrilDoc::fileAccount(std::unique_ptr<AccountRecord> account)
 {
     const qint32 id = account->GetId();
-    m_accounts[id] = std::move(account);
+    // Accounts mostly arrive in ascending id order (a group is stored in id order): the place after
+    // the last one filed is then the right one and costs no search.
+    m_lastFiled = m_accounts.insert_or_assign(m_lastFiled, id, std::move(account));
 }
 
 bool CQuorrilDoc::RemoveAccount(qint32 id)
@@ -42,6 +44,8 @@ bool CQuorrilDoc::RemoveAccount(qint32 id)
     const auto it = m_accounts.find(id);
     if (it == m_accounts.end())
         return false;
+    if (it == m_lastFiled)
+        m_lastFiled = m_accounts.end();
     m_accounts.erase(it);
     if (id > 0 && id < m_freeIdHint)
         m_freeIdHint = id;
@@ -101,6 +105,7 @@ bool CQuorrilDoc::IsTitleTaken(qint32 id, qint32 type, const QString& title) con
 void CQuorrilDoc::ClearAccounts()
 {
     m_accounts.clear();
+    m_lastFiled = m_accounts.end();
     m_password = QString();
     m_freeIdHint = 1;
 }

@@ -134,6 +134,7 @@ private:
 
     Prompts& m_prompts;
     AccountTable m_accounts;
+    AccountTable::iterator m_lastFiled = m_accounts.end();
     qint32 m_currentAccountId = 0;
     qint32 m_nextAccountId = 1;
     ScrambledText m_password;
