@@ -67,7 +67,7 @@ CMainFrame::CMainFrame(CQuorrilDoc& document, Prompts& prompts, RecentFileList& 
         updateTitle();
         updateCommandStates();
     });
-    // The password prompt can change the document without any other signal (Change Password).
+    // Every refresh of the views (selection, lock, unlock) may change what is available.
     connect(&m_doc, &CQuorrilDoc::viewsUpdated, this, &CMainFrame::updateCommandStates);
 
     updateTitle();
