@@ -45,8 +45,9 @@ TEST(NumberText, ReadsDecimalsByTheEditRules)
         SCOPED_TRACE(c.text);
         const std::optional<double> value = NumberText::parseDecimal(QString::fromUtf8(c.text));
         ASSERT_EQ(value.has_value(), c.reads);
-        if (c.reads)
+        if (c.reads) {
             EXPECT_DOUBLE_EQ(*value, c.value);
+        }
     }
 }
 
@@ -86,8 +87,9 @@ TEST(NumberText, ReadsIntegersByTheEditRules)
         SCOPED_TRACE(c.text);
         const std::optional<qint32> value = NumberText::parseInteger(QString::fromUtf8(c.text));
         ASSERT_EQ(value.has_value(), c.reads);
-        if (c.reads)
+        if (c.reads) {
             EXPECT_EQ(*value, c.value);
+        }
     }
 }
 
