@@ -76,11 +76,11 @@ public:
         return words(1, 2);
     }
 
-    FieldValue value(const FieldSpec& spec)
+    FieldValue value(const FieldSpec& field)
     {
-        switch (spec.kind) {
+        switch (field.kind) {
         case FieldKind::Text:
-            return ScrambledText(forField(QLatin1StringView(spec.name)));
+            return ScrambledText(forField(QLatin1StringView(field.name)));
         case FieldKind::Date:
             return OleDateTime(32874.0 + between(0, 14600), OleDateTime::valid); // 1990 to 2030
         case FieldKind::Integer:

@@ -5,8 +5,8 @@
 FieldAccount::FieldAccount(qint32 id, const RecordLayout& layout) : AccountRecord(id, layout.type), m_layout(layout)
 {
     m_values.reserve(layout.fields.size());
-    for (const FieldSpec& spec : layout.fields)
-        m_values.push_back(defaultFieldValue(spec.kind));
+    for (const FieldSpec& field : layout.fields)
+        m_values.push_back(defaultFieldValue(field.kind));
 }
 
 void FieldAccount::setField(int index, const FieldValue& value)

@@ -78,12 +78,12 @@ QString storableMessage(const QString& field, char16_t code)
 }
 } // namespace
 
-TableAccountDialog::TableAccountDialog(const DialogSpec& spec, CQuorrilDoc* document, qint32 accountId, QWidget* parent)
+TableAccountDialog::TableAccountDialog(const DialogSpec& table, CQuorrilDoc* document, qint32 accountId, QWidget* parent)
     : CAccountDialog(document, accountId, parent)
-    , m_spec(spec)
+    , m_spec(table)
 {
     initDialogResources();
-    setWindowTitle(QString::fromUtf8(spec.caption));
+    setWindowTitle(QString::fromUtf8(table.caption));
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
     setModal(true);
     buildControls();
@@ -98,22 +98,22 @@ void TableAccountDialog::buildControls()
     m_widgets.reserve(m_spec.controls.size());
     m_values.reserve(m_spec.controls.size());
     QWidget* previous = nullptr;
-    for (const ControlSpec& spec : m_spec.controls) {
-        if (spec.text && hasLabelAbove(spec.kind)) {
-            auto* above = new QLabel(QString::fromUtf8(spec.text), this);
-            const int width = spec.labelWidth ? spec.labelWidth : spec.place.w;
-            above->setGeometry(units.rect({ spec.place.x, spec.place.y - kLabelHeight, width, kLabelHeight }));
-            m_labelAbove.insert(spec.id, above);
-            if (spec.labelId)
-                m_labels.insert(spec.labelId, above);
+    for (const ControlSpec& row : m_spec.controls) {
+        if (row.text && hasLabelAbove(row.kind)) {
+            auto* above = new QLabel(QString::fromUtf8(row.text), this);
+            const int width = row.labelWidth ? row.labelWidth : row.place.w;
+            above->setGeometry(units.rect({ row.place.x, row.place.y - kLabelHeight, width, kLabelHeight }));
+            m_labelAbove.insert(row.id, above);
+            if (row.labelId)
+                m_labels.insert(row.labelId, above);
         }
-        QWidget* widget = createControl(spec);
-        DialogPlace place = spec.place;
-        if (spec.kind == ControlKind::TypeBox || spec.kind == ControlKind::UsersBox)
+        QWidget* widget = createControl(row);
+        DialogPlace place = row.place;
+        if (row.kind == ControlKind::TypeBox || row.kind == ControlKind::UsersBox)
             place.h = kComboHeight;
         widget->setGeometry(units.rect(place));
         m_widgets.push_back(widget);
-        m_values.push_back(initialValue(spec.kind));
+        m_values.push_back(initialValue(row.kind));
         if (widget->focusPolicy() != Qt::NoFocus) {
             if (previous)
                 setTabOrder(previous, widget);
@@ -122,18 +122,18 @@ void TableAccountDialog::buildControls()
     }
 }
 
-QWidget* TableAccountDialog::createControl(const ControlSpec& spec)
+QWidget* TableAccountDialog::createControl(const ControlSpec& row)
 {
-    const QString text = spec.text ? QString::fromUtf8(spec.text) : QString();
-    switch (spec.kind) {
+    const QString text = row.text ? QString::fromUtf8(row.text) : QString();
+    switch (row.kind) {
     case ControlKind::Edit:
         return new TextEdit(this);
     case ControlKind::Memo:
     case ControlKind::MemoHScroll:
-        return new MemoEdit(spec.kind == ControlKind::MemoHScroll, this);
+        return new MemoEdit(row.kind == ControlKind::MemoHScroll, this);
     case ControlKind::TypeBox: {
         QStringList items;
-        for (const char* item : spec.items)
+        for (const char* item : row.items)
             items << QString::fromUtf8(item);
         return new TypeBox(items, this);
     }
@@ -155,10 +155,10 @@ QWidget* TableAccountDialog::createControl(const ControlSpec& spec)
         auto* button = new QPushButton(text, this);
         // Without a default button no button may become one by taking the focus either.
         button->setAutoDefault(m_spec.hasDefaultButton);
-        if (spec.kind == ControlKind::OkButton) {
+        if (row.kind == ControlKind::OkButton) {
             button->setDefault(m_spec.hasDefaultButton);
             connect(button, &QPushButton::clicked, this, &TableAccountDialog::OnOK);
-        } else if (spec.kind == ControlKind::CancelButton) {
+        } else if (row.kind == ControlKind::CancelButton) {
             connect(button, &QPushButton::clicked, this, &TableAccountDialog::reject);
         }
         return button;

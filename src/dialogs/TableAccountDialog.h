@@ -18,7 +18,7 @@ class QPushButton;
 class TableAccountDialog : public CAccountDialog {
     Q_OBJECT
 public:
-    TableAccountDialog(const DialogSpec& spec, CQuorrilDoc* document, qint32 accountId, QWidget* parent);
+    TableAccountDialog(const DialogSpec& table, CQuorrilDoc* document, qint32 accountId, QWidget* parent);
     ~TableAccountDialog() override;
 
     AccountRecord* GetAccount() const override { return m_account; }
@@ -26,7 +26,7 @@ public:
     std::unique_ptr<AccountRecord> takeAccount() override;
     QString dialogTitle() const override;
 
-    const DialogSpec& spec() const { return m_spec; }
+    const DialogSpec& table() const { return m_spec; }
     // The control with the id of the dialog's table (1 is OK, 2 is Cancel), or null.
     QWidget* control(int id) const;
     template <class Widget> Widget* control(int id) const { return qobject_cast<Widget*>(control(id)); }
@@ -80,7 +80,7 @@ protected:
 
 private:
     void buildControls();
-    QWidget* createControl(const ControlSpec& spec);
+    QWidget* createControl(const ControlSpec& row);
     int rowOf(int id) const;
     bool takeControl(int row);
     void showControl(int row);

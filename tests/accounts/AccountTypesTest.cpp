@@ -71,11 +71,11 @@ const std::vector<TypeCase>& typeCases()
 }
 
 // A distinct value for every field, so that a field stored or listed in another's place shows.
-FieldValue sampleValue(const FieldSpec& spec, int index)
+FieldValue sampleValue(const FieldSpec& field, int index)
 {
-    switch (spec.kind) {
+    switch (field.kind) {
     case FieldKind::Text:
-        return ScrambledText(QStringLiteral("%1 value\r\nline 2").arg(QLatin1StringView(spec.name)));
+        return ScrambledText(QStringLiteral("%1 value\r\nline 2").arg(QLatin1StringView(field.name)));
     case FieldKind::Date:
         return OleDateTime(45000.25 + 31 * index);
     case FieldKind::Integer:

@@ -226,7 +226,7 @@ TEST_F(TypeDialogs, EveryTableFieldExistsInItsAccountWithTheKindOfItsControl)
         const RecordLayout* layout = layoutOf(type);
         ASSERT_NE(layout, nullptr);
         int bound = 0;
-        for (const ControlSpec& control : dialog->spec().controls) {
+        for (const ControlSpec& control : dialog->table().controls) {
             if (!control.field || QLatin1StringView(control.field) == QLatin1StringView("title"))
                 continue;
             const int index = layout->indexOf(QString::fromLatin1(control.field));
@@ -236,7 +236,7 @@ TEST_F(TypeDialogs, EveryTableFieldExistsInItsAccountWithTheKindOfItsControl)
             ++bound;
         }
         EXPECT_EQ(bound, int(layout->fields.size()));
-        EXPECT_EQ(dialog->spec().storeOrder.size(), layout->fields.size());
+        EXPECT_EQ(dialog->table().storeOrder.size(), layout->fields.size());
     }
 }
 

@@ -77,9 +77,9 @@ inline std::unique_ptr<AccountRecord> makeAccount(qint32 type, qint32 id, const 
 // Adds the accounts to the document through AddAccount, numbered by the document.
 inline void addAccounts(CQuorrilDoc& doc, const std::vector<AccountSpec>& accounts)
 {
-    for (const AccountSpec& spec : accounts)
-        EXPECT_GE(doc.AddAccount(makeAccount(spec.type, doc.NextAccountId(), spec.title)), 0)
-            << spec.title.toStdString();
+    for (const AccountSpec& wanted : accounts)
+        EXPECT_GE(doc.AddAccount(makeAccount(wanted.type, doc.NextAccountId(), wanted.title)), 0)
+            << wanted.title.toStdString();
 }
 
 // Writes a wallet file holding the accounts, saved with the password; returns its path.
