@@ -4,18 +4,37 @@
 #include <QApplication>
 #include <QIcon>
 
+#include <cstring>
+#include <memory>
+
+namespace {
+// --help and --version answer on the terminal and open no window, so they need no display.
+bool onlyAsksForText(int argc, char* argv[])
+{
+    for (int i = 1; i < argc; ++i)
+        for (const char* option : {"-h", "--help", "--help-all", "-?", "-v", "--version"})
+            if (std::strcmp(argv[i], option) == 0)
+                return true;
+    return false;
+}
+} // namespace
+
 int main(int argc, char* argv[])
 {
-    QApplication application(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Quorril"));
-    QApplication::setOrganizationName(QStringLiteral("Tarnwell"));
-    QApplication::setApplicationVersion(QStringLiteral(QUORRIL_VERSION));
-    QApplication::setDesktopFileName(QStringLiteral("quorril"));
-    QApplication::setWindowIcon(QIcon(QStringLiteral(":/app/art/quorril.svg")));
+    std::unique_ptr<QCoreApplication> application = onlyAsksForText(argc, argv)
+        ? std::make_unique<QCoreApplication>(argc, argv)
+        : std::make_unique<QApplication>(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("Quorril"));
+    QCoreApplication::setOrganizationName(QStringLiteral("Tarnwell"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(QUORRIL_VERSION));
+    if (qobject_cast<QApplication*>(application.get())) {
+        QGuiApplication::setDesktopFileName(QStringLiteral("quorril"));
+        QGuiApplication::setWindowIcon(QIcon(QStringLiteral(":/app/art/quorril.svg")));
+    }
 
     WidgetPrompts prompts;
     CQuorrilApp app(prompts);
-    if (std::optional<int> status = app.InitInstance(QApplication::arguments()))
+    if (std::optional<int> status = app.InitInstance(QCoreApplication::arguments()))
         return *status;
-    return QApplication::exec();
+    return QCoreApplication::exec();
 }
