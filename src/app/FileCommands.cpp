@@ -118,10 +118,9 @@ bool FileCommands::openDocumentFile(const QString& path)
         return false;
     if (loadDocument(path))
         return true;
-    // Nothing of a refused or unreadable file stays on screen: the window shows a new document.
+    // The document is a new one again; a file that could not be read leaves the recent list.
     if (m_doc.lastOpenResult() == CQuorrilDoc::OpenResult::Unreadable)
         m_recentFiles.remove(path);
-    m_doc.OnNewDocument();
     return false;
 }
 
