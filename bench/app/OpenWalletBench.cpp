@@ -32,8 +32,11 @@ constexpr int kAccounts = 100000;
 class BenchPrompts : public Prompts {
 public:
     std::optional<QString> password(PasswordMode) override { return QStringLiteral("bench"); }
-    void notice(const QString& text) override { std::fprintf(stderr, "notice: %s\n", qPrintable(text)); }
-    bool question(const QString&, Icon) override { return false; }
+    void notice(const QString& text, const QString&) override
+    {
+        std::fprintf(stderr, "notice: %s\n", qPrintable(text));
+    }
+    bool question(const QString&, Icon, Answer) override { return false; }
     Answer questionWithCancel(const QString&) override { return Answer::No; }
     bool duplicateAccount() override { return false; }
     QString openFileName() override { return {}; }

@@ -28,8 +28,11 @@ const int kAccounts = qEnvironmentVariableIntValue("QUORRIL_BENCH_ACCOUNTS") > 0
 class BenchPrompts : public Prompts {
 public:
     std::optional<QString> password(PasswordMode) override { return QStringLiteral("bench password"); }
-    void notice(const QString& text) override { std::fprintf(stderr, "notice: %s\n", qPrintable(text)); }
-    bool question(const QString&, Icon) override { return false; }
+    void notice(const QString& text, const QString&) override
+    {
+        std::fprintf(stderr, "notice: %s\n", qPrintable(text));
+    }
+    bool question(const QString&, Icon, Answer) override { return false; }
     Answer questionWithCancel(const QString&) override { return Answer::Cancel; }
     bool duplicateAccount() override { return false; }
     QString openFileName() override { return {}; }

@@ -17,14 +17,17 @@ std::optional<QString> CliPrompts::password(PasswordMode mode)
     return text;
 }
 
-void CliPrompts::notice(const QString& text)
+void CliPrompts::notice(const QString& text, const QString& detail)
 {
     m_notices << text;
-    m_err << text << Qt::endl;
+    m_err << text;
+    if (!detail.isEmpty())
+        m_err << ' ' << detail;
+    m_err << Qt::endl;
 }
 
 // The document asks nothing else of a program that only loads and saves.
-bool CliPrompts::question(const QString&, Icon) { return false; }
+bool CliPrompts::question(const QString&, Icon, Answer) { return false; }
 Prompts::Answer CliPrompts::questionWithCancel(const QString&) { return Answer::Cancel; }
 bool CliPrompts::duplicateAccount() { return false; }
 QString CliPrompts::openFileName() { return {}; }

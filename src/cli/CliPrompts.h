@@ -17,8 +17,10 @@ public:
     CliPrompts(PasswordReader reader, QTextStream& err);
 
     std::optional<QString> password(PasswordMode mode) override;
-    void notice(const QString& text) override;
-    bool question(const QString& text, Icon icon) override;
+    using Prompts::notice;
+    using Prompts::question;
+    void notice(const QString& text, const QString& detail) override;
+    bool question(const QString& text, Icon icon, Answer escapeMeans) override;
     Answer questionWithCancel(const QString& text) override;
     bool duplicateAccount() override;
     QString openFileName() override;

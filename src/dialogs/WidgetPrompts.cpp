@@ -21,13 +21,15 @@ std::optional<QString> WidgetPrompts::password(PasswordMode mode)
     return dialog.password();
 }
 
-void WidgetPrompts::notice(const QString& text)
+void WidgetPrompts::notice(const QString& text, const QString& detail)
 {
     QMessageBox box(QMessageBox::Information, caption(), text, QMessageBox::Ok, parentWindow());
+    if (!detail.isEmpty())
+        box.setDetailedText(detail);
     box.exec();
 }
 
-bool WidgetPrompts::question(const QString& text, Icon icon)
+bool WidgetPrompts::question(const QString& text, Icon icon, Answer)
 {
     QMessageBox box(icon == Icon::Question ? QMessageBox::Question : QMessageBox::NoIcon, caption(), text,
         QMessageBox::Yes | QMessageBox::No, parentWindow());

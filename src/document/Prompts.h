@@ -20,10 +20,14 @@ public:
 
     // The password dialog; the entered (never empty) password, or nothing on Cancel.
     virtual std::optional<QString> password(PasswordMode mode) = 0;
-    // A notice with an information icon and an OK button.
-    virtual void notice(const QString& text) = 0;
-    // A question with Yes and No buttons; true for Yes.
-    virtual bool question(const QString& text, Icon icon) = 0;
+    // A notice with an information icon and an OK button. A detail, when not empty, is shown below
+    // the text as the box's detail (for a failure: the file and the system's reason).
+    virtual void notice(const QString& text, const QString& detail) = 0;
+    void notice(const QString& text) { notice(text, QString()); }
+    // A question with Yes and No buttons; true for Yes. escapeMeans is the answer that Esc and the
+    // close box give: No for most questions, Yes where No would throw away what the user typed.
+    virtual bool question(const QString& text, Icon icon, Answer escapeMeans) = 0;
+    bool question(const QString& text, Icon icon) { return question(text, icon, Answer::No); }
     // A question with Yes, No and Cancel buttons ("Save changes to %1?").
     virtual Answer questionWithCancel(const QString& text) = 0;
     // The "Warning - Duplicate Account" dialog; true for its "Yes" (go back and change the title),

@@ -33,11 +33,18 @@ public:
             return std::nullopt;
         return std::get<QString>(r);
     }
-    void notice(const QString& text) override { shown << text; }
-    bool question(const QString& text, Icon icon) override
+    using Prompts::notice;
+    using Prompts::question;
+    void notice(const QString& text, const QString& detail) override
+    {
+        shown << text;
+        details << detail;
+    }
+    bool question(const QString& text, Icon icon, Answer escapeMeans) override
     {
         shown << text;
         icons.push_back(icon);
+        escapes.push_back(escapeMeans);
         return std::get<bool>(next("question"));
     }
     Answer questionWithCancel(const QString& text) override
@@ -64,7 +71,11 @@ public:
     bool allAnswersUsed() const { return m_replies.empty(); }
 
     QStringList shown;
+    // The detail of every notice, in order (empty where a notice has none).
+    QStringList details;
     std::vector<Icon> icons;
+    // What Esc would answer, for every yes/no question, in order.
+    std::vector<Answer> escapes;
 
 private:
     Reply next(const char* what)
