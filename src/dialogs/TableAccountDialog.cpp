@@ -78,7 +78,8 @@ QString storableMessage(const QString& field, char16_t code)
 }
 } // namespace
 
-TableAccountDialog::TableAccountDialog(const DialogSpec& table, CQuorrilDoc* document, qint32 accountId, QWidget* parent)
+TableAccountDialog::TableAccountDialog(
+    const DialogSpec& table, CQuorrilDoc* document, qint32 accountId, QWidget* parent)
     : CAccountDialog(document, accountId, parent)
     , m_spec(table)
 {
@@ -418,7 +419,8 @@ void TableAccountDialog::OnOK()
     if (!UpdateData(true))
         return;
     if (!requiredFieldsFilled()) {
-        if (!prompts().question(requiredFieldsMessage(), Prompts::Icon::Question))
+        // Esc and the close box go back to the dialog: No would throw away everything typed.
+        if (!prompts().question(requiredFieldsMessage(), Prompts::Icon::Question, Prompts::Answer::Yes))
             OnCancel();
         return;
     }

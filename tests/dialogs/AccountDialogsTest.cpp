@@ -93,6 +93,7 @@ TEST_F(AccountDialogs, EmptyRequiredFieldsBringTheMessageWithEveryLine)
         ASSERT_EQ(prompts.shown.size(), 1);
         EXPECT_EQ(prompts.shown.last(), requiredMessage(row));
         EXPECT_EQ(prompts.icons.back(), Prompts::Icon::Question);
+        EXPECT_EQ(prompts.escapes.back(), Prompts::Answer::Yes); // Esc goes back, keeping the typing
         EXPECT_TRUE(isOpen(*dialog));
         EXPECT_EQ(shown(*dialog, row.required.front().first), QString::fromUtf8(row.required.front().second));
         EXPECT_FALSE(doc.IsModified());
