@@ -5,6 +5,7 @@
 #include "QuorrilDoc.h"
 
 #include <QComboBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 
@@ -244,4 +245,20 @@ void CEmailAccountDlg::OnCancel()
         return;
     }
     endDialog(QDialog::Rejected);
+}
+
+void CEmailAccountDlg::keyPressEvent(QKeyEvent* event)
+{
+    // Without a default button Enter presses the push button that has the focus and means OK
+    // anywhere else. Controls that take Enter themselves never pass it on to the dialog.
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    const Qt::KeyboardModifiers modifiers = event->modifiers() & ~Qt::KeypadModifier;
+    if (!enter || modifiers != Qt::NoModifier) {
+        TableAccountDialog::keyPressEvent(event);
+        return;
+    }
+    if (auto* button = qobject_cast<QPushButton*>(focusWidget()))
+        button->click();
+    else
+        OnOK();
 }

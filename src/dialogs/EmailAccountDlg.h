@@ -8,7 +8,7 @@ class UserEntry;
 // The Email dialog: title, log-in URL and a user editor. Add, Update and Remove change the account
 // at once (Add and Update store the title and URL as well); after the first such change Cancel is
 // disabled, and Esc or the close box end the dialog of an existing account with OK. The dialog has
-// no default button.
+// no default button: Enter presses the focused push button, and means OK anywhere else.
 //
 // Each item of the users box stands for one user entry (its index in the account's list), so that
 // of two users with the same log-in id each can be seen, updated and removed.
@@ -28,6 +28,7 @@ public Q_SLOTS:
 protected:
     void LoadAccount() override;
     void afterStore() override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     QComboBox* usersBox() const;

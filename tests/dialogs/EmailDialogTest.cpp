@@ -345,13 +345,55 @@ TEST_F(EmailDialog, UserFieldsWithUnstorableCharactersAreRefusedBeforeAnythingIs
     EXPECT_FALSE(doc.IsModified());
 }
 
-TEST_F(EmailDialog, RequiredMessageAndEnterWithoutADefaultButton)
+TEST_F(EmailDialog, EnterPressesTheFocusedButtonAndMeansOkElsewhere)
 {
-    auto dialog = open(AccountType::Email);
-    type(*dialog, kTitle, QStringLiteral("Mail"));
-    QTest::keyClick(dialog->control(kTitle), Qt::Key_Return);
-    EXPECT_TRUE(isOpen(*dialog)); // no default button
+    enum class Outcome { Added, Ok, Cancelled };
+    struct Row {
+        int focus;
+        Qt::Key key;
+        Outcome outcome;
+    };
+    const Row rows[] = {
+        { kAdd, Qt::Key_Return, Outcome::Added },
+        { kAdd, Qt::Key_Enter, Outcome::Added },
+        { 2, Qt::Key_Return, Outcome::Cancelled },
+        { kTitle, Qt::Key_Return, Outcome::Ok },
+        { kPassword, Qt::Key_Enter, Outcome::Ok },
+        { kUsers, Qt::Key_Return, Outcome::Ok },
+        { kAdmin, Qt::Key_Return, Outcome::Ok },
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(testing::Message() << row.focus << " " << row.key);
+        auto dialog = open(AccountType::Email);
+        type(*dialog, kTitle, QStringLiteral("Mail"));
+        type(*dialog, kUrl, QStringLiteral("https://m"));
+        typeUser(*dialog, "me", "p", "m@x");
+        QWidget* focus = dialog->control(row.focus);
+        focus->setFocus();
+        const Qt::KeyboardModifiers modifiers = row.key == Qt::Key_Enter ? Qt::KeypadModifier : Qt::NoModifier;
+        QTest::keyClick(focus, row.key, modifiers);
+        switch (row.outcome) {
+        case Outcome::Added:
+            EXPECT_TRUE(isOpen(*dialog));
+            EXPECT_EQ(dialog->GetAccount()->GetUserCount(), 1);
+            break;
+        case Outcome::Ok:
+            EXPECT_TRUE(accepted(*dialog));
+            EXPECT_EQ(dialog->GetAccount()->GetTitle(), QStringLiteral("Mail"));
+            break;
+        case Outcome::Cancelled:
+            EXPECT_TRUE(rejected(*dialog));
+            break;
+        }
+    }
     EXPECT_TRUE(prompts.shown.isEmpty());
+
+    // Enter with a required field empty runs OK: the question comes.
+    auto dialog = open(AccountType::Email);
+    prompts.addAnswer(true);
+    QTest::keyClick(dialog->control(kTitle), Qt::Key_Return);
+    EXPECT_EQ(prompts.shown.size(), 1);
+    EXPECT_TRUE(isOpen(*dialog));
 }
 
 } // namespace
