@@ -191,29 +191,16 @@ TEST(WidgetPrompts, NoticesAndQuestionsAreQuorrilMessageBoxes)
 TEST(WidgetPrompts, EscAndTheCloseBoxGiveTheAnswerTheQuestionNames)
 {
     WidgetPrompts prompts;
-    struct Row {
-        Prompts::Answer escapeMeans;
-        bool closeBox;
-        bool result;
-    };
-    const Row rows[] = {
-        { Prompts::Answer::Yes, false, true },
-        { Prompts::Answer::Yes, true, true },
-        { Prompts::Answer::No, false, false },
-        { Prompts::Answer::No, true, false },
-    };
-    for (const Row& row : rows) {
-        SCOPED_TRACE(testing::Message() << int(row.escapeMeans) << (row.closeBox ? " close box" : " Esc"));
-        bool result = !row.result;
-        answerModal(
-            [&] { result = prompts.question(QStringLiteral("Go back?"), Prompts::Icon::Question, row.escapeMeans); },
-            [&](QWidget* modal) {
-                if (row.closeBox)
-                    modal->close();
-                else
-                    QTest::keyClick(modal, Qt::Key_Escape);
-            });
-        EXPECT_EQ(result, row.result);
+    for (Prompts::Answer escapeMeans : { Prompts::Answer::Yes, Prompts::Answer::No }) {
+        for (bool closeBox : { false, true }) {
+            SCOPED_TRACE(testing::Message() << int(escapeMeans) << (closeBox ? " close box" : " Esc"));
+            const bool expected = escapeMeans == Prompts::Answer::Yes;
+            bool yes = !expected;
+            answerModal(
+                [&] { yes = prompts.question(QStringLiteral("Go back?"), Prompts::Icon::Question, escapeMeans); },
+                [&](QWidget* modal) { closeBox ? void(modal->close()) : QTest::keyClick(modal, Qt::Key_Escape); });
+            EXPECT_EQ(yes, expected);
+        }
     }
 }
 
