@@ -5,6 +5,7 @@
 #include "QuorrilDoc.h"
 
 #include <QComboBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 
@@ -119,10 +120,10 @@ bool CEmailAccountDlg::userFieldsFilled() const
     return !fieldText(kLoginId).isEmpty() && !fieldText(kPassword).isEmpty() && !fieldText(kEmail).isEmpty();
 }
 
-void CEmailAccountDlg::userListChanged()
+void CEmailAccountDlg::markChanged()
 {
     control(kCancel)->setEnabled(false);
-    m_usersChanged = true;
+    m_accountChanged = true;
     UpdateUserCount();
 }
 
@@ -163,8 +164,13 @@ void CEmailAccountDlg::OnAddUser()
     UpdateData(true);
     if (!GetAccount() || !checkStorableTexts())
         return;
-    // The title and log-in URL are stored before any check, without the duplicate-title check.
-    writeAccount();
+    // Add stores the title and the log-in URL with the new user, and nothing when it adds no user. A
+    // taken title brings the duplicate warning as at OK; either answer goes back to the dialog, since
+    // there is nothing to discard yet.
+    if (titleTaken()) {
+        prompts().duplicateAccount();
+        return;
+    }
     if (!userFieldsFilled()) {
         prompts().notice(QStringLiteral("User cannot be created ") + kUserFieldsMissing);
         return;
@@ -175,10 +181,11 @@ void CEmailAccountDlg::OnAddUser()
         prompts().notice(QStringLiteral("User Already Exist !"));
         return;
     }
+    writeAccount();
     fillUsers(index);
     control(kRemove)->setEnabled(true);
     control(kUpdate)->setEnabled(true);
-    userListChanged();
+    markChanged();
 }
 
 void CEmailAccountDlg::OnUpdateUser()
@@ -186,7 +193,10 @@ void CEmailAccountDlg::OnUpdateUser()
     UpdateData(true);
     if (!checkStorableTexts())
         return;
-    StoreAccount(); // a taken title makes Update do nothing
+    // A taken title makes Update do nothing. Otherwise the title and URL are stored, with or without
+    // a user, and Cancel can no longer take them back.
+    if (StoreAccount())
+        markChanged();
 }
 
 void CEmailAccountDlg::afterStore()
@@ -204,7 +214,7 @@ void CEmailAccountDlg::afterStore()
     user->SetEmail(fieldText(kEmail));
     user->SetAdministrator(std::get<qint32>(fieldValue(kAdministrator)));
     fillUsers(index);
-    userListChanged();
+    markChanged();
 }
 
 void CEmailAccountDlg::OnRemoveUser()
@@ -218,20 +228,37 @@ void CEmailAccountDlg::OnRemoveUser()
                                  .arg(user->GetLoginId(), user->GetEmail());
     if (!prompts().question(question, Prompts::Icon::Question))
         return;
-    document()->SetModifiedFlag(true);
+    if (!createdNew())
+        document()->SetModifiedFlag(true);
     GetAccount()->RemoveUserAt(index);
     fillUsers(-1);
     OnSelchangeUsers();
-    userListChanged();
+    markChanged();
 }
 
 void CEmailAccountDlg::OnCancel()
 {
     discardNewAccount();
-    if (GetAccount() && m_usersChanged) {
+    if (GetAccount() && m_accountChanged) {
         UpdateData(true);
         endDialog(QDialog::Accepted);
         return;
     }
     endDialog(QDialog::Rejected);
+}
+
+void CEmailAccountDlg::keyPressEvent(QKeyEvent* event)
+{
+    // Without a default button Enter presses the push button that has the focus and means OK
+    // anywhere else. Controls that take Enter themselves never pass it on to the dialog.
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    const Qt::KeyboardModifiers modifiers = event->modifiers() & ~Qt::KeypadModifier;
+    if (!enter || modifiers != Qt::NoModifier) {
+        TableAccountDialog::keyPressEvent(event);
+        return;
+    }
+    if (auto* button = qobject_cast<QPushButton*>(focusWidget()))
+        button->click();
+    else
+        OnOK();
 }

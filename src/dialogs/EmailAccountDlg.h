@@ -5,9 +5,10 @@
 class QComboBox;
 class UserEntry;
 
-// The Email dialog: title, log-in URL and a user editor. Add, Update and Remove change the
-// account's user list at once; after the first such change Cancel is disabled, and Esc or the close
-// box end the dialog of an existing account with OK. The dialog has no default button.
+// The Email dialog: title, log-in URL and a user editor. Add, Update and Remove change the account
+// at once (Add and Update store the title and URL as well); after the first such change Cancel is
+// disabled, and Esc or the close box end the dialog of an existing account with OK. The dialog has
+// no default button: Enter presses the focused push button, and means OK anywhere else.
 //
 // Each item of the users box stands for one user entry (its index in the account's list), so that
 // of two users with the same log-in id each can be seen, updated and removed.
@@ -15,8 +16,6 @@ class CEmailAccountDlg : public TableAccountDialog {
     Q_OBJECT
 public:
     CEmailAccountDlg(CQuorrilDoc* document, qint32 accountId, QWidget* parent = nullptr);
-
-    bool usersChanged() const { return m_usersChanged; }
 
 public Q_SLOTS:
     void OnAddUser();
@@ -29,6 +28,7 @@ public Q_SLOTS:
 protected:
     void LoadAccount() override;
     void afterStore() override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     QComboBox* usersBox() const;
@@ -39,8 +39,10 @@ private:
     void fillUsers(int selectIndex);
     bool loadSelectedUser();
     void UpdateUserCount();
-    void userListChanged();
+    // After Add, Update or Remove changed the account: disables Cancel, sets the changed flag and
+    // shows the user count.
+    void markChanged();
     bool userFieldsFilled() const;
 
-    bool m_usersChanged = false;
+    bool m_accountChanged = false;
 };

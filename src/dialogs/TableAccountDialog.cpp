@@ -78,7 +78,8 @@ QString storableMessage(const QString& field, char16_t code)
 }
 } // namespace
 
-TableAccountDialog::TableAccountDialog(const DialogSpec& table, CQuorrilDoc* document, qint32 accountId, QWidget* parent)
+TableAccountDialog::TableAccountDialog(
+    const DialogSpec& table, CQuorrilDoc* document, qint32 accountId, QWidget* parent)
     : CAccountDialog(document, accountId, parent)
     , m_spec(table)
 {
@@ -418,7 +419,8 @@ void TableAccountDialog::OnOK()
     if (!UpdateData(true))
         return;
     if (!requiredFieldsFilled()) {
-        if (!prompts().question(requiredFieldsMessage(), Prompts::Icon::Question))
+        // Esc and the close box go back to the dialog: No would throw away everything typed.
+        if (!prompts().question(requiredFieldsMessage(), Prompts::Icon::Question, Prompts::Answer::Yes))
             OnCancel();
         return;
     }
@@ -441,11 +443,14 @@ QString TableAccountDialog::dialogTitle() const
     return {};
 }
 
+bool TableAccountDialog::titleTaken() const
+{
+    return document()->IsTitleTaken(m_account->GetId(), m_account->GetType(), dialogTitle());
+}
+
 bool TableAccountDialog::StoreAccount()
 {
-    if (!m_account)
-        return false;
-    if (document()->IsTitleTaken(m_account->GetId(), m_account->GetType(), dialogTitle()))
+    if (!m_account || titleTaken())
         return false;
     writeAccount();
     afterStore();
@@ -464,7 +469,10 @@ void TableAccountDialog::writeAccount()
             layout.indexOf(QString::fromLatin1(m_spec.controls[size_t(row)].field)), m_values[size_t(row)]);
     }
     m_account->SetCommitted();
-    document()->SetModifiedFlag(true);
+    // A new account is not the document's yet: AddAccount marks the document when it takes it, and a
+    // new account discarded at Cancel leaves the document as it was.
+    if (!createdNew())
+        document()->SetModifiedFlag(true);
 }
 
 std::unique_ptr<AccountRecord> TableAccountDialog::takeAccount()

@@ -65,8 +65,10 @@ protected:
     // After StoreAccount has written the account (the Email user update).
     virtual void afterStore() { }
 
-    // Copies the title and the fields of the store order into the account, commits it and marks
-    // the document modified. No duplicate check.
+    // True when another account of the type has the dialog's title (ignoring ASCII case).
+    bool titleTaken() const;
+    // Copies the title and the fields of the store order into the account and commits it; marks the
+    // document modified when the account is the document's. No duplicate check.
     void writeAccount();
     // True when every required line of the table has a non-empty field.
     bool requiredFieldsFilled() const;

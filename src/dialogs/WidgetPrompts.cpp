@@ -29,11 +29,13 @@ void WidgetPrompts::notice(const QString& text, const QString& detail)
     box.exec();
 }
 
-bool WidgetPrompts::question(const QString& text, Icon icon, Answer)
+bool WidgetPrompts::question(const QString& text, Icon icon, Answer escapeMeans)
 {
     QMessageBox box(icon == Icon::Question ? QMessageBox::Question : QMessageBox::NoIcon, caption(), text,
         QMessageBox::Yes | QMessageBox::No, parentWindow());
     box.setDefaultButton(QMessageBox::Yes);
+    // Esc and the close box press the escape button.
+    box.setEscapeButton(escapeMeans == Answer::Yes ? QMessageBox::Yes : QMessageBox::No);
     return box.exec() == QMessageBox::Yes;
 }
 

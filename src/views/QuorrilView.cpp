@@ -136,9 +136,12 @@ void CQuorrilView::OnAccountProperties()
     if (!dialog)
         return;
     const bool accepted = dialog->exec() == QDialog::Accepted;
-    const QString title = dialog->dialogTitle();
+    // The title the account holds: a dialog can end with OK without storing what was typed (Esc
+    // after a user change in the Email dialog).
+    const AccountRecord* account = dialog->GetAccount();
+    const QString title = account ? account->GetTitle() : QString();
     dialog.reset();
-    if (!accepted || !node.isValid())
+    if (!accepted || !account || !node.isValid())
         return;
     // The node keeps its place among its siblings until the next rebuild; selecting the root and
     // then the node again refills the property list with the edited values.

@@ -93,6 +93,7 @@ TEST_F(AccountDialogs, EmptyRequiredFieldsBringTheMessageWithEveryLine)
         ASSERT_EQ(prompts.shown.size(), 1);
         EXPECT_EQ(prompts.shown.last(), requiredMessage(row));
         EXPECT_EQ(prompts.icons.back(), Prompts::Icon::Question);
+        EXPECT_EQ(prompts.escapes.back(), Prompts::Answer::Yes); // Esc goes back, keeping the typing
         EXPECT_TRUE(isOpen(*dialog));
         EXPECT_EQ(shown(*dialog, row.required.front().first), QString::fromUtf8(row.required.front().second));
         EXPECT_FALSE(doc.IsModified());
@@ -111,6 +112,7 @@ TEST_F(AccountDialogs, FilledDialogsStoreAndReopenWithTheirFields)
 {
     for (const DialogRow& row : dialogRows()) {
         SCOPED_TRACE(row.caption);
+        doc.SetModifiedFlag(false);
         auto dialog = open(row.type);
         EXPECT_TRUE(dialog->createdNew());
         fillRequired(*dialog, row);
@@ -121,6 +123,7 @@ TEST_F(AccountDialogs, FilledDialogsStoreAndReopenWithTheirFields)
         ASSERT_NE(account, nullptr);
         EXPECT_TRUE(account->IsCommitted());
         EXPECT_EQ(account->GetTitle(), QString::fromUtf8(row.title));
+        EXPECT_FALSE(doc.IsModified()); // not before the document takes the account
         const qint32 id = fileAccount(*dialog);
         ASSERT_GT(id, 0);
         EXPECT_TRUE(doc.IsModified());

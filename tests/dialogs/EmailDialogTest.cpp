@@ -108,14 +108,14 @@ TEST_F(EmailDialog, NewAccountStartsWithoutRemoveAndUpdateAndAddEnablesThem)
     ASSERT_EQ(account->GetUserCount(), 1);
     EXPECT_EQ(account->GetUser(0)->GetAdministrator(), 1);
     EXPECT_EQ(account->GetTitle(), QStringLiteral("Mail"));
-    EXPECT_TRUE(doc.IsModified());
 
     clickOk(*dialog);
     ASSERT_TRUE(accepted(*dialog));
     EXPECT_GT(fileAccount(*dialog), 0);
+    EXPECT_TRUE(doc.IsModified());
 }
 
-TEST_F(EmailDialog, AddRefusesEmptyFieldsAndEqualUsersButStoresTitleAndUrl)
+TEST_F(EmailDialog, AFailedAddStoresNothingAndASuccessfulOneStoresTheTitleAndUrlWithTheUser)
 {
     const qint32 id = addEmail(QStringLiteral("Mail"), { { "bob", "pw", "Bob@X.com" } });
     auto dialog = open(AccountType::Email, id);
@@ -126,22 +126,24 @@ TEST_F(EmailDialog, AddRefusesEmptyFieldsAndEqualUsersButStoresTitleAndUrl)
     click(*dialog, kAdd);
     EXPECT_EQ(prompts.shown, QStringList { kAddMissing });
     EXPECT_EQ(prompts.icons.size(), 0u); // a notice
-    EXPECT_EQ(account->GetTitle(), QStringLiteral("Renamed"));
-    EXPECT_EQ(account->GetLogInUrl(), QStringLiteral("https://new"));
-    EXPECT_TRUE(doc.IsModified());
-    EXPECT_EQ(account->GetUserCount(), 1);
-    EXPECT_TRUE(enabled(*dialog, 2));
 
     typeUser(*dialog, "bob", "pw", "bob@x.COM"); // same user, e-mail in other case
     click(*dialog, kAdd);
     EXPECT_EQ(prompts.shown.last(), QStringLiteral("User Already Exist !"));
     EXPECT_EQ(account->GetUserCount(), 1);
+    EXPECT_EQ(account->GetTitle(), QStringLiteral("Mail"));
+    EXPECT_EQ(account->GetLogInUrl(), QStringLiteral("https://mail.example"));
+    EXPECT_FALSE(doc.IsModified());
+    EXPECT_TRUE(enabled(*dialog, 2));
 
     typeUser(*dialog, "bob", "other", "bob@x.com"); // same log-in id, other password
     click(*dialog, kAdd);
     EXPECT_EQ(account->GetUserCount(), 2);
     EXPECT_EQ(items(*dialog), (QStringList { "bob", "bob" }));
     EXPECT_EQ(prompts.shown.size(), 2);
+    EXPECT_EQ(account->GetTitle(), QStringLiteral("Renamed"));
+    EXPECT_EQ(account->GetLogInUrl(), QStringLiteral("https://new"));
+    EXPECT_TRUE(doc.IsModified());
 }
 
 TEST_F(EmailDialog, UsersWithTheSameLogInIdCanEachBeShownUpdatedAndRemoved)
@@ -236,52 +238,91 @@ TEST_F(EmailDialog, ClearEmptiesTheUserFieldsAndOkThenRefusesTheUpdateButCloses)
     EXPECT_EQ(dialog->GetAccount()->GetUser(0)->GetLoginId(), QStringLiteral("anna"));
 }
 
-TEST_F(EmailDialog, AfterAUserChangeEscAndTheCloseBoxEndAnExistingAccountWithOk)
+TEST_F(EmailDialog, AfterAChangeEscAndTheCloseBoxEndAnExistingAccountWithOk)
 {
-    for (int way = 0; way < 2; ++way) {
-        const qint32 id = addEmail(QStringLiteral("Mail%1").arg(way), { { "anna", "p", "a@x" } });
-        auto dialog = open(AccountType::Email, id);
-        typeUser(*dialog, "ben", "q", "b@x");
-        click(*dialog, kAdd);
-        type(*dialog, kTitle, QStringLiteral("Not stored"));
-        if (way == 0)
-            QTest::keyClick(dialog.get(), Qt::Key_Escape);
-        else
-            dialog->close();
-        EXPECT_TRUE(accepted(*dialog)) << way;
-        EXPECT_EQ(dialog->GetAccount()->GetUserCount(), 2);
-        EXPECT_EQ(dialog->GetAccount()->GetTitle(), QStringLiteral("Mail%1").arg(way));
-        EXPECT_EQ(dialog->dialogTitle(), QStringLiteral("Not stored")); // the fields were taken
+    // Add and Update store the title typed before them; Remove stores no title.
+    struct Row {
+        int button;
+        std::vector<std::array<const char*, 3>> users;
+        bool storesTitle;
+    };
+    const Row rows[] = {
+        { kAdd, { { "anna", "p", "a@x" } }, true },
+        { kUpdate, {}, true }, // no user to update: the title and URL alone
+        { kRemove, { { "anna", "p", "a@x" } }, false },
+    };
+    int n = 0;
+    for (const Row& row : rows) {
+        for (bool closeBox : { false, true }) {
+            SCOPED_TRACE(testing::Message() << row.button << (closeBox ? " close box" : " Esc"));
+            const QString title = QStringLiteral("Mail%1").arg(++n);
+            auto dialog = open(AccountType::Email, addEmail(title, row.users));
+            const QString typed = QStringLiteral("Stored%1").arg(n);
+            type(*dialog, kTitle, typed);
+            typeUser(*dialog, "ben", "q", "b@x");
+            if (row.button == kRemove)
+                prompts.addAnswer(true);
+            click(*dialog, row.button);
+            EXPECT_FALSE(enabled(*dialog, 2));
+            type(*dialog, kTitle, QStringLiteral("Not stored"));
+            if (closeBox)
+                dialog->close();
+            else
+                QTest::keyClick(dialog.get(), Qt::Key_Escape);
+            EXPECT_TRUE(accepted(*dialog));
+            EXPECT_EQ(dialog->GetAccount()->GetTitle(), row.storesTitle ? typed : title);
+            EXPECT_EQ(dialog->dialogTitle(), QStringLiteral("Not stored")); // the fields were taken
+            EXPECT_TRUE(doc.IsModified());
+        }
     }
 }
 
-TEST_F(EmailDialog, OnANewAccountAddThenEscDiscardsItButTheDocumentStaysModified)
+TEST_F(EmailDialog, OnANewAccountAddRemoveAndEscLeaveTheDocumentAsItWas)
 {
     auto dialog = open(AccountType::Email);
     type(*dialog, kTitle, QStringLiteral("Mail"));
     typeUser(*dialog, "me", "p", "m@x");
     click(*dialog, kAdd);
+    typeUser(*dialog, "you", "q", "y@x");
+    click(*dialog, kAdd);
+    prompts.addAnswer(true);
+    click(*dialog, kRemove);
+    EXPECT_EQ(dialog->GetAccount()->GetUserCount(), 1);
+    EXPECT_FALSE(doc.IsModified()); // the account is the dialog's own until OK
     QTest::keyClick(dialog.get(), Qt::Key_Escape);
     EXPECT_TRUE(rejected(*dialog));
     EXPECT_EQ(dialog->GetAccount(), nullptr);
     EXPECT_EQ(doc.accountCount(), 0);
-    EXPECT_TRUE(doc.IsModified());
+    EXPECT_FALSE(doc.IsModified());
 }
 
-TEST_F(EmailDialog, AddStoresATakenTitleAndTheWarningsNoThenEndsWithOk)
+TEST_F(EmailDialog, AddWithATakenTitleBringsTheWarningAndStoresNothing)
 {
     addEmail(QStringLiteral("Taken"), {});
-    const qint32 id = addEmail(QStringLiteral("Mail"), {});
-    auto dialog = open(AccountType::Email, id);
-    type(*dialog, kTitle, QStringLiteral("taken"));
-    typeUser(*dialog, "me", "p", "m@x");
-    click(*dialog, kAdd);
-    EXPECT_EQ(dialog->GetAccount()->GetTitle(), QStringLiteral("taken"));
-    prompts.addAnswer(false);
-    clickOk(*dialog);
-    EXPECT_EQ(prompts.shown, QStringList { QStringLiteral("[duplicate account]") });
-    EXPECT_TRUE(accepted(*dialog));
-    EXPECT_EQ(doc.FindAccount(id)->GetTitle(), QStringLiteral("taken"));
+    for (bool existing : { true, false }) {
+        for (bool yes : { true, false }) {
+            SCOPED_TRACE(testing::Message() << (existing ? "existing" : "new") << (yes ? " Yes" : " No"));
+            prompts.shown.clear();
+            const QString title = existing ? QStringLiteral("Mail%1").arg(yes) : QString();
+            const qint32 id = existing ? addEmail(title, { { "anna", "p", "a@x" } }) : 0;
+            auto dialog = open(AccountType::Email, id);
+            auto* account = static_cast<EmailAccount*>(dialog->GetAccount());
+            const QString url = account->GetLogInUrl();
+            type(*dialog, kTitle, QStringLiteral("TAKEN"));
+            type(*dialog, kUrl, QStringLiteral("https://new"));
+            typeUser(*dialog, "me", "p", "m@x");
+            prompts.addAnswer(yes);
+            click(*dialog, kAdd);
+            EXPECT_EQ(prompts.shown, QStringList { QStringLiteral("[duplicate account]") });
+            EXPECT_TRUE(isOpen(*dialog));
+            EXPECT_TRUE(enabled(*dialog, 2));
+            EXPECT_EQ(shown(*dialog, kTitle), QStringLiteral("TAKEN"));
+            EXPECT_EQ(account->GetTitle(), title);
+            EXPECT_EQ(account->GetLogInUrl(), url);
+            EXPECT_EQ(account->GetUserCount(), existing ? 1 : 0);
+            EXPECT_FALSE(doc.IsModified());
+        }
+    }
 }
 
 TEST_F(EmailDialog, UserFieldsWithUnstorableCharactersAreRefusedBeforeAnythingIsStored)
@@ -304,12 +345,33 @@ TEST_F(EmailDialog, UserFieldsWithUnstorableCharactersAreRefusedBeforeAnythingIs
     EXPECT_FALSE(doc.IsModified());
 }
 
-TEST_F(EmailDialog, RequiredMessageAndEnterWithoutADefaultButton)
+TEST_F(EmailDialog, EnterPressesTheFocusedButtonAndMeansOkElsewhere)
 {
-    auto dialog = open(AccountType::Email);
-    type(*dialog, kTitle, QStringLiteral("Mail"));
-    QTest::keyClick(dialog->control(kTitle), Qt::Key_Return);
-    EXPECT_TRUE(isOpen(*dialog)); // no default button
+    // The control with the focus, the key, and how the dialog ends (kOpen: open, the user added).
+    constexpr int kOpen = -1;
+    const std::tuple<int, Qt::Key, int> rows[] = {
+        { kAdd, Qt::Key_Return, kOpen },
+        { kAdd, Qt::Key_Enter, kOpen },
+        { 2, Qt::Key_Return, QDialog::Rejected },
+        { kTitle, Qt::Key_Return, QDialog::Accepted },
+        { kPassword, Qt::Key_Enter, QDialog::Accepted },
+        { kUsers, Qt::Key_Return, QDialog::Accepted },
+        { kAdmin, Qt::Key_Return, QDialog::Accepted },
+    };
+    for (const auto& [focus, key, ends] : rows) {
+        SCOPED_TRACE(testing::Message() << focus << " " << key);
+        auto dialog = open(AccountType::Email);
+        type(*dialog, kTitle, QStringLiteral("Mail"));
+        type(*dialog, kUrl, QStringLiteral("https://m"));
+        typeUser(*dialog, "me", "p", "m@x");
+        dialog->control(focus)->setFocus();
+        QTest::keyClick(dialog->control(focus), key, key == Qt::Key_Enter ? Qt::KeypadModifier : Qt::NoModifier);
+        EXPECT_EQ(isOpen(*dialog), ends == kOpen);
+        if (ends == kOpen)
+            EXPECT_EQ(dialog->GetAccount()->GetUserCount(), 1);
+        else
+            EXPECT_EQ(dialog->result(), ends);
+    }
     EXPECT_TRUE(prompts.shown.isEmpty());
 }
 

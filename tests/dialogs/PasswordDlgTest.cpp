@@ -188,6 +188,22 @@ TEST(WidgetPrompts, NoticesAndQuestionsAreQuorrilMessageBoxes)
     EXPECT_EQ(answer, Prompts::Answer::Cancel);
 }
 
+TEST(WidgetPrompts, EscAndTheCloseBoxGiveTheAnswerTheQuestionNames)
+{
+    WidgetPrompts prompts;
+    for (Prompts::Answer escapeMeans : { Prompts::Answer::Yes, Prompts::Answer::No }) {
+        for (bool closeBox : { false, true }) {
+            SCOPED_TRACE(testing::Message() << int(escapeMeans) << (closeBox ? " close box" : " Esc"));
+            const bool expected = escapeMeans == Prompts::Answer::Yes;
+            bool yes = !expected;
+            answerModal(
+                [&] { yes = prompts.question(QStringLiteral("Go back?"), Prompts::Icon::Question, escapeMeans); },
+                [&](QWidget* modal) { closeBox ? void(modal->close()) : QTest::keyClick(modal, Qt::Key_Escape); });
+            EXPECT_EQ(yes, expected);
+        }
+    }
+}
+
 TEST(WidgetPrompts, PasswordsAndDuplicatesUseTheirDialogs)
 {
     WidgetPrompts prompts;

@@ -1,10 +1,14 @@
 #include "AccountView.h"
 #include "Artwork.h"
 #include "QuorrilView.h"
+#include "TableAccountDialog.h"
 #include "WidgetTestSupport.h"
 
+#include <QLineEdit>
 #include <QMenu>
+#include <QPushButton>
 #include <QTest>
+#include <QTimer>
 
 namespace {
 
@@ -280,6 +284,33 @@ TEST_F(TreeViewTest, DoubleClickOnACategoryEmptiesTheListAndExpandsIt)
     EXPECT_EQ(doc.GetCurrentAccountId(), 0);
     EXPECT_EQ(list.rowCount(), 0);
     EXPECT_NE(tree.isExpanded(category), expanded);
+}
+
+TEST_F(TreeViewTest, AfterTheEmailDialogTheNodeShowsTheTitleTheAccountHolds)
+{
+    addAccounts(doc, { { AccountType::Email, "Mail" } });
+    rebuild();
+    const QPersistentModelIndex node = accountNode(AccountType::Email, "Mail");
+    tree.selectNode(node);
+    doc.SetModifiedFlag(false);
+    bool answered = false;
+    QTimer::singleShot(0, [&] {
+        auto* dialog = qobject_cast<TableAccountDialog*>(QApplication::activeModalWidget());
+        ASSERT_NE(dialog, nullptr);
+        // A user is added, then a title is typed but never stored: Esc ends the dialog with OK.
+        const std::pair<int, const char*> fields[] = { { 1009, "me" }, { 1018, "pw" }, { 1011, "me@x" } };
+        for (const auto& [id, text] : fields)
+            dialog->control<QLineEdit>(id)->setText(QString::fromUtf8(text));
+        dialog->control<QPushButton>(1022)->click();
+        dialog->control<QLineEdit>(1040)->setText(QStringLiteral("Typed"));
+        QTest::keyClick(dialog, Qt::Key_Escape);
+        answered = true;
+    });
+    tree.OnAccountProperties();
+    ASSERT_TRUE(answered);
+    EXPECT_EQ(CQuorrilView::nodeText(node), QStringLiteral("Mail"));
+    EXPECT_EQ(doc.FindAccount(CQuorrilView::nodeAccountId(node))->GetUserCount(), 1);
+    EXPECT_TRUE(doc.IsModified()); // the user was stored at once
 }
 
 } // namespace
