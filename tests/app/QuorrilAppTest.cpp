@@ -1,7 +1,9 @@
 #include "QuorrilApp.h"
 #include "FrameTest.h"
+#include "InsuranceAccount.h"
 #include "WidgetPrompts.h"
 
+#include <QComboBox>
 #include <QDialog>
 #include <QFile>
 
@@ -73,6 +75,22 @@ TEST_F(QuorrilAppTest, TheSampleWalletOpensWithAccountsOfAllTenTypes)
     EXPECT_EQ(tree->model()->rowCount(tree->rootNode()), 10);
     EXPECT_EQ(app->mainFrame()->windowTitle(), QStringLiteral("sample.qrl - Quorril"));
     EXPECT_FALSE(app->document().loadFailed());
+
+    // Each insurance has a type of the dialog's own list, so its detail gets that type's label.
+    QStringList detailLabels;
+    for (const auto& [key, account] : app->document().accounts()) {
+        if (account->GetType() != AccountType::Insurance)
+            continue;
+        const QString type = static_cast<const InsuranceAccount&>(*account).GetInsuranceType();
+        std::unique_ptr<CAccountDialog> dialog
+            = createAccountDialog(AccountType::Insurance, &app->document(), account->GetId());
+        auto* box = qobject_cast<TableAccountDialog*>(dialog.get())->control<QComboBox>(1003);
+        ASSERT_NE(box, nullptr);
+        EXPECT_GE(box->findText(type, Qt::MatchExactly), 0) << type.toStdString();
+        detailLabels << InsuranceAccount::detailLabel(type);
+    }
+    detailLabels.sort();
+    EXPECT_EQ(detailLabels, QStringList({ "Property Address:", "VIN #:" }));
 }
 
 TEST_F(QuorrilAppTest, AnUnreadableFileLeavesANewDocumentAndLeavesTheRecentList)
