@@ -66,13 +66,14 @@ std::optional<int> CQuorrilApp::InitInstance(const QStringList& arguments)
     // Every prompt from now on belongs to the main window, even when no window of ours is active.
     if (auto* widgetPrompts = dynamic_cast<WidgetPrompts*>(&m_prompts))
         widgetPrompts->setParentWindow(m_frame.get());
+    // Placed before the document opens, so the password asked for meanwhile is centred on it.
+    m_frame->centerOnScreen();
     if (files.isEmpty())
         m_doc->OnNewDocument();
     else
         // As File > Open: a file that cannot be opened (the reason was shown) or whose password is
         // refused leaves a new document in the window, and the user may try again.
         m_frame->fileCommands().openDocumentFile(files.first());
-    m_frame->centerOnScreen();
     m_frame->show();
     m_frame->repaint();
     return std::nullopt;
