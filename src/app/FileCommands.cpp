@@ -118,9 +118,19 @@ bool FileCommands::openDocumentFile(const QString& path)
         return false;
     if (loadDocument(path))
         return true;
-    // The document is a new one again; a file that could not be read leaves the recent list.
-    if (m_doc.lastOpenResult() == CQuorrilDoc::OpenResult::Unreadable)
+    // The document is a new one again. A file that could not be read leaves the recent list; a
+    // wallet whose password was refused goes to its top, so the user can try again from there.
+    switch (m_doc.lastOpenResult()) {
+    case CQuorrilDoc::OpenResult::Unreadable:
         m_recentFiles.remove(path);
+        break;
+    case CQuorrilDoc::OpenResult::Cancelled:
+    case CQuorrilDoc::OpenResult::NotOwner:
+        m_recentFiles.add(path);
+        break;
+    default:
+        break;
+    }
     return false;
 }
 

@@ -25,8 +25,6 @@ public:
     // Opens a file as File > Open does, after the save question. When the open fails or is refused
     // the window shows a new empty document; the result is false then.
     bool openDocumentFile(const QString& path);
-    // Opens the file with no fallback (the command line): true when the document holds it now.
-    bool loadDocument(const QString& path);
     // Opens the files one after another (files dropped on the window).
     void openFilesInTurn(const QStringList& paths);
     // Asks "Save changes to %1?" when the document is modified; false when the user cancels or the
@@ -38,6 +36,8 @@ public:
     void updateRecentFileMenu();
 
 private:
+    // Opens the file: true when the document holds it now.
+    bool loadDocument(const QString& path);
     bool doSave(const QString& path);
     void openRecentFile(int index);
     QAction* action(int id) const;

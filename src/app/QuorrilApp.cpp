@@ -4,6 +4,7 @@
 #include "MainFrame.h"
 #include "QuorrilDoc.h"
 #include "RecentFileList.h"
+#include "WidgetPrompts.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -62,14 +63,17 @@ std::optional<int> CQuorrilApp::InitInstance(const QStringList& arguments)
 
     m_doc = std::make_unique<CQuorrilDoc>(m_prompts);
     m_frame = std::make_unique<CMainFrame>(*m_doc, m_prompts, *m_recentFiles);
-    if (files.isEmpty()) {
-        m_doc->OnNewDocument();
-    } else if (!m_frame->fileCommands().loadDocument(files.first())) {
-        // The reason was shown already (or the user cancelled the password).
-        m_frame.reset();
-        return 1;
-    }
+    // Every prompt from now on belongs to the main window, even when no window of ours is active.
+    if (auto* widgetPrompts = dynamic_cast<WidgetPrompts*>(&m_prompts))
+        widgetPrompts->setParentWindow(m_frame.get());
+    // Placed before the document opens, so the password asked for meanwhile is centred on it.
     m_frame->centerOnScreen();
+    if (files.isEmpty())
+        m_doc->OnNewDocument();
+    else
+        // As File > Open: a file that cannot be opened (the reason was shown) or whose password is
+        // refused leaves a new document in the window, and the user may try again.
+        m_frame->fileCommands().openDocumentFile(files.first());
     m_frame->show();
     m_frame->repaint();
     return std::nullopt;

@@ -21,7 +21,8 @@ public:
 
     // Start-up with the command line (program name first): "quorril [FILE]", --help, --version.
     // Returns the exit status when the program must end at once (help or version shown, a bad
-    // command line, a document that could not be opened); nothing when the window is shown.
+    // command line); nothing when the window is shown, which holds a new document when the one
+    // given could not be opened.
     std::optional<int> InitInstance(const QStringList& arguments);
 
     CQuorrilDoc& document() const { return *m_doc; }

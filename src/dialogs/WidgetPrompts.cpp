@@ -11,7 +11,12 @@ QString WidgetPrompts::caption() { return QStringLiteral("Quorril"); }
 
 QString WidgetPrompts::fileFilter() { return QStringLiteral("Quorril Files (*.qrl)"); }
 
-QWidget* WidgetPrompts::parentWindow() { return QApplication::activeWindow(); }
+QWidget* WidgetPrompts::parentWindow() const
+{
+    // After a drop from a file manager no window of ours may be active; the main window still is
+    // the one the prompt belongs to.
+    return m_parentWindow ? m_parentWindow.data() : QApplication::activeWindow();
+}
 
 std::optional<QString> WidgetPrompts::password(PasswordMode mode)
 {

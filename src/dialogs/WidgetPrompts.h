@@ -2,11 +2,12 @@
 
 #include "Prompts.h"
 
-class QWidget;
+#include <QPointer>
+#include <QWidget>
 
 // The prompts of the running program: the password dialog, message boxes captioned "Quorril", the
 // duplicate-title warning and the file dialogs for "Quorril Files (*.qrl)". Each window is modal
-// over the active window.
+// over the parent window.
 class WidgetPrompts : public Prompts {
 public:
     std::optional<QString> password(PasswordMode mode) override;
@@ -22,6 +23,12 @@ public:
     static QString caption();
     static QString fileFilter();
 
+    // The window every prompt is modal over: the main window once it exists. Until one is set (or
+    // after it is gone), the active window.
+    void setParentWindow(QWidget* window) { m_parentWindow = window; }
+
 private:
-    static QWidget* parentWindow();
+    QWidget* parentWindow() const;
+
+    QPointer<QWidget> m_parentWindow;
 };

@@ -4,6 +4,8 @@
 #include "Artwork.h"
 #include "QuorrilDoc.h"
 
+#include <QCollator>
+
 #include <algorithm>
 
 AccountTreeModel::AccountTreeModel(QObject* parent)
@@ -13,21 +15,34 @@ AccountTreeModel::AccountTreeModel(QObject* parent)
         m_categories[slot].type = kAccountTypes[slot];
 }
 
-bool AccountTreeModel::textLess(const QString& a, const QString& b) { return a.toCaseFolded() < b.toCaseFolded(); }
+namespace {
+// Titles and captions compare as the user's language orders words, without regard to case.
+QCollator titleCollator()
+{
+    QCollator collator;
+    collator.setCaseSensitivity(Qt::CaseInsensitive);
+    return collator;
+}
+} // namespace
+
+bool AccountTreeModel::textLess(const QString& a, const QString& b) { return titleCollator().compare(a, b) < 0; }
 
 std::vector<size_t> AccountTreeModel::titleOrder(const std::vector<Account>& accounts)
 {
-    // Each title is folded once, so the sort compares plain texts: the order of textLess without
-    // folding every character again at every comparison. Equal titles keep their order.
+    // Each title gets its sort key once, so the sort compares plain byte strings: the order of
+    // textLess without collating every title again at every comparison. Equal titles keep their
+    // order.
+    const QCollator collator = titleCollator();
     struct Keyed {
-        QString key;
+        QCollatorSortKey key;
         size_t position;
     };
     std::vector<Keyed> keyed;
     keyed.reserve(accounts.size());
     for (size_t i = 0; i < accounts.size(); ++i)
-        keyed.push_back({ accounts[i].title.toCaseFolded(), i });
-    std::stable_sort(keyed.begin(), keyed.end(), [](const Keyed& a, const Keyed& b) { return a.key < b.key; });
+        keyed.push_back({ collator.sortKey(accounts[i].title), i });
+    std::stable_sort(
+        keyed.begin(), keyed.end(), [](const Keyed& a, const Keyed& b) { return a.key.compare(b.key) < 0; });
     std::vector<size_t> order;
     order.reserve(keyed.size());
     for (const Keyed& k : keyed)

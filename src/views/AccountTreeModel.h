@@ -40,7 +40,7 @@ public:
     bool isAccountNode(const QModelIndex& node) const;
     bool isCategoryNode(const QModelIndex& node) const;
 
-    // The order of titles and captions in the tree.
+    // The order of titles and captions in the tree: the user's language, without regard to case.
     static bool textLess(const QString& a, const QString& b);
 
     QModelIndex index(int row, int column, const QModelIndex& parent = QModelIndex()) const override;

@@ -4,11 +4,13 @@
 #include "QuorrilDoc.h"
 
 #include <QHeaderView>
+#include <QHelpEvent>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QTextCursor>
 #include <QTextDocument>
 #include <QTextTable>
+#include <QToolTip>
 
 CAccountView::CAccountView(CQuorrilDoc& document, QWidget* parent)
     : QTableWidget(parent)
@@ -31,6 +33,10 @@ CAccountView::CAccountView(CQuorrilDoc& document, QWidget* parent)
     setColumnWidth(0, PropertyColumnWidth);
     setColumnWidth(1, ValueColumnWidth);
     connect(&m_doc, &CQuorrilDoc::viewsUpdated, this, &CAccountView::OnUpdate);
+    connect(horizontalHeader(), &QHeaderView::sectionResized, this, [this](int column) {
+        if (column == 0)
+            fitValueColumn();
+    });
 }
 
 CAccountView::~CAccountView() = default;
@@ -40,6 +46,56 @@ void CAccountView::OnInitialUpdate()
     OnUpdate();
     setColumnWidth(0, PropertyColumnWidth);
     setColumnWidth(1, ValueColumnWidth);
+    fitValueColumn();
+}
+
+void CAccountView::fitValueColumn()
+{
+    // The Value column takes the width the pane leaves beside the Property column, and never less
+    // than its first width.
+    const int width = qMax(ValueColumnWidth, viewport()->width() - columnWidth(0));
+    if (columnWidth(1) != width)
+        setColumnWidth(1, width);
+}
+
+bool CAccountView::fits(const QModelIndex& index) const
+{
+    QStyleOptionViewItem option;
+    initViewItemOption(&option);
+    option.rect = visualRect(index);
+    const QSize needed = itemDelegateForIndex(index)->sizeHint(option, index);
+    return needed.width() <= option.rect.width() && needed.height() <= option.rect.height();
+}
+
+QString CAccountView::cutText(const QPoint& at) const
+{
+    const QModelIndex index = indexAt(at);
+    if (!index.isValid() || fits(index))
+        return {};
+    return index.data(Qt::DisplayRole).toString();
+}
+
+bool CAccountView::viewportEvent(QEvent* event)
+{
+    switch (event->type()) {
+    case QEvent::Resize: {
+        const bool handled = QTableWidget::viewportEvent(event);
+        fitValueColumn();
+        return handled;
+    }
+    case QEvent::ToolTip: {
+        // A text cut by its column shows whole in a tooltip; one that fits needs none.
+        const auto* help = static_cast<QHelpEvent*>(event);
+        const QString text = cutText(help->pos());
+        if (text.isEmpty())
+            QToolTip::hideText();
+        else
+            QToolTip::showText(help->globalPos(), text, viewport(), visualRect(indexAt(help->pos())));
+        return true;
+    }
+    default:
+        return QTableWidget::viewportEvent(event);
+    }
 }
 
 void CAccountView::OnUpdate()
@@ -59,7 +115,12 @@ void CAccountView::OnUpdate()
     setRowCount(count);
     for (int row = 0; row < count; ++row) {
         setItem(row, 0, new QTableWidgetItem(names.at(row)));
-        setItem(row, 1, new QTableWidgetItem(values.value(row)));
+        // Every line of a value shows: its row grows to hold them.
+        QString value = values.value(row);
+        value.replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(QLatin1Char('\r'), QLatin1Char('\n'));
+        setItem(row, 1, new QTableWidgetItem(value));
+        if (const qsizetype breaks = value.count(QLatin1Char('\n')))
+            setRowHeight(row, verticalHeader()->defaultSectionSize() + int(breaks) * fontMetrics().lineSpacing());
     }
 }
 

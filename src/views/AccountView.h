@@ -20,7 +20,8 @@ public:
     explicit CAccountView(CQuorrilDoc& document, QWidget* parent = nullptr);
     ~CAccountView() override;
 
-    // After New and Open: refresh, and the two columns back at their first widths.
+    // After New and Open: refresh, and the two columns back at their first widths (the Value
+    // column then grows to fill a wider pane).
     void OnInitialUpdate();
     // Every update of the document's views.
     void OnUpdate();
@@ -32,7 +33,17 @@ public:
     // The printer the print command uses; it keeps the user's choices from one print to the next.
     QPrinter& printer();
 
+    // The whole text of the cell at a point of the viewport when its column or row cuts it (what
+    // its tooltip shows); empty when it shows whole or there is no cell.
+    QString cutText(const QPoint& at) const;
+
+protected:
+    bool viewportEvent(QEvent* event) override;
+
 private:
+    void fitValueColumn();
+    bool fits(const QModelIndex& index) const;
+
     CQuorrilDoc& m_doc;
     QString m_shownTitle;
     std::unique_ptr<QPrinter> m_printer;

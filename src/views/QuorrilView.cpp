@@ -8,6 +8,7 @@
 
 #include <QContextMenuEvent>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QMenu>
 #include <QMouseEvent>
 #include <QScopedValueRollback>
@@ -238,7 +239,33 @@ QRect CQuorrilView::textRect(const QModelIndex& node) const
 
 void CQuorrilView::mouseDoubleClickEvent(QMouseEvent* event)
 {
-    if (event->button() == Qt::LeftButton && indexAt(event->position().toPoint()).isValid())
-        OnAccountProperties();
+    // Only a double-click on an account opens a dialog, and then that account's: a press on a
+    // category's expand box leaves the selection where it was, so the selected node may be
+    // another one.
+    const QModelIndex node = indexAt(event->position().toPoint());
+    if (event->button() == Qt::LeftButton && isAccountNode(node)) {
+        if (currentIndex() != node)
+            selectNode(node);
+        if (currentIndex() == node)
+            OnAccountProperties();
+    }
     QTreeView::mouseDoubleClickEvent(event);
+}
+
+void CQuorrilView::keyPressEvent(QKeyEvent* event)
+{
+    // The keyboard reaches what the mouse does: Shift+F10 opens the context menu as the menu key
+    // does, and Delete runs Delete with its question.
+    if (event->key() == Qt::Key_F10 && event->modifiers() == Qt::ShiftModifier) {
+        if (selectedNode().isValid())
+            showContextMenu(selectedNode());
+        event->accept();
+        return;
+    }
+    if (event->key() == Qt::Key_Delete && (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
+        OnAccountDelete();
+        event->accept();
+        return;
+    }
+    QTreeView::keyPressEvent(event);
 }

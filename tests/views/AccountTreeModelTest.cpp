@@ -40,9 +40,10 @@ TEST_F(AccountTreeModelTest, RebuildSortsWithoutRegardToCaseAndSkipsUnknownTypes
     model.rebuild(doc);
 
     EXPECT_EQ(texts(model.rootNode()), QStringList({ "Email", "Reference" }));
-    // Equal titles keep the table's order (the first "alpha" was filed first).
+    // Titles differing only in case keep the table's order (the first "alpha" was filed first);
+    // accented letters sort beside their plain ones.
     EXPECT_EQ(texts(model.categoryNode(AccountType::Reference)),
-        QStringList({ "alpha", "Alpha", "Zulu", "\u00e9t\u00e9", "\u00c9T\u00c9 2" }));
+        QStringList({ "alpha", "Alpha", "\u00e9t\u00e9", "\u00c9T\u00c9 2", "Zulu" }));
     for (int row = 0; row < 5; ++row) {
         const QModelIndex node = model.index(row, 0, model.categoryNode(AccountType::Reference));
         EXPECT_EQ(node.parent(), model.categoryNode(AccountType::Reference));
@@ -87,6 +88,42 @@ TEST_F(AccountTreeModelTest, InsertedAccountsSortTheWholeCategoryAndIndexesFollo
     while (model.rowCount(banks) > 0)
         EXPECT_TRUE(model.removeAccount(model.index(0, 0, banks)));
     EXPECT_EQ(texts(model.rootNode()), QStringList({ "Banks", "Email" }));
+}
+
+TEST_F(AccountTreeModelTest, TitlesFollowTheUsersLanguageWithoutRegardToCase)
+{
+    struct Case {
+        const char* locale;
+        const char* a;
+        const char* b;
+        bool less; // a before b
+    };
+    // clang-format off
+    const Case cases[] = {
+        { "en_US", "\u00e9t\u00e9", "Zulu", true },
+        { "en_US", "apple", "Banana", true },
+        { "en_US", "Banana", "apple", false },
+        { "en_US", "alpha", "ALPHA", false },
+        { "en_US", "ALPHA", "alpha", false },
+        { "en_US", "\u00d6l", "Pfad", true },
+        // In Swedish the letter \u00d6 comes after Z.
+        { "sv_SE", "\u00d6l", "Pfad", false },
+        { "sv_SE", "Zebra", "\u00d6l", true },
+    };
+    // clang-format on
+    const QLocale pinned;
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(c.locale) + ": " + c.a + " < " + c.b);
+        QLocale::setDefault(QLocale(QString::fromLatin1(c.locale)));
+        EXPECT_EQ(AccountTreeModel::textLess(QString::fromUtf8(c.a), QString::fromUtf8(c.b)), c.less);
+    }
+    // The tree's own sort gives the same order.
+    QLocale::setDefault(QLocale(QStringLiteral("sv_SE")));
+    addAccounts(
+        doc, { { AccountType::Bank, "\u00d6resund" }, { AccountType::Bank, "Zenit" }, { AccountType::Bank, "Oslo" } });
+    model.rebuild(doc);
+    QLocale::setDefault(pinned);
+    EXPECT_EQ(texts(model.categoryNode(AccountType::Bank)), QStringList({ "Oslo", "Zenit", "\u00d6resund" }));
 }
 
 } // namespace

@@ -2,8 +2,10 @@
 #include "WidgetTestSupport.h"
 
 #include <QHeaderView>
+#include <QHelpEvent>
 #include <QPrinter>
 #include <QTextDocument>
+#include <QToolTip>
 
 namespace {
 
@@ -39,13 +41,67 @@ TEST_F(AccountViewTest, ColumnsAndLook)
     EXPECT_EQ(list.selectionBehavior(), QAbstractItemView::SelectRows);
     EXPECT_EQ(list.editTriggers(), QAbstractItemView::NoEditTriggers);
     EXPECT_FALSE(list.isSortingEnabled());
+}
 
-    // Widths the user changed come back with the next document.
-    list.setColumnWidth(0, 40);
-    list.horizontalHeader()->resizeSection(1, 400);
-    list.OnInitialUpdate();
-    EXPECT_EQ(list.columnWidth(0), 125);
-    EXPECT_EQ(list.columnWidth(1), 205);
+TEST_F(AccountViewTest, TheValueColumnFillsThePaneAndWidthsComeBackWithEachDocument)
+{
+    list.show();
+    struct Case {
+        int paneWidth;
+        int valueWidth; // 0: what the pane leaves beside the Property column
+    };
+    for (const Case& c : { Case { 1000, 0 }, Case { 250, 205 }, Case { 600, 0 } }) {
+        SCOPED_TRACE(c.paneWidth);
+        // Widths the user changed come back with the next document.
+        list.setColumnWidth(0, 40);
+        list.horizontalHeader()->resizeSection(1, 90);
+        list.resize(c.paneWidth, 300);
+        list.OnInitialUpdate();
+        EXPECT_EQ(list.columnWidth(0), 125);
+        EXPECT_EQ(list.columnWidth(1), c.valueWidth ? c.valueWidth : list.viewport()->width() - 125);
+    }
+    // The window grows and so does the Value column; a narrower Property column leaves it more.
+    list.resize(800, 300);
+    EXPECT_EQ(list.columnWidth(1), list.viewport()->width() - 125);
+    list.setColumnWidth(0, 60);
+    EXPECT_EQ(list.columnWidth(1), list.viewport()->width() - 60);
+}
+
+TEST_F(AccountViewTest, MultiLineValuesShowEveryLineAndCutTextsHaveATooltip)
+{
+    auto account = makeAccount(AccountType::Medical, doc.NextAccountId(), "Me");
+    account->setField(account->layout().indexOf(u"vaccinations"), ScrambledText("Tetanus 2021\nFlu 2023\r\nMMR 1990"));
+    const QString longNotes = QString(60, QLatin1Char('x')) + QStringLiteral(" end");
+    account->setField(account->layout().indexOf(u"notes"), ScrambledText(longNotes));
+    doc.SetCurrentAccountId(doc.AddAccount(std::move(account)));
+    list.resize(700, 500);
+    list.show();
+    doc.UpdateAllViews();
+    auto rowOf = [this](const char* label) {
+        const QList<QTableWidgetItem*> found = list.findItems(QString::fromUtf8(label), Qt::MatchExactly);
+        return found.isEmpty() ? -1 : found.first()->row();
+    };
+    const int vaccinations = rowOf("Vaccinations");
+    const int notes = rowOf("Notes");
+    ASSERT_GE(vaccinations, 0);
+    ASSERT_GE(notes, 0);
+    auto cell = [this](int row) { return list.visualRect(list.model()->index(row, 1)).center(); };
+
+    // All three lines show: the row is three lines high, the other rows stay one line high.
+    EXPECT_EQ(list.item(vaccinations, 1)->text(), QStringLiteral("Tetanus 2021\nFlu 2023\nMMR 1990"));
+    EXPECT_GE(list.rowHeight(vaccinations), 3 * list.fontMetrics().lineSpacing());
+    EXPECT_LT(list.rowHeight(notes), 2 * list.fontMetrics().lineSpacing());
+    EXPECT_EQ(list.cutText(cell(vaccinations)), QString());
+    EXPECT_EQ(list.cutText(cell(notes)), QString());
+
+    // A narrow pane cuts the long value: its tooltip shows the whole text.
+    list.resize(200, 500);
+    EXPECT_EQ(list.cutText(cell(notes)), longNotes);
+    EXPECT_EQ(list.cutText(cell(rowOf("First Name"))), QString());
+    QHelpEvent help(QEvent::ToolTip, cell(notes), list.viewport()->mapToGlobal(cell(notes)));
+    QApplication::sendEvent(list.viewport(), &help);
+    EXPECT_EQ(QToolTip::text(), longNotes);
+    QToolTip::hideText();
 }
 
 TEST_F(AccountViewTest, ListsTheCurrentAccountsPropertiesInOrder)

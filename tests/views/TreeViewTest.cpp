@@ -4,11 +4,15 @@
 #include "TableAccountDialog.h"
 #include "WidgetTestSupport.h"
 
+#include "AccountEditor.h"
+
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
+
+#include <functional>
 
 namespace {
 
@@ -268,22 +272,86 @@ TEST_F(TreeViewTest, RightClickOpensTheMenuAtTheNodeOnlyOnANode)
     menu.hide();
 }
 
-TEST_F(TreeViewTest, DoubleClickOnACategoryEmptiesTheListAndExpandsIt)
+TEST_F(TreeViewTest, DoubleClickOpensOnlyTheAccountUnderThePointer)
 {
-    addAccounts(doc, { { AccountType::Bank, "First" } });
+    addAccounts(doc, { { AccountType::Bank, "First" }, { AccountType::Email, "Mail" } });
+    struct Case {
+        const char* what;
+        std::function<QPoint()> at;
+        const char* opened; // the title in the dialog that opens, or nullptr for none
+        const char* selected; // the selected node afterwards
+    };
+    // The expand box of a category sits in the indentation left of the node.
+    auto expandBox = [this](const QModelIndex& node) {
+        const QRect rect = tree.visualRect(node);
+        return QPoint(rect.left() - tree.indentation() / 2, rect.center().y());
+    };
+    const Case cases[] = {
+        { "expand box of another category", [&] { return expandBox(tree.categoryNode(AccountType::Email)); }, nullptr,
+            "First" },
+        { "the root", [&] { return tree.visualRect(tree.rootNode()).center(); }, nullptr, "Accounts" },
+        { "a category", [&] { return tree.visualRect(tree.categoryNode(AccountType::Email)).center(); }, nullptr,
+            "Email" },
+        { "the selected account", [&] { return tree.visualRect(accountNode(AccountType::Bank, "First")).center(); },
+            "First", "First" },
+        { "another account", [&] { return tree.visualRect(accountNode(AccountType::Email, "Mail")).center(); }, "Mail",
+            "Mail" },
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        rebuild();
+        tree.expandAll();
+        tree.selectNode(accountNode(AccountType::Bank, "First"));
+        const QPoint at = c.at();
+        QString opened;
+        QTimer::singleShot(0, [&opened] {
+            if (auto* dialog = qobject_cast<CAccountDialog*>(QApplication::activeModalWidget())) {
+                opened = dialog->dialogTitle();
+                dialog->reject();
+            }
+        });
+        doubleClick(tree.viewport(), at);
+        QApplication::processEvents();
+        EXPECT_EQ(opened, QString::fromUtf8(c.opened ? c.opened : ""));
+        EXPECT_EQ(CQuorrilView::nodeText(tree.selectedNode()), QString::fromUtf8(c.selected));
+        // The property list shows what is selected.
+        EXPECT_EQ(doc.GetCurrentAccountId(), CQuorrilView::nodeAccountId(tree.selectedNode()));
+    }
+}
+
+TEST_F(TreeViewTest, KeyboardOpensTheContextMenuAndDeletes)
+{
+    QMenu menu;
+    menu.addAction(QStringLiteral("Properties"));
+    tree.setContextMenu(&menu);
+    addAccounts(doc, { { AccountType::Bank, "First" }, { AccountType::Bank, "Second" } });
     rebuild();
-    tree.selectNode(accountNode(AccountType::Bank, "First"));
-    ASSERT_GT(list.rowCount(), 0);
-    const QModelIndex category = tree.categoryNode(AccountType::Bank);
-    const QPoint at = tree.visualRect(category).center();
-    tree.selectNode(category);
-    doc.SetCurrentAccountId(CQuorrilView::nodeAccountId(accountNode(AccountType::Bank, "First")));
-    doc.UpdateAllViews();
-    const bool expanded = tree.isExpanded(category);
-    doubleClick(tree.viewport(), at);
-    EXPECT_EQ(doc.GetCurrentAccountId(), 0);
-    EXPECT_EQ(list.rowCount(), 0);
-    EXPECT_NE(tree.isExpanded(category), expanded);
+
+    // Shift+F10 opens the menu at the selected node's text, as a right click there does.
+    QTest::keyClick(&tree, Qt::Key_F10, Qt::ShiftModifier);
+    EXPECT_FALSE(menu.isVisible()) << "nothing selected";
+    const QModelIndex first = accountNode(AccountType::Bank, "First");
+    tree.selectNode(first);
+    QTest::keyClick(&tree, Qt::Key_F10, Qt::ShiftModifier);
+    ASSERT_TRUE(menu.isVisible());
+    const QPoint topLeft = tree.viewport()->mapFromGlobal(menu.geometry().topLeft());
+    EXPECT_GE(topLeft.y(), tree.visualRect(first).bottom() - 1);
+    EXPECT_GT(topLeft.x(), tree.visualRect(first).left());
+    menu.hide();
+
+    // Delete asks the menu command's question; No keeps the account, Yes removes it.
+    prompts.addAnswer(false);
+    QTest::keyClick(&tree, Qt::Key_Delete);
+    EXPECT_EQ(doc.accountCount(), 2);
+    prompts.addAnswer(true);
+    QTest::keyClick(&tree, Qt::Key_Delete, Qt::KeypadModifier);
+    EXPECT_EQ(doc.accountCount(), 1);
+    EXPECT_EQ(prompts.shown, QStringList(2, QStringLiteral("Are you sure you want to delete \"First\" account ?")));
+    // On a category, Delete asks nothing.
+    tree.selectNode(tree.categoryNode(AccountType::Bank));
+    QTest::keyClick(&tree, Qt::Key_Delete);
+    EXPECT_EQ(prompts.shown.size(), 2);
+    EXPECT_TRUE(prompts.allAnswersUsed());
 }
 
 TEST_F(TreeViewTest, AfterTheEmailDialogTheNodeShowsTheTitleTheAccountHolds)
