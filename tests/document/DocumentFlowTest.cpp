@@ -56,15 +56,6 @@ TEST_F(DocumentFlowTest, OwnershipCheckOnOpening)
     }
 }
 
-TEST_F(DocumentFlowTest, UnreadableFileIsRefusedWithoutAskingForAPassword)
-{
-    EXPECT_FALSE(doc.OnOpenDocument(path("missing.qrl")));
-    EXPECT_EQ(prompts.shown, QStringList { "Invalid File Format !" });
-    EXPECT_EQ(doc.lastOpenResult(), CQuorrilDoc::OpenResult::Unreadable);
-    EXPECT_FALSE(doc.OnOpenDocument(dir.path())); // a folder
-    EXPECT_EQ(doc.accountCount(), 0);
-}
-
 TEST_F(DocumentFlowTest, SavingAskForAPasswordOnlyTheFirstTime)
 {
     doc.OnNewDocument();
