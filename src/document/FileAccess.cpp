@@ -56,8 +56,10 @@ std::optional<QByteArray> readRegularFile(const QString& path, QString& reason)
 bool writeWholeFile(const QString& path, const QByteArray& bytes, QString& reason)
 {
     // QSaveFile writes beside the target and renames only after everything was written and synced.
+    // Unbuffered, so that a write the system cuts short is tried again and fails with its reason
+    // (a full disk) instead of an unknown error.
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
         reason = file.errorString();
         return false;
     }
@@ -65,8 +67,13 @@ bool writeWholeFile(const QString& path, const QByteArray& bytes, QString& reaso
     const QFileDevice::Permissions permissions = target.exists()
         ? target.permissions()
         : QFileDevice::Permissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner);
-    const bool written = file.setPermissions(permissions) && file.write(bytes) == bytes.size() && file.commit();
-    if (!written) {
+    bool written = file.setPermissions(permissions);
+    for (qint64 done = 0; written && done < bytes.size();) {
+        const qint64 count = file.write(bytes.constData() + done, bytes.size() - done);
+        written = count > 0;
+        done += count;
+    }
+    if (!written || !file.commit()) {
         reason = file.errorString();
         file.cancelWriting();
         return false;
