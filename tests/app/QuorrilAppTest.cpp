@@ -73,7 +73,7 @@ TEST_F(QuorrilAppTest, AnUnreadableFileEndsTheStart)
     auto app = makeApp();
     EXPECT_EQ(app->InitInstance({ "quorril", path("missing.qrl") }), 1);
     EXPECT_EQ(app->mainFrame(), nullptr);
-    EXPECT_EQ(prompts.shown, QStringList({ "Invalid File Format !" }));
+    EXPECT_EQ(prompts.shown, QStringList({ "Cannot open missing.qrl: No such file or directory." }));
 }
 
 TEST_F(QuorrilAppTest, HelpVersionAndBadCommandLines)
