@@ -2,10 +2,11 @@
 
 #include "AccountTypes.h"
 #include "CliPrompts.h"
+#include "DocumentTexts.h"
+#include "FileAccess.h"
 #include "QuorrilDoc.h"
 #include "WalletJson.h"
 
-#include <QFile>
 #include <QJsonDocument>
 #include <QLocale>
 #include <QTextStream>
@@ -24,16 +25,14 @@ std::optional<QString> askPassword(CliIo& io, bool confirm)
     return text;
 }
 
+// Only a regular file is read, and no more than its size: a named pipe or a device given as a file
+// is refused at once, never waited on or read without end.
 std::optional<QByteArray> readWholeFile(const QString& path, CliIo& io)
 {
-    QFile file(path);
-    QByteArray bytes;
-    if (file.open(QIODevice::ReadOnly))
-        bytes = file.readAll();
-    if (!file.isOpen() || file.error() != QFileDevice::NoError) {
-        io.err << "quorril-cli: cannot read " << path << ": " << file.errorString() << Qt::endl;
-        return std::nullopt;
-    }
+    QString reason;
+    std::optional<QByteArray> bytes = FileAccess::readRegularFile(path, reason);
+    if (!bytes)
+        io.err << "quorril-cli: " << DocumentText::cannotOpen(path, reason) << Qt::endl;
     return bytes;
 }
 

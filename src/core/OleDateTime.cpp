@@ -1,7 +1,6 @@
 #include "OleDateTime.h"
 
 #include <QLocale>
-#include <QTimeZone>
 
 #include <cmath>
 
@@ -18,18 +17,25 @@ OleDateTime OleDateTime::fromDateTime(const QDateTime& dateTime)
 {
     if (!dateTime.isValid())
         return OleDateTime(0.0, invalid);
-    const qint64 days = epoch().daysTo(dateTime.date());
-    const double fraction = double(dateTime.time().msecsSinceStartOfDay()) / double(kMsPerDay);
+    return fromDate(dateTime.date(), dateTime.time());
+}
+
+OleDateTime OleDateTime::fromDate(QDate date, QTime timeOfDay)
+{
+    if (!date.isValid() || !timeOfDay.isValid())
+        return OleDateTime(0.0, invalid);
+    const qint64 days = epoch().daysTo(date);
+    const double fraction = double(timeOfDay.msecsSinceStartOfDay()) / double(kMsPerDay);
     const double value = days >= 0 ? double(days) + fraction : double(days) - fraction;
     return OleDateTime(value, valid);
 }
 
 OleDateTime OleDateTime::GetCurrentTime() { return fromDateTime(QDateTime::currentDateTime()); }
 
-QDateTime OleDateTime::toDateTime() const
+bool OleDateTime::split(QDate& date, QTime& time) const
 {
     if (m_status != valid || !std::isfinite(m_value) || m_value <= kMinValue - 1 || m_value >= kMaxValue)
-        return {};
+        return false;
     const double days = std::trunc(m_value);
     qint64 ms = std::llround(std::fabs(m_value - days) * double(kMsPerDay));
     qint64 dayCount = qint64(days);
@@ -37,13 +43,38 @@ QDateTime OleDateTime::toDateTime() const
         ms -= kMsPerDay;
         dayCount += 1;
     }
-    return QDateTime(epoch().addDays(dayCount), QTime::fromMSecsSinceStartOfDay(int(ms)));
+    date = epoch().addDays(dayCount);
+    time = QTime::fromMSecsSinceStartOfDay(int(ms));
+    return true;
+}
+
+QDateTime OleDateTime::toDateTime() const
+{
+    QDate d;
+    QTime t;
+    if (!split(d, t))
+        return {};
+    return QDateTime(d, t, Qt::UTC);
+}
+
+QDate OleDateTime::date() const
+{
+    QDate d;
+    QTime t;
+    return split(d, t) ? d : QDate();
+}
+
+QTime OleDateTime::time() const
+{
+    QDate d;
+    QTime t;
+    return split(d, t) ? t : QTime();
 }
 
 QString OleDateTime::formatShortDate() const
 {
-    const QDateTime dt = toDateTime();
-    if (!dt.isValid())
+    const QDate d = date();
+    if (!d.isValid())
         return {};
-    return QLocale().toString(dt.date(), QLocale::ShortFormat);
+    return QLocale().toString(d, QLocale::ShortFormat);
 }

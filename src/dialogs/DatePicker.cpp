@@ -21,13 +21,24 @@ QString shortDateFormat()
 DatePicker::DatePicker(QWidget* parent)
     : QDateEdit(parent)
 {
+    setTimeSpec(Qt::UTC);
     setDisplayFormat(shortDateFormat());
     setCalendarPopup(true);
     setDateRange(QDate(100, 1, 1), QDate(9999, 12, 31));
     setValue(OleDateTime::GetCurrentTime());
     // The calendar drops down aligned with the right edge of the field.
     calendarWidget()->window()->installEventFilter(this);
+    // Any edit by the user counts, also one that ends on the day shown before; a day picked in the
+    // calendar counts even when it is the one shown.
+    connect(this, &QDateEdit::dateChanged, this, [this] {
+        if (!m_settingValue)
+            touch();
+    });
+    connect(calendarWidget(), &QCalendarWidget::clicked, this, &DatePicker::touch);
+    connect(calendarWidget(), &QCalendarWidget::activated, this, &DatePicker::touch);
 }
+
+void DatePicker::touch() { m_touched = true; }
 
 bool DatePicker::eventFilter(QObject* watched, QEvent* event)
 {
@@ -45,17 +56,24 @@ bool DatePicker::eventFilter(QObject* watched, QEvent* event)
 void DatePicker::setValue(const OleDateTime& value)
 {
     m_given = value;
-    QDateTime shown = value.toDateTime();
-    if (!shown.isValid())
-        shown = QDateTime::currentDateTime();
-    m_givenDate = shown.date();
-    m_timeOfDay = shown.time();
+    m_givenDate = value.date();
+    m_timeOfDay = value.time();
+    m_givenShown = m_givenDate.isValid();
+    if (!m_givenShown) {
+        const QDateTime now = QDateTime::currentDateTime();
+        m_givenDate = now.date();
+        m_timeOfDay = now.time();
+    }
+    m_touched = false;
+    m_settingValue = true;
     setDate(m_givenDate);
+    m_settingValue = false;
 }
 
 OleDateTime DatePicker::value() const
 {
-    if (date() == m_givenDate)
+    // The stored value itself while it is what the field shows, to the last bit of its time of day.
+    if (!m_touched || (m_givenShown && date() == m_givenDate))
         return m_given;
-    return OleDateTime::fromDateTime(QDateTime(date(), m_timeOfDay));
+    return OleDateTime::fromDate(date(), m_timeOfDay);
 }

@@ -4,9 +4,11 @@
 
 #include <QDateEdit>
 
-// A date in the short date format with a calendar that drops down aligned right. It always shows a date: a stored date
-// that is not valid shows today. The value keeps the stored time of day when the user changes only
-// the date, and comes back exactly as given while the date is left alone.
+// A date in the short date format with a calendar that drops down aligned right. It always shows a
+// date: a stored date that is not valid shows today. Left untouched, the value comes back exactly as
+// given; once the user has edited the date (even back to the day first shown), it is the date shown,
+// with the stored time of day (or the time now, where the stored date was not valid).
+// Dates are calendar values: the field works in UTC, so no day is cut by a local clock change.
 class DatePicker : public QDateEdit {
     Q_OBJECT
 public:
@@ -19,7 +21,12 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    void touch();
+
     OleDateTime m_given;
     QDate m_givenDate;
     QTime m_timeOfDay;
+    bool m_givenShown = false; // the given value is valid and is what the field shows
+    bool m_touched = false;
+    bool m_settingValue = false;
 };

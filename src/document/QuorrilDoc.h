@@ -64,6 +64,8 @@ public:
     bool OnNewDocument();
     // Loads the file and checks ownership with the password prompt. On failure (file unreadable,
     // wrong or cancelled password) the document holds no accounts and no password, and is untitled.
+    // Only a regular file is read ("Cannot open wallet.qrl: Is a directory."); a pipe or a device is
+    // refused without being opened.
     bool OnOpenDocument(const QString& path);
     // The same with the file's bytes already read; path is what the document is tied to on success.
     bool openFromBytes(QByteArrayView bytes, const QString& path);
@@ -77,10 +79,12 @@ public:
     // The file version of the last load (0 before any).
     qint32 loadedVersion() const { return m_loadedVersion; }
     // True when the last load stopped with "Invalid File Format !"; such a document is not tied to
-    // its damaged file, so its next save needs a file name.
+    // its damaged file, so its next save needs a file name. So is a document read from a file of a
+    // version other than 1 and 2 (see loadedVersion()), which opens with no accounts.
     bool loadFailed() const { return m_loadFailed; }
 
-    // Whole-file serialization; exceptions are caught and reported here. True when it completed.
+    // Whole-file serialization; damaged data (CArchiveException) and a lack of memory are caught and
+    // reported here, anything else goes on to the caller. True when it completed.
     bool Serialize(CArchive& ar);
     // Storing into a byte buffer and loading from one (in place of the accounts held), without
     // prompts or reports; loading throws CArchiveException on damaged data (accounts read before
@@ -130,6 +134,8 @@ private:
     qint32 nextFreeId() const;
     qint32 lowestFreeId() const;
     bool refuseOpen(OpenResult result);
+    // Serialize, naming the file in the report of a failed store.
+    bool serialize(CArchive& ar, const QString& path);
     bool writeFile(const QString& path, const QByteArray& bytes);
 
     Prompts& m_prompts;

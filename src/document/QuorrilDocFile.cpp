@@ -5,16 +5,27 @@
 #include "AccountTypes.h"
 #include "CArchive.h"
 #include "DocumentTexts.h"
+#include "FileAccess.h"
 
-#include <QFile>
-#include <QSaveFile>
+#include <QDir>
+#include <QFileInfo>
 
 #include <array>
+#include <new>
 #include <vector>
 
 namespace {
 constexpr qint32 kWrittenVersion = 2;
 constexpr qint32 kVersionWithoutReference = 1;
+
+bool isKnownVersion(qint32 version) { return version == kVersionWithoutReference || version == kWrittenVersion; }
+
+// The file as the user knows it: its name, or the whole path where it has none (a folder "dir/").
+QString fileNameOf(const QString& path)
+{
+    const QString name = QFileInfo(path).fileName();
+    return name.isEmpty() ? QDir::toNativeSeparators(path) : name;
+}
 } // namespace
 
 // File layout: version, next account id, scrambled password, then one group per type in the order
@@ -44,7 +55,7 @@ void CQuorrilDoc::loadAll(CArchive& ar)
     ar >> version;
     m_loadedVersion = version;
     ar >> m_nextAccountId >> m_password;
-    if (version != kVersionWithoutReference && version != kWrittenVersion)
+    if (!isKnownVersion(version))
         return; // a version we do not know: no accounts
     for (qint32 type : kAccountTypes) {
         if (type == AccountType::Reference && version == kVersionWithoutReference)
@@ -85,20 +96,31 @@ void CQuorrilDoc::loadFromBytes(QByteArrayView bytes)
     loadAll(ar);
 }
 
-bool CQuorrilDoc::Serialize(CArchive& ar)
+bool CQuorrilDoc::Serialize(CArchive& ar) { return serialize(ar, QString()); }
+
+bool CQuorrilDoc::serialize(CArchive& ar, const QString& path)
 {
+    // Only what a load or a store can meet is caught: damaged data and a lack of memory. Anything
+    // else is a fault of the program and goes on.
+    QString reason;
     try {
         if (ar.IsStoring())
             storeAll(ar);
         else
             loadAll(ar);
         return true;
-    } catch (...) {
-        // Whatever went wrong (end of the data, a malformed text, memory), the user gets one message;
-        // the accounts read before the fault stay filed.
-        m_prompts.notice(ar.IsStoring() ? DocumentText::unableToSaveFile() : DocumentText::invalidFileFormat());
-        return false;
+    } catch (const CArchiveException& e) {
+        reason = QString::fromUtf8(e.what());
+    } catch (const std::bad_alloc&) {
+        reason = QStringLiteral("Out of memory");
     }
+    // The user gets one message; the accounts read before the fault stay filed.
+    if (ar.IsLoading())
+        m_prompts.notice(DocumentText::invalidFileFormat());
+    else
+        m_prompts.notice(DocumentText::unableToSaveFile(),
+            path.isEmpty() ? reason : DocumentText::cannotSave(QDir::toNativeSeparators(path), reason));
+    return false;
 }
 
 bool CQuorrilDoc::OnNewDocument()
@@ -127,15 +149,13 @@ bool CQuorrilDoc::OnOpenDocument(const QString& path)
 {
     ClearAccounts();
     m_loadFailed = false;
-    QFile file(path);
-    QByteArray bytes;
-    if (file.open(QIODevice::ReadOnly))
-        bytes = file.readAll();
-    if (!file.isOpen() || file.error() != QFileDevice::NoError) {
-        m_prompts.notice(DocumentText::invalidFileFormat());
+    QString reason;
+    const std::optional<QByteArray> bytes = FileAccess::readRegularFile(path, reason);
+    if (!bytes) {
+        m_prompts.notice(DocumentText::cannotOpen(fileNameOf(path), reason));
         return refuseOpen(OpenResult::Unreadable);
     }
-    return openFromBytes(bytes, path);
+    return openFromBytes(*bytes, path);
 }
 
 bool CQuorrilDoc::openFromBytes(QByteArrayView bytes, const QString& path)
@@ -158,8 +178,9 @@ bool CQuorrilDoc::openFromBytes(QByteArrayView bytes, const QString& path)
     }
 
     m_openResult = OpenResult::Opened;
-    // A damaged file is not overwritten unasked: the document is not tied to it.
-    setPathName(m_loadFailed ? QString() : path);
+    // A damaged file, or one of a version written by some other program, is not overwritten unasked
+    // (it may hold more than was read): the document is not tied to it.
+    setPathName(m_loadFailed || !isKnownVersion(m_loadedVersion) ? QString() : path);
     SetModifiedFlag(false);
     Q_EMIT documentReset();
     return true;
@@ -184,13 +205,16 @@ bool CQuorrilDoc::OnSaveDocument(const QString& requestedPath)
     }
 
     // A text that would come back changed is never written: the file would silently differ.
-    bool saved = firstUnstorableText().isEmpty();
+    const QString unstorable = firstUnstorableText();
+    bool saved = unstorable.isEmpty();
     if (saved) {
         QByteArray bytes;
         CArchive ar(&bytes);
-        saved = Serialize(ar) && writeFile(path, bytes);
+        saved = serialize(ar, path) && writeFile(path, bytes);
     } else {
-        m_prompts.notice(DocumentText::unableToSaveFile());
+        m_prompts.notice(DocumentText::unableToSaveFile(),
+            DocumentText::cannotSave(QDir::toNativeSeparators(path),
+                QStringLiteral("a character that cannot be stored (%1)").arg(unstorable)));
     }
 
     if (!saved) {
@@ -207,13 +231,10 @@ bool CQuorrilDoc::OnSaveDocument(const QString& requestedPath)
 
 bool CQuorrilDoc::writeFile(const QString& path, const QByteArray& bytes)
 {
-    // QSaveFile writes beside the target and renames only after everything was written, so a
-    // failure at any point leaves the old file exactly as it was.
-    QSaveFile file(path);
-    const bool written = file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit();
-    if (!written) {
-        file.cancelWriting();
-        m_prompts.notice(DocumentText::unableToSaveFile());
-    }
-    return written;
+    QString reason;
+    if (FileAccess::writeWholeFile(path, bytes, reason))
+        return true;
+    m_prompts.notice(
+        DocumentText::unableToSaveFile(), DocumentText::cannotSave(QDir::toNativeSeparators(path), reason));
+    return false;
 }

@@ -1,6 +1,7 @@
 #include "FrameTest.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QMenu>
 #include <QMimeData>
 #include <QPrinter>
@@ -267,7 +268,8 @@ TEST_F(WalletFlowTest, UnreadableFileShowsTheMessageAndANewDocument)
     newBank("Savings");
     prompts.addAnswer(Prompts::Answer::No);
     EXPECT_FALSE(frame.fileCommands().openDocumentFile(path("missing.qrl")));
-    EXPECT_EQ(prompts.shown, QStringList({ "Save changes to Untitled?", "Invalid File Format !" }));
+    EXPECT_EQ(prompts.shown,
+        QStringList({ "Save changes to Untitled?", "Cannot open missing.qrl: No such file or directory." }));
     EXPECT_EQ(frame.windowTitle(), QStringLiteral("Untitled - Quorril"));
     EXPECT_TRUE(childTexts(frame.treeView()->rootNode()).isEmpty());
 }
@@ -344,7 +346,7 @@ TEST_F(WalletFlowTest, RecentFilesAreRememberedAndOpenFromTheMenu)
     ASSERT_EQ(recentFiles.entries().at(2), files[3]);
     QFile::remove(files[3]);
     trigger(ID_FILE_MRU_FILE1 + 2);
-    EXPECT_EQ(prompts.shown.last(), QStringLiteral("Invalid File Format !"));
+    EXPECT_EQ(prompts.shown.last(), "Cannot open " + QFileInfo(files[3]).fileName() + ": No such file or directory.");
     EXPECT_FALSE(recentFiles.entries().contains(files[3]));
     // A refused password keeps it.
     prompts.addPassword("nope");

@@ -123,8 +123,10 @@ TEST_F(CliImportTest, PasswordProblemsAndUnwritableTargets)
         { "empty password", path("a.qrl"), { "" }, 1, "Password Must Not Be Empty !\n" },
         { "password that cannot be stored", path("a.qrl"), { QStringLiteral("\uffa1") }, 1,
             "quorril-cli: the password holds a character that cannot be stored\n" },
-        { "target under a file", blocker + "/a.qrl", { "pw" }, 2, "Unable To Save File !\n" },
-        { "target is a folder", dir.path(), { "pw" }, 2, "Unable To Save File !\n" },
+        { "target under a file", blocker + "/a.qrl", { "pw" }, 2,
+            "Unable To Save File ! Cannot save " + blocker + "/a.qrl: Not a directory.\n" },
+        { "target is a folder", dir.path(), { "pw" }, 2,
+            "Unable To Save File ! Cannot save " + dir.path() + ": Filename refers to a directory.\n" },
         { "missing JSON", path("a.qrl"), { "pw" }, 2, "" },
     };
     for (const Row& row : rows) {

@@ -1,7 +1,10 @@
 // The program itself: password on standard input, output streams and exit status.
 #include "CliFixture.h"
 
+#include <QElapsedTimer>
 #include <QProcess>
+
+#include <sys/stat.h>
 
 namespace {
 struct Result {
@@ -10,13 +13,17 @@ struct Result {
     QByteArray err;
 };
 
-Result runProgram(const QStringList& arguments, const QByteArray& input)
+Result runProgram(const QStringList& arguments, const QByteArray& input, int timeoutMs = 30000)
 {
     QProcess p;
     p.start(QStringLiteral(QUORRIL_CLI_PATH), arguments);
     p.write(input);
     p.closeWriteChannel();
-    p.waitForFinished(30000);
+    if (!p.waitForFinished(timeoutMs)) {
+        p.kill();
+        p.waitForFinished();
+        return { -2, {}, "still running after the timeout" };
+    }
     return { p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1, p.readAllStandardOutput(),
         p.readAllStandardError() };
 }
@@ -63,4 +70,26 @@ TEST_F(CliProcessTest, HelpAndWrongCommandLine)
     const Result wrong = runProgram({}, "");
     EXPECT_EQ(wrong.status, 2);
     EXPECT_TRUE(wrong.err.contains("expected one of"));
+}
+
+// A named pipe nobody writes to would block a reader for ever, and /dev/zero never ends: both are
+// refused at once, without being read.
+TEST_F(CliProcessTest, PipesAndDevicesAreRefusedAtOnce)
+{
+    const QString fifo = path("pipe.qrl");
+    ASSERT_EQ(mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    for (const QString& file : { fifo, QStringLiteral("/dev/zero") }) {
+        for (const char* command : { "export", "check" }) {
+            SCOPED_TRACE(file.toStdString() + " " + command);
+            QElapsedTimer timer;
+            timer.start();
+            const Result r = runProgram({ QString::fromLatin1(command), file }, "pw\n", 10000);
+            EXPECT_EQ(r.status, 2);
+            EXPECT_EQ(r.err, "quorril-cli: Cannot open " + QFile::encodeName(file) + ": Not a regular file.\n");
+            EXPECT_LT(timer.elapsed(), 5000);
+        }
+    }
+    const Result json = runProgram({ "import", fifo, path("out.qrl") }, "pw\npw\n", 10000);
+    EXPECT_EQ(json.status, 2);
+    EXPECT_FALSE(QFile::exists(path("out.qrl")));
 }

@@ -7,11 +7,14 @@
 #include "DatePicker.h"
 #include "MedicalRecord.h"
 #include "ReferenceRecord.h"
+#include "ScopedTimeZone.h"
 #include "TypeBox.h"
 
 #include <QCalendarWidget>
 #include <QClipboard>
 #include <QGuiApplication>
+
+#include <bit>
 
 namespace {
 
@@ -356,20 +359,106 @@ TEST_F(Controls, DatePickerCalendarDropsDownAlignedRight)
     popup->hide();
 }
 
-TEST_F(Controls, DatePickerShowsTodayForADateThatIsNotValidAndKeepsItUntouched)
+// Ways the user can leave the date shown as it is, or touch it and come back to it.
+enum class Touch { None, UpThenDown, CalendarEnter };
+
+void touchDate(DatePicker& picker, Touch how)
+{
+    const QDate shown = picker.date();
+    if (how == Touch::UpThenDown) {
+        picker.setFocus();
+        picker.setSelectedSection(QDateTimeEdit::DaySection);
+        QTest::keyClick(&picker, Qt::Key_Up);
+        EXPECT_NE(picker.date(), shown);
+        QTest::keyClick(&picker, Qt::Key_Down);
+    } else if (how == Touch::CalendarEnter) {
+        // Opens the calendar and picks the day it highlights, the one shown.
+        QTest::mouseClick(&picker, Qt::LeftButton, {}, QPoint(picker.width() - 4, picker.height() / 2));
+        QWidget* popup = picker.calendarWidget()->window();
+        EXPECT_TRUE(popup->isVisible());
+        QWidget* days = picker.calendarWidget()->focusProxy();
+        QTest::keyClick(days ? days : picker.calendarWidget(), Qt::Key_Return);
+        EXPECT_FALSE(popup->isVisible());
+    }
+    EXPECT_EQ(picker.date(), shown);
+}
+
+TEST_F(Controls, DatePickerKeepsAnUntouchedDateThatIsNotValidAndStoresTodayOnceTouched)
 {
     auto* card = addFilled<CreditCardAccount>(AccountType::CreditCard, QStringLiteral("Card"));
     card->SetProvider(QStringLiteral("P"));
     card->SetNameOnCard(QStringLiteral("N"));
     card->SetAccountNumber(QStringLiteral("A"));
-    for (const OleDateTime& stored :
-        { OleDateTime(0.0, OleDateTime::null), OleDateTime(1e12), OleDateTime(-700000.0) }) {
-        card->SetExpiration(stored);
+    for (const OleDateTime& stored : { OleDateTime(0.0, OleDateTime::null), OleDateTime(45000.5, OleDateTime::invalid),
+             OleDateTime(1e12), OleDateTime(-700000.0) }) {
+        for (Touch how : { Touch::None, Touch::UpThenDown, Touch::CalendarEnter }) {
+            SCOPED_TRACE(
+                testing::Message() << stored.value() << " status " << stored.GetStatus() << " touch " << int(how));
+            card->SetExpiration(stored);
+            auto dialog = open(AccountType::CreditCard, card->GetId());
+            auto* picker = dialog->control<DatePicker>(1026);
+            const QDate today = QDate::currentDate();
+            EXPECT_EQ(picker->date(), today);
+            touchDate(*picker, how);
+            const double before = OleDateTime::GetCurrentTime().value();
+            clickOk(*dialog);
+            ASSERT_TRUE(accepted(*dialog));
+            const OleDateTime result = card->GetExpiration();
+            if (how == Touch::None) {
+                EXPECT_EQ(result.GetStatus(), stored.GetStatus());
+                EXPECT_EQ(std::bit_cast<quint64>(result.value()), std::bit_cast<quint64>(stored.value()));
+                continue;
+            }
+            EXPECT_TRUE(result.isValid());
+            EXPECT_EQ(result.date(), today);
+            EXPECT_LE(result.value(), before) << "today, at the time the dialog opened";
+        }
+    }
+}
+
+// Each stored date lies in a clock-change gap of the zone beside it, where a local-time conversion
+// turns invalid: the picker must still show it, keep it, and store it again once touched.
+TEST_F(Controls, DatePickerShowsAndStoresDatesInAClockChangeGap)
+{
+    struct Row {
+        const char* zone;
+        double value;
+        QDate date;
+    };
+    const Row rows[] = {
+        { "Europe/Berlin", 45011.0 + 2.5 / 24, QDate(2023, 3, 26) },
+        { "America/Sao_Paulo", 43408.0, QDate(2018, 11, 4) },
+        { "America/Havana", 44997.0, QDate(2023, 3, 12) },
+        { "Pacific/Apia", 40907.5, QDate(2011, 12, 30) },
+    };
+    auto* card = addFilled<CreditCardAccount>(AccountType::CreditCard, QStringLiteral("Card"));
+    card->SetProvider(QStringLiteral("P"));
+    card->SetNameOnCard(QStringLiteral("N"));
+    card->SetAccountNumber(QStringLiteral("A"));
+    for (const Row& row : rows) {
+        const ScopedTimeZone tz(row.zone);
+        for (Touch how : { Touch::None, Touch::UpThenDown, Touch::CalendarEnter }) {
+            SCOPED_TRACE(testing::Message() << row.zone << " touch " << int(how));
+            card->SetExpiration(OleDateTime(row.value));
+            auto dialog = open(AccountType::CreditCard, card->GetId());
+            auto* picker = dialog->control<DatePicker>(1026);
+            EXPECT_EQ(picker->date(), row.date);
+            touchDate(*picker, how);
+            clickOk(*dialog);
+            ASSERT_TRUE(accepted(*dialog));
+            EXPECT_EQ(card->GetExpiration(), OleDateTime(row.value));
+        }
+        // From the day before, at the same time of day, one day up: into the gap.
+        card->SetExpiration(OleDateTime(row.value - 1));
         auto dialog = open(AccountType::CreditCard, card->GetId());
-        EXPECT_EQ(dialog->control<DatePicker>(1026)->date(), QDate::currentDate());
+        auto* picker = dialog->control<DatePicker>(1026);
+        picker->setFocus();
+        picker->setSelectedSection(QDateTimeEdit::DaySection);
+        QTest::keyClick(picker, Qt::Key_Up);
+        EXPECT_EQ(picker->date(), row.date) << row.zone;
         clickOk(*dialog);
         ASSERT_TRUE(accepted(*dialog));
-        EXPECT_EQ(card->GetExpiration(), stored);
+        EXPECT_EQ(card->GetExpiration(), OleDateTime(row.value)) << row.zone;
     }
 }
 

@@ -56,15 +56,6 @@ TEST_F(DocumentFlowTest, OwnershipCheckOnOpening)
     }
 }
 
-TEST_F(DocumentFlowTest, UnreadableFileIsRefusedWithoutAskingForAPassword)
-{
-    EXPECT_FALSE(doc.OnOpenDocument(path("missing.qrl")));
-    EXPECT_EQ(prompts.shown, QStringList { "Invalid File Format !" });
-    EXPECT_EQ(doc.lastOpenResult(), CQuorrilDoc::OpenResult::Unreadable);
-    EXPECT_FALSE(doc.OnOpenDocument(dir.path())); // a folder
-    EXPECT_EQ(doc.accountCount(), 0);
-}
-
 TEST_F(DocumentFlowTest, SavingAskForAPasswordOnlyTheFirstTime)
 {
     doc.OnNewDocument();
@@ -84,25 +75,44 @@ TEST_F(DocumentFlowTest, SavingAskForAPasswordOnlyTheFirstTime)
     EXPECT_TRUE(prompts.allAnswersUsed());
 }
 
-TEST_F(DocumentFlowTest, DocumentLoadedWithAFormatErrorAsksForAFileNameOnSave)
+// A file read only in part, or not at all beyond its password (a version written by another program),
+// may hold more than the document: it is not overwritten unasked.
+TEST_F(DocumentFlowTest, DocumentNotReadWhollyAsksForAFileNameOnSave)
 {
-    const QByteArray damaged = walletWithOneMail("pw").chopped(5);
-    const QString file = writeFile("damaged.qrl", damaged);
-    ASSERT_TRUE(open(file, "pw"));
-    EXPECT_TRUE(doc.loadFailed());
-    EXPECT_FALSE(doc.OnUpdateChangeDocumentPassword());
+    struct Row {
+        const char* name;
+        QByteArray file;
+        bool loadFailed;
+    };
+    const Row rows[] = {
+        { "format error", walletWithOneMail("pw").chopped(5), true },
+        { "version 3", FileBuilder().header(3, 7, "pw").i32(1).common(1, 10, "newer").record("T").bytes(), false },
+        { "version 0", FileBuilder().header(0, 7, "pw").bytes(), false },
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        const QString file = writeFile("kept.qrl", row.file);
+        ASSERT_TRUE(open(file, "pw"));
+        EXPECT_EQ(doc.loadFailed(), row.loadFailed);
+        EXPECT_EQ(doc.GetPathName(), QString());
+        EXPECT_FALSE(doc.OnUpdateChangeDocumentPassword());
 
-    prompts.shown.clear();
-    prompts.addFileName(QString()); // cancels the file dialog
-    EXPECT_FALSE(doc.OnSaveDocument(doc.GetPathName()));
-    EXPECT_EQ(readFile(file), damaged);
+        prompts.shown.clear();
+        prompts.addFileName(QString()); // cancels the file dialog
+        EXPECT_FALSE(doc.OnSaveDocument(doc.GetPathName()));
+        prompts.addPassword("new"); // Change Document Password saves at once: to a file named first
+        prompts.addFileName(QString());
+        doc.OnChangeDocumentPassword();
+        EXPECT_EQ(readFile(file), row.file);
 
-    prompts.addFileName(path("repaired.qrl"));
-    EXPECT_TRUE(doc.OnSaveDocument(doc.GetPathName()));
-    EXPECT_EQ(prompts.shown, (QStringList { "[save file]", "[save file]" }));
-    EXPECT_EQ(readFile(file), damaged);
-    EXPECT_EQ(doc.GetPathName(), path("repaired.qrl"));
-    EXPECT_FALSE(doc.loadFailed());
+        prompts.addFileName(path("repaired.qrl"));
+        EXPECT_TRUE(doc.OnSaveDocument(doc.GetPathName()));
+        EXPECT_EQ(prompts.shown, (QStringList { "[save file]", "[password set]", "[save file]", "[save file]" }));
+        EXPECT_EQ(readFile(file), row.file);
+        EXPECT_EQ(doc.GetPathName(), path("repaired.qrl"));
+        EXPECT_FALSE(doc.loadFailed());
+        EXPECT_TRUE(prompts.allAnswersUsed());
+    }
 }
 
 TEST_F(DocumentFlowTest, EnablingRulesFollowPathPasswordAndLock)
@@ -218,6 +228,8 @@ TEST_F(DocumentFlowTest, TextThatWouldNotReadBackIsNeverWritten)
     prompts.shown.clear();
     EXPECT_FALSE(doc.OnSaveDocument(file));
     EXPECT_EQ(prompts.shown, QStringList { "Unable To Save File !" });
+    EXPECT_EQ(prompts.details,
+        QStringList { "Cannot save " + file + ": a character that cannot be stored (account 5: title)." });
     EXPECT_EQ(readFile(file), walletWithOneMail("pw"));
     EXPECT_TRUE(doc.IsModified());
 

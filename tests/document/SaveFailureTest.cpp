@@ -49,12 +49,15 @@ protected:
             doc.AddAccount(account(13, doc.NextAccountId(), QStringLiteral("bank %1").arg(i)));
         ASSERT_TRUE(doc.IsModified());
         prompts.shown.clear();
+        prompts.details.clear();
     }
 
-    void expectRefused(const QString& target)
+    // The notice names the file and the system's reason in its detail.
+    void expectRefused(const QString& target, const QString& reason)
     {
         EXPECT_FALSE(doc.OnSaveDocument(target));
         EXPECT_EQ(prompts.shown, QStringList { "Unable To Save File !" });
+        EXPECT_EQ(prompts.details, QStringList { "Cannot save " + target + ": " + reason + "." });
         EXPECT_TRUE(doc.IsModified());
         EXPECT_EQ(doc.GetPathName(), oldFile);
         EXPECT_EQ(readFile(oldFile), oldBytes);
@@ -66,7 +69,7 @@ protected:
     QString oldFile;
 };
 
-TEST_F(SaveFailureTest, PathUnderARegularFile) { expectRefused(oldFile + "/wallet.qrl"); }
+TEST_F(SaveFailureTest, PathUnderARegularFile) { expectRefused(oldFile + "/wallet.qrl", "Not a directory"); }
 
 TEST_F(SaveFailureTest, PathThatIsAFolder)
 {
@@ -77,6 +80,8 @@ TEST_F(SaveFailureTest, PathThatIsAFolder)
     inside.close();
     EXPECT_FALSE(doc.OnSaveDocument(path("folder.qrl")));
     EXPECT_EQ(prompts.shown, QStringList { "Unable To Save File !" });
+    EXPECT_EQ(
+        prompts.details, QStringList { "Cannot save " + path("folder.qrl") + ": Filename refers to a directory." });
     EXPECT_TRUE(doc.IsModified());
     EXPECT_TRUE(QFileInfo(path("folder.qrl")).isDir());
     EXPECT_EQ(readFile(path("folder.qrl/keep.txt")), "kept");
@@ -88,6 +93,9 @@ TEST_F(SaveFailureTest, FolderOfTheKernel)
     EXPECT_FALSE(doc.OnSaveDocument("/proc/quorril-wallet.qrl"));
     EXPECT_FALSE(doc.OnSaveDocument("/sys/quorril-wallet.qrl"));
     EXPECT_EQ(prompts.shown, (QStringList { "Unable To Save File !", "Unable To Save File !" }));
+    ASSERT_EQ(prompts.details.size(), 2);
+    EXPECT_TRUE(prompts.details[0].startsWith("Cannot save /proc/quorril-wallet.qrl: ")) << prompts.details[0].toStdString();
+    EXPECT_TRUE(prompts.details[1].startsWith("Cannot save /sys/quorril-wallet.qrl: ")) << prompts.details[1].toStdString();
     EXPECT_TRUE(doc.IsModified());
 }
 
@@ -97,7 +105,7 @@ TEST_F(SaveFailureTest, ReadOnlyFolder)
     QFile::setPermissions(path("locked"), QFileDevice::ReadOwner | QFileDevice::ExeOwner);
     if (access(path("locked").toLocal8Bit().constData(), W_OK) == 0)
         GTEST_SKIP() << "this user may write into read-only folders (root)";
-    expectRefused(path("locked/wallet.qrl"));
+    expectRefused(path("locked/wallet.qrl"), "Permission denied");
     QFile::setPermissions(path("locked"), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
 }
 
@@ -106,7 +114,7 @@ TEST_F(SaveFailureTest, DiskFullWhileWritingOverTheOldFile)
     // Room for a few hundred bytes only: the 200 accounts do not fit.
     FileSizeLimit limit(512);
     ASSERT_TRUE(limit.ok());
-    expectRefused(oldFile);
+    expectRefused(oldFile, "File too large");
 }
 
 TEST_F(SaveFailureTest, FailedFirstSaveKeepsThePasswordAndMarksTheDocumentModified)
@@ -116,5 +124,37 @@ TEST_F(SaveFailureTest, FailedFirstSaveKeepsThePasswordAndMarksTheDocumentModifi
     EXPECT_FALSE(doc.OnSaveDocument(oldFile + "/x.qrl"));
     EXPECT_TRUE(doc.IsModified()) << "the password exists in no file yet";
     EXPECT_TRUE(doc.hasPassword());
+    EXPECT_EQ(readFile(oldFile), oldBytes);
+}
+
+namespace {
+// An account whose store step throws what it is given.
+template <class Exception> class ThrowingAccount : public AccountRecord {
+public:
+    explicit ThrowingAccount(qint32 id)
+        : AccountRecord(id, 20)
+    {
+    }
+    void Serialize(CArchive&) override { throw Exception(); }
+};
+struct ProgramFault : std::logic_error {
+    ProgramFault()
+        : std::logic_error("a fault of the program")
+    {
+    }
+};
+} // namespace
+
+// A lack of memory is a failed save like any other; a fault of the program is not hidden behind it.
+TEST_F(SaveFailureTest, OnlyALackOfMemoryIsReportedAsAFailedSave)
+{
+    doc.fileAccount(std::make_unique<ThrowingAccount<std::bad_alloc>>(900));
+    expectRefused(oldFile, "Out of memory");
+
+    doc.RemoveAccount(900);
+    doc.fileAccount(std::make_unique<ThrowingAccount<ProgramFault>>(901));
+    prompts.shown.clear();
+    EXPECT_THROW(doc.OnSaveDocument(oldFile), ProgramFault);
+    EXPECT_EQ(prompts.shown, QStringList());
     EXPECT_EQ(readFile(oldFile), oldBytes);
 }
