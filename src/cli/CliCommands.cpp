@@ -2,6 +2,7 @@
 
 #include "AccountTypes.h"
 #include "CliPrompts.h"
+#include "JsonExportWriter.h"
 #include "QuorrilDoc.h"
 #include "WalletJson.h"
 
@@ -57,8 +58,11 @@ int exportWallet(const QString& path, CliIo& io)
     CQuorrilDoc doc(prompts);
     bool readable = false;
     const int status = openWallet(path, io, doc, readable);
-    if (readable)
-        io.out << QJsonDocument(WalletJson::toJson(doc)).toJson(QJsonDocument::Indented);
+    QString error;
+    if (readable && !exportJson(doc, io.out, error)) {
+        io.err << "quorril-cli: cannot write the JSON: " << error << Qt::endl;
+        return ExitFileError;
+    }
     return status;
 }
 
