@@ -3,11 +3,10 @@
 #include "AccountTypes.h"
 #include "CliPrompts.h"
 #include "JsonExportWriter.h"
+#include "JsonImportReader.h"
 #include "QuorrilDoc.h"
-#include "WalletJson.h"
 
 #include <QFile>
-#include <QJsonDocument>
 #include <QLocale>
 #include <QTextStream>
 
@@ -93,22 +92,13 @@ int checkWallet(const QString& path, CliIo& io)
 
 int importWallet(const QString& jsonPath, const QString& path, CliIo& io)
 {
-    const std::optional<QByteArray> bytes = readWholeFile(jsonPath, io);
+    std::optional<QByteArray> bytes = readWholeFile(jsonPath, io);
     if (!bytes)
         return ExitFileError;
-    QJsonParseError parseError;
-    const QJsonDocument json = QJsonDocument::fromJson(*bytes, &parseError);
-    if (parseError.error != QJsonParseError::NoError || !json.isObject()) {
-        const QString why = json.isNull()
-            ? parseError.errorString() + QStringLiteral(" at offset %1").arg(parseError.offset)
-            : QStringLiteral("an object is expected");
-        io.err << "quorril-cli: " << jsonPath << ": " << why << Qt::endl;
-        return ExitFormatError;
-    }
-
     CliPrompts prompts([&io](Prompts::PasswordMode) { return askPassword(io, true); }, io.err);
     CQuorrilDoc doc(prompts);
-    const QString problem = WalletJson::fromJson(json.object(), doc);
+    const QString problem = readWalletJson(*bytes, doc);
+    bytes.reset(); // parsed in place: nothing of it is needed any more
     if (!problem.isEmpty()) {
         io.err << "quorril-cli: " << jsonPath << ": " << problem << Qt::endl;
         return ExitFormatError;
