@@ -9,7 +9,7 @@ constexpr FieldSpec kFields[] = {
     {"nameOnAccount", FieldKind::Text, "Name On Acct"},
     {"accountNumber", FieldKind::Text, "Acct #"},
     {"routingNumber", FieldKind::Text, "Routing #"},
-    {"pin", FieldKind::Text, "PIN"},
+    {"pin", FieldKind::Text, "PIN", true},
     {"servicePhone", FieldKind::Text, "Service Phone"},
 };
 constexpr int kFileOrder[] = {BankAccount::Institution, BankAccount::AccountType, BankAccount::NameOnAccount, BankAccount::AccountNumber, BankAccount::RoutingNumber, BankAccount::Pin, BankAccount::ServicePhone};

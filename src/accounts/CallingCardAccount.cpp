@@ -7,7 +7,7 @@ constexpr FieldSpec kFields[] = {
     {"provider", FieldKind::Text, "Provider"},
     {"accessPhone", FieldKind::Text, "Acces Phone #"},
     {"cardNumber", FieldKind::Text, "Card #"},
-    {"pin", FieldKind::Text, "PIN"},
+    {"pin", FieldKind::Text, "PIN", true},
     {"servicePhone", FieldKind::Text, "Service Phone #"},
     {"remainingMinutes", FieldKind::Integer, "Remaining Minutes"},
 };

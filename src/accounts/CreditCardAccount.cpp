@@ -9,7 +9,7 @@ constexpr FieldSpec kFields[] = {
     {"accountNumber", FieldKind::Text, "Acct #"},
     {"apr", FieldKind::Decimal, "APR"},
     {"nameOnCard", FieldKind::Text, "Name On Card"},
-    {"pin", FieldKind::Text, "PIN"},
+    {"pin", FieldKind::Text, "PIN", true},
     {"provider", FieldKind::Text, "Provider"},
     {"servicePhone", FieldKind::Text, "Service Phone"},
 };

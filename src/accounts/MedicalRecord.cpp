@@ -7,7 +7,7 @@ constexpr FieldSpec kFields[] = {
     {"firstName", FieldKind::Text, "First Name"},
     {"middleInitial", FieldKind::Text, "MI"},
     {"lastName", FieldKind::Text, "Last Name"},
-    {"ssn", FieldKind::Text, "SSN"},
+    {"ssn", FieldKind::Text, "SSN", true},
     {"bloodType", FieldKind::Text, "Blood Type"},
     {"birthDate", FieldKind::Date, "Birth Date"},
     {"passportNumber", FieldKind::Text, "Passport #"},

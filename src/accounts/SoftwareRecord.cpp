@@ -7,7 +7,7 @@ constexpr FieldSpec kFields[] = {
     {"version", FieldKind::Text, "Version"},
     {"manufacturer", FieldKind::Text, "Manufacturer"},
     {"serialNumber", FieldKind::Text, "Serial #"},
-    {"cdKey", FieldKind::Text, "CD Key"},
+    {"cdKey", FieldKind::Text, "CD Key", true},
     {"supportUrl", FieldKind::Text, "Support URL"},
     {"servicePhone", FieldKind::Text, "Service Phone #"},
 };

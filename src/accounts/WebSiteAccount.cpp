@@ -7,7 +7,7 @@ constexpr FieldSpec kFields[] = {
     {"siteName", FieldKind::Text, "Site Name"},
     {"webSiteUrl", FieldKind::Text, "Web Site URL"},
     {"userId", FieldKind::Text, "User ID"},
-    {"userPassword", FieldKind::Text, "User Password"},
+    {"userPassword", FieldKind::Text, "User Password", true},
     {"popServer", FieldKind::Text, "POP Server"},
     {"smtpServer", FieldKind::Text, "SMTP Server"},
     {"ipAddress", FieldKind::Text, "IP Address"},

@@ -4,10 +4,12 @@
 #include "CliPrompts.h"
 #include "DocumentTexts.h"
 #include "FileAccess.h"
+#include "JsonExportWriter.h"
+#include "JsonImportReader.h"
 #include "QuorrilDoc.h"
-#include "WalletJson.h"
+#include "SearchCommands.h"
 
-#include <QJsonDocument>
+#include <QFile>
 #include <QLocale>
 #include <QTextStream>
 
@@ -56,8 +58,11 @@ int exportWallet(const QString& path, CliIo& io)
     CQuorrilDoc doc(prompts);
     bool readable = false;
     const int status = openWallet(path, io, doc, readable);
-    if (readable)
-        io.out << QJsonDocument(WalletJson::toJson(doc)).toJson(QJsonDocument::Indented);
+    QString error;
+    if (readable && !exportJson(doc, io.out, error)) {
+        io.err << "quorril-cli: cannot write the JSON: " << error << Qt::endl;
+        return ExitFileError;
+    }
     return status;
 }
 
@@ -88,22 +93,13 @@ int checkWallet(const QString& path, CliIo& io)
 
 int importWallet(const QString& jsonPath, const QString& path, CliIo& io)
 {
-    const std::optional<QByteArray> bytes = readWholeFile(jsonPath, io);
+    std::optional<QByteArray> bytes = readWholeFile(jsonPath, io);
     if (!bytes)
         return ExitFileError;
-    QJsonParseError parseError;
-    const QJsonDocument json = QJsonDocument::fromJson(*bytes, &parseError);
-    if (parseError.error != QJsonParseError::NoError || !json.isObject()) {
-        const QString why = json.isNull()
-            ? parseError.errorString() + QStringLiteral(" at offset %1").arg(parseError.offset)
-            : QStringLiteral("an object is expected");
-        io.err << "quorril-cli: " << jsonPath << ": " << why << Qt::endl;
-        return ExitFormatError;
-    }
-
     CliPrompts prompts([&io](Prompts::PasswordMode) { return askPassword(io, true); }, io.err);
     CQuorrilDoc doc(prompts);
-    const QString problem = WalletJson::fromJson(json.object(), doc);
+    const QString problem = readWalletJson(*bytes, doc);
+    bytes.reset(); // parsed in place: nothing of it is needed any more
     if (!problem.isEmpty()) {
         io.err << "quorril-cli: " << jsonPath << ": " << problem << Qt::endl;
         return ExitFormatError;
@@ -121,11 +117,38 @@ int importWallet(const QString& jsonPath, const QString& path, CliIo& io)
 
 int usage(CliIo& io)
 {
-    io.err << "quorril-cli: expected one of: export FILE | import JSON FILE | check FILE | --help" << Qt::endl;
+    io.err << "quorril-cli: expected one of: export FILE | import JSON FILE | check FILE | search FILE TEXT | "
+              "show FILE ID [--field NAME] [--show-secrets] | --help"
+           << Qt::endl;
     return ExitFileError;
 }
 
+// show FILE ID [--field NAME] [--show-secrets], the options in any order.
+int show(const QStringList& arguments, CliIo& io)
+{
+    std::optional<QString> field;
+    bool showSecrets = false;
+    for (qsizetype i = 3; i < arguments.size(); ++i) {
+        if (arguments.at(i) == QLatin1StringView("--field") && i + 1 < arguments.size() && !field)
+            field = arguments.at(++i);
+        else if (arguments.at(i) == QLatin1StringView("--show-secrets"))
+            showSecrets = true;
+        else
+            return usage(io);
+    }
+    return showAccount(arguments.at(1), arguments.at(2), field, showSecrets, io);
+}
+
 } // namespace
+
+int withOpenWallet(const QString& path, CliIo& io, const std::function<int(CQuorrilDoc& doc, int status)>& use)
+{
+    CliPrompts prompts([&io](Prompts::PasswordMode) { return askPassword(io, false); }, io.err);
+    CQuorrilDoc doc(prompts);
+    bool readable = false;
+    const int status = openWallet(path, io, doc, readable);
+    return readable ? use(doc, status) : status;
+}
 
 int runCli(const QStringList& arguments, CliIo& io)
 {
@@ -143,51 +166,74 @@ int runCli(const QStringList& arguments, CliIo& io)
         return checkWallet(arguments.at(1), io);
     if (command == QLatin1StringView("import") && arguments.size() == 3)
         return importWallet(arguments.at(1), arguments.at(2), io);
+    if (command == QLatin1StringView("search") && arguments.size() == 3)
+        return searchWallet(arguments.at(1), arguments.at(2), io);
+    if (command == QLatin1StringView("show") && arguments.size() >= 3)
+        return show(arguments, io);
     return usage(io);
 }
 
 QString cliHelp()
 {
-    return QStringLiteral("Usage: quorril-cli COMMAND ...\n"
-                          "\n"
-                          "Reads and writes Quorril wallets (.qrl) for scripts, backups and checks.\n"
-                          "\n"
-                          "Commands:\n"
-                          "  export FILE        Print the whole wallet FILE as JSON on standard output.\n"
-                          "  import JSON FILE   Make a new wallet from the JSON (as export prints it) and save it\n"
-                          "                     as FILE, protected by the password. Nothing is written when the\n"
-                          "                     JSON does not fit; the message names the account and the field.\n"
-                          "  check FILE         Open FILE and print how many accounts of each type it holds,\n"
-                          "                     without titles or other secrets.\n"
-                          "  --help             Show this text.\n"
-                          "\n"
-                          "Password:\n"
-                          "  The wallet's password is the first line of standard input. On a terminal it is asked\n"
-                          "  for without echo (twice for import). Nothing of a wallet is shown before the right\n"
-                          "  password has been given.\n"
-                          "\n"
-                          "JSON of export and import:\n"
-                          "  {\"version\": file version read, \"nextAccountId\": id of the next new account,\n"
-                          "   \"accounts\": [ {\"id\", \"type\", \"typeName\", \"title\", \"committed\",\n"
-                          "                  \"users\": [{\"loginId\", \"password\", \"email\", \"administrator\"}],\n"
-                          "                  \"fields\": {name: value, ...},\n"
-                          "                  \"properties\": [[label, value], ...]} ]}\n"
-                          "  Accounts come in id order. Types: 10 Email, 11 WebSite, 12 Credit Card, 13 Bank,\n"
-                          "  14 Insurance, 15 Medical, 16 Calling Card, 17 Purchased Item, 18 Software,\n"
-                          "  20 Reference. Field names are those of the account type (for example \"institution\",\n"
-                          "  \"accountType\", \"pin\"); a value is a text, a number, or for a date\n"
-                          "  {\"status\": 0 valid, 1 invalid or 2 null, \"value\": days since 30 December 1899}.\n"
-                          "  Numbers JSON cannot hold are written as \"NaN\", \"Infinity\", \"-Infinity\", \"-0\".\n"
-                          "  Properties are the rows the program lists, dates in the form \"1 Jan 2000\".\n"
-                          "  Import keeps ids, types, titles, committed flags, users and fields as given and takes\n"
-                          "  the next id from \"nextAccountId\"; \"typeName\" and \"properties\" are ignored, missing\n"
-                          "  fields keep their empty values and a missing \"committed\" counts as 1. A later account\n"
-                          "  with the same id replaces the earlier one, as when a wallet is opened.\n"
-                          "\n"
-                          "Exit status:\n"
-                          "  0  success\n"
-                          "  1  wrong or missing password (\"You Do Not have ownership of this document !\")\n"
-                          "  2  a file that cannot be read or written, or a wrong command line\n"
-                          "  3  a damaged wallet (\"Invalid File Format !\"; with the right password, the accounts\n"
-                          "     read before the damage are still exported), or JSON that does not fit\n");
+    return QStringLiteral(
+        "Usage: quorril-cli COMMAND ...\n"
+        "\n"
+        "Reads and writes Quorril wallets (.qrl) for scripts, backups and checks.\n"
+        "\n"
+        "Commands:\n"
+        "  export FILE        Print the whole wallet FILE as JSON on standard output.\n"
+        "  import JSON FILE   Make a new wallet from the JSON (as export prints it) and save it\n"
+        "                     as FILE, protected by the password. Nothing is written when the\n"
+        "                     JSON does not fit; the message names the account and the field.\n"
+        "  check FILE         Open FILE and print how many accounts of each type it holds,\n"
+        "                     without titles or other secrets.\n"
+        "  search FILE TEXT   Print one line per account whose title or a listed value holds\n"
+        "                     TEXT, ignoring case and accents (\"ete\" finds \"\u00c9t\u00e9\"): its id,\n"
+        "                     type name and title, tab-separated, in id order. Secret values\n"
+        "                     (passwords, PINs, SSN, CD Key) are neither searched nor printed.\n"
+        "  show FILE ID [--field NAME] [--show-secrets]\n"
+        "                     Print the rows of the account with that id as \"Label: value\"\n"
+        "                     lines, in the order the program lists them; secret values show\n"
+        "                     as ******** unless --show-secrets is given. With --field, print\n"
+        "                     only that field's raw value and a line break, secret or not:\n"
+        "                     NAME is \"title\", a field name of the JSON (\"pin\", \"cdKey\",\n"
+        "                     any case) or users[N].loginId, .password, .email, .administrator\n"
+        "                     (N from 0); numbers come in full, dates as yyyy-MM-dd.\n"
+        "                       pw=$(quorril-cli show w.qrl 12 --field pin < pass.txt)\n"
+        "  --help             Show this text.\n"
+        "\n"
+        "Password:\n"
+        "  The wallet's password is the first line of standard input. On a terminal it is asked\n"
+        "  for without echo (twice for import). Nothing of a wallet is shown before the right\n"
+        "  password has been given.\n"
+        "\n"
+        "JSON of export and import:\n"
+        "  {\"version\": file version read, \"nextAccountId\": id of the next new account,\n"
+        "   \"accounts\": [ {\"id\", \"type\", \"typeName\", \"title\", \"committed\",\n"
+        "                  \"users\": [{\"loginId\", \"password\", \"email\", \"administrator\"}],\n"
+        "                  \"fields\": {name: value, ...},\n"
+        "                  \"properties\": [[label, value], ...]} ]}\n"
+        "  Accounts come in id order. Types: 10 Email, 11 WebSite, 12 Credit Card, 13 Bank,\n"
+        "  14 Insurance, 15 Medical, 16 Calling Card, 17 Purchased Item, 18 Software,\n"
+        "  20 Reference. Field names are those of the account type (for example \"institution\",\n"
+        "  \"accountType\", \"pin\"); a value is a text, a number, or for a date\n"
+        "  {\"status\": 0 valid, 1 invalid or 2 null, \"value\": days since 30 December 1899}.\n"
+        "  Numbers JSON cannot hold are written as \"NaN\", \"Infinity\", \"-Infinity\", \"-0\".\n"
+        "  Properties are the rows the program lists, dates in the form \"1 Jan 2000\".\n"
+        "  Import keeps ids, types, titles, committed flags, users and fields as given and takes\n"
+        "  the next id from \"nextAccountId\"; \"typeName\" and \"properties\" are ignored, missing\n"
+        "  fields keep their empty values and a missing \"committed\" counts as 1. A later account\n"
+        "  with the same id replaces the earlier one, as when a wallet is opened. Import refuses\n"
+        "  JSON nested deeper than the 5 levels above, a text longer than 4294967295 UTF-16\n"
+        "  units and a list of more than 2147483647 accounts or users (what a wallet file can\n"
+        "  hold), and a text with an unpaired surrogate.\n"
+        "\n"
+        "Exit status:\n"
+        "  0  success\n"
+        "  1  wrong or missing password (\"You Do Not have ownership of this document !\")\n"
+        "  2  a file that cannot be read or written, or a wrong command line\n"
+        "  3  a damaged wallet (\"Invalid File Format !\"; with the right password, the accounts\n"
+        "     read before the damage are still exported, searched or shown), or JSON that\n"
+        "     does not fit\n"
+        "  4  search found no account; show was given an unknown id or field\n");
 }

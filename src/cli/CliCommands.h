@@ -22,9 +22,16 @@ enum CliExit : int {
     ExitNotOwner = 1, // wrong or missing password
     ExitFileError = 2, // a file that cannot be read or written, or a wrong command line
     ExitFormatError = 3, // a damaged wallet, or JSON that does not fit
+    ExitNotFound = 4, // search found nothing; show was given an unknown id or field
 };
 
 // Runs one command (the arguments without the program name) and returns the exit status.
 int runCli(const QStringList& arguments, CliIo& io);
 
 QString cliHelp();
+
+class CQuorrilDoc;
+// Opens the wallet with the password from io. When the accounts may be shown, returns what `use`
+// returns, given the document and the open's status (0, or 3 for a damaged file read up to the
+// damage); otherwise the open's status.
+int withOpenWallet(const QString& path, CliIo& io, const std::function<int(CQuorrilDoc& doc, int status)>& use);

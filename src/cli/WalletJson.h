@@ -5,7 +5,8 @@
 
 class CQuorrilDoc;
 
-// The whole document as JSON and back:
+// The whole document as a JSON tree: the reference the streaming export (JsonExportWriter) is
+// checked against, and what tests compare with.
 // {"version", "nextAccountId", "accounts": [{"id", "type", "typeName", "title", "committed",
 //   "users": [{"loginId", "password", "email", "administrator"}], "fields": {name: value},
 //   "properties": [[label, value], ...]}]}
@@ -17,11 +18,5 @@ namespace WalletJson {
 // Accounts in id order; "nextAccountId" is what NextAccountId() gives, "version" the file version
 // the document was loaded from. Properties are listed in the default locale.
 QJsonObject toJson(CQuorrilDoc& doc);
-
-// Files every account of the JSON into the document as loading would (no duplicate or committed
-// checks; a later account with the same id replaces the earlier) and sets the next account id.
-// On a problem nothing is changed and the result names the account and field; empty on success.
-// "typeName" and "properties" are accepted and ignored: they follow from the rest.
-QString fromJson(const QJsonObject& json, CQuorrilDoc& doc);
 
 } // namespace WalletJson

@@ -14,11 +14,13 @@ enum class FieldKind { Text, Date, Integer, Decimal };
 using FieldValue = std::variant<ScrambledText, OleDateTime, qint32, double>;
 
 // One field of an account type: its name as the file format tables spell it (for example
-// "accountNumber"), its kind and its property label.
+// "accountNumber"), its kind and its property label. A secret field (a password, PIN, SSN or key)
+// is shown hidden and never printed unasked.
 struct FieldSpec {
     const char* name;
     FieldKind kind;
     const char* label;
+    bool secret = false;
 };
 
 // Everything the generic code needs to store, load and list one account type: its fields in

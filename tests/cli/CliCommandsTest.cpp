@@ -87,6 +87,8 @@ TEST_F(CliCommandsTest, ExitStatusAndMessages)
         QString err;
         bool output;
     };
+    const QString usage = "quorril-cli: expected one of: export FILE | import JSON FILE | check FILE | search FILE "
+                          "TEXT | show FILE ID [--field NAME] [--show-secrets] | --help\n";
     const Row rows[] = {
         { "right password", { "export", wallet }, { "pw" }, 0, "", true },
         { "wrong password", { "export", wallet }, { "PW" }, 1, "You Do Not have ownership of this document !\n",
@@ -106,10 +108,11 @@ TEST_F(CliCommandsTest, ExitStatusAndMessages)
             "You Do Not have ownership of this document !\n", false },
         { "check, wrong password", { "check", wallet }, { "no" }, 1, "You Do Not have ownership of this document !\n",
             false },
-        { "unknown command", { "show", wallet }, {}, 2,
-            "quorril-cli: expected one of: export FILE | import JSON FILE | check FILE | --help\n", false },
-        { "too many arguments", { "export", wallet, wallet }, {}, 2,
-            "quorril-cli: expected one of: export FILE | import JSON FILE | check FILE | --help\n", false },
+        { "unknown command", { "list", wallet }, {}, 2, usage, false },
+        { "too many arguments", { "export", wallet, wallet }, {}, 2, usage, false },
+        { "show without an id", { "show", wallet }, {}, 2, usage, false },
+        { "show, unknown option", { "show", wallet, "1", "--fields", "pin" }, {}, 2, usage, false },
+        { "show, field without a name", { "show", wallet, "1", "--field" }, {}, 2, usage, false },
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);

@@ -48,7 +48,7 @@ TEST_F(CliImportTest, JsonThatDoesNotFitIsRefusedAndNothingIsWritten)
         { R"({"nextAccountId": 1, "accounts": {}})", R"("accounts": a list is expected)" },
         { R"({"nextAccountId": 1, "accounts": [], "password": "x"})", R"("password": no such field)" },
         { R"([1, 2])", "an object is expected" },
-        { R"({"nextAccountId": 1, )", "unterminated object at offset 21" },
+        { R"({"nextAccountId": 1, )", "missing a name for object member, at offset 21" },
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.json);

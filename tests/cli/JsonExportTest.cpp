@@ -1,0 +1,99 @@
+// The streaming export gives the bytes of the JSON tree, written through the buffer in pieces.
+#include "AwkwardWallet.h"
+#include "CliFixture.h"
+#include "JsonExportWriter.h"
+#include "WalletJson.h"
+
+#include <QBuffer>
+
+namespace {
+
+QByteArray treeJson(CQuorrilDoc& doc) { return QJsonDocument(WalletJson::toJson(doc)).toJson(QJsonDocument::Indented); }
+
+QByteArray streamedJson(CQuorrilDoc& doc, qsizetype bufferSize)
+{
+    QBuffer device;
+    device.open(QIODevice::WriteOnly);
+    JsonExportWriter writer(device, bufferSize);
+    EXPECT_TRUE(writer.write(doc));
+    return device.data();
+}
+
+using JsonExportTest = CliFixture;
+
+TEST_F(JsonExportTest, StreamedBytesAreThoseOfTheJsonTree)
+{
+    QLocale::setDefault(QLocale::c());
+    struct Wallet {
+        const char* name;
+        std::function<void(CQuorrilDoc&, ScriptedPrompts&)> fill;
+    };
+    const Wallet wallets[] = {
+        { "empty", [](CQuorrilDoc&, ScriptedPrompts&) {} },
+        { "the sample wallet",
+            [](CQuorrilDoc& doc, ScriptedPrompts& prompts) {
+                prompts.addPassword(QStringLiteral("quorril-sample"));
+                ASSERT_TRUE(doc.OnOpenDocument(QStringLiteral(QUORRIL_SAMPLE_WALLET)));
+                ASSERT_GT(doc.accountCount(), 9);
+            } },
+        { "every type, filled", [](CQuorrilDoc& doc, ScriptedPrompts&) { addSampleAccounts(doc, 3); } },
+        { "awkward values", [](CQuorrilDoc& doc, ScriptedPrompts&) { addAwkwardAccounts(doc); } },
+    };
+    for (const Wallet& wallet : wallets) {
+        SCOPED_TRACE(wallet.name);
+        ScriptedPrompts prompts;
+        CQuorrilDoc doc(prompts);
+        wallet.fill(doc, prompts);
+        const QByteArray expected = treeJson(doc);
+        for (qsizetype bufferSize : { qsizetype(64), qsizetype(100), qsizetype(1) << 20 }) {
+            const QByteArray streamed = streamedJson(doc, bufferSize);
+            ASSERT_EQ(streamed.size(), expected.size()) << bufferSize;
+            EXPECT_TRUE(streamed == expected) << bufferSize << "\n" << streamed.left(4000).toStdString();
+        }
+    }
+}
+
+// Takes `room` bytes, then refuses every write.
+class FullDevice : public QIODevice {
+public:
+    explicit FullDevice(qint64 room)
+        : m_room(room)
+    {
+        open(QIODevice::WriteOnly);
+    }
+    qint64 written = 0;
+
+protected:
+    qint64 readData(char*, qint64) override { return -1; }
+    qint64 writeData(const char*, qint64 size) override
+    {
+        if (written + size > m_room) {
+            setErrorString(QStringLiteral("No space left on device"));
+            return -1;
+        }
+        written += size;
+        return size;
+    }
+
+private:
+    qint64 m_room;
+};
+
+TEST_F(JsonExportTest, AWriteThatFailsIsReported)
+{
+    ScriptedPrompts prompts;
+    CQuorrilDoc doc(prompts);
+    addSampleAccounts(doc);
+    const qsizetype size = treeJson(doc).size();
+    for (qint64 room : { qint64(0), qint64(100), qint64(size - 1) }) {
+        FullDevice device(room);
+        JsonExportWriter writer(device, 64);
+        EXPECT_FALSE(writer.write(doc)) << room;
+        EXPECT_LE(device.written, room);
+    }
+    FullDevice roomy(size);
+    EXPECT_TRUE(JsonExportWriter(roomy, 64).write(doc));
+    EXPECT_EQ(roomy.written, size);
+}
+
+} // namespace
