@@ -2,6 +2,7 @@
 
 #include "AccountTypes.h"
 #include "CliPrompts.h"
+#include "DocumentTexts.h"
 #include "QuorrilDoc.h"
 #include "WalletJson.h"
 
@@ -18,7 +19,7 @@ std::optional<QString> askPassword(CliIo& io, bool confirm)
 {
     std::optional<QString> text = io.readPassword(confirm);
     if (text && text->isEmpty()) {
-        io.err << "Password Must Not Be Empty !" << Qt::endl;
+        io.err << DocumentText::passwordEmpty() << Qt::endl;
         return std::nullopt;
     }
     return text;

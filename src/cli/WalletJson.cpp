@@ -2,6 +2,7 @@
 
 #include "AccountFactory.h"
 #include "AccountTypes.h"
+#include "DocumentTexts.h"
 #include "QuorrilDoc.h"
 
 #include <QJsonArray>
@@ -124,8 +125,9 @@ std::optional<QString> storableText(const QJsonValue& value, QString& what)
     const QString text = value.toString();
     const qsizetype bad = ScrambledText::firstUnstorable(text);
     if (bad >= 0) {
-        const QString code = QString::number(text.at(bad).unicode(), 16).toUpper().rightJustified(4, QLatin1Char('0'));
-        what = QStringLiteral("the character U+%1 at position %2 cannot be stored").arg(code).arg(bad);
+        what = QStringLiteral("the character %1 at position %2 cannot be stored")
+                   .arg(DocumentText::codePoint(text.at(bad)))
+                   .arg(bad);
         return std::nullopt;
     }
     return text;
