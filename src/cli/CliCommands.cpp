@@ -21,7 +21,7 @@ std::optional<QString> askPassword(CliIo& io, bool confirm)
 {
     std::optional<QString> text = io.readPassword(confirm);
     if (text && text->isEmpty()) {
-        io.err << "Password Must Not Be Empty !" << Qt::endl;
+        io.err << DocumentText::passwordEmpty() << Qt::endl;
         return std::nullopt;
     }
     return text;

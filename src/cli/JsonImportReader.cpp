@@ -2,6 +2,7 @@
 
 #include "AccountFactory.h"
 #include "AccountTypes.h"
+#include "DocumentTexts.h"
 #include "QuorrilDoc.h"
 
 // Sizes beyond 4 GiB must not wrap: a text over the archive's limit is that long.
@@ -95,9 +96,9 @@ std::optional<QString> storableText(const Scalar& value, QString& what)
     }
     const qsizetype bad = ScrambledText::firstUnstorable(value.text);
     if (bad >= 0) {
-        const QString code
-            = QString::number(value.text.at(bad).unicode(), 16).toUpper().rightJustified(4, QLatin1Char('0'));
-        what = QStringLiteral("the character U+%1 at position %2 cannot be stored").arg(code).arg(bad);
+        what = QStringLiteral("the character %1 at position %2 cannot be stored")
+                   .arg(DocumentText::codePoint(value.text.at(bad)))
+                   .arg(bad);
         return std::nullopt;
     }
     return value.text;

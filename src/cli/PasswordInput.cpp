@@ -1,5 +1,7 @@
 #include "PasswordInput.h"
 
+#include "DocumentTexts.h"
+
 #include <QTextStream>
 
 #include <cstdio>
@@ -80,7 +82,7 @@ std::optional<QString> readPassword(bool confirm, QTextStream& err)
         return text;
     const std::optional<QString> again = askWithoutEcho(QStringLiteral("Verify Password: "), err);
     if (again != text) {
-        err << "Password And Verify Password Must Be Identical !" << Qt::endl;
+        err << DocumentText::passwordsDiffer() << Qt::endl;
         return std::nullopt;
     }
     return text;

@@ -1,6 +1,7 @@
 #include "WalletJson.h"
 
 #include "AccountTypes.h"
+#include "DocumentTexts.h"
 #include "QuorrilDoc.h"
 
 #include <QJsonArray>

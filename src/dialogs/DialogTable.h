@@ -21,11 +21,15 @@ enum class ControlKind {
     CheckBox, // 0 or 1
     UsersBox, // drop-down list that is not editable (the Email users)
     PushButton, // a button handled by the dialog's own code
-    OkButton, // id 1
-    CancelButton, // id 2
+    OkButton, // id kIdOk
+    CancelButton, // id kIdCancel
     GroupBox, // a frame with a caption
     Static, // a text of its own (not a label above a control)
 };
+
+// The ids of the OK and Cancel buttons in every table.
+constexpr int kIdOk = 1;
+constexpr int kIdCancel = 2;
 
 // A place in dialog units.
 struct DialogPlace {

@@ -27,10 +27,10 @@ constexpr int kAdd = 1022;
 constexpr int kRemove = 1020;
 constexpr int kUpdate = 1024;
 constexpr int kClear = 1120;
-constexpr int kCancel = 2;
+constexpr int kUserInfo = 0;
 
 constexpr ControlSpec kControls[] = {
-    { 0, K::GroupBox, "User Info:", { 7, 55, 166, 101 } },
+    { kUserInfo, K::GroupBox, "User Info:", { 7, 55, 166, 101 } },
     { kTitle, K::Edit, "Title:", { 7, 15, 62, 12 }, "title" },
     { kUsers, K::UsersBox, "Users:", { 75, 15, 98, 99 }, nullptr, {}, nullptr, kUsersLabel, 58 },
     { kLogInUrl, K::Edit, "Log In URL:", { 7, 39, 166, 12 }, "logInUrl" },
@@ -40,8 +40,8 @@ constexpr ControlSpec kControls[] = {
     { kAdd, K::PushButton, "Add", { 58, 134, 35, 13 } },
     { kRemove, K::PushButton, "Remove", { 94, 134, 35, 13 } },
     { kUpdate, K::PushButton, "Update", { 130, 134, 35, 13 } },
-    { kCancel, K::CancelButton, "Cancel", { 123, 161, 50, 14 } },
-    { 1, K::OkButton, "OK", { 71, 161, 50, 14 } },
+    { kIdCancel, K::CancelButton, "Cancel", { 123, 161, 50, 14 } },
+    { kIdOk, K::OkButton, "OK", { 71, 161, 50, 14 } },
     { kAdministrator, K::CheckBox, "Administrator Rights For This Account", { 16, 93, 149, 8 } },
     { kClear, K::PushButton, "Clear", { 16, 134, 35, 13 } },
 };
@@ -53,10 +53,6 @@ constexpr RequiredLine kRequired[] = {
 };
 const DialogSpec kSpec { AccountType::Email, "Email Account", ":/dialogs/icons/email.svg", 180, 183, kControls,
     kExchangeOrder, kStoreOrder, kRequired, false };
-
-const QString kUserFieldsMissing = QStringLiteral("if these fields are empty:\n   - User ID\n   - User Password\n"
-                                                  "   - User Email\n\nEdit these fields and try again.");
-
 } // namespace
 
 CEmailAccountDlg::CEmailAccountDlg(CQuorrilDoc* document, qint32 accountId, QWidget* parent)
@@ -73,7 +69,7 @@ QComboBox* CEmailAccountDlg::usersBox() const { return control<QComboBox>(kUsers
 
 void CEmailAccountDlg::UpdateUserCount()
 {
-    label(kUsersLabel)->setText(QStringLiteral("Users: %1").arg(GetAccount()->GetUserCount()));
+    label(kUsersLabel)->setText(tr("Users: %1").arg(GetAccount()->GetUserCount()));
 }
 
 UserEntry* CEmailAccountDlg::selectedUser(int* index) const
@@ -122,7 +118,7 @@ bool CEmailAccountDlg::userFieldsFilled() const
 
 void CEmailAccountDlg::markChanged()
 {
-    control(kCancel)->setEnabled(false);
+    control(kIdCancel)->setEnabled(false);
     m_accountChanged = true;
     UpdateUserCount();
 }
@@ -144,24 +140,24 @@ void CEmailAccountDlg::LoadAccount()
 
 void CEmailAccountDlg::OnSelchangeUsers()
 {
-    UpdateData(true);
+    takeFields();
     if (loadSelectedUser())
-        UpdateData(false);
+        showFields();
 }
 
 void CEmailAccountDlg::OnClearUser()
 {
-    UpdateData(true);
+    takeFields();
     setFieldValue(kAdministrator, qint32(0));
     setFieldValue(kLoginId, ScrambledText());
     setFieldValue(kPassword, ScrambledText());
     setFieldValue(kEmail, ScrambledText());
-    UpdateData(false);
+    showFields();
 }
 
 void CEmailAccountDlg::OnAddUser()
 {
-    UpdateData(true);
+    takeFields();
     if (!GetAccount() || !checkStorableTexts())
         return;
     // Add stores the title and the log-in URL with the new user, and nothing when it adds no user. A
@@ -172,13 +168,14 @@ void CEmailAccountDlg::OnAddUser()
         return;
     }
     if (!userFieldsFilled()) {
-        prompts().notice(QStringLiteral("User cannot be created ") + kUserFieldsMissing);
+        prompts().notice(tr("User cannot be created if these fields are empty:\n   - User ID\n   - User Password\n"
+                            "   - User Email\n\nEdit these fields and try again."));
         return;
     }
     const int index = GetAccount()->AddUser(
         std::get<qint32>(fieldValue(kAdministrator)), fieldText(kLoginId), fieldText(kPassword), fieldText(kEmail));
     if (index < 0) {
-        prompts().notice(QStringLiteral("User Already Exist !"));
+        prompts().notice(tr("User Already Exist !"));
         return;
     }
     writeAccount();
@@ -190,7 +187,7 @@ void CEmailAccountDlg::OnAddUser()
 
 void CEmailAccountDlg::OnUpdateUser()
 {
-    UpdateData(true);
+    takeFields();
     if (!checkStorableTexts())
         return;
     // A taken title makes Update do nothing. Otherwise the title and URL are stored, with or without
@@ -206,7 +203,8 @@ void CEmailAccountDlg::afterStore()
     if (!user)
         return;
     if (!userFieldsFilled()) {
-        prompts().notice(QStringLiteral("User cannot be updated ") + kUserFieldsMissing);
+        prompts().notice(tr("User cannot be updated if these fields are empty:\n   - User ID\n   - User Password\n"
+                            "   - User Email\n\nEdit these fields and try again."));
         return;
     }
     user->SetLoginId(fieldText(kLoginId));
@@ -219,12 +217,12 @@ void CEmailAccountDlg::afterStore()
 
 void CEmailAccountDlg::OnRemoveUser()
 {
-    UpdateData(true);
+    takeFields();
     int index = -1;
     const UserEntry* user = selectedUser(&index);
     if (!user)
         return;
-    const QString question = QStringLiteral("Are You sure you want to remove:\n\nUser:  %1\nEmail: %2\n\nContinue ?")
+    const QString question = tr("Are You sure you want to remove:\n\nUser:  %1\nEmail: %2\n\nContinue ?")
                                  .arg(user->GetLoginId(), user->GetEmail());
     if (!prompts().question(question, Prompts::Icon::Question))
         return;
@@ -240,7 +238,7 @@ void CEmailAccountDlg::OnCancel()
 {
     discardNewAccount();
     if (GetAccount() && m_accountChanged) {
-        UpdateData(true);
+        takeFields();
         endDialog(QDialog::Accepted);
         return;
     }

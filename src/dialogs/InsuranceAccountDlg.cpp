@@ -9,31 +9,41 @@
 namespace {
 using K = ControlKind;
 
+constexpr int kTitle = 1053;
+constexpr int kProvider = 1031;
+constexpr int kPolicyNumber = 1032;
 constexpr int kTypeBox = 1003;
+constexpr int kExpiration = 1012;
+constexpr int kItemDescription = 1080;
 constexpr int kDetailLabel = 1079;
+constexpr int kHolderName = 1048;
+constexpr int kServicePhone = 1007;
 
 constexpr const char* kInsuranceTypes[]
     = { "Car", "Home Owner", "Life", "Collectiveable", "Art", "Antique", "Equipment", "Household Goods", "Child" };
 
 constexpr ControlSpec kControls[] = {
-    { 1053, K::Edit, "Title:", { 7, 15, 62, 12 }, "title" },
-    { 1031, K::Edit, "Insurance Provider:", { 75, 15, 98, 12 }, "provider" },
-    { 1032, K::Edit, "Policy #:", { 7, 37, 166, 12 }, "accountNumber" },
+    { kTitle, K::Edit, "Title:", { 7, 15, 62, 12 }, "title" },
+    { kProvider, K::Edit, "Insurance Provider:", { 75, 15, 98, 12 }, "provider" },
+    { kPolicyNumber, K::Edit, "Policy #:", { 7, 37, 166, 12 }, "accountNumber" },
     { kTypeBox, K::TypeBox, "Type:", { 7, 59, 90, 60 }, "insuranceType", kInsuranceTypes, "Antique" },
-    { 1012, K::DatePicker, "Expires:", { 105, 59, 68, 12 }, "expiration" },
-    { 1080, K::Edit, "Item Description:", { 7, 82, 166, 12 }, "itemDescription", {}, nullptr, kDetailLabel, 138 },
-    { 1048, K::Edit, "Primary Holder Name:", { 7, 105, 166, 12 }, "holderName" },
-    { 1007, K::Memo, "Customer Service Phone Number:", { 7, 130, 166, 27 }, "servicePhone" },
-    { 2, K::CancelButton, "Cancel", { 123, 161, 50, 14 } },
-    { 1, K::OkButton, "OK", { 71, 161, 50, 14 } },
+    { kExpiration, K::DatePicker, "Expires:", { 105, 59, 68, 12 }, "expiration" },
+    { kItemDescription, K::Edit, "Item Description:", { 7, 82, 166, 12 }, "itemDescription", {}, nullptr, kDetailLabel,
+        138 },
+    { kHolderName, K::Edit, "Primary Holder Name:", { 7, 105, 166, 12 }, "holderName" },
+    { kServicePhone, K::Memo, "Customer Service Phone Number:", { 7, 130, 166, 27 }, "servicePhone" },
+    { kIdCancel, K::CancelButton, "Cancel", { 123, 161, 50, 14 } },
+    { kIdOk, K::OkButton, "OK", { 71, 161, 50, 14 } },
 };
-constexpr int kExchangeOrder[] = { kTypeBox, 1012, 1048, 1032, 1031, 1007, 1053, 1080 };
-constexpr int kStoreOrder[] = { 1031, kTypeBox, 1048, 1032, 1012, 1080, 1007 };
+constexpr int kExchangeOrder[]
+    = { kTypeBox, kExpiration, kHolderName, kPolicyNumber, kProvider, kServicePhone, kTitle, kItemDescription };
+constexpr int kStoreOrder[]
+    = { kProvider, kTypeBox, kHolderName, kPolicyNumber, kExpiration, kItemDescription, kServicePhone };
 constexpr RequiredLine kRequired[] = {
-    { "   - Title\n", { 1053 } },
-    { "   - Provider\n", { 1031 } },
-    { "   - Holder Name\n", { 1048 } },
-    { "   - Policy Number\n\n", { 1032 } },
+    { "   - Title\n", { kTitle } },
+    { "   - Provider\n", { kProvider } },
+    { "   - Holder Name\n", { kHolderName } },
+    { "   - Policy Number\n\n", { kPolicyNumber } },
 };
 const DialogSpec kSpec { AccountType::Insurance, "Insurance Account", ":/dialogs/icons/insurance.svg", 180, 183,
     kControls, kExchangeOrder, kStoreOrder, kRequired };
@@ -47,7 +57,7 @@ CInsuranceAccountDlg::CInsuranceAccountDlg(CQuorrilDoc* document, qint32 account
 
 void CInsuranceAccountDlg::OnSelchangeType()
 {
-    UpdateData(true);
+    takeFields();
     label(kDetailLabel)->setText(InsuranceAccount::detailLabel(control<TypeBox>(kTypeBox)->selectedItemText()));
 }
 
@@ -57,5 +67,5 @@ void CInsuranceAccountDlg::afterOpen()
     if (createdNew() || !GetAccount())
         return;
     OnSelchangeType();
-    UpdateData(false);
+    showFields();
 }

@@ -12,6 +12,14 @@ using K = ControlKind;
 constexpr int kFirstName = 1070;
 constexpr int kMiddleInitial = 1071;
 constexpr int kLastName = 1072;
+constexpr int kSsn = 1083;
+constexpr int kBloodType = 1073;
+constexpr int kBirthDate = 1075;
+constexpr int kPassportNumber = 1082;
+constexpr int kDriverLicenseNumber = 1077;
+constexpr int kKnownAllergies = 1069;
+constexpr int kVaccinations = 1081;
+constexpr int kNotes = 1076;
 
 constexpr const char* kBloodTypes[] = { "A-", "A+", "B-", "B+", "AB-", "AB+", "O-", "O+", "Unknown" };
 
@@ -19,18 +27,19 @@ constexpr ControlSpec kControls[] = {
     { kFirstName, K::Edit, "First Name:", { 7, 15, 63, 12 }, "firstName" },
     { kMiddleInitial, K::UpperEdit, "MI:", { 76, 15, 22, 12 }, "middleInitial" },
     { kLastName, K::Edit, "Last Name:", { 103, 15, 70, 12 }, "lastName" },
-    { 1083, K::Edit, "SSN:", { 7, 37, 55, 12 }, "ssn" },
-    { 1073, K::TypeBox, "Blood Type:", { 65, 37, 49, 110 }, "bloodType", kBloodTypes, "Unknown" },
-    { 1075, K::DatePicker, "Birth Date:", { 117, 37, 56, 13 }, "birthDate" },
-    { 1082, K::Edit, "Passport #:", { 7, 59, 63, 12 }, "passportNumber" },
-    { 1077, K::Edit, "Driver Licence #:", { 75, 59, 98, 12 }, "driverLicenseNumber" },
-    { 1069, K::Memo, "Known Allergies:", { 7, 82, 81, 28 }, "knownAllergies" },
-    { 1081, K::Memo, "Vaccinations:", { 92, 82, 81, 28 }, "vaccinations" },
-    { 1076, K::Memo, "Notes:", { 7, 120, 166, 36 }, "notes" },
-    { 2, K::CancelButton, "Cancel", { 123, 162, 50, 14 } },
-    { 1, K::OkButton, "OK", { 72, 162, 50, 14 } },
+    { kSsn, K::Edit, "SSN:", { 7, 37, 55, 12 }, "ssn" },
+    { kBloodType, K::TypeBox, "Blood Type:", { 65, 37, 49, 110 }, "bloodType", kBloodTypes, "Unknown" },
+    { kBirthDate, K::DatePicker, "Birth Date:", { 117, 37, 56, 13 }, "birthDate" },
+    { kPassportNumber, K::Edit, "Passport #:", { 7, 59, 63, 12 }, "passportNumber" },
+    { kDriverLicenseNumber, K::Edit, "Driver Licence #:", { 75, 59, 98, 12 }, "driverLicenseNumber" },
+    { kKnownAllergies, K::Memo, "Known Allergies:", { 7, 82, 81, 28 }, "knownAllergies" },
+    { kVaccinations, K::Memo, "Vaccinations:", { 92, 82, 81, 28 }, "vaccinations" },
+    { kNotes, K::Memo, "Notes:", { 7, 120, 166, 36 }, "notes" },
+    { kIdCancel, K::CancelButton, "Cancel", { 123, 162, 50, 14 } },
+    { kIdOk, K::OkButton, "OK", { 72, 162, 50, 14 } },
 };
-constexpr int kOrder[] = { kFirstName, kMiddleInitial, kLastName, 1083, 1073, 1075, 1082, 1077, 1069, 1081, 1076 };
+constexpr int kOrder[] = { kFirstName, kMiddleInitial, kLastName, kSsn, kBloodType, kBirthDate, kPassportNumber,
+    kDriverLicenseNumber, kKnownAllergies, kVaccinations, kNotes };
 constexpr RequiredLine kRequired[] = {
     { "   - First Name\n", { kFirstName } },
     { "   - Last Name\n\n", { kLastName } },
@@ -81,10 +90,10 @@ void CMedicalRecordDlg::OnKillfocusLastName() { capitalise(kLastName); }
 
 void CMedicalRecordDlg::capitalise(int id)
 {
-    UpdateData(true);
+    takeFields();
     const QString name = fieldText(id);
     if (name.isEmpty())
         return;
     setFieldValue(id, ScrambledText(withCapital(name)));
-    UpdateData(false);
+    showFields();
 }

@@ -1,6 +1,7 @@
 #include "PasswordDlg.h"
 
 #include "DialogUnits.h"
+#include "DocumentTexts.h"
 #include "ScrambledText.h"
 #include "TextEdit.h"
 
@@ -71,33 +72,31 @@ CPasswordDlg::CPasswordDlg(Prompts& prompts, Prompts::PasswordMode mode, QWidget
     , m_prompts(prompts)
     , m_confirm(mode == Prompts::PasswordMode::Set)
 {
-    setWindowTitle(QStringLiteral("Please Enter Password:"));
+    setWindowTitle(tr("Please Enter Password:"));
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
     setModal(true);
     Placer placer(this, font());
-    placer.paragraph(
-        QStringLiteral("This program makes it easy to keep track of all your passwords and user ids, but the "
-                       "one password you should always remember is the one used to save this document. It "
-                       "should be simple for you to remember and difficult for others to guess."),
+    placer.paragraph(tr("This program makes it easy to keep track of all your passwords and user ids, but the "
+                        "one password you should always remember is the one used to save this document. It "
+                        "should be simple for you to remember and difficult for others to guess."),
         { 7, 7, 172, 41 });
-    placer.paragraph(
-        QStringLiteral("The password used to save a document is the same password that must be used to open it."),
+    placer.paragraph(tr("The password used to save a document is the same password that must be used to open it."),
         { 7, 54, 172, 19 });
-    placer.paragraph(QStringLiteral("This password is case sensitive, basically 'a' is not the same as 'A', this "
-                                    "enhances security."),
+    placer.paragraph(tr("This password is case sensitive, basically 'a' is not the same as 'A', this "
+                        "enhances security."),
         { 7, 78, 172, 20 });
     auto* line = new QFrame(this);
     line->setFrameShape(QFrame::HLine);
     line->setFrameShadow(QFrame::Sunken);
     line->setGeometry(placer.rect({ 7, 103, 172, 1 }).adjusted(0, -1, 0, 1));
-    placer.label(QStringLiteral("Password:"), { 7, 108, 34, 8 });
+    placer.label(tr("Password:"), { 7, 108, 34, 8 });
     m_passwordEdit = placer.maskedEdit({ 7, 116, 172, 12 });
-    m_verifyLabel = placer.label(QStringLiteral("Verify Password:"), { 7, 133, 53, 8 });
+    m_verifyLabel = placer.label(tr("Verify Password:"), { 7, 133, 53, 8 });
     m_verifyEdit = placer.maskedEdit({ 7, 141, 172, 12 });
-    m_ok = new QPushButton(QStringLiteral("OK"), this);
+    m_ok = new QPushButton(tr("OK"), this);
     m_ok->setGeometry(placer.rect({ 78, 160, 50, 14 }));
     m_ok->setDefault(true);
-    m_cancel = new QPushButton(QStringLiteral("Cancel"), this);
+    m_cancel = new QPushButton(tr("Cancel"), this);
     m_cancel->setGeometry(placer.rect({ 129, 160, 50, 14 }));
     setFixedSize(placer.size(186, 181));
 
@@ -120,18 +119,16 @@ void CPasswordDlg::OnOK()
     m_password = m_passwordEdit->text();
     m_verifyPassword = m_verifyEdit->text();
     if (m_password.isEmpty()) {
-        m_prompts.notice(QStringLiteral("Password Must Not Be Empty !"));
+        m_prompts.notice(DocumentText::passwordEmpty());
         return;
     }
     if (m_confirm && m_password != m_verifyPassword) {
-        m_prompts.notice(QStringLiteral("Password And Verify Password Must Be Identical !"));
+        m_prompts.notice(DocumentText::passwordsDiffer());
         return;
     }
     // A new password must come back from the file as typed, or the document could never be opened.
     if (const qsizetype at = ScrambledText::firstUnstorable(m_password); m_confirm && at >= 0) {
-        m_prompts.notice(QStringLiteral("The password holds the character U+%1, which cannot be stored in a "
-                                        "Quorril file.\n\nChoose another password.")
-                             .arg(QString::number(m_password[at].unicode(), 16).toUpper()));
+        m_prompts.notice(DocumentText::unstorablePassword(m_password[at]));
         return;
     }
     accept();

@@ -5,20 +5,25 @@
 namespace {
 using K = ControlKind;
 
+constexpr int kTitle = 1122;
+constexpr int kDate = 1123;
+constexpr int kAbout = 1124;
+constexpr int kDescription = 1125;
+
 constexpr ControlSpec kControls[] = {
-    { 1122, K::Edit, "Title:", { 7, 15, 94, 12 }, "title" },
-    { 1123, K::DatePicker, "Date:", { 108, 15, 65, 12 }, "date" },
-    { 1124, K::Edit, "This Is About:", { 7, 40, 166, 12 }, "about" },
-    { 1125, K::MemoHScroll, "Description:", { 7, 64, 166, 93 }, "description" },
-    { 1, K::OkButton, "OK", { 72, 162, 50, 14 } },
-    { 2, K::CancelButton, "Cancel", { 123, 162, 50, 14 } },
+    { kTitle, K::Edit, "Title:", { 7, 15, 94, 12 }, "title" },
+    { kDate, K::DatePicker, "Date:", { 108, 15, 65, 12 }, "date" },
+    { kAbout, K::Edit, "This Is About:", { 7, 40, 166, 12 }, "about" },
+    { kDescription, K::MemoHScroll, "Description:", { 7, 64, 166, 93 }, "description" },
+    { kIdOk, K::OkButton, "OK", { 72, 162, 50, 14 } },
+    { kIdCancel, K::CancelButton, "Cancel", { 123, 162, 50, 14 } },
 };
-constexpr int kExchangeOrder[] = { 1122, 1124, 1125, 1123 };
-constexpr int kStoreOrder[] = { 1123, 1124, 1125 };
+constexpr int kExchangeOrder[] = { kTitle, kAbout, kDescription, kDate };
+constexpr int kStoreOrder[] = { kDate, kAbout, kDescription };
 constexpr RequiredLine kRequired[] = {
-    { "   - Title\n", { 1122 } },
-    { "   - This Is About\n", { 1124 } },
-    { "   - Description\n\n", { 1125 } },
+    { "   - Title\n", { kTitle } },
+    { "   - This Is About\n", { kAbout } },
+    { "   - Description\n\n", { kDescription } },
 };
 const DialogSpec kSpec { AccountType::Reference, "Reference", ":/dialogs/icons/reference.svg", 180, 183, kControls,
     kExchangeOrder, kStoreOrder, kRequired };

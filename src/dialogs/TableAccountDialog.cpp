@@ -1,81 +1,21 @@
 #include "TableAccountDialog.h"
 
 #include "AccountFactory.h"
-#include "AprEdit.h"
-#include "DatePicker.h"
+#include "ControlAdapter.h"
 #include "DialogResources.h"
 #include "DialogUnits.h"
-#include "MemoEdit.h"
-#include "MinutesEdit.h"
+#include "DocumentTexts.h"
 #include "QuorrilDoc.h"
-#include "TextEdit.h"
-#include "TypeBox.h"
-#include "UpperCaseEdit.h"
 
-#include <QCheckBox>
-#include <QComboBox>
-#include <QGroupBox>
 #include <QIcon>
 #include <QLabel>
-#include <QPushButton>
 
 namespace {
-// Height of the edit field of a combo box; the table's height is that of its drop-down list.
-constexpr int kComboHeight = 12;
+// Height of the label above a control.
 constexpr int kLabelHeight = 8;
-
-FieldValue initialValue(ControlKind kind)
-{
-    switch (kind) {
-    case ControlKind::DatePicker:
-        return OleDateTime::GetCurrentTime();
-    case ControlKind::AprEdit:
-        return 0.0;
-    case ControlKind::MinutesEdit:
-    case ControlKind::CheckBox:
-        return qint32(0);
-    default:
-        return ScrambledText();
-    }
-}
-
-bool holdsText(ControlKind kind)
-{
-    switch (kind) {
-    case ControlKind::Edit:
-    case ControlKind::Memo:
-    case ControlKind::MemoHScroll:
-    case ControlKind::TypeBox:
-    case ControlKind::UpperEdit:
-        return true;
-    default:
-        return false;
-    }
-}
-
-bool hasLabelAbove(ControlKind kind)
-{
-    switch (kind) {
-    case ControlKind::PushButton:
-    case ControlKind::OkButton:
-    case ControlKind::CancelButton:
-    case ControlKind::CheckBox:
-    case ControlKind::GroupBox:
-    case ControlKind::Static:
-        return false;
-    default:
-        return true;
-    }
-}
 
 bool isTitle(const char* field) { return field && qstrcmp(field, "title") == 0; }
 
-QString storableMessage(const QString& field, char16_t code)
-{
-    return QStringLiteral("The field \"%1\" holds the character U+%2, which cannot be stored in a Quorril "
-                          "file.\n\nRemove it and try again.")
-        .arg(field, QString::number(code, 16).toUpper());
-}
 } // namespace
 
 TableAccountDialog::TableAccountDialog(
@@ -84,7 +24,7 @@ TableAccountDialog::TableAccountDialog(
     , m_spec(table)
 {
     initDialogResources();
-    setWindowTitle(QString::fromUtf8(table.caption));
+    setWindowTitle(tr(table.caption));
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
     setModal(true);
     buildControls();
@@ -100,21 +40,19 @@ void TableAccountDialog::buildControls()
     m_values.reserve(m_spec.controls.size());
     QWidget* previous = nullptr;
     for (const ControlSpec& row : m_spec.controls) {
-        if (row.text && hasLabelAbove(row.kind)) {
-            auto* above = new QLabel(QString::fromUtf8(row.text), this);
+        const ControlAdapter& kind = ControlAdapter::of(row.kind);
+        if (row.text && kind.hasLabelAbove()) {
+            auto* above = new QLabel(tr(row.text), this);
             const int width = row.labelWidth ? row.labelWidth : row.place.w;
             above->setGeometry(units.rect({ row.place.x, row.place.y - kLabelHeight, width, kLabelHeight }));
             m_labelAbove.insert(row.id, above);
             if (row.labelId)
                 m_labels.insert(row.labelId, above);
         }
-        QWidget* widget = createControl(row);
-        DialogPlace place = row.place;
-        if (row.kind == ControlKind::TypeBox || row.kind == ControlKind::UsersBox)
-            place.h = kComboHeight;
-        widget->setGeometry(units.rect(place));
+        QWidget* widget = kind.create(row, *this);
+        widget->setGeometry(units.rect({ row.place.x, row.place.y, row.place.w, kind.height(row.place) }));
         m_widgets.push_back(widget);
-        m_values.push_back(initialValue(row.kind));
+        m_values.push_back(kind.initialValue());
         if (widget->focusPolicy() != Qt::NoFocus) {
             if (previous)
                 setTabOrder(previous, widget);
@@ -123,61 +61,17 @@ void TableAccountDialog::buildControls()
     }
 }
 
-QWidget* TableAccountDialog::createControl(const ControlSpec& row)
-{
-    const QString text = row.text ? QString::fromUtf8(row.text) : QString();
-    switch (row.kind) {
-    case ControlKind::Edit:
-        return new TextEdit(this);
-    case ControlKind::Memo:
-    case ControlKind::MemoHScroll:
-        return new MemoEdit(row.kind == ControlKind::MemoHScroll, this);
-    case ControlKind::TypeBox: {
-        QStringList items;
-        for (const char* item : row.items)
-            items << QString::fromUtf8(item);
-        return new TypeBox(items, this);
-    }
-    case ControlKind::DatePicker:
-        return new DatePicker(this);
-    case ControlKind::AprEdit:
-        return new AprEdit(this);
-    case ControlKind::MinutesEdit:
-        return new MinutesEdit(this);
-    case ControlKind::UpperEdit:
-        return new UpperCaseEdit(this);
-    case ControlKind::CheckBox:
-        return new QCheckBox(text, this);
-    case ControlKind::UsersBox:
-        return new QComboBox(this);
-    case ControlKind::PushButton:
-    case ControlKind::OkButton:
-    case ControlKind::CancelButton: {
-        auto* button = new QPushButton(text, this);
-        // Without a default button no button may become one by taking the focus either.
-        button->setAutoDefault(m_spec.hasDefaultButton);
-        if (row.kind == ControlKind::OkButton) {
-            button->setDefault(m_spec.hasDefaultButton);
-            connect(button, &QPushButton::clicked, this, &TableAccountDialog::OnOK);
-        } else if (row.kind == ControlKind::CancelButton) {
-            connect(button, &QPushButton::clicked, this, &TableAccountDialog::reject);
-        }
-        return button;
-    }
-    case ControlKind::GroupBox:
-        return new QGroupBox(text, this);
-    case ControlKind::Static:
-        return new QLabel(text, this);
-    }
-    return new QWidget(this);
-}
-
 int TableAccountDialog::rowOf(int id) const
 {
     for (size_t row = 0; row < m_spec.controls.size(); ++row)
         if (m_spec.controls[row].id == id)
             return int(row);
     return -1;
+}
+
+const ControlAdapter& TableAccountDialog::adapter(int row) const
+{
+    return ControlAdapter::of(m_spec.controls[size_t(row)].kind);
 }
 
 QWidget* TableAccountDialog::control(int id) const
@@ -213,7 +107,7 @@ Prompts& TableAccountDialog::prompts() const { return document()->prompts(); }
 QString TableAccountDialog::fieldName(int row) const
 {
     const QLabel* above = m_labelAbove.value(m_spec.controls[size_t(row)].id);
-    QString name = above ? above->text() : QString::fromUtf8(m_spec.controls[size_t(row)].text);
+    QString name = above ? above->text() : tr(m_spec.controls[size_t(row)].text);
     if (name.endsWith(u':'))
         name.chop(1);
     return name;
@@ -221,96 +115,23 @@ QString TableAccountDialog::fieldName(int row) const
 
 // --- transfer ---
 
-bool TableAccountDialog::takeControl(int row)
-{
-    QWidget* widget = m_widgets[size_t(row)];
-    FieldValue& value = m_values[size_t(row)];
-    switch (m_spec.controls[size_t(row)].kind) {
-    case ControlKind::Edit:
-    case ControlKind::UpperEdit:
-        value = ScrambledText(static_cast<QLineEdit*>(widget)->text());
-        return true;
-    case ControlKind::Memo:
-    case ControlKind::MemoHScroll:
-        value = ScrambledText(static_cast<MemoEdit*>(widget)->text());
-        return true;
-    case ControlKind::TypeBox:
-        value = ScrambledText(static_cast<TypeBox*>(widget)->text());
-        return true;
-    case ControlKind::DatePicker:
-        value = static_cast<DatePicker*>(widget)->value();
-        return true;
-    case ControlKind::CheckBox:
-        value = qint32(static_cast<QCheckBox*>(widget)->isChecked() ? 1 : 0);
-        return true;
-    case ControlKind::AprEdit:
-        if (const std::optional<double> number = static_cast<AprEdit*>(widget)->value()) {
-            value = *number;
-            return true;
-        }
-        prompts().notice(QStringLiteral("Please enter a number."));
-        break;
-    case ControlKind::MinutesEdit:
-        if (const std::optional<qint32> number = static_cast<MinutesEdit*>(widget)->value()) {
-            value = *number;
-            return true;
-        }
-        prompts().notice(QStringLiteral("Please enter an integer."));
-        break;
-    default:
-        return true;
-    }
-    widget->setFocus(Qt::OtherFocusReason);
-    static_cast<QLineEdit*>(widget)->selectAll();
-    return false;
-}
-
-void TableAccountDialog::showControl(int row)
-{
-    QWidget* widget = m_widgets[size_t(row)];
-    const FieldValue& value = m_values[size_t(row)];
-    switch (m_spec.controls[size_t(row)].kind) {
-    case ControlKind::Edit:
-    case ControlKind::UpperEdit:
-        static_cast<QLineEdit*>(widget)->setText(std::get<ScrambledText>(value).text());
-        static_cast<QLineEdit*>(widget)->setCursorPosition(0);
-        break;
-    case ControlKind::Memo:
-    case ControlKind::MemoHScroll:
-        static_cast<MemoEdit*>(widget)->setText(std::get<ScrambledText>(value).text());
-        break;
-    case ControlKind::TypeBox:
-        static_cast<TypeBox*>(widget)->setText(std::get<ScrambledText>(value).text());
-        break;
-    case ControlKind::DatePicker:
-        static_cast<DatePicker*>(widget)->setValue(std::get<OleDateTime>(value));
-        break;
-    case ControlKind::AprEdit:
-        static_cast<AprEdit*>(widget)->setValue(std::get<double>(value));
-        break;
-    case ControlKind::MinutesEdit:
-        static_cast<MinutesEdit*>(widget)->setValue(std::get<qint32>(value));
-        break;
-    case ControlKind::CheckBox:
-        static_cast<QCheckBox*>(widget)->setChecked(std::get<qint32>(value) == 1);
-        break;
-    default:
-        break;
-    }
-}
-
-bool TableAccountDialog::UpdateData(bool saveAndValidate)
+bool TableAccountDialog::takeFields()
 {
     for (int id : m_spec.exchangeOrder) {
         const int row = rowOf(id);
-        if (row < 0)
-            continue;
-        if (!saveAndValidate)
-            showControl(row);
-        else if (!takeControl(row))
+        if (row >= 0 && !adapter(row).take(m_widgets[size_t(row)], m_values[size_t(row)], prompts()))
             return false;
     }
     return true;
+}
+
+void TableAccountDialog::showFields()
+{
+    for (int id : m_spec.exchangeOrder) {
+        const int row = rowOf(id);
+        if (row >= 0)
+            adapter(row).show(m_widgets[size_t(row)], m_values[size_t(row)]);
+    }
 }
 
 // --- open ---
@@ -334,10 +155,10 @@ void TableAccountDialog::setVisible(bool visible)
 
 void TableAccountDialog::OnInitDialog()
 {
-    UpdateData(false);
+    showFields();
     setWindowIcon(QIcon(QString::fromUtf8(m_spec.icon)));
     LoadAccount();
-    UpdateData(false);
+    showFields();
     afterOpen();
 }
 
@@ -389,10 +210,10 @@ bool TableAccountDialog::requiredFieldsFilled() const
 
 QString TableAccountDialog::requiredFieldsMessage() const
 {
-    QString message = QStringLiteral("Account cannot be Created or Updated if these fields are empty:\n");
+    QString message = tr("Account cannot be Created or Updated if these fields are empty:\n");
     for (const RequiredLine& line : m_spec.required)
-        message += QString::fromUtf8(line.line);
-    message += QStringLiteral("Would you like to go back and edit these?");
+        message += tr(line.line);
+    message += tr("Would you like to go back and edit these?");
     return message;
 }
 
@@ -400,13 +221,13 @@ bool TableAccountDialog::checkStorableTexts()
 {
     for (int id : m_spec.exchangeOrder) {
         const int row = rowOf(id);
-        if (row < 0 || !holdsText(m_spec.controls[size_t(row)].kind))
+        if (row < 0 || !adapter(row).holdsText())
             continue;
         const QString text = fieldText(id);
         const qsizetype at = ScrambledText::firstUnstorable(text);
         if (at < 0)
             continue;
-        prompts().notice(storableMessage(fieldName(row), text[at].unicode()));
+        prompts().notice(DocumentText::unstorableField(fieldName(row), text[at]));
         m_widgets[size_t(row)]->setFocus(Qt::OtherFocusReason);
         return false;
     }
@@ -416,7 +237,7 @@ bool TableAccountDialog::checkStorableTexts()
 void TableAccountDialog::OnOK()
 {
     // A number that does not read stops here: its message has been shown, the dialog stays open.
-    if (!UpdateData(true))
+    if (!takeFields())
         return;
     if (!requiredFieldsFilled()) {
         // Esc and the close box go back to the dialog: No would throw away everything typed.
@@ -427,7 +248,7 @@ void TableAccountDialog::OnOK()
     if (!checkStorableTexts())
         return;
     if (StoreAccount()) {
-        if (UpdateData(true))
+        if (takeFields())
             endDialog(QDialog::Accepted);
         return;
     }

@@ -8,8 +8,8 @@
 
 #include <vector>
 
+class ControlAdapter;
 class QLabel;
-class QPushButton;
 
 // The engine behind every account dialog: builds the controls of a DialogSpec, transfers between
 // the controls and the dialog's fields in the table's exchange order, and runs open, OK (required
@@ -27,7 +27,7 @@ public:
     QString dialogTitle() const override;
 
     const DialogSpec& table() const { return m_spec; }
-    // The control with the id of the dialog's table (1 is OK, 2 is Cancel), or null.
+    // The control with the id of the dialog's table (kIdOk is OK, kIdCancel is Cancel), or null.
     QWidget* control(int id) const;
     template <class Widget> Widget* control(int id) const { return qobject_cast<Widget*>(control(id)); }
     // A label the table gives an id of its own, or null.
@@ -38,10 +38,12 @@ public:
     QString fieldText(int id) const;
     void setFieldValue(int id, const FieldValue& value);
 
-    // Transfers every field of the exchange order: true from the controls into the fields, false
-    // from the fields into the controls. Taking the fields stops at a number that does not read,
-    // with the message and the focus on that control; the fields after it keep their values.
-    bool UpdateData(bool saveAndValidate = true);
+    // Takes every field of the exchange order from its control. Stops at a number that does not
+    // read, with the message and the focus on that control, and returns false; the fields after it
+    // keep their values.
+    bool takeFields();
+    // Shows every field of the exchange order in its control.
+    void showFields();
 
     // The message listing the type's required fields.
     QString requiredFieldsMessage() const;
@@ -82,10 +84,8 @@ protected:
 
 private:
     void buildControls();
-    QWidget* createControl(const ControlSpec& row);
     int rowOf(int id) const;
-    bool takeControl(int row);
-    void showControl(int row);
+    const ControlAdapter& adapter(int row) const;
     QString fieldName(int row) const;
 
     const DialogSpec& m_spec;

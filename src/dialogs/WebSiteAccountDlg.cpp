@@ -5,27 +5,39 @@
 namespace {
 using K = ControlKind;
 
+constexpr int kTitle = 1054;
+constexpr int kSiteName = 1004;
+constexpr int kWebSiteUrl = 1033;
+constexpr int kUserId = 1005;
+constexpr int kUserPassword = 1008;
+constexpr int kPopServer = 1065;
+constexpr int kSmtpServer = 1066;
+constexpr int kNotes = 1049;
+constexpr int kIpAddress = 1112;
+
 constexpr ControlSpec kControls[] = {
-    { 1054, K::Edit, "Title:", { 7, 15, 62, 12 }, "title" },
-    { 1004, K::Edit, "Web Site URL:", { 75, 15, 98, 12 }, "siteName" },
-    { 1033, K::Edit, "URL:", { 7, 36, 166, 12 }, "webSiteUrl" },
-    { 1005, K::Edit, "UserID:", { 7, 59, 66, 12 }, "userId" },
-    { 1008, K::Edit, "Password:", { 82, 59, 91, 12 }, "userPassword" },
-    { 1065, K::Edit, "POP Server:", { 82, 82, 91, 12 }, "popServer" },
-    { 1066, K::Edit, "SMTP Server:", { 7, 104, 166, 12 }, "smtpServer" },
-    { 1049, K::Memo, "Notes:", { 7, 127, 166, 31 }, "notes" },
-    { 2, K::CancelButton, "Cancel", { 123, 163, 50, 14 } },
-    { 1, K::OkButton, "OK", { 71, 163, 50, 14 } },
-    { 1112, K::Edit, "IP Address:", { 7, 82, 66, 12 }, "ipAddress" },
+    { kTitle, K::Edit, "Title:", { 7, 15, 62, 12 }, "title" },
+    { kSiteName, K::Edit, "Web Site URL:", { 75, 15, 98, 12 }, "siteName" },
+    { kWebSiteUrl, K::Edit, "URL:", { 7, 36, 166, 12 }, "webSiteUrl" },
+    { kUserId, K::Edit, "UserID:", { 7, 59, 66, 12 }, "userId" },
+    { kUserPassword, K::Edit, "Password:", { 82, 59, 91, 12 }, "userPassword" },
+    { kPopServer, K::Edit, "POP Server:", { 82, 82, 91, 12 }, "popServer" },
+    { kSmtpServer, K::Edit, "SMTP Server:", { 7, 104, 166, 12 }, "smtpServer" },
+    { kNotes, K::Memo, "Notes:", { 7, 127, 166, 31 }, "notes" },
+    { kIdCancel, K::CancelButton, "Cancel", { 123, 163, 50, 14 } },
+    { kIdOk, K::OkButton, "OK", { 71, 163, 50, 14 } },
+    { kIpAddress, K::Edit, "IP Address:", { 7, 82, 66, 12 }, "ipAddress" },
 };
-constexpr int kExchangeOrder[] = { 1049, 1033, 1005, 1008, 1054, 1004, 1065, 1066, 1112 };
-constexpr int kStoreOrder[] = { 1004, 1033, 1005, 1008, 1065, 1066, 1112, 1049 };
+constexpr int kExchangeOrder[]
+    = { kNotes, kWebSiteUrl, kUserId, kUserPassword, kTitle, kSiteName, kPopServer, kSmtpServer, kIpAddress };
+constexpr int kStoreOrder[]
+    = { kSiteName, kWebSiteUrl, kUserId, kUserPassword, kPopServer, kSmtpServer, kIpAddress, kNotes };
 constexpr RequiredLine kRequired[] = {
-    { "   - Title\n", { 1054 } },
-    { "   - Site Name\n", { 1004 } },
-    { "   - Site URL\n", { 1033 } },
-    { "   - User ID\n", { 1005 } },
-    { "   - User Password\n\n", { 1008 } },
+    { "   - Title\n", { kTitle } },
+    { "   - Site Name\n", { kSiteName } },
+    { "   - Site URL\n", { kWebSiteUrl } },
+    { "   - User ID\n", { kUserId } },
+    { "   - User Password\n\n", { kUserPassword } },
 };
 const DialogSpec kSpec { AccountType::WebSite, "Web Site Account", ":/dialogs/icons/website.svg", 180, 183, kControls,
     kExchangeOrder, kStoreOrder, kRequired };

@@ -7,9 +7,10 @@
 #include <QFileDialog>
 #include <QMessageBox>
 
+// The program's name, not translated.
 QString WidgetPrompts::caption() { return QStringLiteral("Quorril"); }
 
-QString WidgetPrompts::fileFilter() { return QStringLiteral("Quorril Files (*.qrl)"); }
+QString WidgetPrompts::fileFilter() { return QCoreApplication::translate("WidgetPrompts", "Quorril Files (*.qrl)"); }
 
 QWidget* WidgetPrompts::parentWindow() const
 {
@@ -67,7 +68,7 @@ bool WidgetPrompts::duplicateAccount()
 
 QString WidgetPrompts::openFileName()
 {
-    QFileDialog dialog(parentWindow(), QStringLiteral("Open"), QString(), fileFilter());
+    QFileDialog dialog(parentWindow(), QCoreApplication::translate("WidgetPrompts", "Open"), QString(), fileFilter());
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::ExistingFile);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
@@ -77,7 +78,8 @@ QString WidgetPrompts::openFileName()
 
 QString WidgetPrompts::saveFileName(const QString& suggestedPath)
 {
-    QFileDialog dialog(parentWindow(), QStringLiteral("Save As"), QString(), fileFilter());
+    QFileDialog dialog(
+        parentWindow(), QCoreApplication::translate("WidgetPrompts", "Save As"), QString(), fileFilter());
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
     dialog.setDefaultSuffix(QStringLiteral("qrl"));

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 
 // The texts the document shows through Prompts. The command-line program prints the same texts.
@@ -16,5 +17,34 @@ inline QString cannotOpen(const QString& file, const QString& reason)
 inline QString cannotSave(const QString& file, const QString& reason)
 {
     return QStringLiteral("Cannot save %1: %2.").arg(file, reason);
+}
+
+// The password prompt's refusals, in the dialog and on the command line.
+inline QString passwordEmpty() { return QCoreApplication::translate("DocumentText", "Password Must Not Be Empty !"); }
+inline QString passwordsDiffer()
+{
+    return QCoreApplication::translate("DocumentText", "Password And Verify Password Must Be Identical !");
+}
+
+// A character as "U+" and at least four upper-case hex digits: U+00E9, U+FFA0.
+inline QString codePoint(QChar character)
+{
+    return QStringLiteral("U+") + QString::number(character.unicode(), 16).toUpper().rightJustified(4, u'0');
+}
+
+// A text that would not come back from the file as typed (see ScrambledText::firstUnstorable).
+inline QString unstorableField(const QString& field, QChar character)
+{
+    return QCoreApplication::translate("DocumentText",
+        "The field \"%1\" holds the character %2, which cannot be stored in a Quorril file.\n\n"
+        "Remove it and try again.")
+        .arg(field, codePoint(character));
+}
+inline QString unstorablePassword(QChar character)
+{
+    return QCoreApplication::translate("DocumentText",
+        "The password holds the character %1, which cannot be stored in a Quorril file.\n\n"
+        "Choose another password.")
+        .arg(codePoint(character));
 }
 } // namespace DocumentText
