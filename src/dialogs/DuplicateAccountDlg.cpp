@@ -1,6 +1,5 @@
 #include "DuplicateAccountDlg.h"
 
-#include "DialogResources.h"
 #include "DialogUnits.h"
 
 #include <QIcon>
@@ -10,7 +9,6 @@
 CDuplicateAccountDlg::CDuplicateAccountDlg(QWidget* parent)
     : QDialog(parent)
 {
-    initDialogResources();
     setWindowTitle(tr("Warning - Duplicate Account"));
     setWindowIcon(QIcon(QStringLiteral(":/dialogs/icons/warning.svg")));
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);

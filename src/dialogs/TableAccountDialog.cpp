@@ -2,7 +2,6 @@
 
 #include "AccountFactory.h"
 #include "ControlAdapter.h"
-#include "DialogResources.h"
 #include "DialogUnits.h"
 #include "DocumentTexts.h"
 #include "QuorrilDoc.h"
@@ -23,7 +22,6 @@ TableAccountDialog::TableAccountDialog(
     : CAccountDialog(document, accountId, parent)
     , m_spec(table)
 {
-    initDialogResources();
     setWindowTitle(tr(table.caption));
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
     setModal(true);

@@ -56,7 +56,14 @@ QIcon treeImage(int index)
     return index >= 0 && index < TreeImageCount ? images[size_t(index)] : QIcon();
 }
 
-QIcon svgIcon(const QString& path) { return QIcon(new ArtworkIconEngine({ { path, QRectF(0, 0, 1, 1) } })); }
+QIcon svgIcon(const QString& path)
+{
+    // Qt's SVG icon engine; the file given for the selected mode too keeps a selected node in its own
+    // colours, where the style would tint it.
+    QIcon icon(path);
+    icon.addFile(path, QSize(), QIcon::Selected);
+    return icon;
+}
 
 QIcon badgedIcon(const QString& basePath, const QString& badgePath)
 {

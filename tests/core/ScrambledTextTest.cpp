@@ -83,7 +83,7 @@ TEST(ScrambledTextTest, TablesHaveTheirFixedForm)
     EXPECT_EQ(leads.size(), 10);
     for (QChar lead : leads)
         EXPECT_TRUE(plains.contains(lead));
-    for (const char* c : {"\r", "\n", "\u00d1", "\u00f1", " ", "!", "~"})
+    for (const char* c : { "\r", "\n", "\u00d1", "\u00f1", " ", "!", "~" })
         EXPECT_EQ(plains.contains(QString::fromUtf8(c)[0]), QString::fromUtf8(c) != QStringLiteral("~")) << c;
 }
 
@@ -91,13 +91,13 @@ TEST(ScrambledTextTest, StoredFormsArePinned)
 {
     // A change of either table changes these and would make every existing file unreadable.
     const std::pair<QString, QString> cases[] = {
-        {QString(), QString()},
-        {QStringLiteral("___"), QStringLiteral("___")},
-        {QStringLiteral("ab"), QStringLiteral("#UG@ZH")},
-        {QStringLiteral("pass"), QStringLiteral("!KY!KY@ZH#9Q")},
-        {QStringLiteral("Hello, World!\r\n"), QStringLiteral("#WM@Q5?KN+V4+Z5@EY*FP&CW#1T!NB*FP+Z5+Z5=JC*D1")},
-        {QString::fromUtf8("\u00d1o_\u00f1"), QStringLiteral("!9J_*FP*DC")},
-        {QString(QChar(0xFFA0)), QStringLiteral("&EZ")},
+        { QString(), QString() },
+        { QStringLiteral("___"), QStringLiteral("___") },
+        { QStringLiteral("ab"), QStringLiteral("#UG@ZH") },
+        { QStringLiteral("pass"), QStringLiteral("!KY!KY@ZH#9Q") },
+        { QStringLiteral("Hello, World!\r\n"), QStringLiteral("#WM@Q5?KN+V4+Z5@EY*FP&CW#1T!NB*FP+Z5+Z5=JC*D1") },
+        { QString::fromUtf8("\u00d1o_\u00f1"), QStringLiteral("!9J_*FP*DC") },
+        { QString(QChar(0xFFA0)), QStringLiteral("&EZ") },
     };
     for (const auto& [plain, stored] : cases) {
         EXPECT_EQ(ScrambledText::scrambled(plain), stored) << plain.toStdString();
@@ -123,8 +123,9 @@ TEST(ScrambledTextTest, RoundTripsRandomTextsAndHidesThem)
             ASSERT_EQ(stored.size(), 3 * plain.size());
             for (qsizetype i = 0; i < stored.size(); i += 3)
                 EXPECT_TRUE(QStringLiteral("!#$%&*+=?@").contains(stored[i])) << stored.toStdString();
-            if (plain.size() >= 3)
+            if (plain.size() >= 3) {
                 EXPECT_FALSE(stored.contains(plain));
+            }
         }
     }
 }
@@ -180,10 +181,10 @@ TEST(ScrambledTextTest, ScramblingTwiceNeedsUnscramblingTwice)
 TEST(ScrambledTextTest, TellsWhichTextsComeBackUnchanged)
 {
     const std::pair<QString, qsizetype> cases[] = {
-        {QStringLiteral("plain text"), -1},
-        {QString::fromUtf8("caf\u00e9 \uff9f \ufffd \uffff"), -1},
-        {QString::fromUtf8("ab\uffa5"), 2},
-        {QString::fromUtf8("\ufffe"), 0},
+        { QStringLiteral("plain text"), -1 },
+        { QString::fromUtf8("caf\u00e9 \uff9f \ufffd \uffff"), -1 },
+        { QString::fromUtf8("ab\uffa5"), 2 },
+        { QString::fromUtf8("\ufffe"), 0 },
     };
     for (const auto& [text, index] : cases) {
         EXPECT_EQ(ScrambledText::firstUnstorable(text), index) << text.toStdString();

@@ -2,6 +2,7 @@
 #include "QuorrilView.h"
 #include "WidgetTestSupport.h"
 
+#include <QAbstractItemModelTester>
 #include <QPersistentModelIndex>
 
 namespace {
@@ -23,6 +24,9 @@ protected:
 
     CQuorrilDoc doc;
     AccountTreeModel model;
+    // Checks the model's structure after every change it announces, and aborts the test program at
+    // the first fault.
+    QAbstractItemModelTester tester { &model, QAbstractItemModelTester::FailureReportingMode::Fatal };
 };
 
 TEST_F(AccountTreeModelTest, RebuildSortsWithoutRegardToCaseAndSkipsUnknownTypes)

@@ -1,20 +1,11 @@
 #include "Artwork.h"
+#include "ImageCoverage.h"
 #include "WidgetTestSupport.h"
 
 #include <QImage>
 #include <QPixmap>
 
 namespace {
-
-// The share of pixels that are not transparent.
-double coverage(const QImage& image)
-{
-    int opaque = 0;
-    for (int y = 0; y < image.height(); ++y)
-        for (int x = 0; x < image.width(); ++x)
-            opaque += qAlpha(image.pixel(x, y)) > 0 ? 1 : 0;
-    return double(opaque) / (image.width() * image.height());
-}
 
 TEST(ArtworkTest, EveryTreeImageIsDrawnAtTheSizeAskedFor)
 {
@@ -37,6 +28,23 @@ TEST(ArtworkTest, EveryTreeImageIsDrawnAtTheSizeAskedFor)
     }
     EXPECT_TRUE(Artwork::treeImage(Artwork::TreeImageCount).isNull());
     EXPECT_TRUE(Artwork::treeImage(-1).isNull());
+}
+
+// Plain and composed pictures alike: a selected node or a hovered button keeps its colours (the style
+// would tint a selected one), and only a disabled button is greyed.
+TEST(ArtworkTest, OnlyTheDisabledModeChangesAPicture)
+{
+    testApplication();
+    for (int index = 0; index < Artwork::TreeImageCount; ++index) {
+        SCOPED_TRACE(index);
+        const QIcon icon = Artwork::treeImage(index);
+        const QImage normal = icon.pixmap(QSize(24, 24)).toImage();
+        EXPECT_EQ(icon.pixmap(QSize(24, 24), QIcon::Selected).toImage(), normal);
+        EXPECT_EQ(icon.pixmap(QSize(24, 24), QIcon::Active).toImage(), normal);
+        const QImage disabled = icon.pixmap(QSize(24, 24), QIcon::Disabled).toImage();
+        EXPECT_GT(coverage(disabled), 0.2);
+        EXPECT_NE(disabled, normal);
+    }
 }
 
 TEST(ArtworkTest, CategoryImageIndexes)

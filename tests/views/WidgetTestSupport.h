@@ -4,6 +4,7 @@
 #include "AccountTypes.h"
 #include "QuorrilDoc.h"
 #include "ScriptedPrompts.h"
+#include "TestApplication.h"
 
 #include <QApplication>
 #include <QDir>
@@ -24,30 +25,6 @@ inline void PrintTo(const QStringList& texts, std::ostream* os)
 {
     *os << '[' << texts.join(QStringLiteral("|")).toStdString() << ']';
 }
-
-// The one QApplication of a widget test program: made before the first test and destroyed after
-// the last, so that everything it holds is released before the program ends.
-class QtApplicationEnvironment : public testing::Environment {
-public:
-    void SetUp() override
-    {
-        static int argc = 1;
-        static char name[] = "quorril-test";
-        static char* argv[] = { name, nullptr };
-        // Dates in property rows follow the default locale: pin it.
-        QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
-        m_application = std::make_unique<QApplication>(argc, argv);
-    }
-    void TearDown() override { m_application.reset(); }
-
-private:
-    std::unique_ptr<QApplication> m_application;
-};
-
-inline testing::Environment* const kQtApplicationEnvironment
-    = testing::AddGlobalTestEnvironment(new QtApplicationEnvironment);
-
-inline QApplication& testApplication() { return *qApp; }
 
 // A double-click as the window system delivers it: press, release, press, double-click, release.
 // (QTest::mouseDClick leaves out the second press, which item views need.)
