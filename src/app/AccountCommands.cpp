@@ -51,7 +51,7 @@ void AccountCommands::updateState()
     const bool tree = treeActive();
     for (int id : CommandTable::newAccountMenu())
         m_frame.action(id)->setEnabled(tree);
-    const bool editable = tree && m_frame.treeView()->OnUpdateAccountProperties();
+    const bool editable = tree && m_frame.treeView()->canEditAccount();
     m_frame.action(ID_ACCOUNT_PROPERTIES)->setEnabled(editable);
     m_frame.action(ID_ACCOUNT_DELETE)->setEnabled(editable);
     m_frame.action(ID_FILE_PRINT)->setEnabled(!tree);

@@ -55,7 +55,7 @@ FileCommands::FileCommands(CMainFrame& frame, RecentFileList& recentFiles)
 
 QAction* FileCommands::action(int id) const { return m_frame.action(id); }
 
-void FileCommands::updateState() { action(ID_FILE_SAVE)->setEnabled(m_doc.OnUpdateFileSave()); }
+void FileCommands::updateState() { action(ID_FILE_SAVE)->setEnabled(m_doc.canSave()); }
 
 void FileCommands::updateRecentFileMenu()
 {

@@ -119,7 +119,7 @@ bool CQuorrilView::addAccountToTree(std::unique_ptr<AccountRecord> account)
     return true;
 }
 
-bool CQuorrilView::OnUpdateAccountProperties() const { return !m_doc.IsLocked() && isAccountNode(selectedNode()); }
+bool CQuorrilView::canEditAccount() const { return !m_doc.IsLocked() && isAccountNode(selectedNode()); }
 
 void CQuorrilView::OnAccountProperties()
 {

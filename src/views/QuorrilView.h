@@ -29,7 +29,7 @@ public:
     void OnAccountProperties();
     void OnAccountDelete();
     // Enabling of Properties and Delete: unlocked, and an account node selected.
-    bool OnUpdateAccountProperties() const;
+    bool canEditAccount() const;
 
     // The popup shown on a right click at a node (the frame's Account menu).
     void setContextMenu(QMenu* menu) { m_contextMenu = menu; }

@@ -167,7 +167,7 @@ TEST_F(TreeViewTest, WhileLockedSelectionLeavesTheCurrentAccountAndTheListEmpty)
     const qint32 shown = doc.GetCurrentAccountId();
     doc.OnLockDocument();
     EXPECT_EQ(list.rowCount(), 0);
-    EXPECT_FALSE(tree.OnUpdateAccountProperties());
+    EXPECT_FALSE(tree.canEditAccount());
 
     tree.selectNode(accountNode(AccountType::Bank, "Second"));
     EXPECT_EQ(doc.GetCurrentAccountId(), shown);
@@ -192,17 +192,17 @@ TEST_F(TreeViewTest, PropertiesAndDeleteNeedAnAccountNode)
 {
     addAccounts(doc, { { AccountType::Bank, "First" } });
     rebuild();
-    EXPECT_FALSE(tree.OnUpdateAccountProperties()); // nothing selected
+    EXPECT_FALSE(tree.canEditAccount()); // nothing selected
     tree.selectNode(tree.rootNode());
-    EXPECT_FALSE(tree.OnUpdateAccountProperties());
+    EXPECT_FALSE(tree.canEditAccount());
     tree.selectNode(tree.categoryNode(AccountType::Bank));
-    EXPECT_FALSE(tree.OnUpdateAccountProperties());
+    EXPECT_FALSE(tree.canEditAccount());
     // Properties on a category only empties the property list: no dialog opens.
     tree.OnAccountProperties();
     EXPECT_EQ(doc.GetCurrentAccountId(), 0);
     EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
     tree.selectNode(accountNode(AccountType::Bank, "First"));
-    EXPECT_TRUE(tree.OnUpdateAccountProperties());
+    EXPECT_TRUE(tree.canEditAccount());
 }
 
 TEST_F(TreeViewTest, DeleteAsksThenRemovesTheAccountAndItsNode)
