@@ -11,9 +11,11 @@ class CQuorrilDoc;
 class CQuorrilView;
 class FileCommands;
 class KeyStateIndicators;
+class PaneCommands;
 class PasswordCommands;
 class Prompts;
 class QLabel;
+class QMenu;
 class QSplitter;
 class RecentFileList;
 
@@ -39,6 +41,9 @@ public:
     QLabel* messagePane() const { return m_messagePane; }
     KeyStateIndicators* keyStateIndicators() const { return m_indicators; }
     FileCommands& fileCommands() const { return *m_fileCommands; }
+    AccountCommands& accountCommands() const { return *m_accountCommands; }
+    // The Account menu, which is also the tree's context menu.
+    QMenu* accountMenu() const { return m_accountMenu; }
     CQuorrilDoc& document() const { return m_doc; }
     Prompts& prompts() const { return m_prompts; }
 
@@ -71,6 +76,7 @@ private:
     Prompts& m_prompts;
     QHash<int, QAction*> m_actions;
     QAction* m_recentPlaceholder = nullptr;
+    QMenu* m_accountMenu = nullptr;
     QSplitter* m_splitter = nullptr;
     CQuorrilView* m_tree = nullptr;
     CAccountView* m_list = nullptr;
@@ -79,6 +85,7 @@ private:
     Pane m_activePane = Pane::Tree;
     FileCommands* m_fileCommands = nullptr;
     AccountCommands* m_accountCommands = nullptr;
+    PaneCommands* m_paneCommands = nullptr;
     PasswordCommands* m_passwordCommands = nullptr;
     RecentFileList& m_recentFiles;
 };
