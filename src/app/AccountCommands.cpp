@@ -3,11 +3,11 @@
 #include "AccountEditor.h"
 #include "AccountTreeModel.h"
 #include "AccountTypes.h"
-#include "Prompts.h"
 #include "QuorrilDoc.h"
 #include "QuorrilView.h"
+#include "UiPrompts.h"
 
-AccountCommands::AccountCommands(CQuorrilDoc& document, CQuorrilView& tree, Prompts& prompts, QObject* parent)
+AccountCommands::AccountCommands(CQuorrilDoc& document, CQuorrilView& tree, UiPrompts& prompts, QObject* parent)
     : QObject(parent)
     , m_doc(document)
     , m_tree(tree)
@@ -19,7 +19,7 @@ AccountCommands::AccountCommands(CQuorrilDoc& document, CQuorrilView& tree, Prom
 
 void AccountCommands::OnNewAccount(qint32 type)
 {
-    std::unique_ptr<CAccountDialog> dialog = createAccountDialog(type, &m_doc, 0, m_tree.window());
+    std::unique_ptr<CAccountDialog> dialog = createAccountDialog(type, &m_doc, 0, m_prompts, m_tree.window());
     if (!dialog || dialog->exec() != QDialog::Accepted)
         return;
     std::unique_ptr<AccountRecord> account = dialog->takeAccount();
@@ -56,7 +56,7 @@ void AccountCommands::OnAccountProperties()
     const int image = CQuorrilView::nodeImage(node);
     if (!m_tree.isAccountNode(node) || !isAccountType(image))
         return;
-    std::unique_ptr<CAccountDialog> dialog = createAccountDialog(image, &m_doc, id, m_tree.window());
+    std::unique_ptr<CAccountDialog> dialog = createAccountDialog(image, &m_doc, id, m_prompts, m_tree.window());
     if (!dialog)
         return;
     const bool accepted = dialog->exec() == QDialog::Accepted;
@@ -81,7 +81,7 @@ void AccountCommands::OnAccountDelete()
         return;
     const qint32 id = CQuorrilView::nodeAccountId(node);
     const QString question = tr("Are you sure you want to delete \"%1\" account ?").arg(CQuorrilView::nodeText(node));
-    if (!m_prompts.question(question, Prompts::Icon::None))
+    if (!m_prompts.question(question, UiPrompts::Icon::None))
         return;
     if (!m_doc.RemoveAccount(id))
         return;

@@ -7,7 +7,7 @@
 class AccountRecord;
 class CQuorrilDoc;
 class CQuorrilView;
-class Prompts;
+class UiPrompts;
 
 // The account commands: New of each type, Properties and Delete. They work on the document and on
 // the account tree the user sees: New files the dialog's account and shows it in its category,
@@ -16,7 +16,7 @@ class Prompts;
 class AccountCommands : public QObject {
     Q_OBJECT
 public:
-    AccountCommands(CQuorrilDoc& document, CQuorrilView& tree, Prompts& prompts, QObject* parent = nullptr);
+    AccountCommands(CQuorrilDoc& document, CQuorrilView& tree, UiPrompts& prompts, QObject* parent = nullptr);
 
     // The type's dialog for a new account.
     void OnNewAccount(qint32 type);
@@ -29,5 +29,5 @@ private:
 
     CQuorrilDoc& m_doc;
     CQuorrilView& m_tree;
-    Prompts& m_prompts;
+    UiPrompts& m_prompts;
 };

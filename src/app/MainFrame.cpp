@@ -39,7 +39,7 @@ QStringList droppedFiles(const QMimeData* data)
 }
 } // namespace
 
-CMainFrame::CMainFrame(CQuorrilDoc& document, Prompts& prompts, RecentFileList& recentFiles, QWidget* parent)
+CMainFrame::CMainFrame(CQuorrilDoc& document, UiPrompts& prompts, RecentFileList& recentFiles, QWidget* parent)
     : QMainWindow(parent)
     , m_doc(document)
     , m_prompts(prompts)

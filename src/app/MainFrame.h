@@ -13,7 +13,7 @@ class FileCommands;
 class KeyStateIndicators;
 class PaneCommands;
 class PasswordCommands;
-class Prompts;
+class UiPrompts;
 class QLabel;
 class QMenu;
 class QSplitter;
@@ -30,7 +30,7 @@ public:
     static constexpr int InitialSize = 500;
     static constexpr int TreeWidth = 150;
 
-    CMainFrame(CQuorrilDoc& document, Prompts& prompts, RecentFileList& recentFiles, QWidget* parent = nullptr);
+    CMainFrame(CQuorrilDoc& document, UiPrompts& prompts, RecentFileList& recentFiles, QWidget* parent = nullptr);
     ~CMainFrame() override;
 
     QAction* action(int id) const { return m_actions.value(id); }
@@ -45,7 +45,7 @@ public:
     // The Account menu, which is also the tree's context menu.
     QMenu* accountMenu() const { return m_accountMenu; }
     CQuorrilDoc& document() const { return m_doc; }
-    Prompts& prompts() const { return m_prompts; }
+    UiPrompts& prompts() const { return m_prompts; }
 
     // The pane the pane-bound commands go to: the tree at start, then the pane that last had focus.
     Pane activePane() const { return m_activePane; }
@@ -73,7 +73,7 @@ private:
     void updateTitle();
 
     CQuorrilDoc& m_doc;
-    Prompts& m_prompts;
+    UiPrompts& m_prompts;
     QHash<int, QAction*> m_actions;
     QAction* m_recentPlaceholder = nullptr;
     QMenu* m_accountMenu = nullptr;

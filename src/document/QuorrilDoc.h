@@ -114,8 +114,6 @@ public:
     bool canLock() const { return !m_locked && hasPassword(); }
     bool canUnlock() const { return m_locked; }
 
-    Prompts& prompts() const { return m_prompts; }
-
 Q_SIGNALS:
     void modifiedChanged(bool modified);
     void pathChanged(const QString& path);

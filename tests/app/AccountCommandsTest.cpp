@@ -3,7 +3,7 @@
 #include "AccountView.h"
 #include "QuorrilView.h"
 #include "TableAccountDialog.h"
-#include "WidgetTestSupport.h"
+#include "WindowTest.h"
 
 #include <QLineEdit>
 #include <QMenu>
@@ -28,7 +28,7 @@ QModelIndex child(const QModelIndex& node, int row) { return node.model()->index
 
 // The account tree and the property list over a document, with the account commands on the tree,
 // as the main window puts them together.
-class AccountCommandsTest : public WidgetTest {
+class AccountCommandsTest : public WindowTest {
 protected:
     AccountCommandsTest()
         : doc(prompts)
@@ -122,7 +122,7 @@ TEST_F(AccountCommandsTest, DeleteAsksThenRemovesTheAccountAndItsNode)
     commands.OnAccountDelete();
     EXPECT_EQ(prompts.shown, QStringList({ "Are you sure you want to delete \"Beta\" account ?" }));
     ASSERT_EQ(prompts.icons.size(), 1u);
-    EXPECT_EQ(prompts.icons[0], Prompts::Icon::None);
+    EXPECT_EQ(prompts.icons[0], UiPrompts::Icon::None);
     EXPECT_EQ(doc.accountCount(), 3);
     EXPECT_FALSE(doc.IsModified());
 

@@ -31,7 +31,7 @@ protected:
     // Opens the dialog of the type (id 0: a new account) as the tree view does, shown but not run.
     std::unique_ptr<TableAccountDialog> open(qint32 type, qint32 id = 0)
     {
-        std::unique_ptr<CAccountDialog> dialog = createAccountDialog(type, &doc, id);
+        std::unique_ptr<CAccountDialog> dialog = createAccountDialog(type, &doc, id, prompts);
         auto* table = dynamic_cast<TableAccountDialog*>(dialog.get());
         EXPECT_NE(table, nullptr);
         dialog.release();
