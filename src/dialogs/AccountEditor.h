@@ -9,8 +9,9 @@
 class CQuorrilDoc;
 class UiPrompts;
 
-// The side of every account dialog that the tree view talks to. An account id of 0 (or less) asks
-// the dialog for a new account; a positive id names the document's account to edit in place.
+// The side of every account dialog that the account commands talk to. An account id of 0 (or
+// less) asks the dialog for a new account; a positive id names the document's account to edit in
+// place.
 class CAccountEditor {
 public:
     CAccountEditor(CQuorrilDoc* document, qint32 accountId)
@@ -26,7 +27,7 @@ public:
     // title is taken by another account of the type (nothing stored) or there is no account.
     virtual bool StoreAccount() = 0;
 
-    // After OK on a new account: hands the account over to the caller (the tree view offers it to
+    // After OK on a new account: hands the account over to the caller (the New command offers it to
     // the document). Null for an edited account or after Cancel.
     virtual std::unique_ptr<AccountRecord> takeAccount() = 0;
     // The title as the user left it in the dialog (Medical: first name, initial and last name joined).
