@@ -14,10 +14,6 @@ class NoPrompts : public Prompts {
 public:
     std::optional<QString> password(PasswordMode) override { std::abort(); }
     void notice(const QString&, const QString&) override { std::abort(); }
-    bool question(const QString&, Icon, Answer) override { std::abort(); }
-    Answer questionWithCancel(const QString&) override { std::abort(); }
-    bool duplicateAccount() override { std::abort(); }
-    QString openFileName() override { std::abort(); }
     QString saveFileName(const QString&) override { std::abort(); }
 };
 

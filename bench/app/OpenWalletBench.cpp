@@ -7,11 +7,13 @@
 #include "AccountFactory.h"
 #include "AccountTypes.h"
 #include "AccountView.h"
+#include "BenchPrompts.h"
 #include "FileCommands.h"
 #include "MainFrame.h"
 #include "QuorrilDoc.h"
 #include "QuorrilView.h"
 #include "RecentFileList.h"
+#include "UiPrompts.h"
 
 #include <benchmark/benchmark.h>
 
@@ -28,19 +30,14 @@ namespace {
 
 constexpr int kAccounts = 100000;
 
-// Answers every password prompt with the wallet's password; shows nothing.
-class BenchPrompts : public Prompts {
+// The window's prompts: the wallet's password, and No to any question.
+class WindowBenchPrompts : public FixedPasswordPrompts<UiPrompts> {
 public:
-    std::optional<QString> password(PasswordMode) override { return QStringLiteral("bench"); }
-    void notice(const QString& text, const QString&) override
-    {
-        std::fprintf(stderr, "notice: %s\n", qPrintable(text));
-    }
+    using UiPrompts::question;
     bool question(const QString&, Icon, Answer) override { return false; }
     Answer questionWithCancel(const QString&) override { return Answer::No; }
     bool duplicateAccount() override { return false; }
     QString openFileName() override { return {}; }
-    QString saveFileName(const QString&) override { return {}; }
 };
 
 // Accounts of all ten types in a shuffled order, every text field filled, titles in mixed case.
@@ -60,7 +57,7 @@ void fillWallet(CQuorrilDoc& doc, int count)
         account->SetCommitted();
         doc.fileAccount(std::move(account));
     }
-    doc.setPassword(QStringLiteral("bench"));
+    doc.setPassword(BenchPrompts::walletPassword());
 }
 
 // Two copies of a wallet of `count` accounts, written once per size.
@@ -102,7 +99,7 @@ void BM_LoadDocument(benchmark::State& state)
 void BM_OpenAndShowTree(benchmark::State& state)
 {
     const QStringList& files = walletFiles(kAccounts);
-    BenchPrompts prompts;
+    WindowBenchPrompts prompts;
     QTemporaryDir dir;
     QSettings settings(dir.filePath(QStringLiteral("settings.ini")), QSettings::IniFormat);
     RecentFileList recent(settings);

@@ -9,6 +9,7 @@
 // QUORRIL_BENCH_DIR names a folder that keeps the wallet and its JSON (for profiling runs).
 #include "AccountFactory.h"
 #include "AccountTypes.h"
+#include "BenchPrompts.h"
 #include "QuorrilDoc.h"
 #include "WalletGenerator.h"
 
@@ -29,22 +30,8 @@
 
 namespace {
 
-const QString kPassword = QStringLiteral("bench password");
+const QString kPassword = BenchPrompts::walletPassword();
 constexpr int kHostileUsers = 4000000;
-
-class BenchPrompts : public Prompts {
-public:
-    std::optional<QString> password(PasswordMode) override { return kPassword; }
-    void notice(const QString& text, const QString&) override
-    {
-        std::fprintf(stderr, "notice: %s\n", qPrintable(text));
-    }
-    bool question(const QString&, Icon, Answer) override { return false; }
-    Answer questionWithCancel(const QString&) override { return Answer::Cancel; }
-    bool duplicateAccount() override { return false; }
-    QString openFileName() override { return {}; }
-    QString saveFileName(const QString&) override { return {}; }
-};
 
 struct Sample {
     double seconds;

@@ -2,6 +2,7 @@
 // operation on the same bytes in the same run, and the peak memory of a load against the file size.
 // Targets: load at most 5 times reading the bytes, save at most 5 times writing them, peak memory
 // of a load at most 3 times the file size.
+#include "BenchPrompts.h"
 #include "QuorrilDoc.h"
 #include "WalletGenerator.h"
 
@@ -23,21 +24,6 @@ namespace {
 const int kAccounts = qEnvironmentVariableIntValue("QUORRIL_BENCH_ACCOUNTS") > 0
     ? qEnvironmentVariableIntValue("QUORRIL_BENCH_ACCOUNTS")
     : 100000;
-
-// Answers every password prompt with the wallet's password.
-class BenchPrompts : public Prompts {
-public:
-    std::optional<QString> password(PasswordMode) override { return QStringLiteral("bench password"); }
-    void notice(const QString& text, const QString&) override
-    {
-        std::fprintf(stderr, "notice: %s\n", qPrintable(text));
-    }
-    bool question(const QString&, Icon, Answer) override { return false; }
-    Answer questionWithCancel(const QString&) override { return Answer::Cancel; }
-    bool duplicateAccount() override { return false; }
-    QString openFileName() override { return {}; }
-    QString saveFileName(const QString&) override { return {}; }
-};
 
 struct Wallet {
     QTemporaryDir dir;

@@ -1,58 +1,95 @@
 #include "AccountCommands.h"
 
-#include "AccountView.h"
-#include "CommandIds.h"
-#include "CommandTable.h"
-#include "MainFrame.h"
+#include "AccountEditor.h"
+#include "AccountTreeModel.h"
+#include "AccountTypes.h"
+#include "QuorrilDoc.h"
 #include "QuorrilView.h"
+#include "UiPrompts.h"
 
-#include <QAction>
-
-AccountCommands::AccountCommands(CMainFrame& frame)
-    : QObject(&frame)
-    , m_frame(frame)
+AccountCommands::AccountCommands(CQuorrilDoc& document, CQuorrilView& tree, UiPrompts& prompts, QObject* parent)
+    : QObject(parent)
+    , m_doc(document)
+    , m_tree(tree)
+    , m_prompts(prompts)
 {
-    for (int id : CommandTable::newAccountMenu()) {
-        const qint32 type = CommandTable::find(id)->accountType;
-        connect(m_frame.action(id), &QAction::triggered, this, [this, type] {
-            if (treeActive())
-                m_frame.treeView()->OnNewAccount(type);
-        });
+    connect(&m_tree, &CQuorrilView::propertiesRequested, this, &AccountCommands::OnAccountProperties);
+    connect(&m_tree, &CQuorrilView::deleteRequested, this, &AccountCommands::OnAccountDelete);
+}
+
+void AccountCommands::OnNewAccount(qint32 type)
+{
+    std::unique_ptr<CAccountDialog> dialog = createAccountDialog(type, &m_doc, 0, m_prompts, m_tree.window());
+    if (!dialog || dialog->exec() != QDialog::Accepted)
+        return;
+    std::unique_ptr<AccountRecord> account = dialog->takeAccount();
+    dialog.reset();
+    if (!account)
+        return;
+    // A new category goes after the others; the categories are sorted again at the next rebuild.
+    m_tree.accountModel()->ensureCategory(account->GetType());
+    addAccountToTree(std::move(account));
+}
+
+bool AccountCommands::addAccountToTree(std::unique_ptr<AccountRecord> account)
+{
+    const qint32 type = account->GetType();
+    const QString title = account->GetTitle();
+    const qint32 id = m_doc.AddAccount(std::move(account));
+    if (id < 0) {
+        m_prompts.notice(tr("An Account of this Type with The Same Name Already Exist !\n\n"));
+        return false;
     }
-    connect(m_frame.action(ID_ACCOUNT_PROPERTIES), &QAction::triggered, this, [this] {
-        if (treeActive())
-            m_frame.treeView()->OnAccountProperties();
-    });
-    connect(m_frame.action(ID_ACCOUNT_DELETE), &QAction::triggered, this, [this] {
-        if (treeActive())
-            m_frame.treeView()->OnAccountDelete();
-    });
-    connect(m_frame.action(ID_FILE_PRINT), &QAction::triggered, this, [this] {
-        if (!treeActive())
-            m_frame.listView()->OnFilePrint();
-    });
-    connect(m_frame.action(ID_NEXT_PANE), &QAction::triggered, this, &AccountCommands::switchPane);
-    connect(m_frame.action(ID_PREV_PANE), &QAction::triggered, this, &AccountCommands::switchPane);
+    m_tree.selectNode(m_tree.accountModel()->insertAccount(type, title, id));
+    return true;
 }
 
-bool AccountCommands::treeActive() const { return m_frame.activePane() == CMainFrame::Pane::Tree; }
-
-void AccountCommands::switchPane()
+void AccountCommands::OnAccountProperties()
 {
-    // Two panes: the next and the previous pane are both the other one.
-    if (treeActive())
-        m_frame.listView()->setFocus(Qt::ShortcutFocusReason);
-    else
-        m_frame.treeView()->setFocus(Qt::ShortcutFocusReason);
+    const QPersistentModelIndex node = m_tree.selectedNode();
+    if (m_doc.IsLocked() || !node.isValid())
+        return;
+    const qint32 id = CQuorrilView::nodeAccountId(node);
+    m_doc.SetCurrentAccountId(id);
+    m_doc.UpdateAllViews();
+
+    const int image = CQuorrilView::nodeImage(node);
+    if (!m_tree.isAccountNode(node) || !isAccountType(image))
+        return;
+    std::unique_ptr<CAccountDialog> dialog = createAccountDialog(image, &m_doc, id, m_prompts, m_tree.window());
+    if (!dialog)
+        return;
+    const bool accepted = dialog->exec() == QDialog::Accepted;
+    // The title the account holds: a dialog can end with OK without storing what was typed (Esc
+    // after a user change in the Email dialog).
+    const AccountRecord* account = dialog->GetAccount();
+    const QString title = account ? account->GetTitle() : QString();
+    dialog.reset();
+    if (!accepted || !account || !node.isValid())
+        return;
+    // The node keeps its place among its siblings until the next rebuild; selecting the root and
+    // then the node again refills the property list with the edited values.
+    m_tree.accountModel()->setTitle(node, title);
+    m_tree.selectNode(m_tree.rootNode());
+    m_tree.selectNode(node);
 }
 
-void AccountCommands::updateState()
+void AccountCommands::OnAccountDelete()
 {
-    const bool tree = treeActive();
-    for (int id : CommandTable::newAccountMenu())
-        m_frame.action(id)->setEnabled(tree);
-    const bool editable = tree && m_frame.treeView()->OnUpdateAccountProperties();
-    m_frame.action(ID_ACCOUNT_PROPERTIES)->setEnabled(editable);
-    m_frame.action(ID_ACCOUNT_DELETE)->setEnabled(editable);
-    m_frame.action(ID_FILE_PRINT)->setEnabled(!tree);
+    const QPersistentModelIndex node = m_tree.selectedNode();
+    if (m_doc.IsLocked() || !m_tree.isAccountNode(node))
+        return;
+    const qint32 id = CQuorrilView::nodeAccountId(node);
+    const QString question = tr("Are you sure you want to delete \"%1\" account ?").arg(CQuorrilView::nodeText(node));
+    if (!m_prompts.question(question, UiPrompts::Icon::None))
+        return;
+    if (!m_doc.RemoveAccount(id))
+        return;
+    // The next sibling takes the selection, else the previous one, else the category; the
+    // selection change then refreshes the property list.
+    QModelIndex next = node.sibling(node.row() + 1, 0);
+    if (!next.isValid())
+        next = node.row() > 0 ? node.sibling(node.row() - 1, 0) : node.parent();
+    m_tree.selectNode(next);
+    m_tree.accountModel()->removeAccount(node);
 }

@@ -2,21 +2,32 @@
 
 #include <QObject>
 
-class CMainFrame;
+#include <memory>
 
-// The commands that belong to the active pane: the Account menu (the ten New commands, Properties,
-// Delete) reaches the tree only while it is the active pane, print reaches the property list only
-// while it is, and F6 / Shift+F6 move between the two.
+class AccountRecord;
+class CQuorrilDoc;
+class CQuorrilView;
+class UiPrompts;
+
+// The account commands: New of each type, Properties and Delete. They work on the document and on
+// the account tree the user sees: New files the dialog's account and shows it in its category,
+// Properties edits the selected account in its dialog, Delete removes it after a question. The
+// tree's double-click and Delete key reach Properties and Delete here.
 class AccountCommands : public QObject {
     Q_OBJECT
 public:
-    explicit AccountCommands(CMainFrame& frame);
+    AccountCommands(CQuorrilDoc& document, CQuorrilView& tree, UiPrompts& prompts, QObject* parent = nullptr);
 
-    void updateState();
+    // The type's dialog for a new account.
+    void OnNewAccount(qint32 type);
+    void OnAccountProperties();
+    void OnAccountDelete();
 
 private:
-    bool treeActive() const;
-    void switchPane();
+    // Offers the account to the document and shows it in its category; false when refused.
+    bool addAccountToTree(std::unique_ptr<AccountRecord> account);
 
-    CMainFrame& m_frame;
+    CQuorrilDoc& m_doc;
+    CQuorrilView& m_tree;
+    UiPrompts& m_prompts;
 };

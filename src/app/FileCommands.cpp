@@ -5,6 +5,7 @@
 #include "MainFrame.h"
 #include "QuorrilDoc.h"
 #include "RecentFileList.h"
+#include "UiPrompts.h"
 
 #include <QAction>
 #include <QDir>
@@ -55,7 +56,7 @@ FileCommands::FileCommands(CMainFrame& frame, RecentFileList& recentFiles)
 
 QAction* FileCommands::action(int id) const { return m_frame.action(id); }
 
-void FileCommands::updateState() { action(ID_FILE_SAVE)->setEnabled(m_doc.OnUpdateFileSave()); }
+void FileCommands::updateState() { action(ID_FILE_SAVE)->setEnabled(m_doc.canSave()); }
 
 void FileCommands::updateRecentFileMenu()
 {
@@ -75,11 +76,11 @@ bool FileCommands::saveModified()
     if (!m_doc.IsModified())
         return true;
     switch (m_prompts.questionWithCancel(QStringLiteral("Save changes to %1?").arg(m_doc.GetTitle()))) {
-    case Prompts::Answer::Yes:
+    case UiPrompts::Answer::Yes:
         return OnFileSave();
-    case Prompts::Answer::No:
+    case UiPrompts::Answer::No:
         return true;
-    case Prompts::Answer::Cancel:
+    case UiPrompts::Answer::Cancel:
         break;
     }
     return false;

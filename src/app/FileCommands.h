@@ -5,7 +5,7 @@
 
 class CMainFrame;
 class CQuorrilDoc;
-class Prompts;
+class UiPrompts;
 class QAction;
 class RecentFileList;
 
@@ -44,6 +44,6 @@ private:
 
     CMainFrame& m_frame;
     CQuorrilDoc& m_doc;
-    Prompts& m_prompts;
+    UiPrompts& m_prompts;
     RecentFileList& m_recentFiles;
 };

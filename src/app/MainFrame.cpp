@@ -6,6 +6,7 @@
 #include "CommandTable.h"
 #include "FileCommands.h"
 #include "KeyStateIndicators.h"
+#include "PaneCommands.h"
 #include "PasswordCommands.h"
 #include "QuorrilDoc.h"
 #include "QuorrilView.h"
@@ -38,7 +39,7 @@ QStringList droppedFiles(const QMimeData* data)
 }
 } // namespace
 
-CMainFrame::CMainFrame(CQuorrilDoc& document, Prompts& prompts, RecentFileList& recentFiles, QWidget* parent)
+CMainFrame::CMainFrame(CQuorrilDoc& document, UiPrompts& prompts, RecentFileList& recentFiles, QWidget* parent)
     : QMainWindow(parent)
     , m_doc(document)
     , m_prompts(prompts)
@@ -55,7 +56,8 @@ CMainFrame::CMainFrame(CQuorrilDoc& document, Prompts& prompts, RecentFileList& 
     createClient();
 
     m_fileCommands = new FileCommands(*this, m_recentFiles);
-    m_accountCommands = new AccountCommands(*this);
+    m_accountCommands = new AccountCommands(m_doc, *m_tree, m_prompts, this);
+    m_paneCommands = new PaneCommands(*this, *m_accountCommands);
     m_passwordCommands = new PasswordCommands(*this);
 
     connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) { onFocusChanged(now); });
@@ -128,6 +130,7 @@ void CMainFrame::createMenus()
     file->addAction(action(ID_APP_EXIT));
 
     QMenu* account = menuBar()->addMenu(QStringLiteral("Account"));
+    m_accountMenu = account;
     QMenu* newMenu = account->addMenu(QStringLiteral("New"));
     for (int id : CommandTable::newAccountMenu())
         newMenu->addAction(action(id));
@@ -180,7 +183,7 @@ void CMainFrame::createClient()
     m_splitter->setStretchFactor(0, 0);
     m_splitter->setStretchFactor(1, 1);
     m_splitter->setSizes({ TreeWidth, InitialSize - TreeWidth });
-    m_tree->setContextMenu(menuBar()->actions().at(1)->menu());
+    m_tree->setContextMenu(m_accountMenu);
     setCentralWidget(m_splitter);
     m_tree->setFocus(Qt::OtherFocusReason);
 }
@@ -201,7 +204,7 @@ void CMainFrame::onFocusChanged(QWidget* now)
 void CMainFrame::updateCommandStates()
 {
     m_fileCommands->updateState();
-    m_accountCommands->updateState();
+    m_paneCommands->updateState();
     m_passwordCommands->updateState();
 }
 

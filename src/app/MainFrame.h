@@ -11,9 +11,11 @@ class CQuorrilDoc;
 class CQuorrilView;
 class FileCommands;
 class KeyStateIndicators;
+class PaneCommands;
 class PasswordCommands;
-class Prompts;
+class UiPrompts;
 class QLabel;
+class QMenu;
 class QSplitter;
 class RecentFileList;
 
@@ -28,7 +30,7 @@ public:
     static constexpr int InitialSize = 500;
     static constexpr int TreeWidth = 150;
 
-    CMainFrame(CQuorrilDoc& document, Prompts& prompts, RecentFileList& recentFiles, QWidget* parent = nullptr);
+    CMainFrame(CQuorrilDoc& document, UiPrompts& prompts, RecentFileList& recentFiles, QWidget* parent = nullptr);
     ~CMainFrame() override;
 
     QAction* action(int id) const { return m_actions.value(id); }
@@ -39,8 +41,11 @@ public:
     QLabel* messagePane() const { return m_messagePane; }
     KeyStateIndicators* keyStateIndicators() const { return m_indicators; }
     FileCommands& fileCommands() const { return *m_fileCommands; }
+    AccountCommands& accountCommands() const { return *m_accountCommands; }
+    // The Account menu, which is also the tree's context menu.
+    QMenu* accountMenu() const { return m_accountMenu; }
     CQuorrilDoc& document() const { return m_doc; }
-    Prompts& prompts() const { return m_prompts; }
+    UiPrompts& prompts() const { return m_prompts; }
 
     // The pane the pane-bound commands go to: the tree at start, then the pane that last had focus.
     Pane activePane() const { return m_activePane; }
@@ -68,9 +73,10 @@ private:
     void updateTitle();
 
     CQuorrilDoc& m_doc;
-    Prompts& m_prompts;
+    UiPrompts& m_prompts;
     QHash<int, QAction*> m_actions;
     QAction* m_recentPlaceholder = nullptr;
+    QMenu* m_accountMenu = nullptr;
     QSplitter* m_splitter = nullptr;
     CQuorrilView* m_tree = nullptr;
     CAccountView* m_list = nullptr;
@@ -79,6 +85,7 @@ private:
     Pane m_activePane = Pane::Tree;
     FileCommands* m_fileCommands = nullptr;
     AccountCommands* m_accountCommands = nullptr;
+    PaneCommands* m_paneCommands = nullptr;
     PasswordCommands* m_passwordCommands = nullptr;
     RecentFileList& m_recentFiles;
 };

@@ -19,7 +19,7 @@ PasswordCommands::PasswordCommands(CMainFrame& frame)
 void PasswordCommands::updateState()
 {
     const CQuorrilDoc& doc = m_frame.document();
-    m_frame.action(ID_LOCK_DOCUMENT)->setEnabled(doc.OnUpdateLockDocument());
-    m_frame.action(ID_UNLOCK_DOCUMENT)->setEnabled(doc.OnUpdateUnlockDocument());
-    m_frame.action(ID_CHANGE_PASSWORD)->setEnabled(doc.OnUpdateChangeDocumentPassword());
+    m_frame.action(ID_LOCK_DOCUMENT)->setEnabled(doc.canLock());
+    m_frame.action(ID_UNLOCK_DOCUMENT)->setEnabled(doc.canUnlock());
+    m_frame.action(ID_CHANGE_PASSWORD)->setEnabled(doc.canChangePassword());
 }

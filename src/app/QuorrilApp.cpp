@@ -20,7 +20,7 @@ void print(FILE* stream, const QString& text)
 }
 } // namespace
 
-CQuorrilApp::CQuorrilApp(Prompts& prompts, std::unique_ptr<QSettings> settings)
+CQuorrilApp::CQuorrilApp(UiPrompts& prompts, std::unique_ptr<QSettings> settings)
     : m_prompts(prompts)
     , m_settings(settings ? std::move(settings)
                           : std::make_unique<QSettings>(QStringLiteral("Tarnwell"), QStringLiteral("Quorril")))

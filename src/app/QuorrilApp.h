@@ -8,7 +8,7 @@
 
 class CMainFrame;
 class CQuorrilDoc;
-class Prompts;
+class UiPrompts;
 class RecentFileList;
 
 // The application: its settings with the recent-document list, the one document and the main
@@ -16,7 +16,7 @@ class RecentFileList;
 class CQuorrilApp {
 public:
     // The settings of the program ("Tarnwell", "Quorril"), or others given by a test.
-    explicit CQuorrilApp(Prompts& prompts, std::unique_ptr<QSettings> settings = nullptr);
+    explicit CQuorrilApp(UiPrompts& prompts, std::unique_ptr<QSettings> settings = nullptr);
     ~CQuorrilApp();
 
     // Start-up with the command line (program name first): "quorril [FILE]", --help, --version.
@@ -30,7 +30,7 @@ public:
     RecentFileList& recentFiles() const { return *m_recentFiles; }
 
 private:
-    Prompts& m_prompts;
+    UiPrompts& m_prompts;
     std::unique_ptr<QSettings> m_settings;
     std::unique_ptr<RecentFileList> m_recentFiles;
     std::unique_ptr<CQuorrilDoc> m_doc;

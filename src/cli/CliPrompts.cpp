@@ -26,9 +26,4 @@ void CliPrompts::notice(const QString& text, const QString& detail)
     m_err << Qt::endl;
 }
 
-// The document asks nothing else of a program that only loads and saves.
-bool CliPrompts::question(const QString&, Icon, Answer) { return false; }
-Prompts::Answer CliPrompts::questionWithCancel(const QString&) { return Answer::Cancel; }
-bool CliPrompts::duplicateAccount() { return false; }
-QString CliPrompts::openFileName() { return {}; }
 QString CliPrompts::saveFileName(const QString&) { return {}; }

@@ -18,12 +18,8 @@ public:
 
     std::optional<QString> password(PasswordMode mode) override;
     using Prompts::notice;
-    using Prompts::question;
     void notice(const QString& text, const QString& detail) override;
-    bool question(const QString& text, Icon icon, Answer escapeMeans) override;
-    Answer questionWithCancel(const QString& text) override;
-    bool duplicateAccount() override;
-    QString openFileName() override;
+    // The program always names the file it saves: a save without a name is cancelled.
     QString saveFileName(const QString& suggestedPath) override;
 
     // Every notice shown so far, in order.

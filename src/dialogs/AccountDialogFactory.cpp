@@ -12,8 +12,9 @@
 #include "SoftwareRecordDlg.h"
 #include "WebSiteAccountDlg.h"
 
-std::unique_ptr<CAccountDialog> createAccountDialog(
-    qint32 type, CQuorrilDoc* document, qint32 accountId, QWidget* parent)
+namespace {
+
+std::unique_ptr<CAccountDialog> makeDialog(qint32 type, CQuorrilDoc* document, qint32 accountId, QWidget* parent)
 {
     switch (type) {
     case AccountType::Email:
@@ -39,4 +40,15 @@ std::unique_ptr<CAccountDialog> createAccountDialog(
     default:
         return nullptr;
     }
+}
+
+} // namespace
+
+std::unique_ptr<CAccountDialog> createAccountDialog(
+    qint32 type, CQuorrilDoc* document, qint32 accountId, UiPrompts& prompts, QWidget* parent)
+{
+    std::unique_ptr<CAccountDialog> dialog = makeDialog(type, document, accountId, parent);
+    if (dialog)
+        dialog->setPrompts(prompts);
+    return dialog;
 }

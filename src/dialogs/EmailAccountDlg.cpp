@@ -224,7 +224,7 @@ void CEmailAccountDlg::OnRemoveUser()
         return;
     const QString question = tr("Are You sure you want to remove:\n\nUser:  %1\nEmail: %2\n\nContinue ?")
                                  .arg(user->GetLoginId(), user->GetEmail());
-    if (!prompts().question(question, Prompts::Icon::Question))
+    if (!prompts().question(question, UiPrompts::Icon::Question))
         return;
     if (!createdNew())
         document()->SetModifiedFlag(true);

@@ -100,8 +100,6 @@ void TableAccountDialog::setFieldValue(int id, const FieldValue& value)
         m_values[size_t(row)] = value;
 }
 
-Prompts& TableAccountDialog::prompts() const { return document()->prompts(); }
-
 QString TableAccountDialog::fieldName(int row) const
 {
     const QLabel* above = m_labelAbove.value(m_spec.controls[size_t(row)].id);
@@ -239,7 +237,7 @@ void TableAccountDialog::OnOK()
         return;
     if (!requiredFieldsFilled()) {
         // Esc and the close box go back to the dialog: No would throw away everything typed.
-        if (!prompts().question(requiredFieldsMessage(), Prompts::Icon::Question, Prompts::Answer::Yes))
+        if (!prompts().question(requiredFieldsMessage(), UiPrompts::Icon::Question, UiPrompts::Answer::Yes))
             OnCancel();
         return;
     }

@@ -2,7 +2,7 @@
 
 #include "AccountEditor.h"
 #include "DialogTable.h"
-#include "Prompts.h"
+#include "UiPrompts.h"
 
 #include <QHash>
 
@@ -80,7 +80,6 @@ protected:
     // Deletes a new account the dialog still owns.
     void discardNewAccount();
     void endDialog(int result) { QDialog::done(result); }
-    Prompts& prompts() const;
 
 private:
     void buildControls();

@@ -45,7 +45,7 @@ bool WidgetPrompts::question(const QString& text, Icon icon, Answer escapeMeans)
     return box.exec() == QMessageBox::Yes;
 }
 
-Prompts::Answer WidgetPrompts::questionWithCancel(const QString& text)
+UiPrompts::Answer WidgetPrompts::questionWithCancel(const QString& text)
 {
     QMessageBox box(QMessageBox::Question, caption(), text, QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel,
         parentWindow());

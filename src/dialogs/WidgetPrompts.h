@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Prompts.h"
+#include "UiPrompts.h"
 
 #include <QPointer>
 #include <QWidget>
@@ -8,11 +8,11 @@
 // The prompts of the running program: the password dialog, message boxes captioned "Quorril", the
 // duplicate-title warning and the file dialogs for "Quorril Files (*.qrl)". Each window is modal
 // over the parent window.
-class WidgetPrompts : public Prompts {
+class WidgetPrompts : public UiPrompts {
 public:
     std::optional<QString> password(PasswordMode mode) override;
-    using Prompts::notice;
-    using Prompts::question;
+    using UiPrompts::notice;
+    using UiPrompts::question;
     void notice(const QString& text, const QString& detail) override;
     bool question(const QString& text, Icon icon, Answer escapeMeans) override;
     Answer questionWithCancel(const QString& text) override;

@@ -109,12 +109,10 @@ public:
     void setNextAccountId(qint32 id) { m_nextAccountId = id; }
 
     // Enabling rules of the document's commands.
-    bool OnUpdateFileSave() const { return m_modified; }
-    bool OnUpdateChangeDocumentPassword() const { return !m_pathName.isEmpty() && !m_locked; }
-    bool OnUpdateLockDocument() const { return !m_locked && hasPassword(); }
-    bool OnUpdateUnlockDocument() const { return m_locked; }
-
-    Prompts& prompts() const { return m_prompts; }
+    bool canSave() const { return m_modified; }
+    bool canChangePassword() const { return !m_pathName.isEmpty() && !m_locked; }
+    bool canLock() const { return !m_locked && hasPassword(); }
+    bool canUnlock() const { return m_locked; }
 
 Q_SIGNALS:
     void modifiedChanged(bool modified);

@@ -1,8 +1,6 @@
 #include "QuorrilView.h"
 
-#include "AccountEditor.h"
 #include "AccountTreeModel.h"
-#include "AccountTypes.h"
 #include "QuorrilDoc.h"
 #include "TreeBranchStyle.h"
 
@@ -92,84 +90,7 @@ void CQuorrilView::releaseDocument()
     m_model->clear();
 }
 
-void CQuorrilView::OnNewAccount(qint32 type)
-{
-    std::unique_ptr<CAccountDialog> dialog = createAccountDialog(type, &m_doc, 0, window());
-    if (!dialog || dialog->exec() != QDialog::Accepted)
-        return;
-    std::unique_ptr<AccountRecord> account = dialog->takeAccount();
-    dialog.reset();
-    if (!account)
-        return;
-    // A new category goes after the others; the categories are sorted again at the next rebuild.
-    m_model->ensureCategory(account->GetType());
-    addAccountToTree(std::move(account));
-}
-
-bool CQuorrilView::addAccountToTree(std::unique_ptr<AccountRecord> account)
-{
-    const qint32 type = account->GetType();
-    const QString title = account->GetTitle();
-    const qint32 id = m_doc.AddAccount(std::move(account));
-    if (id < 0) {
-        m_doc.prompts().notice(QStringLiteral("An Account of this Type with The Same Name Already Exist !\n\n"));
-        return false;
-    }
-    selectNode(m_model->insertAccount(type, title, id));
-    return true;
-}
-
-bool CQuorrilView::OnUpdateAccountProperties() const { return !m_doc.IsLocked() && isAccountNode(selectedNode()); }
-
-void CQuorrilView::OnAccountProperties()
-{
-    const QPersistentModelIndex node = selectedNode();
-    if (m_doc.IsLocked() || !node.isValid())
-        return;
-    const qint32 id = nodeAccountId(node);
-    m_doc.SetCurrentAccountId(id);
-    m_doc.UpdateAllViews();
-
-    const int image = nodeImage(node);
-    if (!isAccountNode(node) || !isAccountType(image))
-        return;
-    std::unique_ptr<CAccountDialog> dialog = createAccountDialog(image, &m_doc, id, window());
-    if (!dialog)
-        return;
-    const bool accepted = dialog->exec() == QDialog::Accepted;
-    // The title the account holds: a dialog can end with OK without storing what was typed (Esc
-    // after a user change in the Email dialog).
-    const AccountRecord* account = dialog->GetAccount();
-    const QString title = account ? account->GetTitle() : QString();
-    dialog.reset();
-    if (!accepted || !account || !node.isValid())
-        return;
-    // The node keeps its place among its siblings until the next rebuild; selecting the root and
-    // then the node again refills the property list with the edited values.
-    m_model->setTitle(node, title);
-    selectNode(rootNode());
-    selectNode(node);
-}
-
-void CQuorrilView::OnAccountDelete()
-{
-    const QPersistentModelIndex node = selectedNode();
-    if (m_doc.IsLocked() || !isAccountNode(node))
-        return;
-    const qint32 id = nodeAccountId(node);
-    const QString question = QStringLiteral("Are you sure you want to delete \"%1\" account ?").arg(nodeText(node));
-    if (!m_doc.prompts().question(question, Prompts::Icon::None))
-        return;
-    if (!m_doc.RemoveAccount(id))
-        return;
-    // The next sibling takes the selection, else the previous one, else the category; the
-    // selection change then refreshes the property list.
-    QModelIndex next = node.sibling(node.row() + 1, 0);
-    if (!next.isValid())
-        next = node.row() > 0 ? node.sibling(node.row() - 1, 0) : node.parent();
-    selectNode(next);
-    m_model->removeAccount(node);
-}
+bool CQuorrilView::canEditAccount() const { return !m_doc.IsLocked() && isAccountNode(selectedNode()); }
 
 void CQuorrilView::OnSelChanged(const QModelIndex& current)
 {
@@ -239,15 +160,15 @@ QRect CQuorrilView::textRect(const QModelIndex& node) const
 
 void CQuorrilView::mouseDoubleClickEvent(QMouseEvent* event)
 {
-    // Only a double-click on an account opens a dialog, and then that account's: a press on a
-    // category's expand box leaves the selection where it was, so the selected node may be
+    // Only a double-click on an account asks for Properties, and then for that account: a press on
+    // a category's expand box leaves the selection where it was, so the selected node may be
     // another one.
     const QModelIndex node = indexAt(event->position().toPoint());
     if (event->button() == Qt::LeftButton && isAccountNode(node)) {
         if (currentIndex() != node)
             selectNode(node);
         if (currentIndex() == node)
-            OnAccountProperties();
+            Q_EMIT propertiesRequested();
     }
     QTreeView::mouseDoubleClickEvent(event);
 }
@@ -255,7 +176,7 @@ void CQuorrilView::mouseDoubleClickEvent(QMouseEvent* event)
 void CQuorrilView::keyPressEvent(QKeyEvent* event)
 {
     // The keyboard reaches what the mouse does: Shift+F10 opens the context menu as the menu key
-    // does, and Delete runs Delete with its question.
+    // does, and Delete asks for the Delete command.
     if (event->key() == Qt::Key_F10 && event->modifiers() == Qt::ShiftModifier) {
         if (selectedNode().isValid())
             showContextMenu(selectedNode());
@@ -263,7 +184,7 @@ void CQuorrilView::keyPressEvent(QKeyEvent* event)
         return;
     }
     if (event->key() == Qt::Key_Delete && (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
-        OnAccountDelete();
+        Q_EMIT deleteRequested();
         event->accept();
         return;
     }

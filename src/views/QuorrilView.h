@@ -2,17 +2,15 @@
 
 #include <QTreeView>
 
-#include <memory>
-
-class AccountRecord;
 class AccountTreeModel;
 class CQuorrilDoc;
 class QMenu;
 
 // The left pane: the accounts of the document as a tree under the root "Accounts", one category
-// node per account type that has accounts, one node per account labelled with its title. It is the
-// home of the account commands (New, Properties, Delete, the context menu and the double-click),
-// and its selection decides which account the property list shows.
+// node per account type that has accounts, one node per account labelled with its title. Its
+// selection decides which account the property list shows. It runs no command itself: a right click
+// or the menu key opens the context menu it is given, and a double-click on an account or the Delete
+// key ask for Properties or Delete through its signals.
 class CQuorrilView : public QTreeView {
     Q_OBJECT
 public:
@@ -24,12 +22,8 @@ public:
     // alone until the rebuild that follows.
     void releaseDocument();
 
-    // The New command of an account type: the type's dialog for a new account.
-    void OnNewAccount(qint32 type);
-    void OnAccountProperties();
-    void OnAccountDelete();
     // Enabling of Properties and Delete: unlocked, and an account node selected.
-    bool OnUpdateAccountProperties() const;
+    bool canEditAccount() const;
 
     // The popup shown on a right click at a node (the frame's Account menu).
     void setContextMenu(QMenu* menu) { m_contextMenu = menu; }
@@ -49,6 +43,10 @@ public:
 Q_SIGNALS:
     // The selected node changed: the enabling of Properties and Delete may have changed.
     void selectionStateChanged();
+    // A double-click on an account node, which is the selected node by then.
+    void propertiesRequested();
+    // The Delete key, whatever node is selected.
+    void deleteRequested();
 
 protected:
     void mousePressEvent(QMouseEvent* event) override;
@@ -60,8 +58,6 @@ protected:
 
 private:
     void OnSelChanged(const QModelIndex& current);
-    // Offers the account to the document and shows it in its category; false when refused.
-    bool addAccountToTree(std::unique_ptr<AccountRecord> account);
     void showContextMenu(const QModelIndex& node);
     QRect textRect(const QModelIndex& node) const;
 

@@ -32,7 +32,7 @@ private:
     QStringList m_schemes;
 };
 
-class AboutBoxTest : public WidgetTest { };
+class AboutBoxTest : public WindowTest { };
 
 TEST_F(AboutBoxTest, LayoutAndLinks)
 {

@@ -116,7 +116,7 @@ TEST_F(CommandEnablingTest, AcceleratorsOfUnavailableCommandsDoNothing)
     EXPECT_TRUE(prompts.shown.isEmpty());
     // Ctrl+N works: a modified document is asked about first.
     addAccounts(doc, { { AccountType::Bank, "Checking" } });
-    prompts.addAnswer(Prompts::Answer::Cancel);
+    prompts.addAnswer(UiPrompts::Answer::Cancel);
     pressKey(frame.treeView(), Qt::Key_N, Qt::ControlModifier);
     EXPECT_EQ(prompts.shown, QStringList({ "Save changes to Untitled?" }));
 }

@@ -7,7 +7,7 @@
 #include "QuorrilView.h"
 #include "RecentFileList.h"
 #include "TableAccountDialog.h"
-#include "WidgetTestSupport.h"
+#include "WindowTest.h"
 
 #include <QAction>
 #include <QLineEdit>
@@ -41,7 +41,7 @@ inline void onNextModal(std::function<void(QWidget*)> step)
 }
 
 // The whole main window over a document with scripted prompts and settings of its own.
-class FrameTest : public WidgetTest {
+class FrameTest : public WindowTest {
 protected:
     FrameTest()
         : settings(path("settings.ini"), QSettings::IniFormat)

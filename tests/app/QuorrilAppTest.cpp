@@ -9,7 +9,7 @@
 
 namespace {
 
-class QuorrilAppTest : public WidgetTest {
+class QuorrilAppTest : public WindowTest {
 protected:
     std::unique_ptr<CQuorrilApp> makeApp()
     {
@@ -83,7 +83,7 @@ TEST_F(QuorrilAppTest, TheSampleWalletOpensWithAccountsOfAllTenTypes)
             continue;
         const QString type = static_cast<const InsuranceAccount&>(*account).GetInsuranceType();
         std::unique_ptr<CAccountDialog> dialog
-            = createAccountDialog(AccountType::Insurance, &app->document(), account->GetId());
+            = createAccountDialog(AccountType::Insurance, &app->document(), account->GetId(), prompts);
         auto* box = qobject_cast<TableAccountDialog*>(dialog.get())->control<QComboBox>(1003);
         ASSERT_NE(box, nullptr);
         EXPECT_GE(box->findText(type, Qt::MatchExactly), 0) << type.toStdString();

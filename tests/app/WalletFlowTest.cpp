@@ -266,7 +266,7 @@ TEST_F(WalletFlowTest, DamagedFileOpensWithWhatWasReadAndSavesUnderANewName)
 TEST_F(WalletFlowTest, UnreadableFileShowsTheMessageAndANewDocument)
 {
     newBank("Savings");
-    prompts.addAnswer(Prompts::Answer::No);
+    prompts.addAnswer(UiPrompts::Answer::No);
     EXPECT_FALSE(frame.fileCommands().openDocumentFile(path("missing.qrl")));
     EXPECT_EQ(prompts.shown,
         QStringList({ "Save changes to Untitled?", "Cannot open missing.qrl: No such file or directory." }));
@@ -280,19 +280,19 @@ TEST_F(WalletFlowTest, SaveChangesBeforeTheDocumentIsReplacedOrClosed)
     newBank("Savings");
 
     // Cancel: New does nothing.
-    prompts.addAnswer(Prompts::Answer::Cancel);
+    prompts.addAnswer(UiPrompts::Answer::Cancel);
     trigger(ID_FILE_NEW);
     EXPECT_EQ(doc.accountCount(), 1);
     // Cancel: Open does nothing either, and the window stays on close.
     prompts.addFileName(other);
-    prompts.addAnswer(Prompts::Answer::Cancel);
+    prompts.addAnswer(UiPrompts::Answer::Cancel);
     trigger(ID_FILE_OPEN);
     EXPECT_EQ(doc.accountCount(), 1);
-    prompts.addAnswer(Prompts::Answer::Cancel);
+    prompts.addAnswer(UiPrompts::Answer::Cancel);
     EXPECT_FALSE(frame.close());
     EXPECT_TRUE(frame.isVisible());
     // Yes: saved first (name and password asked), then replaced.
-    prompts.addAnswer(Prompts::Answer::Yes);
+    prompts.addAnswer(UiPrompts::Answer::Yes);
     prompts.addFileName(path("kept.qrl"));
     prompts.addPassword("pw2");
     trigger(ID_FILE_NEW);
@@ -302,13 +302,13 @@ TEST_F(WalletFlowTest, SaveChangesBeforeTheDocumentIsReplacedOrClosed)
     // No: the changes go.
     newBank("Scratch");
     prompts.addFileName(other); // Open asks for the file first, then about the changes
-    prompts.addAnswer(Prompts::Answer::No);
+    prompts.addAnswer(UiPrompts::Answer::No);
     prompts.addPassword("pw");
     trigger(ID_FILE_OPEN);
     EXPECT_EQ(frame.windowTitle(), QStringLiteral("other.qrl - Quorril"));
     // Named after the file when it has one; Exit closes after the question.
     addAccounts(doc, { { AccountType::Email, "More" } });
-    prompts.addAnswer(Prompts::Answer::No);
+    prompts.addAnswer(UiPrompts::Answer::No);
     trigger(ID_APP_EXIT);
     EXPECT_EQ(prompts.shown.last(), QStringLiteral("Save changes to other.qrl?"));
     EXPECT_FALSE(frame.isVisible());

@@ -3,7 +3,7 @@
 #include "CliCommands.h"
 #include "QuorrilDoc.h"
 #include "SampleWallet.h"
-#include "ScriptedPrompts.h"
+#include "ScriptedDocumentPrompts.h"
 
 #include <QDir>
 #include <QFile>
@@ -61,7 +61,7 @@ protected:
     // A wallet with accounts of every type, written by the document, with password "pw".
     QString sampleWallet(const QString& name = QStringLiteral("sample.qrl"))
     {
-        ScriptedPrompts prompts;
+        ScriptedDocumentPrompts prompts;
         CQuorrilDoc doc(prompts);
         addSampleAccounts(doc);
         prompts.addPassword(QStringLiteral("pw"));

@@ -70,7 +70,7 @@ TEST_F(CliImportTest, AccountsGoInAsLoadingPutsThem)
         {"id": 9, "type": 16, "fields": {"remainingMinutes": -7}}]})";
     ASSERT_EQ(run({ "import", writeFile("in.json", json), path("w.qrl") }, { "pw" }).status, 0);
 
-    ScriptedPrompts prompts;
+    ScriptedDocumentPrompts prompts;
     CQuorrilDoc doc(prompts);
     prompts.addPassword("pw");
     ASSERT_TRUE(doc.OnOpenDocument(path("w.qrl")));

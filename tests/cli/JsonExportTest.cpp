@@ -26,22 +26,22 @@ TEST_F(JsonExportTest, StreamedBytesAreThoseOfTheJsonTree)
     QLocale::setDefault(QLocale::c());
     struct Wallet {
         const char* name;
-        std::function<void(CQuorrilDoc&, ScriptedPrompts&)> fill;
+        std::function<void(CQuorrilDoc&, ScriptedDocumentPrompts&)> fill;
     };
     const Wallet wallets[] = {
-        { "empty", [](CQuorrilDoc&, ScriptedPrompts&) {} },
+        { "empty", [](CQuorrilDoc&, ScriptedDocumentPrompts&) {} },
         { "the sample wallet",
-            [](CQuorrilDoc& doc, ScriptedPrompts& prompts) {
+            [](CQuorrilDoc& doc, ScriptedDocumentPrompts& prompts) {
                 prompts.addPassword(QStringLiteral("quorril-sample"));
                 ASSERT_TRUE(doc.OnOpenDocument(QStringLiteral(QUORRIL_SAMPLE_WALLET)));
                 ASSERT_GT(doc.accountCount(), 9);
             } },
-        { "every type, filled", [](CQuorrilDoc& doc, ScriptedPrompts&) { addSampleAccounts(doc, 3); } },
-        { "awkward values", [](CQuorrilDoc& doc, ScriptedPrompts&) { addAwkwardAccounts(doc); } },
+        { "every type, filled", [](CQuorrilDoc& doc, ScriptedDocumentPrompts&) { addSampleAccounts(doc, 3); } },
+        { "awkward values", [](CQuorrilDoc& doc, ScriptedDocumentPrompts&) { addAwkwardAccounts(doc); } },
     };
     for (const Wallet& wallet : wallets) {
         SCOPED_TRACE(wallet.name);
-        ScriptedPrompts prompts;
+        ScriptedDocumentPrompts prompts;
         CQuorrilDoc doc(prompts);
         wallet.fill(doc, prompts);
         const QByteArray expected = treeJson(doc);
@@ -81,7 +81,7 @@ private:
 
 TEST_F(JsonExportTest, AWriteThatFailsIsReported)
 {
-    ScriptedPrompts prompts;
+    ScriptedDocumentPrompts prompts;
     CQuorrilDoc doc(prompts);
     addSampleAccounts(doc);
     const qsizetype size = treeJson(doc).size();

@@ -20,7 +20,7 @@ TEST(JsonImportTest, WhatExportWritesComesBackWhole)
 {
     QLocale::setDefault(QLocale::c());
     for (int wallet = 0; wallet < 2; ++wallet) {
-        ScriptedPrompts prompts;
+        ScriptedDocumentPrompts prompts;
         CQuorrilDoc original(prompts);
         if (wallet == 0)
             addSampleAccounts(original, 3);
@@ -86,7 +86,7 @@ TEST(JsonImportTest, HostileJsonIsRefusedWithWhereAndWhy)
         json.replace("@", "");
         QString expected = row.message;
         expected.replace(QLatin1Char('@'), QString::number(marker));
-        ScriptedPrompts prompts;
+        ScriptedDocumentPrompts prompts;
         CQuorrilDoc doc(prompts);
         EXPECT_EQ(readWalletJson(json, doc, row.limits), expected);
         EXPECT_EQ(doc.accountCount(), 0);
@@ -94,7 +94,7 @@ TEST(JsonImportTest, HostileJsonIsRefusedWithWhereAndWhy)
     const QByteArray fits[] = { ok, head + R"({"id": 1, "type": 10, "users": [{}, {}, {}]}, {"id": 2, "type": 11}]})",
         head + R"({"id": 1, "type": 10, "title": "a\ud83d\ude00b"}]})" };
     for (QByteArray json : fits) {
-        ScriptedPrompts prompts;
+        ScriptedDocumentPrompts prompts;
         CQuorrilDoc doc(prompts);
         EXPECT_EQ(readWalletJson(json, doc, list3), QString()) << json.toStdString();
     }

@@ -11,7 +11,7 @@ protected:
     // Accounts 1 (Bank), 2 (WebSite), 3 (Email), 4 (Credit Card), saved with password "pw".
     QString wallet()
     {
-        ScriptedPrompts prompts;
+        ScriptedDocumentPrompts prompts;
         CQuorrilDoc doc(prompts);
         auto bank = createAccount(AccountType::Bank, 1);
         bank->SetTitle(QStringLiteral("\u00c9t\u00e9 Savings"));

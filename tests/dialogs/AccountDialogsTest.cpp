@@ -92,8 +92,8 @@ TEST_F(AccountDialogs, EmptyRequiredFieldsBringTheMessageWithEveryLine)
         clickOk(*dialog);
         ASSERT_EQ(prompts.shown.size(), 1);
         EXPECT_EQ(prompts.shown.last(), requiredMessage(row));
-        EXPECT_EQ(prompts.icons.back(), Prompts::Icon::Question);
-        EXPECT_EQ(prompts.escapes.back(), Prompts::Answer::Yes); // Esc goes back, keeping the typing
+        EXPECT_EQ(prompts.icons.back(), UiPrompts::Icon::Question);
+        EXPECT_EQ(prompts.escapes.back(), UiPrompts::Answer::Yes); // Esc goes back, keeping the typing
         EXPECT_TRUE(isOpen(*dialog));
         EXPECT_EQ(shown(*dialog, row.required.front().first), QString::fromUtf8(row.required.front().second));
         EXPECT_FALSE(doc.IsModified());
@@ -253,7 +253,7 @@ TEST_F(AccountDialogs, RunModallyAsTheTreeViewRunsThem)
 {
     for (const DialogRow& row : dialogRows()) {
         SCOPED_TRACE(row.caption);
-        std::unique_ptr<CAccountDialog> dialog = createAccountDialog(row.type, &doc, 0);
+        std::unique_ptr<CAccountDialog> dialog = createAccountDialog(row.type, &doc, 0, prompts);
         auto* table = static_cast<TableAccountDialog*>(dialog.get());
         QTimer::singleShot(0, table, [&] {
             for (const auto& [id, text] : row.required)
@@ -268,7 +268,7 @@ TEST_F(AccountDialogs, RunModallyAsTheTreeViewRunsThem)
         EXPECT_GT(doc.AddAccount(std::move(account)), 0);
     }
     EXPECT_EQ(doc.accountCount(), 10);
-    EXPECT_EQ(createAccountDialog(19, &doc, 0), nullptr);
+    EXPECT_EQ(createAccountDialog(19, &doc, 0, prompts), nullptr);
 }
 
 TEST_F(AccountDialogs, AnAccountOfAnotherTypeIsNotOpenedAsIfItWereOfTheDialogsType)

@@ -28,10 +28,10 @@ protected:
     ScriptedPrompts prompts;
     CQuorrilDoc doc { prompts };
 
-    // Opens the dialog of the type (id 0: a new account) as the tree view does, shown but not run.
+    // Opens the dialog of the type (id 0: a new account) as the account commands do, shown but not run.
     std::unique_ptr<TableAccountDialog> open(qint32 type, qint32 id = 0)
     {
-        std::unique_ptr<CAccountDialog> dialog = createAccountDialog(type, &doc, id);
+        std::unique_ptr<CAccountDialog> dialog = createAccountDialog(type, &doc, id, prompts);
         auto* table = dynamic_cast<TableAccountDialog*>(dialog.get());
         EXPECT_NE(table, nullptr);
         dialog.release();
@@ -123,6 +123,6 @@ protected:
         return doc.AddAccount(std::move(account));
     }
 
-    // Saves the dialog's new account into the document as the tree view does after OK.
+    // Saves the dialog's new account into the document as the New command does after OK.
     qint32 fileAccount(TableAccountDialog& dialog) { return doc.AddAccount(dialog.takeAccount()); }
 };

@@ -164,7 +164,7 @@ TEST_F(EmailDialog, UsersWithTheSameLogInIdCanEachBeShownUpdatedAndRemoved)
     click(*dialog, kRemove);
     EXPECT_EQ(prompts.shown.last(),
         QStringLiteral("Are You sure you want to remove:\n\nUser:  bob\nEmail: 2@x\n\nContinue ?"));
-    EXPECT_EQ(prompts.icons.back(), Prompts::Icon::Question);
+    EXPECT_EQ(prompts.icons.back(), UiPrompts::Icon::Question);
     ASSERT_EQ(account->GetUserCount(), 1);
     EXPECT_EQ(account->GetUser(0)->GetPassword(), QStringLiteral("first"));
     EXPECT_EQ(shown(*dialog, kPassword), QStringLiteral("first")); // the first item is loaded

@@ -156,14 +156,14 @@ TEST(WidgetPrompts, NoticesAndQuestionsAreQuorrilMessageBoxes)
         });
 
     struct QuestionCase {
-        Prompts::Icon icon;
+        UiPrompts::Icon icon;
         QMessageBox::Icon shown;
         QMessageBox::StandardButton click;
         bool result;
     };
     for (const QuestionCase& c :
-        { QuestionCase { Prompts::Icon::Question, QMessageBox::Question, QMessageBox::Yes, true },
-            QuestionCase { Prompts::Icon::None, QMessageBox::NoIcon, QMessageBox::No, false } }) {
+        { QuestionCase { UiPrompts::Icon::Question, QMessageBox::Question, QMessageBox::Yes, true },
+            QuestionCase { UiPrompts::Icon::None, QMessageBox::NoIcon, QMessageBox::No, false } }) {
         bool result = !c.result;
         answerModal([&] { result = prompts.question(QStringLiteral("Delete?"), c.icon); },
             [&](QWidget* modal) {
@@ -177,7 +177,7 @@ TEST(WidgetPrompts, NoticesAndQuestionsAreQuorrilMessageBoxes)
         EXPECT_EQ(result, c.result);
     }
 
-    Prompts::Answer answer = Prompts::Answer::Yes;
+    UiPrompts::Answer answer = UiPrompts::Answer::Yes;
     answerModal([&] { answer = prompts.questionWithCancel(QStringLiteral("Save changes to a.qrl?")); },
         [](QWidget* modal) {
             auto* box = qobject_cast<QMessageBox*>(modal);
@@ -185,19 +185,19 @@ TEST(WidgetPrompts, NoticesAndQuestionsAreQuorrilMessageBoxes)
             EXPECT_EQ(box->standardButtons(), QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
             box->button(QMessageBox::Cancel)->click();
         });
-    EXPECT_EQ(answer, Prompts::Answer::Cancel);
+    EXPECT_EQ(answer, UiPrompts::Answer::Cancel);
 }
 
 TEST(WidgetPrompts, EscAndTheCloseBoxGiveTheAnswerTheQuestionNames)
 {
     WidgetPrompts prompts;
-    for (Prompts::Answer escapeMeans : { Prompts::Answer::Yes, Prompts::Answer::No }) {
+    for (UiPrompts::Answer escapeMeans : { UiPrompts::Answer::Yes, UiPrompts::Answer::No }) {
         for (bool closeBox : { false, true }) {
             SCOPED_TRACE(testing::Message() << int(escapeMeans) << (closeBox ? " close box" : " Esc"));
-            const bool expected = escapeMeans == Prompts::Answer::Yes;
+            const bool expected = escapeMeans == UiPrompts::Answer::Yes;
             bool yes = !expected;
             answerModal(
-                [&] { yes = prompts.question(QStringLiteral("Go back?"), Prompts::Icon::Question, escapeMeans); },
+                [&] { yes = prompts.question(QStringLiteral("Go back?"), UiPrompts::Icon::Question, escapeMeans); },
                 [&](QWidget* modal) { closeBox ? void(modal->close()) : QTest::keyClick(modal, Qt::Key_Escape); });
             EXPECT_EQ(yes, expected);
         }

@@ -2,7 +2,7 @@
 
 #include "AccountFactory.h"
 #include "QuorrilDoc.h"
-#include "ScriptedPrompts.h"
+#include "ScriptedDocumentPrompts.h"
 
 #include <QDir>
 #include <QFile>
@@ -83,6 +83,6 @@ protected:
 
     QStringList events;
     QTemporaryDir dir;
-    ScriptedPrompts prompts;
+    ScriptedDocumentPrompts prompts;
     CQuorrilDoc doc { prompts };
 };

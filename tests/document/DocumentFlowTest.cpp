@@ -95,7 +95,7 @@ TEST_F(DocumentFlowTest, DocumentNotReadWhollyAsksForAFileNameOnSave)
         ASSERT_TRUE(open(file, "pw"));
         EXPECT_EQ(doc.loadFailed(), row.loadFailed);
         EXPECT_EQ(doc.GetPathName(), QString());
-        EXPECT_FALSE(doc.OnUpdateChangeDocumentPassword());
+        EXPECT_FALSE(doc.canChangePassword());
 
         prompts.shown.clear();
         prompts.addFileName(QString()); // cancels the file dialog
@@ -120,10 +120,7 @@ TEST_F(DocumentFlowTest, EnablingRulesFollowPathPasswordAndLock)
     struct State {
         bool save, change, lock, unlock;
     };
-    auto state = [this] {
-        return State { doc.OnUpdateFileSave(), doc.OnUpdateChangeDocumentPassword(), doc.OnUpdateLockDocument(),
-            doc.OnUpdateUnlockDocument() };
-    };
+    auto state = [this] { return State { doc.canSave(), doc.canChangePassword(), doc.canLock(), doc.canUnlock() }; };
     auto expectState = [&](const char* when, State want) {
         SCOPED_TRACE(when);
         const State got = state();

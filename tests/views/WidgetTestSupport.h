@@ -3,7 +3,7 @@
 #include "AccountFactory.h"
 #include "AccountTypes.h"
 #include "QuorrilDoc.h"
-#include "ScriptedPrompts.h"
+#include "ScriptedDocumentPrompts.h"
 #include "TestApplication.h"
 
 #include <QApplication>
@@ -62,7 +62,7 @@ inline void addAccounts(CQuorrilDoc& doc, const std::vector<AccountSpec>& accoun
 // Writes a wallet file holding the accounts, saved with the password; returns its path.
 inline QString writeWallet(const QString& path, const QString& password, const std::vector<AccountSpec>& accounts)
 {
-    ScriptedPrompts prompts;
+    ScriptedDocumentPrompts prompts;
     CQuorrilDoc doc(prompts);
     addAccounts(doc, accounts);
     doc.setPassword(password);
@@ -79,15 +79,18 @@ inline std::vector<AccountSpec> oneOfEachType()
     return accounts;
 }
 
-// A test with the application, scripted prompts and a private folder for files.
-class WidgetTest : public ::testing::Test {
+// A test with the application, scripted prompts and a private folder for files. The views need
+// only the document's prompts; the tests of the windows above them script the questions as well.
+template <class Answers> class BasicWidgetTest : public ::testing::Test {
 protected:
-    WidgetTest() { testApplication(); }
+    BasicWidgetTest() { testApplication(); }
 
     QString path(const QString& name) const { return QDir(m_dir.path()).filePath(name); }
 
-    ScriptedPrompts prompts;
+    Answers prompts;
 
 private:
     QTemporaryDir m_dir;
 };
+
+using WidgetTest = BasicWidgetTest<ScriptedDocumentPrompts>;
