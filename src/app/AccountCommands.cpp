@@ -13,7 +13,7 @@ AccountCommands::AccountCommands(CMainFrame& frame)
     , m_frame(frame)
 {
     for (int id : CommandTable::newAccountMenu()) {
-        const qint32 type = CommandTable::find(id)->accountType;
+        const AccountType type = CommandTable::find(id)->accountType;
         connect(m_frame.action(id), &QAction::triggered, this, [this, type] {
             if (treeActive())
                 m_frame.treeView()->OnNewAccount(type);

@@ -13,7 +13,7 @@
 #include "WebSiteAccountDlg.h"
 
 std::unique_ptr<CAccountDialog> createAccountDialog(
-    qint32 type, CQuorrilDoc* document, qint32 accountId, QWidget* parent)
+    AccountType type, CQuorrilDoc* document, AccountId accountId, QWidget* parent)
 {
     switch (type) {
     case AccountType::Email:

@@ -12,7 +12,11 @@ class CQuorrilDoc;
 // the dialog for a new account; a positive id names the document's account to edit in place.
 class CAccountEditor {
 public:
-    CAccountEditor(CQuorrilDoc* document, qint32 accountId) : m_document(document), m_accountId(accountId) {}
+    CAccountEditor(CQuorrilDoc* document, AccountId accountId)
+        : m_document(document)
+        , m_accountId(accountId)
+    {
+    }
     virtual ~CAccountEditor() = default;
 
     // The account the dialog works on, or null (after Cancel on a new account, or an unknown id).
@@ -27,13 +31,13 @@ public:
     // The title as the user left it in the dialog (Medical: first name, initial and last name joined).
     virtual QString dialogTitle() const = 0;
 
-    qint32 accountId() const { return m_accountId; }
+    AccountId accountId() const { return m_accountId; }
     CQuorrilDoc* document() const { return m_document; }
     bool createdNew() const { return m_createdNew; }
 
 protected:
     CQuorrilDoc* m_document;
-    qint32 m_accountId;
+    AccountId m_accountId;
     bool m_createdNew = false;
 };
 
@@ -42,13 +46,14 @@ protected:
 class CAccountDialog : public QDialog, public CAccountEditor {
     Q_OBJECT
 public:
-    CAccountDialog(CQuorrilDoc* document, qint32 accountId, QWidget* parent)
-        : QDialog(parent), CAccountEditor(document, accountId)
+    CAccountDialog(CQuorrilDoc* document, AccountId accountId, QWidget* parent)
+        : QDialog(parent)
+        , CAccountEditor(document, accountId)
     {
     }
 };
 
 // The dialog of the account type (10 to 18, 20) for a new account (id 0) or the account with the
 // given id; null for codes without a dialog.
-std::unique_ptr<CAccountDialog> createAccountDialog(qint32 type, CQuorrilDoc* document, qint32 accountId,
-                                                    QWidget* parent = nullptr);
+std::unique_ptr<CAccountDialog> createAccountDialog(
+    AccountType type, CQuorrilDoc* document, AccountId accountId, QWidget* parent = nullptr);

@@ -50,20 +50,25 @@ CQuorrilView::CQuorrilView(CQuorrilDoc& document, QWidget* parent)
 
 QModelIndex CQuorrilView::rootNode() const { return m_model->rootNode(); }
 
-QModelIndex CQuorrilView::categoryNode(qint32 type) const { return m_model->categoryNode(type); }
+QModelIndex CQuorrilView::categoryNode(AccountType type) const { return m_model->categoryNode(type); }
 
 bool CQuorrilView::isAccountNode(const QModelIndex& node) const { return m_model->isAccountNode(node); }
 
 QString CQuorrilView::nodeText(const QModelIndex& node) { return node.data(Qt::DisplayRole).toString(); }
 
-qint32 CQuorrilView::nodeAccountId(const QModelIndex& node)
+AccountId CQuorrilView::nodeAccountId(const QModelIndex& node)
 {
-    return node.data(AccountTreeModel::AccountIdRole).toInt();
+    return AccountId(node.data(AccountTreeModel::AccountIdRole).toInt());
 }
 
 int CQuorrilView::nodeImage(const QModelIndex& node)
 {
     return node.isValid() ? node.data(AccountTreeModel::ImageRole).toInt() : -1;
+}
+
+AccountType CQuorrilView::nodeType(const QModelIndex& node)
+{
+    return node.isValid() ? node.data(AccountTreeModel::TypeRole).value<AccountType>() : AccountType::None;
 }
 
 void CQuorrilView::selectNode(const QModelIndex& node)
@@ -81,7 +86,7 @@ void CQuorrilView::OnInitialUpdate()
         QScopedValueRollback rebuilding(m_rebuilding, true);
         m_model->rebuild(m_doc);
         expand(rootNode());
-        m_doc.SetCurrentAccountId(0);
+        m_doc.SetCurrentAccountId(AccountId::None);
     }
     Q_EMIT selectionStateChanged();
 }
@@ -92,9 +97,9 @@ void CQuorrilView::releaseDocument()
     m_model->clear();
 }
 
-void CQuorrilView::OnNewAccount(qint32 type)
+void CQuorrilView::OnNewAccount(AccountType type)
 {
-    std::unique_ptr<CAccountDialog> dialog = createAccountDialog(type, &m_doc, 0, window());
+    std::unique_ptr<CAccountDialog> dialog = createAccountDialog(type, &m_doc, AccountId::None, window());
     if (!dialog || dialog->exec() != QDialog::Accepted)
         return;
     std::unique_ptr<AccountRecord> account = dialog->takeAccount();
@@ -108,14 +113,14 @@ void CQuorrilView::OnNewAccount(qint32 type)
 
 bool CQuorrilView::addAccountToTree(std::unique_ptr<AccountRecord> account)
 {
-    const qint32 type = account->GetType();
+    const AccountType type = account->GetType();
     const QString title = account->GetTitle();
-    const qint32 id = m_doc.AddAccount(std::move(account));
-    if (id < 0) {
+    const std::optional<AccountId> id = m_doc.AddAccount(std::move(account));
+    if (!id) {
         m_doc.prompts().notice(QStringLiteral("An Account of this Type with The Same Name Already Exist !\n\n"));
         return false;
     }
-    selectNode(m_model->insertAccount(type, title, id));
+    selectNode(m_model->insertAccount(type, title, *id));
     return true;
 }
 
@@ -126,14 +131,14 @@ void CQuorrilView::OnAccountProperties()
     const QPersistentModelIndex node = selectedNode();
     if (m_doc.IsLocked() || !node.isValid())
         return;
-    const qint32 id = nodeAccountId(node);
+    const AccountId id = nodeAccountId(node);
     m_doc.SetCurrentAccountId(id);
     m_doc.UpdateAllViews();
 
-    const int image = nodeImage(node);
-    if (!isAccountNode(node) || !isAccountType(image))
+    const AccountType type = nodeType(node);
+    if (!isAccountNode(node) || !isAccountType(type))
         return;
-    std::unique_ptr<CAccountDialog> dialog = createAccountDialog(image, &m_doc, id, window());
+    std::unique_ptr<CAccountDialog> dialog = createAccountDialog(type, &m_doc, id, window());
     if (!dialog)
         return;
     const bool accepted = dialog->exec() == QDialog::Accepted;
@@ -156,7 +161,7 @@ void CQuorrilView::OnAccountDelete()
     const QPersistentModelIndex node = selectedNode();
     if (m_doc.IsLocked() || !isAccountNode(node))
         return;
-    const qint32 id = nodeAccountId(node);
+    const AccountId id = nodeAccountId(node);
     const QString question = QStringLiteral("Are you sure you want to delete \"%1\" account ?").arg(nodeText(node));
     if (!m_doc.prompts().question(question, Prompts::Icon::None))
         return;

@@ -45,7 +45,7 @@ protected:
         list.OnInitialUpdate();
     }
 
-    QModelIndex accountNode(qint32 type, const QString& title) const
+    QModelIndex accountNode(AccountType type, const QString& title) const
     {
         const QModelIndex category = tree.categoryNode(type);
         for (int i = 0; i < childCount(category); ++i)
@@ -81,7 +81,7 @@ TEST_F(TreeViewTest, CategoriesComeInCaptionOrderWithTheirImages)
             "Reference", "Software", "WebSites" }));
 
     struct Row {
-        qint32 type;
+        AccountType type;
         const char* caption;
         int categoryImage;
     };
@@ -103,13 +103,13 @@ TEST_F(TreeViewTest, CategoriesComeInCaptionOrderWithTheirImages)
         ASSERT_TRUE(category.isValid());
         EXPECT_EQ(CQuorrilView::nodeText(category), QString::fromLatin1(row.caption));
         EXPECT_EQ(CQuorrilView::nodeImage(category), row.categoryImage);
-        EXPECT_EQ(CQuorrilView::nodeAccountId(category), 0);
+        EXPECT_EQ(CQuorrilView::nodeAccountId(category), AccountId::None);
         EXPECT_FALSE(tree.isExpanded(category));
         EXPECT_FALSE(tree.isAccountNode(category));
         ASSERT_EQ(childCount(category), 1);
         const QModelIndex node = child(category, 0);
         EXPECT_TRUE(tree.isAccountNode(node));
-        EXPECT_EQ(CQuorrilView::nodeImage(node), row.type);
+        EXPECT_EQ(CQuorrilView::nodeImage(node), typeCode(row.type));
         const AccountRecord* account = doc.FindAccount(CQuorrilView::nodeAccountId(node));
         ASSERT_NE(account, nullptr);
         EXPECT_EQ(account->GetType(), row.type);
@@ -136,12 +136,12 @@ TEST_F(TreeViewTest, SelectionDrivesTheCurrentAccountAndThePropertyList)
     rebuild();
     const QModelIndex second = accountNode(AccountType::Bank, "Second");
     tree.selectNode(second);
-    EXPECT_EQ(doc.GetCurrentAccountId(), CQuorrilView::nodeAccountId(second));
+    EXPECT_EQ(doc.GetCurrentAccountId(), AccountId(CQuorrilView::nodeAccountId(second)));
     ASSERT_GT(list.rowCount(), 1);
     EXPECT_EQ(list.item(1, 1)->text(), QStringLiteral("Second"));
 
     tree.selectNode(tree.categoryNode(AccountType::Bank));
-    EXPECT_EQ(doc.GetCurrentAccountId(), 0);
+    EXPECT_EQ(doc.GetCurrentAccountId(), AccountId(0));
     EXPECT_EQ(list.rowCount(), 0);
 }
 
@@ -150,9 +150,9 @@ TEST_F(TreeViewTest, EveryRebuildClearsTheCurrentAccount)
     addAccounts(doc, { { AccountType::Bank, "First" } });
     rebuild();
     tree.selectNode(child(tree.categoryNode(AccountType::Bank), 0));
-    ASSERT_NE(doc.GetCurrentAccountId(), 0);
+    ASSERT_NE(doc.GetCurrentAccountId(), AccountId(0));
     rebuild();
-    EXPECT_EQ(doc.GetCurrentAccountId(), 0);
+    EXPECT_EQ(doc.GetCurrentAccountId(), AccountId(0));
     EXPECT_EQ(list.rowCount(), 0);
     EXPECT_FALSE(tree.selectedNode().isValid());
 }
@@ -164,13 +164,13 @@ TEST_F(TreeViewTest, WhileLockedSelectionLeavesTheCurrentAccountAndTheListEmpty)
     rebuild();
     const QModelIndex first = accountNode(AccountType::Bank, "First");
     tree.selectNode(first);
-    const qint32 shown = doc.GetCurrentAccountId();
+    const AccountId shown = doc.GetCurrentAccountId();
     doc.OnLockDocument();
     EXPECT_EQ(list.rowCount(), 0);
     EXPECT_FALSE(tree.OnUpdateAccountProperties());
 
     tree.selectNode(accountNode(AccountType::Bank, "Second"));
-    EXPECT_EQ(doc.GetCurrentAccountId(), shown);
+    EXPECT_EQ(doc.GetCurrentAccountId(), AccountId(shown));
     EXPECT_EQ(list.rowCount(), 0);
     // Delete and Properties do nothing, and ask nothing.
     tree.OnAccountDelete();
@@ -183,7 +183,7 @@ TEST_F(TreeViewTest, WhileLockedSelectionLeavesTheCurrentAccountAndTheListEmpty)
     prompts.addPassword("pw");
     doc.OnUnlockDocument();
     // Unlocked, the list shows the selected account again, not the one current at the lock.
-    EXPECT_EQ(doc.GetCurrentAccountId(), CQuorrilView::nodeAccountId(tree.selectedNode()));
+    EXPECT_EQ(doc.GetCurrentAccountId(), AccountId(CQuorrilView::nodeAccountId(tree.selectedNode())));
     ASSERT_GT(list.rowCount(), 1);
     EXPECT_EQ(list.item(1, 1)->text(), QStringLiteral("Second"));
 }
@@ -199,7 +199,7 @@ TEST_F(TreeViewTest, PropertiesAndDeleteNeedAnAccountNode)
     EXPECT_FALSE(tree.OnUpdateAccountProperties());
     // Properties on a category only empties the property list: no dialog opens.
     tree.OnAccountProperties();
-    EXPECT_EQ(doc.GetCurrentAccountId(), 0);
+    EXPECT_EQ(doc.GetCurrentAccountId(), AccountId(0));
     EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
     tree.selectNode(accountNode(AccountType::Bank, "First"));
     EXPECT_TRUE(tree.OnUpdateAccountProperties());
@@ -315,7 +315,7 @@ TEST_F(TreeViewTest, DoubleClickOpensOnlyTheAccountUnderThePointer)
         EXPECT_EQ(opened, QString::fromUtf8(c.opened ? c.opened : ""));
         EXPECT_EQ(CQuorrilView::nodeText(tree.selectedNode()), QString::fromUtf8(c.selected));
         // The property list shows what is selected.
-        EXPECT_EQ(doc.GetCurrentAccountId(), CQuorrilView::nodeAccountId(tree.selectedNode()));
+        EXPECT_EQ(doc.GetCurrentAccountId(), AccountId(CQuorrilView::nodeAccountId(tree.selectedNode())));
     }
 }
 
