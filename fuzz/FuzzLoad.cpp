@@ -3,6 +3,7 @@
 // read must store, and the stored bytes must load completely and store again to the same bytes.
 #include "CArchive.h"
 #include "QuorrilDoc.h"
+#include "WalletFile.h"
 
 #include <cstdint>
 #include <cstdlib>
@@ -24,15 +25,15 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     NoPrompts prompts;
     CQuorrilDoc doc(prompts);
     try {
-        doc.loadFromBytes(QByteArrayView(data, qsizetype(size)));
+        WalletFile::load(QByteArrayView(data, qsizetype(size)), doc);
     } catch (const CArchiveException&) {
         // a damaged file: the accounts read before the damage stay
     }
-    const QByteArray stored = doc.storeToBytes();
+    const QByteArray stored = WalletFile::store(doc.contents());
 
     CQuorrilDoc again(prompts);
-    again.loadFromBytes(stored); // throws (and so fails the run) if the program wrote a damaged file
-    if (again.accountCount() != doc.accountCount() || again.storeToBytes() != stored)
+    WalletFile::load(stored, again); // throws (and so fails the run) if the program wrote a damaged file
+    if (again.accountCount() != doc.accountCount() || WalletFile::store(again.contents()) != stored)
         std::abort();
     return 0;
 }

@@ -14,6 +14,7 @@
 #include "QuorrilView.h"
 #include "RecentFileList.h"
 #include "UiPrompts.h"
+#include "WalletFile.h"
 
 #include <benchmark/benchmark.h>
 
@@ -45,8 +46,8 @@ void fillWallet(CQuorrilDoc& doc, int count)
 {
     QRandomGenerator random(7);
     for (int i = 0; i < count; ++i) {
-        const qint32 type = kAccountTypes[size_t(i) % kAccountTypes.size()];
-        auto account = createAccount(type, i + 1);
+        const AccountType type = kAccountTypes[size_t(i) % kAccountTypes.size()];
+        auto account = createAccount(AccountId(i + 1), type);
         const quint32 key = random.generate() % 1000000;
         account->SetTitle((key % 2 ? QStringLiteral("Account %1") : QStringLiteral("account %1")).arg(key));
         const RecordLayout& layout = account->layout();
@@ -70,7 +71,7 @@ const QStringList& walletFiles(int count)
         BenchPrompts prompts;
         CQuorrilDoc doc(prompts);
         fillWallet(doc, count);
-        const QByteArray bytes = doc.storeToBytes();
+        const QByteArray bytes = WalletFile::store(doc.contents());
         for (const char* name : { "a", "b" }) {
             const QString path = dir.filePath(QStringLiteral("%1-%2.qrl").arg(count).arg(QLatin1String(name)));
             QFile file(path);

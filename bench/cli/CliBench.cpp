@@ -161,7 +161,7 @@ int main()
     {
         BenchPrompts prompts;
         CQuorrilDoc doc(prompts);
-        auto email = createAccount(AccountType::Email, 1);
+        auto email = createAccount(AccountId(1), AccountType::Email);
         for (int i = 0; i < kHostileUsers; ++i)
             AccountBuilder::appendUser(*email, std::make_unique<UserEntry>(0, QString(), QString(), QString()));
         email->SetCommitted();

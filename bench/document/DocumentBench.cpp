@@ -4,6 +4,7 @@
 // of a load at most 3 times the file size.
 #include "BenchPrompts.h"
 #include "QuorrilDoc.h"
+#include "WalletFile.h"
 #include "WalletGenerator.h"
 
 #include <QFile>
@@ -105,15 +106,15 @@ void BM_SaveDocument(benchmark::State& state)
         state.SkipWithError("the saved file differs from the loaded one");
 }
 
-// The two halves of a save on their own: storing into memory, and a plain write without the
-// flush to disk that QSaveFile ends with.
+// The two halves of a save on their own: storing into memory (the format module alone), and a
+// plain write without the flush to disk that QSaveFile ends with.
 void BM_StoreToBytes(benchmark::State& state)
 {
     BenchPrompts prompts;
     CQuorrilDoc doc(prompts);
     doc.OnOpenDocument(wallet().path);
     for (auto _ : state)
-        benchmark::DoNotOptimize(doc.storeToBytes());
+        benchmark::DoNotOptimize(WalletFile::store(doc.contents()));
     state.SetBytesProcessed(state.iterations() * wallet().bytes.size());
 }
 

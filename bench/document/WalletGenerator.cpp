@@ -101,8 +101,8 @@ void generateWallet(CQuorrilDoc& doc, int count, quint32 seed)
 {
     Texts texts(seed);
     for (int i = 0; i < count; ++i) {
-        const qint32 type = kAccountTypes[size_t(i) % kAccountTypes.size()];
-        auto account = createAccount(type, doc.NextAccountId());
+        const AccountType type = kAccountTypes[size_t(i) % kAccountTypes.size()];
+        auto account = createAccount(doc.NextAccountId(), type);
         account->SetTitle(QStringLiteral("%1 %2").arg(texts.words(1, 3)).arg(i));
         const RecordLayout& layout = account->layout();
         for (size_t f = 0; f < layout.fields.size(); ++f)

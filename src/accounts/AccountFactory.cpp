@@ -13,32 +13,29 @@
 #include "WebSiteAccount.h"
 
 namespace {
-template <typename T>
-std::unique_ptr<AccountRecord> make(qint32 id)
-{
-    return std::make_unique<T>(id);
-}
+template <typename T> std::unique_ptr<AccountRecord> make(AccountId id) { return std::make_unique<T>(id); }
 
 struct Entry {
-    qint32 type;
-    std::unique_ptr<AccountRecord> (*create)(qint32);
+    AccountType type;
+    std::unique_ptr<AccountRecord> (*create)(AccountId);
     const RecordLayout& (*layout)();
 };
 
 const Entry kEntries[] = {
-    {AccountType::Email, make<EmailAccount>, EmailAccount::Layout},
-    {AccountType::WebSite, make<WebSiteAccount>, WebSiteAccount::Layout},
-    {AccountType::CreditCard, make<CreditCardAccount>, CreditCardAccount::Layout},
-    {AccountType::Bank, make<BankAccount>, BankAccount::Layout},
-    {AccountType::Insurance, make<InsuranceAccount>, InsuranceAccount::Layout},
-    {AccountType::Medical, make<MedicalRecord>, MedicalRecord::Layout},
-    {AccountType::CallingCard, make<CallingCardAccount>, CallingCardAccount::Layout},
-    {AccountType::PurchasedItem, make<PurchasedItemRecord>, PurchasedItemRecord::Layout},
-    {AccountType::Software, make<SoftwareRecord>, SoftwareRecord::Layout},
-    {AccountType::Reference, make<ReferenceRecord>, ReferenceRecord::Layout},
+    { AccountType::Email, make<EmailAccount>, EmailAccount::Layout },
+    { AccountType::WebSite, make<WebSiteAccount>, WebSiteAccount::Layout },
+    { AccountType::CreditCard, make<CreditCardAccount>, CreditCardAccount::Layout },
+    { AccountType::Bank, make<BankAccount>, BankAccount::Layout },
+    { AccountType::Insurance, make<InsuranceAccount>, InsuranceAccount::Layout },
+    { AccountType::Medical, make<MedicalRecord>, MedicalRecord::Layout },
+    { AccountType::CallingCard, make<CallingCardAccount>, CallingCardAccount::Layout },
+    { AccountType::PurchasedItem, make<PurchasedItemRecord>, PurchasedItemRecord::Layout },
+    { AccountType::Software, make<SoftwareRecord>, SoftwareRecord::Layout },
+    { AccountType::Reference, make<ReferenceRecord>, ReferenceRecord::Layout },
 };
+static_assert(std::size(kEntries) == kAccountTypes.size());
 
-const Entry* find(qint32 type)
+const Entry* find(AccountType type)
 {
     for (const Entry& e : kEntries)
         if (e.type == type)
@@ -47,13 +44,13 @@ const Entry* find(qint32 type)
 }
 } // namespace
 
-std::unique_ptr<AccountRecord> createAccount(qint32 type, qint32 id)
+std::unique_ptr<AccountRecord> createAccount(AccountId id, AccountType type)
 {
     const Entry* e = find(type);
     return e ? e->create(id) : nullptr;
 }
 
-const RecordLayout* layoutOf(qint32 type)
+const RecordLayout* layoutOf(AccountType type)
 {
     const Entry* e = find(type);
     return e ? &e->layout() : nullptr;

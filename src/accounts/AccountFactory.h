@@ -4,7 +4,8 @@
 
 #include <memory>
 
-// A new account of the class for the type code, with the given id; null for codes without a class.
-std::unique_ptr<AccountRecord> createAccount(qint32 type, qint32 id);
+// A new account of the class for the type, with the given id (the order of AccountRecord's
+// constructor); null for codes without a class.
+std::unique_ptr<AccountRecord> createAccount(AccountId id, AccountType type);
 // The field layout of a type; null for codes without a class.
-const RecordLayout* layoutOf(qint32 type);
+const RecordLayout* layoutOf(AccountType type);

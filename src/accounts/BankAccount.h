@@ -7,7 +7,7 @@ class BankAccount : public FieldAccount {
 public:
     enum Field : int { Institution, AccountType, NameOnAccount, AccountNumber, RoutingNumber, Pin, ServicePhone };
 
-    explicit BankAccount(qint32 id);
+    explicit BankAccount(AccountId id);
     static const RecordLayout& Layout();
 
     QRL_TEXT_FIELD(Institution)

@@ -4,18 +4,25 @@
 
 namespace {
 constexpr FieldSpec kFields[] = {
-    {"provider", FieldKind::Text, "Provider"},
-    {"accessPhone", FieldKind::Text, "Acces Phone #"},
-    {"cardNumber", FieldKind::Text, "Card #"},
-    {"pin", FieldKind::Text, "PIN", true},
-    {"servicePhone", FieldKind::Text, "Service Phone #"},
-    {"remainingMinutes", FieldKind::Integer, "Remaining Minutes"},
+    { "provider", FieldKind::Text, "Provider" },
+    { "accessPhone", FieldKind::Text, "Acces Phone #" },
+    { "cardNumber", FieldKind::Text, "Card #" },
+    { "pin", FieldKind::Text, "PIN", true },
+    { "servicePhone", FieldKind::Text, "Service Phone #" },
+    { "remainingMinutes", FieldKind::Integer, "Remaining Minutes" },
 };
-constexpr int kFileOrder[] = {CallingCardAccount::Provider, CallingCardAccount::AccessPhone, CallingCardAccount::CardNumber, CallingCardAccount::Pin, CallingCardAccount::RemainingMinutes, CallingCardAccount::ServicePhone};
-constexpr int kListOrder[] = {CallingCardAccount::Provider, CallingCardAccount::AccessPhone, CallingCardAccount::CardNumber, CallingCardAccount::Pin, CallingCardAccount::RemainingMinutes, CallingCardAccount::ServicePhone};
-const RecordLayout kLayout{AccountType::CallingCard, kFields, kFileOrder, kListOrder};
+constexpr int kFileOrder[]
+    = { CallingCardAccount::Provider, CallingCardAccount::AccessPhone, CallingCardAccount::CardNumber,
+          CallingCardAccount::Pin, CallingCardAccount::RemainingMinutes, CallingCardAccount::ServicePhone };
+constexpr int kListOrder[]
+    = { CallingCardAccount::Provider, CallingCardAccount::AccessPhone, CallingCardAccount::CardNumber,
+          CallingCardAccount::Pin, CallingCardAccount::RemainingMinutes, CallingCardAccount::ServicePhone };
+const RecordLayout kLayout { AccountType::CallingCard, kFields, kFileOrder, kListOrder };
 } // namespace
 
-CallingCardAccount::CallingCardAccount(qint32 id) : FieldAccount(id, kLayout) {}
+CallingCardAccount::CallingCardAccount(AccountId id)
+    : FieldAccount(id, kLayout)
+{
+}
 
 const RecordLayout& CallingCardAccount::Layout() { return kLayout; }

@@ -7,7 +7,7 @@ class CallingCardAccount : public FieldAccount {
 public:
     enum Field : int { Provider, AccessPhone, CardNumber, Pin, ServicePhone, RemainingMinutes };
 
-    explicit CallingCardAccount(qint32 id);
+    explicit CallingCardAccount(AccountId id);
     static const RecordLayout& Layout();
 
     QRL_TEXT_FIELD(Provider)

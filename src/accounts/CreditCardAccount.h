@@ -7,7 +7,7 @@ class CreditCardAccount : public FieldAccount {
 public:
     enum Field : int { AccountType, Expiration, AccountNumber, Apr, NameOnCard, Pin, Provider, ServicePhone };
 
-    explicit CreditCardAccount(qint32 id);
+    explicit CreditCardAccount(AccountId id);
     static const RecordLayout& Layout();
 
     QRL_TEXT_FIELD(AccountType)

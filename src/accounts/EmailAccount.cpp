@@ -11,7 +11,7 @@ constexpr int kListOrder[] = { EmailAccount::LogInUrl };
 const RecordLayout kLayout { AccountType::Email, kFields, kFileOrder, kListOrder };
 } // namespace
 
-EmailAccount::EmailAccount(qint32 id)
+EmailAccount::EmailAccount(AccountId id)
     : FieldAccount(id, kLayout)
 {
 }

@@ -7,7 +7,7 @@ class EmailAccount : public FieldAccount {
 public:
     enum Field : int { LogInUrl };
 
-    explicit EmailAccount(qint32 id);
+    explicit EmailAccount(AccountId id);
     static const RecordLayout& Layout();
 
     QRL_TEXT_FIELD(LogInUrl)

@@ -2,7 +2,9 @@
 
 #include "CArchive.h"
 
-FieldAccount::FieldAccount(qint32 id, const RecordLayout& layout) : AccountRecord(id, layout.type), m_layout(layout)
+FieldAccount::FieldAccount(AccountId id, const RecordLayout& layout)
+    : AccountRecord(id, layout.type)
+    , m_layout(layout)
 {
     m_values.reserve(layout.fields.size());
     for (const FieldSpec& field : layout.fields)
@@ -33,7 +35,10 @@ void FieldAccount::Serialize(CArchive& ar)
         std::visit([&ar](auto& v) { ar >> v; }, m_values[size_t(index)]);
 }
 
-QString FieldAccount::propertyLabel(int index) const { return QString::fromLatin1(m_layout.fields[size_t(index)].label); }
+QString FieldAccount::propertyLabel(int index) const
+{
+    return QString::fromLatin1(m_layout.fields[size_t(index)].label);
+}
 
 int FieldAccount::ListProperties(QStringList& names, QStringList& values) const
 {

@@ -9,7 +9,7 @@
 // for them.
 class FieldAccount : public AccountRecord {
 public:
-    FieldAccount(qint32 id, const RecordLayout& layout);
+    FieldAccount(AccountId id, const RecordLayout& layout);
 
     void Serialize(CArchive& ar) override;
     int ListProperties(QStringList& names, QStringList& values) const override;

@@ -4,20 +4,27 @@
 
 namespace {
 constexpr FieldSpec kFields[] = {
-    {"provider", FieldKind::Text, "Provider"},
-    {"insuranceType", FieldKind::Text, "Insurance Type"},
-    {"holderName", FieldKind::Text, "Holder Name"},
-    {"accountNumber", FieldKind::Text, "Acct #"},
-    {"expiration", FieldKind::Date, "Expiration"},
-    {"servicePhone", FieldKind::Text, "Service Phone"},
-    {"itemDescription", FieldKind::Text, "Item Description:"},
+    { "provider", FieldKind::Text, "Provider" },
+    { "insuranceType", FieldKind::Text, "Insurance Type" },
+    { "holderName", FieldKind::Text, "Holder Name" },
+    { "accountNumber", FieldKind::Text, "Acct #" },
+    { "expiration", FieldKind::Date, "Expiration" },
+    { "servicePhone", FieldKind::Text, "Service Phone" },
+    { "itemDescription", FieldKind::Text, "Item Description:" },
 };
-constexpr int kFileOrder[] = {InsuranceAccount::Provider, InsuranceAccount::InsuranceType, InsuranceAccount::HolderName, InsuranceAccount::AccountNumber, InsuranceAccount::Expiration, InsuranceAccount::ItemDescription, InsuranceAccount::ServicePhone};
-constexpr int kListOrder[] = {InsuranceAccount::Provider, InsuranceAccount::InsuranceType, InsuranceAccount::HolderName, InsuranceAccount::AccountNumber, InsuranceAccount::Expiration, InsuranceAccount::ItemDescription, InsuranceAccount::ServicePhone};
-const RecordLayout kLayout{AccountType::Insurance, kFields, kFileOrder, kListOrder};
+constexpr int kFileOrder[] = { InsuranceAccount::Provider, InsuranceAccount::InsuranceType,
+    InsuranceAccount::HolderName, InsuranceAccount::AccountNumber, InsuranceAccount::Expiration,
+    InsuranceAccount::ItemDescription, InsuranceAccount::ServicePhone };
+constexpr int kListOrder[] = { InsuranceAccount::Provider, InsuranceAccount::InsuranceType,
+    InsuranceAccount::HolderName, InsuranceAccount::AccountNumber, InsuranceAccount::Expiration,
+    InsuranceAccount::ItemDescription, InsuranceAccount::ServicePhone };
+const RecordLayout kLayout { AccountType::Insurance, kFields, kFileOrder, kListOrder };
 } // namespace
 
-InsuranceAccount::InsuranceAccount(qint32 id) : FieldAccount(id, kLayout) {}
+InsuranceAccount::InsuranceAccount(AccountId id)
+    : FieldAccount(id, kLayout)
+{
+}
 
 const RecordLayout& InsuranceAccount::Layout() { return kLayout; }
 

@@ -7,7 +7,7 @@ class InsuranceAccount : public FieldAccount {
 public:
     enum Field : int { Provider, InsuranceType, HolderName, AccountNumber, Expiration, ServicePhone, ItemDescription };
 
-    explicit InsuranceAccount(qint32 id);
+    explicit InsuranceAccount(AccountId id);
     static const RecordLayout& Layout();
 
     QRL_TEXT_FIELD(Provider)

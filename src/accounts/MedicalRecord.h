@@ -5,9 +5,21 @@
 // A person's medical and identity details.
 class MedicalRecord : public FieldAccount {
 public:
-    enum Field : int { FirstName, MiddleInitial, LastName, Ssn, BloodType, BirthDate, PassportNumber, DriverLicenseNumber, KnownAllergies, Vaccinations, Notes };
+    enum Field : int {
+        FirstName,
+        MiddleInitial,
+        LastName,
+        Ssn,
+        BloodType,
+        BirthDate,
+        PassportNumber,
+        DriverLicenseNumber,
+        KnownAllergies,
+        Vaccinations,
+        Notes
+    };
 
-    explicit MedicalRecord(qint32 id);
+    explicit MedicalRecord(AccountId id);
     static const RecordLayout& Layout();
 
     QRL_TEXT_FIELD(FirstName)

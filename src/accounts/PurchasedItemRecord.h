@@ -5,9 +5,19 @@
 // A purchase with its receipt and warranty.
 class PurchasedItemRecord : public FieldAccount {
 public:
-    enum Field : int { Manufacturer, Description, ModelNumber, SerialNumber, StoreName, ReceiptNumber, StoreLocation, DatePurchased, WarrantyExpiration };
+    enum Field : int {
+        Manufacturer,
+        Description,
+        ModelNumber,
+        SerialNumber,
+        StoreName,
+        ReceiptNumber,
+        StoreLocation,
+        DatePurchased,
+        WarrantyExpiration
+    };
 
-    explicit PurchasedItemRecord(qint32 id);
+    explicit PurchasedItemRecord(AccountId id);
     static const RecordLayout& Layout();
 
     QRL_TEXT_FIELD(Manufacturer)

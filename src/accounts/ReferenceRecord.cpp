@@ -4,15 +4,18 @@
 
 namespace {
 constexpr FieldSpec kFields[] = {
-    {"about", FieldKind::Text, "Reference"},
-    {"description", FieldKind::Text, "Description"},
-    {"date", FieldKind::Date, "Date"},
+    { "about", FieldKind::Text, "Reference" },
+    { "description", FieldKind::Text, "Description" },
+    { "date", FieldKind::Date, "Date" },
 };
-constexpr int kFileOrder[] = {ReferenceRecord::Date, ReferenceRecord::About, ReferenceRecord::Description};
-constexpr int kListOrder[] = {ReferenceRecord::Date, ReferenceRecord::About, ReferenceRecord::Description};
-const RecordLayout kLayout{AccountType::Reference, kFields, kFileOrder, kListOrder};
+constexpr int kFileOrder[] = { ReferenceRecord::Date, ReferenceRecord::About, ReferenceRecord::Description };
+constexpr int kListOrder[] = { ReferenceRecord::Date, ReferenceRecord::About, ReferenceRecord::Description };
+const RecordLayout kLayout { AccountType::Reference, kFields, kFileOrder, kListOrder };
 } // namespace
 
-ReferenceRecord::ReferenceRecord(qint32 id) : FieldAccount(id, kLayout) {}
+ReferenceRecord::ReferenceRecord(AccountId id)
+    : FieldAccount(id, kLayout)
+{
+}
 
 const RecordLayout& ReferenceRecord::Layout() { return kLayout; }

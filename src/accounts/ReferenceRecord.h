@@ -7,7 +7,7 @@ class ReferenceRecord : public FieldAccount {
 public:
     enum Field : int { About, Description, Date };
 
-    explicit ReferenceRecord(qint32 id);
+    explicit ReferenceRecord(AccountId id);
     static const RecordLayout& Layout();
 
     QRL_TEXT_FIELD(About)

@@ -4,18 +4,23 @@
 
 namespace {
 constexpr FieldSpec kFields[] = {
-    {"version", FieldKind::Text, "Version"},
-    {"manufacturer", FieldKind::Text, "Manufacturer"},
-    {"serialNumber", FieldKind::Text, "Serial #"},
-    {"cdKey", FieldKind::Text, "CD Key", true},
-    {"supportUrl", FieldKind::Text, "Support URL"},
-    {"servicePhone", FieldKind::Text, "Service Phone #"},
+    { "version", FieldKind::Text, "Version" },
+    { "manufacturer", FieldKind::Text, "Manufacturer" },
+    { "serialNumber", FieldKind::Text, "Serial #" },
+    { "cdKey", FieldKind::Text, "CD Key", true },
+    { "supportUrl", FieldKind::Text, "Support URL" },
+    { "servicePhone", FieldKind::Text, "Service Phone #" },
 };
-constexpr int kFileOrder[] = {SoftwareRecord::Version, SoftwareRecord::Manufacturer, SoftwareRecord::SerialNumber, SoftwareRecord::CdKey, SoftwareRecord::SupportUrl, SoftwareRecord::ServicePhone};
-constexpr int kListOrder[] = {SoftwareRecord::Version, SoftwareRecord::Manufacturer, SoftwareRecord::SerialNumber, SoftwareRecord::CdKey, SoftwareRecord::SupportUrl, SoftwareRecord::ServicePhone};
-const RecordLayout kLayout{AccountType::Software, kFields, kFileOrder, kListOrder};
+constexpr int kFileOrder[] = { SoftwareRecord::Version, SoftwareRecord::Manufacturer, SoftwareRecord::SerialNumber,
+    SoftwareRecord::CdKey, SoftwareRecord::SupportUrl, SoftwareRecord::ServicePhone };
+constexpr int kListOrder[] = { SoftwareRecord::Version, SoftwareRecord::Manufacturer, SoftwareRecord::SerialNumber,
+    SoftwareRecord::CdKey, SoftwareRecord::SupportUrl, SoftwareRecord::ServicePhone };
+const RecordLayout kLayout { AccountType::Software, kFields, kFileOrder, kListOrder };
 } // namespace
 
-SoftwareRecord::SoftwareRecord(qint32 id) : FieldAccount(id, kLayout) {}
+SoftwareRecord::SoftwareRecord(AccountId id)
+    : FieldAccount(id, kLayout)
+{
+}
 
 const RecordLayout& SoftwareRecord::Layout() { return kLayout; }

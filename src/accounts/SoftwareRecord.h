@@ -7,7 +7,7 @@ class SoftwareRecord : public FieldAccount {
 public:
     enum Field : int { Version, Manufacturer, SerialNumber, CdKey, SupportUrl, ServicePhone };
 
-    explicit SoftwareRecord(qint32 id);
+    explicit SoftwareRecord(AccountId id);
     static const RecordLayout& Layout();
 
     QRL_TEXT_FIELD(Version)

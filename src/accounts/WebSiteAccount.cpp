@@ -4,20 +4,27 @@
 
 namespace {
 constexpr FieldSpec kFields[] = {
-    {"siteName", FieldKind::Text, "Site Name"},
-    {"webSiteUrl", FieldKind::Text, "Web Site URL"},
-    {"userId", FieldKind::Text, "User ID"},
-    {"userPassword", FieldKind::Text, "User Password", true},
-    {"popServer", FieldKind::Text, "POP Server"},
-    {"smtpServer", FieldKind::Text, "SMTP Server"},
-    {"ipAddress", FieldKind::Text, "IP Address"},
-    {"notes", FieldKind::Text, "Notes"},
+    { "siteName", FieldKind::Text, "Site Name" },
+    { "webSiteUrl", FieldKind::Text, "Web Site URL" },
+    { "userId", FieldKind::Text, "User ID" },
+    { "userPassword", FieldKind::Text, "User Password", true },
+    { "popServer", FieldKind::Text, "POP Server" },
+    { "smtpServer", FieldKind::Text, "SMTP Server" },
+    { "ipAddress", FieldKind::Text, "IP Address" },
+    { "notes", FieldKind::Text, "Notes" },
 };
-constexpr int kFileOrder[] = {WebSiteAccount::SiteName, WebSiteAccount::WebSiteUrl, WebSiteAccount::UserId, WebSiteAccount::UserPassword, WebSiteAccount::PopServer, WebSiteAccount::SmtpServer, WebSiteAccount::IpAddress, WebSiteAccount::Notes};
-constexpr int kListOrder[] = {WebSiteAccount::SiteName, WebSiteAccount::WebSiteUrl, WebSiteAccount::UserId, WebSiteAccount::UserPassword, WebSiteAccount::PopServer, WebSiteAccount::SmtpServer, WebSiteAccount::IpAddress, WebSiteAccount::Notes};
-const RecordLayout kLayout{AccountType::WebSite, kFields, kFileOrder, kListOrder};
+constexpr int kFileOrder[]
+    = { WebSiteAccount::SiteName, WebSiteAccount::WebSiteUrl, WebSiteAccount::UserId, WebSiteAccount::UserPassword,
+          WebSiteAccount::PopServer, WebSiteAccount::SmtpServer, WebSiteAccount::IpAddress, WebSiteAccount::Notes };
+constexpr int kListOrder[]
+    = { WebSiteAccount::SiteName, WebSiteAccount::WebSiteUrl, WebSiteAccount::UserId, WebSiteAccount::UserPassword,
+          WebSiteAccount::PopServer, WebSiteAccount::SmtpServer, WebSiteAccount::IpAddress, WebSiteAccount::Notes };
+const RecordLayout kLayout { AccountType::WebSite, kFields, kFileOrder, kListOrder };
 } // namespace
 
-WebSiteAccount::WebSiteAccount(qint32 id) : FieldAccount(id, kLayout) {}
+WebSiteAccount::WebSiteAccount(AccountId id)
+    : FieldAccount(id, kLayout)
+{
+}
 
 const RecordLayout& WebSiteAccount::Layout() { return kLayout; }

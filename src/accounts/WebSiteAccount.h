@@ -7,7 +7,7 @@ class WebSiteAccount : public FieldAccount {
 public:
     enum Field : int { SiteName, WebSiteUrl, UserId, UserPassword, PopServer, SmtpServer, IpAddress, Notes };
 
-    explicit WebSiteAccount(qint32 id);
+    explicit WebSiteAccount(AccountId id);
     static const RecordLayout& Layout();
 
     QRL_TEXT_FIELD(SiteName)

@@ -17,9 +17,9 @@ AccountCommands::AccountCommands(CQuorrilDoc& document, CQuorrilView& tree, UiPr
     connect(&m_tree, &CQuorrilView::deleteRequested, this, &AccountCommands::OnAccountDelete);
 }
 
-void AccountCommands::OnNewAccount(qint32 type)
+void AccountCommands::OnNewAccount(AccountType type)
 {
-    std::unique_ptr<CAccountDialog> dialog = createAccountDialog(type, &m_doc, 0, m_prompts, m_tree.window());
+    std::unique_ptr<CAccountDialog> dialog = createAccountDialog(type, &m_doc, AccountId::None, m_prompts, m_tree.window());
     if (!dialog || dialog->exec() != QDialog::Accepted)
         return;
     std::unique_ptr<AccountRecord> account = dialog->takeAccount();
@@ -33,14 +33,14 @@ void AccountCommands::OnNewAccount(qint32 type)
 
 bool AccountCommands::addAccountToTree(std::unique_ptr<AccountRecord> account)
 {
-    const qint32 type = account->GetType();
+    const AccountType type = account->GetType();
     const QString title = account->GetTitle();
-    const qint32 id = m_doc.AddAccount(std::move(account));
-    if (id < 0) {
+    const std::optional<AccountId> id = m_doc.AddAccount(std::move(account));
+    if (!id) {
         m_prompts.notice(tr("An Account of this Type with The Same Name Already Exist !\n\n"));
         return false;
     }
-    m_tree.selectNode(m_tree.accountModel()->insertAccount(type, title, id));
+    m_tree.selectNode(m_tree.accountModel()->insertAccount(type, title, *id));
     return true;
 }
 
@@ -49,14 +49,14 @@ void AccountCommands::OnAccountProperties()
     const QPersistentModelIndex node = m_tree.selectedNode();
     if (m_doc.IsLocked() || !node.isValid())
         return;
-    const qint32 id = CQuorrilView::nodeAccountId(node);
+    const AccountId id = CQuorrilView::nodeAccountId(node);
     m_doc.SetCurrentAccountId(id);
     m_doc.UpdateAllViews();
 
-    const int image = CQuorrilView::nodeImage(node);
-    if (!m_tree.isAccountNode(node) || !isAccountType(image))
+    const AccountType type = CQuorrilView::nodeType(node);
+    if (!m_tree.isAccountNode(node) || !isAccountType(type))
         return;
-    std::unique_ptr<CAccountDialog> dialog = createAccountDialog(image, &m_doc, id, m_prompts, m_tree.window());
+    std::unique_ptr<CAccountDialog> dialog = createAccountDialog(type, &m_doc, id, m_prompts, m_tree.window());
     if (!dialog)
         return;
     const bool accepted = dialog->exec() == QDialog::Accepted;
@@ -79,7 +79,7 @@ void AccountCommands::OnAccountDelete()
     const QPersistentModelIndex node = m_tree.selectedNode();
     if (m_doc.IsLocked() || !m_tree.isAccountNode(node))
         return;
-    const qint32 id = CQuorrilView::nodeAccountId(node);
+    const AccountId id = CQuorrilView::nodeAccountId(node);
     const QString question = tr("Are you sure you want to delete \"%1\" account ?").arg(CQuorrilView::nodeText(node));
     if (!m_prompts.question(question, UiPrompts::Icon::None))
         return;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "AccountTypes.h"
+
 #include <QObject>
 
 #include <memory>
@@ -19,7 +21,7 @@ public:
     AccountCommands(CQuorrilDoc& document, CQuorrilView& tree, UiPrompts& prompts, QObject* parent = nullptr);
 
     // The type's dialog for a new account.
-    void OnNewAccount(qint32 type);
+    void OnNewAccount(AccountType type);
     void OnAccountProperties();
     void OnAccountDelete();
 

@@ -109,7 +109,7 @@ std::span<const int> newAccountMenu() { return kNewAccountMenu; }
 
 QIcon picture(const CommandInfo& command)
 {
-    if (command.accountType != 0)
+    if (command.accountType != AccountType::None)
         return Artwork::badgedIcon(Artwork::typeGlyphPath(command.accountType), artwork("badge-new"));
     if (command.picture)
         return Artwork::svgIcon(artwork(command.picture));

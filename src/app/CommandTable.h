@@ -1,5 +1,7 @@
 #pragma once
 
+#include "AccountTypes.h"
+
 #include <QIcon>
 #include <QKeySequence>
 #include <QString>
@@ -16,7 +18,7 @@ struct CommandInfo {
     QKeySequence::StandardKey standardKey = QKeySequence::UnknownKey;
     const char* keys = nullptr; // an accelerator that is no standard key
     const char* picture = nullptr; // toolbar picture, a file of the app's artwork
-    qint32 accountType = 0; // New commands: the type of the new account
+    AccountType accountType = AccountType::None; // New commands: the type of the new account
 };
 
 namespace CommandTable {

@@ -15,7 +15,7 @@ PaneCommands::PaneCommands(CMainFrame& frame, AccountCommands& accountCommands)
     , m_accountCommands(accountCommands)
 {
     for (int id : CommandTable::newAccountMenu()) {
-        const qint32 type = CommandTable::find(id)->accountType;
+        const AccountType type = CommandTable::find(id)->accountType;
         connect(m_frame.action(id), &QAction::triggered, this, [this, type] {
             if (treeActive())
                 m_accountCommands.OnNewAccount(type);

@@ -74,7 +74,7 @@ int checkWallet(const QString& path, CliIo& io)
     const int status = openWallet(path, io, doc, readable);
     if (!readable)
         return status;
-    std::map<qint32, int> perType;
+    std::map<AccountType, int> perType;
     int uncommitted = 0;
     for (const auto& [id, account] : doc.accounts()) {
         ++perType[account->GetType()];
@@ -83,9 +83,9 @@ int checkWallet(const QString& path, CliIo& io)
     io.out << "File: " << path << '\n'
            << "Version: " << doc.loadedVersion() << (doc.loadFailed() ? " (damaged: read up to the damage)" : "")
            << '\n'
-           << "Next account id: " << doc.NextAccountId() << '\n'
+           << "Next account id: " << idValue(doc.NextAccountId()) << '\n'
            << "Accounts: " << doc.accountCount() << '\n';
-    for (qint32 type : kAccountTypes)
+    for (AccountType type : kAccountTypes)
         io.out << "  " << accountTypeName(type) << ": " << perType[type] << '\n';
     io.out << "Not committed: " << uncommitted << Qt::endl;
     return status;

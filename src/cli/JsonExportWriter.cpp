@@ -217,7 +217,7 @@ bool JsonExportWriter::write(CQuorrilDoc& doc)
     indent(1);
     put("],\n", 3);
     member(1, "nextAccountId");
-    integer(doc.NextAccountId());
+    integer(idValue(doc.NextAccountId()));
     put(",\n", 2);
     member(1, "version");
     integer(doc.loadedVersion());
@@ -235,14 +235,14 @@ void JsonExportWriter::writeAccount(const AccountRecord& account)
     put(",\n", 2);
     writeFields(account);
     member(3, "id");
-    integer(account.GetId());
+    integer(idValue(account.GetId()));
     put(",\n", 2);
     writeProperties(account);
     member(3, "title");
     text(account.GetTitle());
     put(",\n", 2);
     member(3, "type");
-    integer(account.GetType());
+    integer(typeCode(account.GetType()));
     put(",\n", 2);
     member(3, "typeName");
     text(account.GetTypeName());

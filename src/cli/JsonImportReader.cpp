@@ -442,7 +442,7 @@ private:
         if (!id)
             m_problems.note(Id, { QStringLiteral("id"), wholeNumberExpected() });
         const std::optional<qint32> type = int32From(m_type);
-        if (!type || !isAccountType(*type))
+        if (!type || !isAccountType(AccountType(*type)))
             m_problems.note(Type,
                 { QStringLiteral("type"), QStringLiteral("one of the account types 10 to 18 and 20 is expected") });
         QString what;
@@ -455,7 +455,7 @@ private:
 
         std::unique_ptr<AccountRecord> account;
         if (!m_problems.first()) {
-            account = createAccount(*type, *id);
+            account = createAccount(AccountId(*id), AccountType(*type));
             account->SetTitle(*title);
             AccountBuilder::setCommittedFlag(*account, *committed);
             setFields(*account);
@@ -579,7 +579,7 @@ QString readWalletJson(QByteArray& json, CQuorrilDoc& doc, const JsonImportLimit
         message[0] = message[0].toLower();
         return message + offset;
     }
-    doc.setNextAccountId(*handler.nextAccountId);
+    doc.setNextAccountId(AccountId(*handler.nextAccountId));
     for (auto& account : handler.accounts)
         doc.fileAccount(std::move(account));
     return {};

@@ -87,7 +87,7 @@ int searchWallet(const QString& path, const QString& text, CliIo& io)
         for (const auto& [id, account] : doc.accounts()) {
             if (!AccountSearch::matches(*account, needle))
                 continue;
-            io.out << id << '\t' << account->GetTypeName() << '\t' << oneLine(account->GetTitle()) << '\n';
+            io.out << idValue(id) << '\t' << account->GetTypeName() << '\t' << oneLine(account->GetTitle()) << '\n';
             ++found;
         }
         io.out.flush();
@@ -103,7 +103,7 @@ int showAccount(
     return withOpenWallet(path, io, [&](CQuorrilDoc& doc, int status) {
         bool isNumber = false;
         const qint32 number = id.toInt(&isNumber);
-        const AccountRecord* account = isNumber ? doc.FindAccount(number) : nullptr;
+        const AccountRecord* account = isNumber ? doc.FindAccount(AccountId(number)) : nullptr;
         if (account == nullptr) {
             io.err << "quorril-cli: no account with id " << id << Qt::endl;
             return int(ExitNotFound);

@@ -58,10 +58,11 @@ QJsonObject accountToJson(const AccountRecord& account)
     QJsonArray properties;
     for (int i = 0; i < rows; ++i)
         properties.append(QJsonArray { names.value(i), values.value(i) });
-    return QJsonObject { { QStringLiteral("id"), account.GetId() }, { QStringLiteral("type"), account.GetType() },
-        { QStringLiteral("typeName"), account.GetTypeName() }, { QStringLiteral("title"), account.GetTitle() },
-        { QStringLiteral("committed"), account.committedFlag() }, { QStringLiteral("users"), users },
-        { QStringLiteral("fields"), fields }, { QStringLiteral("properties"), properties } };
+    return QJsonObject { { QStringLiteral("id"), idValue(account.GetId()) },
+        { QStringLiteral("type"), typeCode(account.GetType()) }, { QStringLiteral("typeName"), account.GetTypeName() },
+        { QStringLiteral("title"), account.GetTitle() }, { QStringLiteral("committed"), account.committedFlag() },
+        { QStringLiteral("users"), users }, { QStringLiteral("fields"), fields },
+        { QStringLiteral("properties"), properties } };
 }
 
 } // namespace
@@ -74,7 +75,7 @@ QJsonObject toJson(CQuorrilDoc& doc)
     for (const auto& [id, account] : doc.accounts())
         accounts.append(accountToJson(*account));
     return QJsonObject { { QStringLiteral("version"), doc.loadedVersion() },
-        { QStringLiteral("nextAccountId"), doc.NextAccountId() }, { QStringLiteral("accounts"), accounts } };
+        { QStringLiteral("nextAccountId"), idValue(doc.NextAccountId()) }, { QStringLiteral("accounts"), accounts } };
 }
 
 } // namespace WalletJson

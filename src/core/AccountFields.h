@@ -1,5 +1,6 @@
 #pragma once
 
+#include "AccountTypes.h"
 #include "OleDateTime.h"
 #include "ScrambledText.h"
 
@@ -26,7 +27,7 @@ struct FieldSpec {
 // Everything the generic code needs to store, load and list one account type: its fields in
 // declaration order, and the positions (indexes into fields) in file order and in listing order.
 struct RecordLayout {
-    qint32 type;
+    AccountType type;
     std::span<const FieldSpec> fields;
     std::span<const int> fileOrder;
     std::span<const int> listOrder;

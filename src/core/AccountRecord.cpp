@@ -3,7 +3,13 @@
 #include "AccountTypes.h"
 #include "CArchive.h"
 
-AccountRecord::AccountRecord(qint32 id, qint32 type) : m_type(type), m_id(id) {}
+#include <utility>
+
+AccountRecord::AccountRecord(AccountId id, AccountType type)
+    : m_type(type)
+    , m_id(id)
+{
+}
 
 AccountRecord::~AccountRecord() = default;
 
@@ -39,10 +45,15 @@ int AccountRecord::FindUserIndex(const QString& loginId) const
     return -1;
 }
 
-UserEntry* AccountRecord::FindUser(const QString& loginId) const
+const UserEntry* AccountRecord::FindUser(const QString& loginId) const
 {
     const int i = FindUserIndex(loginId);
     return i < 0 ? nullptr : m_users[size_t(i)].get();
+}
+
+UserEntry* AccountRecord::FindUser(const QString& loginId)
+{
+    return const_cast<UserEntry*>(std::as_const(*this).FindUser(loginId));
 }
 
 int AccountRecord::RemoveUser(const QString& loginId)
@@ -60,17 +71,19 @@ bool AccountRecord::RemoveUserAt(int index)
     return true;
 }
 
-UserEntry* AccountRecord::GetUser(int index) const
+const UserEntry* AccountRecord::GetUser(int index) const
 {
     if (index < 0 || index >= int(m_users.size()))
         return nullptr;
     return m_users[size_t(index)].get();
 }
 
+UserEntry* AccountRecord::GetUser(int index) { return const_cast<UserEntry*>(std::as_const(*this).GetUser(index)); }
+
 void AccountRecord::Serialize(CArchive& ar)
 {
     if (ar.IsStoring()) {
-        ar << qint32(1) << m_id << m_type << m_title << m_committed << qint32(m_users.size());
+        ar << qint32(1) << idValue(m_id) << typeCode(m_type) << m_title << m_committed << qint32(m_users.size());
         for (const auto& user : m_users)
             user->Serialize(ar);
         return;
@@ -79,8 +92,13 @@ void AccountRecord::Serialize(CArchive& ar)
     ar >> version;
     if (version != 1)
         return;
+    qint32 id = 0;
+    qint32 type = 0;
     qint32 count = 0;
-    ar >> m_id >> m_type >> m_title >> m_committed >> count;
+    ar >> id >> type >> m_title >> m_committed >> count;
+    // Any code is kept as read; whoever files the record decides what a code of none of the ten means.
+    m_id = AccountId(id);
+    m_type = AccountType(type);
     // Each user entry takes at least four bytes, so a count beyond what is left cannot be real;
     // reading still fails at the first missing entry, but nothing is reserved for it beforehand.
     for (qint32 i = 0; i < count; ++i) {
@@ -99,7 +117,7 @@ int AccountRecord::ListProperties(QStringList& names, QStringList& values) const
 
 const RecordLayout& AccountRecord::layout() const
 {
-    static const RecordLayout empty{AccountType::None, {}, {}, {}};
+    static const RecordLayout empty { AccountType::None, {}, {}, {} };
     return empty;
 }
 
@@ -109,4 +127,4 @@ const FieldValue& AccountRecord::field(int) const
     return none;
 }
 
-void AccountRecord::setField(int, const FieldValue&) {}
+void AccountRecord::setField(int, const FieldValue&) { }

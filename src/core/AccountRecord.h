@@ -1,6 +1,8 @@
 #pragma once
 
 #include "AccountFields.h"
+#include "AccountId.h"
+#include "AccountTypes.h"
 #include "ScrambledText.h"
 #include "UserEntry.h"
 
@@ -15,7 +17,7 @@ class CArchive;
 // loads the common block at the start of every account record, and lists the "Type" and "Title" rows.
 class AccountRecord {
 public:
-    AccountRecord(qint32 id, qint32 type);
+    AccountRecord(AccountId id, AccountType type);
     virtual ~AccountRecord();
     AccountRecord(const AccountRecord&) = delete;
     AccountRecord& operator=(const AccountRecord&) = delete;
@@ -24,8 +26,8 @@ public:
     // Appends (label, value) rows and returns the number of entries of names.
     virtual int ListProperties(QStringList& names, QStringList& values) const;
 
-    qint32 GetType() const { return m_type; }
-    qint32 GetId() const { return m_id; }
+    AccountType GetType() const { return m_type; }
+    AccountId GetId() const { return m_id; }
     QString GetTitle() const { return m_title; }
     void SetTitle(const QString& title) { m_title = title; }
     QString GetTypeName() const;
@@ -41,12 +43,14 @@ public:
     int AddUser(qint32 administrator, const QString& loginId, const QString& password, const QString& email);
     bool HasUser(const UserEntry& user) const;
     int FindUserIndex(const QString& loginId) const;
-    UserEntry* FindUser(const QString& loginId) const;
+    UserEntry* FindUser(const QString& loginId);
+    const UserEntry* FindUser(const QString& loginId) const;
     int RemoveUser(const QString& loginId);
     // Deletes the entry at index (later entries move down); false when there is none.
     bool RemoveUserAt(int index);
     int GetUserCount() const { return int(m_users.size()); }
-    UserEntry* GetUser(int index) const;
+    UserEntry* GetUser(int index);
+    const UserEntry* GetUser(int index) const;
 
     // The fields of the account's own type, reached by index into layout().fields. An account
     // without fields of its own has an empty layout.
@@ -58,8 +62,8 @@ private:
     friend class AccountBuilder;
 
     std::vector<std::unique_ptr<UserEntry>> m_users;
-    qint32 m_type;
-    qint32 m_id;
+    AccountType m_type;
+    AccountId m_id;
     ScrambledText m_title;
     qint32 m_committed = 0;
 };
@@ -69,7 +73,7 @@ private:
 class AccountBuilder {
 public:
     static void setCommittedFlag(AccountRecord& account, qint32 flag) { account.m_committed = flag; }
-    static void setType(AccountRecord& account, qint32 type) { account.m_type = type; }
+    static void setType(AccountRecord& account, AccountType type) { account.m_type = type; }
     static void appendUser(AccountRecord& account, std::unique_ptr<UserEntry> user)
     {
         account.m_users.push_back(std::move(user));

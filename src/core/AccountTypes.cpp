@@ -2,26 +2,27 @@
 
 namespace {
 struct TypeInfo {
-    qint32 type;
+    AccountType type;
     const char* name;
     const char* caption;
 };
 
 constexpr TypeInfo kInfo[] = {
-    {AccountType::Email, "Email", "Email"},
-    {AccountType::WebSite, "WebSite", "WebSites"},
-    {AccountType::CreditCard, "Credit Card", "Credit Cards"},
-    {AccountType::Bank, "Bank", "Banks"},
-    {AccountType::Insurance, "Insurance", "Insurance"},
-    {AccountType::Medical, "Medical", "Medical"},
-    {AccountType::CallingCard, "Calling Card", "Calling Card"},
-    {AccountType::PurchasedItem, "Purchased Item", "Purchased Item"},
-    {AccountType::Software, "Software", "Software"},
-    {AccountType::Reference, "Reference", "Reference"},
+    { AccountType::Email, "Email", "Email" },
+    { AccountType::WebSite, "WebSite", "WebSites" },
+    { AccountType::CreditCard, "Credit Card", "Credit Cards" },
+    { AccountType::Bank, "Bank", "Banks" },
+    { AccountType::Insurance, "Insurance", "Insurance" },
+    { AccountType::Medical, "Medical", "Medical" },
+    { AccountType::CallingCard, "Calling Card", "Calling Card" },
+    { AccountType::PurchasedItem, "Purchased Item", "Purchased Item" },
+    { AccountType::Software, "Software", "Software" },
+    { AccountType::Reference, "Reference", "Reference" },
 };
+static_assert(std::size(kInfo) == kAccountTypes.size());
 } // namespace
 
-int accountTypeIndex(qint32 type)
+int accountTypeIndex(AccountType type)
 {
     for (int i = 0; i < int(kAccountTypes.size()); ++i)
         if (kAccountTypes[size_t(i)] == type)
@@ -29,9 +30,9 @@ int accountTypeIndex(qint32 type)
     return -1;
 }
 
-bool isAccountType(qint32 type) { return accountTypeIndex(type) >= 0; }
+bool isAccountType(AccountType type) { return accountTypeIndex(type) >= 0; }
 
-QString accountTypeName(qint32 type)
+QString accountTypeName(AccountType type)
 {
     if (type == AccountType::None)
         return QStringLiteral("None");
@@ -39,7 +40,7 @@ QString accountTypeName(qint32 type)
     return i < 0 ? QString() : QString::fromLatin1(kInfo[i].name);
 }
 
-QString accountCategoryCaption(qint32 type)
+QString accountCategoryCaption(AccountType type)
 {
     const int i = accountTypeIndex(type);
     return i < 0 ? QString() : QString::fromLatin1(kInfo[i].caption);

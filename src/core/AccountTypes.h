@@ -5,34 +5,37 @@
 
 #include <array>
 
-// Account type codes; the order of kAccountTypes is also the order of the account groups in a file.
-namespace AccountType {
-constexpr qint32 None = 0;
-constexpr qint32 Email = 10;
-constexpr qint32 WebSite = 11;
-constexpr qint32 CreditCard = 12;
-constexpr qint32 Bank = 13;
-constexpr qint32 Insurance = 14;
-constexpr qint32 Medical = 15;
-constexpr qint32 CallingCard = 16;
-constexpr qint32 PurchasedItem = 17;
-constexpr qint32 Software = 18;
-constexpr qint32 Reference = 20;
-} // namespace AccountType
+// Account type codes, as the file stores them (an int32). A code read from outside (a file, an
+// import) becomes an AccountType with AccountType(code) and may be none of the ten: check it with
+// isAccountType(). The order of kAccountTypes is also the order of the account groups in a file.
+enum class AccountType : qint32 {
+    None = 0,
+    Email = 10,
+    WebSite = 11,
+    CreditCard = 12,
+    Bank = 13,
+    Insurance = 14,
+    Medical = 15,
+    CallingCard = 16,
+    PurchasedItem = 17,
+    Software = 18,
+    Reference = 20,
+};
 
-inline constexpr std::array<qint32, 10> kAccountTypes = {
-    AccountType::Email,     AccountType::WebSite,     AccountType::CreditCard,    AccountType::Bank,
-    AccountType::Insurance, AccountType::Medical,     AccountType::CallingCard,   AccountType::PurchasedItem,
-    AccountType::Software,  AccountType::Reference};
+constexpr qint32 typeCode(AccountType type) { return static_cast<qint32>(type); }
+
+inline constexpr std::array<AccountType, 10> kAccountTypes = { AccountType::Email, AccountType::WebSite,
+    AccountType::CreditCard, AccountType::Bank, AccountType::Insurance, AccountType::Medical, AccountType::CallingCard,
+    AccountType::PurchasedItem, AccountType::Software, AccountType::Reference };
 
 // True for the ten codes that have an account class.
-bool isAccountType(qint32 type);
+bool isAccountType(AccountType type);
 // Position of the type in kAccountTypes, or -1.
-int accountTypeIndex(qint32 type);
+int accountTypeIndex(AccountType type);
 // "Email", "Credit Card", ...; "None" for 0 and the empty text for codes without a type.
-QString accountTypeName(qint32 type);
+QString accountTypeName(AccountType type);
 // The category caption of the tree: "Email", "WebSites", "Credit Cards", "Banks", ...
-QString accountCategoryCaption(qint32 type);
+QString accountCategoryCaption(AccountType type);
 
 // Equality of titles and e-mail addresses: the ASCII letters A to Z match either case; every other
 // character must match exactly.

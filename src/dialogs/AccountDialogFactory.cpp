@@ -14,7 +14,7 @@
 
 namespace {
 
-std::unique_ptr<CAccountDialog> makeDialog(qint32 type, CQuorrilDoc* document, qint32 accountId, QWidget* parent)
+std::unique_ptr<CAccountDialog> makeDialog(AccountType type, CQuorrilDoc* document, AccountId accountId, QWidget* parent)
 {
     switch (type) {
     case AccountType::Email:
@@ -45,7 +45,7 @@ std::unique_ptr<CAccountDialog> makeDialog(qint32 type, CQuorrilDoc* document, q
 } // namespace
 
 std::unique_ptr<CAccountDialog> createAccountDialog(
-    qint32 type, CQuorrilDoc* document, qint32 accountId, UiPrompts& prompts, QWidget* parent)
+    AccountType type, CQuorrilDoc* document, AccountId accountId, UiPrompts& prompts, QWidget* parent)
 {
     std::unique_ptr<CAccountDialog> dialog = makeDialog(type, document, accountId, parent);
     if (dialog)

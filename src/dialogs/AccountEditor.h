@@ -14,7 +14,7 @@ class UiPrompts;
 // place.
 class CAccountEditor {
 public:
-    CAccountEditor(CQuorrilDoc* document, qint32 accountId)
+    CAccountEditor(CQuorrilDoc* document, AccountId accountId)
         : m_document(document)
         , m_accountId(accountId)
     {
@@ -33,13 +33,13 @@ public:
     // The title as the user left it in the dialog (Medical: first name, initial and last name joined).
     virtual QString dialogTitle() const = 0;
 
-    qint32 accountId() const { return m_accountId; }
+    AccountId accountId() const { return m_accountId; }
     CQuorrilDoc* document() const { return m_document; }
     bool createdNew() const { return m_createdNew; }
 
 protected:
     CQuorrilDoc* m_document;
-    qint32 m_accountId;
+    AccountId m_accountId;
     bool m_createdNew = false;
 };
 
@@ -49,7 +49,7 @@ protected:
 class CAccountDialog : public QDialog, public CAccountEditor {
     Q_OBJECT
 public:
-    CAccountDialog(CQuorrilDoc* document, qint32 accountId, QWidget* parent)
+    CAccountDialog(CQuorrilDoc* document, AccountId accountId, QWidget* parent)
         : QDialog(parent)
         , CAccountEditor(document, accountId)
     {
@@ -71,4 +71,4 @@ private:
 // The dialog of the account type (10 to 18, 20) for a new account (id 0) or the account with the
 // given id, asking the user through the prompts; null for codes without a dialog.
 std::unique_ptr<CAccountDialog> createAccountDialog(
-    qint32 type, CQuorrilDoc* document, qint32 accountId, UiPrompts& prompts, QWidget* parent = nullptr);
+    AccountType type, CQuorrilDoc* document, AccountId accountId, UiPrompts& prompts, QWidget* parent = nullptr);

@@ -43,7 +43,7 @@ const DialogSpec kSpec { AccountType::Bank, "Bank Account", ":/dialogs/icons/ban
     kExchangeOrder, kStoreOrder, kRequired };
 } // namespace
 
-CBankAccountDlg::CBankAccountDlg(CQuorrilDoc* document, qint32 accountId, QWidget* parent)
+CBankAccountDlg::CBankAccountDlg(CQuorrilDoc* document, AccountId accountId, QWidget* parent)
     : TableAccountDialog(kSpec, document, accountId, parent)
 {
 }

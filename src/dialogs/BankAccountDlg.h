@@ -6,5 +6,5 @@
 class CBankAccountDlg : public TableAccountDialog {
     Q_OBJECT
 public:
-    CBankAccountDlg(CQuorrilDoc* document, qint32 accountId, QWidget* parent = nullptr);
+    CBankAccountDlg(CQuorrilDoc* document, AccountId accountId, QWidget* parent = nullptr);
 };

@@ -37,7 +37,7 @@ const DialogSpec kSpec { AccountType::CallingCard, "Calling Card Account", ":/di
     kControls, kExchangeOrder, kStoreOrder, kRequired };
 } // namespace
 
-CCallingCardAccountDlg::CCallingCardAccountDlg(CQuorrilDoc* document, qint32 accountId, QWidget* parent)
+CCallingCardAccountDlg::CCallingCardAccountDlg(CQuorrilDoc* document, AccountId accountId, QWidget* parent)
     : TableAccountDialog(kSpec, document, accountId, parent)
 {
 }

@@ -6,5 +6,5 @@
 class CCallingCardAccountDlg : public TableAccountDialog {
     Q_OBJECT
 public:
-    CCallingCardAccountDlg(CQuorrilDoc* document, qint32 accountId, QWidget* parent = nullptr);
+    CCallingCardAccountDlg(CQuorrilDoc* document, AccountId accountId, QWidget* parent = nullptr);
 };

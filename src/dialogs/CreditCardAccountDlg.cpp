@@ -47,7 +47,7 @@ const DialogSpec kSpec { AccountType::CreditCard, "Credit Card Account", ":/dial
     kControls, kExchangeOrder, kStoreOrder, kRequired };
 } // namespace
 
-CCreditCardAccountDlg::CCreditCardAccountDlg(CQuorrilDoc* document, qint32 accountId, QWidget* parent)
+CCreditCardAccountDlg::CCreditCardAccountDlg(CQuorrilDoc* document, AccountId accountId, QWidget* parent)
     : TableAccountDialog(kSpec, document, accountId, parent)
 {
 }

@@ -6,5 +6,5 @@
 class CCreditCardAccountDlg : public TableAccountDialog {
     Q_OBJECT
 public:
-    CCreditCardAccountDlg(CQuorrilDoc* document, qint32 accountId, QWidget* parent = nullptr);
+    CCreditCardAccountDlg(CQuorrilDoc* document, AccountId accountId, QWidget* parent = nullptr);
 };

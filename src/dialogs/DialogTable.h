@@ -1,5 +1,7 @@
 #pragma once
 
+#include "AccountTypes.h"
+
 #include <QtGlobal>
 
 #include <span>
@@ -66,7 +68,7 @@ struct RequiredLine {
 };
 
 struct DialogSpec {
-    qint32 type;
+    AccountType type;
     const char* caption;
     const char* icon; // resource path of the type icon
     int width; // dialog units

@@ -55,7 +55,7 @@ const DialogSpec kSpec { AccountType::Email, "Email Account", ":/dialogs/icons/e
     kExchangeOrder, kStoreOrder, kRequired, false };
 } // namespace
 
-CEmailAccountDlg::CEmailAccountDlg(CQuorrilDoc* document, qint32 accountId, QWidget* parent)
+CEmailAccountDlg::CEmailAccountDlg(CQuorrilDoc* document, AccountId accountId, QWidget* parent)
     : TableAccountDialog(kSpec, document, accountId, parent)
 {
     connect(control<QPushButton>(kAdd), &QPushButton::clicked, this, &CEmailAccountDlg::OnAddUser);

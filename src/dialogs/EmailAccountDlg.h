@@ -15,7 +15,7 @@ class UserEntry;
 class CEmailAccountDlg : public TableAccountDialog {
     Q_OBJECT
 public:
-    CEmailAccountDlg(CQuorrilDoc* document, qint32 accountId, QWidget* parent = nullptr);
+    CEmailAccountDlg(CQuorrilDoc* document, AccountId accountId, QWidget* parent = nullptr);
 
 public Q_SLOTS:
     void OnAddUser();

@@ -49,7 +49,7 @@ const DialogSpec kSpec { AccountType::Insurance, "Insurance Account", ":/dialogs
     kControls, kExchangeOrder, kStoreOrder, kRequired };
 } // namespace
 
-CInsuranceAccountDlg::CInsuranceAccountDlg(CQuorrilDoc* document, qint32 accountId, QWidget* parent)
+CInsuranceAccountDlg::CInsuranceAccountDlg(CQuorrilDoc* document, AccountId accountId, QWidget* parent)
     : TableAccountDialog(kSpec, document, accountId, parent)
 {
     connect(control<TypeBox>(kTypeBox), &QComboBox::activated, this, &CInsuranceAccountDlg::OnSelchangeType);

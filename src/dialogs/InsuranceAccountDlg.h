@@ -8,7 +8,7 @@
 class CInsuranceAccountDlg : public TableAccountDialog {
     Q_OBJECT
 public:
-    CInsuranceAccountDlg(CQuorrilDoc* document, qint32 accountId, QWidget* parent = nullptr);
+    CInsuranceAccountDlg(CQuorrilDoc* document, AccountId accountId, QWidget* parent = nullptr);
 
 public Q_SLOTS:
     void OnSelchangeType();

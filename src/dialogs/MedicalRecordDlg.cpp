@@ -56,7 +56,7 @@ QString withCapital(const QString& text)
 }
 } // namespace
 
-CMedicalRecordDlg::CMedicalRecordDlg(CQuorrilDoc* document, qint32 accountId, QWidget* parent)
+CMedicalRecordDlg::CMedicalRecordDlg(CQuorrilDoc* document, AccountId accountId, QWidget* parent)
     : TableAccountDialog(kSpec, document, accountId, parent)
 {
     control(kFirstName)->installEventFilter(this);

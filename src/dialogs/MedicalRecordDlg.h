@@ -8,7 +8,7 @@
 class CMedicalRecordDlg : public TableAccountDialog {
     Q_OBJECT
 public:
-    CMedicalRecordDlg(CQuorrilDoc* document, qint32 accountId, QWidget* parent = nullptr);
+    CMedicalRecordDlg(CQuorrilDoc* document, AccountId accountId, QWidget* parent = nullptr);
 
     QString dialogTitle() const override;
 

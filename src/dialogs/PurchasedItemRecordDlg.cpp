@@ -44,7 +44,7 @@ const DialogSpec kSpec { AccountType::PurchasedItem, "Purchased Item Record", ":
     180, kControls, kExchangeOrder, kStoreOrder, kRequired };
 } // namespace
 
-CPurchasedItemRecordDlg::CPurchasedItemRecordDlg(CQuorrilDoc* document, qint32 accountId, QWidget* parent)
+CPurchasedItemRecordDlg::CPurchasedItemRecordDlg(CQuorrilDoc* document, AccountId accountId, QWidget* parent)
     : TableAccountDialog(kSpec, document, accountId, parent)
 {
 }

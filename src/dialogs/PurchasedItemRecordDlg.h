@@ -6,5 +6,5 @@
 class CPurchasedItemRecordDlg : public TableAccountDialog {
     Q_OBJECT
 public:
-    CPurchasedItemRecordDlg(CQuorrilDoc* document, qint32 accountId, QWidget* parent = nullptr);
+    CPurchasedItemRecordDlg(CQuorrilDoc* document, AccountId accountId, QWidget* parent = nullptr);
 };

@@ -29,7 +29,7 @@ const DialogSpec kSpec { AccountType::Reference, "Reference", ":/dialogs/icons/r
     kExchangeOrder, kStoreOrder, kRequired };
 } // namespace
 
-CReferenceRecordDlg::CReferenceRecordDlg(CQuorrilDoc* document, qint32 accountId, QWidget* parent)
+CReferenceRecordDlg::CReferenceRecordDlg(CQuorrilDoc* document, AccountId accountId, QWidget* parent)
     : TableAccountDialog(kSpec, document, accountId, parent)
 {
 }

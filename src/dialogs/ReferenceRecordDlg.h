@@ -6,5 +6,5 @@
 class CReferenceRecordDlg : public TableAccountDialog {
     Q_OBJECT
 public:
-    CReferenceRecordDlg(CQuorrilDoc* document, qint32 accountId, QWidget* parent = nullptr);
+    CReferenceRecordDlg(CQuorrilDoc* document, AccountId accountId, QWidget* parent = nullptr);
 };

@@ -35,7 +35,7 @@ const DialogSpec kSpec { AccountType::Software, "Software Record", ":/dialogs/ic
     kExchangeOrder, kStoreOrder, kRequired };
 } // namespace
 
-CSoftwareRecordDlg::CSoftwareRecordDlg(CQuorrilDoc* document, qint32 accountId, QWidget* parent)
+CSoftwareRecordDlg::CSoftwareRecordDlg(CQuorrilDoc* document, AccountId accountId, QWidget* parent)
     : TableAccountDialog(kSpec, document, accountId, parent)
 {
 }

@@ -6,5 +6,5 @@
 class CSoftwareRecordDlg : public TableAccountDialog {
     Q_OBJECT
 public:
-    CSoftwareRecordDlg(CQuorrilDoc* document, qint32 accountId, QWidget* parent = nullptr);
+    CSoftwareRecordDlg(CQuorrilDoc* document, AccountId accountId, QWidget* parent = nullptr);
 };

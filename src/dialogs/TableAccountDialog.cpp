@@ -18,7 +18,7 @@ bool isTitle(const char* field) { return field && qstrcmp(field, "title") == 0; 
 } // namespace
 
 TableAccountDialog::TableAccountDialog(
-    const DialogSpec& table, CQuorrilDoc* document, qint32 accountId, QWidget* parent)
+    const DialogSpec& table, CQuorrilDoc* document, AccountId accountId, QWidget* parent)
     : CAccountDialog(document, accountId, parent)
     , m_spec(table)
 {
@@ -160,9 +160,9 @@ void TableAccountDialog::OnInitDialog()
 
 void TableAccountDialog::LoadAccount()
 {
-    if (accountId() <= 0) {
+    if (idValue(accountId()) <= 0) {
         m_createdNew = true;
-        m_newAccount = createAccount(m_spec.type, document()->NextAccountId());
+        m_newAccount = createAccount(document()->NextAccountId(), m_spec.type);
         m_account = m_newAccount.get();
         for (size_t row = 0; row < m_spec.controls.size(); ++row)
             if (const char* text = m_spec.controls[row].newText)

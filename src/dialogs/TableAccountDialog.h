@@ -18,7 +18,7 @@ class QLabel;
 class TableAccountDialog : public CAccountDialog {
     Q_OBJECT
 public:
-    TableAccountDialog(const DialogSpec& table, CQuorrilDoc* document, qint32 accountId, QWidget* parent);
+    TableAccountDialog(const DialogSpec& table, CQuorrilDoc* document, AccountId accountId, QWidget* parent);
     ~TableAccountDialog() override;
 
     AccountRecord* GetAccount() const override { return m_account; }

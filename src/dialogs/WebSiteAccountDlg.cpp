@@ -43,7 +43,7 @@ const DialogSpec kSpec { AccountType::WebSite, "Web Site Account", ":/dialogs/ic
     kExchangeOrder, kStoreOrder, kRequired };
 } // namespace
 
-CWebSiteAccountDlg::CWebSiteAccountDlg(CQuorrilDoc* document, qint32 accountId, QWidget* parent)
+CWebSiteAccountDlg::CWebSiteAccountDlg(CQuorrilDoc* document, AccountId accountId, QWidget* parent)
     : TableAccountDialog(kSpec, document, accountId, parent)
 {
 }

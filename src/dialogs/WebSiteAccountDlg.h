@@ -6,5 +6,5 @@
 class CWebSiteAccountDlg : public TableAccountDialog {
     Q_OBJECT
 public:
-    CWebSiteAccountDlg(CQuorrilDoc* document, qint32 accountId, QWidget* parent = nullptr);
+    CWebSiteAccountDlg(CQuorrilDoc* document, AccountId accountId, QWidget* parent = nullptr);
 };

@@ -15,17 +15,17 @@ CQuorrilDoc::CQuorrilDoc(Prompts& prompts, QObject* parent)
 
 CQuorrilDoc::~CQuorrilDoc() = default;
 
-AccountRecord* CQuorrilDoc::FindAccount(qint32 id) const
+AccountRecord* CQuorrilDoc::FindAccount(AccountId id) const
 {
     const auto it = m_accounts.find(id);
     return it == m_accounts.end() ? nullptr : it->second.get();
 }
 
-qint32 CQuorrilDoc::AddAccount(std::unique_ptr<AccountRecord> account)
+std::optional<AccountId> CQuorrilDoc::AddAccount(std::unique_ptr<AccountRecord> account)
 {
     if (!account || !account->IsCommitted() || HasDuplicateAccount(*account))
-        return -1;
-    const qint32 id = account->GetId();
+        return std::nullopt;
+    const AccountId id = account->GetId();
     fileAccount(std::move(account));
     SetModifiedFlag(true);
     return id;
@@ -33,13 +33,13 @@ qint32 CQuorrilDoc::AddAccount(std::unique_ptr<AccountRecord> account)
 
 void CQuorrilDoc::fileAccount(std::unique_ptr<AccountRecord> account)
 {
-    const qint32 id = account->GetId();
+    const AccountId id = account->GetId();
     // Accounts mostly arrive in ascending id order (a group is stored in id order): the place after
     // the last one filed is then the right one and costs no search.
     m_lastFiled = m_accounts.insert_or_assign(m_lastFiled, id, std::move(account));
 }
 
-bool CQuorrilDoc::RemoveAccount(qint32 id)
+bool CQuorrilDoc::RemoveAccount(AccountId id)
 {
     const auto it = m_accounts.find(id);
     if (it == m_accounts.end())
@@ -47,8 +47,8 @@ bool CQuorrilDoc::RemoveAccount(qint32 id)
     if (it == m_lastFiled)
         m_lastFiled = m_accounts.end();
     m_accounts.erase(it);
-    if (id > 0 && id < m_freeIdHint)
-        m_freeIdHint = id;
+    if (idValue(id) > 0 && idValue(id) < m_freeIdHint)
+        m_freeIdHint = idValue(id);
     SetModifiedFlag(true);
     return true;
 }
@@ -57,7 +57,8 @@ qint32 CQuorrilDoc::lowestFreeId() const
 {
     // The ids from 1 to m_freeIdHint - 1 are all taken; walk the taken run from there.
     qint32 candidate = std::max(m_freeIdHint, 1);
-    for (auto it = m_accounts.lower_bound(candidate); it != m_accounts.end() && it->first == candidate; ++it) {
+    for (auto it = m_accounts.lower_bound(AccountId(candidate));
+         it != m_accounts.end() && idValue(it->first) == candidate; ++it) {
         if (candidate == std::numeric_limits<qint32>::max())
             break; // every positive id is taken: cannot happen in memory, but never overflow
         ++candidate;
@@ -66,21 +67,21 @@ qint32 CQuorrilDoc::lowestFreeId() const
     return candidate;
 }
 
-qint32 CQuorrilDoc::nextFreeId() const
+AccountId CQuorrilDoc::nextFreeId() const
 {
     // A stored next id below 1 would number an account like "no account" (0) or worse.
-    const qint32 next = std::max(m_nextAccountId, 1);
+    const qint32 next = std::max(idValue(m_nextAccountId), 1);
     if (m_accounts.empty())
-        return next;
-    const qint32 largest = m_accounts.rbegin()->first;
+        return AccountId(next);
+    const qint32 largest = idValue(m_accounts.rbegin()->first);
     if (largest < next)
-        return next;
+        return AccountId(next);
     if (largest < std::numeric_limits<qint32>::max())
-        return largest + 1;
-    return lowestFreeId();
+        return AccountId(largest + 1);
+    return AccountId(lowestFreeId());
 }
 
-qint32 CQuorrilDoc::NextAccountId()
+AccountId CQuorrilDoc::NextAccountId()
 {
     m_nextAccountId = nextFreeId();
     return m_nextAccountId;
@@ -94,7 +95,7 @@ bool CQuorrilDoc::HasDuplicateAccount(const AccountRecord& account) const
     return false;
 }
 
-bool CQuorrilDoc::IsTitleTaken(qint32 id, qint32 type, const QString& title) const
+bool CQuorrilDoc::IsTitleTaken(AccountId id, AccountType type, const QString& title) const
 {
     for (const auto& [otherId, other] : m_accounts)
         if (otherId != id && other->GetType() == type && equalsIgnoringAsciiCase(other->GetTitle(), title))
@@ -199,7 +200,7 @@ QString CQuorrilDoc::firstUnstorableText() const
     for (const auto& [id, account] : m_accounts) {
         const QString field = firstUnstorableField(*account);
         if (!field.isEmpty())
-            return QStringLiteral("account %1: %2").arg(id).arg(field);
+            return QStringLiteral("account %1: %2").arg(idValue(id)).arg(field);
     }
     return {};
 }

@@ -3,49 +3,54 @@
 #include "AccountRecord.h"
 #include "Prompts.h"
 #include "ScrambledText.h"
+#include "WalletContents.h"
+#include "WalletSink.h"
 
 #include <QByteArray>
 #include <QByteArrayView>
 #include <QObject>
 #include <QString>
 
-#include <map>
+#include <functional>
 #include <memory>
+#include <optional>
 
 class CArchive;
 
 // The one wallet document: the table of accounts keyed by id, the id counter, the document password
-// and lock, the modified mark, and the whole ".qrl" file. It asks the user only through Prompts.
-class CQuorrilDoc : public QObject {
+// and lock, the modified mark, and the open and save flow of its ".qrl" file. The bytes of the file
+// are the format module's (WalletFile); the document is what a file is read into (a WalletSink)
+// and what one is written from (contents()). It asks the user only through Prompts.
+class CQuorrilDoc : public QObject, public WalletSink {
     Q_OBJECT
 public:
-    using AccountTable = std::map<qint32, std::unique_ptr<AccountRecord>>;
+    using AccountTable = ::AccountTable;
 
     explicit CQuorrilDoc(Prompts& prompts, QObject* parent = nullptr);
     ~CQuorrilDoc() override;
 
     // --- the account table ---
-    AccountRecord* FindAccount(qint32 id) const;
-    // Files a committed account whose title no account of its type has yet; returns its id, or -1
+    AccountRecord* FindAccount(AccountId id) const;
+    // Files a committed account whose title no account of its type has yet; returns its id, or none
     // (the account is then destroyed). Marks the document modified when it files the account.
-    qint32 AddAccount(std::unique_ptr<AccountRecord> account);
+    std::optional<AccountId> AddAccount(std::unique_ptr<AccountRecord> account);
     // Destroys the account filed under id and marks the document modified; false when there is none.
-    bool RemoveAccount(qint32 id);
+    bool RemoveAccount(AccountId id);
     // The id for a new account: the stored next id, or above every id in the table, and never below
     // 1. Two calls without an account added in between give the same id. Never overflows: when the
     // largest int32 id is taken, the lowest free positive id is given instead.
-    qint32 NextAccountId();
+    AccountId NextAccountId() override;
     bool HasDuplicateAccount(const AccountRecord& account) const;
     // True when an account of that type with another id has the title (ignoring ASCII case).
-    bool IsTitleTaken(qint32 id, qint32 type, const QString& title) const;
-    void SetCurrentAccountId(qint32 id) { m_currentAccountId = id; }
-    qint32 GetCurrentAccountId() const { return m_currentAccountId; }
+    bool IsTitleTaken(AccountId id, AccountType type, const QString& title) const;
+    void SetCurrentAccountId(AccountId id) { m_currentAccountId = id; }
+    AccountId GetCurrentAccountId() const { return m_currentAccountId; }
     AccountRecord* GetCurrentAccount() const { return FindAccount(m_currentAccountId); }
     // Destroys every account and empties the document password.
     void ClearAccounts();
     // Files the account under its id as loading does: no committed or duplicate check, an account
     // already filed under the id is destroyed, and the modified mark is left alone.
-    void fileAccount(std::unique_ptr<AccountRecord> account);
+    void fileAccount(std::unique_ptr<AccountRecord> account) override;
     // Every account, in id order.
     const AccountTable& accounts() const { return m_accounts; }
     int accountCount() const { return int(m_accounts.size()); }
@@ -86,11 +91,12 @@ public:
     // Whole-file serialization; damaged data (CArchiveException) and a lack of memory are caught and
     // reported here, anything else goes on to the caller. True when it completed.
     bool Serialize(CArchive& ar);
-    // Storing into a byte buffer and loading from one (in place of the accounts held), without
-    // prompts or reports; loading throws CArchiveException on damaged data (accounts read before
-    // the fault stay filed).
-    QByteArray storeToBytes() const;
-    void loadFromBytes(QByteArrayView bytes);
+    // What a file written now holds (WalletFile::store): the stored next id is the one the next new
+    // account gets, so that loading a file and saving it again writes the same bytes.
+    WalletContents contents() const { return { nextFreeId(), m_password, m_accounts }; }
+    // What a reader sets besides the accounts (WalletFile::load reads into the document as it is;
+    // ClearAccounts() first for a document of the file's accounts alone).
+    void setFileVersion(qint32 version) override { m_loadedVersion = version; }
     // Where a text of the document would not read back as it is held (see ScrambledText::IsStorable):
     // "password", or an account id with the field's name; empty when every text is storable.
     QString firstUnstorableText() const;
@@ -104,9 +110,9 @@ public:
     bool IsLocked() const { return m_locked; }
     bool hasPassword() const { return !m_password.text().isEmpty(); }
     // Sets the document password directly (the command-line import; the password prompt path).
-    void setPassword(const QString& password) { m_password = password; }
+    void setPassword(const QString& password) override { m_password = password; }
     bool passwordMatches(const QString& candidate) const { return candidate == m_password.text(); }
-    void setNextAccountId(qint32 id) { m_nextAccountId = id; }
+    void setNextAccountId(AccountId id) override { m_nextAccountId = id; }
 
     // Enabling rules of the document's commands.
     bool canSave() const { return m_modified; }
@@ -125,22 +131,21 @@ Q_SIGNALS:
 
 private:
     void setPathName(const QString& path);
-    void readAccountGroup(CArchive& ar, qint32 type);
-    void storeAll(CArchive& ar) const;
-    void loadAll(CArchive& ar);
     // What NextAccountId() returns, without remembering it.
-    qint32 nextFreeId() const;
+    AccountId nextFreeId() const;
     qint32 lowestFreeId() const;
     bool refuseOpen(OpenResult result);
-    // Serialize, naming the file in the report of a failed store.
-    bool serialize(CArchive& ar, const QString& path);
+    enum class Direction { Load, Store };
+    // Runs one whole load or store, reporting damaged data and a lack of memory (a failed store
+    // names the file when there is a path); true when it completed.
+    bool guarded(Direction direction, const QString& path, const std::function<void()>& step);
     bool writeFile(const QString& path, const QByteArray& bytes);
 
     Prompts& m_prompts;
     AccountTable m_accounts;
     AccountTable::iterator m_lastFiled = m_accounts.end();
-    qint32 m_currentAccountId = 0;
-    qint32 m_nextAccountId = 1;
+    AccountId m_currentAccountId = AccountId::None;
+    AccountId m_nextAccountId = AccountId(1);
     ScrambledText m_password;
     bool m_locked = false;
     bool m_modified = false;

@@ -104,13 +104,13 @@ QModelIndex AccountTreeModel::categoryIndex(int slot) const
     return row < 0 ? QModelIndex() : createIndex(int(row), 0, CategoryKey);
 }
 
-QModelIndex AccountTreeModel::categoryNode(qint32 type) const
+QModelIndex AccountTreeModel::categoryNode(AccountType type) const
 {
     const int slot = accountTypeIndex(type);
     return slot < 0 ? QModelIndex() : categoryIndex(slot);
 }
 
-QModelIndex AccountTreeModel::ensureCategory(qint32 type)
+QModelIndex AccountTreeModel::ensureCategory(AccountType type)
 {
     const int slot = accountTypeIndex(type);
     if (slot < 0 || !m_hasRoot)
@@ -125,7 +125,7 @@ QModelIndex AccountTreeModel::ensureCategory(qint32 type)
     return categoryIndex(slot);
 }
 
-QModelIndex AccountTreeModel::insertAccount(qint32 type, const QString& title, qint32 id)
+QModelIndex AccountTreeModel::insertAccount(AccountType type, const QString& title, AccountId id)
 {
     const QModelIndex category = categoryNode(type);
     if (!category.isValid())
@@ -264,18 +264,20 @@ QVariant AccountTreeModel::data(const QModelIndex& index, int role) const
         return QVariant();
     QString text;
     int image = 0;
-    qint32 id = 0;
+    AccountId id = AccountId::None;
+    AccountType type = AccountType::None;
     if (index.internalId() == RootKey) {
         text = QStringLiteral("Accounts");
     } else if (index.internalId() == CategoryKey) {
-        const qint32 type = categoryOf(index)->type;
+        type = categoryOf(index)->type;
         text = accountCategoryCaption(type);
         image = Artwork::categoryImageIndex(type);
     } else {
         const Category* category = categoryOf(index);
         const Account& account = category->accounts[size_t(index.row())];
         text = account.title;
-        image = category->type;
+        type = category->type;
+        image = typeCode(type); // an account's image index is its type code
         id = account.id;
     }
     switch (role) {
@@ -284,9 +286,11 @@ QVariant AccountTreeModel::data(const QModelIndex& index, int role) const
     case Qt::DecorationRole:
         return Artwork::treeImage(image);
     case AccountIdRole:
-        return id;
+        return idValue(id);
     case ImageRole:
         return image;
+    case TypeRole:
+        return QVariant::fromValue(type);
     default:
         return QVariant();
     }

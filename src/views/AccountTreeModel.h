@@ -1,5 +1,8 @@
 #pragma once
 
+#include "AccountId.h"
+#include "AccountTypes.h"
+
 #include <QAbstractItemModel>
 #include <QList>
 #include <QString>
@@ -11,13 +14,15 @@ class CQuorrilDoc;
 
 // The nodes of the account tree: the root "Accounts", a category per account type that has a node,
 // and the accounts of each category as (title, id) pairs kept in plain vectors, so a wallet of
-// 100,000 accounts is laid out in a few allocations. Every node has a text, an image index and an
-// account id (0 for the root and the categories).
+// 100,000 accounts is laid out in a few allocations. Every node has a text, an image index, an
+// account id (0 for the root and the categories) and an account type (None for the root).
 class AccountTreeModel : public QAbstractItemModel {
     Q_OBJECT
 public:
     static constexpr int AccountIdRole = Qt::UserRole;
     static constexpr int ImageRole = Qt::UserRole + 1;
+    // The AccountType of a category or account node (AccountType::None for the root).
+    static constexpr int TypeRole = Qt::UserRole + 2;
 
     explicit AccountTreeModel(QObject* parent = nullptr);
 
@@ -25,18 +30,18 @@ public:
     // without regard to case; accounts whose type code is none of the ten get no node.
     void rebuild(const CQuorrilDoc& document);
     // The category of the type, made as the root's last child when there is none yet.
-    QModelIndex ensureCategory(qint32 type);
+    QModelIndex ensureCategory(AccountType type);
     // Shows the root alone, holding nothing of any document (until the next rebuild).
     void clear();
     // Puts an account node into its category (which must exist) and sorts the category by title.
-    QModelIndex insertAccount(qint32 type, const QString& title, qint32 id);
+    QModelIndex insertAccount(AccountType type, const QString& title, AccountId id);
     // Removes an account node; false for other nodes.
     bool removeAccount(const QModelIndex& node);
     // Renames an account node in place (no sorting).
     void setTitle(const QModelIndex& node, const QString& title);
 
     QModelIndex rootNode() const;
-    QModelIndex categoryNode(qint32 type) const;
+    QModelIndex categoryNode(AccountType type) const;
     bool isAccountNode(const QModelIndex& node) const;
     bool isCategoryNode(const QModelIndex& node) const;
 
@@ -53,10 +58,10 @@ public:
 private:
     struct Account {
         QString title;
-        qint32 id;
+        AccountId id;
     };
     struct Category {
-        qint32 type = 0;
+        AccountType type = AccountType::None;
         bool shown = false;
         std::vector<Account> accounts;
     };
@@ -75,7 +80,7 @@ private:
     QModelIndex categoryIndex(int slot) const;
     void sortCategory(int slot);
 
-    std::array<Category, 10> m_categories;
+    std::array<Category, kAccountTypes.size()> m_categories;
     QList<int> m_order; // the slots of the root's children, in their order
     bool m_hasRoot = false;
 };

@@ -16,8 +16,8 @@ QIcon makeTreeImage(int index)
 {
     if (index == 0)
         return svgIcon(resource("wallet"));
-    for (qint32 type : kAccountTypes) {
-        if (index == type)
+    for (AccountType type : kAccountTypes) {
+        if (index == typeCode(type))
             return svgIcon(typeGlyphPath(type));
         if (index == categoryImageIndex(type)) {
             // A folder with the type's picture in front of its lower right part.
@@ -29,7 +29,7 @@ QIcon makeTreeImage(int index)
 }
 } // namespace
 
-int categoryImageIndex(qint32 type)
+int categoryImageIndex(AccountType type)
 {
     if (type == AccountType::Reference)
         return 19;
@@ -37,7 +37,7 @@ int categoryImageIndex(qint32 type)
     return position < 0 ? -1 : position + 1;
 }
 
-QString typeGlyphPath(qint32 type)
+QString typeGlyphPath(AccountType type)
 {
     const int position = accountTypeIndex(type);
     if (position < 0)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "AccountTypes.h"
+
 #include <QIcon>
 #include <QtGlobal>
 
@@ -12,9 +14,9 @@ constexpr int TreeImageCount = 21;
 // The tree picture of an image index (see TreeImageCount); a null icon for unused indexes.
 QIcon treeImage(int index);
 // The image index of an account type's category node (1 to 9, or 19 for Reference); -1 for others.
-int categoryImageIndex(qint32 type);
+int categoryImageIndex(AccountType type);
 // The resource path of the picture of an account type, or an empty text for codes without one.
-QString typeGlyphPath(qint32 type);
+QString typeGlyphPath(AccountType type);
 // An icon from one SVG file, or from a base picture with a badge in its lower right quarter.
 QIcon svgIcon(const QString& path);
 QIcon badgedIcon(const QString& basePath, const QString& badgePath);

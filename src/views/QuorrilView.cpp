@@ -48,20 +48,25 @@ CQuorrilView::CQuorrilView(CQuorrilDoc& document, QWidget* parent)
 
 QModelIndex CQuorrilView::rootNode() const { return m_model->rootNode(); }
 
-QModelIndex CQuorrilView::categoryNode(qint32 type) const { return m_model->categoryNode(type); }
+QModelIndex CQuorrilView::categoryNode(AccountType type) const { return m_model->categoryNode(type); }
 
 bool CQuorrilView::isAccountNode(const QModelIndex& node) const { return m_model->isAccountNode(node); }
 
 QString CQuorrilView::nodeText(const QModelIndex& node) { return node.data(Qt::DisplayRole).toString(); }
 
-qint32 CQuorrilView::nodeAccountId(const QModelIndex& node)
+AccountId CQuorrilView::nodeAccountId(const QModelIndex& node)
 {
-    return node.data(AccountTreeModel::AccountIdRole).toInt();
+    return AccountId(node.data(AccountTreeModel::AccountIdRole).toInt());
 }
 
 int CQuorrilView::nodeImage(const QModelIndex& node)
 {
     return node.isValid() ? node.data(AccountTreeModel::ImageRole).toInt() : -1;
+}
+
+AccountType CQuorrilView::nodeType(const QModelIndex& node)
+{
+    return node.isValid() ? node.data(AccountTreeModel::TypeRole).value<AccountType>() : AccountType::None;
 }
 
 void CQuorrilView::selectNode(const QModelIndex& node)
@@ -79,7 +84,7 @@ void CQuorrilView::OnInitialUpdate()
         QScopedValueRollback rebuilding(m_rebuilding, true);
         m_model->rebuild(m_doc);
         expand(rootNode());
-        m_doc.SetCurrentAccountId(0);
+        m_doc.SetCurrentAccountId(AccountId::None);
     }
     Q_EMIT selectionStateChanged();
 }

@@ -1,5 +1,8 @@
 #pragma once
 
+#include "AccountId.h"
+#include "AccountTypes.h"
+
 #include <QTreeView>
 
 class AccountTreeModel;
@@ -30,15 +33,17 @@ public:
 
     AccountTreeModel* accountModel() const { return m_model; }
     QModelIndex rootNode() const;
-    QModelIndex categoryNode(qint32 type) const;
+    QModelIndex categoryNode(AccountType type) const;
     QModelIndex selectedNode() const { return currentIndex(); }
     // Selects a node as the caret, showing it (its ancestors expand).
     void selectNode(const QModelIndex& node);
     bool isAccountNode(const QModelIndex& node) const;
     // A node's text, account id (0 for the root and the categories) and image index.
     static QString nodeText(const QModelIndex& node);
-    static qint32 nodeAccountId(const QModelIndex& node);
+    static AccountId nodeAccountId(const QModelIndex& node);
     static int nodeImage(const QModelIndex& node);
+    // The type of a category or account node; AccountType::None for the root or no node.
+    static AccountType nodeType(const QModelIndex& node);
 
 Q_SIGNALS:
     // The selected node changed: the enabling of Properties and Delete may have changed.

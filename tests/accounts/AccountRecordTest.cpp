@@ -6,36 +6,63 @@
 
 #include <gtest/gtest.h>
 
+#include <type_traits>
+
 namespace {
+
+// An id and a type code cannot change places unnoticed, nor pass for plain numbers; a const record
+// hands out only const users.
+static_assert(std::is_invocable_v<decltype(&createAccount), AccountId, AccountType>);
+static_assert(!std::is_invocable_v<decltype(&createAccount), AccountType, AccountId>);
+static_assert(!std::is_constructible_v<BankAccount, qint32>);
+static_assert(!std::is_convertible_v<qint32, AccountId> && !std::is_convertible_v<AccountId, qint32>);
+static_assert(!std::is_convertible_v<qint32, AccountType> && !std::is_convertible_v<AccountType, qint32>);
+static_assert(std::is_same_v<decltype(std::declval<const AccountRecord&>().GetUser(0)), const UserEntry*>);
+static_assert(std::is_same_v<decltype(std::declval<AccountRecord&>().GetUser(0)), UserEntry*>);
+static_assert(std::is_same_v<decltype(std::declval<const AccountRecord&>().FindUser(QString())), const UserEntry*>);
+static_assert(std::is_same_v<decltype(std::declval<AccountRecord&>().FindUser(QString())), UserEntry*>);
+
+TEST(AccountRecordTest, ConstAndMutableAccessReachTheSameUsers)
+{
+    BankAccount account(AccountId(1));
+    account.AddUser(0, QStringLiteral("Bob"), QStringLiteral("pw"), QString());
+    const AccountRecord& view = account;
+    EXPECT_EQ(view.GetUser(0), account.GetUser(0));
+    EXPECT_EQ(view.FindUser(QStringLiteral("Bob")), account.FindUser(QStringLiteral("Bob")));
+    EXPECT_EQ(view.GetUser(1), nullptr);
+    EXPECT_EQ(view.FindUser(QStringLiteral("bob")), nullptr);
+}
 
 TEST(AccountRecordTest, TypeNamesAndCaptions)
 {
     const std::tuple<qint32, const char*, const char*> cases[] = {
-        {0, "None", ""},          {10, "Email", "Email"},
-        {11, "WebSite", "WebSites"}, {12, "Credit Card", "Credit Cards"},
-        {13, "Bank", "Banks"},    {16, "Calling Card", "Calling Card"},
-        {19, "", ""},             {20, "Reference", "Reference"},
-        {99, "", ""},             {-1, "", ""},
+        { 0, "None", "" },
+        { 10, "Email", "Email" },
+        { 11, "WebSite", "WebSites" },
+        { 12, "Credit Card", "Credit Cards" },
+        { 13, "Bank", "Banks" },
+        { 16, "Calling Card", "Calling Card" },
+        { 19, "", "" },
+        { 20, "Reference", "Reference" },
+        { 99, "", "" },
+        { -1, "", "" },
     };
     for (const auto& [type, name, caption] : cases) {
-        EXPECT_EQ(accountTypeName(type), QLatin1StringView(name)) << type;
-        EXPECT_EQ(accountCategoryCaption(type), QLatin1StringView(caption)) << type;
+        EXPECT_EQ(accountTypeName(AccountType(type)), QLatin1StringView(name)) << type;
+        EXPECT_EQ(accountCategoryCaption(AccountType(type)), QLatin1StringView(caption)) << type;
     }
 }
 
 TEST(AccountRecordTest, TitlesCompareIgnoringAsciiCaseOnly)
 {
     const std::tuple<qint32, const char*, qint32, const char*, bool> cases[] = {
-        {13, "My Bank", 13, "MY BANK", true},
-        {13, "My Bank", 12, "My Bank", false},
-        {13, "\u00c9cole", 13, "\u00e9cole", false},
-        {13, "abc", 13, "abcd", false},
-        {13, "", 13, "", true},
-        {13, "a[", 13, "A{", false}, // [ and { differ by 32 too, but are not letters
+        { 13, "My Bank", 13, "MY BANK", true }, { 13, "My Bank", 12, "My Bank", false },
+        { 13, "\u00c9cole", 13, "\u00e9cole", false }, { 13, "abc", 13, "abcd", false }, { 13, "", 13, "", true },
+        { 13, "a[", 13, "A{", false }, // [ and { differ by 32 too, but are not letters
     };
     for (const auto& [typeA, titleA, typeB, titleB, same] : cases) {
-        auto a = createAccount(typeA, 1);
-        auto b = createAccount(typeB, 2);
+        auto a = createAccount(AccountId(1), AccountType(typeA));
+        auto b = createAccount(AccountId(2), AccountType(typeB));
         a->SetTitle(QString::fromUtf8(titleA));
         b->SetTitle(QString::fromUtf8(titleB));
         EXPECT_EQ(a->IsSameAccount(*b), same) << titleA << " / " << titleB;
@@ -44,7 +71,7 @@ TEST(AccountRecordTest, TitlesCompareIgnoringAsciiCaseOnly)
 
 TEST(AccountRecordTest, UserListOperations)
 {
-    BankAccount account(1);
+    BankAccount account(AccountId(1));
     EXPECT_EQ(account.AddUser(0, QStringLiteral("Bob"), QStringLiteral("pw"), QStringLiteral("bob@x.org")), 0);
     // Equal: e-mail differs in case only.
     EXPECT_EQ(account.AddUser(1, QStringLiteral("Bob"), QStringLiteral("pw"), QStringLiteral("BOB@X.ORG")), -1);
@@ -82,7 +109,7 @@ TEST(AccountRecordTest, UserListOperations)
 
 TEST(AccountRecordTest, CommonBlockOfAnEmptyAccount)
 {
-    BankAccount account(258);
+    BankAccount account(AccountId(258));
     QByteArray bytes;
     CArchive ar(&bytes);
     account.AccountRecord::Serialize(ar);
@@ -94,12 +121,21 @@ TEST(AccountRecordTest, UserEntryWithOtherVersionKeepsItsValues)
     // A user count of 2 where the first entry has version 5: only the version is read, the next
     // bytes are taken as the following entry.
     const QByteArray bytes = Bytes()
-                                 .i32(1).i32(9).i32(13).stored(QStringLiteral("t")).i32(1).i32(2)
+                                 .i32(1)
+                                 .i32(9)
+                                 .i32(13)
+                                 .stored(QStringLiteral("t"))
+                                 .i32(1)
+                                 .i32(2)
                                  .i32(5)
-                                 .i32(1).i32(1).stored(QStringLiteral("id")).stored(QStringLiteral("pw")).stored(QStringLiteral("e"))
+                                 .i32(1)
+                                 .i32(1)
+                                 .stored(QStringLiteral("id"))
+                                 .stored(QStringLiteral("pw"))
+                                 .stored(QStringLiteral("e"))
                                  .data();
-    BankAccount account(1);
-    CArchive ar{QByteArrayView(bytes)};
+    BankAccount account(AccountId(1));
+    CArchive ar { QByteArrayView(bytes) };
     account.AccountRecord::Serialize(ar);
     ASSERT_EQ(account.GetUserCount(), 2);
     EXPECT_EQ(account.GetUser(0)->GetLoginId(), QString());
@@ -110,14 +146,14 @@ TEST(AccountRecordTest, UserEntryWithOtherVersionKeepsItsValues)
 TEST(AccountRecordTest, HostileUserCountFailsWithoutReserving)
 {
     const QByteArray bytes = Bytes().i32(1).i32(9).i32(13).text({}).i32(1).i32(0x7fffffff).data();
-    BankAccount account(1);
-    CArchive ar{QByteArrayView(bytes)};
+    BankAccount account(AccountId(1));
+    CArchive ar { QByteArrayView(bytes) };
     EXPECT_THROW(account.AccountRecord::Serialize(ar), CArchiveException);
 }
 
 TEST(AccountRecordTest, SetFieldRefusesAValueOfAnotherKind)
 {
-    BankAccount account(1);
+    BankAccount account(AccountId(1));
     account.setField(BankAccount::Pin, FieldValue(qint32(5)));
     account.setField(99, FieldValue(ScrambledText(QStringLiteral("x"))));
     EXPECT_EQ(account.GetPin(), QString());

@@ -27,15 +27,15 @@ TEST(AccountSearchTest, FoldIgnoresCaseAndAccents)
 
 TEST(AccountSearchTest, MatchesTitleAndListedValuesButNoSecret)
 {
-    auto bank = createAccount(AccountType::Bank, 1);
+    auto bank = createAccount(AccountId(1), AccountType::Bank);
     bank->SetTitle(QStringLiteral("Été Savings"));
     bank->setField(BankAccount::Institution, ScrambledText(QStringLiteral("Crédit Lyonnais")));
     bank->setField(BankAccount::Pin, ScrambledText(QStringLiteral("4321")));
-    auto site = createAccount(AccountType::WebSite, 2);
+    auto site = createAccount(AccountId(2), AccountType::WebSite);
     site->SetTitle(QStringLiteral("Mail"));
     site->setField(WebSiteAccount::UserPassword, ScrambledText(QStringLiteral("Hunter2")));
     site->setField(WebSiteAccount::Notes, ScrambledText(QStringLiteral("line one\nZoË's line")));
-    auto email = createAccount(AccountType::Email, 3);
+    auto email = createAccount(AccountId(3), AccountType::Email);
     email->SetTitle(QStringLiteral("Post"));
     email->AddUser(0, QStringLiteral("Łukasz"), QStringLiteral("letmein"), QStringLiteral("l@x.example"));
 

@@ -1,7 +1,7 @@
 // Store, reload and list each of the ten account types, against bytes and rows written out by hand
 // from the record tables of the file format.
-#include "AccountFactory.h"
 #include "AccountTypes.h"
+#include "AccountFactory.h"
 #include "Bytes.h"
 #include "CArchive.h"
 
@@ -23,49 +23,51 @@ struct TypeCase {
 const std::vector<TypeCase>& typeCases()
 {
     static const std::vector<TypeCase> cases = {
-        {10, "Email", {"logInUrl"}, {{"Log In URL", "logInUrl"}}},
-        {11, "WebSite",
-         {"siteName", "webSiteUrl", "userId", "userPassword", "popServer", "smtpServer", "ipAddress", "notes"},
-         {{"Site Name", "siteName"}, {"Web Site URL", "webSiteUrl"}, {"User ID", "userId"},
-          {"User Password", "userPassword"}, {"POP Server", "popServer"}, {"SMTP Server", "smtpServer"},
-          {"IP Address", "ipAddress"}, {"Notes", "notes"}}},
-        {12, "Credit Card",
-         {"provider", "accountType", "nameOnCard", "accountNumber", "expiration", "apr", "pin", "servicePhone"},
-         {{"Provider", "provider"}, {"Acct Type", "accountType"}, {"Acct #", "accountNumber"}, {"APR", "apr"},
-          {"Expiration", "expiration"}, {"Name On Card", "nameOnCard"}, {"PIN", "pin"},
-          {"Service Phone", "servicePhone"}}},
-        {13, "Bank",
-         {"institution", "accountType", "nameOnAccount", "accountNumber", "routingNumber", "pin", "servicePhone"},
-         {{"Institution", "institution"}, {"Acct Type", "accountType"}, {"Name On Acct", "nameOnAccount"},
-          {"Acct #", "accountNumber"}, {"Routing #", "routingNumber"}, {"PIN", "pin"},
-          {"Service Phone", "servicePhone"}}},
-        {14, "Insurance",
-         {"provider", "insuranceType", "holderName", "accountNumber", "expiration", "itemDescription", "servicePhone"},
-         {{"Provider", "provider"}, {"Insurance Type", "insuranceType"}, {"Holder Name", "holderName"},
-          {"Acct #", "accountNumber"}, {"Expiration", "expiration"}, {"Item Description:", "itemDescription"},
-          {"Service Phone", "servicePhone"}}},
-        {15, "Medical",
-         {"firstName", "middleInitial", "lastName", "ssn", "bloodType", "birthDate", "passportNumber",
-          "driverLicenseNumber", "knownAllergies", "vaccinations", "notes"},
-         {{"First Name", "firstName"}, {"MI", "middleInitial"}, {"Last Name", "lastName"}, {"SSN", "ssn"},
-          {"Blood Type", "bloodType"}, {"Birth Date", "birthDate"}, {"Passport #", "passportNumber"},
-          {"Driver License #", "driverLicenseNumber"}, {"Known Allergies", "knownAllergies"},
-          {"Vaccinations", "vaccinations"}, {"Notes", "notes"}}},
-        {16, "Calling Card", {"provider", "accessPhone", "cardNumber", "pin", "remainingMinutes", "servicePhone"},
-         {{"Provider", "provider"}, {"Acces Phone #", "accessPhone"}, {"Card #", "cardNumber"}, {"PIN", "pin"},
-          {"Remaining Minutes", "remainingMinutes"}, {"Service Phone #", "servicePhone"}}},
-        {17, "Purchased Item",
-         {"manufacturer", "description", "modelNumber", "serialNumber", "datePurchased", "warrantyExpiration",
-          "receiptNumber", "storeName", "storeLocation"},
-         {{"Manufacturer", "manufacturer"}, {"Description", "description"}, {"Model #", "modelNumber"},
-          {"Serial #", "serialNumber"}, {"Date Purchased", "datePurchased"},
-          {"Warranty Expiration", "warrantyExpiration"}, {"Receipt #", "receiptNumber"},
-          {"Store Name", "storeName"}, {"Store Location", "storeLocation"}}},
-        {18, "Software", {"version", "manufacturer", "serialNumber", "cdKey", "supportUrl", "servicePhone"},
-         {{"Version", "version"}, {"Manufacturer", "manufacturer"}, {"Serial #", "serialNumber"},
-          {"CD Key", "cdKey"}, {"Support URL", "supportUrl"}, {"Service Phone #", "servicePhone"}}},
-        {20, "Reference", {"date", "about", "description"},
-         {{"Date", "date"}, {"Reference", "about"}, {"Description", "description"}}},
+        { 10, "Email", { "logInUrl" }, { { "Log In URL", "logInUrl" } } },
+        { 11, "WebSite",
+            { "siteName", "webSiteUrl", "userId", "userPassword", "popServer", "smtpServer", "ipAddress", "notes" },
+            { { "Site Name", "siteName" }, { "Web Site URL", "webSiteUrl" }, { "User ID", "userId" },
+                { "User Password", "userPassword" }, { "POP Server", "popServer" }, { "SMTP Server", "smtpServer" },
+                { "IP Address", "ipAddress" }, { "Notes", "notes" } } },
+        { 12, "Credit Card",
+            { "provider", "accountType", "nameOnCard", "accountNumber", "expiration", "apr", "pin", "servicePhone" },
+            { { "Provider", "provider" }, { "Acct Type", "accountType" }, { "Acct #", "accountNumber" },
+                { "APR", "apr" }, { "Expiration", "expiration" }, { "Name On Card", "nameOnCard" }, { "PIN", "pin" },
+                { "Service Phone", "servicePhone" } } },
+        { 13, "Bank",
+            { "institution", "accountType", "nameOnAccount", "accountNumber", "routingNumber", "pin", "servicePhone" },
+            { { "Institution", "institution" }, { "Acct Type", "accountType" }, { "Name On Acct", "nameOnAccount" },
+                { "Acct #", "accountNumber" }, { "Routing #", "routingNumber" }, { "PIN", "pin" },
+                { "Service Phone", "servicePhone" } } },
+        { 14, "Insurance",
+            { "provider", "insuranceType", "holderName", "accountNumber", "expiration", "itemDescription",
+                "servicePhone" },
+            { { "Provider", "provider" }, { "Insurance Type", "insuranceType" }, { "Holder Name", "holderName" },
+                { "Acct #", "accountNumber" }, { "Expiration", "expiration" },
+                { "Item Description:", "itemDescription" }, { "Service Phone", "servicePhone" } } },
+        { 15, "Medical",
+            { "firstName", "middleInitial", "lastName", "ssn", "bloodType", "birthDate", "passportNumber",
+                "driverLicenseNumber", "knownAllergies", "vaccinations", "notes" },
+            { { "First Name", "firstName" }, { "MI", "middleInitial" }, { "Last Name", "lastName" }, { "SSN", "ssn" },
+                { "Blood Type", "bloodType" }, { "Birth Date", "birthDate" }, { "Passport #", "passportNumber" },
+                { "Driver License #", "driverLicenseNumber" }, { "Known Allergies", "knownAllergies" },
+                { "Vaccinations", "vaccinations" }, { "Notes", "notes" } } },
+        { 16, "Calling Card", { "provider", "accessPhone", "cardNumber", "pin", "remainingMinutes", "servicePhone" },
+            { { "Provider", "provider" }, { "Acces Phone #", "accessPhone" }, { "Card #", "cardNumber" },
+                { "PIN", "pin" }, { "Remaining Minutes", "remainingMinutes" },
+                { "Service Phone #", "servicePhone" } } },
+        { 17, "Purchased Item",
+            { "manufacturer", "description", "modelNumber", "serialNumber", "datePurchased", "warrantyExpiration",
+                "receiptNumber", "storeName", "storeLocation" },
+            { { "Manufacturer", "manufacturer" }, { "Description", "description" }, { "Model #", "modelNumber" },
+                { "Serial #", "serialNumber" }, { "Date Purchased", "datePurchased" },
+                { "Warranty Expiration", "warrantyExpiration" }, { "Receipt #", "receiptNumber" },
+                { "Store Name", "storeName" }, { "Store Location", "storeLocation" } } },
+        { 18, "Software", { "version", "manufacturer", "serialNumber", "cdKey", "supportUrl", "servicePhone" },
+            { { "Version", "version" }, { "Manufacturer", "manufacturer" }, { "Serial #", "serialNumber" },
+                { "CD Key", "cdKey" }, { "Support URL", "supportUrl" }, { "Service Phone #", "servicePhone" } } },
+        { 20, "Reference", { "date", "about", "description" },
+            { { "Date", "date" }, { "Reference", "about" }, { "Description", "description" } } },
     };
     return cases;
 }
@@ -88,7 +90,7 @@ FieldValue sampleValue(const FieldSpec& field, int index)
 
 std::unique_ptr<AccountRecord> filledAccount(const TypeCase& c)
 {
-    auto account = createAccount(c.type, 42);
+    auto account = createAccount(AccountId(42), AccountType(c.type));
     account->SetTitle(QStringLiteral("My %1").arg(QLatin1StringView(c.typeName)));
     account->SetCommitted();
     account->AddUser(1, QStringLiteral("bob"), QStringLiteral("pw"), QStringLiteral("bob@example.com"));
@@ -116,8 +118,11 @@ TEST(AccountTypesTest, RecordBlocksHaveTheirFileOrder)
 
         Bytes expected;
         expected.i32(1).i32(42).i32(c.type).stored(account->GetTitle()).i32(1).i32(1);
-        expected.i32(1).i32(1).stored(QStringLiteral("bob")).stored(QStringLiteral("pw")).stored(
-            QStringLiteral("bob@example.com"));
+        expected.i32(1)
+            .i32(1)
+            .stored(QStringLiteral("bob"))
+            .stored(QStringLiteral("pw"))
+            .stored(QStringLiteral("bob@example.com"));
         expected.i32(1);
         for (const char* name : c.fileOrder) {
             const int index = layout.indexOf(QLatin1StringView(name));
@@ -143,12 +148,12 @@ TEST(AccountTypesTest, StoreAndReloadGiveBackEveryField)
         auto original = filledAccount(c);
         const QByteArray bytes = storeAccount(*original);
 
-        auto loaded = createAccount(c.type, 7);
-        CArchive ar{QByteArrayView(bytes)};
+        auto loaded = createAccount(AccountId(7), AccountType(c.type));
+        CArchive ar { QByteArrayView(bytes) };
         loaded->Serialize(ar);
         EXPECT_EQ(ar.remaining(), 0);
-        EXPECT_EQ(loaded->GetId(), 42);
-        EXPECT_EQ(loaded->GetType(), c.type);
+        EXPECT_EQ(loaded->GetId(), AccountId(42));
+        EXPECT_EQ(loaded->GetType(), AccountType(c.type));
         EXPECT_EQ(loaded->GetTitle(), original->GetTitle());
         EXPECT_TRUE(loaded->IsCommitted());
         ASSERT_EQ(loaded->GetUserCount(), 1);
@@ -167,9 +172,9 @@ TEST(AccountTypesTest, ListsTypeTitleAndTheirRowsInOrder)
     for (const TypeCase& c : typeCases()) {
         SCOPED_TRACE(c.typeName);
         auto account = filledAccount(c);
-        if (c.type == AccountType::Email)
+        if (AccountType(c.type) == AccountType::Email)
             account->RemoveUser(QStringLiteral("bob")); // its user rows are tested on their own
-        QStringList names{QStringLiteral("before")}, values{QStringLiteral("before")};
+        QStringList names { QStringLiteral("before") }, values { QStringLiteral("before") };
         const int count = account->ListProperties(names, values);
         ASSERT_EQ(count, int(c.listing.size()) + 3);
         ASSERT_EQ(values.size(), names.size());
@@ -193,8 +198,8 @@ TEST(AccountTypesTest, EveryTruncationRaisesTheArchiveError)
         SCOPED_TRACE(c.typeName);
         const QByteArray bytes = storeAccount(*filledAccount(c));
         for (qsizetype cut = 0; cut < bytes.size(); ++cut) {
-            auto loaded = createAccount(c.type, 1);
-            CArchive ar{QByteArrayView(bytes.constData(), cut)};
+            auto loaded = createAccount(AccountId(1), AccountType(c.type));
+            CArchive ar { QByteArrayView(bytes.constData(), cut) };
             EXPECT_THROW(loaded->Serialize(ar), CArchiveException) << "cut at " << cut;
         }
     }
@@ -207,11 +212,11 @@ TEST(AccountTypesTest, OtherBlockVersionsReadNothingMore)
         // Common block version 2: only the version is read, then the record block version 3: only
         // that; the fields keep their starting values and no error is raised.
         const QByteArray bytes = Bytes().i32(2).i32(3).i32(99).data();
-        auto loaded = createAccount(c.type, 5);
-        CArchive ar{QByteArrayView(bytes)};
+        auto loaded = createAccount(AccountId(5), AccountType(c.type));
+        CArchive ar { QByteArrayView(bytes) };
         loaded->Serialize(ar);
         EXPECT_EQ(ar.remaining(), 4);
-        EXPECT_EQ(loaded->GetId(), 5);
+        EXPECT_EQ(loaded->GetId(), AccountId(5));
         EXPECT_EQ(loaded->GetTitle(), QString());
         for (size_t i = 0; i < loaded->layout().fields.size(); ++i)
             EXPECT_EQ(loaded->field(int(i)), defaultFieldValue(loaded->layout().fields[i].kind));
@@ -220,24 +225,30 @@ TEST(AccountTypesTest, OtherBlockVersionsReadNothingMore)
 
 TEST(AccountTypesTest, EmptyRecordBlocksHaveTheirSizes)
 {
-    auto sizeOfRecordBlock = [](qint32 type) {
-        auto account = createAccount(type, 1);
-        return storeAccount(*account).size() - Bytes().i32(1).i32(1).i32(type).text({}).i32(0).i32(0).data().size();
+    auto sizeOfRecordBlock = [](AccountType type) {
+        auto account = createAccount(AccountId(1), type);
+        return storeAccount(*account).size()
+            - Bytes().i32(1).i32(1).i32(typeCode(type)).text({}).i32(0).i32(0).data().size();
     };
     EXPECT_EQ(sizeOfRecordBlock(AccountType::Bank), 32);
     EXPECT_EQ(sizeOfRecordBlock(AccountType::Reference), 24);
-    EXPECT_EQ(storeAccount(*createAccount(AccountType::Reference, 1)).right(24).toHex(),
-              QByteArray("01000000" "00000000" "0000000000000000" "fffeff00" "fffeff00"));
+    EXPECT_EQ(storeAccount(*createAccount(AccountId(1), AccountType::Reference)).right(24).toHex(),
+        QByteArray("01000000"
+                   "00000000"
+                   "0000000000000000"
+                   "fffeff00"
+                   "fffeff00"));
 }
 
 TEST(AccountTypesTest, FactoryKnowsTheTenCodesOnly)
 {
-    for (qint32 type = -1; type <= 25; ++type) {
-        auto account = createAccount(type, 3);
-        EXPECT_EQ(account != nullptr, isAccountType(type)) << type;
+    for (qint32 code = -1; code <= 25; ++code) {
+        const AccountType type = AccountType(code);
+        auto account = createAccount(AccountId(3), type);
+        EXPECT_EQ(account != nullptr, isAccountType(type)) << code;
         if (account) {
             EXPECT_EQ(account->GetType(), type);
-            EXPECT_EQ(account->GetId(), 3);
+            EXPECT_EQ(account->GetId(), AccountId(3));
             EXPECT_FALSE(account->IsCommitted());
             EXPECT_EQ(layoutOf(type), &account->layout());
         }

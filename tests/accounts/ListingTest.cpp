@@ -21,16 +21,17 @@ QString valueOf(const AccountRecord& account, const QString& label)
 
 TEST(ListingTest, NumbersUseTheirFixedFormats)
 {
-    const std::pair<double, const char*> aprs[] = {
-        {5, "5.00"}, {0.126, "0.13"}, {1234.5, "1234.50"}, {12.5, "12.50"}, {0, "0.00"}, {-3.333, "-3.33"}};
+    const std::pair<double, const char*> aprs[] = { { 5, "5.00" }, { 0.126, "0.13" }, { 1234.5, "1234.50" },
+        { 12.5, "12.50" }, { 0, "0.00" }, { -3.333, "-3.33" } };
     for (const auto& [apr, text] : aprs) {
-        CreditCardAccount card(1);
+        CreditCardAccount card(AccountId(1));
         card.SetApr(apr);
         EXPECT_EQ(valueOf(card, QStringLiteral("APR")), QLatin1StringView(text)) << apr;
     }
-    const std::pair<qint32, const char*> minutes[] = {{0, "0"}, {120, "120"}, {-5, "-5"}, {2147483647, "2147483647"}};
+    const std::pair<qint32, const char*> minutes[]
+        = { { 0, "0" }, { 120, "120" }, { -5, "-5" }, { 2147483647, "2147483647" } };
     for (const auto& [n, text] : minutes) {
-        CallingCardAccount card(1);
+        CallingCardAccount card(AccountId(1));
         card.SetRemainingMinutes(n);
         EXPECT_EQ(valueOf(card, QStringLiteral("Remaining Minutes")), QLatin1StringView(text)) << n;
     }
@@ -40,13 +41,13 @@ TEST(ListingTest, DatesListWithoutTimeAndOnlyWhenValid)
 {
     QLocale::setDefault(QLocale::c());
     const std::pair<OleDateTime, const char*> cases[] = {
-        {OleDateTime(), "30 Dec 1899"},
-        {OleDateTime(45000.99), "15 Mar 2023"},
-        {OleDateTime(45000.0, OleDateTime::null), ""},
-        {OleDateTime(45000.0, OleDateTime::invalid), ""},
+        { OleDateTime(), "30 Dec 1899" },
+        { OleDateTime(45000.99), "15 Mar 2023" },
+        { OleDateTime(45000.0, OleDateTime::null), "" },
+        { OleDateTime(45000.0, OleDateTime::invalid), "" },
     };
     for (const auto& [date, text] : cases) {
-        ReferenceRecord note(1);
+        ReferenceRecord note(AccountId(1));
         note.SetDate(date);
         EXPECT_EQ(valueOf(note, QStringLiteral("Date")), QLatin1StringView(text));
     }
@@ -55,12 +56,18 @@ TEST(ListingTest, DatesListWithoutTimeAndOnlyWhenValid)
 TEST(ListingTest, InsuranceDetailLabelFollowsTheType)
 {
     const std::pair<const char*, const char*> cases[] = {
-        {"Car", "VIN #:"},         {"cAr", "VIN #:"},         {"Home Owner", "Property Address:"},
-        {"LIFE", "Beneficiary:"},  {"child", "Child Name:"},  {"Art", "Item Description:"},
-        {"", "Item Description:"}, {" Car", "Item Description:"}, {"Car ", "Item Description:"},
+        { "Car", "VIN #:" },
+        { "cAr", "VIN #:" },
+        { "Home Owner", "Property Address:" },
+        { "LIFE", "Beneficiary:" },
+        { "child", "Child Name:" },
+        { "Art", "Item Description:" },
+        { "", "Item Description:" },
+        { " Car", "Item Description:" },
+        { "Car ", "Item Description:" },
     };
     for (const auto& [type, label] : cases) {
-        InsuranceAccount policy(1);
+        InsuranceAccount policy(AccountId(1));
         policy.SetInsuranceType(QString::fromUtf8(type));
         policy.SetItemDescription(QStringLiteral("detail"));
         QStringList names, values;
@@ -73,7 +80,7 @@ TEST(ListingTest, InsuranceDetailLabelFollowsTheType)
 
 TEST(ListingTest, EmailListsOneBlockPerUser)
 {
-    EmailAccount mail(1);
+    EmailAccount mail(AccountId(1));
     QStringList names, values;
     EXPECT_EQ(mail.ListProperties(names, values), 3);
 
@@ -82,19 +89,18 @@ TEST(ListingTest, EmailListsOneBlockPerUser)
     names.clear();
     values.clear();
     ASSERT_EQ(mail.ListProperties(names, values), 15);
-    const QStringList expectedNames = {
-        QStringLiteral("Type"),       QStringLiteral("Title"),      QStringLiteral("Log In URL"),
-        QString(),                    QStringLiteral("User #:"),    QStringLiteral("Log In ID:"),
-        QStringLiteral("Password:"),  QStringLiteral("Email:"),     QStringLiteral("Administrator:"),
-        QString(),                    QStringLiteral("User #:"),    QStringLiteral("Log In ID:"),
-        QStringLiteral("Password:"),  QStringLiteral("Email:"),     QStringLiteral("Administrator:")};
+    const QStringList expectedNames = { QStringLiteral("Type"), QStringLiteral("Title"), QStringLiteral("Log In URL"),
+        QString(), QStringLiteral("User #:"), QStringLiteral("Log In ID:"), QStringLiteral("Password:"),
+        QStringLiteral("Email:"), QStringLiteral("Administrator:"), QString(), QStringLiteral("User #:"),
+        QStringLiteral("Log In ID:"), QStringLiteral("Password:"), QStringLiteral("Email:"),
+        QStringLiteral("Administrator:") };
     EXPECT_EQ(names, expectedNames);
-    EXPECT_EQ(values.mid(3, 6), QStringList({QString(), QStringLiteral("1"), QStringLiteral("ann"),
-                                             QStringLiteral("a-pw"), QStringLiteral("ann@example.com"),
-                                             QStringLiteral("No")}));
-    EXPECT_EQ(values.mid(9, 6), QStringList({QString(), QStringLiteral("2"), QStringLiteral("bob"),
-                                             QStringLiteral("b-pw"), QStringLiteral("bob@example.com"),
-                                             QStringLiteral("Yes")}));
+    EXPECT_EQ(values.mid(3, 6),
+        QStringList({ QString(), QStringLiteral("1"), QStringLiteral("ann"), QStringLiteral("a-pw"),
+            QStringLiteral("ann@example.com"), QStringLiteral("No") }));
+    EXPECT_EQ(values.mid(9, 6),
+        QStringList({ QString(), QStringLiteral("2"), QStringLiteral("bob"), QStringLiteral("b-pw"),
+            QStringLiteral("bob@example.com"), QStringLiteral("Yes") }));
 }
 
 } // namespace

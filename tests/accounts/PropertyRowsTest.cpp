@@ -10,9 +10,9 @@
 namespace {
 
 // Every text field holds "<name> value"; two users with passwords.
-std::unique_ptr<AccountRecord> filledAccount(qint32 type)
+std::unique_ptr<AccountRecord> filledAccount(AccountType type)
 {
-    auto account = createAccount(type, 7);
+    auto account = createAccount(AccountId(7), type);
     const RecordLayout& layout = account->layout();
     for (size_t i = 0; i < layout.fields.size(); ++i)
         if (layout.fields[i].kind == FieldKind::Text)
@@ -26,7 +26,7 @@ std::unique_ptr<AccountRecord> filledAccount(qint32 type)
 TEST(PropertyRowsTest, SecretRowsArePasswordsPinsSsnAndCdKey)
 {
     // clang-format off
-    const std::map<qint32, QStringList> secrets = {
+    const std::map<AccountType, QStringList> secrets = {
         {AccountType::Email, {"Password:=pw one", "Password:=pw two"}},
         {AccountType::WebSite, {"User Password=userPassword value"}},
         {AccountType::CreditCard, {"PIN=pin value"}},
@@ -39,7 +39,7 @@ TEST(PropertyRowsTest, SecretRowsArePasswordsPinsSsnAndCdKey)
         {AccountType::Reference, {}},
     };
     // clang-format on
-    for (qint32 type : kAccountTypes) {
+    for (AccountType type : kAccountTypes) {
         SCOPED_TRACE(accountTypeName(type).toStdString());
         const auto account = filledAccount(type);
         QStringList names, values;

@@ -47,7 +47,7 @@ protected:
         list.OnInitialUpdate();
     }
 
-    QModelIndex accountNode(qint32 type, const QString& title) const
+    QModelIndex accountNode(AccountType type, const QString& title) const
     {
         const QModelIndex category = tree.categoryNode(type);
         for (int i = 0; i < childCount(category); ++i)
@@ -69,7 +69,7 @@ TEST_F(AccountCommandsTest, WhileLockedSelectionLeavesTheCurrentAccountAndTheLis
     rebuild();
     const QModelIndex first = accountNode(AccountType::Bank, "First");
     tree.selectNode(first);
-    const qint32 shown = doc.GetCurrentAccountId();
+    const AccountId shown = doc.GetCurrentAccountId();
     doc.OnLockDocument();
     EXPECT_EQ(list.rowCount(), 0);
     EXPECT_FALSE(tree.canEditAccount());
@@ -104,7 +104,7 @@ TEST_F(AccountCommandsTest, PropertiesAndDeleteNeedAnAccountNode)
     EXPECT_FALSE(tree.canEditAccount());
     // Properties on a category only empties the property list: no dialog opens.
     commands.OnAccountProperties();
-    EXPECT_EQ(doc.GetCurrentAccountId(), 0);
+    EXPECT_EQ(doc.GetCurrentAccountId(), AccountId(0));
     EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
     tree.selectNode(accountNode(AccountType::Bank, "First"));
     EXPECT_TRUE(tree.canEditAccount());

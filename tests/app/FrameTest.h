@@ -81,13 +81,13 @@ protected:
             texts << CQuorrilView::nodeText(node.model()->index(i, 0, node));
         return texts;
     }
-    QModelIndex accountNode(qint32 type, const QString& title) const
+    QModelIndex accountNode(AccountType type, const QString& title) const
     {
         const QModelIndex category = frame.treeView()->categoryNode(type);
         const qsizetype row = childTexts(category).indexOf(title);
         return row < 0 ? QModelIndex() : category.model()->index(int(row), 0, category);
     }
-    void select(qint32 type, const QString& title) { frame.treeView()->selectNode(accountNode(type, title)); }
+    void select(AccountType type, const QString& title) { frame.treeView()->selectNode(accountNode(type, title)); }
 
     // The property rows shown, as "label=value".
     QStringList shownRows() const

@@ -38,9 +38,9 @@ inline void addAwkwardAccounts(CQuorrilDoc& doc, bool unpairedSurrogates = true)
         0.1, 1.0 / 3, -2.5e-8, 5e-324, 1.7976931348623157e308, 12.345, -7.0, 4e18 };
     const QStringList texts = awkwardTexts(unpairedSurrogates);
     int n = 0;
-    for (qint32 type : kAccountTypes) {
+    for (AccountType type : kAccountTypes) {
         for (int round = 0; round < 3; ++round, ++n) {
-            auto account = createAccount(type, n == 0 ? std::numeric_limits<qint32>::max() : 100 + n);
+            auto account = createAccount(AccountId(n == 0 ? std::numeric_limits<qint32>::max() : 100 + n), type);
             account->SetTitle(texts.at(n % texts.size()));
             AccountBuilder::setCommittedFlag(*account, round == 2 ? 0 : n == 1 ? -5 : 1);
             const RecordLayout& layout = account->layout();
@@ -73,5 +73,5 @@ inline void addAwkwardAccounts(CQuorrilDoc& doc, bool unpairedSurrogates = true)
             doc.fileAccount(std::move(account));
         }
     }
-    doc.setNextAccountId(-3);
+    doc.setNextAccountId(AccountId(-3));
 }

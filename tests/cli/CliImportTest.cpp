@@ -75,14 +75,14 @@ TEST_F(CliImportTest, AccountsGoInAsLoadingPutsThem)
     prompts.addPassword("pw");
     ASSERT_TRUE(doc.OnOpenDocument(path("w.qrl")));
     EXPECT_EQ(doc.accountCount(), 3);
-    EXPECT_EQ(doc.FindAccount(5)->GetTitle(), "later");
-    EXPECT_EQ(doc.FindAccount(5)->GetType(), 10);
-    EXPECT_EQ(doc.FindAccount(6)->GetUserCount(), 2) << "users go in as given, without the equality check";
-    EXPECT_EQ(doc.FindAccount(6)->GetUser(1)->GetAdministrator(), 3);
-    EXPECT_TRUE(doc.FindAccount(9)->IsCommitted()) << "a missing committed flag counts as 1";
-    const AccountRecord* card = doc.FindAccount(9);
+    EXPECT_EQ(doc.FindAccount(AccountId(5))->GetTitle(), "later");
+    EXPECT_EQ(doc.FindAccount(AccountId(5))->GetType(), AccountType::Email);
+    EXPECT_EQ(doc.FindAccount(AccountId(6))->GetUserCount(), 2) << "users go in as given, without the equality check";
+    EXPECT_EQ(doc.FindAccount(AccountId(6))->GetUser(1)->GetAdministrator(), 3);
+    EXPECT_TRUE(doc.FindAccount(AccountId(9))->IsCommitted()) << "a missing committed flag counts as 1";
+    const AccountRecord* card = doc.FindAccount(AccountId(9));
     EXPECT_EQ(card->field(card->layout().indexOf(u"remainingMinutes")), FieldValue(qint32(-7)));
-    EXPECT_EQ(doc.NextAccountId(), 10);
+    EXPECT_EQ(doc.NextAccountId(), AccountId(10));
 }
 
 TEST_F(CliImportTest, NumbersJsonCannotHoldComeBackExactly)

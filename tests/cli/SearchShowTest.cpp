@@ -13,17 +13,17 @@ protected:
     {
         ScriptedDocumentPrompts prompts;
         CQuorrilDoc doc(prompts);
-        auto bank = createAccount(AccountType::Bank, 1);
+        auto bank = createAccount(AccountId(1), AccountType::Bank);
         bank->SetTitle(QStringLiteral("\u00c9t\u00e9 Savings"));
         bank->setField(BankAccount::Institution, ScrambledText(QStringLiteral("Cr\u00e9dit Lyonnais")));
         bank->setField(BankAccount::Pin, ScrambledText(QStringLiteral("4321")));
-        auto site = createAccount(AccountType::WebSite, 2);
+        auto site = createAccount(AccountId(2), AccountType::WebSite);
         site->SetTitle(QStringLiteral("Mail\twith\na break"));
         site->setField(WebSiteAccount::UserPassword, ScrambledText(QStringLiteral("Hunter2")));
-        auto email = createAccount(AccountType::Email, 3);
+        auto email = createAccount(AccountId(3), AccountType::Email);
         email->SetTitle(QStringLiteral("Post"));
         email->AddUser(1, QStringLiteral("ann"), QStringLiteral("letmein"), QStringLiteral("ann@x.example"));
-        auto card = createAccount(AccountType::CreditCard, 4);
+        auto card = createAccount(AccountId(4), AccountType::CreditCard);
         card->SetTitle(QStringLiteral("Visa"));
         card->setField(CreditCardAccount::Apr, 12.345);
         card->setField(CreditCardAccount::Expiration, OleDateTime(45000.75));

@@ -10,7 +10,7 @@ namespace {
 // One row per account type: the exact required-fields message, and texts for the required fields
 // (the first one is the title, or the parts the Medical title is made of).
 struct DialogRow {
-    qint32 type;
+    AccountType type;
     const char* caption;
     const char* message;
     std::vector<std::pair<int, const char*>> required;
@@ -124,8 +124,8 @@ TEST_F(AccountDialogs, FilledDialogsStoreAndReopenWithTheirFields)
         EXPECT_TRUE(account->IsCommitted());
         EXPECT_EQ(account->GetTitle(), QString::fromUtf8(row.title));
         EXPECT_FALSE(doc.IsModified()); // not before the document takes the account
-        const qint32 id = fileAccount(*dialog);
-        ASSERT_GT(id, 0);
+        const AccountId id = fileAccount(*dialog);
+        ASSERT_GT(idValue(id), 0);
         EXPECT_TRUE(doc.IsModified());
 
         // Reopened, it shows what was typed; OK with the account's own title brings no warning.
@@ -174,13 +174,13 @@ TEST_F(AccountDialogs, SameTitleOnAnotherTypeBringsNoWarning)
 {
     for (const DialogRow& row : dialogRows()) {
         SCOPED_TRACE(row.caption);
-        const qint32 otherType = row.type == AccountType::Bank ? AccountType::Reference : AccountType::Bank;
+        const AccountType otherType = row.type == AccountType::Bank ? AccountType::Reference : AccountType::Bank;
         addAccount(otherType, QString::fromUtf8(row.title));
         auto dialog = open(row.type);
         fillRequired(*dialog, row);
         clickOk(*dialog);
         EXPECT_TRUE(accepted(*dialog));
-        EXPECT_GT(fileAccount(*dialog), 0);
+        EXPECT_GT(idValue(fileAccount(*dialog)), 0);
     }
     EXPECT_TRUE(prompts.shown.isEmpty()) << prompts.shown.join(u'|').toStdString();
 }
@@ -192,11 +192,11 @@ TEST_F(AccountDialogs, DuplicateWarningNoKeepsAnEditedAccountAsItWas)
         auto first = open(row.type);
         fillRequired(*first, row);
         clickOk(*first);
-        const qint32 id = fileAccount(*first);
+        const AccountId id = fileAccount(*first);
         // The Medical title is made of the name parts; "Taken" goes into the first name.
         const QString taken
             = row.type == AccountType::Medical ? QStringLiteral("TAKENQSMITH") : QStringLiteral("TAKEN");
-        const qint32 takenId = addAccount(row.type, taken);
+        const AccountId takenId = addAccount(row.type, taken);
         doc.SetModifiedFlag(false);
 
         auto dialog = open(row.type, id);
@@ -239,7 +239,7 @@ TEST_F(AccountDialogs, UnknownAccountIdOpensEmptyAndOkBringsTheWarning)
     for (const DialogRow& row : dialogRows()) {
         SCOPED_TRACE(row.caption);
         prompts.shown.clear();
-        auto dialog = open(row.type, 4242);
+        auto dialog = open(row.type, AccountId(4242));
         EXPECT_EQ(dialog->GetAccount(), nullptr);
         fillRequired(*dialog, row);
         prompts.addAnswer(false);
@@ -253,7 +253,7 @@ TEST_F(AccountDialogs, RunModallyAsTheTreeViewRunsThem)
 {
     for (const DialogRow& row : dialogRows()) {
         SCOPED_TRACE(row.caption);
-        std::unique_ptr<CAccountDialog> dialog = createAccountDialog(row.type, &doc, 0, prompts);
+        std::unique_ptr<CAccountDialog> dialog = createAccountDialog(row.type, &doc, AccountId::None, prompts);
         auto* table = static_cast<TableAccountDialog*>(dialog.get());
         QTimer::singleShot(0, table, [&] {
             for (const auto& [id, text] : row.required)
@@ -265,15 +265,15 @@ TEST_F(AccountDialogs, RunModallyAsTheTreeViewRunsThem)
         std::unique_ptr<AccountRecord> account = dialog->takeAccount();
         ASSERT_NE(account, nullptr);
         EXPECT_EQ(account->GetType(), row.type);
-        EXPECT_GT(doc.AddAccount(std::move(account)), 0);
+        EXPECT_GT(idValue(doc.AddAccount(std::move(account)).value_or(AccountId(-1))), 0);
     }
     EXPECT_EQ(doc.accountCount(), 10);
-    EXPECT_EQ(createAccountDialog(19, &doc, 0, prompts), nullptr);
+    EXPECT_EQ(createAccountDialog(AccountType(19), &doc, AccountId::None, prompts), nullptr);
 }
 
 TEST_F(AccountDialogs, AnAccountOfAnotherTypeIsNotOpenedAsIfItWereOfTheDialogsType)
 {
-    const qint32 id = addAccount(AccountType::Email, QStringLiteral("Mail"));
+    const AccountId id = addAccount(AccountType::Email, QStringLiteral("Mail"));
     auto dialog = open(AccountType::CreditCard, id);
     EXPECT_EQ(dialog->GetAccount(), nullptr);
     EXPECT_EQ(shown(*dialog, 1052), QString());
@@ -303,7 +303,7 @@ TEST_F(AccountDialogs, TextsWithUnstorableCharactersAreRefusedNamingTheField)
 TEST_F(AccountDialogs, TabOrderFollowsTheTableWithOkAndCancel)
 {
     struct Order {
-        qint32 type;
+        AccountType type;
         std::vector<int> ids;
     };
     const Order orders[] = {
@@ -314,7 +314,7 @@ TEST_F(AccountDialogs, TabOrderFollowsTheTableWithOkAndCancel)
         { AccountType::Email, { 1040, 1002, 1016, 1009, 1018, 1011, 1022, 1020, 1024, 2, 1, 1000, 1120 } },
     };
     for (const Order& order : orders) {
-        SCOPED_TRACE(order.type);
+        SCOPED_TRACE(typeCode(order.type));
         auto dialog = open(order.type);
         // Walk the focus chain once round from the first control, noting the table's controls
         // that take the focus (composite controls have inner parts in the chain too).

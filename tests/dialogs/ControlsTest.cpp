@@ -21,10 +21,10 @@ namespace {
 class Controls : public DialogTest {
 protected:
     // A new Credit Card dialog with its required fields typed in.
-    std::unique_ptr<TableAccountDialog> cardDialog(qint32 id = 0)
+    std::unique_ptr<TableAccountDialog> cardDialog(AccountId id = AccountId::None)
     {
         auto dialog = open(AccountType::CreditCard, id);
-        if (id == 0) {
+        if (id == AccountId::None) {
             type(*dialog, 1052, QStringLiteral("Card"));
             type(*dialog, 1023, QStringLiteral("Bank"));
             type(*dialog, 1046, QStringLiteral("Me"));
@@ -37,13 +37,13 @@ protected:
     {
         clickOk(dialog);
         EXPECT_TRUE(accepted(dialog)) << prompts.shown.join(u'|').toStdString();
-        const qint32 id = fileAccount(dialog);
+        const AccountId id = fileAccount(dialog);
         return dynamic_cast<Account*>(doc.FindAccount(id));
     }
 
-    template <class Account> Account* addFilled(qint32 type, const QString& title)
+    template <class Account> Account* addFilled(AccountType type, const QString& title)
     {
-        const qint32 id = addAccount(type, title);
+        const AccountId id = addAccount(type, title);
         return dynamic_cast<Account*>(doc.FindAccount(id));
     }
 };
@@ -289,7 +289,7 @@ TEST_F(Controls, MinutesTakeDigitsOnlyFromTheKeyboard)
     ASSERT_TRUE(accepted(*dialog));
     auto* card = static_cast<CallingCardAccount*>(dialog->GetAccount());
     EXPECT_EQ(card->GetRemainingMinutes(), 120);
-    const qint32 id = fileAccount(*dialog);
+    const AccountId id = fileAccount(*dialog);
 
     for (const QString& bad : { QString(), QStringLiteral("99999999999"), QStringLiteral("12x") }) {
         SCOPED_TRACE(bad.toStdString());

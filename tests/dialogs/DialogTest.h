@@ -29,7 +29,7 @@ protected:
     CQuorrilDoc doc { prompts };
 
     // Opens the dialog of the type (id 0: a new account) as the account commands do, shown but not run.
-    std::unique_ptr<TableAccountDialog> open(qint32 type, qint32 id = 0)
+    std::unique_ptr<TableAccountDialog> open(AccountType type, AccountId id = AccountId::None)
     {
         std::unique_ptr<CAccountDialog> dialog = createAccountDialog(type, &doc, id, prompts);
         auto* table = dynamic_cast<TableAccountDialog*>(dialog.get());
@@ -114,15 +114,18 @@ protected:
         return !dialog.isVisible() && dialog.result() == QDialog::Rejected;
     }
 
-    // Files a committed account of the type with the title and returns its id.
-    qint32 addAccount(qint32 type, const QString& title)
+    // Files a committed account of the type with the title and returns its id (-1 when refused).
+    AccountId addAccount(AccountType type, const QString& title)
     {
-        auto account = createAccount(type, doc.NextAccountId());
+        auto account = createAccount(doc.NextAccountId(), type);
         account->SetTitle(title);
         account->SetCommitted();
-        return doc.AddAccount(std::move(account));
+        return doc.AddAccount(std::move(account)).value_or(AccountId(-1));
     }
 
     // Saves the dialog's new account into the document as the New command does after OK.
-    qint32 fileAccount(TableAccountDialog& dialog) { return doc.AddAccount(dialog.takeAccount()); }
+    AccountId fileAccount(TableAccountDialog& dialog)
+    {
+        return doc.AddAccount(dialog.takeAccount()).value_or(AccountId(-1));
+    }
 };

@@ -29,9 +29,9 @@ const QString kUpdateMissing
 
 class EmailDialog : public DialogTest {
 protected:
-    qint32 addEmail(const QString& title, const std::vector<std::array<const char*, 3>>& users)
+    AccountId addEmail(const QString& title, const std::vector<std::array<const char*, 3>>& users)
     {
-        const qint32 id = addAccount(AccountType::Email, title);
+        const AccountId id = addAccount(AccountType::Email, title);
         auto* account = static_cast<EmailAccount*>(doc.FindAccount(id));
         account->SetLogInUrl(QStringLiteral("https://mail.example"));
         for (const auto& [login, password, email] : users)
@@ -64,7 +64,7 @@ protected:
 
 TEST_F(EmailDialog, ExistingAccountShowsTheFirstLogInIdAndTheUserCount)
 {
-    const qint32 id
+    const AccountId id
         = addEmail(QStringLiteral("Mail"), { { "zoe", "pz", "z@x" }, { "Adam", "pa", "a@x" }, { "bob", "pb", "b@x" } });
     auto dialog = open(AccountType::Email, id);
     EXPECT_EQ(items(*dialog), (QStringList { "Adam", "bob", "zoe" }));
@@ -111,13 +111,13 @@ TEST_F(EmailDialog, NewAccountStartsWithoutRemoveAndUpdateAndAddEnablesThem)
 
     clickOk(*dialog);
     ASSERT_TRUE(accepted(*dialog));
-    EXPECT_GT(fileAccount(*dialog), 0);
+    EXPECT_GT(idValue(fileAccount(*dialog)), 0);
     EXPECT_TRUE(doc.IsModified());
 }
 
 TEST_F(EmailDialog, AFailedAddStoresNothingAndASuccessfulOneStoresTheTitleAndUrlWithTheUser)
 {
-    const qint32 id = addEmail(QStringLiteral("Mail"), { { "bob", "pw", "Bob@X.com" } });
+    const AccountId id = addEmail(QStringLiteral("Mail"), { { "bob", "pw", "Bob@X.com" } });
     auto dialog = open(AccountType::Email, id);
     auto* account = static_cast<EmailAccount*>(dialog->GetAccount());
     type(*dialog, kTitle, QStringLiteral("Renamed"));
@@ -148,7 +148,7 @@ TEST_F(EmailDialog, AFailedAddStoresNothingAndASuccessfulOneStoresTheTitleAndUrl
 
 TEST_F(EmailDialog, UsersWithTheSameLogInIdCanEachBeShownUpdatedAndRemoved)
 {
-    const qint32 id = addEmail(QStringLiteral("Mail"), { { "bob", "first", "1@x" }, { "bob", "second", "2@x" } });
+    const AccountId id = addEmail(QStringLiteral("Mail"), { { "bob", "first", "1@x" }, { "bob", "second", "2@x" } });
     auto dialog = open(AccountType::Email, id);
     AccountRecord* account = dialog->GetAccount();
     select(*dialog, 1);
@@ -172,7 +172,7 @@ TEST_F(EmailDialog, UsersWithTheSameLogInIdCanEachBeShownUpdatedAndRemoved)
 
 TEST_F(EmailDialog, UpdateMovesARenamedUserToItsSortedPlaceAndKeepsItSelected)
 {
-    const qint32 id = addEmail(QStringLiteral("Mail"), { { "anna", "p", "a@x" }, { "carl", "p", "c@x" } });
+    const AccountId id = addEmail(QStringLiteral("Mail"), { { "anna", "p", "a@x" }, { "carl", "p", "c@x" } });
     auto dialog = open(AccountType::Email, id);
     type(*dialog, kLogin, QStringLiteral("dora"));
     click(*dialog, kUpdate);
@@ -186,7 +186,7 @@ TEST_F(EmailDialog, UpdateMovesARenamedUserToItsSortedPlaceAndKeepsItSelected)
 TEST_F(EmailDialog, UpdateWithATakenTitleDoesNothingSilently)
 {
     addEmail(QStringLiteral("Other"), {});
-    const qint32 id = addEmail(QStringLiteral("Mail"), { { "anna", "p", "a@x" } });
+    const AccountId id = addEmail(QStringLiteral("Mail"), { { "anna", "p", "a@x" } });
     auto dialog = open(AccountType::Email, id);
     type(*dialog, kTitle, QStringLiteral("OTHER"));
     type(*dialog, kPassword, QStringLiteral("new"));
@@ -200,7 +200,7 @@ TEST_F(EmailDialog, UpdateWithATakenTitleDoesNothingSilently)
 
 TEST_F(EmailDialog, RemovingTheLastUserLeavesItsDataInTheFields)
 {
-    const qint32 id = addEmail(QStringLiteral("Mail"), { { "anna", "p", "a@x" } });
+    const AccountId id = addEmail(QStringLiteral("Mail"), { { "anna", "p", "a@x" } });
     auto dialog = open(AccountType::Email, id);
     prompts.addAnswer(false);
     click(*dialog, kRemove);
@@ -223,7 +223,7 @@ TEST_F(EmailDialog, RemovingTheLastUserLeavesItsDataInTheFields)
 
 TEST_F(EmailDialog, ClearEmptiesTheUserFieldsAndOkThenRefusesTheUpdateButCloses)
 {
-    const qint32 id = addEmail(QStringLiteral("Mail"), { { "anna", "p", "a@x" } });
+    const AccountId id = addEmail(QStringLiteral("Mail"), { { "anna", "p", "a@x" } });
     auto dialog = open(AccountType::Email, id);
     dialog->control<QCheckBox>(kAdmin)->setChecked(true);
     click(*dialog, kClear);
@@ -304,7 +304,7 @@ TEST_F(EmailDialog, AddWithATakenTitleBringsTheWarningAndStoresNothing)
             SCOPED_TRACE(testing::Message() << (existing ? "existing" : "new") << (yes ? " Yes" : " No"));
             prompts.shown.clear();
             const QString title = existing ? QStringLiteral("Mail%1").arg(yes) : QString();
-            const qint32 id = existing ? addEmail(title, { { "anna", "p", "a@x" } }) : 0;
+            const AccountId id = existing ? addEmail(title, { { "anna", "p", "a@x" } }) : AccountId::None;
             auto dialog = open(AccountType::Email, id);
             auto* account = static_cast<EmailAccount*>(dialog->GetAccount());
             const QString url = account->GetLogInUrl();
@@ -327,7 +327,7 @@ TEST_F(EmailDialog, AddWithATakenTitleBringsTheWarningAndStoresNothing)
 
 TEST_F(EmailDialog, UserFieldsWithUnstorableCharactersAreRefusedBeforeAnythingIsStored)
 {
-    const qint32 id = addEmail(QStringLiteral("Mail"), { { "anna", "p", "a@x" } });
+    const AccountId id = addEmail(QStringLiteral("Mail"), { { "anna", "p", "a@x" } });
     auto dialog = open(AccountType::Email, id);
     type(*dialog, kTitle, QStringLiteral("Renamed"));
     paste(dialog->control(kPassword), QString(QChar(0xFFC0)));

@@ -67,7 +67,7 @@ TEST_F(TypeDialogs, InsuranceReopensWithTheLabelOfItsStoredType)
     };
     for (const auto& [type, label] : stored) {
         SCOPED_TRACE(type);
-        const qint32 id = addAccount(AccountType::Insurance, QStringLiteral("I-") + QString::fromUtf8(type));
+        const AccountId id = addAccount(AccountType::Insurance, QStringLiteral("I-") + QString::fromUtf8(type));
         static_cast<InsuranceAccount*>(doc.FindAccount(id))->SetInsuranceType(QString::fromUtf8(type));
         auto dialog = open(AccountType::Insurance, id);
         EXPECT_EQ(detailLabel(*dialog), QString::fromUtf8(label));
@@ -87,7 +87,7 @@ TEST_F(TypeDialogs, InsuranceDetailLabelNamesTheFieldInTheUnstorableMessage)
 TEST_F(TypeDialogs, NewAccountsStoreTheFirstItemOfTheirTypeList)
 {
     struct Case {
-        qint32 type;
+        AccountType type;
         int box;
         const char* first;
     };
@@ -220,8 +220,8 @@ TEST_F(TypeDialogs, ATitleOfOneBlankPassesTheRequiredCheck)
 TEST_F(TypeDialogs, EveryTableFieldExistsInItsAccountWithTheKindOfItsControl)
 {
     // A misspelt field name in a dialog table would silently never be loaded or stored.
-    for (qint32 type : kAccountTypes) {
-        SCOPED_TRACE(type);
+    for (AccountType type : kAccountTypes) {
+        SCOPED_TRACE(typeCode(type));
         auto dialog = open(type);
         const RecordLayout* layout = layoutOf(type);
         ASSERT_NE(layout, nullptr);

@@ -88,18 +88,18 @@ TEST_F(DocumentFileTest, VersionsOneTwoAndOtherLoadAndSaveAsVersionTwo)
 TEST_F(DocumentFileTest, FieldsAreReadInTheFileOrderOfTheirType)
 {
     ASSERT_TRUE(openBytes(oneOfEachType(2, 30, 10).bytes(), "pw"));
-    auto* bank = dynamic_cast<BankAccount*>(doc.FindAccount(13));
+    auto* bank = dynamic_cast<BankAccount*>(doc.FindAccount(AccountId(13)));
     ASSERT_NE(bank, nullptr);
     EXPECT_EQ(bank->GetInstitution(), "x13_0");
     EXPECT_EQ(bank->GetServicePhone(), "x13_6");
     // Credit Card: provider, type, name on card, number, expiration, APR, PIN, service phone.
-    auto* card = dynamic_cast<CreditCardAccount*>(doc.FindAccount(12));
+    auto* card = dynamic_cast<CreditCardAccount*>(doc.FindAccount(AccountId(12)));
     ASSERT_NE(card, nullptr);
     EXPECT_EQ(card->GetNameOnCard(), "x12_2");
     EXPECT_EQ(card->GetAccountNumber(), "x12_3");
     EXPECT_EQ(card->GetPin(), "x12_4");
     // Reference: date first, then the two texts.
-    auto* ref = dynamic_cast<ReferenceRecord*>(doc.FindAccount(20));
+    auto* ref = dynamic_cast<ReferenceRecord*>(doc.FindAccount(AccountId(20)));
     ASSERT_NE(ref, nullptr);
     EXPECT_EQ(ref->GetAbout(), "x20_0");
     EXPECT_EQ(ref->GetDescription(), "x20_1");
@@ -130,7 +130,7 @@ TEST_F(DocumentFileTest, LaterRecordWithTheSameIdReplacesTheEarlierOne)
         f.i32(0);
     ASSERT_TRUE(openBytes(f.bytes(), "pw"));
     EXPECT_EQ(accountList(), QStringList { "7:12:second" });
-    EXPECT_NE(dynamic_cast<CreditCardAccount*>(doc.FindAccount(7)), nullptr);
+    EXPECT_NE(dynamic_cast<CreditCardAccount*>(doc.FindAccount(AccountId(7))), nullptr);
 }
 
 TEST_F(DocumentFileTest, NextAccountIdAfterLoadingIsAboveEveryId)
@@ -155,8 +155,8 @@ TEST_F(DocumentFileTest, NextAccountIdAfterLoadingIsAboveEveryId)
             f.common(id, 10, QStringLiteral("mail %1").arg(id)).record("T");
         f.raw(QByteArray(36, '\0'));
         ASSERT_TRUE(openBytes(f.bytes(), "pw"));
-        EXPECT_EQ(doc.NextAccountId(), row.expected);
-        EXPECT_EQ(doc.NextAccountId(), row.expected) << "a second call hands out the same id";
+        EXPECT_EQ(doc.NextAccountId(), AccountId(row.expected));
+        EXPECT_EQ(doc.NextAccountId(), AccountId(row.expected)) << "a second call hands out the same id";
     }
 }
 
@@ -167,9 +167,9 @@ TEST_F(DocumentFileTest, RecordOfAnotherTypeIsFiledUnderItsGroupsType)
     f.i32(1).common(3, 12, "stray").record("TTTTTTT", "b"); // in the Bank group, claiming Credit Card
     f.raw(QByteArray(24, '\0'));
     ASSERT_TRUE(openBytes(f.bytes(), "pw"));
-    auto* bank = dynamic_cast<BankAccount*>(doc.FindAccount(3));
+    auto* bank = dynamic_cast<BankAccount*>(doc.FindAccount(AccountId(3)));
     ASSERT_NE(bank, nullptr);
-    EXPECT_EQ(bank->GetType(), 13);
+    EXPECT_EQ(bank->GetType(), AccountType(13));
     EXPECT_EQ(bank->GetPin(), "b5");
     ASSERT_TRUE(doc.OnSaveDocument(path("out.qrl")));
     FileBuilder expected;
@@ -189,8 +189,8 @@ TEST_F(DocumentFileTest, RecordWhoseCommonBlockIsSkippedKeepsAFreshId)
     ASSERT_TRUE(openBytes(f.bytes(), "pw"));
     EXPECT_EQ(prompts.shown, QStringList { "[password verify]" });
     EXPECT_EQ(accountList(), (QStringList { "5:10:five", "6:10:" }));
-    EXPECT_FALSE(doc.FindAccount(6)->IsCommitted());
-    EXPECT_EQ(doc.FindAccount(6)->field(0), FieldValue(ScrambledText("u0")));
+    EXPECT_FALSE(doc.FindAccount(AccountId(6))->IsCommitted());
+    EXPECT_EQ(doc.FindAccount(AccountId(6))->field(0), FieldValue(ScrambledText("u0")));
 }
 
 TEST_F(DocumentFileTest, DamagedOrHostileFilesEndInTheFormatMessage)
@@ -248,7 +248,7 @@ TEST_F(DocumentFileTest, LoadThenSaveWritesTheSameBytes)
     addSampleAccounts(doc);
     // A long text with the three-byte and the five-byte length prefix, and characters outside the
     // substitution tables.
-    auto longOne = account(AccountType::Reference, doc.NextAccountId(), QStringLiteral("long"));
+    auto longOne = account(typeCode(AccountType::Reference), idValue(doc.NextAccountId()), QStringLiteral("long"));
     longOne->setField(1, ScrambledText(QString(70000, QChar(u'\u4e2d')) + QStringLiteral("z\u00d1\u00f1\t")));
     longOne->setField(2, ScrambledText(QString(300, QChar(u'q'))));
     doc.AddAccount(std::move(longOne));
@@ -276,7 +276,7 @@ TEST_F(DocumentFileTest, LoadThenSaveKeepsTheBytesWhenTheLargestIdIsTaken)
     f.i32(2).common(1, 13, "one").record("TTTTTTT").common(2, 13, "two").record("TTTTTTT");
     f.raw(QByteArray(24, '\0'));
     ASSERT_TRUE(openBytes(f.bytes(), "pw"));
-    EXPECT_EQ(doc.NextAccountId(), 3) << "the lowest free id once the largest is taken";
+    EXPECT_EQ(doc.NextAccountId(), AccountId(3)) << "the lowest free id once the largest is taken";
     doc.SetModifiedFlag(true);
     ASSERT_TRUE(doc.OnSaveDocument(path("a.qrl")));
     const QByteArray first = readFile(path("a.qrl"));

@@ -36,10 +36,10 @@ protected:
         return f.readAll();
     }
 
-    // A committed account, as a dialog hands it over.
+    // A committed account, as a dialog hands it over (type code and id as plain numbers).
     static std::unique_ptr<AccountRecord> account(qint32 type, qint32 id, const QString& title)
     {
-        auto a = createAccount(type, id);
+        auto a = createAccount(AccountId(id), AccountType(type));
         a->SetTitle(title);
         a->SetCommitted();
         return a;
@@ -63,7 +63,7 @@ protected:
     {
         QStringList list;
         for (const auto& [id, a] : doc.accounts())
-            list << QStringLiteral("%1:%2:%3").arg(id).arg(a->GetType()).arg(a->GetTitle());
+            list << QStringLiteral("%1:%2:%3").arg(idValue(id)).arg(typeCode(a->GetType())).arg(a->GetTitle());
         return list;
     }
 

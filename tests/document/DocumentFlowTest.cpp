@@ -59,7 +59,7 @@ TEST_F(DocumentFlowTest, OwnershipCheckOnOpening)
 TEST_F(DocumentFlowTest, SavingAskForAPasswordOnlyTheFirstTime)
 {
     doc.OnNewDocument();
-    doc.AddAccount(account(10, doc.NextAccountId(), "mail"));
+    doc.AddAccount(account(10, idValue(doc.NextAccountId()), "mail"));
     prompts.cancelPassword();
     EXPECT_FALSE(doc.OnSaveDocument(path("w.qrl")));
     EXPECT_EQ(prompts.shown, QStringList { "[password set]" });
@@ -205,14 +205,14 @@ TEST_F(DocumentFlowTest, NewDocumentSignalsAndState)
 {
     ASSERT_TRUE(openBytes(walletWithOneMail("pw"), "pw"));
     doc.AddAccount(account(11, 9, "site"));
-    ASSERT_EQ(doc.NextAccountId(), 10);
+    ASSERT_EQ(doc.NextAccountId(), AccountId(10));
     recordSignals();
     EXPECT_TRUE(doc.OnNewDocument());
     EXPECT_EQ(events, (QStringList { "path ", "modified 0", "views", "reset" }));
     EXPECT_EQ(doc.accountCount(), 0);
     EXPECT_FALSE(doc.hasPassword());
     EXPECT_EQ(doc.GetTitle(), "Untitled");
-    EXPECT_EQ(doc.NextAccountId(), 10) << "New keeps the next account id";
+    EXPECT_EQ(doc.NextAccountId(), AccountId(10)) << "New keeps the next account id";
 }
 
 TEST_F(DocumentFlowTest, TextThatWouldNotReadBackIsNeverWritten)
@@ -230,10 +230,10 @@ TEST_F(DocumentFlowTest, TextThatWouldNotReadBackIsNeverWritten)
     EXPECT_EQ(readFile(file), walletWithOneMail("pw"));
     EXPECT_TRUE(doc.IsModified());
 
-    doc.FindAccount(5)->SetTitle("plain");
-    doc.FindAccount(5)->AddUser(0, "id", QStringLiteral("\uFFE0"), "");
-    EXPECT_EQ(CQuorrilDoc::firstUnstorableField(*doc.FindAccount(5)), "users[0].password");
-    doc.FindAccount(1)->setField(0, ScrambledText(QStringLiteral("\uFFFE")));
+    doc.FindAccount(AccountId(5))->SetTitle("plain");
+    doc.FindAccount(AccountId(5))->AddUser(0, "id", QStringLiteral("\uFFE0"), "");
+    EXPECT_EQ(CQuorrilDoc::firstUnstorableField(*doc.FindAccount(AccountId(5))), "users[0].password");
+    doc.FindAccount(AccountId(1))->setField(0, ScrambledText(QStringLiteral("\uFFFE")));
     EXPECT_EQ(doc.firstUnstorableText(), "account 1: logInUrl");
     EXPECT_FALSE(doc.OnSaveDocument(file));
     EXPECT_EQ(readFile(file), walletWithOneMail("pw"));

@@ -37,8 +37,8 @@ inline void addSampleAccounts(CQuorrilDoc& doc, int rounds = 2)
 {
     for (int round = 0; round < rounds; ++round) {
         for (size_t t = kAccountTypes.size(); t-- > 0;) {
-            const qint32 type = kAccountTypes[t];
-            auto account = createAccount(type, doc.NextAccountId());
+            const AccountType type = kAccountTypes[t];
+            auto account = createAccount(doc.NextAccountId(), type);
             account->SetTitle(QStringLiteral("%1 number %2").arg(accountTypeName(type)).arg(round));
             fillFields(*account, round * 10 + int(t));
             if (type == AccountType::Email || type == AccountType::Bank) {

@@ -46,7 +46,7 @@ protected:
         oldFile = writeFile("old.qrl", oldBytes);
         ASSERT_TRUE(open(oldFile, "pw"));
         for (int i = 0; i < 200; ++i)
-            doc.AddAccount(account(13, doc.NextAccountId(), QStringLiteral("bank %1").arg(i)));
+            doc.AddAccount(account(13, idValue(doc.NextAccountId()), QStringLiteral("bank %1").arg(i)));
         ASSERT_TRUE(doc.IsModified());
         prompts.shown.clear();
         prompts.details.clear();
@@ -94,8 +94,10 @@ TEST_F(SaveFailureTest, FolderOfTheKernel)
     EXPECT_FALSE(doc.OnSaveDocument("/sys/quorril-wallet.qrl"));
     EXPECT_EQ(prompts.shown, (QStringList { "Unable To Save File !", "Unable To Save File !" }));
     ASSERT_EQ(prompts.details.size(), 2);
-    EXPECT_TRUE(prompts.details[0].startsWith("Cannot save /proc/quorril-wallet.qrl: ")) << prompts.details[0].toStdString();
-    EXPECT_TRUE(prompts.details[1].startsWith("Cannot save /sys/quorril-wallet.qrl: ")) << prompts.details[1].toStdString();
+    EXPECT_TRUE(prompts.details[0].startsWith("Cannot save /proc/quorril-wallet.qrl: "))
+        << prompts.details[0].toStdString();
+    EXPECT_TRUE(prompts.details[1].startsWith("Cannot save /sys/quorril-wallet.qrl: "))
+        << prompts.details[1].toStdString();
     EXPECT_TRUE(doc.IsModified());
 }
 
@@ -132,7 +134,7 @@ namespace {
 template <class Exception> class ThrowingAccount : public AccountRecord {
 public:
     explicit ThrowingAccount(qint32 id)
-        : AccountRecord(id, 20)
+        : AccountRecord(AccountId(id), AccountType::Reference)
     {
     }
     void Serialize(CArchive&) override { throw Exception(); }
@@ -151,7 +153,7 @@ TEST_F(SaveFailureTest, OnlyALackOfMemoryIsReportedAsAFailedSave)
     doc.fileAccount(std::make_unique<ThrowingAccount<std::bad_alloc>>(900));
     expectRefused(oldFile, "Out of memory");
 
-    doc.RemoveAccount(900);
+    doc.RemoveAccount(AccountId(900));
     doc.fileAccount(std::make_unique<ThrowingAccount<ProgramFault>>(901));
     prompts.shown.clear();
     EXPECT_THROW(doc.OnSaveDocument(oldFile), ProgramFault);

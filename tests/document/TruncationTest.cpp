@@ -21,8 +21,8 @@ TEST_F(TruncationTest, EveryCutKeepsTheAccountsCompletedBeforeIt)
     CArchive headerArchive(&header);
     headerArchive << qint32(2) << qint32(0) << ScrambledText("pw");
     qsizetype offset = header.size();
-    std::vector<std::pair<qsizetype, qint32>> recordEnds; // end offset, account id
-    for (qint32 type : kAccountTypes) {
+    std::vector<std::pair<qsizetype, AccountId>> recordEnds; // end offset, account id
+    for (AccountType type : kAccountTypes) {
         offset += 4;
         for (const auto& [id, a] : doc.accounts()) {
             if (a->GetType() != type)
@@ -52,11 +52,11 @@ TEST_F(TruncationTest, EveryCutKeepsTheAccountsCompletedBeforeIt)
         }
         ASSERT_TRUE(opened);
         ASSERT_EQ(prompts.shown, (QStringList { "Invalid File Format !", "[password verify]" }));
-        std::set<qint32> expected;
+        std::set<AccountId> expected;
         for (const auto& [end, id] : recordEnds)
             if (end <= cut)
                 expected.insert(id);
-        std::set<qint32> kept;
+        std::set<AccountId> kept;
         for (const auto& [id, a] : doc.accounts())
             kept.insert(id);
         ASSERT_EQ(kept, expected);

@@ -39,7 +39,7 @@ TEST_F(AccountTreeModelTest, RebuildSortsWithoutRegardToCaseAndSkipsUnknownTypes
     doc.fileAccount(makeAccount(AccountType::Reference, doc.NextAccountId(), "Alpha"));
     // A record of a type without a class gets no node.
     auto stray = makeAccount(AccountType::Bank, doc.NextAccountId(), "stray");
-    AccountBuilder::setType(*stray, 19);
+    AccountBuilder::setType(*stray, AccountType(19));
     doc.fileAccount(std::move(stray));
     model.rebuild(doc);
 
@@ -61,6 +61,24 @@ TEST_F(AccountTreeModelTest, RebuildSortsWithoutRegardToCaseAndSkipsUnknownTypes
     EXPECT_EQ(model.rowCount(model.rootNode()), 0);
 }
 
+TEST_F(AccountTreeModelTest, EveryNodeCarriesItsAccountTypeApartFromItsImage)
+{
+    addAccounts(doc, oneOfEachType());
+    model.rebuild(doc);
+    EXPECT_EQ(CQuorrilView::nodeType(model.rootNode()), AccountType::None);
+    EXPECT_EQ(CQuorrilView::nodeType(QModelIndex()), AccountType::None);
+    for (AccountType type : kAccountTypes) {
+        SCOPED_TRACE(typeCode(type));
+        const QModelIndex category = model.categoryNode(type);
+        const QModelIndex account = model.index(0, 0, category);
+        EXPECT_EQ(CQuorrilView::nodeType(category), type);
+        EXPECT_EQ(CQuorrilView::nodeType(account), type);
+        // A category's image index is no type code (Reference's is 19, a code without a type).
+        EXPECT_NE(CQuorrilView::nodeImage(category), typeCode(type));
+        EXPECT_EQ(doc.FindAccount(CQuorrilView::nodeAccountId(account))->GetType(), type);
+    }
+}
+
 TEST_F(AccountTreeModelTest, InsertedAccountsSortTheWholeCategoryAndIndexesFollow)
 {
     addAccounts(
@@ -74,10 +92,10 @@ TEST_F(AccountTreeModelTest, InsertedAccountsSortTheWholeCategoryAndIndexesFollo
     const QPersistentModelIndex delta = model.index(1, 0, banks);
 
     // ...until an account is added to the category, which sorts all of it.
-    const QModelIndex added = model.insertAccount(AccountType::Bank, "Echo", 99);
+    const QModelIndex added = model.insertAccount(AccountType::Bank, "Echo", AccountId(99));
     EXPECT_EQ(texts(banks), QStringList({ "Delta", "Echo", "Foxtrot", "Zulu" }));
     EXPECT_EQ(CQuorrilView::nodeText(added), QStringLiteral("Echo"));
-    EXPECT_EQ(CQuorrilView::nodeAccountId(added), 99);
+    EXPECT_EQ(CQuorrilView::nodeAccountId(added), AccountId(99));
     EXPECT_EQ(CQuorrilView::nodeText(zulu), QStringLiteral("Zulu"));
     EXPECT_EQ(CQuorrilView::nodeText(delta), QStringLiteral("Delta"));
 
@@ -85,7 +103,7 @@ TEST_F(AccountTreeModelTest, InsertedAccountsSortTheWholeCategoryAndIndexesFollo
     const QModelIndex mail = model.ensureCategory(AccountType::Email);
     EXPECT_EQ(texts(model.rootNode()), QStringList({ "Banks", "Email" }));
     EXPECT_EQ(model.ensureCategory(AccountType::Email), mail);
-    EXPECT_FALSE(model.ensureCategory(19).isValid());
+    EXPECT_FALSE(model.ensureCategory(AccountType(19)).isValid());
 
     // Removing leaves the category, even empty.
     EXPECT_FALSE(model.removeAccount(banks));

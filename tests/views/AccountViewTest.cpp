@@ -17,11 +17,11 @@ protected:
     {
     }
 
-    qint32 addBank(const QString& title)
+    AccountId addBank(const QString& title)
     {
         auto account = makeAccount(AccountType::Bank, doc.NextAccountId(), title);
         account->setField(account->layout().indexOf(u"accountNumber"), ScrambledText(QStringLiteral("12-345")));
-        return doc.AddAccount(std::move(account));
+        return doc.AddAccount(std::move(account)).value_or(AccountId(-1));
     }
 
     QStringList row(int r) const { return { list.item(r, 0)->text(), list.item(r, 1)->text() }; }
@@ -73,7 +73,7 @@ TEST_F(AccountViewTest, MultiLineValuesShowEveryLineAndCutTextsHaveATooltip)
     account->setField(account->layout().indexOf(u"vaccinations"), ScrambledText("Tetanus 2021\nFlu 2023\r\nMMR 1990"));
     const QString longNotes = QString(60, QLatin1Char('x')) + QStringLiteral(" end");
     account->setField(account->layout().indexOf(u"notes"), ScrambledText(longNotes));
-    doc.SetCurrentAccountId(doc.AddAccount(std::move(account)));
+    doc.SetCurrentAccountId(doc.AddAccount(std::move(account)).value_or(AccountId(-1)));
     list.resize(700, 500);
     list.show();
     doc.UpdateAllViews();
@@ -106,7 +106,7 @@ TEST_F(AccountViewTest, MultiLineValuesShowEveryLineAndCutTextsHaveATooltip)
 
 TEST_F(AccountViewTest, ListsTheCurrentAccountsPropertiesInOrder)
 {
-    const qint32 id = addBank("Savings");
+    const AccountId id = addBank("Savings");
     doc.SetCurrentAccountId(id);
     doc.UpdateAllViews();
     QStringList names;
@@ -120,17 +120,17 @@ TEST_F(AccountViewTest, ListsTheCurrentAccountsPropertiesInOrder)
 
 TEST_F(AccountViewTest, EmptyWithoutACurrentAccountOrWhileLocked)
 {
-    const qint32 id = addBank("Savings");
-    const qint32 other = addBank("Checking");
+    const AccountId id = addBank("Savings");
+    const AccountId other = addBank("Checking");
     struct Case {
         const char* what;
-        qint32 current;
+        AccountId current;
         bool locked;
         bool rows;
     };
     const Case cases[] = {
-        { "no selection", 0, false, false },
-        { "an id nobody has", 999, false, false },
+        { "no selection", AccountId::None, false, false },
+        { "an id nobody has", AccountId(999), false, false },
         { "an account", id, false, true },
         { "locked", id, true, false },
     };
@@ -155,7 +155,7 @@ TEST_F(AccountViewTest, EmptyWithoutACurrentAccountOrWhileLocked)
 
 TEST_F(AccountViewTest, ThePrintedPageHoldsTheTitleAndEveryRow)
 {
-    const qint32 id = addBank("Savings");
+    const AccountId id = addBank("Savings");
     doc.SetCurrentAccountId(id);
     doc.UpdateAllViews();
     const std::unique_ptr<QTextDocument> page = list.printDocument();

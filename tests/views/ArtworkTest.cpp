@@ -49,12 +49,13 @@ TEST(ArtworkTest, OnlyTheDisabledModeChangesAPicture)
 
 TEST(ArtworkTest, CategoryImageIndexes)
 {
-    const std::pair<qint32, int> expected[] = { { AccountType::Email, 1 }, { AccountType::WebSite, 2 },
-        { AccountType::CreditCard, 3 }, { AccountType::Bank, 4 }, { AccountType::Insurance, 5 },
-        { AccountType::Medical, 6 }, { AccountType::CallingCard, 7 }, { AccountType::PurchasedItem, 8 },
-        { AccountType::Software, 9 }, { AccountType::Reference, 19 }, { AccountType::None, -1 }, { 19, -1 } };
+    const std::pair<AccountType, int> expected[]
+        = { { AccountType::Email, 1 }, { AccountType::WebSite, 2 }, { AccountType::CreditCard, 3 },
+              { AccountType::Bank, 4 }, { AccountType::Insurance, 5 }, { AccountType::Medical, 6 },
+              { AccountType::CallingCard, 7 }, { AccountType::PurchasedItem, 8 }, { AccountType::Software, 9 },
+              { AccountType::Reference, 19 }, { AccountType::None, -1 }, { AccountType(19), -1 } };
     for (auto [type, index] : expected)
-        EXPECT_EQ(Artwork::categoryImageIndex(type), index) << type;
+        EXPECT_EQ(Artwork::categoryImageIndex(type), index) << typeCode(type);
 }
 
 } // namespace

@@ -40,7 +40,7 @@ protected:
         list.OnInitialUpdate();
     }
 
-    QModelIndex accountNode(qint32 type, const QString& title) const
+    QModelIndex accountNode(AccountType type, const QString& title) const
     {
         const QModelIndex category = tree.categoryNode(type);
         for (int i = 0; i < childCount(category); ++i)
@@ -76,7 +76,7 @@ TEST_F(TreeViewTest, CategoriesComeInCaptionOrderWithTheirImages)
             "Reference", "Software", "WebSites" }));
 
     struct Row {
-        qint32 type;
+        AccountType type;
         const char* caption;
         int categoryImage;
     };
@@ -98,13 +98,13 @@ TEST_F(TreeViewTest, CategoriesComeInCaptionOrderWithTheirImages)
         ASSERT_TRUE(category.isValid());
         EXPECT_EQ(CQuorrilView::nodeText(category), QString::fromLatin1(row.caption));
         EXPECT_EQ(CQuorrilView::nodeImage(category), row.categoryImage);
-        EXPECT_EQ(CQuorrilView::nodeAccountId(category), 0);
+        EXPECT_EQ(CQuorrilView::nodeAccountId(category), AccountId::None);
         EXPECT_FALSE(tree.isExpanded(category));
         EXPECT_FALSE(tree.isAccountNode(category));
         ASSERT_EQ(childCount(category), 1);
         const QModelIndex node = child(category, 0);
         EXPECT_TRUE(tree.isAccountNode(node));
-        EXPECT_EQ(CQuorrilView::nodeImage(node), row.type);
+        EXPECT_EQ(CQuorrilView::nodeImage(node), typeCode(row.type));
         const AccountRecord* account = doc.FindAccount(CQuorrilView::nodeAccountId(node));
         ASSERT_NE(account, nullptr);
         EXPECT_EQ(account->GetType(), row.type);
@@ -131,12 +131,12 @@ TEST_F(TreeViewTest, SelectionDrivesTheCurrentAccountAndThePropertyList)
     rebuild();
     const QModelIndex second = accountNode(AccountType::Bank, "Second");
     tree.selectNode(second);
-    EXPECT_EQ(doc.GetCurrentAccountId(), CQuorrilView::nodeAccountId(second));
+    EXPECT_EQ(doc.GetCurrentAccountId(), AccountId(CQuorrilView::nodeAccountId(second)));
     ASSERT_GT(list.rowCount(), 1);
     EXPECT_EQ(list.item(1, 1)->text(), QStringLiteral("Second"));
 
     tree.selectNode(tree.categoryNode(AccountType::Bank));
-    EXPECT_EQ(doc.GetCurrentAccountId(), 0);
+    EXPECT_EQ(doc.GetCurrentAccountId(), AccountId(0));
     EXPECT_EQ(list.rowCount(), 0);
 }
 
@@ -145,9 +145,9 @@ TEST_F(TreeViewTest, EveryRebuildClearsTheCurrentAccount)
     addAccounts(doc, { { AccountType::Bank, "First" } });
     rebuild();
     tree.selectNode(child(tree.categoryNode(AccountType::Bank), 0));
-    ASSERT_NE(doc.GetCurrentAccountId(), 0);
+    ASSERT_NE(doc.GetCurrentAccountId(), AccountId(0));
     rebuild();
-    EXPECT_EQ(doc.GetCurrentAccountId(), 0);
+    EXPECT_EQ(doc.GetCurrentAccountId(), AccountId(0));
     EXPECT_EQ(list.rowCount(), 0);
     EXPECT_FALSE(tree.selectedNode().isValid());
 }

@@ -38,14 +38,14 @@ inline void doubleClick(QWidget* widget, QPoint at)
 }
 
 struct AccountSpec {
-    qint32 type;
+    AccountType type;
     QString title;
 };
 
 // A committed account with the given title, as a dialog hands it over.
-inline std::unique_ptr<AccountRecord> makeAccount(qint32 type, qint32 id, const QString& title)
+inline std::unique_ptr<AccountRecord> makeAccount(AccountType type, AccountId id, const QString& title)
 {
-    auto account = createAccount(type, id);
+    auto account = createAccount(id, type);
     account->SetTitle(title);
     account->SetCommitted();
     return account;
@@ -55,7 +55,7 @@ inline std::unique_ptr<AccountRecord> makeAccount(qint32 type, qint32 id, const 
 inline void addAccounts(CQuorrilDoc& doc, const std::vector<AccountSpec>& accounts)
 {
     for (const AccountSpec& wanted : accounts)
-        EXPECT_GE(doc.AddAccount(makeAccount(wanted.type, doc.NextAccountId(), wanted.title)), 0)
+        EXPECT_TRUE(doc.AddAccount(makeAccount(wanted.type, doc.NextAccountId(), wanted.title)).has_value())
             << wanted.title.toStdString();
 }
 
@@ -74,7 +74,7 @@ inline QString writeWallet(const QString& path, const QString& password, const s
 inline std::vector<AccountSpec> oneOfEachType()
 {
     std::vector<AccountSpec> accounts;
-    for (qint32 type : kAccountTypes)
+    for (AccountType type : kAccountTypes)
         accounts.push_back({ type, QStringLiteral("My %1").arg(accountTypeName(type)) });
     return accounts;
 }

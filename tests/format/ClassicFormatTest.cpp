@@ -1,0 +1,145 @@
+// The classic layout on its own: what a reader hands its sink and when, which groups each version
+// has, and how a writer groups the accounts it is lent.
+#include "ClassicFormat.h"
+#include "AccountFactory.h"
+#include "CArchive.h"
+#include "EmailAccount.h"
+#include "FileBuilder.h"
+#include "WalletFile.h"
+#include "WalletSink.h"
+
+#include <gtest/gtest.h>
+
+#include <QStringList>
+
+namespace {
+
+// Writes down every call in order; ids for records come from 900 up.
+class RecordingSink : public WalletSink {
+public:
+    void setFileVersion(qint32 version) override { events << QStringLiteral("version %1").arg(version); }
+    void setNextAccountId(AccountId id) override { events << QStringLiteral("next %1").arg(idValue(id)); }
+    void setPassword(const QString& password) override { events << QStringLiteral("password ") + password; }
+    AccountId NextAccountId() override { return AccountId(m_next++); }
+    void fileAccount(std::unique_ptr<AccountRecord> account) override
+    {
+        events << QStringLiteral("file %1:%2:%3")
+                      .arg(idValue(account->GetId()))
+                      .arg(typeCode(account->GetType()))
+                      .arg(account->GetTitle());
+        accounts[account->GetId()] = std::move(account);
+    }
+
+    QStringList events;
+    AccountTable accounts;
+
+private:
+    qint32 m_next = 900;
+};
+
+QByteArray emptyGroups(int count) { return QByteArray(4 * count, '\0'); }
+
+TEST(ClassicFormatTest, ReaderHandsOnEachPartAsSoonAsItIsRead)
+{
+    FileBuilder header;
+    header.header(2, 7, "pw");
+    FileBuilder first;
+    first.i32(2).common(3, 10, "a").record("T", "x");
+    FileBuilder second;
+    second.common(5, 13, "b").record("T", "y"); // claims Bank, but sits in the Email group
+    const QByteArray file = header.bytes() + first.bytes() + second.bytes() + emptyGroups(9);
+    const QStringList all = { "version 2", "next 7", "password pw", "file 3:10:a", "file 5:10:b" };
+
+    struct Row {
+        const char* name;
+        qsizetype cut;
+        qsizetype events;
+    };
+    const Row rows[] = {
+        { "inside the version", 2, 0 },
+        { "inside the next id", 6, 1 },
+        { "inside the password", header.size() - 1, 2 },
+        { "inside the group count", header.size() + 2, 3 },
+        { "inside the first record", header.size() + first.size() - 1, 3 },
+        { "inside the second record", header.size() + first.size() + second.size() - 1, 4 },
+        { "inside the last group count", file.size() - 1, 5 },
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        RecordingSink sink;
+        EXPECT_THROW(WalletFile::load(file.left(row.cut), sink), CArchiveException);
+        EXPECT_EQ(sink.events, all.mid(0, row.events));
+    }
+    RecordingSink sink;
+    WalletFile::load(file, sink);
+    EXPECT_EQ(sink.events, all);
+    EXPECT_NE(dynamic_cast<const EmailAccount*>(sink.accounts.at(AccountId(5)).get()), nullptr);
+}
+
+TEST(ClassicFormatTest, VersionDecidesTheGroupsRead)
+{
+    FileBuilder reference;
+    reference.i32(1).common(4, 20, "note").record("DTT");
+    struct Row {
+        qint32 version;
+        qsizetype unread; // bytes left after the reader is done
+        int filed;
+    };
+    const Row rows[] = {
+        { 1, reference.size(), 0 }, // stops before the Reference group
+        { 2, 0, 1 },
+        { 3, 4 * 9 + reference.size(), 0 }, // an unknown version: nothing after the header
+        { 0, 4 * 9 + reference.size(), 0 },
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.version);
+        FileBuilder f;
+        f.header(row.version, 1, "pw").raw(emptyGroups(9)).raw(reference.bytes());
+        RecordingSink sink;
+        CArchive ar { QByteArrayView(f.bytes()) };
+        ClassicReader(ar, sink).read();
+        EXPECT_EQ(ar.remaining(), row.unread);
+        EXPECT_EQ(int(sink.accounts.size()), row.filed);
+        EXPECT_EQ(sink.events.value(0), QStringLiteral("version %1").arg(row.version));
+    }
+}
+
+TEST(ClassicFormatTest, WriterGroupsByTypeInTableOrderAndLeavesOutOtherCodes)
+{
+    AccountTable accounts;
+    auto add = [&accounts](qint32 id, AccountType type, const char* title) {
+        auto account = createAccount(AccountId(id), type);
+        account->SetTitle(QString::fromLatin1(title));
+        accounts[AccountId(id)] = std::move(account);
+    };
+    add(1, AccountType::Reference, "r");
+    add(2, AccountType::Email, "e2");
+    add(3, AccountType::Bank, "b");
+    add(4, AccountType::Email, "e4");
+    auto stray = createAccount(AccountId(5), AccountType::Bank);
+    AccountBuilder::setType(*stray, AccountType(19));
+    accounts[AccountId(5)] = std::move(stray);
+
+    const ScrambledText password(QStringLiteral("pw"));
+    const QByteArray bytes = WalletFile::store({ AccountId(9), password, accounts });
+
+    auto stored = [&accounts](qint32 id) {
+        QByteArray record;
+        CArchive ar(&record);
+        accounts.at(AccountId(id))->Serialize(ar);
+        return record;
+    };
+    FileBuilder expected;
+    expected.header(2, 9, "pw").i32(2).raw(stored(2)).raw(stored(4)); // Email, in id order
+    expected.raw(emptyGroups(2)).i32(1).raw(stored(3)); // WebSite, Credit Card, Bank
+    expected.raw(emptyGroups(5)).i32(1).raw(stored(1)); // ... Software, Reference
+    EXPECT_EQ(bytes.toHex(), expected.bytes().toHex());
+
+    RecordingSink sink;
+    WalletFile::load(bytes, sink);
+    EXPECT_EQ(sink.events,
+        (QStringList {
+            "version 2", "next 9", "password pw", "file 2:10:e2", "file 4:10:e4", "file 3:13:b", "file 1:20:r" }));
+}
+
+} // namespace
