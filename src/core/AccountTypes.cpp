@@ -19,7 +19,15 @@ constexpr TypeInfo kInfo[] = {
     { AccountType::Software, "Software", "Software" },
     { AccountType::Reference, "Reference", "Reference" },
 };
-static_assert(std::size(kInfo) == kAccountTypes.size());
+// accountTypeName() and accountCategoryCaption() look a type up by its place in kAccountTypes.
+constexpr bool inTableOrder()
+{
+    for (size_t i = 0; i < kAccountTypes.size(); ++i)
+        if (kInfo[i].type != kAccountTypes[i])
+            return false;
+    return std::size(kInfo) == kAccountTypes.size();
+}
+static_assert(inTableOrder());
 } // namespace
 
 int accountTypeIndex(AccountType type)

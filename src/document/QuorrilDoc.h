@@ -88,8 +88,9 @@ public:
     // version other than 1 and 2 (see loadedVersion()), which opens with no accounts.
     bool loadFailed() const { return m_loadFailed; }
 
-    // Whole-file serialization; damaged data (CArchiveException) and a lack of memory are caught and
-    // reported here, anything else goes on to the caller. True when it completed.
+    // Whole-file serialization in the classic layout (ClassicReader, ClassicWriter); damaged data
+    // (CArchiveException) and a lack of memory are caught and reported here, anything else goes on
+    // to the caller. True when it completed.
     bool Serialize(CArchive& ar);
     // What a file written now holds (WalletFile::store): the stored next id is the one the next new
     // account gets, so that loading a file and saving it again writes the same bytes.

@@ -9,6 +9,7 @@ namespace Artwork {
 namespace {
 const char* const kGlyphFiles[] = { "email", "website", "creditcard", "bank", "insurance", "medical", "callingcard",
     "purchaseditem", "software", "reference" };
+static_assert(std::size(kGlyphFiles) == kAccountTypes.size());
 
 QString resource(const char* name) { return QStringLiteral(":/views/art/%1.svg").arg(QLatin1String(name)); }
 
