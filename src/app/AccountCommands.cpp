@@ -19,7 +19,8 @@ AccountCommands::AccountCommands(CQuorrilDoc& document, CQuorrilView& tree, UiPr
 
 void AccountCommands::OnNewAccount(AccountType type)
 {
-    std::unique_ptr<CAccountDialog> dialog = createAccountDialog(type, &m_doc, AccountId::None, m_prompts, m_tree.window());
+    std::unique_ptr<CAccountDialog> dialog
+        = createAccountDialog(type, &m_doc, AccountId::None, m_prompts, m_tree.window());
     if (!dialog || dialog->exec() != QDialog::Accepted)
         return;
     std::unique_ptr<AccountRecord> account = dialog->takeAccount();

@@ -31,5 +31,5 @@ QString formatFieldValue(const FieldValue& value)
         QString operator()(qint32 n) const { return QString::asprintf("%d", n); }
         QString operator()(double x) const { return QString::asprintf("%4.2f", x); }
     };
-    return std::visit(Formatter{}, value);
+    return std::visit(Formatter {}, value);
 }

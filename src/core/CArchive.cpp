@@ -6,9 +6,15 @@
 
 #include <cstring>
 
-CArchive::CArchive(QByteArray* buffer) : m_out(buffer) {}
+CArchive::CArchive(QByteArray* buffer)
+    : m_out(buffer)
+{
+}
 
-CArchive::CArchive(QByteArrayView data) : m_data(data) {}
+CArchive::CArchive(QByteArrayView data)
+    : m_data(data)
+{
+}
 
 void CArchive::need(qsizetype bytes) const
 {
@@ -46,10 +52,7 @@ CArchive& CArchive::operator<<(double value)
     return *this;
 }
 
-CArchive& CArchive::operator<<(const OleDateTime& date)
-{
-    return *this << qint32(date.GetStatus()) << date.value();
-}
+CArchive& CArchive::operator<<(const OleDateTime& date) { return *this << qint32(date.GetStatus()) << date.value(); }
 
 CArchive& CArchive::operator>>(qint32& value)
 {
@@ -176,10 +179,9 @@ CArchive& CArchive::operator>>(QString& text)
 QString fromWindows1252(QByteArrayView bytes)
 {
     // Code points of bytes 0x80 to 0x9F; the five undefined bytes keep their Latin-1 value.
-    static constexpr char16_t high[32] = {
-        0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
-        0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
-        0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
+    static constexpr char16_t high[32] = { 0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6,
+        0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013,
+        0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178 };
     qsizetype n = 0;
     while (n < bytes.size() && bytes[n] != '\0')
         ++n;

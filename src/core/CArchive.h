@@ -14,7 +14,11 @@ class OleDateTime;
 class CArchiveException : public std::runtime_error {
 public:
     enum Cause { EndOfFile, BadFormat };
-    CArchiveException(Cause cause, const char* what) : std::runtime_error(what), m_cause(cause) {}
+    CArchiveException(Cause cause, const char* what)
+        : std::runtime_error(what)
+        , m_cause(cause)
+    {
+    }
     Cause cause() const { return m_cause; }
 
 private:
@@ -36,7 +40,11 @@ public:
 
     CArchive& operator<<(qint32 value);
     CArchive& operator<<(double value);
-    CArchive& operator<<(const QString& text) { writeText(text); return *this; }
+    CArchive& operator<<(const QString& text)
+    {
+        writeText(text);
+        return *this;
+    }
     CArchive& operator<<(const OleDateTime& date);
 
     CArchive& operator>>(qint32& value);

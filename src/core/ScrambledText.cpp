@@ -15,6 +15,7 @@ constexpr char16_t kFirstTarget = 0xFFA0;
 constexpr char16_t kSkippedTarget = 0xFFFD;
 
 // Target code point i (U+FFA0 + i, skipping U+FFFD) stands for kPlainOfTarget[i] and is stored as kTokenOfTarget[i].
+// clang-format off
 constexpr std::array<char16_t, kTableSize> kPlainOfTarget = {
     u'%', u'c', u']', u'M', u'L', char16_t(0x00F1), u'9', u'y',
     u'!', u'2', u'6', u'C', u'J', char16_t(0x00D1), u'x', u'4',
@@ -47,6 +48,7 @@ constexpr std::array<std::array<char, 3>, kTableSize> kTokenOfTarget = {{
     {'+', 'P', 'Y'}, {'#', '9', 'K'}, {'&', 'L', 'Y'}, {'*', 'I', 'T'}, {'+', 'J', '8'}, {'@', 'Q', '5'},
     {'*', 'M', '7'}, {'?', 'Q', 'F'}, {'#', 'Y', 'R'}, {'#', 'F', 'X'},
 }};
+// clang-format on
 
 constexpr int targetIndex(char16_t c)
 {
@@ -63,20 +65,20 @@ constexpr char16_t targetOf(int index)
 // Tables derived once from the two above; both directions then take one lookup per character.
 struct Tables {
     // For every code unit below 0x100: the index of its target code point, or -1.
-    std::array<qint8, 0x100> targetOfPlain{};
+    std::array<qint8, 0x100> targetOfPlain {};
     // For every character 0 to 127: its index among the ten lead characters, or -1.
-    std::array<qint8, 0x80> leadIndex{};
+    std::array<qint8, 0x80> leadIndex {};
     // For every character 0 to 127: its index among A to Z and 0 to 9, or -1.
-    std::array<qint8, 0x80> tailIndex{};
+    std::array<qint8, 0x80> tailIndex {};
     // The plain character a token stands for, indexed by lead, second and third character; 0 when
     // the three characters are no token.
-    std::array<char16_t, 10 * 36 * 36> plainOfToken{};
+    std::array<char16_t, 10 * 36 * 36> plainOfToken {};
     // The three code units of each token packed in the order they are stored, for one wide store.
-    std::array<quint64, kTableSize> tokenUnits{};
+    std::array<quint64, kTableSize> tokenUnits {};
     // For every code unit below 0x100: what the stored form holds for it, packed the same way (its
     // token, or the unit itself), and how many units that is (3 or 1).
-    std::array<quint64, 0x100> storedUnits{};
-    std::array<quint8, 0x100> storedSize{};
+    std::array<quint64, 0x100> storedUnits {};
+    std::array<quint8, 0x100> storedSize {};
 
     Tables()
     {
@@ -96,7 +98,7 @@ struct Tables {
         for (int i = 0; i < kTableSize; ++i) {
             const auto& t = kTokenOfTarget[i];
             plainOfToken[slot(t[0], t[1], t[2])] = kPlainOfTarget[i];
-            const char16_t units[4] = {char16_t(t[0]), char16_t(t[1]), char16_t(t[2]), 0};
+            const char16_t units[4] = { char16_t(t[0]), char16_t(t[1]), char16_t(t[2]), 0 };
             std::memcpy(&tokenUnits[i], units, 8);
         }
         for (int c = 0; c < 0x100; ++c) {
@@ -151,8 +153,7 @@ qsizetype scrambleInto(const char16_t* units, qsizetype n, uchar* out)
 // forwards to out (room for n units); returns its length. Walking the stored form backwards undoes
 // the reversal while tokens are taken where they end: since lead characters occur only first in a
 // token, the tokens found this way are exactly those a left-to-right scan finds.
-template <typename At>
-qsizetype unscrambleInto(qsizetype n, At&& at, char16_t* out)
+template <typename At> qsizetype unscrambleInto(qsizetype n, At&& at, char16_t* out)
 {
     const Tables& t = tables();
     char16_t* const begin = out;
@@ -191,8 +192,7 @@ const char16_t* unitsOf(QStringView text) { return reinterpret_cast<const char16
 // The plain text of n stored units. A short text is decoded on the stack and then copied into a
 // string of its exact length; a long one is decoded into an upper-bound allocation that is then
 // trimmed in place, so that no second buffer of its size is needed.
-template <typename At>
-QString unscrambledString(qsizetype n, At&& at)
+template <typename At> QString unscrambledString(qsizetype n, At&& at)
 {
     constexpr qsizetype kShort = 1024;
     if (n <= kShort) {
@@ -253,7 +253,7 @@ qsizetype ScrambledText::firstUnstorable(QStringView plain)
 ScrambledText::TableEntry ScrambledText::tableEntry(int i)
 {
     const auto& t = kTokenOfTarget[size_t(i)];
-    return {kPlainOfTarget[size_t(i)], targetOf(i), QString::fromLatin1(t.data(), 3)};
+    return { kPlainOfTarget[size_t(i)], targetOf(i), QString::fromLatin1(t.data(), 3) };
 }
 
 bool ScrambledText::IsStorable(QStringView plain) { return firstUnstorable(plain) < 0; }
@@ -284,7 +284,7 @@ CArchive& operator>>(CArchive& ar, ScrambledText& text)
         return ar;
     }
     const auto* in = reinterpret_cast<const uchar*>(bytes.data());
-    text = unscrambledString(bytes.size() / 2,
-                             [in](qsizetype i) { return char16_t(qFromLittleEndian<quint16>(in + 2 * i)); });
+    text = unscrambledString(
+        bytes.size() / 2, [in](qsizetype i) { return char16_t(qFromLittleEndian<quint16>(in + 2 * i)); });
     return ar;
 }

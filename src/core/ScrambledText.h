@@ -9,7 +9,10 @@ class CArchive;
 class ScrambledText {
 public:
     ScrambledText() = default;
-    ScrambledText(const QString& text) : m_text(text) {} // NOLINT: a text converts implicitly
+    ScrambledText(const QString& text)
+        : m_text(text)
+    {
+    } // NOLINT: a text converts implicitly
     ScrambledText& operator=(const QString& text) // keeps the flags
     {
         m_text = text;

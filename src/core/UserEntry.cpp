@@ -4,14 +4,17 @@
 #include "CArchive.h"
 
 UserEntry::UserEntry(qint32 administrator, const QString& loginId, const QString& password, const QString& email)
-    : m_loginId(loginId), m_password(password), m_email(email), m_administrator(administrator)
+    : m_loginId(loginId)
+    , m_password(password)
+    , m_email(email)
+    , m_administrator(administrator)
 {
 }
 
 bool UserEntry::IsSameUser(const UserEntry& other) const
 {
-    return m_loginId.text() == other.m_loginId.text() && m_password.text() == other.m_password.text() &&
-           equalsIgnoringAsciiCase(m_email.text(), other.m_email.text());
+    return m_loginId.text() == other.m_loginId.text() && m_password.text() == other.m_password.text()
+        && equalsIgnoringAsciiCase(m_email.text(), other.m_email.text());
 }
 
 void UserEntry::Serialize(CArchive& ar)

@@ -14,7 +14,8 @@
 
 namespace {
 
-std::unique_ptr<CAccountDialog> makeDialog(AccountType type, CQuorrilDoc* document, AccountId accountId, QWidget* parent)
+std::unique_ptr<CAccountDialog> makeDialog(
+    AccountType type, CQuorrilDoc* document, AccountId accountId, QWidget* parent)
 {
     switch (type) {
     case AccountType::Email:

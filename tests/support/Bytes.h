@@ -38,17 +38,17 @@ public:
     // A 16-bit text exactly as given (marker, shortest length prefix, UTF-16LE units).
     Bytes& text(const QString& s)
     {
-        raw({0xFF, 0xFE, 0xFF});
+        raw({ 0xFF, 0xFE, 0xFF });
         const qsizetype n = s.size();
         if (n < 255) {
-            raw({int(n)});
+            raw({ int(n) });
         } else if (n < 0xFFFE) {
-            raw({0xFF, int(n & 0xFF), int(n >> 8)});
+            raw({ 0xFF, int(n & 0xFF), int(n >> 8) });
         } else {
-            raw({0xFF, 0xFF, 0xFF}).i32(qint32(n));
+            raw({ 0xFF, 0xFF, 0xFF }).i32(qint32(n));
         }
         for (QChar c : s)
-            raw({c.unicode() & 0xFF, c.unicode() >> 8});
+            raw({ c.unicode() & 0xFF, c.unicode() >> 8 });
         return *this;
     }
     // A text as a record stores it: its scrambled form.
