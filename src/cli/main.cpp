@@ -9,11 +9,6 @@
 
 int main(int argc, char* argv[])
 {
-    // Without TZ the C library looks at /etc/localtime again for every local time it works out:
-    // tens of thousands of times for the dates of a large wallet. Naming the same zone file once
-    // spares that and changes nothing else.
-    if (!qEnvironmentVariableIsSet("TZ"))
-        qputenv("TZ", ":/etc/localtime");
     QCoreApplication app(argc, argv);
     QTextStream out(stdout);
     QTextStream err(stderr);
