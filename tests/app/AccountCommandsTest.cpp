@@ -3,6 +3,7 @@
 #include "AccountView.h"
 #include "QuorrilView.h"
 #include "TableAccountDialog.h"
+#include "TreeAndListTest.h"
 #include "WindowTest.h"
 
 #include <QLineEdit>
@@ -15,50 +16,15 @@
 
 namespace {
 
-QStringList childTexts(const QModelIndex& node)
-{
-    QStringList texts;
-    for (int i = 0; node.isValid() && i < node.model()->rowCount(node); ++i)
-        texts << CQuorrilView::nodeText(node.model()->index(i, 0, node));
-    return texts;
-}
-
-int childCount(const QModelIndex& node) { return node.isValid() ? node.model()->rowCount(node) : -1; }
-QModelIndex child(const QModelIndex& node, int row) { return node.model()->index(row, 0, node); }
-
 // The account tree and the property list over a document, with the account commands on the tree,
 // as the main window puts them together.
-class AccountCommandsTest : public WindowTest {
+class AccountCommandsTest : public TreeAndListTest<WindowTest> {
 protected:
     AccountCommandsTest()
-        : doc(prompts)
-        , tree(doc)
-        , list(doc)
-        , commands(doc, tree, prompts)
+        : commands(doc, tree, prompts)
     {
-        tree.resize(300, 400);
-        tree.show();
     }
 
-    // What the frame does after New and Open.
-    void rebuild()
-    {
-        tree.OnInitialUpdate();
-        list.OnInitialUpdate();
-    }
-
-    QModelIndex accountNode(AccountType type, const QString& title) const
-    {
-        const QModelIndex category = tree.categoryNode(type);
-        for (int i = 0; i < childCount(category); ++i)
-            if (CQuorrilView::nodeText(child(category, i)) == title)
-                return child(category, i);
-        return QModelIndex();
-    }
-
-    CQuorrilDoc doc;
-    CQuorrilView tree;
-    CAccountView list;
     AccountCommands commands;
 };
 

@@ -1,7 +1,7 @@
 #include "AccountView.h"
 #include "Artwork.h"
 #include "QuorrilView.h"
-#include "WidgetTestSupport.h"
+#include "TreeAndListTest.h"
 
 #include <QMenu>
 #include <QSignalSpy>
@@ -11,48 +11,7 @@
 
 namespace {
 
-QStringList childTexts(const QModelIndex& node)
-{
-    QStringList texts;
-    for (int i = 0; node.isValid() && i < node.model()->rowCount(node); ++i)
-        texts << CQuorrilView::nodeText(node.model()->index(i, 0, node));
-    return texts;
-}
-
-int childCount(const QModelIndex& node) { return node.isValid() ? node.model()->rowCount(node) : -1; }
-QModelIndex child(const QModelIndex& node, int row) { return node.model()->index(row, 0, node); }
-
-class TreeViewTest : public WidgetTest {
-protected:
-    TreeViewTest()
-        : doc(prompts)
-        , tree(doc)
-        , list(doc)
-    {
-        tree.resize(300, 400);
-        tree.show();
-    }
-
-    // What the frame does after New and Open.
-    void rebuild()
-    {
-        tree.OnInitialUpdate();
-        list.OnInitialUpdate();
-    }
-
-    QModelIndex accountNode(AccountType type, const QString& title) const
-    {
-        const QModelIndex category = tree.categoryNode(type);
-        for (int i = 0; i < childCount(category); ++i)
-            if (CQuorrilView::nodeText(child(category, i)) == title)
-                return child(category, i);
-        return QModelIndex();
-    }
-
-    CQuorrilDoc doc;
-    CQuorrilView tree;
-    CAccountView list;
-};
+class TreeViewTest : public TreeAndListTest<WidgetTest> { };
 
 TEST_F(TreeViewTest, EmptyDocumentShowsTheRootAloneExpanded)
 {
