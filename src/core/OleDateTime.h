@@ -22,7 +22,7 @@ public:
     {
     }
 
-    // The calendar date and time of day as given, whatever time spec dateTime has.
+    // The calendar date and time of day as given, whether dateTime is local, UTC or in another zone.
     static OleDateTime fromDateTime(const QDateTime& dateTime);
     static OleDateTime fromDate(QDate date, QTime timeOfDay = QTime(0, 0));
     // The local wall-clock date and time now.

@@ -38,8 +38,8 @@ TEST_F(ControlAdapters, EveryKindShowsAFieldAndTakesItBackUnchanged)
     for (const Row& row : rows) {
         SCOPED_TRACE(int(row.kind));
         const ControlAdapter& adapter = ControlAdapter::of(row.kind);
-        const ControlSpec spec { 9000, row.kind, "Text:", { 7, 7, 60, 12 } };
-        std::unique_ptr<QWidget> widget(adapter.create(spec, *host));
+        const ControlSpec control { 9000, row.kind, "Text:", { 7, 7, 60, 12 } };
+        std::unique_ptr<QWidget> widget(adapter.create(control, *host));
         ASSERT_NE(widget, nullptr);
         EXPECT_EQ(widget->parent(), host.get());
         ASSERT_EQ(adapter.initialValue().index(), row.field.index());

@@ -1,5 +1,5 @@
-// The classic layout on its own: what a reader hands its sink and when, which groups each version
-// has, and how a writer groups the accounts it is lent.
+// The classic layout on its own: what a reader hands its sink and when, and how a writer groups the
+// accounts it is lent. (Which groups each version holds is pinned through the document's open.)
 #include "ClassicFormat.h"
 #include "AccountFactory.h"
 #include "CArchive.h"
@@ -74,34 +74,6 @@ TEST(ClassicFormatTest, ReaderHandsOnEachPartAsSoonAsItIsRead)
     WalletFile::load(file, sink);
     EXPECT_EQ(sink.events, all);
     EXPECT_NE(dynamic_cast<const EmailAccount*>(sink.accounts.at(AccountId(5)).get()), nullptr);
-}
-
-TEST(ClassicFormatTest, VersionDecidesTheGroupsRead)
-{
-    FileBuilder reference;
-    reference.i32(1).common(4, 20, "note").record("DTT");
-    struct Row {
-        qint32 version;
-        qsizetype unread; // bytes left after the reader is done
-        int filed;
-    };
-    const Row rows[] = {
-        { 1, reference.size(), 0 }, // stops before the Reference group
-        { 2, 0, 1 },
-        { 3, 4 * 9 + reference.size(), 0 }, // an unknown version: nothing after the header
-        { 0, 4 * 9 + reference.size(), 0 },
-    };
-    for (const Row& row : rows) {
-        SCOPED_TRACE(row.version);
-        FileBuilder f;
-        f.header(row.version, 1, "pw").raw(emptyGroups(9)).raw(reference.bytes());
-        RecordingSink sink;
-        CArchive ar { QByteArrayView(f.bytes()) };
-        ClassicReader(ar, sink).read();
-        EXPECT_EQ(ar.remaining(), row.unread);
-        EXPECT_EQ(int(sink.accounts.size()), row.filed);
-        EXPECT_EQ(sink.events.value(0), QStringLiteral("version %1").arg(row.version));
-    }
 }
 
 TEST(ClassicFormatTest, WriterGroupsByTypeInTableOrderAndLeavesOutOtherCodes)
