@@ -8,6 +8,8 @@
 #include "KeyStateIndicators.h"
 #include "PaneCommands.h"
 #include "PasswordCommands.h"
+#include "Preferences.h"
+#include "PreferencesDlg.h"
 #include "QuorrilDoc.h"
 #include "QuorrilView.h"
 
@@ -39,11 +41,13 @@ QStringList droppedFiles(const QMimeData* data)
 }
 } // namespace
 
-CMainFrame::CMainFrame(CQuorrilDoc& document, UiPrompts& prompts, RecentFileList& recentFiles, QWidget* parent)
+CMainFrame::CMainFrame(
+    CQuorrilDoc& document, UiPrompts& prompts, RecentFileList& recentFiles, Preferences& preferences, QWidget* parent)
     : QMainWindow(parent)
     , m_doc(document)
     , m_prompts(prompts)
     , m_recentFiles(recentFiles)
+    , m_preferences(preferences)
 {
     resize(InitialSize, InitialSize);
     setAcceptDrops(true);
@@ -59,6 +63,7 @@ CMainFrame::CMainFrame(CQuorrilDoc& document, UiPrompts& prompts, RecentFileList
     m_accountCommands = new AccountCommands(m_doc, *m_tree, m_prompts, this);
     m_paneCommands = new PaneCommands(*this, *m_accountCommands);
     m_passwordCommands = new PasswordCommands(*this);
+    connect(action(ID_FILE_PREFERENCES), &QAction::triggered, this, &CMainFrame::OnPreferences);
 
     connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) { onFocusChanged(now); });
     connect(m_tree, &CQuorrilView::selectionStateChanged, this, &CMainFrame::updateCommandStates);
@@ -85,10 +90,10 @@ CMainFrame::~CMainFrame()
 void CMainFrame::createActions()
 {
     for (const CommandInfo& command : CommandTable::commands()) {
-        auto* action = new QAction(QString::fromLatin1(command.text), this);
+        auto* action = new QAction(QString::fromUtf8(command.text), this);
         if (command.prompt)
-            action->setStatusTip(QString::fromLatin1(command.prompt));
-        action->setToolTip(command.toolTip ? QString::fromLatin1(command.toolTip) : QString());
+            action->setStatusTip(QString::fromUtf8(command.prompt));
+        action->setToolTip(command.toolTip ? QString::fromUtf8(command.toolTip) : QString());
         if (command.standardKey != QKeySequence::UnknownKey)
             action->setShortcuts(command.standardKey);
         else if (command.keys)
@@ -120,6 +125,8 @@ void CMainFrame::createMenus()
     file->addSeparator();
     file->addAction(action(ID_FILE_SAVE));
     file->addAction(action(ID_FILE_SAVE_AS));
+    file->addSeparator();
+    file->addAction(action(ID_FILE_PREFERENCES));
     file->addSeparator();
     file->addAction(m_recentPlaceholder);
     for (int id = ID_FILE_MRU_FILE1; id <= ID_FILE_MRU_FILE4; ++id)
@@ -224,6 +231,12 @@ void CMainFrame::OnDocumentClosing()
 }
 
 void CMainFrame::updateTitle() { setWindowTitle(QStringLiteral("%1 - Quorril").arg(m_doc.GetTitle())); }
+
+void CMainFrame::OnPreferences()
+{
+    PreferencesDlg dialog(m_preferences, this);
+    dialog.exec();
+}
 
 void CMainFrame::centerOnScreen()
 {

@@ -13,6 +13,7 @@ class FileCommands;
 class KeyStateIndicators;
 class PaneCommands;
 class PasswordCommands;
+class Preferences;
 class UiPrompts;
 class QLabel;
 class QMenu;
@@ -30,7 +31,8 @@ public:
     static constexpr int InitialSize = 500;
     static constexpr int TreeWidth = 150;
 
-    CMainFrame(CQuorrilDoc& document, UiPrompts& prompts, RecentFileList& recentFiles, QWidget* parent = nullptr);
+    CMainFrame(CQuorrilDoc& document, UiPrompts& prompts, RecentFileList& recentFiles, Preferences& preferences,
+        QWidget* parent = nullptr);
     ~CMainFrame() override;
 
     QAction* action(int id) const { return m_actions.value(id); }
@@ -46,6 +48,7 @@ public:
     QMenu* accountMenu() const { return m_accountMenu; }
     CQuorrilDoc& document() const { return m_doc; }
     UiPrompts& prompts() const { return m_prompts; }
+    Preferences& preferences() const { return m_preferences; }
 
     // The pane the pane-bound commands go to: the tree at start, then the pane that last had focus.
     Pane activePane() const { return m_activePane; }
@@ -71,6 +74,7 @@ private:
     void onFocusChanged(QWidget* now);
     void OnDocumentReset();
     void updateTitle();
+    void OnPreferences();
 
     CQuorrilDoc& m_doc;
     UiPrompts& m_prompts;
@@ -88,4 +92,5 @@ private:
     PaneCommands* m_paneCommands = nullptr;
     PasswordCommands* m_passwordCommands = nullptr;
     RecentFileList& m_recentFiles;
+    Preferences& m_preferences;
 };
