@@ -26,4 +26,24 @@ bool matches(const AccountRecord& account, const QString& foldedNeedle, Scope sc
     return found;
 }
 
+FoldedAccount foldAccount(const AccountRecord& account)
+{
+    FoldedAccount folded { fold(account.GetTitle()), {} };
+    forEachPropertyRow(account, [&](const PropertyRow& row) {
+        if (!row.secret)
+            folded.values.append(fold(row.value)).append(QChar::Null);
+        return true;
+    });
+    return folded;
+}
+
+bool matches(const FoldedAccount& account, const QString& foldedNeedle, Scope scope)
+{
+    if (foldedNeedle.isEmpty() || account.title.contains(foldedNeedle))
+        return true;
+    // A needle never holds the null character, so it cannot match across two values.
+    return scope == Scope::TitlesAndValues && !foldedNeedle.contains(QChar::Null)
+        && account.values.contains(foldedNeedle);
+}
+
 } // namespace AccountSearch
