@@ -5,6 +5,7 @@
 #include "CommandIds.h"
 #include "CommandTable.h"
 #include "FileCommands.h"
+#include "FindBar.h"
 #include "KeyStateIndicators.h"
 #include "PaneCommands.h"
 #include "PasswordCommands.h"
@@ -12,6 +13,7 @@
 #include "PreferencesDlg.h"
 #include "QuorrilDoc.h"
 #include "QuorrilView.h"
+#include "ViewCommands.h"
 
 #include <QAction>
 #include <QApplication>
@@ -27,6 +29,7 @@
 #include <QStatusBar>
 #include <QTimer>
 #include <QToolBar>
+#include <QVBoxLayout>
 
 namespace {
 QStringList droppedFiles(const QMimeData* data)
@@ -63,6 +66,7 @@ CMainFrame::CMainFrame(
     m_accountCommands = new AccountCommands(m_doc, *m_tree, m_prompts, this);
     m_paneCommands = new PaneCommands(*this, *m_accountCommands);
     m_passwordCommands = new PasswordCommands(*this);
+    m_viewCommands = new ViewCommands(*this, *m_findBar);
     connect(action(ID_FILE_PREFERENCES), &QAction::triggered, this, &CMainFrame::OnPreferences);
 
     connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) { onFocusChanged(now); });
@@ -145,7 +149,15 @@ void CMainFrame::createMenus()
     account->addAction(action(ID_ACCOUNT_PROPERTIES));
     account->addSeparator();
     account->addAction(action(ID_ACCOUNT_DELETE));
+    account->addSeparator();
+    account->addAction(action(ID_ACCOUNT_COPY_PASSWORD));
+    account->addAction(action(ID_GENERATE_PASSWORD));
     account->setObjectName(QStringLiteral("accountMenu"));
+
+    QMenu* view = menuBar()->addMenu(QStringLiteral("&View"));
+    view->addAction(action(ID_VIEW_FIND));
+    view->addSeparator();
+    view->addAction(action(ID_VIEW_SHOW_SECRETS));
     // The menus show what is available at the moment they open.
     connect(file, &QMenu::aboutToShow, this, &CMainFrame::updateCommandStates);
     connect(account, &QMenu::aboutToShow, this, &CMainFrame::updateCommandStates);
@@ -183,9 +195,17 @@ void CMainFrame::createClient()
 {
     m_splitter = new QSplitter(Qt::Horizontal, this);
     m_splitter->setChildrenCollapsible(false);
-    m_tree = new CQuorrilView(m_doc, m_splitter);
+    // The left pane: the find field above the tree.
+    auto* treePane = new QWidget(m_splitter);
+    m_tree = new CQuorrilView(m_doc, treePane);
+    m_findBar = new FindBar(*m_tree, treePane);
+    auto* treeLayout = new QVBoxLayout(treePane);
+    treeLayout->setContentsMargins(0, 0, 0, 0);
+    treeLayout->setSpacing(2);
+    treeLayout->addWidget(m_findBar);
+    treeLayout->addWidget(m_tree);
     m_list = new CAccountView(m_doc, m_splitter);
-    m_splitter->addWidget(m_tree);
+    m_splitter->addWidget(treePane);
     m_splitter->addWidget(m_list);
     m_splitter->setStretchFactor(0, 0);
     m_splitter->setStretchFactor(1, 1);
@@ -199,7 +219,7 @@ void CMainFrame::onFocusChanged(QWidget* now)
 {
     if (!now)
         return;
-    if (now == m_tree || m_tree->isAncestorOf(now))
+    if (now == m_tree || m_splitter->widget(0)->isAncestorOf(now))
         m_activePane = Pane::Tree;
     else if (now == m_list || m_list->isAncestorOf(now))
         m_activePane = Pane::List;
@@ -213,6 +233,7 @@ void CMainFrame::updateCommandStates()
     m_fileCommands->updateState();
     m_paneCommands->updateState();
     m_passwordCommands->updateState();
+    m_viewCommands->updateState();
 }
 
 void CMainFrame::OnDocumentReset()

@@ -10,6 +10,7 @@ class CAccountView;
 class CQuorrilDoc;
 class CQuorrilView;
 class FileCommands;
+class FindBar;
 class KeyStateIndicators;
 class PaneCommands;
 class PasswordCommands;
@@ -19,6 +20,7 @@ class QLabel;
 class QMenu;
 class QSplitter;
 class RecentFileList;
+class ViewCommands;
 
 // The main window: menu bar, toolbar, status bar, and the splitter with the account tree on the
 // left and the property list on the right. It owns one action per command and keeps their enabled
@@ -40,6 +42,9 @@ public:
     CQuorrilView* treeView() const { return m_tree; }
     CAccountView* listView() const { return m_list; }
     QSplitter* splitter() const { return m_splitter; }
+    // The find field above the tree; it belongs to the tree's pane.
+    FindBar* findBar() const { return m_findBar; }
+    ViewCommands& viewCommands() const { return *m_viewCommands; }
     QLabel* messagePane() const { return m_messagePane; }
     KeyStateIndicators* keyStateIndicators() const { return m_indicators; }
     FileCommands& fileCommands() const { return *m_fileCommands; }
@@ -83,6 +88,7 @@ private:
     QMenu* m_accountMenu = nullptr;
     QSplitter* m_splitter = nullptr;
     CQuorrilView* m_tree = nullptr;
+    FindBar* m_findBar = nullptr;
     CAccountView* m_list = nullptr;
     QLabel* m_messagePane = nullptr;
     KeyStateIndicators* m_indicators = nullptr;
@@ -91,6 +97,7 @@ private:
     AccountCommands* m_accountCommands = nullptr;
     PaneCommands* m_paneCommands = nullptr;
     PasswordCommands* m_passwordCommands = nullptr;
+    ViewCommands* m_viewCommands = nullptr;
     RecentFileList& m_recentFiles;
     Preferences& m_preferences;
 };
