@@ -3,10 +3,15 @@
 #include "AccountRecord.h"
 #include "PropertyRows.h"
 
+#include <algorithm>
+
 namespace AccountSearch {
 
 QString fold(QStringView text)
 {
+    // Plain ASCII has no accents and folds as it lowers: the common case, done in one step.
+    if (std::all_of(text.begin(), text.end(), [](QChar c) { return c.unicode() < 0x80; }))
+        return text.toString().toLower();
     QString decomposed = text.toString().normalized(QString::NormalizationForm_D);
     decomposed.removeIf([](QChar c) { return c.category() == QChar::Mark_NonSpacing; });
     return decomposed.toCaseFolded();

@@ -7,7 +7,8 @@ AccountFilterModel::AccountFilterModel(const CQuorrilDoc& document, QObject* par
     : QSortFilterProxyModel(parent)
     , m_doc(document)
 {
-    setRecursiveFilteringEnabled(true);
+    // Categories are decided here from their accounts' matches, so the filter needs no second pass
+    // over the accounts to find out.
     // An account edited while a search is shown stays in view until the next keystroke.
     setDynamicSortFilter(false);
 }
@@ -20,9 +21,19 @@ void AccountFilterModel::setSourceModel(QAbstractItemModel* source)
     m_folded.clear();
     if (!source)
         return;
-    const auto forget
-        = [this](const QModelIndex& node) { m_folded.remove(node.data(AccountTreeModel::AccountIdRole).toInt()); };
-    connect(source, &QAbstractItemModel::modelReset, this, [this] { m_folded.clear(); });
+    const auto forget = [this](const QModelIndex& node) {
+        m_folded.remove(node.data(AccountTreeModel::AccountIdRole).toInt());
+        forgetMatches();
+    };
+    connect(source, &QAbstractItemModel::modelAboutToBeReset, this, [this] {
+        m_folded.clear();
+        forgetMatches();
+    });
+    // Rows that come, go or move change the positions the matches are kept by; the proxy asks
+    // again only once they have.
+    connect(source, &QAbstractItemModel::rowsAboutToBeInserted, this, [this] { forgetMatches(); });
+    connect(source, &QAbstractItemModel::rowsAboutToBeRemoved, this, [this] { forgetMatches(); });
+    connect(source, &QAbstractItemModel::layoutAboutToBeChanged, this, [this] { forgetMatches(); });
     connect(source, &QAbstractItemModel::dataChanged, this,
         [forget](const QModelIndex& topLeft, const QModelIndex& bottomRight) {
             for (int row = topLeft.row(); row <= bottomRight.row(); ++row)
@@ -41,6 +52,13 @@ void AccountFilterModel::setFindText(const QString& text)
     m_text = text;
     if (needle == m_needle)
         return;
+    if (!m_needle.isEmpty() && !m_matches.empty()) {
+        if (m_recent.size() >= 64)
+            m_recent.clear();
+        m_recent.insert(m_needle, m_matches);
+    }
+    m_narrowing = !m_needle.isEmpty() && needle.contains(m_needle) ? std::move(m_matches) : decltype(m_narrowing) {};
+    m_matches = m_recent.take(needle);
     m_needle = needle;
     // One relayout of the whole tree: row-by-row removals cost a tree view time for each.
     invalidate();
@@ -52,13 +70,16 @@ void AccountFilterModel::setTitlesOnly(bool titlesOnly)
     if (scope == m_scope)
         return;
     m_scope = scope;
+    // A locked document keeps no folded values here.
+    m_folded.clear();
+    forgetMatches();
     if (isFiltering())
         invalidate();
 }
 
 const AccountSearch::FoldedAccount& AccountFilterModel::folded(const QModelIndex& sourceNode) const
 {
-    const int id = sourceNode.data(AccountTreeModel::AccountIdRole).toInt();
+    const int id = idValue(static_cast<const AccountTreeModel*>(sourceModel())->accountId(sourceNode));
     auto it = m_folded.find(id);
     if (it == m_folded.end()) {
         const AccountRecord* account = m_doc.FindAccount(AccountId(id));
@@ -69,14 +90,49 @@ const AccountSearch::FoldedAccount& AccountFilterModel::folded(const QModelIndex
     return *it;
 }
 
+void AccountFilterModel::forgetMatches()
+{
+    m_matches.clear();
+    m_narrowing.clear();
+    m_recent.clear();
+}
+
+const std::vector<char>& AccountFilterModel::categoryMatches(int categoryRow) const
+{
+    if (m_matches.size() <= size_t(categoryRow))
+        m_matches.resize(size_t(categoryRow) + 1);
+    std::vector<char>& matches = m_matches[size_t(categoryRow)];
+    const auto* tree = static_cast<const AccountTreeModel*>(sourceModel());
+    const QModelIndex category = tree->index(categoryRow, 0, tree->rootNode());
+    const int count = tree->rowCount(category);
+    if (matches.size() == size_t(count) + 1)
+        return matches;
+    matches.assign(size_t(count) + 1, 0);
+    const std::vector<char>* narrowing
+        = size_t(categoryRow) < m_narrowing.size() && m_narrowing[size_t(categoryRow)].size() == matches.size()
+        ? &m_narrowing[size_t(categoryRow)]
+        : nullptr;
+    bool any = false;
+    for (int row = 0; row < count; ++row) {
+        if (narrowing && !(*narrowing)[size_t(row)])
+            continue;
+        const bool match = AccountSearch::matches(folded(tree->index(row, 0, category)), m_needle, m_scope);
+        matches[size_t(row)] = match;
+        any = any || match;
+    }
+    matches[size_t(count)] = any;
+    return matches;
+}
+
 bool AccountFilterModel::filterAcceptsRow(int sourceRow, const QModelIndex& sourceParent) const
 {
     if (m_needle.isEmpty() || !sourceParent.isValid())
         return true; // everything, or the root
     const auto* tree = static_cast<const AccountTreeModel*>(sourceModel());
-    const QModelIndex node = tree->index(sourceRow, 0, sourceParent);
-    // A category shows when one of its accounts does (recursive filtering asks them).
-    if (!tree->isAccountNode(node))
+    if (tree->isCategoryNode(tree->index(sourceRow, 0, sourceParent)))
+        return categoryMatches(sourceRow).back() != 0;
+    if (!tree->isCategoryNode(sourceParent))
         return false;
-    return AccountSearch::matches(folded(node), m_needle, m_scope);
+    const std::vector<char>& matches = categoryMatches(sourceParent.row());
+    return size_t(sourceRow) + 1 < matches.size() && matches[size_t(sourceRow)] != 0;
 }

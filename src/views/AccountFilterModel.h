@@ -5,6 +5,8 @@
 #include <QHash>
 #include <QSortFilterProxyModel>
 
+#include <vector>
+
 class CQuorrilDoc;
 
 // The account tree as the find field leaves it: only the accounts that hold the text in their title
@@ -13,7 +15,8 @@ class CQuorrilDoc;
 // text shows the whole tree.
 //
 // Each account's texts are folded once, when a search first needs them, and kept until the account
-// changes in the tree or the tree is rebuilt.
+// changes in the tree or the tree is rebuilt. A category's accounts are matched in one pass, whose
+// answers serve both the category (shown or not) and its rows.
 class AccountFilterModel : public QSortFilterProxyModel {
     Q_OBJECT
 public:
@@ -33,10 +36,20 @@ protected:
 
 private:
     const AccountSearch::FoldedAccount& folded(const QModelIndex& sourceNode) const;
+    // Which accounts of the category (by its row under the root) match the text, worked out once.
+    const std::vector<char>& categoryMatches(int categoryRow) const;
+    void forgetMatches();
 
     const CQuorrilDoc& m_doc;
     QString m_text;
     QString m_needle;
     AccountSearch::Scope m_scope = AccountSearch::Scope::TitlesAndValues;
     mutable QHash<int, AccountSearch::FoldedAccount> m_folded; // by account id
+    // By category row: empty until worked out; then one entry per account and a last entry that
+    // says whether any matched.
+    mutable std::vector<std::vector<char>> m_matches;
+    // Typing on narrows: a text that holds the last one matches only accounts the last one did.
+    std::vector<std::vector<char>> m_narrowing;
+    // The matches of the texts typed lately, so deleting a letter costs no new pass.
+    QHash<QString, std::vector<std::vector<char>>> m_recent;
 };

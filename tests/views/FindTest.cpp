@@ -204,6 +204,13 @@ TEST_F(FindTest, AnEditedAccountIsSearchedByItsNewTexts)
     tree.accountModel()->setTitle(tree.sourceNode(node), account->GetTitle());
     tree.setFindText(QStringLiteral("renamed"));
     EXPECT_EQ(shownAccounts(), std::set<QString> { "Renamed Notes" });
+    // A new account that matches shows at once, in its place; the others keep theirs.
+    auto added = makeAccount(AccountType::Reference, doc.NextAccountId(), QStringLiteral("A renamed one"));
+    const AccountId id = *doc.AddAccount(std::move(added));
+    tree.selectNode(tree.accountModel()->insertAccount(AccountType::Reference, QStringLiteral("A renamed one"), id));
+    EXPECT_EQ(shownAccounts(), (std::set<QString> { "A renamed one", "Renamed Notes" }));
+    EXPECT_EQ(tree.findText(), QStringLiteral("renamed"));
+    EXPECT_EQ(CQuorrilView::nodeAccountId(tree.selectedNode()), id);
 }
 
 } // namespace
