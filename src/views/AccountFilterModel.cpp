@@ -3,6 +3,8 @@
 #include "AccountTreeModel.h"
 #include "QuorrilDoc.h"
 
+#include <QElapsedTimer>
+
 AccountFilterModel::AccountFilterModel(const CQuorrilDoc& document, QObject* parent)
     : QSortFilterProxyModel(parent)
     , m_doc(document)
@@ -11,6 +13,8 @@ AccountFilterModel::AccountFilterModel(const CQuorrilDoc& document, QObject* par
     // over the accounts to find out.
     // An account edited while a search is shown stays in view until the next keystroke.
     setDynamicSortFilter(false);
+    m_idleFolding.setInterval(0);
+    connect(&m_idleFolding, &QTimer::timeout, this, &AccountFilterModel::foldWhileIdle);
 }
 
 void AccountFilterModel::setSourceModel(QAbstractItemModel* source)
@@ -26,8 +30,14 @@ void AccountFilterModel::setSourceModel(QAbstractItemModel* source)
         forgetMatches();
     };
     connect(source, &QAbstractItemModel::modelAboutToBeReset, this, [this] {
+        m_idleFolding.stop();
         m_folded.clear();
         forgetMatches();
+    });
+    connect(source, &QAbstractItemModel::modelReset, this, [this] {
+        m_foldCategory = m_foldRow = 0;
+        if (m_scope == AccountSearch::Scope::TitlesAndValues)
+            m_idleFolding.start();
     });
     // Rows that come, go or move change the positions the matches are kept by; the proxy asks
     // again only once they have.
@@ -73,6 +83,11 @@ void AccountFilterModel::setTitlesOnly(bool titlesOnly)
     // A locked document keeps no folded values here.
     m_folded.clear();
     forgetMatches();
+    m_foldCategory = m_foldRow = 0;
+    if (titlesOnly)
+        m_idleFolding.stop();
+    else
+        m_idleFolding.start();
     if (isFiltering())
         invalidate();
 }
@@ -88,6 +103,28 @@ const AccountSearch::FoldedAccount& AccountFilterModel::folded(const QModelIndex
                     : AccountSearch::FoldedAccount { AccountSearch::fold(sourceNode.data().toString()), {} });
     }
     return *it;
+}
+
+void AccountFilterModel::foldWhileIdle()
+{
+    // A slice short enough that typing or scrolling meanwhile does not stutter.
+    constexpr qint64 sliceMs = 10;
+    const auto* tree = static_cast<const AccountTreeModel*>(sourceModel());
+    const QModelIndex root = tree ? tree->rootNode() : QModelIndex();
+    QElapsedTimer slice;
+    slice.start();
+    while (tree && m_foldCategory < tree->rowCount(root)) {
+        const QModelIndex category = tree->index(m_foldCategory, 0, root);
+        const int count = tree->rowCount(category);
+        for (; m_foldRow < count; ++m_foldRow) {
+            if (slice.elapsed() >= sliceMs)
+                return;
+            folded(tree->index(m_foldRow, 0, category));
+        }
+        ++m_foldCategory;
+        m_foldRow = 0;
+    }
+    m_idleFolding.stop();
 }
 
 void AccountFilterModel::forgetMatches()

@@ -4,6 +4,7 @@
 
 #include <QHash>
 #include <QSortFilterProxyModel>
+#include <QTimer>
 
 #include <vector>
 
@@ -16,7 +17,9 @@ class CQuorrilDoc;
 //
 // Each account's texts are folded once, when a search first needs them, and kept until the account
 // changes in the tree or the tree is rebuilt. A category's accounts are matched in one pass, whose
-// answers serve both the category (shown or not) and its rows.
+// answers serve both the category (shown or not) and its rows. After the tree is built, the texts
+// are folded in short slices while the program is idle, so that even the first keystroke on a large
+// wallet finds them ready.
 class AccountFilterModel : public QSortFilterProxyModel {
     Q_OBJECT
 public:
@@ -30,6 +33,9 @@ public:
     bool isFiltering() const { return !m_needle.isEmpty(); }
     // Titles only (while locked) or titles and values.
     void setTitlesOnly(bool titlesOnly);
+    // Accounts whose texts are folded and kept, and whether folding goes on while idle.
+    qsizetype foldedCount() const { return m_folded.size(); }
+    bool isFoldingWhileIdle() const { return m_idleFolding.isActive(); }
 
 protected:
     bool filterAcceptsRow(int sourceRow, const QModelIndex& sourceParent) const override;
@@ -39,6 +45,8 @@ private:
     // Which accounts of the category (by its row under the root) match the text, worked out once.
     const std::vector<char>& categoryMatches(int categoryRow) const;
     void forgetMatches();
+    // Folds the next accounts of the tree for a few milliseconds; again later until all are done.
+    void foldWhileIdle();
 
     const CQuorrilDoc& m_doc;
     QString m_text;
@@ -52,4 +60,8 @@ private:
     std::vector<std::vector<char>> m_narrowing;
     // The matches of the texts typed lately, so deleting a letter costs no new pass.
     QHash<QString, std::vector<std::vector<char>>> m_recent;
+    // The folding done while idle: where it goes on (category row, account row).
+    QTimer m_idleFolding;
+    int m_foldCategory = 0;
+    int m_foldRow = 0;
 };

@@ -214,3 +214,27 @@ TEST_F(FindTest, AnEditedAccountIsSearchedByItsNewTexts)
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(FindTest, TextsAreFoldedWhileIdleAndNotWhileLocked)
+{
+    AccountFilterModel& filter = *tree.filterModel();
+    const auto foldAll = [&filter] {
+        for (int tick = 0; tick < 100 && filter.isFoldingWhileIdle(); ++tick)
+            QCoreApplication::processEvents();
+    };
+    rebuild();
+    EXPECT_TRUE(filter.isFoldingWhileIdle());
+    foldAll();
+    EXPECT_FALSE(filter.isFoldingWhileIdle());
+    EXPECT_EQ(filter.foldedCount(), 10);
+
+    doc.setPassword(QStringLiteral("pw"));
+    doc.OnLockDocument();
+    ASSERT_TRUE(doc.IsLocked());
+    EXPECT_FALSE(filter.isFoldingWhileIdle());
+    EXPECT_EQ(filter.foldedCount(), 0);
+}
+
+} // namespace
