@@ -51,6 +51,8 @@ constexpr CommandInfo kCommands[] = {
     { ID_ACCOUNT_PROPERTIES, "Properties", "Account Properties", "Account Properties", Key::UnknownKey, nullptr,
         "properties" },
     { ID_ACCOUNT_DELETE, "Delete", nullptr, nullptr },
+    { ID_VIEW_EXPIRING, "Expiring…", "List the cards, policies and warranties that expire, soonest first", nullptr,
+        Key::UnknownKey, "Ctrl+Shift+E" },
 };
 
 constexpr int kToolBar[] = {

@@ -2,8 +2,10 @@
 
 #include "AccountCommands.h"
 #include "AccountView.h"
+#include "AutoLock.h"
 #include "CommandIds.h"
 #include "CommandTable.h"
+#include "ExpiringCommands.h"
 #include "FileCommands.h"
 #include "KeyStateIndicators.h"
 #include "PaneCommands.h"
@@ -63,6 +65,8 @@ CMainFrame::CMainFrame(
     m_accountCommands = new AccountCommands(m_doc, *m_tree, m_prompts, this);
     m_paneCommands = new PaneCommands(*this, *m_accountCommands);
     m_passwordCommands = new PasswordCommands(*this);
+    m_autoLock = new AutoLock(*this, m_preferences);
+    m_expiringCommands = new ExpiringCommands(*this);
     connect(action(ID_FILE_PREFERENCES), &QAction::triggered, this, &CMainFrame::OnPreferences);
 
     connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) { onFocusChanged(now); });
@@ -146,6 +150,9 @@ void CMainFrame::createMenus()
     account->addSeparator();
     account->addAction(action(ID_ACCOUNT_DELETE));
     account->setObjectName(QStringLiteral("accountMenu"));
+
+    QMenu* view = menuBar()->addMenu(QStringLiteral("&View"));
+    view->addAction(action(ID_VIEW_EXPIRING));
     // The menus show what is available at the moment they open.
     connect(file, &QMenu::aboutToShow, this, &CMainFrame::updateCommandStates);
     connect(account, &QMenu::aboutToShow, this, &CMainFrame::updateCommandStates);
@@ -249,9 +256,10 @@ void CMainFrame::centerOnScreen()
 
 void CMainFrame::closeEvent(QCloseEvent* event)
 {
-    if (m_fileCommands->saveModified())
+    if (m_fileCommands->saveModified()) {
+        Q_EMIT closing();
         event->accept();
-    else
+    } else
         event->ignore();
 }
 

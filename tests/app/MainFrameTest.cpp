@@ -37,9 +37,11 @@ TEST_F(MainFrameTest, WindowSizeTitleAndPanes)
 TEST_F(MainFrameTest, Menus)
 {
     const QList<QAction*> top = frame.menuBar()->actions();
-    ASSERT_EQ(top.size(), 2);
+    ASSERT_EQ(top.size(), 3);
     EXPECT_EQ(top[0]->text(), QStringLiteral("&File"));
     EXPECT_EQ(top[1]->text(), QStringLiteral("Account"));
+    EXPECT_EQ(top[2]->text(), QStringLiteral("&View"));
+    EXPECT_EQ(menuTexts(top[2]->menu()), QStringList({ "Expiring…" }));
     QStringList file = menuTexts(top[0]->menu());
     // The four recent-file entries are hidden while the list is empty.
     EXPECT_EQ(file,
