@@ -9,6 +9,7 @@ packages=(
   rapidjson-dev
   clang libclang-rt-14-dev clang-format
   fonts-dejavu-core
+  dbus
 )
 # Extra packages a caller may ask for (for example xvfb to run the window headless).
 packages+=("$@")

@@ -58,6 +58,8 @@ constexpr CommandInfo kCommands[] = {
     { ID_VIEW_FIND, "&Find", "Show only the accounts that hold a text", nullptr, Key::Find },
     { ID_VIEW_SHOW_SECRETS, "Show Secrets", "Show passwords, PINs and other secrets in the property list", nullptr,
         Key::UnknownKey, "Ctrl+H" },
+    { ID_VIEW_EXPIRING, "Expiring…", "List the cards, policies and warranties that expire, soonest first", nullptr,
+        Key::UnknownKey, "Ctrl+Shift+E" },
 };
 
 constexpr int kToolBar[] = {

@@ -2,8 +2,10 @@
 
 #include "AccountCommands.h"
 #include "AccountView.h"
+#include "AutoLock.h"
 #include "CommandIds.h"
 #include "CommandTable.h"
+#include "ExpiringCommands.h"
 #include "FileCommands.h"
 #include "FindBar.h"
 #include "KeyStateIndicators.h"
@@ -67,6 +69,8 @@ CMainFrame::CMainFrame(
     m_paneCommands = new PaneCommands(*this, *m_accountCommands);
     m_passwordCommands = new PasswordCommands(*this);
     m_viewCommands = new ViewCommands(*this, *m_findBar);
+    m_autoLock = new AutoLock(*this, m_preferences);
+    m_expiringCommands = new ExpiringCommands(*this);
     connect(action(ID_FILE_PREFERENCES), &QAction::triggered, this, &CMainFrame::OnPreferences);
 
     connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) { onFocusChanged(now); });
@@ -158,6 +162,8 @@ void CMainFrame::createMenus()
     view->addAction(action(ID_VIEW_FIND));
     view->addSeparator();
     view->addAction(action(ID_VIEW_SHOW_SECRETS));
+    view->addSeparator();
+    view->addAction(action(ID_VIEW_EXPIRING));
     // The menus show what is available at the moment they open.
     connect(file, &QMenu::aboutToShow, this, &CMainFrame::updateCommandStates);
     connect(account, &QMenu::aboutToShow, this, &CMainFrame::updateCommandStates);
@@ -270,9 +276,10 @@ void CMainFrame::centerOnScreen()
 
 void CMainFrame::closeEvent(QCloseEvent* event)
 {
-    if (m_fileCommands->saveModified())
+    if (m_fileCommands->saveModified()) {
+        Q_EMIT closing();
         event->accept();
-    else
+    } else
         event->ignore();
 }
 

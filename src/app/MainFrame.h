@@ -6,6 +6,8 @@
 #include <memory>
 
 class AccountCommands;
+class AutoLock;
+class ExpiringCommands;
 class CAccountView;
 class CQuorrilDoc;
 class CQuorrilView;
@@ -49,6 +51,8 @@ public:
     KeyStateIndicators* keyStateIndicators() const { return m_indicators; }
     FileCommands& fileCommands() const { return *m_fileCommands; }
     AccountCommands& accountCommands() const { return *m_accountCommands; }
+    AutoLock& autoLock() const { return *m_autoLock; }
+    ExpiringCommands& expiringCommands() const { return *m_expiringCommands; }
     // The Account menu, which is also the tree's context menu.
     QMenu* accountMenu() const { return m_accountMenu; }
     CQuorrilDoc& document() const { return m_doc; }
@@ -64,6 +68,10 @@ public:
     void OnDocumentClosing();
     // Places the window in the middle of its screen.
     void centerOnScreen();
+
+Q_SIGNALS:
+    // The window is closing for good (the user agreed to lose or save any change).
+    void closing();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -98,6 +106,8 @@ private:
     PaneCommands* m_paneCommands = nullptr;
     PasswordCommands* m_passwordCommands = nullptr;
     ViewCommands* m_viewCommands = nullptr;
+    AutoLock* m_autoLock = nullptr;
+    ExpiringCommands* m_expiringCommands = nullptr;
     RecentFileList& m_recentFiles;
     Preferences& m_preferences;
 };

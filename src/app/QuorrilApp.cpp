@@ -1,11 +1,14 @@
 #include "QuorrilApp.h"
 
+#include "AutoLock.h"
 #include "FileCommands.h"
 #include "MainFrame.h"
 #include "Preferences.h"
 #include "QuorrilDoc.h"
 #include "RecentFileList.h"
+#include "ScreenLockListener.h"
 #include "WidgetPrompts.h"
+#include "WindowGeometry.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -33,6 +36,7 @@ CQuorrilApp::CQuorrilApp(UiPrompts& prompts, std::unique_ptr<QSettings> settings
 CQuorrilApp::~CQuorrilApp()
 {
     // The window goes before the document it shows.
+    m_screenLock.reset();
     m_frame.reset();
 }
 
@@ -68,8 +72,15 @@ std::optional<int> CQuorrilApp::InitInstance(const QStringList& arguments)
     // Every prompt from now on belongs to the main window, even when no window of ours is active.
     if (auto* widgetPrompts = dynamic_cast<WidgetPrompts*>(&m_prompts))
         widgetPrompts->setParentWindow(m_frame.get());
-    // Placed before the document opens, so the password asked for meanwhile is centred on it.
-    m_frame->centerOnScreen();
+    // Placed before the document opens, so the password asked for meanwhile is centred on it: as
+    // it was left, or in the middle of the screen at the first start.
+    if (!WindowGeometry::restore(*m_frame, *m_frame->splitter(), *m_settings))
+        m_frame->centerOnScreen();
+    QObject::connect(m_frame.get(), &CMainFrame::closing, m_frame.get(),
+        [this] { WindowGeometry::save(*m_frame, *m_frame->splitter(), *m_settings); });
+    m_screenLock = std::make_unique<ScreenLockListener>();
+    QObject::connect(m_screenLock.get(), &ScreenLockListener::screenLocked, m_frame.get(),
+        [this] { m_frame->autoLock().lockFor(AutoLock::Reason::ScreenLocked); });
     if (files.isEmpty())
         m_doc->OnNewDocument();
     else

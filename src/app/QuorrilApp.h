@@ -10,6 +10,7 @@ class CMainFrame;
 class CQuorrilDoc;
 class Preferences;
 class RecentFileList;
+class ScreenLockListener;
 class UiPrompts;
 
 // The application: its settings with the recent-document list, the one document and the main
@@ -38,4 +39,5 @@ private:
     std::unique_ptr<Preferences> m_preferences;
     std::unique_ptr<CQuorrilDoc> m_doc;
     std::unique_ptr<CMainFrame> m_frame;
+    std::unique_ptr<ScreenLockListener> m_screenLock;
 };

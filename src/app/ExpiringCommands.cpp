@@ -1,0 +1,62 @@
+#include "ExpiringCommands.h"
+
+#include "AccountCommands.h"
+#include "CommandIds.h"
+#include "ExpiringDlg.h"
+#include "ExpiringItems.h"
+#include "MainFrame.h"
+#include "QuorrilDoc.h"
+#include "QuorrilView.h"
+
+#include <QAction>
+#include <QLabel>
+
+ExpiringCommands::ExpiringCommands(CMainFrame& frame)
+    : QObject(&frame)
+    , m_frame(frame)
+    , m_today([] { return ExpiringItems::today(); })
+{
+    connect(m_frame.action(ID_VIEW_EXPIRING), &QAction::triggered, this, &ExpiringCommands::OnViewExpiring);
+    CQuorrilDoc& doc = m_frame.document();
+    connect(&doc, &CQuorrilDoc::documentReset, this, &ExpiringCommands::showNote);
+    // Unlocked: the note again; locked: it goes, as the list does.
+    connect(&doc, &CQuorrilDoc::lockChanged, this, &ExpiringCommands::showNote);
+}
+
+void ExpiringCommands::showNote()
+{
+    const CQuorrilDoc& doc = m_frame.document();
+    QString note;
+    // A wallet opened from its file (a new one has nothing yet), and only while it can be read.
+    if (!doc.GetPathName().isEmpty() && !doc.IsLocked())
+        note = ExpiringItems::statusNote(ExpiringItems::dueSoon(ExpiringItems::collect(doc, m_today())));
+    m_frame.messagePane()->setText(note.isEmpty() ? QStringLiteral("Ready") : note);
+}
+
+void ExpiringCommands::OnViewExpiring()
+{
+    ExpiringDlg dialog(m_frame.document(), m_today, &m_frame);
+    connect(&dialog, &ExpiringDlg::accountActivated, this, [this, &dialog](AccountId id) {
+        openAccount(id);
+        dialog.refresh();
+    });
+    dialog.exec();
+}
+
+void ExpiringCommands::openAccount(AccountId id)
+{
+    const CQuorrilDoc& doc = m_frame.document();
+    const AccountRecord* account = doc.FindAccount(id);
+    if (!account || doc.IsLocked())
+        return;
+    CQuorrilView* tree = m_frame.treeView();
+    const QModelIndex category = tree->categoryNode(account->GetType());
+    for (int row = 0; category.isValid() && row < category.model()->rowCount(category); ++row) {
+        const QModelIndex node = category.model()->index(row, 0, category);
+        if (CQuorrilView::nodeAccountId(node) == id) {
+            tree->selectNode(node);
+            m_frame.accountCommands().OnAccountProperties();
+            return;
+        }
+    }
+}

@@ -1,0 +1,31 @@
+#pragma once
+
+#include "AccountId.h"
+
+#include <QDate>
+#include <QObject>
+
+#include <functional>
+
+class CMainFrame;
+
+// View > Expiring… with its list, and the status-bar note, when a wallet is opened or unlocked, of
+// how many of its dates fall due within 30 days. A double-click in the list opens the account's
+// dialog as Account > Properties does.
+class ExpiringCommands : public QObject {
+    Q_OBJECT
+public:
+    explicit ExpiringCommands(CMainFrame& frame);
+
+    void OnViewExpiring();
+    // Selects the account in the tree and runs Properties on it.
+    void openAccount(AccountId id);
+    // A calendar of the test's own.
+    void setToday(std::function<QDate()> today) { m_today = std::move(today); }
+
+private:
+    void showNote();
+
+    CMainFrame& m_frame;
+    std::function<QDate()> m_today;
+};

@@ -1,0 +1,61 @@
+#include "WindowGeometry.h"
+
+#include <QGuiApplication>
+#include <QMainWindow>
+#include <QScreen>
+#include <QSettings>
+#include <QSplitter>
+
+namespace {
+const QString kGeometry = QStringLiteral("Window/Geometry");
+const QString kState = QStringLiteral("Window/State");
+const QString kSplitter = QStringLiteral("Window/Splitter");
+// A window counts as on screen when this much of its title bar's row can be grabbed there.
+constexpr int kGrabbable = 40;
+} // namespace
+
+namespace WindowGeometry {
+
+bool restore(QMainWindow& window, QSplitter& splitter, const QSettings& settings)
+{
+    const QByteArray geometry = settings.value(kGeometry).toByteArray();
+    if (geometry.isEmpty() || !window.restoreGeometry(geometry))
+        return false;
+    window.restoreState(settings.value(kState).toByteArray());
+    splitter.restoreState(settings.value(kSplitter).toByteArray());
+    bringOnScreen(window);
+    return true;
+}
+
+void save(const QMainWindow& window, const QSplitter& splitter, QSettings& settings)
+{
+    settings.setValue(kGeometry, window.saveGeometry());
+    settings.setValue(kState, window.saveState());
+    settings.setValue(kSplitter, splitter.saveState());
+}
+
+bool bringOnScreen(QMainWindow& window)
+{
+    if (window.isMaximized() || window.isFullScreen())
+        return false;
+    const QRect frame = window.frameGeometry();
+    const QRect titleRow(frame.topLeft(), QSize(frame.width(), kGrabbable));
+    const QList<QScreen*> screens = QGuiApplication::screens();
+    for (const QScreen* screen : screens) {
+        const QRect shared = screen->availableGeometry().intersected(titleRow);
+        if (shared.width() >= std::min(kGrabbable, frame.width()) && shared.height() > 0)
+            return false;
+    }
+    QScreen* target = QGuiApplication::primaryScreen();
+    if (!target)
+        return false;
+    const QRect available = target->availableGeometry();
+    QRect moved = frame;
+    moved.setSize(frame.size().boundedTo(available.size()));
+    moved.moveCenter(available.center());
+    window.resize(window.size().boundedTo(available.size()));
+    window.move(moved.topLeft());
+    return true;
+}
+
+} // namespace WindowGeometry

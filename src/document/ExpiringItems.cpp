@@ -1,0 +1,84 @@
+#include "ExpiringItems.h"
+
+#include "CreditCardAccount.h"
+#include "InsuranceAccount.h"
+#include "OleDateTime.h"
+#include "PurchasedItemRecord.h"
+#include "QuorrilDoc.h"
+
+#include <algorithm>
+
+namespace {
+// The day a new account's dates start at (0.0): an expiry date nobody entered.
+QDate unsetDay() { return QDate(1899, 12, 30); }
+
+void addIfSet(QList<ExpiringItem>& items, const AccountRecord& account, const QString& what, const OleDateTime& value,
+    QDate today)
+{
+    const QDate date = value.date();
+    if (!date.isValid() || date <= unsetDay())
+        return;
+    items.append({ account.GetId(), account.GetType(), account.GetTitle(), what, date, today.daysTo(date) });
+}
+} // namespace
+
+namespace ExpiringItems {
+
+QList<ExpiringItem> collect(const CQuorrilDoc& document, QDate today)
+{
+    QList<ExpiringItem> items;
+    if (document.IsLocked())
+        return items;
+    const QString expiration = QStringLiteral("Expiration");
+    for (const auto& [id, account] : document.accounts()) {
+        if (const auto* card = dynamic_cast<const CreditCardAccount*>(account.get()))
+            addIfSet(items, *card, expiration, card->GetExpiration(), today);
+        else if (const auto* policy = dynamic_cast<const InsuranceAccount*>(account.get()))
+            addIfSet(items, *policy, expiration, policy->GetExpiration(), today);
+        else if (const auto* item = dynamic_cast<const PurchasedItemRecord*>(account.get()))
+            addIfSet(items, *item, QStringLiteral("Warranty Expiration"), item->GetWarrantyExpiration(), today);
+    }
+    std::stable_sort(items.begin(), items.end(), [](const ExpiringItem& a, const ExpiringItem& b) {
+        if (a.date != b.date)
+            return a.date < b.date;
+        const int byTitle = a.title.compare(b.title, Qt::CaseInsensitive);
+        if (byTitle != 0)
+            return byTitle < 0;
+        return a.id < b.id;
+    });
+    return items;
+}
+
+QDate today() { return OleDateTime::GetCurrentTime().date(); }
+
+qsizetype dueSoon(const QList<ExpiringItem>& items)
+{
+    return std::count_if(items.begin(), items.end(),
+        [](const ExpiringItem& item) { return item.daysLeft >= 0 && item.daysLeft <= ExpiringItem::WarningDays; });
+}
+
+QString dueText(qint64 daysLeft)
+{
+    if (daysLeft == 0)
+        return QStringLiteral("today");
+    if (daysLeft == 1)
+        return QStringLiteral("in 1 day");
+    if (daysLeft > 1)
+        return QStringLiteral("in %1 days").arg(daysLeft);
+    if (daysLeft == -1)
+        return QStringLiteral("expired 1 day ago");
+    return QStringLiteral("expired %1 days ago").arg(-daysLeft);
+}
+
+QString statusNote(qsizetype dueSoonCount)
+{
+    if (dueSoonCount <= 0)
+        return {};
+    if (dueSoonCount == 1)
+        return QStringLiteral("1 item expires within %1 days (View > Expiring…)").arg(ExpiringItem::WarningDays);
+    return QStringLiteral("%1 items expire within %2 days (View > Expiring…)")
+        .arg(dueSoonCount)
+        .arg(ExpiringItem::WarningDays);
+}
+
+} // namespace ExpiringItems

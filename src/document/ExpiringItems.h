@@ -1,0 +1,43 @@
+#pragma once
+
+#include "AccountId.h"
+#include "AccountTypes.h"
+
+#include <QDate>
+#include <QList>
+#include <QString>
+
+class CQuorrilDoc;
+
+// The dates on which something of the wallet runs out: a credit card's and an insurance policy's
+// expiration and a purchased item's warranty. A date that was never set (the zero date a new
+// account starts with, or one without a valid status) expires nothing.
+struct ExpiringItem {
+    AccountId id = AccountId::None;
+    AccountType type = AccountType::None;
+    QString title;
+    // The field the date comes from: "Expiration" or "Warranty Expiration".
+    QString what;
+    QDate date;
+    // Days from today to the date; negative once it has passed.
+    qint64 daysLeft = 0;
+
+    // Expired already, or due within the warning period.
+    bool needsAttention() const { return daysLeft <= ExpiringItem::WarningDays; }
+    static constexpr int WarningDays = 30;
+};
+
+namespace ExpiringItems {
+// Every set expiry date of the document's accounts, the earliest first (same date: by title, then
+// by id); nothing while the document is locked.
+QList<ExpiringItem> collect(const CQuorrilDoc& document, QDate today);
+// Today's date as the wallet's dates count it (the local calendar day, no time zone involved).
+QDate today();
+// The items that fall due from today to the end of the warning period (not those already expired).
+qsizetype dueSoon(const QList<ExpiringItem>& items);
+// "today", "in 1 day", "in N days", "expired 1 day ago", "expired N days ago".
+QString dueText(qint64 daysLeft);
+// The status-bar note for a count of items due soon: "2 items expire within 30 days (View >
+// Expiring…)", the singular for one; empty for none.
+QString statusNote(qsizetype dueSoonCount);
+} // namespace ExpiringItems

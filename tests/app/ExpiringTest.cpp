@@ -1,0 +1,210 @@
+#include "CreditCardAccount.h"
+#include "ExpiringCommands.h"
+#include "ExpiringDlg.h"
+#include "FrameTest.h"
+#include "InsuranceAccount.h"
+#include "OleDateTime.h"
+#include "PurchasedItemRecord.h"
+
+#include <QLabel>
+#include <QSignalSpy>
+#include <QStandardItemModel>
+#include <QTableView>
+
+namespace {
+
+const QDate kToday(2024, 3, 1);
+
+class ExpiringTest : public FrameTest {
+protected:
+    ExpiringTest()
+    {
+        frame.expiringCommands().setToday([] { return kToday; });
+    }
+
+    // A card, a policy and a purchase with their expiry dates days from today (no value: unset).
+    void addDated(AccountType type, const QString& title, std::optional<qint64> days)
+    {
+        auto account = makeAccount(type, doc.NextAccountId(), title);
+        const OleDateTime date = days ? OleDateTime::fromDate(kToday.addDays(*days)) : OleDateTime();
+        if (auto* card = dynamic_cast<CreditCardAccount*>(account.get()))
+            card->SetExpiration(date);
+        else if (auto* policy = dynamic_cast<InsuranceAccount*>(account.get()))
+            policy->SetExpiration(date);
+        else if (auto* item = dynamic_cast<PurchasedItemRecord*>(account.get()))
+            item->SetWarrantyExpiration(date);
+        ASSERT_TRUE(doc.AddAccount(std::move(account)));
+    }
+    // Saves the wallet and opens it again, as the user would open it.
+    void saveAndOpen(const QString& name)
+    {
+        doc.setPassword(QStringLiteral("pw"));
+        ASSERT_TRUE(doc.OnSaveDocument(path(name)));
+        doc.OnNewDocument();
+        prompts.addPassword(QStringLiteral("pw"));
+        ASSERT_TRUE(frame.fileCommands().openDocumentFile(path(name)));
+    }
+    static QStringList rows(const ExpiringDlg& dialog)
+    {
+        QStringList shown;
+        const QStandardItemModel* model = dialog.model();
+        for (int r = 0; r < model->rowCount(); ++r) {
+            QStringList cells;
+            for (int c = 0; c < model->columnCount(); ++c)
+                cells << (c == ExpiringDlg::Date ? QStringLiteral("-") : model->item(r, c)->text());
+            shown << cells.join(QLatin1Char('|'));
+        }
+        return shown;
+    }
+    QString status() const { return frame.messagePane()->text(); }
+};
+
+TEST_F(ExpiringTest, TheListMarksWhatIsDueOrExpiredByTextAndColour)
+{
+    addDated(AccountType::PurchasedItem, QStringLiteral("Fridge"), 90);
+    addDated(AccountType::CreditCard, QStringLiteral("Visa"), 30);
+    addDated(AccountType::Insurance, QStringLiteral("Home"), -2);
+    addDated(AccountType::CreditCard, QStringLiteral("Old card"), std::nullopt);
+    addDated(AccountType::Insurance, QStringLiteral("Car"), 31);
+    ExpiringDlg dialog(
+        doc, [] { return kToday; }, &frame);
+    const QStringList header { "Title", "Type", "What", "Date", "Due" };
+    for (int c = 0; c < header.size(); ++c)
+        EXPECT_EQ(dialog.model()->horizontalHeaderItem(c)->text(), header[c]);
+    struct Row {
+        const char* text;
+        bool marked;
+    };
+    // clang-format off
+    const Row expected[] = {
+        { "Home|Insurance|Expiration|-|⚠ expired 2 days ago", true },
+        { "Visa|Credit Card|Expiration|-|⚠ in 30 days",          true },
+        { "Car|Insurance|Expiration|-|in 31 days",               false },
+        { "Fridge|Purchased Item|Warranty Expiration|-|in 90 days", false },
+    };
+    // clang-format on
+    const QStringList shown = rows(dialog);
+    ASSERT_EQ(shown.size(), std::size(expected));
+    const QColor plain = dialog.model()->item(2, 0)->foreground().color();
+    for (int r = 0; r < shown.size(); ++r) {
+        SCOPED_TRACE(expected[r].text);
+        EXPECT_EQ(shown[r], QString::fromUtf8(expected[r].text));
+        EXPECT_EQ(dialog.model()->item(r, ExpiringDlg::Due)->foreground().color() != plain, expected[r].marked);
+    }
+    EXPECT_EQ(dialog.model()->item(0, ExpiringDlg::Date)->text(),
+        QLocale().toString(kToday.addDays(-2), QLocale::ShortFormat));
+}
+
+TEST_F(ExpiringTest, TheListEmptiesWhenTheDocumentLocksAndFillsAtUnlock)
+{
+    addDated(AccountType::CreditCard, QStringLiteral("Visa"), 3);
+    doc.setPassword(QStringLiteral("pw"));
+    frame.updateCommandStates();
+    ExpiringDlg dialog(
+        doc, [] { return kToday; }, &frame);
+    struct Step {
+        const char* name;
+        std::function<void()> act;
+        int rows;
+    };
+    const Step steps[] = {
+        { "shown", [] {}, 1 },
+        { "locked while shown", [this] { trigger(ID_LOCK_DOCUMENT); }, 0 },
+        { "wrong password",
+            [this] {
+                prompts.addPassword(QStringLiteral("PW"));
+                trigger(ID_UNLOCK_DOCUMENT);
+            },
+            0 },
+        { "unlocked",
+            [this] {
+                prompts.addPassword(QStringLiteral("pw"));
+                trigger(ID_UNLOCK_DOCUMENT);
+            },
+            1 },
+        { "a new document", [this] { doc.OnNewDocument(); }, 0 },
+    };
+    for (const Step& step : steps) {
+        step.act();
+        EXPECT_EQ(dialog.model()->rowCount(), step.rows) << step.name;
+    }
+    // Locked from the start: nothing either.
+    addDated(AccountType::CreditCard, QStringLiteral("Visa"), 3);
+    doc.setPassword(QStringLiteral("pw"));
+    doc.OnLockDocument();
+    ExpiringDlg locked(
+        doc, [] { return kToday; }, &frame);
+    EXPECT_EQ(locked.model()->rowCount(), 0);
+}
+
+TEST_F(ExpiringTest, ADoubleClickOpensTheAccountsDialog)
+{
+    addDated(AccountType::Insurance, QStringLiteral("Home"), 10);
+    addDated(AccountType::CreditCard, QStringLiteral("Visa"), 5);
+    frame.treeView()->OnInitialUpdate();
+    ExpiringDlg dialog(
+        doc, [] { return kToday; }, &frame);
+    dialog.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
+    QSignalSpy activated(&dialog, &ExpiringDlg::accountActivated);
+    QTableView* table = dialog.table();
+    // Row 1 is Home (10 days), row 0 Visa (5 days).
+    const QPoint home = table->visualRect(dialog.model()->index(1, ExpiringDlg::What)).center();
+    QTest::mouseClick(table->viewport(), Qt::LeftButton, {}, home);
+    EXPECT_EQ(activated.count(), 0) << "a click only selects";
+    QTest::mouseDClick(table->viewport(), Qt::LeftButton, {}, home);
+    ASSERT_EQ(activated.count(), 1);
+    const AccountId id = activated.at(0).at(0).value<AccountId>();
+    EXPECT_EQ(doc.FindAccount(id)->GetTitle(), QStringLiteral("Home"));
+    dialog.close();
+
+    QString opened;
+    onNextModal([&opened](QWidget* account) {
+        for (QLineEdit* edit : account->findChildren<QLineEdit*>())
+            if (edit->text() == QStringLiteral("Home"))
+                opened = account->metaObject()->className();
+        account->close();
+    });
+    frame.expiringCommands().openAccount(id);
+    EXPECT_EQ(opened, QStringLiteral("CInsuranceAccountDlg"));
+    EXPECT_EQ(CQuorrilView::nodeText(frame.treeView()->selectedNode()), QStringLiteral("Home"));
+}
+
+TEST_F(ExpiringTest, OpeningAWalletNotesWhatExpiresWithinThirtyDays)
+{
+    struct Row {
+        const char* name;
+        std::vector<std::optional<qint64>> days;
+        const char* status;
+    };
+    // clang-format off
+    const Row rows[] = {
+        { "none dated",         { std::nullopt, std::nullopt }, "Ready" },
+        { "only far off",       { 31, 400 },                    "Ready" },
+        { "only long expired",  { -1, -300 },                   "Ready" },
+        { "one due",            { 30, 31, -5 },                 "1 item expires within 30 days (View > Expiring…)" },
+        { "two due",            { 0, 12, std::nullopt },        "2 items expire within 30 days (View > Expiring…)" },
+    };
+    // clang-format on
+    int n = 0;
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        doc.OnNewDocument();
+        for (const std::optional<qint64>& days : row.days)
+            addDated(AccountType::CreditCard, QStringLiteral("Card %1").arg(++n), days);
+        saveAndOpen(QStringLiteral("w%1.qrl").arg(n));
+        EXPECT_EQ(status(), QString::fromUtf8(row.status));
+        // Locked, the note goes; unlocked, it comes back.
+        trigger(ID_LOCK_DOCUMENT);
+        EXPECT_EQ(status(), QStringLiteral("Ready"));
+        prompts.addPassword(QStringLiteral("pw"));
+        trigger(ID_UNLOCK_DOCUMENT);
+        EXPECT_EQ(status(), QString::fromUtf8(row.status));
+    }
+    // A new document has nothing to say.
+    trigger(ID_FILE_NEW);
+    EXPECT_EQ(status(), QStringLiteral("Ready"));
+    EXPECT_FALSE(prompts.shown.contains(QStringLiteral("1 item expires within 30 days (View > Expiring…)")));
+}
+
+} // namespace

@@ -1,0 +1,125 @@
+#include "AutoLock.h"
+#include "FrameTest.h"
+#include "QuorrilApp.h"
+#include "QuorrilDoc.h"
+#include "ScreenLockListener.h"
+
+#include <QDBusConnection>
+#include <QDBusMessage>
+#include <QLabel>
+#include <QSignalSpy>
+
+// Runs on a private bus that serves as session and system bus (run-on-private-bus.sh), with
+// XDG_SESSION_ID=c2 naming this program's logind session.
+namespace {
+
+class ScreenLockTest : public WindowTest {
+protected:
+    ScreenLockTest()
+        : sender(QDBusConnection::connectToBus(QDBusConnection::SessionBus, QStringLiteral("sender")))
+    {
+    }
+    ~ScreenLockTest() override
+    {
+        sender.unregisterService(QStringLiteral("org.freedesktop.login1"));
+        QDBusConnection::disconnectFromBus(QStringLiteral("sender"));
+    }
+
+    struct Signal {
+        const char* path;
+        const char* interface;
+        const char* member;
+        QVariantList arguments;
+    };
+    void send(const Signal& signal)
+    {
+        QDBusMessage message = QDBusMessage::createSignal(
+            QLatin1String(signal.path), QLatin1String(signal.interface), QLatin1String(signal.member));
+        message.setArguments(signal.arguments);
+        ASSERT_TRUE(sender.send(message));
+    }
+
+    QDBusConnection sender;
+};
+
+TEST_F(ScreenLockTest, TheScreenSaverAndLogindSignalsAreHeard)
+{
+    ASSERT_TRUE(QDBusConnection::sessionBus().isConnected()) << "not on a private bus";
+    ASSERT_TRUE(sender.registerService(QStringLiteral("org.freedesktop.login1")));
+    ScreenLockListener listener;
+    EXPECT_EQ(listener.subscriptions(), 3);
+    QSignalSpy locked(&listener, &ScreenLockListener::screenLocked);
+
+    struct Row {
+        const char* name;
+        Signal signal;
+        bool heard;
+    };
+    // clang-format off
+    const Row rows[] = {
+        { "screen saver on", { "/org/freedesktop/ScreenSaver", "org.freedesktop.ScreenSaver", "ActiveChanged", { true } }, true },
+        { "screen saver off", { "/org/freedesktop/ScreenSaver", "org.freedesktop.ScreenSaver", "ActiveChanged", { false } }, false },
+        { "on another path", { "/ScreenSaver", "org.freedesktop.ScreenSaver", "ActiveChanged", { true } }, true },
+        { "GNOME's screen saver", { "/org/gnome/ScreenSaver", "org.gnome.ScreenSaver", "ActiveChanged", { true } }, true },
+        { "logind locks this session", { "/org/freedesktop/login1/session/c2", "org.freedesktop.login1.Session", "Lock", {} }, true },
+        { "logind locks another session", { "/org/freedesktop/login1/session/c7", "org.freedesktop.login1.Session", "Lock", {} }, false },
+        { "logind unlocks", { "/org/freedesktop/login1/session/c2", "org.freedesktop.login1.Session", "Unlock", {} }, false },
+        { "another signal", { "/org/freedesktop/ScreenSaver", "org.freedesktop.ScreenSaver", "WakeUpScreen", {} }, false },
+    };
+    // clang-format on
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        locked.clear();
+        send(row.signal);
+        if (row.heard)
+            EXPECT_TRUE(locked.wait(2000));
+        else
+            QTest::qWait(200);
+        EXPECT_EQ(locked.count(), row.heard ? 1 : 0);
+    }
+}
+
+TEST_F(ScreenLockTest, LockOnlyFromLogindItself)
+{
+    // Without the name org.freedesktop.login1 the sender is not logind.
+    ScreenLockListener listener;
+    QSignalSpy locked(&listener, &ScreenLockListener::screenLocked);
+    send({ "/org/freedesktop/login1/session/c2", "org.freedesktop.login1.Session", "Lock", {} });
+    QTest::qWait(200);
+    EXPECT_EQ(locked.count(), 0);
+}
+
+TEST_F(ScreenLockTest, TheProgramLocksItsWalletWhenTheScreenLocks)
+{
+    const QString file = writeWallet(path("w.qrl"), QStringLiteral("pw"), oneOfEachType());
+    CQuorrilApp app(prompts, std::make_unique<QSettings>(path("settings.ini"), QSettings::IniFormat));
+    prompts.addPassword(QStringLiteral("pw"));
+    ASSERT_EQ(app.InitInstance({ "quorril", file }), std::nullopt);
+    ASSERT_FALSE(app.document().IsLocked());
+    QSignalSpy lockChanged(&app.document(), &CQuorrilDoc::lockChanged);
+    send({ "/org/freedesktop/ScreenSaver", "org.freedesktop.ScreenSaver", "ActiveChanged", { true } });
+    EXPECT_TRUE(lockChanged.wait(2000));
+    EXPECT_TRUE(app.document().IsLocked());
+    EXPECT_EQ(app.mainFrame()->messagePane()->text(), QStringLiteral("Locked when the screen was locked"));
+}
+
+TEST_F(ScreenLockTest, SessionPathsAreEscapedAsLogindDoes)
+{
+    const std::pair<const char*, const char*> rows[] = {
+        { "c2", "/org/freedesktop/login1/session/c2" },
+        { "2", "/org/freedesktop/login1/session/_32" },
+        { "12", "/org/freedesktop/login1/session/_312" },
+        { "a-b", "/org/freedesktop/login1/session/a_2db" },
+        { "", "/org/freedesktop/login1/session/_" },
+    };
+    for (const auto& [id, path] : rows)
+        EXPECT_EQ(ScreenLockListener::sessionPath(id), QString::fromLatin1(path)) << id;
+}
+
+TEST_F(ScreenLockTest, WithoutABusNothingIsHeardAndNothingBreaks)
+{
+    ScreenLockListener listener(QDBusConnection(QStringLiteral("none")), QDBusConnection(QStringLiteral("none")));
+    EXPECT_EQ(listener.subscriptions(), 0);
+}
+
+} // namespace

@@ -1,0 +1,119 @@
+#include "WindowGeometry.h"
+#include "FrameTest.h"
+#include "QuorrilApp.h"
+
+#include <QGuiApplication>
+#include <QScreen>
+#include <QSplitter>
+
+namespace {
+
+class WindowGeometryTest : public WindowTest {
+protected:
+    std::unique_ptr<CQuorrilApp> start()
+    {
+        auto app = std::make_unique<CQuorrilApp>(
+            prompts, std::make_unique<QSettings>(path("settings.ini"), QSettings::IniFormat));
+        EXPECT_EQ(app->InitInstance({ "quorril" }), std::nullopt);
+        return app;
+    }
+    static QRect screenArea() { return QGuiApplication::primaryScreen()->availableGeometry(); }
+};
+
+TEST_F(WindowGeometryTest, FirstStartIsCentredThenTheWindowComesBackAsItWasLeft)
+{
+    QRect left;
+    {
+        auto app = start();
+        CMainFrame& frame = *app->mainFrame();
+        EXPECT_EQ(frame.size(), QSize(500, 500));
+        EXPECT_EQ(frame.splitter()->sizes().value(0), 150);
+        EXPECT_LE(std::abs(frame.frameGeometry().center().x() - screenArea().center().x()), 2);
+        frame.setGeometry(QRect(screenArea().topLeft() + QPoint(30, 40), QSize(640, 420)));
+        frame.splitter()->setSizes({ 230, 410 });
+        left = frame.geometry();
+        ASSERT_TRUE(frame.close());
+    }
+    {
+        auto app = start();
+        CMainFrame& frame = *app->mainFrame();
+        EXPECT_EQ(frame.geometry(), left);
+        EXPECT_EQ(frame.splitter()->sizes().value(0), 230);
+        frame.showMaximized();
+        ASSERT_TRUE(frame.close());
+    }
+    auto app = start();
+    EXPECT_TRUE(app->mainFrame()->isMaximized());
+}
+
+TEST_F(WindowGeometryTest, ClosingRefusedSavesNothing)
+{
+    auto app = start();
+    CMainFrame& frame = *app->mainFrame();
+    frame.document().SetModifiedFlag(true);
+    prompts.addAnswer(UiPrompts::Answer::Cancel);
+    EXPECT_FALSE(frame.close());
+    QSettings settings(path("settings.ini"), QSettings::IniFormat);
+    EXPECT_FALSE(settings.contains(QStringLiteral("Window/Geometry")));
+    frame.document().SetModifiedFlag(false);
+}
+
+TEST_F(WindowGeometryTest, AWindowSavedOnAScreenThatIsGoneComesBackOntoOne)
+{
+    struct Row {
+        const char* name;
+        QPoint offset; // from the screen's top left
+    };
+    const QRect area = screenArea();
+    // clang-format off
+    const Row rows[] = {
+        { "far right",  QPoint(area.width() + 3000, 100) },
+        { "far left",   QPoint(-4000, 100) },
+        { "far below",  QPoint(50, area.height() + 2500) },
+        { "above",      QPoint(50, -2000) },
+    };
+    // clang-format on
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        {
+            // A window on a screen that was there when it was saved.
+            QMainWindow elsewhere;
+            QSplitter splitter;
+            elsewhere.setGeometry(QRect(area.topLeft() + row.offset, QSize(400, 300)));
+            QSettings settings(path("settings.ini"), QSettings::IniFormat);
+            WindowGeometry::save(elsewhere, splitter, settings);
+        }
+        auto app = start();
+        CMainFrame& frame = *app->mainFrame();
+        EXPECT_TRUE(area.intersects(frame.frameGeometry()))
+            << frame.frameGeometry().x() << "," << frame.frameGeometry().y();
+        EXPECT_TRUE(area.contains(frame.geometry().topLeft()));
+        EXPECT_EQ(frame.size(), QSize(400, 300));
+    }
+}
+
+TEST_F(WindowGeometryTest, BringOnScreenMovesOnlyAWindowThatIsOff)
+{
+    const QRect area = screenArea();
+    struct Row {
+        const char* name;
+        QPoint at;
+        bool moves;
+    };
+    // clang-format off
+    const Row rows[] = {
+        { "inside",            area.topLeft() + QPoint(10, 10),                false },
+        { "half off the right", QPoint(area.right() - 200, area.top() + 10),   false },
+        { "off the right",     QPoint(area.right() + 50, area.top() + 10),     true },
+        { "title bar above",   QPoint(area.left() + 10, area.top() - 400),     true },
+    };
+    // clang-format on
+    for (const Row& row : rows) {
+        QMainWindow window;
+        window.setGeometry(QRect(row.at, QSize(400, 300)));
+        EXPECT_EQ(WindowGeometry::bringOnScreen(window), row.moves) << row.name;
+        EXPECT_TRUE(area.contains(window.geometry().topLeft())) << row.name;
+    }
+}
+
+} // namespace
