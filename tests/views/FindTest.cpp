@@ -73,7 +73,6 @@ TEST_F(FindTest, ShowsTheAccountsThatHoldTheTextWithTheirCategoriesOpen)
         { u"ete", false, { "Été Savings" } }, // accents and case ignored
         { u"ÉTÉ sav", false, { "Été Savings" } },
         { u"institution bank", false, { "Été Savings" } }, // a value
-        { u"routingnumber", false, { "Été Savings" } },
         { u"zoe", false, { "Post" } }, // an Email user's log-in id
         { u"hunter2", false, {} }, // a user's password is a secret
         { u"pin bank", false, {} }, // so is a PIN
@@ -103,9 +102,7 @@ TEST_F(FindTest, ShowsTheAccountsThatHoldTheTextWithTheirCategoriesOpen)
         }
         tree.setFindText(text);
         EXPECT_EQ(shownAccounts(), row.accounts);
-        // The root stays; a category shows exactly when one of its accounts does, and it is open.
-        EXPECT_TRUE(tree.rootNode().isValid());
-        std::set<QString> categories;
+        // A category shows exactly when one of its accounts does, and it is open.
         for (int c = 0; c < childCount(tree.rootNode()); ++c) {
             const QModelIndex category = child(tree.rootNode(), c);
             EXPECT_GT(childCount(category), 0) << CQuorrilView::nodeText(category).toStdString();
@@ -169,19 +166,13 @@ TEST_F(FindTest, ClearingBringsBackTheTreeAsItWasWithTheSelection)
     }
 }
 
-TEST_F(FindTest, TheFieldDrivesTheTreeAndEscClearsIt)
+TEST_F(FindTest, TheFieldDrivesTheTreeAndShowingAHiddenNodeOrANewDocumentEndsTheSearch)
 {
     FindBar bar(tree);
     EXPECT_EQ(bar.placeholderText(), QStringLiteral("Find (Ctrl+F)"));
     QTest::keyClicks(&bar, QStringLiteral("visa"));
-    EXPECT_EQ(tree.findText(), QStringLiteral("visa"));
     EXPECT_EQ(shownAccounts(), std::set<QString> { "Visa" });
-    QTest::keyClick(&bar, Qt::Key_Escape);
-    EXPECT_TRUE(bar.text().isEmpty());
-    EXPECT_EQ(shownAccounts().size(), 10u);
-
     // A node the search hides that has to show (a new account) ends the search, field included.
-    QTest::keyClicks(&bar, QStringLiteral("visa"));
     tree.selectNode(tree.accountModel()->index(0, 0, tree.accountModel()->categoryNode(AccountType::Email)));
     EXPECT_TRUE(bar.text().isEmpty());
     EXPECT_EQ(CQuorrilView::nodeText(tree.selectedNode()), QStringLiteral("Post"));
@@ -213,26 +204,18 @@ TEST_F(FindTest, AnEditedAccountIsSearchedByItsNewTexts)
     EXPECT_EQ(CQuorrilView::nodeAccountId(tree.selectedNode()), id);
 }
 
-} // namespace
-
-namespace {
-
 TEST_F(FindTest, TextsAreFoldedWhileIdleAndNotWhileLocked)
 {
     AccountFilterModel& filter = *tree.filterModel();
-    const auto foldAll = [&filter] {
-        for (int tick = 0; tick < 100 && filter.isFoldingWhileIdle(); ++tick)
-            QCoreApplication::processEvents();
-    };
     rebuild();
     EXPECT_TRUE(filter.isFoldingWhileIdle());
-    foldAll();
+    for (int tick = 0; tick < 100 && filter.isFoldingWhileIdle(); ++tick)
+        QCoreApplication::processEvents();
     EXPECT_FALSE(filter.isFoldingWhileIdle());
     EXPECT_EQ(filter.foldedCount(), 10);
 
     doc.setPassword(QStringLiteral("pw"));
     doc.OnLockDocument();
-    ASSERT_TRUE(doc.IsLocked());
     EXPECT_FALSE(filter.isFoldingWhileIdle());
     EXPECT_EQ(filter.foldedCount(), 0);
 }
