@@ -94,23 +94,19 @@ TEST_F(ExpiringTest, TheListEmptiesWhenTheDocumentLocksAndFillsAtUnlock)
         std::function<void()> act;
         int rows;
     };
-    const Step steps[] = {
-        { "shown", [] {}, 1 },
-        { "locked while shown", [this] { trigger(ID_LOCK_DOCUMENT); }, 0 },
-        { "wrong password",
-            [this] {
-                prompts.addPassword(QStringLiteral("PW"));
-                trigger(ID_UNLOCK_DOCUMENT);
-            },
-            0 },
-        { "unlocked",
-            [this] {
-                prompts.addPassword(QStringLiteral("pw"));
-                trigger(ID_UNLOCK_DOCUMENT);
-            },
-            1 },
-        { "a new document", [this] { doc.OnNewDocument(); }, 0 },
+    const auto unlockWith = [this](const char* password) {
+        prompts.addPassword(QString::fromLatin1(password));
+        trigger(ID_UNLOCK_DOCUMENT);
     };
+    // clang-format off
+    const Step steps[] = {
+        { "shown",              [] {},                                  1 },
+        { "locked while shown", [this] { trigger(ID_LOCK_DOCUMENT); }, 0 },
+        { "wrong password",     [&] { unlockWith("PW"); },             0 },
+        { "unlocked",           [&] { unlockWith("pw"); },             1 },
+        { "a new document",     [this] { doc.OnNewDocument(); },       0 },
+    };
+    // clang-format on
     for (const Step& step : steps) {
         step.act();
         EXPECT_EQ(dialog.model()->rowCount(), step.rows) << step.name;
