@@ -14,15 +14,13 @@
 namespace {
 
 const QDate kToday(2024, 3, 1);
+QDate today() { return kToday; }
 
 class ExpiringTest : public FrameTest {
 protected:
-    ExpiringTest()
-    {
-        frame.expiringCommands().setToday([] { return kToday; });
-    }
+    ExpiringTest() { frame.expiringCommands().setToday(today); }
 
-    // A card, a policy and a purchase with their expiry dates days from today (no value: unset).
+    // An account with its expiry date so many days from today (no value: unset).
     void addDated(AccountType type, const QString& title, std::optional<qint64> days)
     {
         auto account = makeAccount(type, doc.NextAccountId(), title);
@@ -34,15 +32,6 @@ protected:
         else if (auto* item = dynamic_cast<PurchasedItemRecord*>(account.get()))
             item->SetWarrantyExpiration(date);
         ASSERT_TRUE(doc.AddAccount(std::move(account)));
-    }
-    // Saves the wallet and opens it again, as the user would open it.
-    void saveAndOpen(const QString& name)
-    {
-        doc.setPassword(QStringLiteral("pw"));
-        ASSERT_TRUE(doc.OnSaveDocument(path(name)));
-        doc.OnNewDocument();
-        prompts.addPassword(QStringLiteral("pw"));
-        ASSERT_TRUE(frame.fileCommands().openDocumentFile(path(name)));
     }
     static QStringList rows(const ExpiringDlg& dialog)
     {
@@ -66,8 +55,7 @@ TEST_F(ExpiringTest, TheListMarksWhatIsDueOrExpiredByTextAndColour)
     addDated(AccountType::Insurance, QStringLiteral("Home"), -2);
     addDated(AccountType::CreditCard, QStringLiteral("Old card"), std::nullopt);
     addDated(AccountType::Insurance, QStringLiteral("Car"), 31);
-    ExpiringDlg dialog(
-        doc, [] { return kToday; }, &frame);
+    ExpiringDlg dialog(doc, today, &frame);
     const QStringList header { "Title", "Type", "What", "Date", "Due" };
     for (int c = 0; c < header.size(); ++c)
         EXPECT_EQ(dialog.model()->horizontalHeaderItem(c)->text(), header[c]);
@@ -100,30 +88,25 @@ TEST_F(ExpiringTest, TheListEmptiesWhenTheDocumentLocksAndFillsAtUnlock)
     addDated(AccountType::CreditCard, QStringLiteral("Visa"), 3);
     doc.setPassword(QStringLiteral("pw"));
     frame.updateCommandStates();
-    ExpiringDlg dialog(
-        doc, [] { return kToday; }, &frame);
+    ExpiringDlg dialog(doc, today, &frame);
     struct Step {
         const char* name;
         std::function<void()> act;
         int rows;
     };
-    const Step steps[] = {
-        { "shown", [] {}, 1 },
-        { "locked while shown", [this] { trigger(ID_LOCK_DOCUMENT); }, 0 },
-        { "wrong password",
-            [this] {
-                prompts.addPassword(QStringLiteral("PW"));
-                trigger(ID_UNLOCK_DOCUMENT);
-            },
-            0 },
-        { "unlocked",
-            [this] {
-                prompts.addPassword(QStringLiteral("pw"));
-                trigger(ID_UNLOCK_DOCUMENT);
-            },
-            1 },
-        { "a new document", [this] { doc.OnNewDocument(); }, 0 },
+    const auto unlockWith = [this](const char* password) {
+        prompts.addPassword(QString::fromLatin1(password));
+        trigger(ID_UNLOCK_DOCUMENT);
     };
+    // clang-format off
+    const Step steps[] = {
+        { "shown",              [] {},                                  1 },
+        { "locked while shown", [this] { trigger(ID_LOCK_DOCUMENT); }, 0 },
+        { "wrong password",     [&] { unlockWith("PW"); },             0 },
+        { "unlocked",           [&] { unlockWith("pw"); },             1 },
+        { "a new document",     [this] { doc.OnNewDocument(); },       0 },
+    };
+    // clang-format on
     for (const Step& step : steps) {
         step.act();
         EXPECT_EQ(dialog.model()->rowCount(), step.rows) << step.name;
@@ -132,8 +115,7 @@ TEST_F(ExpiringTest, TheListEmptiesWhenTheDocumentLocksAndFillsAtUnlock)
     addDated(AccountType::CreditCard, QStringLiteral("Visa"), 3);
     doc.setPassword(QStringLiteral("pw"));
     doc.OnLockDocument();
-    ExpiringDlg locked(
-        doc, [] { return kToday; }, &frame);
+    ExpiringDlg locked(doc, today, &frame);
     EXPECT_EQ(locked.model()->rowCount(), 0);
 }
 
@@ -142,13 +124,11 @@ TEST_F(ExpiringTest, ADoubleClickOpensTheAccountsDialog)
     addDated(AccountType::Insurance, QStringLiteral("Home"), 10);
     addDated(AccountType::CreditCard, QStringLiteral("Visa"), 5);
     frame.treeView()->OnInitialUpdate();
-    ExpiringDlg dialog(
-        doc, [] { return kToday; }, &frame);
+    ExpiringDlg dialog(doc, today, &frame);
     dialog.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
     QSignalSpy activated(&dialog, &ExpiringDlg::accountActivated);
     QTableView* table = dialog.table();
-    // Row 1 is Home (10 days), row 0 Visa (5 days).
     const QPoint home = table->visualRect(dialog.model()->index(1, ExpiringDlg::What)).center();
     QTest::mouseClick(table->viewport(), Qt::LeftButton, {}, home);
     EXPECT_EQ(activated.count(), 0) << "a click only selects";
@@ -192,7 +172,12 @@ TEST_F(ExpiringTest, OpeningAWalletNotesWhatExpiresWithinThirtyDays)
         doc.OnNewDocument();
         for (const std::optional<qint64>& days : row.days)
             addDated(AccountType::CreditCard, QStringLiteral("Card %1").arg(++n), days);
-        saveAndOpen(QStringLiteral("w%1.qrl").arg(n));
+        const QString file = path(QStringLiteral("w%1.qrl").arg(n));
+        doc.setPassword(QStringLiteral("pw"));
+        ASSERT_TRUE(doc.OnSaveDocument(file));
+        doc.OnNewDocument();
+        prompts.addPassword(QStringLiteral("pw"));
+        ASSERT_TRUE(frame.fileCommands().openDocumentFile(file));
         EXPECT_EQ(status(), QString::fromUtf8(row.status));
         // Locked, the note goes; unlocked, it comes back.
         trigger(ID_LOCK_DOCUMENT);

@@ -60,26 +60,13 @@ TEST_F(WindowGeometryTest, ClosingRefusedSavesNothing)
 
 TEST_F(WindowGeometryTest, AWindowSavedOnAScreenThatIsGoneComesBackOntoOne)
 {
-    struct Row {
-        const char* name;
-        QPoint offset; // from the screen's top left
-    };
     const QRect area = screenArea();
-    // clang-format off
-    const Row rows[] = {
-        { "far right",  QPoint(area.width() + 3000, 100) },
-        { "far left",   QPoint(-4000, 100) },
-        { "far below",  QPoint(50, area.height() + 2500) },
-        { "above",      QPoint(50, -2000) },
-    };
-    // clang-format on
-    for (const Row& row : rows) {
-        SCOPED_TRACE(row.name);
+    for (const QPoint offset : { QPoint(area.width() + 3000, 100), QPoint(50, -2000) }) {
+        SCOPED_TRACE(testing::Message() << offset.x() << "," << offset.y());
         {
-            // A window on a screen that was there when it was saved.
             QMainWindow elsewhere;
             QSplitter splitter;
-            elsewhere.setGeometry(QRect(area.topLeft() + row.offset, QSize(400, 300)));
+            elsewhere.setGeometry(QRect(area.topLeft() + offset, QSize(400, 300)));
             QSettings settings(path("settings.ini"), QSettings::IniFormat);
             WindowGeometry::save(elsewhere, splitter, settings);
         }
@@ -106,6 +93,8 @@ TEST_F(WindowGeometryTest, BringOnScreenMovesOnlyAWindowThatIsOff)
         { "half off the right", QPoint(area.right() - 200, area.top() + 10),   false },
         { "off the right",     QPoint(area.right() + 50, area.top() + 10),     true },
         { "title bar above",   QPoint(area.left() + 10, area.top() - 400),     true },
+        { "far left",          QPoint(area.left() - 4000, area.top() + 100),   true },
+        { "far below",         QPoint(area.left() + 50, area.bottom() + 2500), true },
     };
     // clang-format on
     for (const Row& row : rows) {

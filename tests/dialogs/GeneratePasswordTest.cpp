@@ -60,17 +60,18 @@ TEST_F(GenerateMenuTest, PasswordFieldsOfferAGeneratedPasswordAndNothingMoves)
     };
     const auto first = [](QDialog& d) { return static_cast<CPasswordDlg&>(d).passwordEdit(); };
     const auto second = [](QDialog& d) { return static_cast<CPasswordDlg&>(d).verifyEdit(); };
+    const auto accountDlg
+        = [this](AccountType type) { return [this, type] { return std::unique_ptr<QDialog>(open(type)); }; };
+    // clang-format off
     const Row rows[] = {
-        { "WebSite password", [this] { return std::unique_ptr<QDialog>(open(AccountType::WebSite)); }, tableField(1008),
-            nullptr, true },
-        { "Email user password", [this] { return std::unique_ptr<QDialog>(open(AccountType::Email)); },
-            tableField(1018), nullptr, true },
+        { "WebSite password", accountDlg(AccountType::WebSite), tableField(1008), nullptr, true },
+        { "Email user password", accountDlg(AccountType::Email), tableField(1018), nullptr, true },
         { "new document password", passwordDlg(Prompts::PasswordMode::Set), first, second, true },
         { "its verify field", passwordDlg(Prompts::PasswordMode::Set), second, first, true },
         { "password to open a document", passwordDlg(Prompts::PasswordMode::Verify), first, nullptr, false },
-        { "WebSite user id", [this] { return std::unique_ptr<QDialog>(open(AccountType::WebSite)); }, tableField(1005),
-            nullptr, false },
+        { "WebSite user id", accountDlg(AccountType::WebSite), tableField(1005), nullptr, false },
     };
+    // clang-format on
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
         std::unique_ptr<QDialog> dialog = row.make();

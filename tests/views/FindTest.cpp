@@ -42,7 +42,7 @@ protected:
         rebuild();
     }
 
-    // The titles of the accounts the tree shows, and the captions of the categories.
+    // The titles of the accounts the tree shows.
     std::set<QString> shownAccounts() const
     {
         std::set<QString> titles;
@@ -51,11 +51,6 @@ protected:
             for (const QString& title : childTexts(child(root, c)))
                 titles.insert(title);
         return titles;
-    }
-    std::set<QString> shownCategories() const
-    {
-        const QStringList captions = childTexts(tree.rootNode());
-        return { captions.begin(), captions.end() };
     }
 };
 
@@ -73,7 +68,6 @@ TEST_F(FindTest, ShowsTheAccountsThatHoldTheTextWithTheirCategoriesOpen)
         { u"ete", false, { "Été Savings" } }, // accents and case ignored
         { u"ÉTÉ sav", false, { "Été Savings" } },
         { u"institution bank", false, { "Été Savings" } }, // a value
-        { u"routingnumber", false, { "Été Savings" } },
         { u"zoe", false, { "Post" } }, // an Email user's log-in id
         { u"hunter2", false, {} }, // a user's password is a secret
         { u"pin bank", false, {} }, // so is a PIN
@@ -103,9 +97,7 @@ TEST_F(FindTest, ShowsTheAccountsThatHoldTheTextWithTheirCategoriesOpen)
         }
         tree.setFindText(text);
         EXPECT_EQ(shownAccounts(), row.accounts);
-        // The root stays; a category shows exactly when one of its accounts does, and it is open.
-        EXPECT_TRUE(tree.rootNode().isValid());
-        std::set<QString> categories;
+        // A category shows exactly when one of its accounts does, and it is open.
         for (int c = 0; c < childCount(tree.rootNode()); ++c) {
             const QModelIndex category = child(tree.rootNode(), c);
             EXPECT_GT(childCount(category), 0) << CQuorrilView::nodeText(category).toStdString();
@@ -114,7 +106,7 @@ TEST_F(FindTest, ShowsTheAccountsThatHoldTheTextWithTheirCategoriesOpen)
             }
         }
         if (text.isEmpty()) {
-            EXPECT_EQ(shownCategories().size(), 10u);
+            EXPECT_EQ(childCount(tree.rootNode()), 10);
         }
     }
 }
@@ -159,7 +151,7 @@ TEST_F(FindTest, ClearingBringsBackTheTreeAsItWasWithTheSelection)
         EXPECT_EQ(CQuorrilView::nodeText(tree.selectedNode()), QString::fromUtf16(row.selectedAfter));
         EXPECT_EQ(doc.GetCurrentAccountId(), CQuorrilView::nodeAccountId(tree.selectedNode()));
         EXPECT_GT(list.rowCount(), 0);
-        EXPECT_EQ(shownCategories().size(), 10u);
+        EXPECT_EQ(childCount(tree.rootNode()), 10);
         // The categories open before are open again, the others closed, but for an account picked
         // during the search, which is shown.
         EXPECT_TRUE(tree.isExpanded(tree.categoryNode(AccountType::Reference)));
@@ -169,19 +161,13 @@ TEST_F(FindTest, ClearingBringsBackTheTreeAsItWasWithTheSelection)
     }
 }
 
-TEST_F(FindTest, TheFieldDrivesTheTreeAndEscClearsIt)
+TEST_F(FindTest, TheFieldDrivesTheTreeAndShowingAHiddenNodeOrANewDocumentEndsTheSearch)
 {
     FindBar bar(tree);
     EXPECT_EQ(bar.placeholderText(), QStringLiteral("Find (Ctrl+F)"));
     QTest::keyClicks(&bar, QStringLiteral("visa"));
-    EXPECT_EQ(tree.findText(), QStringLiteral("visa"));
     EXPECT_EQ(shownAccounts(), std::set<QString> { "Visa" });
-    QTest::keyClick(&bar, Qt::Key_Escape);
-    EXPECT_TRUE(bar.text().isEmpty());
-    EXPECT_EQ(shownAccounts().size(), 10u);
-
     // A node the search hides that has to show (a new account) ends the search, field included.
-    QTest::keyClicks(&bar, QStringLiteral("visa"));
     tree.selectNode(tree.accountModel()->index(0, 0, tree.accountModel()->categoryNode(AccountType::Email)));
     EXPECT_TRUE(bar.text().isEmpty());
     EXPECT_EQ(CQuorrilView::nodeText(tree.selectedNode()), QStringLiteral("Post"));
@@ -213,26 +199,18 @@ TEST_F(FindTest, AnEditedAccountIsSearchedByItsNewTexts)
     EXPECT_EQ(CQuorrilView::nodeAccountId(tree.selectedNode()), id);
 }
 
-} // namespace
-
-namespace {
-
 TEST_F(FindTest, TextsAreFoldedWhileIdleAndNotWhileLocked)
 {
     AccountFilterModel& filter = *tree.filterModel();
-    const auto foldAll = [&filter] {
-        for (int tick = 0; tick < 100 && filter.isFoldingWhileIdle(); ++tick)
-            QCoreApplication::processEvents();
-    };
     rebuild();
     EXPECT_TRUE(filter.isFoldingWhileIdle());
-    foldAll();
+    for (int tick = 0; tick < 100 && filter.isFoldingWhileIdle(); ++tick)
+        QCoreApplication::processEvents();
     EXPECT_FALSE(filter.isFoldingWhileIdle());
     EXPECT_EQ(filter.foldedCount(), 10);
 
     doc.setPassword(QStringLiteral("pw"));
     doc.OnLockDocument();
-    ASSERT_TRUE(doc.IsLocked());
     EXPECT_FALSE(filter.isFoldingWhileIdle());
     EXPECT_EQ(filter.foldedCount(), 0);
 }
