@@ -10,6 +10,7 @@
 #include "BenchPrompts.h"
 #include "FileCommands.h"
 #include "MainFrame.h"
+#include "Preferences.h"
 #include "QuorrilDoc.h"
 #include "QuorrilView.h"
 #include "RecentFileList.h"
@@ -104,8 +105,9 @@ void BM_OpenAndShowTree(benchmark::State& state)
     QTemporaryDir dir;
     QSettings settings(dir.filePath(QStringLiteral("settings.ini")), QSettings::IniFormat);
     RecentFileList recent(settings);
+    Preferences preferences(settings);
     CQuorrilDoc doc(prompts);
-    CMainFrame frame(doc, prompts, recent);
+    CMainFrame frame(doc, prompts, recent, preferences);
     doc.OnNewDocument();
     frame.show();
     QApplication::processEvents();

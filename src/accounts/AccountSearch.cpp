@@ -3,10 +3,15 @@
 #include "AccountRecord.h"
 #include "PropertyRows.h"
 
+#include <algorithm>
+
 namespace AccountSearch {
 
 QString fold(QStringView text)
 {
+    // Plain ASCII has no accents and folds as it lowers: the common case, done in one step.
+    if (std::all_of(text.begin(), text.end(), [](QChar c) { return c.unicode() < 0x80; }))
+        return text.toString().toLower();
     QString decomposed = text.toString().normalized(QString::NormalizationForm_D);
     decomposed.removeIf([](QChar c) { return c.category() == QChar::Mark_NonSpacing; });
     return decomposed.toCaseFolded();
@@ -24,6 +29,26 @@ bool matches(const AccountRecord& account, const QString& foldedNeedle, Scope sc
         return !found;
     });
     return found;
+}
+
+FoldedAccount foldAccount(const AccountRecord& account)
+{
+    FoldedAccount folded { fold(account.GetTitle()), {} };
+    forEachPropertyRow(account, [&](const PropertyRow& row) {
+        if (!row.secret)
+            folded.values.append(fold(row.value)).append(QChar::Null);
+        return true;
+    });
+    return folded;
+}
+
+bool matches(const FoldedAccount& account, const QString& foldedNeedle, Scope scope)
+{
+    if (foldedNeedle.isEmpty() || account.title.contains(foldedNeedle))
+        return true;
+    // A needle never holds the null character, so it cannot match across two values.
+    return scope == Scope::TitlesAndValues && !foldedNeedle.contains(QChar::Null)
+        && account.values.contains(foldedNeedle);
 }
 
 } // namespace AccountSearch

@@ -21,4 +21,14 @@ enum class Scope {
 // nothing about them. An empty needle matches every account.
 bool matches(const AccountRecord& account, const QString& foldedNeedle, Scope scope = Scope::TitlesAndValues);
 
+// An account's searchable texts, folded once: a list that filters at every keystroke keeps these
+// rather than folding every value again.
+struct FoldedAccount {
+    QString title;
+    QString values; // the listed values but the secrets, each ended by a null character
+};
+FoldedAccount foldAccount(const AccountRecord& account);
+// The same answer as matches() on the account the texts were folded from.
+bool matches(const FoldedAccount& account, const QString& foldedNeedle, Scope scope = Scope::TitlesAndValues);
+
 } // namespace AccountSearch

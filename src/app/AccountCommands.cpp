@@ -70,7 +70,7 @@ void AccountCommands::OnAccountProperties()
         return;
     // The node keeps its place among its siblings until the next rebuild; selecting the root and
     // then the node again refills the property list with the edited values.
-    m_tree.accountModel()->setTitle(node, title);
+    m_tree.accountModel()->setTitle(m_tree.sourceNode(node), title);
     m_tree.selectNode(m_tree.rootNode());
     m_tree.selectNode(node);
 }
@@ -92,5 +92,5 @@ void AccountCommands::OnAccountDelete()
     if (!next.isValid())
         next = node.row() > 0 ? node.sibling(node.row() - 1, 0) : node.parent();
     m_tree.selectNode(next);
-    m_tree.accountModel()->removeAccount(node);
+    m_tree.accountModel()->removeAccount(m_tree.sourceNode(node));
 }

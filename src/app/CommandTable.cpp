@@ -15,6 +15,7 @@ constexpr CommandInfo kCommands[] = {
     { ID_FILE_OPEN, "&Open", "Open an existing document", "Open", Key::Open, nullptr, "file-open" },
     { ID_FILE_SAVE, "&Save", "Save the active document", "Save", Key::Save, nullptr, "file-save" },
     { ID_FILE_SAVE_AS, "Save &As...", "Save the active document with a new name", "Save As" },
+    { ID_FILE_PREFERENCES, "Preferences…", "Change the settings that apply to every wallet", nullptr },
     { ID_APP_ABOUT, "About Quorril...", "Display program information, version number and copyright", "About",
         Key::UnknownKey, nullptr, "about" },
     { ID_APP_EXIT, "E&xit", "Quit the application; prompts to save documents", "Exit" },
@@ -50,6 +51,13 @@ constexpr CommandInfo kCommands[] = {
     { ID_ACCOUNT_PROPERTIES, "Properties", "Account Properties", "Account Properties", Key::UnknownKey, nullptr,
         "properties" },
     { ID_ACCOUNT_DELETE, "Delete", nullptr, nullptr },
+    { ID_ACCOUNT_COPY_PASSWORD, "Copy Password", "Copy the account's password, PIN or key to the clipboard", nullptr },
+    { ID_GENERATE_PASSWORD, "Generate Password…", "Make a strong password and copy it", nullptr, Key::UnknownKey,
+        "Ctrl+G" },
+    { ID_EDIT_COPY, "Copy", "Copy the selected value to the clipboard", nullptr, Key::Copy },
+    { ID_VIEW_FIND, "&Find", "Show only the accounts that hold a text", nullptr, Key::Find },
+    { ID_VIEW_SHOW_SECRETS, "Show Secrets", "Show passwords, PINs and other secrets in the property list", nullptr,
+        Key::UnknownKey, "Ctrl+H" },
 };
 
 constexpr int kToolBar[] = {

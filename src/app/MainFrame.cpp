@@ -5,11 +5,15 @@
 #include "CommandIds.h"
 #include "CommandTable.h"
 #include "FileCommands.h"
+#include "FindBar.h"
 #include "KeyStateIndicators.h"
 #include "PaneCommands.h"
 #include "PasswordCommands.h"
+#include "Preferences.h"
+#include "PreferencesDlg.h"
 #include "QuorrilDoc.h"
 #include "QuorrilView.h"
+#include "ViewCommands.h"
 
 #include <QAction>
 #include <QApplication>
@@ -25,6 +29,7 @@
 #include <QStatusBar>
 #include <QTimer>
 #include <QToolBar>
+#include <QVBoxLayout>
 
 namespace {
 QStringList droppedFiles(const QMimeData* data)
@@ -39,11 +44,13 @@ QStringList droppedFiles(const QMimeData* data)
 }
 } // namespace
 
-CMainFrame::CMainFrame(CQuorrilDoc& document, UiPrompts& prompts, RecentFileList& recentFiles, QWidget* parent)
+CMainFrame::CMainFrame(
+    CQuorrilDoc& document, UiPrompts& prompts, RecentFileList& recentFiles, Preferences& preferences, QWidget* parent)
     : QMainWindow(parent)
     , m_doc(document)
     , m_prompts(prompts)
     , m_recentFiles(recentFiles)
+    , m_preferences(preferences)
 {
     resize(InitialSize, InitialSize);
     setAcceptDrops(true);
@@ -59,6 +66,8 @@ CMainFrame::CMainFrame(CQuorrilDoc& document, UiPrompts& prompts, RecentFileList
     m_accountCommands = new AccountCommands(m_doc, *m_tree, m_prompts, this);
     m_paneCommands = new PaneCommands(*this, *m_accountCommands);
     m_passwordCommands = new PasswordCommands(*this);
+    m_viewCommands = new ViewCommands(*this, *m_findBar);
+    connect(action(ID_FILE_PREFERENCES), &QAction::triggered, this, &CMainFrame::OnPreferences);
 
     connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) { onFocusChanged(now); });
     connect(m_tree, &CQuorrilView::selectionStateChanged, this, &CMainFrame::updateCommandStates);
@@ -85,10 +94,10 @@ CMainFrame::~CMainFrame()
 void CMainFrame::createActions()
 {
     for (const CommandInfo& command : CommandTable::commands()) {
-        auto* action = new QAction(QString::fromLatin1(command.text), this);
+        auto* action = new QAction(QString::fromUtf8(command.text), this);
         if (command.prompt)
-            action->setStatusTip(QString::fromLatin1(command.prompt));
-        action->setToolTip(command.toolTip ? QString::fromLatin1(command.toolTip) : QString());
+            action->setStatusTip(QString::fromUtf8(command.prompt));
+        action->setToolTip(command.toolTip ? QString::fromUtf8(command.toolTip) : QString());
         if (command.standardKey != QKeySequence::UnknownKey)
             action->setShortcuts(command.standardKey);
         else if (command.keys)
@@ -121,6 +130,8 @@ void CMainFrame::createMenus()
     file->addAction(action(ID_FILE_SAVE));
     file->addAction(action(ID_FILE_SAVE_AS));
     file->addSeparator();
+    file->addAction(action(ID_FILE_PREFERENCES));
+    file->addSeparator();
     file->addAction(m_recentPlaceholder);
     for (int id = ID_FILE_MRU_FILE1; id <= ID_FILE_MRU_FILE4; ++id)
         file->addAction(action(id));
@@ -138,7 +149,15 @@ void CMainFrame::createMenus()
     account->addAction(action(ID_ACCOUNT_PROPERTIES));
     account->addSeparator();
     account->addAction(action(ID_ACCOUNT_DELETE));
+    account->addSeparator();
+    account->addAction(action(ID_ACCOUNT_COPY_PASSWORD));
+    account->addAction(action(ID_GENERATE_PASSWORD));
     account->setObjectName(QStringLiteral("accountMenu"));
+
+    QMenu* view = menuBar()->addMenu(QStringLiteral("&View"));
+    view->addAction(action(ID_VIEW_FIND));
+    view->addSeparator();
+    view->addAction(action(ID_VIEW_SHOW_SECRETS));
     // The menus show what is available at the moment they open.
     connect(file, &QMenu::aboutToShow, this, &CMainFrame::updateCommandStates);
     connect(account, &QMenu::aboutToShow, this, &CMainFrame::updateCommandStates);
@@ -176,9 +195,17 @@ void CMainFrame::createClient()
 {
     m_splitter = new QSplitter(Qt::Horizontal, this);
     m_splitter->setChildrenCollapsible(false);
-    m_tree = new CQuorrilView(m_doc, m_splitter);
+    // The left pane: the find field above the tree.
+    auto* treePane = new QWidget(m_splitter);
+    m_tree = new CQuorrilView(m_doc, treePane);
+    m_findBar = new FindBar(*m_tree, treePane);
+    auto* treeLayout = new QVBoxLayout(treePane);
+    treeLayout->setContentsMargins(0, 0, 0, 0);
+    treeLayout->setSpacing(2);
+    treeLayout->addWidget(m_findBar);
+    treeLayout->addWidget(m_tree);
     m_list = new CAccountView(m_doc, m_splitter);
-    m_splitter->addWidget(m_tree);
+    m_splitter->addWidget(treePane);
     m_splitter->addWidget(m_list);
     m_splitter->setStretchFactor(0, 0);
     m_splitter->setStretchFactor(1, 1);
@@ -192,7 +219,7 @@ void CMainFrame::onFocusChanged(QWidget* now)
 {
     if (!now)
         return;
-    if (now == m_tree || m_tree->isAncestorOf(now))
+    if (now == m_tree || m_splitter->widget(0)->isAncestorOf(now))
         m_activePane = Pane::Tree;
     else if (now == m_list || m_list->isAncestorOf(now))
         m_activePane = Pane::List;
@@ -206,6 +233,7 @@ void CMainFrame::updateCommandStates()
     m_fileCommands->updateState();
     m_paneCommands->updateState();
     m_passwordCommands->updateState();
+    m_viewCommands->updateState();
 }
 
 void CMainFrame::OnDocumentReset()
@@ -224,6 +252,12 @@ void CMainFrame::OnDocumentClosing()
 }
 
 void CMainFrame::updateTitle() { setWindowTitle(QStringLiteral("%1 - Quorril").arg(m_doc.GetTitle())); }
+
+void CMainFrame::OnPreferences()
+{
+    PreferencesDlg dialog(m_preferences, this);
+    dialog.exec();
+}
 
 void CMainFrame::centerOnScreen()
 {

@@ -10,14 +10,17 @@ class CAccountView;
 class CQuorrilDoc;
 class CQuorrilView;
 class FileCommands;
+class FindBar;
 class KeyStateIndicators;
 class PaneCommands;
 class PasswordCommands;
+class Preferences;
 class UiPrompts;
 class QLabel;
 class QMenu;
 class QSplitter;
 class RecentFileList;
+class ViewCommands;
 
 // The main window: menu bar, toolbar, status bar, and the splitter with the account tree on the
 // left and the property list on the right. It owns one action per command and keeps their enabled
@@ -30,7 +33,8 @@ public:
     static constexpr int InitialSize = 500;
     static constexpr int TreeWidth = 150;
 
-    CMainFrame(CQuorrilDoc& document, UiPrompts& prompts, RecentFileList& recentFiles, QWidget* parent = nullptr);
+    CMainFrame(CQuorrilDoc& document, UiPrompts& prompts, RecentFileList& recentFiles, Preferences& preferences,
+        QWidget* parent = nullptr);
     ~CMainFrame() override;
 
     QAction* action(int id) const { return m_actions.value(id); }
@@ -38,6 +42,9 @@ public:
     CQuorrilView* treeView() const { return m_tree; }
     CAccountView* listView() const { return m_list; }
     QSplitter* splitter() const { return m_splitter; }
+    // The find field above the tree; it belongs to the tree's pane.
+    FindBar* findBar() const { return m_findBar; }
+    ViewCommands& viewCommands() const { return *m_viewCommands; }
     QLabel* messagePane() const { return m_messagePane; }
     KeyStateIndicators* keyStateIndicators() const { return m_indicators; }
     FileCommands& fileCommands() const { return *m_fileCommands; }
@@ -46,6 +53,7 @@ public:
     QMenu* accountMenu() const { return m_accountMenu; }
     CQuorrilDoc& document() const { return m_doc; }
     UiPrompts& prompts() const { return m_prompts; }
+    Preferences& preferences() const { return m_preferences; }
 
     // The pane the pane-bound commands go to: the tree at start, then the pane that last had focus.
     Pane activePane() const { return m_activePane; }
@@ -71,6 +79,7 @@ private:
     void onFocusChanged(QWidget* now);
     void OnDocumentReset();
     void updateTitle();
+    void OnPreferences();
 
     CQuorrilDoc& m_doc;
     UiPrompts& m_prompts;
@@ -79,6 +88,7 @@ private:
     QMenu* m_accountMenu = nullptr;
     QSplitter* m_splitter = nullptr;
     CQuorrilView* m_tree = nullptr;
+    FindBar* m_findBar = nullptr;
     CAccountView* m_list = nullptr;
     QLabel* m_messagePane = nullptr;
     KeyStateIndicators* m_indicators = nullptr;
@@ -87,5 +97,7 @@ private:
     AccountCommands* m_accountCommands = nullptr;
     PaneCommands* m_paneCommands = nullptr;
     PasswordCommands* m_passwordCommands = nullptr;
+    ViewCommands* m_viewCommands = nullptr;
     RecentFileList& m_recentFiles;
+    Preferences& m_preferences;
 };

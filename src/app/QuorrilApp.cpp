@@ -2,6 +2,7 @@
 
 #include "FileCommands.h"
 #include "MainFrame.h"
+#include "Preferences.h"
 #include "QuorrilDoc.h"
 #include "RecentFileList.h"
 #include "WidgetPrompts.h"
@@ -26,6 +27,7 @@ CQuorrilApp::CQuorrilApp(UiPrompts& prompts, std::unique_ptr<QSettings> settings
                           : std::make_unique<QSettings>(QStringLiteral("Tarnwell"), QStringLiteral("Quorril")))
 {
     m_recentFiles = std::make_unique<RecentFileList>(*m_settings);
+    m_preferences = std::make_unique<Preferences>(*m_settings);
 }
 
 CQuorrilApp::~CQuorrilApp()
@@ -62,7 +64,7 @@ std::optional<int> CQuorrilApp::InitInstance(const QStringList& arguments)
     }
 
     m_doc = std::make_unique<CQuorrilDoc>(m_prompts);
-    m_frame = std::make_unique<CMainFrame>(*m_doc, m_prompts, *m_recentFiles);
+    m_frame = std::make_unique<CMainFrame>(*m_doc, m_prompts, *m_recentFiles, *m_preferences);
     // Every prompt from now on belongs to the main window, even when no window of ours is active.
     if (auto* widgetPrompts = dynamic_cast<WidgetPrompts*>(&m_prompts))
         widgetPrompts->setParentWindow(m_frame.get());

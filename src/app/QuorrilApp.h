@@ -8,8 +8,9 @@
 
 class CMainFrame;
 class CQuorrilDoc;
-class UiPrompts;
+class Preferences;
 class RecentFileList;
+class UiPrompts;
 
 // The application: its settings with the recent-document list, the one document and the main
 // window, made once at start-up and kept until the program ends.
@@ -28,11 +29,13 @@ public:
     CQuorrilDoc& document() const { return *m_doc; }
     CMainFrame* mainFrame() const { return m_frame.get(); }
     RecentFileList& recentFiles() const { return *m_recentFiles; }
+    Preferences& preferences() const { return *m_preferences; }
 
 private:
     UiPrompts& m_prompts;
     std::unique_ptr<QSettings> m_settings;
     std::unique_ptr<RecentFileList> m_recentFiles;
+    std::unique_ptr<Preferences> m_preferences;
     std::unique_ptr<CQuorrilDoc> m_doc;
     std::unique_ptr<CMainFrame> m_frame;
 };

@@ -2,11 +2,13 @@
 
 #include "AccountTypes.h"
 #include "EmailAccount.h"
+#include "GeneratePasswordMenu.h"
 #include "QuorrilDoc.h"
 
 #include <QComboBox>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 
 #include <algorithm>
@@ -63,6 +65,7 @@ CEmailAccountDlg::CEmailAccountDlg(CQuorrilDoc* document, AccountId accountId, Q
     connect(control<QPushButton>(kRemove), &QPushButton::clicked, this, &CEmailAccountDlg::OnRemoveUser);
     connect(control<QPushButton>(kClear), &QPushButton::clicked, this, &CEmailAccountDlg::OnClearUser);
     connect(usersBox(), &QComboBox::activated, this, &CEmailAccountDlg::OnSelchangeUsers);
+    GeneratePasswordMenu::attach(control<QLineEdit>(kPassword));
 }
 
 QComboBox* CEmailAccountDlg::usersBox() const { return control<QComboBox>(kUsers); }

@@ -2,6 +2,7 @@
 
 #include "DialogUnits.h"
 #include "DocumentTexts.h"
+#include "GeneratePasswordMenu.h"
 #include "ScrambledText.h"
 #include "TextEdit.h"
 
@@ -106,7 +107,17 @@ CPasswordDlg::CPasswordDlg(Prompts& prompts, Prompts::PasswordMode mode, QWidget
     connect(m_ok, &QPushButton::clicked, this, &CPasswordDlg::OnOK);
     connect(m_cancel, &QPushButton::clicked, this, &QDialog::reject);
 
-    if (!m_confirm) {
+    if (m_confirm) {
+        // A generated password fills both fields and shows in the first, so it can be written down.
+        const auto fillBoth = [this](const QString& password) {
+            m_passwordEdit->setText(password);
+            m_verifyEdit->setText(password);
+            m_passwordEdit->setEchoMode(QLineEdit::Normal);
+            m_passwordEdit->setFocus(Qt::OtherFocusReason);
+        };
+        GeneratePasswordMenu::attach(m_passwordEdit, fillBoth);
+        GeneratePasswordMenu::attach(m_verifyEdit, fillBoth);
+    } else {
         m_verifyLabel->hide();
         m_verifyEdit->setEnabled(false);
         m_verifyEdit->hide();

@@ -1,6 +1,9 @@
 #include "WebSiteAccountDlg.h"
 
 #include "AccountTypes.h"
+#include "GeneratePasswordMenu.h"
+
+#include <QLineEdit>
 
 namespace {
 using K = ControlKind;
@@ -46,4 +49,5 @@ const DialogSpec kSpec { AccountType::WebSite, "Web Site Account", ":/dialogs/ic
 CWebSiteAccountDlg::CWebSiteAccountDlg(CQuorrilDoc* document, AccountId accountId, QWidget* parent)
     : TableAccountDialog(kSpec, document, accountId, parent)
 {
+    GeneratePasswordMenu::attach(control<QLineEdit>(kUserPassword));
 }

@@ -198,6 +198,13 @@ bool AccountTreeModel::isCategoryNode(const QModelIndex& node) const
     return node.isValid() && node.model() == this && node.internalId() == CategoryKey;
 }
 
+AccountId AccountTreeModel::accountId(const QModelIndex& node) const
+{
+    if (!isAccountNode(node))
+        return AccountId::None;
+    return categoryOf(node)->accounts[size_t(node.row())].id;
+}
+
 const AccountTreeModel::Category* AccountTreeModel::categoryOf(const QModelIndex& node) const
 {
     if (node.internalId() == CategoryKey)

@@ -44,6 +44,9 @@ public:
     QModelIndex categoryNode(AccountType type) const;
     bool isAccountNode(const QModelIndex& node) const;
     bool isCategoryNode(const QModelIndex& node) const;
+    // The account id of a node (0 for the root and the categories), read without a QVariant: the
+    // find filter asks it of every account at every keystroke.
+    AccountId accountId(const QModelIndex& node) const;
 
     // The order of titles and captions in the tree: the user's language, without regard to case.
     static bool textLess(const QString& a, const QString& b);

@@ -1,6 +1,7 @@
 #include "AccountView.h"
 
 #include "AccountRecord.h"
+#include "PropertyRows.h"
 #include "QuorrilDoc.h"
 
 #include <QHeaderView>
@@ -102,6 +103,7 @@ void CAccountView::OnUpdate()
 {
     setRowCount(0);
     m_shownTitle.clear();
+    m_secretRows.clear();
     if (m_doc.IsLocked())
         return;
     const AccountRecord* account = m_doc.GetCurrentAccount();
@@ -115,13 +117,63 @@ void CAccountView::OnUpdate()
     setRowCount(count);
     for (int row = 0; row < count; ++row) {
         setItem(row, 0, new QTableWidgetItem(names.at(row)));
-        // Every line of a value shows: its row grows to hold them.
+        const bool secret = ::isSecretRow(*account, row);
+        m_secretRows.push_back(secret);
+        // Every line of a value shows: its row grows to hold them. A hidden secret is one row of
+        // dots, which tells neither its length nor its lines, to the eye or to a screen reader.
         QString value = values.value(row);
         value.replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(QLatin1Char('\r'), QLatin1Char('\n'));
-        setItem(row, 1, new QTableWidgetItem(value));
+        auto* cell = new QTableWidgetItem;
+        if (secret && !m_showSecrets && !value.isEmpty()) {
+            value = maskText();
+            cell->setData(Qt::AccessibleTextRole, QStringLiteral("Hidden"));
+        }
+        cell->setText(value);
+        setItem(row, 1, cell);
         if (const qsizetype breaks = value.count(QLatin1Char('\n')))
             setRowHeight(row, verticalHeader()->defaultSectionSize() + int(breaks) * fontMetrics().lineSpacing());
     }
+}
+
+QString CAccountView::maskText() { return QString(8, QChar(0x25CF)); }
+
+void CAccountView::setShowSecrets(bool show)
+{
+    if (show == m_showSecrets)
+        return;
+    m_showSecrets = show;
+    // The same row stays selected.
+    const int row = selectedRow();
+    OnUpdate();
+    if (row >= 0 && row < rowCount())
+        selectRow(row);
+}
+
+bool CAccountView::isSecretRow(int row) const
+{
+    return row >= 0 && size_t(row) < m_secretRows.size() && m_secretRows[size_t(row)];
+}
+
+int CAccountView::selectedRow() const
+{
+    const QModelIndexList rows = selectionModel()->selectedRows();
+    return rows.isEmpty() ? -1 : rows.first().row();
+}
+
+std::optional<QString> CAccountView::rowValue(int row) const
+{
+    const AccountRecord* account = m_doc.IsLocked() ? nullptr : m_doc.GetCurrentAccount();
+    if (!account || row < 0 || row >= rowCount())
+        return std::nullopt;
+    // Read again from the account: the table holds only what it shows.
+    std::optional<QString> value;
+    int at = 0;
+    forEachPropertyRow(*account, [&](const PropertyRow& property) {
+        if (at++ == row)
+            value = property.value;
+        return !value;
+    });
+    return value;
 }
 
 QPrinter& CAccountView::printer()

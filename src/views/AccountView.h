@@ -3,6 +3,8 @@
 #include <QTableWidget>
 
 #include <memory>
+#include <optional>
+#include <vector>
 
 class CQuorrilDoc;
 class QPrinter;
@@ -10,7 +12,8 @@ class QTextDocument;
 
 // The right pane: the document's current account as a read-only "Property" / "Value" table. It
 // holds nothing of its own; every refresh lists the account's properties again, and a locked
-// document shows an empty table.
+// document shows an empty table. Secret rows (passwords, PINs, SSN, CD Key) show a row of dots
+// unless secrets are shown; copying a row gives its real value.
 class CAccountView : public QTableWidget {
     Q_OBJECT
 public:
@@ -25,6 +28,17 @@ public:
     void OnInitialUpdate();
     // Every update of the document's views.
     void OnUpdate();
+
+    // What a hidden secret shows instead of its value (the same, whatever the value's length).
+    static QString maskText();
+    bool showSecrets() const { return m_showSecrets; }
+    void setShowSecrets(bool show);
+    // Whether row `row` holds a secret.
+    bool isSecretRow(int row) const;
+    // The real value of a row of the shown account, hidden or not; nothing when there is no row.
+    std::optional<QString> rowValue(int row) const;
+    // The selected row, or -1.
+    int selectedRow() const;
 
     // The print command: the print dialog, then the shown table on the chosen printer.
     void OnFilePrint();
@@ -46,5 +60,7 @@ private:
 
     CQuorrilDoc& m_doc;
     QString m_shownTitle;
+    std::vector<bool> m_secretRows;
+    bool m_showSecrets = false;
     std::unique_ptr<QPrinter> m_printer;
 };

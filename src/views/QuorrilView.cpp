@@ -1,5 +1,6 @@
 #include "QuorrilView.h"
 
+#include "AccountFilterModel.h"
 #include "AccountTreeModel.h"
 #include "QuorrilDoc.h"
 #include "TreeBranchStyle.h"
@@ -16,8 +17,10 @@ CQuorrilView::CQuorrilView(CQuorrilDoc& document, QWidget* parent)
     : QTreeView(parent)
     , m_doc(document)
     , m_model(new AccountTreeModel(this))
+    , m_filter(new AccountFilterModel(document, this))
 {
-    setModel(m_model);
+    m_filter->setSourceModel(m_model);
+    setModel(m_filter);
     header()->hide();
     // Long titles are shown whole; the pane scrolls sideways instead.
     header()->setSectionResizeMode(QHeaderView::ResizeToContents);
@@ -41,16 +44,33 @@ CQuorrilView::CQuorrilView(CQuorrilDoc& document, QWidget* parent)
     // While locked, selecting nodes does not reach the document; once unlocked, the property list
     // shows the selected node again rather than whatever was current when the lock came on.
     connect(&m_doc, &CQuorrilDoc::lockChanged, this, [this](bool locked) {
+        // A locked document is searched by titles alone: its values are not shown.
+        const QPersistentModelIndex selected = sourceNode(selectedNode());
+        {
+            QScopedValueRollback refiltering(m_rebuilding, true);
+            m_filter->setTitlesOnly(locked);
+        }
+        followFilter(selected);
         if (!locked)
             OnSelChanged(selectedNode());
     });
 }
 
-QModelIndex CQuorrilView::rootNode() const { return m_model->rootNode(); }
+QModelIndex CQuorrilView::rootNode() const { return viewNode(m_model->rootNode()); }
 
-QModelIndex CQuorrilView::categoryNode(AccountType type) const { return m_model->categoryNode(type); }
+QModelIndex CQuorrilView::categoryNode(AccountType type) const { return viewNode(m_model->categoryNode(type)); }
 
-bool CQuorrilView::isAccountNode(const QModelIndex& node) const { return m_model->isAccountNode(node); }
+bool CQuorrilView::isAccountNode(const QModelIndex& node) const { return m_model->isAccountNode(sourceNode(node)); }
+
+QModelIndex CQuorrilView::sourceNode(const QModelIndex& node) const
+{
+    return node.model() == m_filter ? m_filter->mapToSource(node) : node;
+}
+
+QModelIndex CQuorrilView::viewNode(const QModelIndex& node) const
+{
+    return node.model() == m_model ? m_filter->mapFromSource(node) : node;
+}
 
 QString CQuorrilView::nodeText(const QModelIndex& node) { return node.data(Qt::DisplayRole).toString(); }
 
@@ -71,9 +91,86 @@ AccountType CQuorrilView::nodeType(const QModelIndex& node)
 
 void CQuorrilView::selectNode(const QModelIndex& node)
 {
-    setCurrentIndex(node);
-    if (node.isValid())
-        scrollTo(node);
+    QModelIndex shown = viewNode(node);
+    if (node.isValid() && !shown.isValid() && m_filter->isFiltering()) {
+        // A node the search hides (a new account that does not match): the search ends.
+        const QPersistentModelIndex wanted = sourceNode(node);
+        setFindText(QString());
+        Q_EMIT findTextChanged(QString());
+        shown = viewNode(wanted);
+    }
+    setCurrentIndex(shown);
+    if (shown.isValid())
+        scrollTo(shown);
+}
+
+QString CQuorrilView::findText() const { return m_filter->findText(); }
+
+void CQuorrilView::setFindText(const QString& text)
+{
+    const bool wasFiltering = m_filter->isFiltering();
+    const QPersistentModelIndex selected = sourceNode(selectedNode());
+    if (!wasFiltering && !AccountSearch::fold(text).isEmpty())
+        saveTreeState();
+    {
+        QScopedValueRollback refiltering(m_rebuilding, true);
+        m_filter->setFindText(text);
+    }
+    if (m_filter->isFiltering()) {
+        // Every category left holds a match: all of them open.
+        const QModelIndex root = rootNode();
+        expand(root);
+        for (int row = 0; row < m_filter->rowCount(root); ++row)
+            expand(m_filter->index(row, 0, root));
+        followFilter(selected);
+    } else if (wasFiltering) {
+        restoreTreeState();
+    }
+}
+
+void CQuorrilView::followFilter(const QPersistentModelIndex& selected)
+{
+    if (selected.isValid() && !viewNode(selected).isValid())
+        OnSelChanged(QModelIndex());
+}
+
+void CQuorrilView::saveTreeState()
+{
+    m_expandedBefore.clear();
+    const QModelIndex root = m_model->rootNode();
+    if (isExpanded(viewNode(root)))
+        m_expandedBefore.append(root);
+    for (int row = 0; row < m_model->rowCount(root); ++row) {
+        const QModelIndex category = m_model->index(row, 0, root);
+        if (isExpanded(viewNode(category)))
+            m_expandedBefore.append(category);
+    }
+    m_selectedBefore = sourceNode(selectedNode());
+    m_pickedDuringFind = QPersistentModelIndex();
+}
+
+void CQuorrilView::restoreTreeState()
+{
+    const QModelIndex root = m_model->rootNode();
+    for (int row = 0; row < m_model->rowCount(root); ++row)
+        collapse(viewNode(m_model->index(row, 0, root)));
+    collapse(viewNode(root));
+    for (const QPersistentModelIndex& node : std::as_const(m_expandedBefore))
+        expand(viewNode(node));
+    // The account picked during the search stays selected and in sight; otherwise the selection of
+    // before comes back as it was, inside a closed category if it was.
+    const QPersistentModelIndex picked = m_pickedDuringFind;
+    const QPersistentModelIndex before = m_selectedBefore;
+    m_expandedBefore.clear();
+    m_selectedBefore = m_pickedDuringFind = QPersistentModelIndex();
+    if (picked.isValid()) {
+        selectNode(picked);
+    } else {
+        const bool scrolls = hasAutoScroll();
+        setAutoScroll(false);
+        setCurrentIndex(viewNode(before));
+        setAutoScroll(scrolls);
+    }
 }
 
 void CQuorrilView::OnInitialUpdate()
@@ -82,6 +179,13 @@ void CQuorrilView::OnInitialUpdate()
         // The rebuild itself raises no selection change; it sets the current account id to 0 so
         // that no account of the previous document can show up in the new one.
         QScopedValueRollback rebuilding(m_rebuilding, true);
+        // A new document starts without a search.
+        const bool wasFiltering = !findText().isEmpty();
+        m_filter->setFindText(QString());
+        m_expandedBefore.clear();
+        m_selectedBefore = m_pickedDuringFind = QPersistentModelIndex();
+        if (wasFiltering)
+            Q_EMIT findTextChanged(QString());
         m_model->rebuild(m_doc);
         expand(rootNode());
         m_doc.SetCurrentAccountId(AccountId::None);
@@ -101,6 +205,8 @@ void CQuorrilView::OnSelChanged(const QModelIndex& current)
 {
     if (m_rebuilding)
         return;
+    if (m_filter->isFiltering() && current.isValid())
+        m_pickedDuringFind = sourceNode(current);
     if (!m_doc.IsLocked()) {
         m_doc.SetCurrentAccountId(nodeAccountId(current));
         m_doc.UpdateAllViews();

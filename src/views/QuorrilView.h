@@ -5,6 +5,7 @@
 
 #include <QTreeView>
 
+class AccountFilterModel;
 class AccountTreeModel;
 class CQuorrilDoc;
 class QMenu;
@@ -14,6 +15,9 @@ class QMenu;
 // selection decides which account the property list shows. It runs no command itself: a right click
 // or the menu key opens the context menu it is given, and a double-click on an account or the Delete
 // key ask for Properties or Delete through its signals.
+//
+// The tree shows its model through a filter (the find field's text). The nodes it takes and gives
+// are those it shows; a node of the account model itself is accepted too and mapped.
 class CQuorrilView : public QTreeView {
     Q_OBJECT
 public:
@@ -32,6 +36,17 @@ public:
     void setContextMenu(QMenu* menu) { m_contextMenu = menu; }
 
     AccountTreeModel* accountModel() const { return m_model; }
+    AccountFilterModel* filterModel() const { return m_filter; }
+    // The node of the account model behind a shown node (or the node itself when it is one).
+    QModelIndex sourceNode(const QModelIndex& node) const;
+    // Where a node of either model shows in the tree; invalid when the filter hides it.
+    QModelIndex viewNode(const QModelIndex& node) const;
+
+    // The find field's text. While it is set the tree shows only the matching accounts, with their
+    // categories expanded; clearing it brings back the expansion and the selection of before the
+    // search, or the account picked during it.
+    QString findText() const;
+    void setFindText(const QString& text);
     QModelIndex rootNode() const;
     QModelIndex categoryNode(AccountType type) const;
     QModelIndex selectedNode() const { return currentIndex(); }
@@ -52,6 +67,8 @@ Q_SIGNALS:
     void propertiesRequested();
     // The Delete key, whatever node is selected.
     void deleteRequested();
+    // The find text changed other than through setFindText (a rebuild, a node that had to show).
+    void findTextChanged(const QString& text);
 
 protected:
     void mousePressEvent(QMouseEvent* event) override;
@@ -65,9 +82,18 @@ private:
     void OnSelChanged(const QModelIndex& current);
     void showContextMenu(const QModelIndex& node);
     QRect textRect(const QModelIndex& node) const;
+    // After the filter changed: the selected node, if hidden now, is no longer the current account.
+    void followFilter(const QPersistentModelIndex& selected);
+    void saveTreeState();
+    void restoreTreeState();
 
     CQuorrilDoc& m_doc;
     AccountTreeModel* m_model = nullptr;
+    AccountFilterModel* m_filter = nullptr;
+    // The tree before a search began (nodes of the account model), and the account picked during it.
+    QList<QPersistentModelIndex> m_expandedBefore;
+    QPersistentModelIndex m_selectedBefore;
+    QPersistentModelIndex m_pickedDuringFind;
     QMenu* m_contextMenu = nullptr;
     bool m_rebuilding = false;
 };

@@ -4,6 +4,7 @@
 #include "CommandIds.h"
 #include "FileCommands.h"
 #include "MainFrame.h"
+#include "Preferences.h"
 #include "QuorrilView.h"
 #include "RecentFileList.h"
 #include "TableAccountDialog.h"
@@ -46,8 +47,9 @@ protected:
     FrameTest()
         : settings(path("settings.ini"), QSettings::IniFormat)
         , recentFiles(settings)
+        , preferences(settings)
         , doc(prompts)
-        , frame(doc, prompts, recentFiles)
+        , frame(doc, prompts, recentFiles, preferences)
     {
         doc.OnNewDocument();
         frame.show();
@@ -128,6 +130,7 @@ protected:
 
     QSettings settings;
     RecentFileList recentFiles;
+    Preferences preferences;
     CQuorrilDoc doc;
     CMainFrame frame;
 };

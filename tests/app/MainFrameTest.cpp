@@ -1,4 +1,5 @@
 #include "CommandTable.h"
+#include "FindBar.h"
 #include "FrameTest.h"
 #include "KeyStateIndicators.h"
 
@@ -25,7 +26,8 @@ TEST_F(MainFrameTest, WindowSizeTitleAndPanes)
     EXPECT_EQ(frame.size(), QSize(500, 500));
     EXPECT_EQ(frame.windowTitle(), QStringLiteral("Untitled - Quorril"));
     ASSERT_EQ(frame.splitter()->count(), 2);
-    EXPECT_EQ(frame.splitter()->widget(0), frame.treeView());
+    EXPECT_TRUE(frame.splitter()->widget(0)->isAncestorOf(frame.treeView()));
+    EXPECT_TRUE(frame.splitter()->widget(0)->isAncestorOf(frame.findBar()));
     EXPECT_EQ(frame.splitter()->widget(1), frame.listView());
     EXPECT_EQ(frame.treeView()->width(), 150);
     EXPECT_GT(frame.listView()->width(), 250);
@@ -37,18 +39,21 @@ TEST_F(MainFrameTest, WindowSizeTitleAndPanes)
 TEST_F(MainFrameTest, Menus)
 {
     const QList<QAction*> top = frame.menuBar()->actions();
-    ASSERT_EQ(top.size(), 2);
+    ASSERT_EQ(top.size(), 3);
     EXPECT_EQ(top[0]->text(), QStringLiteral("&File"));
     EXPECT_EQ(top[1]->text(), QStringLiteral("Account"));
+    EXPECT_EQ(top[2]->text(), QStringLiteral("&View"));
+    EXPECT_EQ(menuTexts(top[2]->menu()), QStringList({ "&Find", "|", "Show Secrets" }));
     QStringList file = menuTexts(top[0]->menu());
     // The four recent-file entries are hidden while the list is empty.
     EXPECT_EQ(file,
-        QStringList({ "&New", "&Open", "|", "&Save", "Save &As...", "|", "Recent Files", "", "", "", "", "|",
-            "About Quorril...", "|", "E&xit" }));
+        QStringList({ "&New", "&Open", "|", "&Save", "Save &As...", "|", "Preferences…", "|", "Recent Files", "", "",
+            "", "", "|", "About Quorril...", "|", "E&xit" }));
     EXPECT_FALSE(frame.recentFilesPlaceholder()->isEnabled());
 
     const QMenu* account = top[1]->menu();
-    EXPECT_EQ(menuTexts(account), QStringList({ "New", "|", "Properties", "|", "Delete" }));
+    EXPECT_EQ(menuTexts(account),
+        QStringList({ "New", "|", "Properties", "|", "Delete", "|", "Copy Password", "Generate Password…" }));
     EXPECT_EQ(menuTexts(account->actions()[0]->menu()),
         QStringList({ "Email", "WebSite", "Bank", "Insurance", "Credit Card", "Medical Record", "Calling Card",
             "Purchased Item", "Software", "Reference" }));

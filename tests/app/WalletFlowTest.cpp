@@ -24,14 +24,16 @@ protected:
         explicit Reopened(const QString& settingsPath)
             : settings(settingsPath, QSettings::IniFormat)
             , recent(settings)
+            , preferences(settings)
             , doc(prompts)
-            , frame(doc, prompts, recent)
+            , frame(doc, prompts, recent, preferences)
         {
             doc.OnNewDocument();
         }
         ScriptedPrompts prompts;
         QSettings settings;
         RecentFileList recent;
+        Preferences preferences;
         CQuorrilDoc doc;
         CMainFrame frame;
     };

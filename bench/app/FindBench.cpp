@@ -1,0 +1,139 @@
+// One keystroke of the find field on a wallet of 100,000 accounts: the filter runs and the tree is
+// laid out and painted again. The goal is at most 50 ms a keystroke, typing a word a letter at a
+// time and deleting it again. The first keystroke after a wallet opens is timed on its own.
+#include "AccountFactory.h"
+#include "AccountFilterModel.h"
+#include "AccountTypes.h"
+#include "BenchPrompts.h"
+#include "QuorrilDoc.h"
+#include "QuorrilView.h"
+
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QRandomGenerator>
+
+#include <algorithm>
+
+namespace {
+
+constexpr int kAccounts = 100000;
+
+// Accounts of all ten types in a shuffled order, every text field filled, titles in mixed case.
+void fillWallet(CQuorrilDoc& doc)
+{
+    QRandomGenerator random(7);
+    for (int i = 0; i < kAccounts; ++i) {
+        const AccountType type = kAccountTypes[size_t(i) % kAccountTypes.size()];
+        auto account = createAccount(AccountId(i + 1), type);
+        const quint32 key = random.generate() % 1000000;
+        account->SetTitle((key % 2 ? QStringLiteral("Account %1") : QStringLiteral("account %1")).arg(key));
+        const RecordLayout& layout = account->layout();
+        for (int f = 0; f < int(layout.fields.size()); ++f)
+            if (layout.fields[size_t(f)].kind == FieldKind::Text)
+                account->setField(f,
+                    ScrambledText(QStringLiteral("%1 of %2").arg(QLatin1String(layout.fields[size_t(f)].name)).arg(i)));
+        account->SetCommitted();
+        doc.fileAccount(std::move(account));
+    }
+}
+
+struct Window {
+    BenchPrompts prompts;
+    CQuorrilDoc doc { prompts };
+    CQuorrilView tree { doc };
+
+    Window()
+    {
+        fillWallet(doc);
+        tree.resize(300, 700);
+        tree.show();
+        tree.OnInitialUpdate();
+        QApplication::processEvents();
+    }
+
+    // What one keystroke costs the user: the filter, the layout, the paint.
+    void type(const QString& text)
+    {
+        tree.setFindText(text);
+        QApplication::processEvents();
+        tree.viewport()->repaint();
+    }
+};
+
+Window& window()
+{
+    static Window w;
+    return w;
+}
+
+// Typing the word a letter at a time, then deleting it a letter at a time.
+void BM_FindKeystroke(benchmark::State& state, const char* word)
+{
+    Window& w = window();
+    const QString text = QString::fromLatin1(word);
+    w.type(text); // the texts are folded once, before the timing
+    w.type(QString());
+    double slowest = 0;
+    int keystrokes = 0;
+    for (auto _ : state) {
+        for (int n = 1; n <= 2 * text.size(); ++n) {
+            const qsizetype length = n <= text.size() ? n : 2 * text.size() - n;
+            QElapsedTimer timer;
+            timer.start();
+            w.type(text.left(length));
+            slowest = std::max(slowest, double(timer.nsecsElapsed()) / 1e6);
+            ++keystrokes;
+        }
+    }
+    // Seconds per keystroke, shown in milliseconds below through the counter's inversion.
+    state.counters["keystroke_ms"]
+        = benchmark::Counter(double(keystrokes) / 1000.0, benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
+    state.counters["slowest_ms"] = slowest;
+    state.SetItemsProcessed(keystrokes);
+}
+
+// The first keystroke after a wallet is shown, once the program had a moment of idle time to fold
+// every account's texts (the whole folding time is a counter of its own), and without it (cold).
+void BM_FindFirstKeystroke(benchmark::State& state, bool idleFirst)
+{
+    Window& w = window();
+    AccountFilterModel& filter = *w.tree.filterModel();
+    double foldingMs = 0;
+    for (auto _ : state) {
+        state.PauseTiming();
+        w.type(QString());
+        w.tree.OnInitialUpdate();
+        QElapsedTimer folding;
+        folding.start();
+        while (idleFirst && filter.isFoldingWhileIdle())
+            QApplication::processEvents();
+        foldingMs = double(folding.nsecsElapsed()) / 1e6;
+        state.ResumeTiming();
+        w.type(QStringLiteral("a"));
+    }
+    if (idleFirst)
+        state.counters["idle_folding_ms"] = foldingMs;
+}
+
+} // namespace
+
+BENCHMARK_CAPTURE(BM_FindKeystroke, title, "account 4711")->Unit(benchmark::kMillisecond)->MinTime(2)->UseRealTime();
+BENCHMARK_CAPTURE(BM_FindKeystroke, value, "institution of 99")
+    ->Unit(benchmark::kMillisecond)
+    ->MinTime(2)
+    ->UseRealTime();
+BENCHMARK_CAPTURE(BM_FindFirstKeystroke, after_idle, true)->Unit(benchmark::kMillisecond)->Iterations(3);
+BENCHMARK_CAPTURE(BM_FindFirstKeystroke, cold, false)->Unit(benchmark::kMillisecond)->Iterations(3);
+
+int main(int argc, char** argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication application(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

@@ -1,0 +1,69 @@
+#include "PreferencesDlg.h"
+
+#include "Preferences.h"
+
+#include <QCheckBox>
+#include <QDialogButtonBox>
+#include <QFormLayout>
+#include <QGroupBox>
+#include <QSpinBox>
+#include <QVBoxLayout>
+
+namespace {
+// A spin box over a whole-number preference; its lowest value, 0, reads "Never".
+QSpinBox* spinBoxFor(
+    Preferences& preferences, const Preferences::IntSetting& setting, const QString& suffix, QWidget* parent)
+{
+    auto* box = new QSpinBox(parent);
+    box->setRange(setting.minimum, setting.maximum);
+    box->setSuffix(suffix);
+    box->setSpecialValueText(QStringLiteral("Never"));
+    box->setValue(preferences.value(setting));
+    QObject::connect(box, &QSpinBox::valueChanged, &preferences,
+        [&preferences, &setting](int value) { preferences.setValue(setting, value); });
+    return box;
+}
+
+QCheckBox* checkBoxFor(
+    Preferences& preferences, const Preferences::BoolSetting& setting, const QString& text, QWidget* parent)
+{
+    auto* box = new QCheckBox(text, parent);
+    box->setChecked(preferences.value(setting));
+    QObject::connect(box, &QCheckBox::toggled, &preferences,
+        [&preferences, &setting](bool checked) { preferences.setValue(setting, checked); });
+    return box;
+}
+} // namespace
+
+PreferencesDlg::PreferencesDlg(Preferences& preferences, QWidget* parent)
+    : QDialog(parent)
+{
+    setWindowTitle(QStringLiteral("Preferences"));
+
+    auto* security = new QGroupBox(QStringLiteral("Security"), this);
+    auto* securityForm = new QFormLayout(security);
+    m_clipboardSeconds = spinBoxFor(preferences, Preferences::ClipboardClearSeconds, QStringLiteral(" s"), security);
+    securityForm->addRow(QStringLiteral("Clear a copied value from the clipboard after:"), m_clipboardSeconds);
+    m_autoLockMinutes = spinBoxFor(preferences, Preferences::AutoLockMinutes, QStringLiteral(" min"), security);
+    securityForm->addRow(QStringLiteral("Lock the document after this long without use:"), m_autoLockMinutes);
+    m_lockOnMinimize = checkBoxFor(preferences, Preferences::LockOnMinimize,
+        QStringLiteral("Lock the document when the window is minimized"), security);
+    securityForm->addRow(m_lockOnMinimize);
+    m_encryptNewWallets
+        = checkBoxFor(preferences, Preferences::EncryptNewWallets, QStringLiteral("Encrypt new wallets"), security);
+    securityForm->addRow(m_encryptNewWallets);
+
+    auto* view = new QGroupBox(QStringLiteral("View"), this);
+    auto* viewForm = new QFormLayout(view);
+    m_showSecrets = checkBoxFor(preferences, Preferences::ShowSecrets,
+        QStringLiteral("Show passwords, PINs and other secrets in the property list"), view);
+    viewForm->addRow(m_showSecrets);
+
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(security);
+    layout->addWidget(view);
+    layout->addWidget(buttons);
+}

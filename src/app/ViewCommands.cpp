@@ -1,0 +1,111 @@
+#include "ViewCommands.h"
+
+#include "AccountView.h"
+#include "CommandIds.h"
+#include "CopyTarget.h"
+#include "FindBar.h"
+#include "MainFrame.h"
+#include "PasswordGeneratorDlg.h"
+#include "Preferences.h"
+#include "QuorrilDoc.h"
+#include "QuorrilView.h"
+#include "SecretClipboard.h"
+
+#include <QAction>
+#include <QCoreApplication>
+#include <QItemSelectionModel>
+#include <QSignalBlocker>
+#include <QStatusBar>
+
+namespace {
+constexpr int kStatusMilliseconds = 10000;
+}
+
+ViewCommands::ViewCommands(CMainFrame& frame, FindBar& findBar)
+    : QObject(&frame)
+    , m_frame(frame)
+    , m_findBar(findBar)
+    , m_clipboard(new SecretClipboard([&frame] { return frame.preferences().clipboardClearSeconds(); }, this))
+{
+    CQuorrilDoc& doc = m_frame.document();
+    CAccountView* list = m_frame.listView();
+
+    connect(m_frame.action(ID_VIEW_FIND), &QAction::triggered, &m_findBar, &FindBar::activate);
+
+    // The menu entry and the Preferences check box are one setting.
+    QAction* showSecrets = m_frame.action(ID_VIEW_SHOW_SECRETS);
+    showSecrets->setCheckable(true);
+    connect(showSecrets, &QAction::toggled, this,
+        [this](bool checked) { m_frame.preferences().setValue(Preferences::ShowSecrets, checked); });
+    connect(&m_frame.preferences(), &Preferences::changed, this, &ViewCommands::showSecretsChanged);
+    showSecretsChanged();
+
+    // Copy belongs to the property list alone: Ctrl+C there, and its context menu.
+    QAction* copyValue = m_frame.action(ID_EDIT_COPY);
+    copyValue->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+    list->addAction(copyValue);
+    list->setContextMenuPolicy(Qt::ActionsContextMenu);
+    connect(copyValue, &QAction::triggered, this, &ViewCommands::OnCopyValue);
+    connect(list->selectionModel(), &QItemSelectionModel::selectionChanged, this, &ViewCommands::updateState);
+
+    connect(m_frame.action(ID_ACCOUNT_COPY_PASSWORD), &QAction::triggered, this, &ViewCommands::OnCopyPassword);
+    connect(m_frame.action(ID_GENERATE_PASSWORD), &QAction::triggered, this, &ViewCommands::OnGeneratePassword);
+
+    // Nothing copied outlives the lock or the program.
+    connect(&doc, &CQuorrilDoc::lockChanged, this, [this](bool locked) {
+        if (locked)
+            m_clipboard->clear();
+    });
+    connect(qApp, &QCoreApplication::aboutToQuit, m_clipboard, &SecretClipboard::clear);
+}
+
+void ViewCommands::showSecretsChanged()
+{
+    const bool show = m_frame.preferences().showSecrets();
+    QAction* action = m_frame.action(ID_VIEW_SHOW_SECRETS);
+    const QSignalBlocker blocker(action);
+    action->setChecked(show);
+    m_frame.listView()->setShowSecrets(show);
+}
+
+std::optional<QString> ViewCommands::passwordToCopy() const
+{
+    const CQuorrilView* tree = m_frame.treeView();
+    const CQuorrilDoc& doc = m_frame.document();
+    if (m_frame.activePane() != CMainFrame::Pane::Tree || !tree->canEditAccount())
+        return std::nullopt;
+    const AccountRecord* account = doc.FindAccount(CQuorrilView::nodeAccountId(tree->selectedNode()));
+    return account ? CopyTarget::secretOf(*account) : std::nullopt;
+}
+
+void ViewCommands::updateState()
+{
+    m_frame.action(ID_ACCOUNT_COPY_PASSWORD)->setEnabled(passwordToCopy().has_value());
+    const CAccountView* list = m_frame.listView();
+    m_frame.action(ID_EDIT_COPY)->setEnabled(list->rowValue(list->selectedRow()).has_value());
+}
+
+void ViewCommands::copy(const QString& text)
+{
+    m_frame.statusBar()->showMessage(m_clipboard->copy(text), kStatusMilliseconds);
+}
+
+void ViewCommands::OnCopyPassword()
+{
+    if (const std::optional<QString> secret = passwordToCopy())
+        copy(*secret);
+}
+
+void ViewCommands::OnCopyValue()
+{
+    const CAccountView* list = m_frame.listView();
+    if (const std::optional<QString> value = list->rowValue(list->selectedRow()))
+        copy(*value);
+}
+
+void ViewCommands::OnGeneratePassword()
+{
+    PasswordGeneratorDlg dialog(&m_frame);
+    connect(&dialog, &PasswordGeneratorDlg::copyRequested, this, &ViewCommands::copy);
+    dialog.exec();
+}

@@ -1,0 +1,49 @@
+#pragma once
+
+#include "PasswordGenerator.h"
+
+#include <QDialog>
+
+class QCheckBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QSpinBox;
+
+// "Generate Password": a length, the kinds of character, the look-alikes, and the password they
+// give with its strength in bits. Every change makes a new password; "Regenerate" makes another of
+// the same kind, and "Copy" asks for the shown one to go to the clipboard.
+class PasswordGeneratorDlg : public QDialog {
+    Q_OBJECT
+public:
+    explicit PasswordGeneratorDlg(QWidget* parent = nullptr);
+
+    PasswordGenerator::Options options() const;
+    QString password() const;
+
+    QSpinBox* lengthBox() const { return m_length; }
+    QCheckBox* classBox(PasswordGenerator::CharacterClass characterClass) const;
+    QCheckBox* lookAlikesBox() const { return m_lookAlikes; }
+    QLineEdit* passwordEdit() const { return m_password; }
+    QLabel* strengthLabel() const { return m_strength; }
+    QPushButton* copyButton() const { return m_copy; }
+    QPushButton* regenerateButton() const { return m_regenerate; }
+
+public Q_SLOTS:
+    void regenerate();
+
+Q_SIGNALS:
+    void copyRequested(const QString& password);
+
+private:
+    QSpinBox* m_length;
+    QCheckBox* m_upper;
+    QCheckBox* m_lower;
+    QCheckBox* m_digits;
+    QCheckBox* m_symbols;
+    QCheckBox* m_lookAlikes;
+    QLineEdit* m_password;
+    QLabel* m_strength;
+    QPushButton* m_copy;
+    QPushButton* m_regenerate;
+};

@@ -1,0 +1,67 @@
+// Which secret Copy Password copies for each of the ten types.
+#include "CopyTarget.h"
+#include "AccountFactory.h"
+#include "AccountTypes.h"
+#include "BankAccount.h"
+#include "CallingCardAccount.h"
+#include "CreditCardAccount.h"
+#include "SoftwareRecord.h"
+#include "WebSiteAccount.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+// Every text field of the account holds its own name, so the copied text tells which field it was.
+std::unique_ptr<AccountRecord> filled(AccountType type, int users)
+{
+    auto account = createAccount(AccountId(1), type);
+    account->SetTitle(QStringLiteral("Title"));
+    const RecordLayout& layout = account->layout();
+    for (int f = 0; f < int(layout.fields.size()); ++f)
+        if (layout.fields[size_t(f)].kind == FieldKind::Text)
+            account->setField(f, ScrambledText(QLatin1String(layout.fields[size_t(f)].name)));
+    for (int u = 1; u <= users; ++u)
+        account->AddUser(0, QStringLiteral("id%1").arg(u), QStringLiteral("user password %1").arg(u),
+            QStringLiteral("u%1@x.example").arg(u));
+    return account;
+}
+
+TEST(CopyTargetTest, EachTypeCopiesItsOneSecret)
+{
+    struct Row {
+        AccountType type;
+        int users;
+        const char* copied; // null: Copy Password is unavailable
+    };
+    const auto name = [](AccountType type, int field) {
+        auto account = createAccount(AccountId(1), type);
+        return account->layout().fields[size_t(field)].name;
+    };
+    const Row rows[] = {
+        { AccountType::Email, 2, "user password 1" }, // the first user's, not the second's
+        { AccountType::Email, 0, nullptr },
+        { AccountType::WebSite, 1, name(AccountType::WebSite, WebSiteAccount::UserPassword) },
+        { AccountType::Bank, 0, name(AccountType::Bank, BankAccount::Pin) },
+        { AccountType::CreditCard, 0, name(AccountType::CreditCard, CreditCardAccount::Pin) },
+        { AccountType::CallingCard, 0, name(AccountType::CallingCard, CallingCardAccount::Pin) },
+        { AccountType::Software, 0, name(AccountType::Software, SoftwareRecord::CdKey) },
+        { AccountType::Insurance, 1, nullptr },
+        { AccountType::Medical, 1, nullptr },
+        { AccountType::PurchasedItem, 1, nullptr },
+        { AccountType::Reference, 1, nullptr },
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(accountTypeName(row.type).toStdString() + " with " + std::to_string(row.users) + " users");
+        const auto account = filled(row.type, row.users);
+        const std::optional<QString> secret = CopyTarget::secretOf(*account);
+        ASSERT_EQ(secret.has_value(), row.copied != nullptr);
+        if (row.copied) {
+            EXPECT_EQ(*secret, QLatin1String(row.copied));
+        }
+        const bool typed = row.type == AccountType::Email || row.copied != nullptr;
+        EXPECT_EQ(CopyTarget::hasSecret(row.type), typed);
+    }
+}
+
+} // namespace

@@ -1,0 +1,87 @@
+#include "Preferences.h"
+#include "FrameTest.h"
+#include "PreferencesDlg.h"
+
+#include <QCheckBox>
+#include <QSignalSpy>
+#include <QSpinBox>
+
+namespace {
+
+using PreferencesTest = FrameTest;
+
+TEST_F(PreferencesTest, StoredValuesAreReadBackInRangeOrAsTheirDefault)
+{
+    struct Row {
+        const char* stored; // null: unset
+        int clipboardSeconds;
+        int autoLockMinutes;
+        bool flag;
+    };
+    // clang-format off
+    const Row rows[] = {
+        { nullptr,   20,   10,   false },
+        { "0",       0,    0,    false },
+        { "45",      45,   45,   false },
+        { "-3",      0,    0,    false },
+        { "99999",   3600, 1440, false },
+        { "1e9999",  20,   10,   false },
+        { "soon",    20,   10,   false },
+        { "true",    20,   10,   true },
+        { "1",       1,    1,    true },
+    };
+    // clang-format on
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.stored ? row.stored : "(unset)");
+        settings.clear();
+        if (row.stored)
+            for (const char* key : { "Security/ClipboardClearSeconds", "Security/AutoLockMinutes",
+                     "Security/EncryptNewWallets", "Security/LockOnMinimize", "View/ShowSecrets" })
+                settings.setValue(QLatin1String(key), QString::fromLatin1(row.stored));
+        EXPECT_EQ(preferences.clipboardClearSeconds(), row.clipboardSeconds);
+        EXPECT_EQ(preferences.autoLockMinutes(), row.autoLockMinutes);
+        EXPECT_EQ(preferences.encryptNewWallets(), row.flag);
+        EXPECT_EQ(preferences.lockOnMinimize(), row.flag);
+        EXPECT_EQ(preferences.showSecrets(), row.flag);
+    }
+}
+
+TEST_F(PreferencesTest, TheDialogStoresEachChangeAtOnce)
+{
+    QSignalSpy changed(&preferences, &Preferences::changed);
+    PreferencesDlg dialog(preferences, &frame);
+    EXPECT_EQ(dialog.clipboardClearSeconds()->value(), 20);
+    EXPECT_EQ(dialog.autoLockMinutes()->text(), QStringLiteral("10 min"));
+
+    dialog.clipboardClearSeconds()->setValue(0);
+    EXPECT_EQ(dialog.clipboardClearSeconds()->text(), QStringLiteral("Never"));
+    EXPECT_EQ(settings.value("Security/ClipboardClearSeconds").toInt(), 0);
+    dialog.autoLockMinutes()->setValue(3);
+    dialog.showSecrets()->setChecked(true);
+    dialog.encryptNewWallets()->setChecked(true);
+    dialog.lockOnMinimize()->setChecked(true);
+    EXPECT_EQ(changed.count(), 5);
+    EXPECT_EQ(preferences.autoLockMinutes(), 3);
+    EXPECT_TRUE(preferences.showSecrets());
+    EXPECT_TRUE(preferences.encryptNewWallets());
+    EXPECT_TRUE(preferences.lockOnMinimize());
+
+    // Values out of range are brought into it, and storing the same value announces nothing.
+    preferences.setValue(Preferences::AutoLockMinutes, 5000);
+    EXPECT_EQ(settings.value("Security/AutoLockMinutes").toInt(), 1440);
+    preferences.setValue(Preferences::AutoLockMinutes, 1440);
+    EXPECT_EQ(changed.count(), 6);
+}
+
+TEST_F(PreferencesTest, TheFileMenuOpensTheDialog)
+{
+    bool shown = false;
+    onNextModal([&shown](QWidget* modal) {
+        shown = qobject_cast<PreferencesDlg*>(modal) != nullptr;
+        modal->close();
+    });
+    trigger(ID_FILE_PREFERENCES);
+    EXPECT_TRUE(shown);
+}
+
+} // namespace

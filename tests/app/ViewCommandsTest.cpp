@@ -1,0 +1,198 @@
+// The View menu, Copy, Copy Password and Generate Password in the main window.
+#include "ViewCommands.h"
+#include "AccountFactory.h"
+#include "FindBar.h"
+#include "FrameTest.h"
+#include "PasswordGeneratorDlg.h"
+#include "SecretClipboard.h"
+
+#include <QClipboard>
+#include <QMenuBar>
+#include <QMimeData>
+#include <QStatusBar>
+
+namespace {
+
+class ViewCommandsTest : public FrameTest {
+protected:
+    ViewCommandsTest()
+    {
+        for (AccountType type : { AccountType::Bank, AccountType::Insurance, AccountType::Email }) {
+            auto account = createAccount(doc.NextAccountId(), type);
+            account->SetTitle(accountTypeName(type));
+            const RecordLayout& layout = account->layout();
+            for (int f = 0; f < int(layout.fields.size()); ++f)
+                if (layout.fields[size_t(f)].kind == FieldKind::Text)
+                    account->setField(f,
+                        ScrambledText(QString::fromLatin1(layout.fields[size_t(f)].name) + QStringLiteral(" value")));
+            account->SetCommitted();
+            doc.AddAccount(std::move(account));
+        }
+        doc.setPassword(QStringLiteral("pw"));
+        frame.treeView()->OnInitialUpdate();
+        frame.listView()->OnInitialUpdate();
+        QGuiApplication::clipboard()->clear();
+    }
+
+    QString clipboardText() const { return QGuiApplication::clipboard()->text(); }
+    QString status() const { return frame.statusBar()->currentMessage(); }
+};
+
+TEST_F(ViewCommandsTest, MenusHoldTheNewCommands)
+{
+    const QList<QAction*> menus = frame.menuBar()->actions();
+    ASSERT_GE(menus.size(), 3);
+    EXPECT_EQ(menus.at(2)->text(), QStringLiteral("&View"));
+    const QList<QAction*> view = menus.at(2)->menu()->actions();
+    EXPECT_TRUE(view.contains(action(ID_VIEW_FIND)));
+    EXPECT_TRUE(view.contains(action(ID_VIEW_SHOW_SECRETS)));
+    const QList<QAction*> account = frame.accountMenu()->actions();
+    EXPECT_TRUE(account.contains(action(ID_ACCOUNT_COPY_PASSWORD)));
+    EXPECT_TRUE(account.contains(action(ID_GENERATE_PASSWORD)));
+    EXPECT_TRUE(action(ID_VIEW_SHOW_SECRETS)->isCheckable());
+    struct Row {
+        int id;
+        const char* text;
+        const char* keys;
+    };
+    const Row rows[] = {
+        { ID_VIEW_FIND, "&Find", "Ctrl+F" },
+        { ID_VIEW_SHOW_SECRETS, "Show Secrets", "Ctrl+H" },
+        { ID_ACCOUNT_COPY_PASSWORD, "Copy Password", "" },
+        { ID_GENERATE_PASSWORD, "Generate Password…", "Ctrl+G" },
+        { ID_EDIT_COPY, "Copy", "Ctrl+C" },
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.text);
+        EXPECT_EQ(action(row.id)->text(), QString::fromUtf8(row.text));
+        EXPECT_EQ(action(row.id)->shortcut(), QKeySequence(QString::fromLatin1(row.keys)));
+        EXPECT_FALSE(action(row.id)->statusTip().isEmpty());
+    }
+}
+
+TEST_F(ViewCommandsTest, CopyPasswordCopiesTheSecretWhereThereIsOne)
+{
+    struct Row {
+        AccountType type;
+        bool locked;
+        bool listActive;
+        const char* copied; // null: unavailable
+    };
+    const Row rows[] = {
+        { AccountType::Bank, false, false, "pin value" },
+        { AccountType::Insurance, false, false, nullptr }, // no secret of its own
+        { AccountType::Email, false, false, nullptr }, // no user yet
+        { AccountType::Bank, true, false, nullptr },
+        { AccountType::Bank, false, true, nullptr }, // the Account menu is the tree's
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(accountTypeName(row.type).toStdString() + (row.locked ? " locked" : "")
+            + (row.listActive ? " list active" : ""));
+        QGuiApplication::clipboard()->clear();
+        select(row.type, accountTypeName(row.type));
+        if (row.locked)
+            doc.OnLockDocument();
+        row.listActive ? focusList() : focusTree();
+        frame.updateCommandStates();
+        EXPECT_EQ(enabled(ID_ACCOUNT_COPY_PASSWORD), row.copied != nullptr);
+        trigger(ID_ACCOUNT_COPY_PASSWORD);
+        EXPECT_EQ(clipboardText(), row.copied ? QString::fromLatin1(row.copied) : QString());
+        if (row.copied) {
+            EXPECT_EQ(status(), QStringLiteral("Copied; the clipboard clears in 20 s."));
+            EXPECT_EQ(QGuiApplication::clipboard()->mimeData()->data("x-kde-passwordManagerHint"), "secret");
+        }
+        if (row.locked) {
+            prompts.addPassword("pw");
+            doc.OnUnlockDocument();
+        }
+    }
+    // Locking clears the copy; the delay follows the preferences.
+    preferences.setValue(Preferences::ClipboardClearSeconds, 45);
+    focusTree();
+    select(AccountType::Bank, QStringLiteral("Bank"));
+    trigger(ID_ACCOUNT_COPY_PASSWORD);
+    EXPECT_EQ(status(), QStringLiteral("Copied; the clipboard clears in 45 s."));
+    EXPECT_EQ(clipboardText(), QStringLiteral("pin value"));
+    trigger(ID_LOCK_DOCUMENT);
+    EXPECT_TRUE(clipboardText().isEmpty());
+}
+
+TEST_F(ViewCommandsTest, ShowSecretsIsOneRememberedSettingAndCopyGivesTheRealValue)
+{
+    select(AccountType::Bank, QStringLiteral("Bank"));
+    CAccountView* list = frame.listView();
+    const QString pinRow = QStringLiteral("PIN=pin value");
+    const QString maskedRow = QStringLiteral("PIN=") + CAccountView::maskText();
+    EXPECT_FALSE(action(ID_VIEW_SHOW_SECRETS)->isChecked());
+    EXPECT_TRUE(shownRows().contains(maskedRow));
+    struct Row {
+        const char* how;
+        std::function<void()> turn;
+        bool shown;
+    };
+    const Row rows[] = {
+        { "Ctrl+H", [this] { pressKey(frame.treeView(), Qt::Key_H, Qt::ControlModifier); }, true },
+        { "Ctrl+H again", [this] { pressKey(frame.treeView(), Qt::Key_H, Qt::ControlModifier); }, false },
+        { "Preferences", [this] { preferences.setValue(Preferences::ShowSecrets, true); }, true },
+        { "the menu", [this] { trigger(ID_VIEW_SHOW_SECRETS); }, false },
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.how);
+        row.turn();
+        EXPECT_EQ(action(ID_VIEW_SHOW_SECRETS)->isChecked(), row.shown);
+        EXPECT_EQ(settings.value("View/ShowSecrets").toBool(), row.shown);
+        EXPECT_EQ(shownRows().contains(pinRow), row.shown);
+        EXPECT_EQ(shownRows().contains(maskedRow), !row.shown);
+    }
+    // Ctrl+C in the list copies the PIN, hidden as it is; in the tree it is not the list's Copy.
+    int pin = -1;
+    for (int r = 0; r < list->rowCount(); ++r)
+        if (list->isSecretRow(r))
+            pin = r;
+    ASSERT_GE(pin, 0);
+    list->selectRow(pin);
+    focusTree();
+    pressKey(frame.treeView(), Qt::Key_C, Qt::ControlModifier);
+    EXPECT_NE(clipboardText(), QStringLiteral("pin value"));
+    focusList();
+    pressKey(list, Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(clipboardText(), QStringLiteral("pin value"));
+    EXPECT_EQ(status(), QStringLiteral("Copied; the clipboard clears in 20 s."));
+    EXPECT_TRUE(list->actions().contains(action(ID_EDIT_COPY)));
+    EXPECT_EQ(list->contextMenuPolicy(), Qt::ActionsContextMenu);
+}
+
+TEST_F(ViewCommandsTest, CtrlFFindsAndEscGoesBackToTheTree)
+{
+    FindBar* bar = frame.findBar();
+    EXPECT_EQ(bar->placeholderText(), QStringLiteral("Find (Ctrl+F)"));
+    pressKey(frame.treeView(), Qt::Key_F, Qt::ControlModifier);
+    EXPECT_TRUE(bar->hasFocus());
+    QTest::keyClicks(bar, QStringLiteral("insur"));
+    EXPECT_EQ(childTexts(frame.treeView()->rootNode()), QStringList { QStringLiteral("Insurance") });
+    // Typing in the field keeps the tree's commands at hand.
+    EXPECT_EQ(frame.activePane(), CMainFrame::Pane::Tree);
+    QTest::keyClick(bar, Qt::Key_Escape);
+    EXPECT_TRUE(bar->text().isEmpty());
+    EXPECT_TRUE(frame.treeView()->hasFocus());
+    EXPECT_EQ(childTexts(frame.treeView()->rootNode()).size(), 3);
+}
+
+TEST_F(ViewCommandsTest, TheGeneratorCopiesThroughTheSameClipboard)
+{
+    QString generated;
+    onNextModal([&generated](QWidget* modal) {
+        auto* dialog = qobject_cast<PasswordGeneratorDlg*>(modal);
+        ASSERT_NE(dialog, nullptr);
+        generated = dialog->password();
+        dialog->copyButton()->click();
+        dialog->reject();
+    });
+    pressKey(frame.treeView(), Qt::Key_G, Qt::ControlModifier);
+    EXPECT_EQ(generated.size(), 20);
+    EXPECT_EQ(clipboardText(), generated);
+    EXPECT_EQ(status(), QStringLiteral("Copied; the clipboard clears in 20 s."));
+    EXPECT_TRUE(frame.viewCommands().clipboard().holdsCopy());
+}
+
+} // namespace

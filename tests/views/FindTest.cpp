@@ -1,0 +1,240 @@
+// Find as you type in the account tree: what shows, what opens, and what comes back.
+#include "AccountFilterModel.h"
+#include "AccountTreeModel.h"
+#include "FindBar.h"
+#include "TreeAndListTest.h"
+
+#include <QSignalSpy>
+
+#include <set>
+
+namespace {
+
+// One account of each type; every text field holds "<field name> <type name>", secrets too.
+class FindTest : public TreeAndListTest<WidgetTest> {
+protected:
+    FindTest()
+    {
+        const std::pair<AccountType, const char16_t*> accounts[] = {
+            { AccountType::Email, u"Post" },
+            { AccountType::WebSite, u"Forum" },
+            { AccountType::CreditCard, u"Visa" },
+            { AccountType::Bank, u"Été Savings" },
+            { AccountType::Insurance, u"Car" },
+            { AccountType::Medical, u"Dentist" },
+            { AccountType::CallingCard, u"Travel" },
+            { AccountType::PurchasedItem, u"Bicycle" },
+            { AccountType::Software, u"Editor" },
+            { AccountType::Reference, u"Notes" },
+        };
+        for (const auto& [type, title] : accounts) {
+            auto account = makeAccount(type, doc.NextAccountId(), QString::fromUtf16(title));
+            const RecordLayout& layout = account->layout();
+            for (int f = 0; f < int(layout.fields.size()); ++f)
+                if (layout.fields[size_t(f)].kind == FieldKind::Text)
+                    account->setField(f,
+                        ScrambledText(QStringLiteral("%1 %2").arg(
+                            QLatin1String(layout.fields[size_t(f)].name), accountTypeName(type))));
+            if (type == AccountType::Email)
+                account->AddUser(0, QStringLiteral("Zoë"), QStringLiteral("hunter2"), QStringLiteral("z@x.example"));
+            doc.AddAccount(std::move(account));
+        }
+        rebuild();
+    }
+
+    // The titles of the accounts the tree shows, and the captions of the categories.
+    std::set<QString> shownAccounts() const
+    {
+        std::set<QString> titles;
+        const QModelIndex root = tree.rootNode();
+        for (int c = 0; c < childCount(root); ++c)
+            for (const QString& title : childTexts(child(root, c)))
+                titles.insert(title);
+        return titles;
+    }
+    std::set<QString> shownCategories() const
+    {
+        const QStringList captions = childTexts(tree.rootNode());
+        return { captions.begin(), captions.end() };
+    }
+};
+
+TEST_F(FindTest, ShowsTheAccountsThatHoldTheTextWithTheirCategoriesOpen)
+{
+    struct Row {
+        const char16_t* text;
+        bool locked;
+        std::set<QString> accounts;
+    };
+    const auto all = std::set<QString> { "Post", "Forum", "Visa", "Été Savings", "Car", "Dentist", "Travel", "Bicycle",
+        "Editor", "Notes" };
+    const Row rows[] = {
+        { u"", false, all },
+        { u"ete", false, { "Été Savings" } }, // accents and case ignored
+        { u"ÉTÉ sav", false, { "Été Savings" } },
+        { u"institution bank", false, { "Été Savings" } }, // a value
+        { u"routingnumber", false, { "Été Savings" } },
+        { u"zoe", false, { "Post" } }, // an Email user's log-in id
+        { u"hunter2", false, {} }, // a user's password is a secret
+        { u"pin bank", false, {} }, // so is a PIN
+        { u"cdkey", false, {} }, // and a CD Key
+        { u"ssn", false, {} }, // and an SSN
+        { u"serialnumber software", false, { "Editor" } },
+        { u"holdername", false, { "Car" } },
+        { u"bloodtype", false, { "Dentist" } },
+        { u"cardnumber", false, { "Travel" } },
+        { u"provider", false, { "Visa", "Car", "Travel" } },
+        { u"e", true, { "Été Savings", "Dentist", "Travel", "Bicycle", "Editor", "Notes" } },
+        { u"institution bank", true, {} }, // locked: titles only
+        { u"visa", true, { "Visa" } },
+        { u"nothing like it", false, {} },
+    };
+    for (const Row& row : rows) {
+        const QString text = QString::fromUtf16(row.text);
+        SCOPED_TRACE(text.toStdString() + (row.locked ? " (locked)" : ""));
+        if (row.locked != doc.IsLocked()) {
+            if (row.locked) {
+                doc.setPassword(QStringLiteral("pw"));
+                doc.OnLockDocument();
+            } else {
+                prompts.addPassword("pw");
+                doc.OnUnlockDocument();
+            }
+        }
+        tree.setFindText(text);
+        EXPECT_EQ(shownAccounts(), row.accounts);
+        // The root stays; a category shows exactly when one of its accounts does, and it is open.
+        EXPECT_TRUE(tree.rootNode().isValid());
+        std::set<QString> categories;
+        for (int c = 0; c < childCount(tree.rootNode()); ++c) {
+            const QModelIndex category = child(tree.rootNode(), c);
+            EXPECT_GT(childCount(category), 0) << CQuorrilView::nodeText(category).toStdString();
+            if (!text.isEmpty()) {
+                EXPECT_TRUE(tree.isExpanded(category)) << CQuorrilView::nodeText(category).toStdString();
+            }
+        }
+        if (text.isEmpty()) {
+            EXPECT_EQ(shownCategories().size(), 10u);
+        }
+    }
+}
+
+TEST_F(FindTest, ClearingBringsBackTheTreeAsItWasWithTheSelection)
+{
+    struct Row {
+        const char* name;
+        const char16_t* text;
+        const char16_t* pickDuringSearch; // null: no pick
+        const char16_t* selectedAfter;
+    };
+    const Row rows[] = {
+        { "selection hidden by the search", u"post", nullptr, u"Été Savings" },
+        { "selection still shown", u"sav", nullptr, u"Été Savings" },
+        { "an account picked during the search", u"o", u"Post", u"Post" },
+        { "the search found nothing", u"no such text", nullptr, u"Été Savings" },
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        rebuild();
+        const QModelIndex bank = accountNode(AccountType::Bank, QStringLiteral("Été Savings"));
+        tree.selectNode(bank);
+        tree.collapse(tree.categoryNode(AccountType::Bank));
+        tree.expand(tree.categoryNode(AccountType::Reference));
+        const AccountId bankId = CQuorrilView::nodeAccountId(bank);
+        ASSERT_EQ(doc.GetCurrentAccountId(), bankId);
+
+        // Typing a letter at a time, as the field does.
+        const QString text = QString::fromUtf16(row.text);
+        for (qsizetype n = 1; n <= text.size(); ++n)
+            tree.setFindText(text.left(n));
+        const bool bankShown = tree.viewNode(tree.sourceNode(tree.selectedNode())).isValid()
+            && CQuorrilView::nodeAccountId(tree.selectedNode()) == bankId;
+        // While the selected account is hidden, the property list shows nothing.
+        EXPECT_EQ(doc.GetCurrentAccountId(), bankShown ? bankId : AccountId::None);
+        EXPECT_EQ(list.rowCount() > 0, bankShown);
+        if (row.pickDuringSearch)
+            tree.selectNode(accountNode(AccountType::Email, QString::fromUtf16(row.pickDuringSearch)));
+
+        tree.setFindText(QString());
+        EXPECT_EQ(CQuorrilView::nodeText(tree.selectedNode()), QString::fromUtf16(row.selectedAfter));
+        EXPECT_EQ(doc.GetCurrentAccountId(), CQuorrilView::nodeAccountId(tree.selectedNode()));
+        EXPECT_GT(list.rowCount(), 0);
+        EXPECT_EQ(shownCategories().size(), 10u);
+        // The categories open before are open again, the others closed, but for an account picked
+        // during the search, which is shown.
+        EXPECT_TRUE(tree.isExpanded(tree.categoryNode(AccountType::Reference)));
+        EXPECT_FALSE(tree.isExpanded(tree.categoryNode(AccountType::Bank)));
+        EXPECT_EQ(tree.isExpanded(tree.categoryNode(AccountType::Email)), row.pickDuringSearch != nullptr);
+        EXPECT_FALSE(tree.isExpanded(tree.categoryNode(AccountType::Software)));
+    }
+}
+
+TEST_F(FindTest, TheFieldDrivesTheTreeAndEscClearsIt)
+{
+    FindBar bar(tree);
+    EXPECT_EQ(bar.placeholderText(), QStringLiteral("Find (Ctrl+F)"));
+    QTest::keyClicks(&bar, QStringLiteral("visa"));
+    EXPECT_EQ(tree.findText(), QStringLiteral("visa"));
+    EXPECT_EQ(shownAccounts(), std::set<QString> { "Visa" });
+    QTest::keyClick(&bar, Qt::Key_Escape);
+    EXPECT_TRUE(bar.text().isEmpty());
+    EXPECT_EQ(shownAccounts().size(), 10u);
+
+    // A node the search hides that has to show (a new account) ends the search, field included.
+    QTest::keyClicks(&bar, QStringLiteral("visa"));
+    tree.selectNode(tree.accountModel()->index(0, 0, tree.accountModel()->categoryNode(AccountType::Email)));
+    EXPECT_TRUE(bar.text().isEmpty());
+    EXPECT_EQ(CQuorrilView::nodeText(tree.selectedNode()), QStringLiteral("Post"));
+    // A new document ends it too.
+    QTest::keyClicks(&bar, QStringLiteral("visa"));
+    rebuild();
+    EXPECT_TRUE(bar.text().isEmpty());
+    EXPECT_EQ(shownAccounts().size(), 10u);
+    EXPECT_FALSE(tree.isExpanded(tree.categoryNode(AccountType::CreditCard))); // as after every rebuild
+}
+
+TEST_F(FindTest, AnEditedAccountIsSearchedByItsNewTexts)
+{
+    tree.setFindText(QStringLiteral("renamed"));
+    EXPECT_TRUE(shownAccounts().empty());
+    tree.setFindText(QString());
+    const QModelIndex node = accountNode(AccountType::Reference, QStringLiteral("Notes"));
+    AccountRecord* account = doc.FindAccount(CQuorrilView::nodeAccountId(node));
+    account->SetTitle(QStringLiteral("Renamed Notes"));
+    tree.accountModel()->setTitle(tree.sourceNode(node), account->GetTitle());
+    tree.setFindText(QStringLiteral("renamed"));
+    EXPECT_EQ(shownAccounts(), std::set<QString> { "Renamed Notes" });
+    // A new account that matches shows at once, in its place; the others keep theirs.
+    auto added = makeAccount(AccountType::Reference, doc.NextAccountId(), QStringLiteral("A renamed one"));
+    const AccountId id = *doc.AddAccount(std::move(added));
+    tree.selectNode(tree.accountModel()->insertAccount(AccountType::Reference, QStringLiteral("A renamed one"), id));
+    EXPECT_EQ(shownAccounts(), (std::set<QString> { "A renamed one", "Renamed Notes" }));
+    EXPECT_EQ(tree.findText(), QStringLiteral("renamed"));
+    EXPECT_EQ(CQuorrilView::nodeAccountId(tree.selectedNode()), id);
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(FindTest, TextsAreFoldedWhileIdleAndNotWhileLocked)
+{
+    AccountFilterModel& filter = *tree.filterModel();
+    const auto foldAll = [&filter] {
+        for (int tick = 0; tick < 100 && filter.isFoldingWhileIdle(); ++tick)
+            QCoreApplication::processEvents();
+    };
+    rebuild();
+    EXPECT_TRUE(filter.isFoldingWhileIdle());
+    foldAll();
+    EXPECT_FALSE(filter.isFoldingWhileIdle());
+    EXPECT_EQ(filter.foldedCount(), 10);
+
+    doc.setPassword(QStringLiteral("pw"));
+    doc.OnLockDocument();
+    ASSERT_TRUE(doc.IsLocked());
+    EXPECT_FALSE(filter.isFoldingWhileIdle());
+    EXPECT_EQ(filter.foldedCount(), 0);
+}
+
+} // namespace

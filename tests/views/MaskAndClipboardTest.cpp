@@ -1,0 +1,162 @@
+// Secrets drawn hidden in the property list, and the clipboard that forgets what it was given.
+#include "AccountView.h"
+#include "SecretClipboard.h"
+#include "WidgetTestSupport.h"
+
+#include <QClipboard>
+#include <QMimeData>
+#include <QTextDocument>
+
+namespace {
+
+class MaskTest : public WidgetTest {
+protected:
+    MaskTest()
+        : doc(prompts)
+        , list(doc)
+    {
+    }
+
+    // An account whose text fields hold "<field name> value" and, with a user, a user password.
+    AccountId add(AccountType type)
+    {
+        auto account = makeAccount(type, doc.NextAccountId(), QStringLiteral("Title"));
+        const RecordLayout& layout = account->layout();
+        for (int f = 0; f < int(layout.fields.size()); ++f)
+            if (layout.fields[size_t(f)].kind == FieldKind::Text)
+                account->setField(
+                    f, ScrambledText(QString::fromLatin1(layout.fields[size_t(f)].name) + QStringLiteral(" value")));
+        if (type == AccountType::Email)
+            account->AddUser(0, QStringLiteral("me"), QStringLiteral("user password value"), QStringLiteral("e"));
+        return doc.AddAccount(std::move(account)).value_or(AccountId::None);
+    }
+
+    CQuorrilDoc doc;
+    CAccountView list;
+};
+
+TEST_F(MaskTest, SecretRowsShowDotsUntilSecretsAreShownAndCopyGivesTheValue)
+{
+    struct Row {
+        AccountType type;
+        std::vector<const char*> secrets; // the values of the secret rows, in their order
+    };
+    const Row rows[] = {
+        { AccountType::Bank, { "pin value" } },
+        { AccountType::CreditCard, { "pin value" } },
+        { AccountType::CallingCard, { "pin value" } },
+        { AccountType::Software, { "cdKey value" } },
+        { AccountType::Medical, { "ssn value" } },
+        { AccountType::WebSite, { "userPassword value" } },
+        { AccountType::Email, { "user password value" } },
+        { AccountType::Insurance, {} },
+        { AccountType::PurchasedItem, {} },
+        { AccountType::Reference, {} },
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(accountTypeName(row.type).toStdString());
+        doc.SetCurrentAccountId(add(row.type));
+        for (bool shown : { false, true }) {
+            SCOPED_TRACE(shown ? "shown" : "hidden");
+            list.setShowSecrets(shown);
+            list.OnUpdate();
+            ASSERT_GT(list.rowCount(), 0);
+            std::vector<QString> secrets;
+            for (int r = 0; r < list.rowCount(); ++r) {
+                const QTableWidgetItem* cell = list.item(r, 1);
+                const std::optional<QString> value = list.rowValue(r);
+                ASSERT_TRUE(value.has_value());
+                if (!list.isSecretRow(r)) {
+                    EXPECT_EQ(cell->text(), *value);
+                    continue;
+                }
+                secrets.push_back(*value);
+                EXPECT_EQ(cell->text(), shown ? *value : CAccountView::maskText());
+                // A screen reader hears no more than the eye sees.
+                EXPECT_NE(cell->data(Qt::AccessibleTextRole).toString(), *value);
+                if (!shown) {
+                    EXPECT_EQ(cell->data(Qt::AccessibleTextRole).toString(), QStringLiteral("Hidden"));
+                }
+            }
+            ASSERT_EQ(secrets.size(), row.secrets.size());
+            for (size_t i = 0; i < secrets.size(); ++i)
+                EXPECT_EQ(secrets[i], QLatin1String(row.secrets[i]));
+            // Print prints what is shown.
+            const QString printed = list.printDocument()->toPlainText();
+            for (const char* secret : row.secrets)
+                EXPECT_EQ(printed.contains(QLatin1String(secret)), shown) << secret;
+        }
+        list.setShowSecrets(false);
+    }
+    EXPECT_FALSE(list.rowValue(list.rowCount()).has_value());
+}
+
+TEST_F(MaskTest, ShowingSecretsKeepsTheSelectedRow)
+{
+    doc.SetCurrentAccountId(add(AccountType::Bank));
+    list.OnUpdate();
+    int pin = 0;
+    while (pin < list.rowCount() && !list.isSecretRow(pin))
+        ++pin;
+    ASSERT_LT(pin, list.rowCount());
+    list.selectRow(pin);
+    EXPECT_EQ(list.item(pin, 1)->text(), CAccountView::maskText());
+    list.setShowSecrets(true);
+    EXPECT_EQ(list.selectedRow(), pin);
+    EXPECT_EQ(list.item(pin, 1)->text(), QStringLiteral("pin value"));
+}
+
+class SecretClipboardTest : public WidgetTest { };
+
+TEST_F(SecretClipboardTest, ClearsItsOwnCopyOnlyAndMarksItSecret)
+{
+    QClipboard* clipboard = QGuiApplication::clipboard();
+    struct Row {
+        const char* name;
+        int seconds;
+        std::function<void(SecretClipboard&)> between; // what happens before the delay is over
+        QString message;
+        QString left; // the clipboard's text after the delay
+    };
+    const Row rows[] = {
+        { "left alone", 20, {}, "Copied; the clipboard clears in 20 s.", "" },
+        { "a three-second delay", 3, {}, "Copied; the clipboard clears in 3 s.", "" },
+        { "copied over by the user", 20, [clipboard](SecretClipboard&) { clipboard->setText("mine"); },
+            "Copied; the clipboard clears in 20 s.", "mine" },
+        { "the same text copied by another program", 20,
+            [clipboard](SecretClipboard&) { clipboard->setText("s3cret"); }, "Copied; the clipboard clears in 20 s.",
+            "s3cret" },
+        { "never cleared by time", 0, {}, "Copied.", "s3cret" },
+        { "cleared early, as on lock", 20, [](SecretClipboard& c) { c.clear(); },
+            "Copied; the clipboard clears in 20 s.", "" },
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        clipboard->setText(QStringLiteral("before"));
+        SecretClipboard secret([&row] { return row.seconds; });
+        secret.setSecondLength(std::chrono::milliseconds(2));
+        EXPECT_EQ(secret.copy(QStringLiteral("s3cret")), row.message);
+        const QMimeData* data = clipboard->mimeData();
+        ASSERT_TRUE(data);
+        EXPECT_EQ(data->text(), QStringLiteral("s3cret"));
+        EXPECT_EQ(data->data(QStringLiteral("x-kde-passwordManagerHint")), QByteArray("secret"));
+        EXPECT_TRUE(secret.holdsCopy());
+        if (row.between)
+            row.between(secret);
+        if (row.seconds > 0) {
+            EXPECT_TRUE(QTest::qWaitFor([&] { return !secret.clearTimer().isActive(); }, 2000));
+        } else {
+            EXPECT_FALSE(secret.clearTimer().isActive());
+        }
+        QTest::qWait(row.seconds * 2 + 5);
+        EXPECT_EQ(clipboard->text(), row.left);
+    }
+    // Leaving the program clears what is still there.
+    {
+        SecretClipboard secret([] { return 0; });
+        secret.copy(QStringLiteral("s3cret"));
+    }
+    EXPECT_TRUE(clipboard->text().isEmpty());
+}
+
+} // namespace
