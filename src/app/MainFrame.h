@@ -9,6 +9,7 @@ class AccountCommands;
 class CAccountView;
 class CQuorrilDoc;
 class CQuorrilView;
+class EncryptionCommands;
 class FileCommands;
 class FindBar;
 class KeyStateIndicators;
@@ -47,6 +48,8 @@ public:
     ViewCommands& viewCommands() const { return *m_viewCommands; }
     QLabel* messagePane() const { return m_messagePane; }
     KeyStateIndicators* keyStateIndicators() const { return m_indicators; }
+    // "Encrypted" or "Not Encrypted", the first of the permanent panes.
+    QLabel* encryptionPane() const { return m_encryptionPane; }
     FileCommands& fileCommands() const { return *m_fileCommands; }
     AccountCommands& accountCommands() const { return *m_accountCommands; }
     // The Account menu, which is also the tree's context menu.
@@ -91,12 +94,14 @@ private:
     FindBar* m_findBar = nullptr;
     CAccountView* m_list = nullptr;
     QLabel* m_messagePane = nullptr;
+    QLabel* m_encryptionPane = nullptr;
     KeyStateIndicators* m_indicators = nullptr;
     Pane m_activePane = Pane::Tree;
     FileCommands* m_fileCommands = nullptr;
     AccountCommands* m_accountCommands = nullptr;
     PaneCommands* m_paneCommands = nullptr;
     PasswordCommands* m_passwordCommands = nullptr;
+    EncryptionCommands* m_encryptionCommands = nullptr;
     ViewCommands* m_viewCommands = nullptr;
     RecentFileList& m_recentFiles;
     Preferences& m_preferences;

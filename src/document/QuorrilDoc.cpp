@@ -163,6 +163,13 @@ void CQuorrilDoc::setEncryptionState(bool encrypted)
     Q_EMIT encryptionChanged(encrypted);
 }
 
+void CQuorrilDoc::setEncryptNewDocuments(bool encrypted)
+{
+    m_encryptNew = encrypted;
+    if (m_pathName.isEmpty() && !m_modified && m_accounts.empty())
+        setEncryptionState(encrypted);
+}
+
 void CQuorrilDoc::setKdfCost(const KdfCost& cost)
 {
     m_leastKdfCost = cost;

@@ -125,8 +125,9 @@ public:
     // Switches the container of the next save and marks the document modified; nothing while the
     // document is locked.
     void setEncrypted(bool encrypted);
-    // Whether New (and the empty document after a refused open) makes an encrypted document.
-    void setEncryptNewDocuments(bool encrypted) { m_encryptNew = encrypted; }
+    // Whether New (and the empty document after a refused open) makes an encrypted document. A new
+    // document still untouched (no path, no account, not modified) follows at once.
+    void setEncryptNewDocuments(bool encrypted);
     // The least key derivation cost of an encrypted save (EncryptedFormat::defaultCost() unless set).
     // A save spends the greater of it and the opened file's own cost, so a save never weakens a file.
     void setKdfCost(const KdfCost& cost);

@@ -221,6 +221,20 @@ TEST_F(EncryptedDocumentTest, NewDocumentsFollowThePreferenceAndOpenedFilesKeepT
         EXPECT_EQ(doc.isEncrypted(), row.encrypted);
         EXPECT_FALSE(doc.IsModified());
     }
+
+    // A preference changed later reaches a new document only while nothing has been put in it.
+    doc.setEncryptNewDocuments(false);
+    doc.OnNewDocument();
+    doc.setEncryptNewDocuments(true);
+    EXPECT_TRUE(doc.isEncrypted());
+    doc.setEncryptNewDocuments(false);
+    EXPECT_FALSE(doc.isEncrypted());
+    doc.AddAccount(account(10, 1, "Mail"));
+    doc.setEncryptNewDocuments(true);
+    EXPECT_FALSE(doc.isEncrypted());
+    ASSERT_TRUE(open(encrypted, "pw"));
+    doc.setEncryptNewDocuments(false);
+    EXPECT_TRUE(doc.isEncrypted()) << "an opened file keeps its own";
 }
 
 TEST_F(EncryptedDocumentTest, ChangingThePasswordSealsWithANewKey)
