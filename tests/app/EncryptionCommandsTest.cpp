@@ -43,7 +43,7 @@ protected:
 
 TEST_F(EncryptionCommandsTest, CommandAndPaneFollowTheDocument)
 {
-    EXPECT_EQ(encrypt()->text(), QStringLiteral("Encrypt Wallet"));
+    EXPECT_EQ(encrypt()->text(), QStringLiteral("&Encrypt Wallet"));
     EXPECT_EQ(encrypt()->statusTip(), QStringLiteral("Encrypt the wallet with its password when it is saved"));
     EXPECT_TRUE(encrypt()->isCheckable());
     EXPECT_EQ(frame.statusBar()->findChild<QLabel*>(QStringLiteral("encryptionPane")), frame.encryptionPane());

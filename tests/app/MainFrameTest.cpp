@@ -47,7 +47,7 @@ TEST_F(MainFrameTest, Menus)
     QStringList file = menuTexts(top[0]->menu());
     // The four recent-file entries are hidden while the list is empty.
     EXPECT_EQ(file,
-        QStringList({ "&New", "&Open", "|", "&Save", "Save &As...", "|", "Encrypt Wallet", "Preferences…", "|",
+        QStringList({ "&New", "&Open", "|", "&Save", "Save &As...", "|", "&Encrypt Wallet", "Preferences…", "|",
             "Recent Files", "", "", "", "", "|", "About Quorril...", "|", "E&xit" }));
     EXPECT_FALSE(frame.recentFilesPlaceholder()->isEnabled());
 
