@@ -1,7 +1,11 @@
 #!/usr/bin/env bash
 # Writes the seed corpus of the loader fuzzer into fuzz/corpus/: small valid wallets made with
-# quorril-cli from the JSON below, plus two forms the program reads but never writes.
+# quorril-cli from the JSON below, one of them encrypted, plus two forms the program reads but never
+# writes.
 # Usage: fuzz/make-corpus.sh BUILD_DIR   (a build that has src/cli/quorril-cli)
+# Give it the fuzz build (build/fuzz): its quorril-cli writes the encrypted seed at the cheapest key
+# derivation, the one the harness always uses. Another build's seed takes the default cost, and the
+# harness then gets no further than its key check.
 set -euo pipefail
 build=${1:?usage: fuzz/make-corpus.sh BUILD_DIR}
 here=$(cd "$(dirname "$0")" && pwd)
@@ -34,6 +38,9 @@ wallet long-text "{\"nextAccountId\": 2, \"accounts\": [{\"id\": 1, \"type\": 20
  \"fields\": {\"description\": \"$(printf 'x%.0s' $(seq 300))\"}}]}"
 wallet no-reference '{"nextAccountId": 4, "accounts": [
  {"id": 1, "type": 10, "title": "a"}, {"id": 2, "type": 13, "title": "b"}, {"id": 3, "type": 18, "title": "c", "committed": 0}]}'
+
+# The all-types wallet encrypted.
+echo pw | "$cli" import --encrypt "$work/all-types.json" "$out/encrypted.qrl"
 
 # Version 1: the same without the (empty) Reference group.
 size=$(stat -c %s "$out/no-reference.qrl")

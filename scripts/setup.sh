@@ -7,6 +7,7 @@ packages=(
   qt6-base-dev qt6-base-dev-tools qt6-svg-dev libqt6svg6 qt6-qpa-plugins libgl-dev libx11-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   rapidjson-dev
+  libsodium-dev
   clang libclang-rt-14-dev clang-format
   fonts-dejavu-core
   dbus

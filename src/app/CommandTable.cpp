@@ -15,6 +15,7 @@ constexpr CommandInfo kCommands[] = {
     { ID_FILE_OPEN, "&Open", "Open an existing document", "Open", Key::Open, nullptr, "file-open" },
     { ID_FILE_SAVE, "&Save", "Save the active document", "Save", Key::Save, nullptr, "file-save" },
     { ID_FILE_SAVE_AS, "Save &As...", "Save the active document with a new name", "Save As" },
+    { ID_ENCRYPT_WALLET, "&Encrypt Wallet", "Encrypt the wallet with its password when it is saved", nullptr },
     { ID_FILE_PREFERENCES, "Preferences…", "Change the settings that apply to every wallet", nullptr },
     { ID_APP_ABOUT, "About Quorril...", "Display program information, version number and copyright", "About",
         Key::UnknownKey, nullptr, "about" },

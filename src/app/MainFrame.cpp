@@ -5,6 +5,7 @@
 #include "AutoLock.h"
 #include "CommandIds.h"
 #include "CommandTable.h"
+#include "EncryptionCommands.h"
 #include "ExpiringCommands.h"
 #include "FileCommands.h"
 #include "FindBar.h"
@@ -68,6 +69,7 @@ CMainFrame::CMainFrame(
     m_accountCommands = new AccountCommands(m_doc, *m_tree, m_prompts, this);
     m_paneCommands = new PaneCommands(*this, *m_accountCommands);
     m_passwordCommands = new PasswordCommands(*this);
+    m_encryptionCommands = new EncryptionCommands(*this);
     m_viewCommands = new ViewCommands(*this, *m_findBar);
     m_autoLock = new AutoLock(*this, m_preferences);
     m_expiringCommands = new ExpiringCommands(*this);
@@ -134,6 +136,7 @@ void CMainFrame::createMenus()
     file->addAction(action(ID_FILE_SAVE));
     file->addAction(action(ID_FILE_SAVE_AS));
     file->addSeparator();
+    file->addAction(action(ID_ENCRYPT_WALLET));
     file->addAction(action(ID_FILE_PREFERENCES));
     file->addSeparator();
     file->addAction(m_recentPlaceholder);
@@ -194,6 +197,12 @@ void CMainFrame::createStatusBar()
     m_messagePane = new QLabel(QStringLiteral("Ready"));
     m_messagePane->setObjectName(QStringLiteral("messagePane"));
     statusBar()->addWidget(m_messagePane, 1);
+    // The first of the permanent panes, left of CAP, NUM and SCRL (EncryptionCommands fills it).
+    m_encryptionPane = new QLabel;
+    m_encryptionPane->setObjectName(QStringLiteral("encryptionPane"));
+    m_encryptionPane->setAlignment(Qt::AlignCenter);
+    m_encryptionPane->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    statusBar()->addPermanentWidget(m_encryptionPane);
     m_indicators = new KeyStateIndicators(*statusBar());
 }
 
@@ -239,6 +248,7 @@ void CMainFrame::updateCommandStates()
     m_fileCommands->updateState();
     m_paneCommands->updateState();
     m_passwordCommands->updateState();
+    m_encryptionCommands->updateState();
     m_viewCommands->updateState();
 }
 

@@ -11,6 +11,7 @@ class ExpiringCommands;
 class CAccountView;
 class CQuorrilDoc;
 class CQuorrilView;
+class EncryptionCommands;
 class FileCommands;
 class FindBar;
 class KeyStateIndicators;
@@ -49,6 +50,8 @@ public:
     ViewCommands& viewCommands() const { return *m_viewCommands; }
     QLabel* messagePane() const { return m_messagePane; }
     KeyStateIndicators* keyStateIndicators() const { return m_indicators; }
+    // "Encrypted" or "Not Encrypted", the first of the permanent panes.
+    QLabel* encryptionPane() const { return m_encryptionPane; }
     FileCommands& fileCommands() const { return *m_fileCommands; }
     AccountCommands& accountCommands() const { return *m_accountCommands; }
     AutoLock& autoLock() const { return *m_autoLock; }
@@ -99,12 +102,14 @@ private:
     FindBar* m_findBar = nullptr;
     CAccountView* m_list = nullptr;
     QLabel* m_messagePane = nullptr;
+    QLabel* m_encryptionPane = nullptr;
     KeyStateIndicators* m_indicators = nullptr;
     Pane m_activePane = Pane::Tree;
     FileCommands* m_fileCommands = nullptr;
     AccountCommands* m_accountCommands = nullptr;
     PaneCommands* m_paneCommands = nullptr;
     PasswordCommands* m_passwordCommands = nullptr;
+    EncryptionCommands* m_encryptionCommands = nullptr;
     ViewCommands* m_viewCommands = nullptr;
     AutoLock* m_autoLock = nullptr;
     ExpiringCommands* m_expiringCommands = nullptr;

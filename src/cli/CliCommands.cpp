@@ -8,6 +8,7 @@
 #include "JsonImportReader.h"
 #include "QuorrilDoc.h"
 #include "SearchCommands.h"
+#include "WalletFile.h"
 
 #include <QFile>
 #include <QLocale>
@@ -56,6 +57,7 @@ int exportWallet(const QString& path, CliIo& io)
 {
     CliPrompts prompts([&io](Prompts::PasswordMode) { return askPassword(io, false); }, io.err);
     CQuorrilDoc doc(prompts);
+    doc.setKdfCost(io.kdfCost);
     bool readable = false;
     const int status = openWallet(path, io, doc, readable);
     QString error;
@@ -81,6 +83,7 @@ int checkWallet(const QString& path, CliIo& io)
         uncommitted += account->IsCommitted() ? 0 : 1;
     }
     io.out << "File: " << path << '\n'
+           << "Encrypted: " << (doc.isEncrypted() ? "yes" : "no") << '\n'
            << "Version: " << doc.loadedVersion() << (doc.loadFailed() ? " (damaged: read up to the damage)" : "")
            << '\n'
            << "Next account id: " << idValue(doc.NextAccountId()) << '\n'
@@ -91,13 +94,15 @@ int checkWallet(const QString& path, CliIo& io)
     return status;
 }
 
-int importWallet(const QString& jsonPath, const QString& path, CliIo& io)
+int importWallet(const QString& jsonPath, const QString& path, bool encrypt, CliIo& io)
 {
     std::optional<QByteArray> bytes = readWholeFile(jsonPath, io);
     if (!bytes)
         return ExitFileError;
     CliPrompts prompts([&io](Prompts::PasswordMode) { return askPassword(io, true); }, io.err);
     CQuorrilDoc doc(prompts);
+    doc.setKdfCost(io.kdfCost);
+    doc.setEncrypted(encrypt);
     const QString problem = readWalletJson(*bytes, doc);
     bytes.reset(); // parsed in place: nothing of it is needed any more
     if (!problem.isEmpty()) {
@@ -117,10 +122,47 @@ int importWallet(const QString& jsonPath, const QString& path, CliIo& io)
 
 int usage(CliIo& io)
 {
-    io.err << "quorril-cli: expected one of: export FILE | import JSON FILE | check FILE | search FILE TEXT | "
-              "show FILE ID [--field NAME] [--show-secrets] | --help"
+    io.err << "quorril-cli: expected one of: export FILE | import [--encrypt] JSON FILE | check FILE | "
+              "encrypt FILE | decrypt FILE | search FILE TEXT | show FILE ID [--field NAME] [--show-secrets] | "
+              "--help"
            << Qt::endl;
     return ExitFileError;
+}
+
+// encrypt FILE and decrypt FILE: the wallet written again in place in the other container, after
+// its password. Only a wallet read whole is written: a damaged one, or one of a version this program
+// does not read completely, is left as it is.
+int convertWallet(const QString& path, bool encrypt, CliIo& io)
+{
+    CliPrompts prompts([&io](Prompts::PasswordMode) { return askPassword(io, false); }, io.err);
+    CQuorrilDoc doc(prompts);
+    doc.setKdfCost(io.kdfCost);
+    bool readable = false;
+    const int status = openWallet(path, io, doc, readable);
+    if (status != ExitSuccess)
+        return status;
+    if (!WalletFile::isKnownVersion(doc.loadedVersion())) {
+        io.err << "quorril-cli: " << path << ": file version " << doc.loadedVersion()
+               << " is not read whole by this program; nothing written" << Qt::endl;
+        return ExitFormatError;
+    }
+    if (doc.isEncrypted() == encrypt) {
+        io.err << "quorril-cli: " << path << " is " << (encrypt ? "encrypted" : "not encrypted")
+               << " already; nothing written" << Qt::endl;
+        return ExitSuccess;
+    }
+    doc.setEncrypted(encrypt);
+    return doc.OnSaveDocument(path) ? ExitSuccess : ExitFileError;
+}
+
+// import [--encrypt] JSON FILE, the option anywhere after the command.
+int import(const QStringList& arguments, CliIo& io)
+{
+    QStringList files = arguments.mid(1);
+    const bool encrypt = files.removeAll(QStringLiteral("--encrypt")) == 1;
+    if (files.size() != 2 || files.size() + (encrypt ? 1 : 0) != arguments.size() - 1)
+        return usage(io);
+    return importWallet(files.at(0), files.at(1), encrypt, io);
 }
 
 // show FILE ID [--field NAME] [--show-secrets], the options in any order.
@@ -145,6 +187,7 @@ int withOpenWallet(const QString& path, CliIo& io, const std::function<int(CQuor
 {
     CliPrompts prompts([&io](Prompts::PasswordMode) { return askPassword(io, false); }, io.err);
     CQuorrilDoc doc(prompts);
+    doc.setKdfCost(io.kdfCost);
     bool readable = false;
     const int status = openWallet(path, io, doc, readable);
     return readable ? use(doc, status) : status;
@@ -164,8 +207,10 @@ int runCli(const QStringList& arguments, CliIo& io)
         return exportWallet(arguments.at(1), io);
     if (command == QLatin1StringView("check") && arguments.size() == 2)
         return checkWallet(arguments.at(1), io);
-    if (command == QLatin1StringView("import") && arguments.size() == 3)
-        return importWallet(arguments.at(1), arguments.at(2), io);
+    if (command == QLatin1StringView("import"))
+        return import(arguments, io);
+    if ((command == QLatin1StringView("encrypt") || command == QLatin1StringView("decrypt")) && arguments.size() == 2)
+        return convertWallet(arguments.at(1), command == QLatin1StringView("encrypt"), io);
     if (command == QLatin1StringView("search") && arguments.size() == 3)
         return searchWallet(arguments.at(1), arguments.at(2), io);
     if (command == QLatin1StringView("show") && arguments.size() >= 3)
@@ -182,11 +227,19 @@ QString cliHelp()
         "\n"
         "Commands:\n"
         "  export FILE        Print the whole wallet FILE as JSON on standard output.\n"
-        "  import JSON FILE   Make a new wallet from the JSON (as export prints it) and save it\n"
+        "  import [--encrypt] JSON FILE\n"
+        "                     Make a new wallet from the JSON (as export prints it) and save it\n"
         "                     as FILE, protected by the password. Nothing is written when the\n"
         "                     JSON does not fit; the message names the account and the field.\n"
-        "  check FILE         Open FILE and print how many accounts of each type it holds,\n"
-        "                     without titles or other secrets.\n"
+        "                     With --encrypt the wallet is encrypted (see below); without it,\n"
+        "                     it is the classic format.\n"
+        "  check FILE         Open FILE and print whether it is encrypted and how many accounts\n"
+        "                     of each type it holds, without titles or other secrets.\n"
+        "  encrypt FILE       Write FILE again, encrypted, after its password.\n"
+        "  decrypt FILE       Write FILE again in the classic format, after its password.\n"
+        "                     Both replace FILE in one step (the old file stays whole on any\n"
+        "                     failure) and write nothing for a damaged wallet; a wallet already\n"
+        "                     in the asked format is left as it is.\n"
         "  search FILE TEXT   Print one line per account whose title or a listed value holds\n"
         "                     TEXT, ignoring case and accents (\"ete\" finds \"\u00c9t\u00e9\"): its id,\n"
         "                     type name and title, tab-separated, in id order. Secret values\n"
@@ -206,6 +259,13 @@ QString cliHelp()
         "  The wallet's password is the first line of standard input. On a terminal it is asked\n"
         "  for without echo (twice for import). Nothing of a wallet is shown before the right\n"
         "  password has been given.\n"
+        "\n"
+        "Encrypted wallets:\n"
+        "  export, check, search and show read both formats. An encrypted wallet holds the\n"
+        "  classic bytes sealed with XChaCha20-Poly1305 under a key that Argon2id derives from\n"
+        "  the password (3 passes over 256 MiB when written here), so the file alone tells\n"
+        "  nothing without the password. It is read all or nothing: a damaged one exits 3 with\n"
+        "  nothing shown.\n"
         "\n"
         "JSON of export and import:\n"
         "  {\"version\": file version read, \"nextAccountId\": id of the next new account,\n"
@@ -233,7 +293,7 @@ QString cliHelp()
         "  1  wrong or missing password (\"You Do Not have ownership of this document !\")\n"
         "  2  a file that cannot be read or written, or a wrong command line\n"
         "  3  a damaged wallet (\"Invalid File Format !\"; with the right password, the accounts\n"
-        "     read before the damage are still exported, searched or shown), or JSON that\n"
-        "     does not fit\n"
+        "     of a classic wallet read before the damage are still exported, searched or\n"
+        "     shown; encrypt and decrypt write nothing), or JSON that does not fit\n"
         "  4  search found no account; show was given an unknown id or field\n");
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "EncryptedFormat.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -10,11 +12,12 @@ class QTextStream;
 
 // What the command-line program reads and writes: standard output and error, and the password
 // reader (confirm: a new password, asked twice on a terminal). The reader writes its own reason to
-// err when it gives nothing.
+// err when it gives nothing. Encrypted wallets are written at kdfCost (tests write cheap ones).
 struct CliIo {
     QTextStream& out;
     QTextStream& err;
     std::function<std::optional<QString>(bool confirm)> readPassword;
+    KdfCost kdfCost = EncryptedFormat::defaultCost();
 };
 
 enum CliExit : int {

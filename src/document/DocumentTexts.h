@@ -8,6 +8,11 @@ namespace DocumentText {
 inline QString invalidFileFormat() { return QStringLiteral("Invalid File Format !"); }
 inline QString unableToSaveFile() { return QStringLiteral("Unable To Save File !"); }
 inline QString notOwner() { return QStringLiteral("You Do Not have ownership of this document !"); }
+// The detail of "Invalid File Format !" when an encrypted file needs more memory than there is.
+inline QString noMemoryForKey(quint64 memLimit)
+{
+    return QStringLiteral("Not enough memory to open it (its key derivation asks for %1 MiB).").arg(memLimit >> 20);
+}
 inline QString untitled() { return QStringLiteral("Untitled"); }
 // A file that cannot be read or written, with the reason, in the words a Qt program uses.
 inline QString cannotOpen(const QString& file, const QString& reason)

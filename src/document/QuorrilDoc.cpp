@@ -147,6 +147,35 @@ void CQuorrilDoc::OnChangeDocumentPassword()
     OnSaveDocument(m_pathName);
 }
 
+void CQuorrilDoc::setEncrypted(bool encrypted)
+{
+    if (m_locked || m_encrypted == encrypted)
+        return;
+    setEncryptionState(encrypted);
+    SetModifiedFlag(true);
+}
+
+void CQuorrilDoc::setEncryptionState(bool encrypted)
+{
+    if (m_encrypted == encrypted)
+        return;
+    m_encrypted = encrypted;
+    Q_EMIT encryptionChanged(encrypted);
+}
+
+void CQuorrilDoc::setEncryptNewDocuments(bool encrypted)
+{
+    m_encryptNew = encrypted;
+    if (m_pathName.isEmpty() && !m_modified && m_accounts.empty())
+        setEncryptionState(encrypted);
+}
+
+void CQuorrilDoc::setKdfCost(const KdfCost& cost)
+{
+    m_leastKdfCost = cost;
+    m_kdfCost = cost;
+}
+
 void CQuorrilDoc::OnLockDocument()
 {
     if (!hasPassword())

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "AccountRecord.h"
+#include "EncryptedFormat.h"
 #include "Prompts.h"
 #include "ScrambledText.h"
 #include "WalletContents.h"
@@ -74,8 +75,9 @@ public:
     bool OnOpenDocument(const QString& path);
     // The same with the file's bytes already read; path is what the document is tied to on success.
     bool openFromBytes(QByteArrayView bytes, const QString& path);
-    enum class OpenResult { None, Opened, Unreadable, Cancelled, NotOwner };
-    // How the last open ended (Opened also after "Invalid File Format !": see loadFailed()).
+    enum class OpenResult { None, Opened, Unreadable, Cancelled, NotOwner, Damaged };
+    // How the last open ended (Opened also after "Invalid File Format !" in a classic file: see
+    // loadFailed(); Damaged for an encrypted file, which loads all or nothing).
     OpenResult lastOpenResult() const { return m_openResult; }
     // Asks for a password first when the document has none, then writes the whole file safely:
     // a failed write leaves the old file as it was, shows "Unable To Save File !" and returns false.
@@ -85,7 +87,8 @@ public:
     qint32 loadedVersion() const { return m_loadedVersion; }
     // True when the last load stopped with "Invalid File Format !"; such a document is not tied to
     // its damaged file, so its next save needs a file name. So is a document read from a file of a
-    // version other than 1 and 2 (see loadedVersion()), which opens with no accounts.
+    // version other than 1 and 2 (see loadedVersion()), which opens with no accounts. A damaged
+    // encrypted file is refused whole, and this is true after it too.
     bool loadFailed() const { return m_loadFailed; }
 
     // Whole-file serialization in the classic layout (ClassicReader, ClassicWriter); damaged data
@@ -115,16 +118,33 @@ public:
     bool passwordMatches(const QString& candidate) const { return candidate == m_password.text(); }
     void setNextAccountId(AccountId id) override { m_nextAccountId = id; }
 
+    // --- encryption ---
+    // Whether a save writes the encrypted container (true) or the classic layout. An opened file
+    // keeps its own; a new document takes setEncryptNewDocuments().
+    bool isEncrypted() const { return m_encrypted; }
+    // Switches the container of the next save and marks the document modified; nothing while the
+    // document is locked.
+    void setEncrypted(bool encrypted);
+    // Whether New (and the empty document after a refused open) makes an encrypted document. A new
+    // document still untouched (no path, no account, not modified) follows at once.
+    void setEncryptNewDocuments(bool encrypted);
+    // The least key derivation cost of an encrypted save (EncryptedFormat::defaultCost() unless set).
+    // A save spends the greater of it and the opened file's own cost, so a save never weakens a file.
+    void setKdfCost(const KdfCost& cost);
+    KdfCost kdfCost() const { return m_kdfCost; }
+
     // Enabling rules of the document's commands.
     bool canSave() const { return m_modified; }
     bool canChangePassword() const { return !m_pathName.isEmpty() && !m_locked; }
     bool canLock() const { return !m_locked && hasPassword(); }
     bool canUnlock() const { return m_locked; }
+    bool canSwitchEncryption() const { return !m_locked; }
 
 Q_SIGNALS:
     void modifiedChanged(bool modified);
     void pathChanged(const QString& path);
     void lockChanged(bool locked);
+    void encryptionChanged(bool encrypted);
     // Stands for the views' refresh (UpdateAllViews).
     void viewsUpdated();
     // A new document was made or a file opened (or refused): the views rebuild.
@@ -136,6 +156,11 @@ private:
     AccountId nextFreeId() const;
     qint32 lowestFreeId() const;
     bool refuseOpen(OpenResult result);
+    bool openEncrypted(QByteArrayView bytes, const QString& path);
+    // The end of a successful open: the document takes the file's path, container and cost.
+    bool opened(const QString& path, bool encrypted, const KdfCost& fileCost);
+    // Sets the container without marking the document modified (open, new).
+    void setEncryptionState(bool encrypted);
     enum class Direction { Load, Store };
     // Runs one whole load or store, reporting damaged data and a lack of memory (a failed store
     // names the file when there is a path); true when it completed.
@@ -154,6 +179,10 @@ private:
     qint32 m_loadedVersion = 0;
     bool m_loadFailed = false;
     OpenResult m_openResult = OpenResult::None;
+    bool m_encrypted = false;
+    bool m_encryptNew = false;
+    KdfCost m_leastKdfCost = EncryptedFormat::defaultCost();
+    KdfCost m_kdfCost = m_leastKdfCost;
     // Every positive id below it is taken: where the search for a free id starts.
     mutable qint32 m_freeIdHint = 1;
 };

@@ -4,12 +4,14 @@
 #include "CArchive.h"
 #include "ClassicFormat.h"
 #include "DocumentTexts.h"
+#include "EncryptedFormat.h"
 #include "FileAccess.h"
 #include "WalletFile.h"
 
 #include <QDir>
 #include <QFileInfo>
 
+#include <algorithm>
 #include <new>
 
 namespace {
@@ -18,6 +20,11 @@ QString fileNameOf(const QString& path)
 {
     const QString name = QFileInfo(path).fileName();
     return name.isEmpty() ? QDir::toNativeSeparators(path) : name;
+}
+
+KdfCost strongerOf(const KdfCost& a, const KdfCost& b)
+{
+    return { std::max(a.opsLimit, b.opsLimit), std::max(a.memLimit, b.memLimit) };
 }
 } // namespace
 
@@ -57,6 +64,8 @@ bool CQuorrilDoc::OnNewDocument()
     SetModifiedFlag(false);
     m_loadFailed = false;
     m_loadedVersion = 0;
+    m_kdfCost = m_leastKdfCost;
+    setEncryptionState(m_encryptNew);
     UpdateAllViews();
     Q_EMIT documentReset();
     return true;
@@ -67,6 +76,9 @@ bool CQuorrilDoc::refuseOpen(OpenResult result)
     m_openResult = result;
     ClearAccounts();
     setPathName(QString());
+    // What stays in the window is a new document.
+    m_kdfCost = m_leastKdfCost;
+    setEncryptionState(m_encryptNew);
     SetModifiedFlag(false);
     Q_EMIT documentReset();
     return false;
@@ -90,6 +102,8 @@ bool CQuorrilDoc::openFromBytes(QByteArrayView bytes, const QString& path)
     ClearAccounts();
     m_loadFailed = false;
     m_loadedVersion = 0;
+    if (WalletFile::containerOf(bytes) == WalletFile::Container::Encrypted)
+        return openEncrypted(bytes, path);
     // An empty file is not read at all; it has no password, so the ownership check refuses it.
     if (!bytes.isEmpty()) {
         m_loadFailed = !guarded(Direction::Load, path, [&] { WalletFile::load(bytes, *this); });
@@ -102,11 +116,56 @@ bool CQuorrilDoc::openFromBytes(QByteArrayView bytes, const QString& path)
         m_prompts.notice(DocumentText::notOwner());
         return refuseOpen(OpenResult::NotOwner);
     }
+    return opened(path, false, m_leastKdfCost);
+}
 
+bool CQuorrilDoc::openEncrypted(QByteArrayView bytes, const QString& path)
+{
+    // The header is checked before anything is asked or allocated; the password is asked as for a
+    // classic file, and the file loads all or nothing.
+    EncryptedReader reader(bytes);
+    auto refuseDamaged = [this](const QString& detail) {
+        m_prompts.notice(DocumentText::invalidFileFormat(), detail);
+        m_loadFailed = true;
+        return refuseOpen(OpenResult::Damaged);
+    };
+    if (!reader.headerIsSound())
+        return refuseDamaged(QString());
+    const std::optional<QString> password = m_prompts.password(Prompts::PasswordMode::Verify);
+    if (!password)
+        return refuseOpen(OpenResult::Cancelled);
+    switch (reader.unlock(*password)) {
+    case EncryptedReader::Result::Opened:
+        break;
+    case EncryptedReader::Result::WrongPassword:
+        m_prompts.notice(DocumentText::notOwner());
+        return refuseOpen(OpenResult::NotOwner);
+    case EncryptedReader::Result::Damaged:
+        return refuseDamaged(QString());
+    case EncryptedReader::Result::OutOfMemory:
+        return refuseDamaged(DocumentText::noMemoryForKey(reader.cost().memLimit));
+    }
+    // guarded() shows the notice when the classic bytes inside do not load whole.
+    m_loadFailed = !guarded(Direction::Load, path, [&] { WalletFile::load(reader.classicBytes(), *this); });
+    reader.wipe();
+    if (m_loadFailed)
+        return refuseOpen(OpenResult::Damaged);
+    // The password inside is the document's; a file sealed with another one is not this owner's.
+    if (!passwordMatches(*password)) {
+        m_prompts.notice(DocumentText::notOwner());
+        return refuseOpen(OpenResult::NotOwner);
+    }
+    return opened(path, true, strongerOf(m_leastKdfCost, reader.cost()));
+}
+
+bool CQuorrilDoc::opened(const QString& path, bool encrypted, const KdfCost& fileCost)
+{
     m_openResult = OpenResult::Opened;
     // A damaged file, or one of a version written by some other program, is not overwritten unasked
     // (it may hold more than was read): the document is not tied to it.
     setPathName(m_loadFailed || !WalletFile::isKnownVersion(m_loadedVersion) ? QString() : path);
+    m_kdfCost = fileCost;
+    setEncryptionState(encrypted);
     SetModifiedFlag(false);
     Q_EMIT documentReset();
     return true;
@@ -135,8 +194,9 @@ bool CQuorrilDoc::OnSaveDocument(const QString& requestedPath)
     bool saved = unstorable.isEmpty();
     if (saved) {
         QByteArray bytes;
-        saved
-            = guarded(Direction::Store, path, [&] { bytes = WalletFile::store(contents()); }) && writeFile(path, bytes);
+        const auto container = m_encrypted ? WalletFile::Container::Encrypted : WalletFile::Container::Classic;
+        saved = guarded(Direction::Store, path, [&] { bytes = WalletFile::store(contents(), container, m_kdfCost); })
+            && writeFile(path, bytes);
     } else {
         m_prompts.notice(DocumentText::unableToSaveFile(),
             DocumentText::cannotSave(QDir::toNativeSeparators(path),

@@ -3,7 +3,16 @@
 #include "CArchive.h"
 #include "ClassicFormat.h"
 
-QByteArray WalletFile::store(const WalletContents& wallet)
+#include <sodium.h>
+
+namespace WalletFile {
+
+Container containerOf(QByteArrayView bytes)
+{
+    return EncryptedFormat::hasMagic(bytes) ? Container::Encrypted : Container::Classic;
+}
+
+QByteArray store(const WalletContents& wallet)
 {
     QByteArray bytes;
     CArchive ar(&bytes);
@@ -11,10 +20,25 @@ QByteArray WalletFile::store(const WalletContents& wallet)
     return bytes;
 }
 
-void WalletFile::load(QByteArrayView bytes, WalletSink& sink)
+QByteArray store(const WalletContents& wallet, Container container, const KdfCost& cost)
+{
+    if (container == Container::Classic)
+        return store(wallet);
+    QByteArray classic = store(wallet);
+    // The plain bytes go as soon as they are sealed, also when sealing fails.
+    struct Wipe {
+        QByteArray& bytes;
+        ~Wipe() { sodium_memzero(bytes.data(), size_t(bytes.size())); }
+    } wipe { classic };
+    return EncryptedFormat::seal(classic, wallet.password.text(), cost);
+}
+
+void load(QByteArrayView bytes, WalletSink& sink)
 {
     CArchive ar(bytes);
     ClassicReader(ar, sink).read();
 }
 
-bool WalletFile::isKnownVersion(qint32 version) { return ClassicFormat::isKnownVersion(version); }
+bool isKnownVersion(qint32 version) { return ClassicFormat::isKnownVersion(version); }
+
+} // namespace WalletFile

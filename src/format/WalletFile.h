@@ -1,5 +1,6 @@
 #pragma once
 
+#include "EncryptedFormat.h"
 #include "WalletContents.h"
 
 #include <QByteArray>
@@ -8,13 +9,23 @@
 class WalletSink;
 
 // A whole wallet file, whatever its container: what the document and every other reader and writer
-// of ".qrl" files call. Today there is one container, the classic layout (ClassicFormat.h).
+// of ".qrl" files call. A file is either the classic layout (ClassicFormat.h) or the encrypted
+// container around exactly that layout (EncryptedFormat.h), told apart by the container's magic.
 namespace WalletFile {
-// The bytes of a whole file.
+enum class Container { Classic, Encrypted };
+
+// The container the bytes of a file are in.
+Container containerOf(QByteArrayView bytes);
+// The bytes of a whole classic file.
 QByteArray store(const WalletContents& wallet);
-// Reads a whole file into the sink. Damaged data throws CArchiveException, with what was read
-// before the damage already in the sink.
+// The bytes of a whole file in the given container; an encrypted one is sealed with the wallet's
+// own password at `cost`, and the classic bytes it holds are wiped once sealed. Throws
+// std::bad_alloc when the memory for the key derivation cannot be had.
+QByteArray store(const WalletContents& wallet, Container container, const KdfCost& cost);
+// Reads the bytes of a whole classic file (an encrypted file's are EncryptedReader::classicBytes())
+// into the sink. Damaged data throws CArchiveException, with what was read before the damage
+// already in the sink.
 void load(QByteArrayView bytes, WalletSink& sink);
-// True for the versions of the file that this program reads completely.
+// True for the versions of the classic layout that this program reads completely.
 bool isKnownVersion(qint32 version);
 } // namespace WalletFile

@@ -1,5 +1,6 @@
 # Installs the build into a fresh prefix and checks the desktop integration: the program, a desktop
-# entry that opens ".qrl" files, the shared-mime-info type "Quorril Document" for *.qrl, the icons.
+# entry that opens ".qrl" files, the shared-mime-info type "Quorril Document" for *.qrl and for the
+# encrypted container's magic, the icons.
 # Run as: cmake -DBUILD_DIR=... -DPREFIX=... -P CheckInstall.cmake
 file(REMOVE_RECURSE "${PREFIX}")
 execute_process(COMMAND "${CMAKE_COMMAND}" --install "${BUILD_DIR}" --prefix "${PREFIX}"
@@ -40,5 +41,13 @@ endforeach()
 find_program(update_mime update-mime-database)
 if(update_mime AND NOT EXISTS "${PREFIX}/share/mime/application/x-quorril.xml")
   message(FATAL_ERROR "the mime database of the prefix does not know application/x-quorril")
+endif()
+# ... and its magic rule: the 14 bytes an encrypted wallet begins with, as the database holds them.
+if(update_mime)
+  file(READ "${PREFIX}/share/mime/magic" magic HEX)
+  string(FIND "${magic}" "8951524c0d0a1a0afffefffffeff" at)
+  if(at EQUAL -1)
+    message(FATAL_ERROR "the mime database lacks the encrypted wallet's magic")
+  endif()
 endif()
 message(STATUS "desktop integration installed under ${PREFIX}")

@@ -87,8 +87,9 @@ TEST_F(CliCommandsTest, ExitStatusAndMessages)
         QString err;
         bool output;
     };
-    const QString usage = "quorril-cli: expected one of: export FILE | import JSON FILE | check FILE | search FILE "
-                          "TEXT | show FILE ID [--field NAME] [--show-secrets] | --help\n";
+    const QString usage = "quorril-cli: expected one of: export FILE | import [--encrypt] JSON FILE | check FILE | "
+                          "encrypt FILE | decrypt FILE | search FILE TEXT | show FILE ID [--field NAME] "
+                          "[--show-secrets] | --help\n";
     const Row rows[] = {
         { "right password", { "export", wallet }, { "pw" }, 0, "", true },
         { "wrong password", { "export", wallet }, { "PW" }, 1, "You Do Not have ownership of this document !\n",
@@ -155,7 +156,8 @@ TEST_F(CliCommandsTest, HelpDocumentsCommandsJsonAndExitStatus)
 {
     const Run r = run({ "--help" });
     EXPECT_EQ(r.status, 0);
-    for (const char* part : { "export FILE", "import JSON FILE", "check FILE", "standard input", "without echo",
-             "\"nextAccountId\"", "\"properties\"", "0  success", "1  wrong", "2  a file", "3  a damaged" })
+    for (const char* part : { "export FILE", "import [--encrypt] JSON FILE", "check FILE", "encrypt FILE",
+             "decrypt FILE", "Argon2id", "standard input", "without echo", "\"nextAccountId\"", "\"properties\"",
+             "0  success", "1  wrong", "2  a file", "3  a damaged" })
         EXPECT_TRUE(r.out.contains(QLatin1StringView(part))) << part;
 }

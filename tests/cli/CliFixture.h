@@ -19,6 +19,7 @@ inline void PrintTo(const QString& text, std::ostream* os) { *os << '"' << text.
 
 // Runs commands of the command-line program in-process: standard output and error are captured,
 // and every password request takes the next scripted answer (nothing when the script is empty).
+// Each run returns the passwords it did not use in `unusedPasswords`.
 class CliFixture : public ::testing::Test {
 protected:
     struct Run {
@@ -36,7 +37,10 @@ protected:
                           return std::nullopt;
                       return passwords.takeFirst();
                   } };
+        // Encrypted wallets at the cheapest key derivation: a test never waits for the real one.
+        io.kdfCost = EncryptedFormat::cheapestCost();
         const int status = runCli(arguments, io);
+        unusedPasswords = passwords;
         outStream.flush();
         errStream.flush();
         return { status, out, err };
@@ -70,4 +74,5 @@ protected:
     }
 
     QTemporaryDir dir;
+    QStringList unusedPasswords;
 };

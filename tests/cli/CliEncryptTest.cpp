@@ -1,0 +1,158 @@
+// Encrypted wallets on the command line: import --encrypt, encrypt and decrypt in place, check, and
+// every refusal leaving the file as it was.
+#include "CliFixture.h"
+
+#include "FileBuilder.h"
+#include "WalletFile.h"
+
+#include <QProcess>
+
+#include <algorithm>
+
+namespace {
+
+WalletFile::Container containerOf(const QByteArray& bytes) { return WalletFile::containerOf(bytes); }
+
+QByteArray flipped(QByteArray bytes, qsizetype at)
+{
+    bytes[at] = char(bytes[at] ^ 0x40);
+    return bytes;
+}
+
+} // namespace
+
+using CliEncryptTest = CliFixture;
+
+TEST_F(CliEncryptTest, EncryptAndDecryptGiveBackTheSameExport)
+{
+    const QString wallet = sampleWallet();
+    const QByteArray classic = readFile(wallet);
+    const QString exported = run({ "export", wallet }, { "pw" }).out;
+    ASSERT_FALSE(exported.isEmpty());
+    struct Step {
+        const char* command;
+        WalletFile::Container after;
+        const char* check;
+    };
+    using C = WalletFile::Container;
+    const Step steps[] = {
+        { "encrypt", C::Encrypted, "Encrypted: yes\n" },
+        { "encrypt", C::Encrypted, "Encrypted: yes\n" }, // already encrypted: left as it is
+        { "decrypt", C::Classic, "Encrypted: no\n" },
+        { "encrypt", C::Encrypted, "Encrypted: yes\n" },
+        { "decrypt", C::Classic, "Encrypted: no\n" },
+    };
+    for (const Step& step : steps) {
+        SCOPED_TRACE(step.command);
+        const QByteArray before = readFile(wallet);
+        const Run r = run({ step.command, wallet }, { "pw" });
+        EXPECT_EQ(r.status, 0) << r.err.toStdString();
+        EXPECT_EQ(r.out, QString());
+        const QByteArray after = readFile(wallet);
+        EXPECT_EQ(containerOf(after), step.after);
+        EXPECT_EQ(after == before, containerOf(before) == step.after) << "written only when it changes";
+        EXPECT_EQ(run({ "export", wallet }, { "pw" }).out, exported);
+        EXPECT_TRUE(run({ "check", wallet }, { "pw" }).out.contains(QLatin1StringView(step.check)));
+        EXPECT_EQ(run({ "search", wallet, "bank" }, { "pw" }).status, 0);
+    }
+    EXPECT_EQ(readFile(wallet), classic) << "classic exactly as before";
+}
+
+TEST_F(CliEncryptTest, ImportWritesEncryptedOnlyWhenAsked)
+{
+    const QString wallet = sampleWallet();
+    writeFile("w.json", run({ "export", wallet }, { "pw" }).out.toUtf8());
+    const QString json = path("w.json");
+    const QString usage = QStringLiteral("quorril-cli: expected one of");
+    struct Row {
+        QStringList arguments;
+        int status;
+        std::optional<WalletFile::Container> written;
+    };
+    using C = WalletFile::Container;
+    const Row rows[] = {
+        { { "import", json, path("a.qrl") }, 0, C::Classic },
+        { { "import", "--encrypt", json, path("b.qrl") }, 0, C::Encrypted },
+        { { "import", json, path("c.qrl"), "--encrypt" }, 0, C::Encrypted },
+        { { "import", "--encrypt", "--encrypt", json, path("d.qrl") }, 2, std::nullopt },
+        { { "import", "--encrypt", json }, 2, std::nullopt },
+        { { "import", "--encrypted", json, path("e.qrl") }, 2, std::nullopt },
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.arguments.join(u' ').toStdString());
+        const Run r = run(row.arguments, { "pw", "pw" });
+        EXPECT_EQ(r.status, row.status) << r.err.toStdString();
+        const auto named = std::find_if(
+            row.arguments.begin(), row.arguments.end(), [](const QString& a) { return a.endsWith(".qrl"); });
+        const QString target = named == row.arguments.end() ? QString() : *named;
+        if (!row.written) {
+            EXPECT_TRUE(r.err.startsWith(usage));
+            EXPECT_TRUE(target.isEmpty() || !QFile::exists(target));
+            continue;
+        }
+        const QByteArray bytes = readFile(target);
+        EXPECT_EQ(containerOf(bytes), *row.written);
+        if (*row.written == C::Classic) {
+            EXPECT_EQ(bytes, readFile(wallet)) << "classic exactly as before";
+        }
+        EXPECT_EQ(run({ "export", target }, { "pw" }).out, run({ "export", wallet }, { "pw" }).out);
+    }
+}
+
+TEST_F(CliEncryptTest, RefusalsExitAsBeforeAndWriteNothing)
+{
+    const QString source = sampleWallet();
+    const QByteArray classic = readFile(source);
+    ASSERT_EQ(run({ "encrypt", source }, { "pw" }).status, 0);
+    const QByteArray encrypted = readFile(source);
+    FileBuilder unknownVersion;
+    unknownVersion.header(3, 1, "pw");
+    const QString invalid = QStringLiteral("Invalid File Format !\n");
+    const QString notOwner = QStringLiteral("You Do Not have ownership of this document !\n");
+    struct Row {
+        const char* name;
+        QByteArray file;
+        QStringList arguments; // the file's path is appended
+        QString password;
+        int status;
+        QString err;
+        bool asked; // the password was read
+    };
+    const Row rows[] = {
+        { "encrypt, wrong password", classic, { "encrypt" }, "PW", 1, notOwner, true },
+        { "decrypt, wrong password", encrypted, { "decrypt" }, "Pw", 1, notOwner, true },
+        { "decrypt, damaged body", flipped(encrypted, encrypted.size() - 1), { "decrypt" }, "pw", 3, invalid, true },
+        { "decrypt, damaged header", flipped(encrypted, 20), { "decrypt" }, "pw", 3, invalid, false },
+        { "decrypt, cut short", encrypted.left(encrypted.size() - 1), { "decrypt" }, "pw", 3, invalid, false },
+        { "encrypt, damaged classic", classic.left(classic.size() / 2), { "encrypt" }, "pw", 3, invalid, true },
+        { "encrypt, unknown version", unknownVersion.bytes(), { "encrypt" }, "pw", 3,
+            "quorril-cli: " + path("in.qrl") + ": file version 3 is not read whole by this program; nothing written\n",
+            true },
+        { "export, damaged body", flipped(encrypted, 200), { "export" }, "pw", 3, invalid, true },
+        { "check, wrong password", encrypted, { "check" }, "pW", 1, notOwner, true },
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        const QString file = writeFile("in.qrl", row.file);
+        const Run r = run(row.arguments + QStringList { file }, { row.password });
+        EXPECT_EQ(r.status, row.status);
+        EXPECT_EQ(r.err, row.err);
+        EXPECT_EQ(r.out, QString()) << "nothing shown";
+        EXPECT_EQ(unusedPasswords.isEmpty(), row.asked);
+        EXPECT_EQ(readFile(file), row.file) << "nothing written";
+    }
+}
+
+TEST_F(CliEncryptTest, CheckOnEncryptedFileThroughTheProgram)
+{
+    // The program itself reads a file written at any allowed cost (the file says which).
+    const QString wallet = sampleWallet();
+    ASSERT_EQ(run({ "encrypt", wallet }, { "pw" }).status, 0);
+    QProcess p;
+    p.start(QStringLiteral(QUORRIL_CLI_PATH), { "check", wallet });
+    p.write("pw\n");
+    p.closeWriteChannel();
+    ASSERT_TRUE(p.waitForFinished(30000));
+    EXPECT_EQ(p.exitCode(), 0) << p.readAllStandardError().toStdString();
+    EXPECT_TRUE(p.readAllStandardOutput().contains("\nEncrypted: yes\n"));
+}
