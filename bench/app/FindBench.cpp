@@ -5,6 +5,7 @@
 #include "AccountFilterModel.h"
 #include "AccountTypes.h"
 #include "BenchPrompts.h"
+#include "BenchWallet.h"
 #include "QuorrilDoc.h"
 #include "QuorrilView.h"
 
@@ -20,25 +21,6 @@ namespace {
 
 constexpr int kAccounts = 100000;
 
-// Accounts of all ten types in a shuffled order, every text field filled, titles in mixed case.
-void fillWallet(CQuorrilDoc& doc)
-{
-    QRandomGenerator random(7);
-    for (int i = 0; i < kAccounts; ++i) {
-        const AccountType type = kAccountTypes[size_t(i) % kAccountTypes.size()];
-        auto account = createAccount(AccountId(i + 1), type);
-        const quint32 key = random.generate() % 1000000;
-        account->SetTitle((key % 2 ? QStringLiteral("Account %1") : QStringLiteral("account %1")).arg(key));
-        const RecordLayout& layout = account->layout();
-        for (int f = 0; f < int(layout.fields.size()); ++f)
-            if (layout.fields[size_t(f)].kind == FieldKind::Text)
-                account->setField(f,
-                    ScrambledText(QStringLiteral("%1 of %2").arg(QLatin1String(layout.fields[size_t(f)].name)).arg(i)));
-        account->SetCommitted();
-        doc.fileAccount(std::move(account));
-    }
-}
-
 struct Window {
     BenchPrompts prompts;
     CQuorrilDoc doc { prompts };
@@ -46,7 +28,7 @@ struct Window {
 
     Window()
     {
-        fillWallet(doc);
+        fillWallet(doc, kAccounts);
         tree.resize(300, 700);
         tree.show();
         tree.OnInitialUpdate();

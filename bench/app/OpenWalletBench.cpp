@@ -8,6 +8,7 @@
 #include "AccountTypes.h"
 #include "AccountView.h"
 #include "BenchPrompts.h"
+#include "BenchWallet.h"
 #include "FileCommands.h"
 #include "MainFrame.h"
 #include "Preferences.h"
@@ -42,26 +43,6 @@ public:
     QString openFileName() override { return {}; }
 };
 
-// Accounts of all ten types in a shuffled order, every text field filled, titles in mixed case.
-void fillWallet(CQuorrilDoc& doc, int count)
-{
-    QRandomGenerator random(7);
-    for (int i = 0; i < count; ++i) {
-        const AccountType type = kAccountTypes[size_t(i) % kAccountTypes.size()];
-        auto account = createAccount(AccountId(i + 1), type);
-        const quint32 key = random.generate() % 1000000;
-        account->SetTitle((key % 2 ? QStringLiteral("Account %1") : QStringLiteral("account %1")).arg(key));
-        const RecordLayout& layout = account->layout();
-        for (int f = 0; f < int(layout.fields.size()); ++f)
-            if (layout.fields[size_t(f)].kind == FieldKind::Text)
-                account->setField(f,
-                    ScrambledText(QStringLiteral("%1 of %2").arg(QLatin1String(layout.fields[size_t(f)].name)).arg(i)));
-        account->SetCommitted();
-        doc.fileAccount(std::move(account));
-    }
-    doc.setPassword(BenchPrompts::walletPassword());
-}
-
 // Two copies of a wallet of `count` accounts, written once per size.
 const QStringList& walletFiles(int count)
 {
@@ -72,6 +53,7 @@ const QStringList& walletFiles(int count)
         BenchPrompts prompts;
         CQuorrilDoc doc(prompts);
         fillWallet(doc, count);
+        doc.setPassword(BenchPrompts::walletPassword());
         const QByteArray bytes = WalletFile::store(doc.contents());
         for (const char* name : { "a", "b" }) {
             const QString path = dir.filePath(QStringLiteral("%1-%2.qrl").arg(count).arg(QLatin1String(name)));

@@ -4,6 +4,7 @@
 // of a load at most 3 times the file size.
 #include "BenchPrompts.h"
 #include "QuorrilDoc.h"
+#include "RecordingReporter.h"
 #include "WalletFile.h"
 #include "WalletGenerator.h"
 
@@ -135,20 +136,6 @@ BENCHMARK(BM_WriteFileBytes)->Unit(benchmark::kMillisecond)->UseRealTime()->MinT
 BENCHMARK(BM_SaveDocument)->Unit(benchmark::kMillisecond)->UseRealTime()->MinTime(2.0);
 BENCHMARK(BM_StoreToBytes)->Unit(benchmark::kMillisecond)->UseRealTime()->MinTime(2.0);
 BENCHMARK(BM_WriteFileBytesUnsynced)->Unit(benchmark::kMillisecond)->UseRealTime()->MinTime(2.0);
-
-// Keeps the mean real time of every benchmark while printing as usual.
-class RecordingReporter : public benchmark::ConsoleReporter {
-public:
-    void ReportRuns(const std::vector<Run>& runs) override
-    {
-        for (const Run& run : runs)
-            if (!run.error_occurred && run.run_type == Run::RT_Iteration)
-                seconds[run.benchmark_name().substr(0, run.benchmark_name().find('/'))]
-                    = run.real_accumulated_time / double(run.iterations);
-        ConsoleReporter::ReportRuns(runs);
-    }
-    std::map<std::string, double> seconds;
-};
 
 qint64 statusKb(const char* field)
 {

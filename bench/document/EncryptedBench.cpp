@@ -4,6 +4,7 @@
 #include "BenchPrompts.h"
 #include "EncryptedFormat.h"
 #include "QuorrilDoc.h"
+#include "RecordingReporter.h"
 #include "WalletGenerator.h"
 
 #include <QTemporaryDir>
@@ -101,20 +102,6 @@ BENCHMARK(BM_OpenEncrypted)->Unit(benchmark::kMillisecond)->UseRealTime()->MinTi
 BENCHMARK(BM_KeyDerivation)->Unit(benchmark::kMillisecond)->UseRealTime()->MinTime(3.0);
 BENCHMARK(BM_SaveClassic)->Unit(benchmark::kMillisecond)->UseRealTime()->MinTime(3.0);
 BENCHMARK(BM_SaveEncrypted)->Unit(benchmark::kMillisecond)->UseRealTime()->MinTime(3.0);
-
-// Keeps the mean real time of every benchmark while printing as usual.
-class RecordingReporter : public benchmark::ConsoleReporter {
-public:
-    void ReportRuns(const std::vector<Run>& runs) override
-    {
-        for (const Run& run : runs)
-            if (!run.error_occurred && run.run_type == Run::RT_Iteration)
-                seconds[run.benchmark_name().substr(0, run.benchmark_name().find('/'))]
-                    = run.real_accumulated_time / double(run.iterations);
-        ConsoleReporter::ReportRuns(runs);
-    }
-    std::map<std::string, double> seconds;
-};
 
 } // namespace
 
