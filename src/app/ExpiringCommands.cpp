@@ -49,14 +49,7 @@ void ExpiringCommands::openAccount(AccountId id)
     const AccountRecord* account = doc.FindAccount(id);
     if (!account || doc.IsLocked())
         return;
-    CQuorrilView* tree = m_frame.treeView();
-    const QModelIndex category = tree->categoryNode(account->GetType());
-    for (int row = 0; category.isValid() && row < category.model()->rowCount(category); ++row) {
-        const QModelIndex node = category.model()->index(row, 0, category);
-        if (CQuorrilView::nodeAccountId(node) == id) {
-            tree->selectNode(node);
-            m_frame.accountCommands().OnAccountProperties();
-            return;
-        }
-    }
+    // The account is selected first (a search that hides it ends), as Properties acts on the selection.
+    if (m_frame.treeView()->selectAccount(account->GetType(), id))
+        m_frame.accountCommands().OnAccountProperties();
 }

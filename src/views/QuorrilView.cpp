@@ -104,6 +104,19 @@ void CQuorrilView::selectNode(const QModelIndex& node)
         scrollTo(shown);
 }
 
+bool CQuorrilView::selectAccount(AccountType type, AccountId id)
+{
+    const QModelIndex category = m_model->categoryNode(type);
+    for (int row = 0; category.isValid() && row < m_model->rowCount(category); ++row) {
+        const QModelIndex node = m_model->index(row, 0, category);
+        if (m_model->accountId(node) == id) {
+            selectNode(node);
+            return true;
+        }
+    }
+    return false;
+}
+
 QString CQuorrilView::findText() const { return m_filter->findText(); }
 
 void CQuorrilView::setFindText(const QString& text)

@@ -52,6 +52,8 @@ public:
     QModelIndex selectedNode() const { return currentIndex(); }
     // Selects a node as the caret, showing it (its ancestors expand).
     void selectNode(const QModelIndex& node);
+    // Selects the node of the account, ending a search that hides it; false when the tree has none.
+    bool selectAccount(AccountType type, AccountId id);
     bool isAccountNode(const QModelIndex& node) const;
     // A node's text, account id (0 for the root and the categories) and image index.
     static QString nodeText(const QModelIndex& node);

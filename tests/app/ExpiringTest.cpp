@@ -145,8 +145,11 @@ TEST_F(ExpiringTest, ADoubleClickOpensTheAccountsDialog)
                 opened = account->metaObject()->className();
         account->close();
     });
+    // A search that hides the account ends for it.
+    frame.treeView()->setFindText(QStringLiteral("Visa"));
     frame.expiringCommands().openAccount(id);
     EXPECT_EQ(opened, QStringLiteral("CInsuranceAccountDlg"));
+    EXPECT_TRUE(frame.treeView()->findText().isEmpty());
     EXPECT_EQ(CQuorrilView::nodeText(frame.treeView()->selectedNode()), QStringLiteral("Home"));
 }
 
