@@ -42,13 +42,17 @@ FoldedAccount foldAccount(const AccountRecord& account)
     return folded;
 }
 
-bool matches(const FoldedAccount& account, const QString& foldedNeedle, Scope scope)
+bool matches(QStringView title, QStringView values, QStringView foldedNeedle, Scope scope)
 {
-    if (foldedNeedle.isEmpty() || account.title.contains(foldedNeedle))
+    if (foldedNeedle.isEmpty() || title.contains(foldedNeedle))
         return true;
     // A needle never holds the null character, so it cannot match across two values.
-    return scope == Scope::TitlesAndValues && !foldedNeedle.contains(QChar::Null)
-        && account.values.contains(foldedNeedle);
+    return scope == Scope::TitlesAndValues && !foldedNeedle.contains(QChar::Null) && values.contains(foldedNeedle);
+}
+
+bool matches(const FoldedAccount& account, const QString& foldedNeedle, Scope scope)
+{
+    return matches(QStringView(account.title), QStringView(account.values), QStringView(foldedNeedle), scope);
 }
 
 } // namespace AccountSearch

@@ -30,5 +30,7 @@ struct FoldedAccount {
 FoldedAccount foldAccount(const AccountRecord& account);
 // The same answer as matches() on the account the texts were folded from.
 bool matches(const FoldedAccount& account, const QString& foldedNeedle, Scope scope = Scope::TitlesAndValues);
+// The same on an account's folded title and values held elsewhere (values as in FoldedAccount).
+bool matches(QStringView title, QStringView values, QStringView foldedNeedle, Scope scope);
 
 } // namespace AccountSearch

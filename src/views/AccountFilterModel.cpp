@@ -3,7 +3,12 @@
 #include "AccountTreeModel.h"
 #include "QuorrilDoc.h"
 
-#include <QElapsedTimer>
+#include <numeric>
+
+namespace {
+// A slice of idle folding short enough that typing or scrolling meanwhile does not stutter.
+constexpr qint64 kSliceMs = 10;
+} // namespace
 
 AccountFilterModel::AccountFilterModel(const CQuorrilDoc& document, QObject* parent)
     : QSortFilterProxyModel(parent)
@@ -25,35 +30,30 @@ void AccountFilterModel::setSourceModel(QAbstractItemModel* source)
     m_folded.clear();
     if (!source)
         return;
-    const auto forget = [this](const QModelIndex& node) {
-        m_folded.remove(node.data(AccountTreeModel::AccountIdRole).toInt());
+    // What was folded of a category goes when its accounts come, go, move or change; a category that
+    // comes or goes moves the others, so everything goes then.
+    const auto forget = [this](const QModelIndex& parent) {
         forgetMatches();
+        forgetFolded(parent.isValid() && parent.parent().isValid() ? parent.row() : -1);
     };
     connect(source, &QAbstractItemModel::modelAboutToBeReset, this, [this] {
         m_idleFolding.stop();
         m_folded.clear();
         forgetMatches();
     });
-    connect(source, &QAbstractItemModel::modelReset, this, [this] {
-        m_foldCategory = m_foldRow = 0;
-        if (m_scope == AccountSearch::Scope::TitlesAndValues)
-            m_idleFolding.start();
-    });
-    // Rows that come, go or move change the positions the matches are kept by; the proxy asks
-    // again only once they have.
-    connect(source, &QAbstractItemModel::rowsAboutToBeInserted, this, [this] { forgetMatches(); });
-    connect(source, &QAbstractItemModel::rowsAboutToBeRemoved, this, [this] { forgetMatches(); });
-    connect(source, &QAbstractItemModel::layoutAboutToBeChanged, this, [this] { forgetMatches(); });
+    connect(source, &QAbstractItemModel::modelReset, this, [this] { forgetFolded(-1); });
+    connect(source, &QAbstractItemModel::rowsAboutToBeInserted, this, forget);
+    connect(source, &QAbstractItemModel::rowsAboutToBeRemoved, this, forget);
+    connect(source, &QAbstractItemModel::layoutAboutToBeChanged, this,
+        [this, forget](const QList<QPersistentModelIndex>& parents) {
+            forgetMatches();
+            if (parents.isEmpty())
+                forgetFolded(-1);
+            for (const QPersistentModelIndex& parent : parents)
+                forget(parent);
+        });
     connect(source, &QAbstractItemModel::dataChanged, this,
-        [forget](const QModelIndex& topLeft, const QModelIndex& bottomRight) {
-            for (int row = topLeft.row(); row <= bottomRight.row(); ++row)
-                forget(topLeft.siblingAtRow(row));
-        });
-    connect(source, &QAbstractItemModel::rowsAboutToBeRemoved, this,
-        [source, forget](const QModelIndex& parent, int first, int last) {
-            for (int row = first; row <= last; ++row)
-                forget(source->index(row, 0, parent));
-        });
+        [forget](const QModelIndex& topLeft) { forget(topLeft.parent()); });
 }
 
 void AccountFilterModel::setFindText(const QString& text)
@@ -80,50 +80,76 @@ void AccountFilterModel::setTitlesOnly(bool titlesOnly)
     if (scope == m_scope)
         return;
     m_scope = scope;
-    // A locked document keeps no folded values here.
-    m_folded.clear();
     forgetMatches();
-    m_foldCategory = m_foldRow = 0;
-    if (titlesOnly)
+    // A locked document keeps no folded values here, and titles fold fast enough when searched.
+    if (titlesOnly) {
         m_idleFolding.stop();
-    else
-        m_idleFolding.start();
+        m_folded.clear();
+    } else {
+        forgetFolded(-1);
+    }
     if (isFiltering())
         invalidate();
 }
 
-const AccountSearch::FoldedAccount& AccountFilterModel::folded(const QModelIndex& sourceNode) const
+qsizetype AccountFilterModel::foldedCount() const
 {
-    const int id = idValue(static_cast<const AccountTreeModel*>(sourceModel())->accountId(sourceNode));
-    auto it = m_folded.find(id);
-    if (it == m_folded.end()) {
-        const AccountRecord* account = m_doc.FindAccount(AccountId(id));
-        it = m_folded.insert(id,
-            account ? AccountSearch::foldAccount(*account)
-                    : AccountSearch::FoldedAccount { AccountSearch::fold(sourceNode.data().toString()), {} });
+    return std::accumulate(m_folded.begin(), m_folded.end(), qsizetype(0),
+        [](qsizetype sum, const FoldedCategory& category) { return sum + qsizetype(category.titleStarts.size()); });
+}
+
+AccountFilterModel::FoldedCategory& AccountFilterModel::foldedCategory(int categoryRow) const
+{
+    if (m_folded.size() <= size_t(categoryRow))
+        m_folded.resize(size_t(categoryRow) + 1);
+    return m_folded[size_t(categoryRow)];
+}
+
+bool AccountFilterModel::foldCategory(int categoryRow, const QElapsedTimer* slice) const
+{
+    const auto* tree = static_cast<const AccountTreeModel*>(sourceModel());
+    const QModelIndex category = tree->index(categoryRow, 0, tree->rootNode());
+    const size_t count = size_t(tree->rowCount(category));
+    FoldedCategory& folded = foldedCategory(categoryRow);
+    const bool withValues = m_scope == AccountSearch::Scope::TitlesAndValues;
+    for (size_t row = folded.titleStarts.size(); row < count; ++row) {
+        if (slice && slice->elapsed() >= kSliceMs)
+            return false;
+        const QModelIndex node = tree->index(int(row), 0, category);
+        const AccountRecord* account = m_doc.FindAccount(tree->accountId(node));
+        const AccountSearch::FoldedAccount texts = account && withValues
+            ? AccountSearch::foldAccount(*account)
+            : AccountSearch::FoldedAccount {
+                  AccountSearch::fold(account ? account->GetTitle() : node.data().toString()), {}
+              };
+        folded.titleStarts.push_back(folded.text.size());
+        folded.text += texts.title;
+        folded.valueStarts.push_back(folded.text.size());
+        folded.text += texts.values;
     }
-    return *it;
+    return true;
+}
+
+void AccountFilterModel::forgetFolded(int categoryRow)
+{
+    if (categoryRow < 0)
+        m_folded.clear();
+    else if (size_t(categoryRow) < m_folded.size())
+        m_folded[size_t(categoryRow)] = FoldedCategory {};
+    m_foldCategory = 0;
+    if (m_scope == AccountSearch::Scope::TitlesAndValues && sourceModel())
+        m_idleFolding.start();
 }
 
 void AccountFilterModel::foldWhileIdle()
 {
-    // A slice short enough that typing or scrolling meanwhile does not stutter.
-    constexpr qint64 sliceMs = 10;
     const auto* tree = static_cast<const AccountTreeModel*>(sourceModel());
-    const QModelIndex root = tree ? tree->rootNode() : QModelIndex();
+    const int categories = tree ? tree->rowCount(tree->rootNode()) : 0;
     QElapsedTimer slice;
     slice.start();
-    while (tree && m_foldCategory < tree->rowCount(root)) {
-        const QModelIndex category = tree->index(m_foldCategory, 0, root);
-        const int count = tree->rowCount(category);
-        for (; m_foldRow < count; ++m_foldRow) {
-            if (slice.elapsed() >= sliceMs)
-                return;
-            folded(tree->index(m_foldRow, 0, category));
-        }
-        ++m_foldCategory;
-        m_foldRow = 0;
-    }
+    for (; m_foldCategory < categories; ++m_foldCategory)
+        if (!foldCategory(m_foldCategory, &slice))
+            return;
     m_idleFolding.stop();
 }
 
@@ -144,17 +170,24 @@ const std::vector<char>& AccountFilterModel::categoryMatches(int categoryRow) co
     const int count = tree->rowCount(category);
     if (matches.size() == size_t(count) + 1)
         return matches;
+    foldCategory(categoryRow);
+    const FoldedCategory& folded = foldedCategory(categoryRow);
     matches.assign(size_t(count) + 1, 0);
     const std::vector<char>* narrowing
         = size_t(categoryRow) < m_narrowing.size() && m_narrowing[size_t(categoryRow)].size() == matches.size()
         ? &m_narrowing[size_t(categoryRow)]
         : nullptr;
+    const QStringView text(folded.text);
     bool any = false;
-    for (int row = 0; row < count; ++row) {
-        if (narrowing && !(*narrowing)[size_t(row)])
+    for (size_t row = 0; row < size_t(count); ++row) {
+        if (narrowing && !(*narrowing)[row])
             continue;
-        const bool match = AccountSearch::matches(folded(tree->index(row, 0, category)), m_needle, m_scope);
-        matches[size_t(row)] = match;
+        const qsizetype titleStart = folded.titleStarts[row];
+        const qsizetype valueStart = folded.valueStarts[row];
+        const qsizetype end = row + 1 < folded.titleStarts.size() ? folded.titleStarts[row + 1] : text.size();
+        const bool match = AccountSearch::matches(text.sliced(titleStart, valueStart - titleStart),
+            text.sliced(valueStart, end - valueStart), m_needle, m_scope);
+        matches[row] = match;
         any = any || match;
     }
     matches[size_t(count)] = any;

@@ -197,6 +197,11 @@ TEST_F(FindTest, AnEditedAccountIsSearchedByItsNewTexts)
     EXPECT_EQ(shownAccounts(), (std::set<QString> { "A renamed one", "Renamed Notes" }));
     EXPECT_EQ(tree.findText(), QStringLiteral("renamed"));
     EXPECT_EQ(CQuorrilView::nodeAccountId(tree.selectedNode()), id);
+    // An account that goes moves the others of its category up: each is searched by its own texts.
+    doc.RemoveAccount(id);
+    tree.accountModel()->removeAccount(tree.sourceNode(tree.selectedNode()));
+    tree.setFindText(QStringLiteral("renamed notes"));
+    EXPECT_EQ(shownAccounts(), std::set<QString> { "Renamed Notes" });
 }
 
 TEST_F(FindTest, TextsAreFoldedWhileIdleAndNotWhileLocked)
