@@ -1,5 +1,5 @@
-// The encrypted container on its own: readable from the documented layout alone, giving back the
-// classic bytes it was given, and telling every damage from a wrong password.
+// The encrypted container alone: readable from the documented layout, giving back the classic bytes
+// it was given, and telling every damage from a wrong password.
 #include "EncryptedFormat.h"
 
 #include "AccountFactory.h"
@@ -7,8 +7,6 @@
 #include "FilledFields.h"
 #include "RecordingSink.h"
 #include "WalletFile.h"
-
-#include <QtEndian>
 
 #include <gtest/gtest.h>
 
@@ -22,6 +20,26 @@ constexpr qsizetype kHeader = EncryptedFormat::kHeaderSize;
 const unsigned char* at(const QByteArray& bytes, qsizetype offset)
 {
     return reinterpret_cast<const unsigned char*>(bytes.constData()) + offset;
+}
+
+QByteArray bytes32(const unsigned char* data) { return QByteArray(reinterpret_cast<const char*>(data), 32); }
+
+// A little-endian header field of `width` bytes.
+quint64 field(const QByteArray& file, qsizetype offset, int width)
+{
+    quint64 value = 0;
+    for (int i = width; i-- > 0;)
+        value = value << 8 | at(file, offset)[i];
+    return value;
+}
+
+// Writes the field and the header's checksum again, so that only the field's bounds can refuse it.
+void putField(QByteArray& file, qsizetype offset, int width, quint64 value)
+{
+    for (int i = 0; i < width; ++i)
+        file[offset + i] = char(value >> (8 * i));
+    auto* header = reinterpret_cast<unsigned char*>(file.data());
+    crypto_generichash(header + 112, 32, header, 112, nullptr, 0);
 }
 
 // The classic bytes of a small wallet: one account of the type with every field filled.
@@ -38,42 +56,36 @@ QByteArray classicWallet(AccountType type, const QString& password)
     return WalletFile::store({ AccountId(8), stored, accounts });
 }
 
-// The header's own checksum written again after a test changed a field, so that only the field's
-// bounds can refuse it.
-void resum(QByteArray& file)
-{
-    auto* header = reinterpret_cast<unsigned char*>(file.data());
-    crypto_generichash(header + 112, 32, header, 112, nullptr, 0);
-}
-
 TEST(EncryptedFormatTest, ReadableFromTheDocumentedLayoutAlone)
 {
     // docs/encrypted-format.md followed with libsodium's primitives, not the reader.
     ASSERT_GE(sodium_init(), 0);
-    const QByteArray classic = classicWallet(AccountType::Bank, QStringLiteral("Pass \u00e9"));
-    const KdfCost cost { 2, 64 * 1024 };
-    const QByteArray file = EncryptedFormat::seal(classic, QStringLiteral("Pass \u00e9"), cost);
+    const QString password = QStringLiteral("Pass \u00e9");
+    const QByteArray classic = classicWallet(AccountType::Bank, password);
+    const QByteArray file = EncryptedFormat::seal(classic, password, { 2, 64 * 1024 });
 
     EXPECT_EQ(file.left(14).toHex(), QByteArray("8951524c0d0a1a0afffefffffeff"));
-    EXPECT_EQ(qFromLittleEndian<quint16>(at(file, 14)), 1);
-    EXPECT_EQ(qFromLittleEndian<quint32>(at(file, 16)), quint32(crypto_pwhash_ALG_ARGON2ID13));
-    EXPECT_EQ(qFromLittleEndian<quint32>(at(file, 20)), 2u);
-    EXPECT_EQ(qFromLittleEndian<quint64>(at(file, 24)), 64u * 1024);
-    EXPECT_EQ(qFromLittleEndian<quint64>(at(file, 72)), quint64(classic.size() + 16));
     EXPECT_EQ(file.size(), kHeader + classic.size() + 16);
-    unsigned char sum[32];
+    // clang-format off
+    const struct { qsizetype offset; int width; quint64 value; } fields[] = {
+        { 14, 2, 1 }, { 16, 4, crypto_pwhash_ALG_ARGON2ID13 }, { 20, 4, 2 }, { 24, 8, 64 * 1024 },
+        { 72, 8, quint64(classic.size() + 16) },
+    };
+    // clang-format on
+    for (const auto& f : fields)
+        EXPECT_EQ(field(file, f.offset, f.width), f.value) << "at " << f.offset;
+    unsigned char sum[32], master[32], encryption[32], check[32], keyCheck[32];
     crypto_generichash(sum, 32, at(file, 0), 112, nullptr, 0);
-    EXPECT_EQ(QByteArray(reinterpret_cast<const char*>(sum), 32), file.mid(112, 32));
+    EXPECT_EQ(bytes32(sum), file.mid(112, 32));
 
-    const QByteArray password = QStringLiteral("Pass \u00e9").toUtf8();
-    unsigned char master[32], encryption[32], check[32], keyCheck[32];
-    ASSERT_EQ(crypto_pwhash(master, 32, password.constData(), quint64(password.size()), at(file, 32), 2, 64 * 1024,
+    const QByteArray utf8 = password.toUtf8();
+    ASSERT_EQ(crypto_pwhash(master, 32, utf8.constData(), quint64(utf8.size()), at(file, 32), 2, 64 * 1024,
                   crypto_pwhash_ALG_ARGON2ID13),
         0);
     crypto_kdf_derive_from_key(encryption, 32, 1, "QrlWallt", master);
     crypto_kdf_derive_from_key(check, 32, 2, "QrlWallt", master);
     crypto_generichash(keyCheck, 32, at(file, 0), 80, check, 32);
-    EXPECT_EQ(QByteArray(reinterpret_cast<const char*>(keyCheck), 32), file.mid(80, 32));
+    EXPECT_EQ(bytes32(keyCheck), file.mid(80, 32));
     QByteArray opened(classic.size(), '\0');
     unsigned long long length = 0;
     ASSERT_EQ(
@@ -115,24 +127,16 @@ TEST(EncryptedFormatTest, OnlyTheExactPasswordOpens)
 {
     const QString right = QStringLiteral("Secret \u00c9t\u00e9");
     const QByteArray file = EncryptedFormat::seal(classicWallet(AccountType::Email, right), right, kCheap);
-    struct Row {
-        QString typed;
-        EncryptedReader::Result result;
-    };
-    const Row rows[] = {
-        { right, EncryptedReader::Result::Opened },
-        { QStringLiteral("secret \u00c9t\u00e9"), EncryptedReader::Result::WrongPassword },
-        { QStringLiteral("SECRET \u00c9T\u00c9"), EncryptedReader::Result::WrongPassword },
-        { QStringLiteral("Secret \u00e9t\u00e9"), EncryptedReader::Result::WrongPassword },
-        { right + QLatin1Char(' '), EncryptedReader::Result::WrongPassword },
-        { right.left(right.size() - 1), EncryptedReader::Result::WrongPassword },
-        { QString(), EncryptedReader::Result::WrongPassword },
-    };
+    // The right one first: a wrong one after it must not leave the opened bytes behind.
+    const QString typed[] = { right, QStringLiteral("secret \u00c9t\u00e9"), QStringLiteral("SECRET \u00c9T\u00c9"),
+        QStringLiteral("Secret \u00e9t\u00e9"), right + QLatin1Char(' '), right.chopped(1), QString() };
     EncryptedReader reader(file);
-    for (const Row& row : rows) {
-        SCOPED_TRACE(row.typed.toStdString());
-        EXPECT_EQ(reader.unlock(row.typed), row.result);
-        EXPECT_EQ(reader.classicBytes().isEmpty(), row.result != EncryptedReader::Result::Opened);
+    for (const QString& password : typed) {
+        SCOPED_TRACE(password.toStdString());
+        const bool isRight = &password == &typed[0];
+        EXPECT_EQ(reader.unlock(password),
+            isRight ? EncryptedReader::Result::Opened : EncryptedReader::Result::WrongPassword);
+        EXPECT_EQ(reader.classicBytes().isEmpty(), !isRight);
     }
 }
 
@@ -143,17 +147,14 @@ TEST(EncryptedFormatTest, EveryFlippedByteAndEveryCutIsDamage)
         SCOPED_TRACE(i);
         QByteArray flipped = file;
         flipped[i] = char(flipped[i] ^ 0x10);
-        EncryptedReader reader(flipped);
+        const QByteArray cut = file.left(i); // the reader only views the bytes
+        EncryptedReader damaged(flipped), shorter(cut);
         // A damaged header is known before the password is asked for.
-        EXPECT_EQ(reader.headerIsSound(), i >= kHeader);
-        EXPECT_EQ(reader.unlock(QStringLiteral("pw")), EncryptedReader::Result::Damaged);
-        EXPECT_TRUE(reader.classicBytes().isEmpty());
-    }
-    for (qsizetype size = 0; size < file.size(); ++size) {
-        SCOPED_TRACE(size);
-        EncryptedReader reader(file.left(size));
-        EXPECT_FALSE(reader.headerIsSound());
-        EXPECT_EQ(reader.unlock(QStringLiteral("pw")), EncryptedReader::Result::Damaged);
+        EXPECT_EQ(damaged.headerIsSound(), i >= kHeader);
+        EXPECT_FALSE(shorter.headerIsSound());
+        EXPECT_EQ(damaged.unlock(QStringLiteral("pw")), EncryptedReader::Result::Damaged);
+        EXPECT_EQ(shorter.unlock(QStringLiteral("pw")), EncryptedReader::Result::Damaged);
+        EXPECT_TRUE(damaged.classicBytes().isEmpty());
     }
     EXPECT_FALSE(EncryptedReader(file + '\0').headerIsSound()) << "bytes after the body";
 }
@@ -162,44 +163,29 @@ TEST(EncryptedFormatTest, HostileHeaderValuesAreRefusedBeforeTheKeyIsDerived)
 {
     const QByteArray file = EncryptedFormat::seal(classicWallet(AccountType::Medical, "pw"), "pw", kCheap);
     const quint64 body = quint64(file.size() - kHeader);
-    enum Width { U16, U32, U64 };
-    struct Row {
-        const char* name;
-        qsizetype offset;
-        Width width;
-        quint64 value;
-        bool sound; // the header alone passes (no key is derived here)
-    };
     // clang-format off
-    const Row rows[] = {
-        { "version 0",              14, U16, 0,                      false },
-        { "version 2",              14, U16, 2,                      false },
-        { "Argon2i instead",        16, U32, crypto_pwhash_ALG_ARGON2I13, false },
-        { "no passes",              20, U32, 0,                      false },
-        { "65 passes",              20, U32, 65,                     false },
-        { "all the passes",         20, U32, 0xFFFFFFFF,             false },
-        { "64 passes",              20, U32, 64,                     true },
-        { "below Argon2's memory",  24, U64, 8191,                   false },
-        { "1 GiB and one byte",     24, U64, (quint64(1) << 30) + 1, false },
-        { "all the memory",         24, U64, ~quint64(0),            false },
-        { "1 GiB",                  24, U64, quint64(1) << 30,       true },
-        { "body shorter than a tag",72, U64, 15,                     false },
-        { "body one byte longer",   72, U64, body + 1,               false },
-        { "body one byte shorter",  72, U64, body - 1,               false },
-        { "body of 2^64 - 1 bytes", 72, U64, ~quint64(0),            false },
+    const struct { const char* name; qsizetype offset; int width; quint64 value; bool sound; } rows[] = {
+        { "version 0",               14, 2, 0,                           false },
+        { "version 2",               14, 2, 2,                           false },
+        { "Argon2i instead",         16, 4, crypto_pwhash_ALG_ARGON2I13, false },
+        { "no passes",               20, 4, 0,                           false },
+        { "65 passes",               20, 4, 65,                          false },
+        { "all the passes",          20, 4, 0xFFFFFFFF,                  false },
+        { "64 passes",               20, 4, 64,                          true },
+        { "below Argon2's memory",   24, 8, 8191,                        false },
+        { "1 GiB and one byte",      24, 8, (quint64(1) << 30) + 1,      false },
+        { "all the memory",          24, 8, ~quint64(0),                 false },
+        { "1 GiB",                   24, 8, quint64(1) << 30,            true },
+        { "body shorter than a tag", 72, 8, 15,                          false },
+        { "body one byte longer",    72, 8, body + 1,                    false },
+        { "body one byte shorter",   72, 8, body - 1,                    false },
+        { "body of 2^64 - 1 bytes",  72, 8, ~quint64(0),                 false },
     };
     // clang-format on
-    for (const Row& row : rows) {
+    for (const auto& row : rows) {
         SCOPED_TRACE(row.name);
         QByteArray hostile = file;
-        auto* field = reinterpret_cast<unsigned char*>(hostile.data()) + row.offset;
-        if (row.width == U16)
-            qToLittleEndian<quint16>(quint16(row.value), field);
-        else if (row.width == U32)
-            qToLittleEndian<quint32>(quint32(row.value), field);
-        else
-            qToLittleEndian<quint64>(row.value, field);
-        resum(hostile);
+        putField(hostile, row.offset, row.width, row.value);
         EncryptedReader reader(hostile);
         EXPECT_EQ(reader.headerIsSound(), row.sound);
         // Never past a sound header here: a key derived at these costs would take hours.
@@ -211,11 +197,10 @@ TEST(EncryptedFormatTest, HostileHeaderValuesAreRefusedBeforeTheKeyIsDerived)
 
 TEST(EncryptedFormatTest, ClassicFilesAndContainersAreNeverTakenForEachOther)
 {
-    // A classic file may begin with any two int32s: the magic's first eight bytes followed by a
-    // sound password text is still classic.
-    QByteArray lookalike = QByteArray::fromHex("8951524c0d0a1a0a") + QByteArray::fromHex("fffeff0161000000");
     const QByteArray classicFiles[] = {
-        classicWallet(AccountType::Reference, "pw"), QByteArray(), QByteArray::fromHex("01000000"), lookalike,
+        classicWallet(AccountType::Reference, "pw"), QByteArray(), QByteArray::fromHex("01000000"),
+        // A classic file may begin with any two int32s: the magic's first eight bytes, then a password.
+        QByteArray::fromHex("8951524c0d0a1a0afffeff0161000000"),
         QByteArray::fromHex("8951524c0d0a1a0afffefffffe"), // one byte short of the magic
     };
     for (const QByteArray& bytes : classicFiles) {
@@ -223,8 +208,7 @@ TEST(EncryptedFormatTest, ClassicFilesAndContainersAreNeverTakenForEachOther)
         EXPECT_EQ(WalletFile::containerOf(bytes), WalletFile::Container::Classic);
         EXPECT_FALSE(EncryptedReader(bytes).headerIsSound());
     }
-    // The classic reader stops inside the magic, before any password: a container never opens as a
-    // classic file.
+    // The classic reader stops inside the magic, before any password.
     RecordingSink sink;
     const QByteArray file = EncryptedFormat::seal(classicWallet(AccountType::Email, "pw"), "pw", kCheap);
     EXPECT_THROW(WalletFile::load(file, sink), CArchiveException);
