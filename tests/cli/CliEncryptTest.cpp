@@ -7,8 +7,6 @@
 
 #include <QProcess>
 
-#include <algorithm>
-
 namespace {
 
 QByteArray flipped(QByteArray bytes, qsizetype at)
@@ -52,27 +50,22 @@ TEST_F(CliEncryptTest, ImportWritesEncryptedOnlyWhenAsked)
     writeFile("w.json", run({ "export", wallet }, { "pw" }).out.toUtf8());
     const QString json = path("w.json");
     const QString usage = QStringLiteral("quorril-cli: expected one of");
-    struct Row {
-        QStringList arguments;
-        int status;
-        std::optional<WalletFile::Container> written;
-    };
     using C = WalletFile::Container;
-    const Row rows[] = {
-        { { "import", json, path("a.qrl") }, 0, C::Classic },
-        { { "import", "--encrypt", json, path("b.qrl") }, 0, C::Encrypted },
-        { { "import", json, path("c.qrl"), "--encrypt" }, 0, C::Encrypted },
+    // clang-format off
+    const struct { QStringList arguments; int status; std::optional<C> written; } rows[] = {
+        { { "import", json, path("a.qrl") },                          0, C::Classic },
+        { { "import", "--encrypt", json, path("b.qrl") },             0, C::Encrypted },
+        { { "import", json, path("c.qrl"), "--encrypt" },             0, C::Encrypted },
         { { "import", "--encrypt", "--encrypt", json, path("d.qrl") }, 2, std::nullopt },
-        { { "import", "--encrypt", json }, 2, std::nullopt },
-        { { "import", "--encrypted", json, path("e.qrl") }, 2, std::nullopt },
+        { { "import", "--encrypt", json },                            2, std::nullopt },
+        { { "import", "--encrypted", json, path("e.qrl") },           2, std::nullopt },
     };
-    for (const Row& row : rows) {
+    // clang-format on
+    for (const auto& row : rows) {
         SCOPED_TRACE(row.arguments.join(u' ').toStdString());
         const Run r = run(row.arguments, { "pw", "pw" });
         EXPECT_EQ(r.status, row.status) << r.err.toStdString();
-        const auto named = std::find_if(
-            row.arguments.begin(), row.arguments.end(), [](const QString& a) { return a.endsWith(".qrl"); });
-        const QString target = named == row.arguments.end() ? QString() : *named;
+        const QString target = row.arguments.filter(QStringLiteral(".qrl")).value(0); // none when no wallet is named
         if (!row.written) {
             EXPECT_TRUE(r.err.startsWith(usage));
             EXPECT_TRUE(target.isEmpty() || !QFile::exists(target));
@@ -97,32 +90,26 @@ TEST_F(CliEncryptTest, RefusalsExitAsBeforeAndWriteNothing)
     unknownVersion.header(3, 1, "pw");
     const QString invalid = QStringLiteral("Invalid File Format !\n");
     const QString notOwner = QStringLiteral("You Do Not have ownership of this document !\n");
-    struct Row {
-        const char* name;
-        QByteArray file;
-        QStringList arguments; // the file's path is appended
-        QString password;
-        int status;
-        QString err;
-        bool asked; // the password was read
+    const QString unknown
+        = "quorril-cli: " + path("in.qrl") + ": file version 3 is not read whole by this program; nothing written\n";
+    // The command runs on the row's file; asked: the password was read.
+    // clang-format off
+    const struct { QByteArray file; QString command, password; int status; QString err; bool asked; } rows[] = {
+        { classic,                                  "encrypt", "PW", 1, notOwner, true },
+        { encrypted,                                "decrypt", "Pw", 1, notOwner, true },
+        { flipped(encrypted, encrypted.size() - 1), "decrypt", "pw", 3, invalid,  true },  // damaged body
+        { flipped(encrypted, 20),                   "decrypt", "pw", 3, invalid,  false }, // damaged header
+        { encrypted.chopped(1),                     "decrypt", "pw", 3, invalid,  false },
+        { classic.left(classic.size() / 2),         "encrypt", "pw", 3, invalid,  true },
+        { unknownVersion.bytes(),                   "encrypt", "pw", 3, unknown,  true },
+        { flipped(encrypted, 200),                  "export",  "pw", 3, invalid,  true },  // damaged body
+        { encrypted,                                "check",   "pW", 1, notOwner, true },
     };
-    const Row rows[] = {
-        { "encrypt, wrong password", classic, { "encrypt" }, "PW", 1, notOwner, true },
-        { "decrypt, wrong password", encrypted, { "decrypt" }, "Pw", 1, notOwner, true },
-        { "decrypt, damaged body", flipped(encrypted, encrypted.size() - 1), { "decrypt" }, "pw", 3, invalid, true },
-        { "decrypt, damaged header", flipped(encrypted, 20), { "decrypt" }, "pw", 3, invalid, false },
-        { "decrypt, cut short", encrypted.left(encrypted.size() - 1), { "decrypt" }, "pw", 3, invalid, false },
-        { "encrypt, damaged classic", classic.left(classic.size() / 2), { "encrypt" }, "pw", 3, invalid, true },
-        { "encrypt, unknown version", unknownVersion.bytes(), { "encrypt" }, "pw", 3,
-            "quorril-cli: " + path("in.qrl") + ": file version 3 is not read whole by this program; nothing written\n",
-            true },
-        { "export, damaged body", flipped(encrypted, 200), { "export" }, "pw", 3, invalid, true },
-        { "check, wrong password", encrypted, { "check" }, "pW", 1, notOwner, true },
-    };
-    for (const Row& row : rows) {
-        SCOPED_TRACE(row.name);
+    // clang-format on
+    for (const auto& row : rows) {
+        SCOPED_TRACE(testing::Message() << row.command.toStdString() << ", row " << &row - rows);
         const QString file = writeFile("in.qrl", row.file);
-        const Run r = run(row.arguments + QStringList { file }, { row.password });
+        const Run r = run({ row.command, file }, { row.password });
         EXPECT_EQ(r.status, row.status);
         EXPECT_EQ(r.err, row.err);
         EXPECT_EQ(r.out, QString()) << "nothing shown";
