@@ -1,6 +1,5 @@
-// The document with encrypted files: what it shows and asks on opening one, the switch between
-// containers, the preference for new documents and the cost of each save (the container's own
-// damage checks are the format tests'; a few damaged files here show the document uses its reader).
+// The document with encrypted files: opening one, the switch between containers, the preference for
+// new documents and the cost of each save (a few damaged files show the document uses its reader).
 #include "DocumentFixture.h"
 #include "SampleWallet.h"
 #include "WalletFile.h"
@@ -44,33 +43,32 @@ TEST_F(EncryptedDocumentTest, OpensAskOnceAndRefusalsLoadNothing)
         QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadUser | QFileDevice::WriteUser);
     const QByteArray good = readFile(saved);
     const QByteArray inside = classicBytes();
-    struct Row {
-        const char* name;
-        QByteArray file;
-        std::optional<QString> answer; // nothing: Cancel; not asked when the header is refused
-        CQuorrilDoc::OpenResult result;
-        QStringList shown;
-    };
+    const qsizetype body = good.size() - 20;
+    const auto seal
+        = [](const QByteArray& bytes, const char* password) { return EncryptedFormat::seal(bytes, password, kCheap); };
     using R = CQuorrilDoc::OpenResult;
-    const Row rows[] = {
-        { "right password", good, QString("Secret"), R::Opened, { kVerify } },
-        { "other letter case", good, QString("secret"), R::NotOwner, { kVerify, kNotOwner } },
-        { "cancelled", good, std::nullopt, R::Cancelled, { kVerify } },
-        { "damaged magic", flipped(good, 3), QString("Secret"), R::NotOwner, { kInvalid, kVerify, kNotOwner } },
-        { "damaged salt", flipped(good, 40), QString("Secret"), R::Damaged, { kInvalid } },
-        { "cut by one byte", good.left(good.size() - 1), QString("Secret"), R::Damaged, { kInvalid } },
-        { "damaged body", flipped(good, good.size() - 20), QString("Secret"), R::Damaged, { kVerify, kInvalid } },
-        { "sealed with another password than the one inside", EncryptedFormat::seal(inside, "Other", kCheap),
-            QString("Other"), R::NotOwner, { kVerify, kNotOwner } },
-        { "classic bytes inside cut short", EncryptedFormat::seal(inside.left(inside.size() - 3), "Secret", kCheap),
-            QString("Secret"), R::Damaged, { kVerify, kInvalid } },
+    // answer: nullptr is Cancel; not asked when the header is refused.
+    // clang-format off
+    const struct { const char* name; QByteArray file; const char* answer; R result; QStringList shown; } rows[] = {
+        { "right password",    good,                       "Secret", R::Opened,    { kVerify } },
+        { "other letter case", good,                       "secret", R::NotOwner,  { kVerify, kNotOwner } },
+        { "cancelled",         good,                       nullptr,  R::Cancelled, { kVerify } },
+        { "damaged magic",     flipped(good, 3),           "Secret", R::NotOwner,  { kInvalid, kVerify, kNotOwner } },
+        { "damaged salt",      flipped(good, 40),          "Secret", R::Damaged,   { kInvalid } },
+        { "cut by one byte",   good.chopped(1),            "Secret", R::Damaged,   { kInvalid } },
+        { "damaged body",      flipped(good, body),        "Secret", R::Damaged,   { kVerify, kInvalid } },
+        { "sealed with another password than the one inside",
+                               seal(inside, "Other"),      "Other",  R::NotOwner,  { kVerify, kNotOwner } },
+        { "classic bytes inside cut short",
+                               seal(inside.chopped(3), "Secret"), "Secret", R::Damaged, { kVerify, kInvalid } },
     };
-    for (const Row& row : rows) {
+    // clang-format on
+    for (const auto& row : rows) {
         SCOPED_TRACE(row.name);
         ScriptedDocumentPrompts rowPrompts;
         CQuorrilDoc opened(rowPrompts);
         if (row.answer)
-            rowPrompts.addPassword(*row.answer);
+            rowPrompts.addPassword(row.answer);
         else
             rowPrompts.cancelPassword();
         const QString file = writeFile("in.qrl", row.file);
@@ -88,7 +86,7 @@ TEST_F(EncryptedDocumentTest, OpensAskOnceAndRefusalsLoadNothing)
             EXPECT_EQ(WalletFile::store(opened.contents()), inside);
             // Locked and unlocked with the password it was opened with.
             opened.OnLockDocument();
-            rowPrompts.addPassword(*row.answer);
+            rowPrompts.addPassword(row.answer);
             opened.OnUnlockDocument();
             EXPECT_FALSE(opened.IsLocked());
         }
@@ -101,22 +99,17 @@ TEST_F(EncryptedDocumentTest, TheSwitchMarksTheDocumentAndTheNextSaveWritesTheCh
     prompts.addPassword("pw");
     ASSERT_TRUE(doc.OnSaveDocument(path("w.qrl")));
     recordSignals();
-    struct Step {
-        const char* name;
-        bool lock;
-        bool encrypt;
-        bool encrypted; // after the switch
-        bool modified;
-        WalletFile::Container onDisk; // after a save
-    };
     using C = WalletFile::Container;
-    const Step steps[] = {
-        { "encrypt", false, true, true, true, C::Encrypted },
-        { "encrypt again: no change", false, true, true, false, C::Encrypted },
-        { "decrypt while locked: no change", true, false, true, false, C::Encrypted },
-        { "decrypt", false, false, false, true, C::Classic },
+    // encrypted and modified after the switch, onDisk after a save
+    // clang-format off
+    const struct { const char* name; bool lock, encrypt, encrypted, modified; C onDisk; } steps[] = {
+        { "encrypt",                         false, true,  true,  true,  C::Encrypted },
+        { "encrypt again: no change",        false, true,  true,  false, C::Encrypted },
+        { "decrypt while locked: no change", true,  false, true,  false, C::Encrypted },
+        { "decrypt",                         false, false, false, true,  C::Classic },
     };
-    for (const Step& step : steps) {
+    // clang-format on
+    for (const auto& step : steps) {
         SCOPED_TRACE(step.name);
         events.clear();
         if (step.lock)
@@ -145,15 +138,10 @@ TEST_F(EncryptedDocumentTest, NewDocumentsFollowThePreferenceAndOpenedFilesKeepT
     doc.setEncrypted(false);
     const QString classic = path("c.qrl");
     ASSERT_TRUE(doc.OnSaveDocument(classic));
-    struct Row {
-        bool before; // the preference at File > New or at the open
-        QString file; // empty: File > New
-        bool filled; // an account is added, then
-        bool after; // the preference is changed
-        bool encrypted;
-    };
+    // before: the preference at File > New (no file) or at the open; filled: an account is added;
+    // after: the preference changed to
     // clang-format off
-    const Row rows[] = {
+    const struct { bool before; QString file; bool filled, after, encrypted; } rows[] = {
         { true,  {},        false, true,  true },
         { false, {},        false, false, false },
         { false, {},        false, true,  true },  // an untouched new document follows at once
@@ -163,14 +151,13 @@ TEST_F(EncryptedDocumentTest, NewDocumentsFollowThePreferenceAndOpenedFilesKeepT
         { true,  classic,   false, true,  false },
     };
     // clang-format on
-    for (const Row& row : rows) {
+    for (const auto& row : rows) {
         SCOPED_TRACE(&row - rows);
         doc.setEncryptNewDocuments(row.before);
-        if (row.file.isEmpty()) {
+        if (row.file.isEmpty())
             doc.OnNewDocument();
-        } else {
+        else
             ASSERT_TRUE(open(row.file, "pw"));
-        }
         if (row.filled)
             doc.AddAccount(account(10, 1, "Mail"));
         doc.setEncryptNewDocuments(row.after);
@@ -190,17 +177,14 @@ TEST_F(EncryptedDocumentTest, ChangingThePasswordSealsWithANewKey)
 
 TEST_F(EncryptedDocumentTest, ASaveNeverSpendsLessThanTheFileItOpened)
 {
-    struct Row {
-        KdfCost least;
-        KdfCost file;
-        KdfCost saved;
-    };
-    const Row rows[] = {
-        { kCheap, { 2, 16384 }, { 2, 16384 } },
+    // clang-format off
+    const struct { KdfCost least, file, saved; } rows[] = {
+        { kCheap,       { 2, 16384 }, { 2, 16384 } },
         { { 1, 32768 }, { 2, 16384 }, { 2, 32768 } },
-        { { 3, 32768 }, kCheap, { 3, 32768 } },
+        { { 3, 32768 }, kCheap,       { 3, 32768 } },
     };
-    for (const Row& row : rows) {
+    // clang-format on
+    for (const auto& row : rows) {
         doc.setPassword("pw");
         const QString file = writeFile("cost.qrl", EncryptedFormat::seal(classicBytes(), "pw", row.file));
         ScriptedDocumentPrompts rowPrompts;
