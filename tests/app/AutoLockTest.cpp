@@ -11,6 +11,7 @@
 namespace {
 
 constexpr qint64 kMinute = 60 * 1000;
+const char* const kIdleNote = "Locked after 10 minutes without use";
 
 class AutoLockTest : public FrameTest {
 protected:
@@ -21,24 +22,28 @@ protected:
 
     IdleWatcher& watcher() const { return frame.autoLock().idleWatcher(); }
     QString status() const { return frame.messagePane()->text(); }
-    // A new wallet, with a password and one card as after an open when asked, and "Ready" shown.
+    // A new wallet showing "Ready"; with a password it holds one card, as after an open.
     void startWallet(bool password)
     {
         doc.OnNewDocument();
         frame.messagePane()->setText(QStringLiteral("Ready"));
-        if (!password)
-            return;
-        addAccounts(doc, { { AccountType::CreditCard, "Visa" } });
-        doc.setPassword(QStringLiteral("pw"));
-        doc.SetModifiedFlag(false);
-        frame.treeView()->OnInitialUpdate();
+        if (password) {
+            addAccounts(doc, { { AccountType::CreditCard, "Visa" } });
+            doc.setPassword(QStringLiteral("pw"));
+            doc.SetModifiedFlag(false);
+            frame.treeView()->OnInitialUpdate();
+        }
     }
-    void unlockIfLocked()
+    // Checks the lock and its note (null: unlocked, "Ready"), then unlocks; the note goes at unlock.
+    void expectLockedWith(const char* note)
     {
-        if (!doc.IsLocked())
-            return;
-        prompts.addPassword(QStringLiteral("pw"));
-        trigger(ID_UNLOCK_DOCUMENT);
+        EXPECT_EQ(doc.IsLocked(), note != nullptr);
+        EXPECT_EQ(status(), note ? QString::fromUtf8(note) : QStringLiteral("Ready"));
+        if (doc.IsLocked()) {
+            prompts.addPassword(QStringLiteral("pw"));
+            trigger(ID_UNLOCK_DOCUMENT);
+        }
+        EXPECT_EQ(status(), QStringLiteral("Ready"));
     }
     // Time passes without input, then the timer fires.
     void idleFor(qint64 ms)
@@ -46,7 +51,6 @@ protected:
         now += ms;
         watcher().check();
     }
-    // A key press in the tree, seen by the application as any input is.
     void typeSomething() { QTest::keyClick(frame.treeView(), Qt::Key_Down); }
 
     qint64 now = 1000000;
@@ -60,18 +64,17 @@ TEST_F(AutoLockTest, IdleLocksThroughTheLockCommandAfterTheSetMinutes)
         int minutes;
         qint64 quietBeforeInput; // -1: no input at all
         qint64 quietAfter;
-        bool locked;
-        const char* status;
+        const char* status; // null: stays unlocked, "Ready"
     };
     // clang-format off
     const Row rows[] = {
-        { "ten quiet minutes",         true,  10, -1,          10 * kMinute,     true,  "Locked after 10 minutes without use" },
-        { "a moment short",            true,  10, -1,          10 * kMinute - 1, false, "Ready" },
-        { "input postpones",           true,  10, 9 * kMinute, 9 * kMinute,      false, "Ready" },
-        { "postponed, then quiet",     true,  10, 9 * kMinute, 10 * kMinute,     true,  "Locked after 10 minutes without use" },
-        { "one minute",                true,  1,  -1,          kMinute,          true,  "Locked after 1 minute without use" },
-        { "0 means never",             true,  0,  -1,          24 * 60 * kMinute, false, "Ready" },
-        { "no password, no lock",      false, 10, -1,          60 * kMinute,     false, "Ready" },
+        { "ten quiet minutes",     true,  10, -1,          10 * kMinute,      kIdleNote },
+        { "a moment short",        true,  10, -1,          10 * kMinute - 1,  nullptr },
+        { "input postpones",       true,  10, 9 * kMinute, 9 * kMinute,       nullptr },
+        { "postponed, then quiet", true,  10, 9 * kMinute, 10 * kMinute,      kIdleNote },
+        { "one minute",            true,  1,  -1,          kMinute,           "Locked after 1 minute without use" },
+        { "0 means never",         true,  0,  -1,          24 * 60 * kMinute, nullptr },
+        { "no password, no lock",  false, 10, -1,          60 * kMinute,      nullptr },
     };
     // clang-format on
     for (const Row& row : rows) {
@@ -85,45 +88,33 @@ TEST_F(AutoLockTest, IdleLocksThroughTheLockCommandAfterTheSetMinutes)
             typeSomething();
         }
         idleFor(row.quietAfter);
-        EXPECT_EQ(doc.IsLocked(), row.locked);
-        EXPECT_EQ(lockCommand.count(), row.locked ? 1 : 0);
-        EXPECT_EQ(status(), QString::fromUtf8(row.status));
+        EXPECT_EQ(lockCommand.count(), row.status ? 1 : 0);
         EXPECT_FALSE(doc.IsModified());
-        unlockIfLocked();
-        EXPECT_EQ(status(), QStringLiteral("Ready")) << "the lock note goes at unlock";
+        expectLockedWith(row.status);
     }
 }
 
 TEST_F(AutoLockTest, TheTimerWakesOncePerIntervalAndNeverSoonerThanASecond)
 {
     preferences.setValue(Preferences::AutoLockMinutes, 10);
-    struct Row {
-        const char* name;
-        qint64 quiet; // since the last input, when the timer fires
-        bool armedAfter;
-        int minRemaining;
-        int maxRemaining;
+    // quiet since the last input when the timer fires; then armed?, remaining in [min, max]
+    const std::tuple<qint64, bool, int, int> rows[] = {
+        { kMinute, true, int(9 * kMinute) - 50, int(9 * kMinute) }, // input a minute ago: the rest
+        { 10 * kMinute - 5, true, 900, 1000 }, // almost due: still a second
+        { 10 * kMinute, false, -1, -1 }, // due: reports and sleeps
     };
-    // clang-format off
-    const Row rows[] = {
-        { "input a minute ago: the rest",   kMinute,                true,  int(9 * kMinute) - 50, int(9 * kMinute) },
-        { "almost due: still a second",     10 * kMinute - 5,       true,  900,                   1000 },
-        { "due: reports and sleeps",        10 * kMinute,           false, -1,                    -1 },
-    };
-    // clang-format on
-    for (const Row& row : rows) {
-        SCOPED_TRACE(row.name);
+    for (const auto& [quiet, armed, minRemaining, maxRemaining] : rows) {
+        SCOPED_TRACE(quiet);
         typeSomething();
-        idleFor(row.quiet);
-        EXPECT_EQ(watcher().isArmed(), row.armedAfter);
-        EXPECT_GE(watcher().remainingMs(), row.minRemaining);
-        EXPECT_LE(watcher().remainingMs(), row.maxRemaining);
+        idleFor(quiet);
+        EXPECT_EQ(watcher().isArmed(), armed);
+        EXPECT_GE(watcher().remainingMs(), minRemaining);
+        EXPECT_LE(watcher().remainingMs(), maxRemaining);
     }
-    // Asleep after reporting; the next input arms it for a whole interval.
+    // Asleep after reporting; the next input arms it for a whole interval, later inputs only note the time.
     typeSomething();
-    EXPECT_GT(watcher().remainingMs(), int(10 * kMinute) - 50);
-    // Inputs only note the time: the deadline stays where the first one put it.
     const int before = watcher().remainingMs();
+    EXPECT_GT(before, int(10 * kMinute) - 50);
     for (int i = 0; i < 20; ++i)
         typeSomething();
     EXPECT_LE(watcher().remainingMs(), before);
@@ -172,63 +163,49 @@ TEST_F(AutoLockTest, AnOpenAccountDialogIsCancelledWithItsMessageBoxAndNothingTy
         EXPECT_TRUE(doc.IsLocked());
         EXPECT_FALSE(doc.IsModified());
         ASSERT_EQ(doc.accountCount(), 1);
-        const AccountRecord& card = *doc.accounts().begin()->second;
+        const auto& card = static_cast<const CreditCardAccount&>(*doc.accounts().begin()->second);
         EXPECT_EQ(card.GetTitle(), QStringLiteral("Visa"));
-        EXPECT_TRUE(static_cast<const CreditCardAccount&>(card).GetAccountNumber().isEmpty());
+        EXPECT_TRUE(card.GetAccountNumber().isEmpty());
         EXPECT_TRUE(dialog.isNull() || !dialog->isVisible());
         EXPECT_TRUE(box.isNull() || !box->isVisible());
         EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
-        EXPECT_EQ(status(), QStringLiteral("Locked after 10 minutes without use"));
-        unlockIfLocked();
+        expectLockedWith(kIdleNote);
     }
 }
 
+// Idle is dropped while a password prompt is up (its input counts as use); a screen lock waits for it.
 TEST_F(AutoLockTest, APasswordPromptIsNeverInterrupted)
 {
-    struct Row {
-        const char* name;
-        std::function<void()> cause;
-        bool lockedWhenPromptCloses;
-        const char* status;
-    };
-    const Row rows[] = {
-        { "idle: dropped, the prompt's input counts as use", [this] { idleFor(10 * kMinute); }, false, "Ready" },
-        { "screen lock: waits for the prompt", [this] { frame.autoLock().lockFor(AutoLock::Reason::ScreenLocked); },
-            true, "Locked when the screen was locked" },
-    };
-    for (const Row& row : rows) {
-        SCOPED_TRACE(row.name);
+    for (const bool screen : { false, true }) {
+        SCOPED_TRACE(screen ? "screen lock" : "idle");
         startWallet(true);
         typeSomething();
         auto prompt = std::make_unique<CPasswordDlg>(prompts, Prompts::PasswordMode::Verify, &frame);
         prompt->show();
-        row.cause();
+        if (screen)
+            frame.autoLock().lockFor(AutoLock::Reason::ScreenLocked);
+        else
+            idleFor(10 * kMinute);
         EXPECT_FALSE(doc.IsLocked());
         EXPECT_TRUE(prompt->isVisible());
         prompt->reject();
         prompt.reset();
         QCoreApplication::processEvents();
-        EXPECT_EQ(doc.IsLocked(), row.lockedWhenPromptCloses);
-        EXPECT_EQ(status(), QString::fromUtf8(row.status));
-        unlockIfLocked();
+        expectLockedWith(screen ? "Locked when the screen was locked" : nullptr);
     }
 }
 
 TEST_F(AutoLockTest, MinimisingLocksOnlyWhenChosen)
 {
-    const struct {
-        bool lockOnMinimize, password, locked;
-    } rows[] = { { true, true, true }, { false, true, false }, { true, false, false } };
-    for (const auto& row : rows) {
-        SCOPED_TRACE(testing::Message() << row.lockOnMinimize << row.password);
-        startWallet(row.password);
-        preferences.setValue(Preferences::LockOnMinimize, row.lockOnMinimize);
+    const std::tuple<bool, bool, const char*> rows[] = { { true, true, "Locked when the window was minimized" },
+        { false, true, nullptr }, { true, false, nullptr } }; // lock on minimize, password, note
+    for (const auto& [lockOnMinimize, password, note] : rows) {
+        SCOPED_TRACE(testing::Message() << lockOnMinimize << password);
+        startWallet(password);
+        preferences.setValue(Preferences::LockOnMinimize, lockOnMinimize);
         frame.showMinimized();
-        EXPECT_EQ(doc.IsLocked(), row.locked);
-        EXPECT_EQ(
-            status(), row.locked ? QStringLiteral("Locked when the window was minimized") : QStringLiteral("Ready"));
+        expectLockedWith(note);
         frame.showNormal();
-        unlockIfLocked();
     }
 }
 

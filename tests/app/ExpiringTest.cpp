@@ -56,15 +56,12 @@ TEST_F(ExpiringTest, TheListMarksWhatIsDueOrExpiredByTextAndColour)
     addDated(AccountType::CreditCard, QStringLiteral("Old card"), std::nullopt);
     addDated(AccountType::Insurance, QStringLiteral("Car"), 31);
     ExpiringDlg dialog(doc, today, &frame);
-    const QStringList header { "Title", "Type", "What", "Date", "Due" };
-    for (int c = 0; c < header.size(); ++c)
-        EXPECT_EQ(dialog.model()->horizontalHeaderItem(c)->text(), header[c]);
-    struct Row {
-        const char* text;
-        bool marked;
-    };
+    QStringList header;
+    for (int c = 0; c < dialog.model()->columnCount(); ++c)
+        header << dialog.model()->horizontalHeaderItem(c)->text();
+    EXPECT_EQ(header, QStringList({ "Title", "Type", "What", "Date", "Due" }));
     // clang-format off
-    const Row expected[] = {
+    const std::pair<const char*, bool> expected[] = { // the row, marked?
         { "Home|Insurance|Expiration|-|⚠ expired 2 days ago", true },
         { "Visa|Credit Card|Expiration|-|⚠ in 30 days",          true },
         { "Car|Insurance|Expiration|-|in 31 days",               false },
@@ -75,9 +72,8 @@ TEST_F(ExpiringTest, TheListMarksWhatIsDueOrExpiredByTextAndColour)
     ASSERT_EQ(shown.size(), std::size(expected));
     const QColor plain = dialog.model()->item(2, 0)->foreground().color();
     for (int r = 0; r < shown.size(); ++r) {
-        SCOPED_TRACE(expected[r].text);
-        EXPECT_EQ(shown[r], QString::fromUtf8(expected[r].text));
-        EXPECT_EQ(dialog.model()->item(r, ExpiringDlg::Due)->foreground().color() != plain, expected[r].marked);
+        EXPECT_EQ(shown[r], QString::fromUtf8(expected[r].first));
+        EXPECT_EQ(dialog.model()->item(r, ExpiringDlg::Due)->foreground().color() != plain, expected[r].second) << r;
     }
     EXPECT_EQ(dialog.model()->item(0, ExpiringDlg::Date)->text(),
         QLocale().toString(kToday.addDays(-2), QLocale::ShortFormat));
@@ -89,17 +85,12 @@ TEST_F(ExpiringTest, TheListEmptiesWhenTheDocumentLocksAndFillsAtUnlock)
     doc.setPassword(QStringLiteral("pw"));
     frame.updateCommandStates();
     ExpiringDlg dialog(doc, today, &frame);
-    struct Step {
-        const char* name;
-        std::function<void()> act;
-        int rows;
-    };
     const auto unlockWith = [this](const char* password) {
         prompts.addPassword(QString::fromLatin1(password));
         trigger(ID_UNLOCK_DOCUMENT);
     };
     // clang-format off
-    const Step steps[] = {
+    const std::tuple<const char*, std::function<void()>, int> steps[] = {
         { "shown",              [] {},                                  1 },
         { "locked while shown", [this] { trigger(ID_LOCK_DOCUMENT); }, 0 },
         { "wrong password",     [&] { unlockWith("PW"); },             0 },
@@ -107,9 +98,9 @@ TEST_F(ExpiringTest, TheListEmptiesWhenTheDocumentLocksAndFillsAtUnlock)
         { "a new document",     [this] { doc.OnNewDocument(); },       0 },
     };
     // clang-format on
-    for (const Step& step : steps) {
-        step.act();
-        EXPECT_EQ(dialog.model()->rowCount(), step.rows) << step.name;
+    for (const auto& [name, act, rows] : steps) {
+        act();
+        EXPECT_EQ(dialog.model()->rowCount(), rows) << name;
     }
     // Locked from the start: nothing either.
     addDated(AccountType::CreditCard, QStringLiteral("Visa"), 3);
@@ -155,13 +146,8 @@ TEST_F(ExpiringTest, ADoubleClickOpensTheAccountsDialog)
 
 TEST_F(ExpiringTest, OpeningAWalletNotesWhatExpiresWithinThirtyDays)
 {
-    struct Row {
-        const char* name;
-        std::vector<std::optional<qint64>> days;
-        const char* status;
-    };
     // clang-format off
-    const Row rows[] = {
+    const std::tuple<const char*, std::vector<std::optional<qint64>>, const char*> rows[] = { // days from today, note
         { "none dated",         { std::nullopt, std::nullopt }, "Ready" },
         { "only far off",       { 31, 400 },                    "Ready" },
         { "only long expired",  { -1, -300 },                   "Ready" },
@@ -170,10 +156,11 @@ TEST_F(ExpiringTest, OpeningAWalletNotesWhatExpiresWithinThirtyDays)
     };
     // clang-format on
     int n = 0;
-    for (const Row& row : rows) {
-        SCOPED_TRACE(row.name);
+    for (const auto& [name, dates, note] : rows) {
+        SCOPED_TRACE(name);
+        const QString expected = QString::fromUtf8(note);
         doc.OnNewDocument();
-        for (const std::optional<qint64>& days : row.days)
+        for (const std::optional<qint64>& days : dates)
             addDated(AccountType::CreditCard, QStringLiteral("Card %1").arg(++n), days);
         const QString file = path(QStringLiteral("w%1.qrl").arg(n));
         doc.setPassword(QStringLiteral("pw"));
@@ -181,13 +168,13 @@ TEST_F(ExpiringTest, OpeningAWalletNotesWhatExpiresWithinThirtyDays)
         doc.OnNewDocument();
         prompts.addPassword(QStringLiteral("pw"));
         ASSERT_TRUE(frame.fileCommands().openDocumentFile(file));
-        EXPECT_EQ(status(), QString::fromUtf8(row.status));
+        EXPECT_EQ(status(), expected);
         // Locked, the note goes; unlocked, it comes back.
         trigger(ID_LOCK_DOCUMENT);
         EXPECT_EQ(status(), QStringLiteral("Ready"));
         prompts.addPassword(QStringLiteral("pw"));
         trigger(ID_UNLOCK_DOCUMENT);
-        EXPECT_EQ(status(), QString::fromUtf8(row.status));
+        EXPECT_EQ(status(), expected);
     }
     // A new document has nothing to say.
     trigger(ID_FILE_NEW);

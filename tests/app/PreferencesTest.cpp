@@ -46,42 +46,36 @@ TEST_F(PreferencesTest, StoredValuesAreReadBackInRangeOrAsTheirDefault)
     }
 }
 
-TEST_F(PreferencesTest, TheDialogStoresEachChangeAtOnce)
+TEST_F(PreferencesTest, TheFileMenuOpensTheDialogWhichStoresEachChangeAtOnce)
 {
     QSignalSpy changed(&preferences, &Preferences::changed);
-    PreferencesDlg dialog(preferences, &frame);
-    EXPECT_EQ(dialog.clipboardClearSeconds()->value(), 20);
-    EXPECT_EQ(dialog.autoLockMinutes()->text(), QStringLiteral("10 min"));
-
-    dialog.clipboardClearSeconds()->setValue(0);
-    EXPECT_EQ(dialog.clipboardClearSeconds()->text(), QStringLiteral("Never"));
-    EXPECT_EQ(settings.value("Security/ClipboardClearSeconds").toInt(), 0);
-    dialog.autoLockMinutes()->setValue(3);
-    dialog.showSecrets()->setChecked(true);
-    dialog.encryptNewWallets()->setChecked(true);
-    dialog.lockOnMinimize()->setChecked(true);
+    bool shown = false;
+    onNextModal([&](QWidget* modal) {
+        if (auto* dialog = qobject_cast<PreferencesDlg*>(modal)) {
+            shown = true;
+            EXPECT_EQ(dialog->clipboardClearSeconds()->value(), 20);
+            EXPECT_EQ(dialog->autoLockMinutes()->text(), QStringLiteral("10 min"));
+            dialog->clipboardClearSeconds()->setValue(0);
+            EXPECT_EQ(dialog->clipboardClearSeconds()->text(), QStringLiteral("Never"));
+            EXPECT_EQ(settings.value("Security/ClipboardClearSeconds").toInt(), 0);
+            dialog->autoLockMinutes()->setValue(3);
+            for (QCheckBox* box : { dialog->showSecrets(), dialog->encryptNewWallets(), dialog->lockOnMinimize() })
+                box->setChecked(true);
+        }
+        modal->close();
+    });
+    trigger(ID_FILE_PREFERENCES);
+    ASSERT_TRUE(shown);
     EXPECT_EQ(changed.count(), 5);
     EXPECT_EQ(preferences.autoLockMinutes(), 3);
     EXPECT_TRUE(preferences.showSecrets());
     EXPECT_TRUE(preferences.encryptNewWallets());
     EXPECT_TRUE(preferences.lockOnMinimize());
-
     // Values out of range are brought into it, and storing the same value announces nothing.
     preferences.setValue(Preferences::AutoLockMinutes, 5000);
     EXPECT_EQ(settings.value("Security/AutoLockMinutes").toInt(), 1440);
     preferences.setValue(Preferences::AutoLockMinutes, 1440);
     EXPECT_EQ(changed.count(), 6);
-}
-
-TEST_F(PreferencesTest, TheFileMenuOpensTheDialog)
-{
-    bool shown = false;
-    onNextModal([&shown](QWidget* modal) {
-        shown = qobject_cast<PreferencesDlg*>(modal) != nullptr;
-        modal->close();
-    });
-    trigger(ID_FILE_PREFERENCES);
-    EXPECT_TRUE(shown);
 }
 
 } // namespace

@@ -26,6 +26,12 @@ TEST_F(WindowGeometryTest, FirstStartIsCentredThenTheWindowComesBackAsItWasLeft)
     {
         auto app = start();
         CMainFrame& frame = *app->mainFrame();
+        // A refused close saves nothing.
+        frame.document().SetModifiedFlag(true);
+        prompts.addAnswer(UiPrompts::Answer::Cancel);
+        EXPECT_FALSE(frame.close());
+        EXPECT_FALSE(QSettings(path("settings.ini"), QSettings::IniFormat).contains(QStringLiteral("Window/Geometry")));
+        frame.document().SetModifiedFlag(false);
         EXPECT_EQ(frame.size(), QSize(500, 500));
         EXPECT_EQ(frame.splitter()->sizes().value(0), 150);
         EXPECT_LE(std::abs(frame.frameGeometry().center().x() - screenArea().center().x()), 2);
@@ -44,18 +50,6 @@ TEST_F(WindowGeometryTest, FirstStartIsCentredThenTheWindowComesBackAsItWasLeft)
     }
     auto app = start();
     EXPECT_TRUE(app->mainFrame()->isMaximized());
-}
-
-TEST_F(WindowGeometryTest, ClosingRefusedSavesNothing)
-{
-    auto app = start();
-    CMainFrame& frame = *app->mainFrame();
-    frame.document().SetModifiedFlag(true);
-    prompts.addAnswer(UiPrompts::Answer::Cancel);
-    EXPECT_FALSE(frame.close());
-    QSettings settings(path("settings.ini"), QSettings::IniFormat);
-    EXPECT_FALSE(settings.contains(QStringLiteral("Window/Geometry")));
-    frame.document().SetModifiedFlag(false);
 }
 
 TEST_F(WindowGeometryTest, AWindowSavedOnAScreenThatIsGoneComesBackOntoOne)
@@ -82,13 +76,8 @@ TEST_F(WindowGeometryTest, AWindowSavedOnAScreenThatIsGoneComesBackOntoOne)
 TEST_F(WindowGeometryTest, BringOnScreenMovesOnlyAWindowThatIsOff)
 {
     const QRect area = screenArea();
-    struct Row {
-        const char* name;
-        QPoint at;
-        bool moves;
-    };
     // clang-format off
-    const Row rows[] = {
+    const std::tuple<const char*, QPoint, bool> rows[] = { // where the window is, moved?
         { "inside",            area.topLeft() + QPoint(10, 10),                false },
         { "half off the right", QPoint(area.right() - 200, area.top() + 10),   false },
         { "off the right",     QPoint(area.right() + 50, area.top() + 10),     true },
@@ -97,11 +86,11 @@ TEST_F(WindowGeometryTest, BringOnScreenMovesOnlyAWindowThatIsOff)
         { "far below",         QPoint(area.left() + 50, area.bottom() + 2500), true },
     };
     // clang-format on
-    for (const Row& row : rows) {
+    for (const auto& [name, at, moves] : rows) {
         QMainWindow window;
-        window.setGeometry(QRect(row.at, QSize(400, 300)));
-        EXPECT_EQ(WindowGeometry::bringOnScreen(window), row.moves) << row.name;
-        EXPECT_TRUE(area.contains(window.geometry().topLeft())) << row.name;
+        window.setGeometry(QRect(at, QSize(400, 300)));
+        EXPECT_EQ(WindowGeometry::bringOnScreen(window), moves) << name;
+        EXPECT_TRUE(area.contains(window.geometry().topLeft())) << name;
     }
 }
 
