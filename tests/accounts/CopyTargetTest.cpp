@@ -29,15 +29,11 @@ std::unique_ptr<AccountRecord> filled(AccountType type, int users)
 
 TEST(CopyTargetTest, EachTypeCopiesItsOneSecret)
 {
-    struct Row {
-        AccountType type;
-        int users;
-        const char* copied; // null: Copy Password is unavailable
-    };
     const auto name = [](AccountType type, int field) {
-        auto account = createAccount(AccountId(1), type);
-        return account->layout().fields[size_t(field)].name;
+        return createAccount(AccountId(1), type)->layout().fields[size_t(field)].name;
     };
+    // clang-format off
+    struct Row { AccountType type; int users; const char* copied; }; // copied null: Copy Password is unavailable
     const Row rows[] = {
         { AccountType::Email, 2, "user password 1" }, // the first user's, not the second's
         { AccountType::Email, 0, nullptr },
@@ -46,11 +42,10 @@ TEST(CopyTargetTest, EachTypeCopiesItsOneSecret)
         { AccountType::CreditCard, 0, name(AccountType::CreditCard, CreditCardAccount::Pin) },
         { AccountType::CallingCard, 0, name(AccountType::CallingCard, CallingCardAccount::Pin) },
         { AccountType::Software, 0, name(AccountType::Software, SoftwareRecord::CdKey) },
-        { AccountType::Insurance, 1, nullptr },
-        { AccountType::Medical, 1, nullptr },
-        { AccountType::PurchasedItem, 1, nullptr },
-        { AccountType::Reference, 1, nullptr },
+        { AccountType::Insurance, 1, nullptr },     { AccountType::Medical, 1, nullptr },
+        { AccountType::PurchasedItem, 1, nullptr }, { AccountType::Reference, 1, nullptr },
     };
+    // clang-format on
     for (const Row& row : rows) {
         SCOPED_TRACE(accountTypeName(row.type).toStdString() + " with " + std::to_string(row.users) + " users");
         const auto account = filled(row.type, row.users);
@@ -59,8 +54,7 @@ TEST(CopyTargetTest, EachTypeCopiesItsOneSecret)
         if (row.copied) {
             EXPECT_EQ(*secret, QLatin1String(row.copied));
         }
-        const bool typed = row.type == AccountType::Email || row.copied != nullptr;
-        EXPECT_EQ(CopyTarget::hasSecret(row.type), typed);
+        EXPECT_EQ(CopyTarget::hasSecret(row.type), row.type == AccountType::Email || row.copied);
     }
 }
 

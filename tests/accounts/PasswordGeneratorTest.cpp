@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <numeric>
 #include <vector>
 
 namespace {
@@ -15,22 +16,15 @@ using namespace PasswordGenerator;
 
 TEST(PasswordGeneratorTest, AlphabetsAreStorableAsciiWithoutLookAlikesWhenAsked)
 {
-    struct Row {
-        CharacterClass characterClass;
-        bool avoid;
-        qsizetype size;
-        const char* absent; // characters the alphabet must not hold
-    };
+    // clang-format off
+    struct Row { CharacterClass characterClass; bool avoid; qsizetype size; const char* absent; };
     const Row rows[] = {
-        { Upper, false, 26, "a0!" },
-        { Upper, true, 24, "IO" },
-        { Lower, false, 26, "A0!" },
-        { Lower, true, 24, "lo" },
-        { Digits, false, 10, "aA!" },
-        { Digits, true, 8, "01" },
-        { Symbols, false, 32, "aA0 " },
-        { Symbols, true, 31, "| " },
+        { Upper, false, 26, "a0!" },     { Upper, true, 24, "IO" },
+        { Lower, false, 26, "A0!" },     { Lower, true, 24, "lo" },
+        { Digits, false, 10, "aA!" },    { Digits, true, 8, "01" },
+        { Symbols, false, 32, "aA0 " },  { Symbols, true, 31, "| " },
     };
+    // clang-format on
     for (const Row& row : rows) {
         SCOPED_TRACE(std::to_string(row.characterClass) + (row.avoid ? " avoiding look-alikes" : ""));
         const QString chars = alphabet(row.characterClass, row.avoid);
@@ -45,20 +39,14 @@ TEST(PasswordGeneratorTest, AlphabetsAreStorableAsciiWithoutLookAlikesWhenAsked)
 
 TEST(PasswordGeneratorTest, PasswordsHaveTheLengthAndEveryChosenClass)
 {
-    struct Row {
-        int length;
-        unsigned classes;
-        bool avoid;
-        int expectedLength;
-    };
+    // clang-format off
+    struct Row { int length; unsigned classes; bool avoid; int expectedLength; };
     const Row rows[] = {
-        { 20, Upper | Lower | Digits | Symbols, false, 20 },
-        { 8, Upper | Lower | Digits | Symbols, true, 8 },
-        { 128, Digits, false, 128 },
-        { 3, Lower | Digits, false, 8 }, // below the range
-        { 500, Symbols | Upper, true, 128 }, // above it
-        { 9, Digits | Symbols, true, 9 },
+        { 20, Upper | Lower | Digits | Symbols, false, 20 }, { 8, Upper | Lower | Digits | Symbols, true, 8 },
+        { 128, Digits, false, 128 },                         { 9, Digits | Symbols, true, 9 },
+        { 3, Lower | Digits, false, 8 },                     { 500, Symbols | Upper, true, 128 }, // clamped
     };
+    // clang-format on
     QRandomGenerator random(11);
     for (const Row& row : rows) {
         SCOPED_TRACE("length " + std::to_string(row.length) + ", classes " + std::to_string(row.classes));
@@ -85,11 +73,8 @@ TEST(PasswordGeneratorTest, PasswordsHaveTheLengthAndEveryChosenClass)
 TEST(PasswordGeneratorTest, StrengthCountsThePasswordsThatHoldEveryClass)
 {
     const auto bits = [](double count) { return std::log2(count); };
-    struct Row {
-        Options options;
-        double expected;
-    };
-    const Row rows[] = {
+    // clang-format off
+    const std::pair<Options, double> rows[] = {
         { { 8, Digits, false }, bits(1e8) },
         { { 20, Lower, false }, 20 * std::log2(26.0) },
         { { 8, Upper | Digits, false }, bits(std::pow(36.0, 8) - std::pow(26.0, 8) - std::pow(10.0, 8)) },
@@ -97,29 +82,23 @@ TEST(PasswordGeneratorTest, StrengthCountsThePasswordsThatHoldEveryClass)
         { { 128, Upper | Lower | Digits | Symbols, false }, 128 * std::log2(94.0) }, // all but certain to hold all
         { { 20, 0, false }, 0 },
     };
-    for (const Row& row : rows) {
-        SCOPED_TRACE("length " + std::to_string(row.options.length));
-        EXPECT_NEAR(strengthBits(row.options), row.expected, 1e-6);
-    }
+    // clang-format on
+    for (const auto& [options, expected] : rows)
+        EXPECT_NEAR(strengthBits(options), expected, 1e-6) << "length " << options.length;
     const double standard = strengthBits(Options {});
     EXPECT_LT(standard, 20 * std::log2(94.0));
     EXPECT_GT(standard, 20 * std::log2(94.0) - 0.5);
 }
 
-// Pearson's statistic of counts against a uniform spread, and the value it stays below with
-// probability 0.999 (Wilson and Hilferty's approximation of the chi-square quantile).
+// Pearson's statistic of counts against a uniform spread.
 double chiSquare(const std::vector<int>& counts)
 {
-    double total = 0;
-    for (int c : counts)
-        total += c;
-    const double expected = total / double(counts.size());
-    double sum = 0;
-    for (int c : counts)
-        sum += (c - expected) * (c - expected) / expected;
-    return sum;
+    const double expected = std::accumulate(counts.begin(), counts.end(), 0.0) / double(counts.size());
+    return std::accumulate(counts.begin(), counts.end(), 0.0,
+        [expected](double sum, int c) { return sum + (c - expected) * (c - expected) / expected; });
 }
 
+// The value chiSquare stays below with probability 0.999 (Wilson and Hilferty's approximation).
 double chiSquareBound(size_t categories)
 {
     const double k = double(categories - 1);
@@ -142,16 +121,13 @@ TEST(PasswordGeneratorTest, ChoicesAreUniformAndTheBoundCatchesABiasedSampler)
         drawn.chop(1);
         return index;
     };
-    struct Row {
-        const char* name;
-        quint32 bound;
-        std::function<quint32(QRandomGenerator&)> sample;
-        bool uniform;
-    };
     // clang-format off
+    struct Row { const char* name; quint32 bound; std::function<quint32(QRandomGenerator&)> sample; bool uniform; };
     const Row rows[] = {
-        { "rejection over 8 bits", 94, [](QRandomGenerator& r) { return uniformBelow(94, [&r] { return r.generate(); }, 8); }, true },
-        { "rejection over 32 bits", 94, [](QRandomGenerator& r) { return uniformBelow(94, [&r] { return r.generate(); }); }, true },
+        { "rejection over 8 bits", 94,
+          [](QRandomGenerator& r) { return uniformBelow(94, [&r] { return r.generate(); }, 8); }, true },
+        { "rejection over 32 bits", 94,
+          [](QRandomGenerator& r) { return uniformBelow(94, [&r] { return r.generate(); }); }, true },
         { "remainder over 8 bits", 94, [](QRandomGenerator& r) { return (r.generate() & 0xff) % 94; }, false },
         { "generated characters", quint32(all.size()), nextCharacter, true },
     };

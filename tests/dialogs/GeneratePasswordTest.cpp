@@ -41,13 +41,6 @@ bool pickGenerate(QLineEdit* edit)
 
 TEST_F(GenerateMenuTest, PasswordFieldsOfferAGeneratedPasswordAndNothingMoves)
 {
-    struct Row {
-        const char* name;
-        std::function<std::unique_ptr<QDialog>()> make;
-        std::function<QLineEdit*(QDialog&)> field;
-        std::function<QLineEdit*(QDialog&)> alsoFilled; // null: only the field
-        bool offered;
-    };
     const auto tableField = [](int id) {
         return [id](QDialog& d) { return static_cast<TableAccountDialog&>(d).control<QLineEdit>(id); };
     };
@@ -62,7 +55,10 @@ TEST_F(GenerateMenuTest, PasswordFieldsOfferAGeneratedPasswordAndNothingMoves)
     const auto second = [](QDialog& d) { return static_cast<CPasswordDlg&>(d).verifyEdit(); };
     const auto accountDlg
         = [this](AccountType type) { return [this, type] { return std::unique_ptr<QDialog>(open(type)); }; };
+    using Field = std::function<QLineEdit*(QDialog&)>;
+    using Make = std::function<std::unique_ptr<QDialog>()>;
     // clang-format off
+    struct Row { const char* name; Make make; Field field, alsoFilled; bool offered; }; // alsoFilled may be null
     const Row rows[] = {
         { "WebSite password", accountDlg(AccountType::WebSite), tableField(1008), nullptr, true },
         { "Email user password", accountDlg(AccountType::Email), tableField(1018), nullptr, true },
@@ -94,19 +90,14 @@ TEST(PasswordGeneratorDlgTest, OptionsMakeTheirPasswordAndCopyHandsItOver)
 {
     PasswordGeneratorDlg dialog;
     EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Generate Password"));
-    EXPECT_EQ(dialog.lengthBox()->value(), 20);
-    EXPECT_EQ(dialog.lengthBox()->minimum(), 8);
-    EXPECT_EQ(dialog.lengthBox()->maximum(), 128);
+    const QSpinBox* length = dialog.lengthBox();
+    EXPECT_EQ(std::tuple(length->value(), length->minimum(), length->maximum()), std::tuple(20, 8, 128));
     EXPECT_EQ(dialog.lookAlikesBox()->text(), QStringLiteral("avoid look-alike characters"));
     EXPECT_EQ(dialog.copyButton()->text(), QStringLiteral("Copy"));
     EXPECT_EQ(dialog.regenerateButton()->text(), QStringLiteral("Regenerate"));
     using namespace PasswordGenerator;
-    struct Row {
-        int length;
-        std::vector<CharacterClass> off;
-        bool avoid;
-        QString strength;
-    };
+    // clang-format off
+    struct Row { int length; std::vector<CharacterClass> off; bool avoid; QString strength; };
     const Row rows[] = {
         { 20, {}, false, QStringLiteral("%1 bits").arg(std::floor(strengthBits(Options {}))) },
         { 8, { Upper, Lower, Symbols }, false, QStringLiteral("26 bits") }, // 8 digits: 10^8
@@ -114,6 +105,7 @@ TEST(PasswordGeneratorDlgTest, OptionsMakeTheirPasswordAndCopyHandsItOver)
             QStringLiteral("%1 bits").arg(std::floor(strengthBits({ 128, Upper | Lower | Digits, true }))) },
         { 12, { Upper, Lower, Digits, Symbols }, false, QStringLiteral("Choose at least one kind of character.") },
     };
+    // clang-format on
     QSignalSpy copied(&dialog, &PasswordGeneratorDlg::copyRequested);
     for (const Row& row : rows) {
         SCOPED_TRACE(row.length);

@@ -15,18 +15,15 @@ class FindTest : public TreeAndListTest<WidgetTest> {
 protected:
     FindTest()
     {
+        // clang-format off
         const std::pair<AccountType, const char16_t*> accounts[] = {
-            { AccountType::Email, u"Post" },
-            { AccountType::WebSite, u"Forum" },
-            { AccountType::CreditCard, u"Visa" },
-            { AccountType::Bank, u"Été Savings" },
-            { AccountType::Insurance, u"Car" },
-            { AccountType::Medical, u"Dentist" },
-            { AccountType::CallingCard, u"Travel" },
-            { AccountType::PurchasedItem, u"Bicycle" },
-            { AccountType::Software, u"Editor" },
-            { AccountType::Reference, u"Notes" },
+            { AccountType::Email, u"Post" },           { AccountType::WebSite, u"Forum" },
+            { AccountType::CreditCard, u"Visa" },      { AccountType::Bank, u"Été Savings" },
+            { AccountType::Insurance, u"Car" },        { AccountType::Medical, u"Dentist" },
+            { AccountType::CallingCard, u"Travel" },   { AccountType::PurchasedItem, u"Bicycle" },
+            { AccountType::Software, u"Editor" },      { AccountType::Reference, u"Notes" },
         };
+        // clang-format on
         for (const auto& [type, title] : accounts) {
             auto account = makeAccount(type, doc.NextAccountId(), QString::fromUtf16(title));
             const RecordLayout& layout = account->layout();
@@ -42,7 +39,6 @@ protected:
         rebuild();
     }
 
-    // The titles of the accounts the tree shows.
     std::set<QString> shownAccounts() const
     {
         std::set<QString> titles;
@@ -56,33 +52,25 @@ protected:
 
 TEST_F(FindTest, ShowsTheAccountsThatHoldTheTextWithTheirCategoriesOpen)
 {
-    struct Row {
-        const char16_t* text;
-        bool locked;
-        std::set<QString> accounts;
-    };
     const auto all = std::set<QString> { "Post", "Forum", "Visa", "Été Savings", "Car", "Dentist", "Travel", "Bicycle",
         "Editor", "Notes" };
+    // clang-format off
+    struct Row { const char16_t* text; bool locked; std::set<QString> accounts; };
     const Row rows[] = {
         { u"", false, all },
-        { u"ete", false, { "Été Savings" } }, // accents and case ignored
-        { u"ÉTÉ sav", false, { "Été Savings" } },
+        { u"ete", false, { "Été Savings" } }, { u"ÉTÉ sav", false, { "Été Savings" } }, // accents and case ignored
         { u"institution bank", false, { "Été Savings" } }, // a value
         { u"zoe", false, { "Post" } }, // an Email user's log-in id
-        { u"hunter2", false, {} }, // a user's password is a secret
-        { u"pin bank", false, {} }, // so is a PIN
-        { u"cdkey", false, {} }, // and a CD Key
-        { u"ssn", false, {} }, // and an SSN
-        { u"serialnumber software", false, { "Editor" } },
-        { u"holdername", false, { "Car" } },
-        { u"bloodtype", false, { "Dentist" } },
-        { u"cardnumber", false, { "Travel" } },
-        { u"provider", false, { "Visa", "Car", "Travel" } },
+        { u"hunter2", false, {} }, { u"pin bank", false, {} }, { u"cdkey", false, {} }, // secrets: a user's password,
+        { u"ssn", false, {} },                                                            // a PIN, a CD Key, an SSN
+        { u"serialnumber software", false, { "Editor" } },  { u"holdername", false, { "Car" } },
+        { u"bloodtype", false, { "Dentist" } },             { u"cardnumber", false, { "Travel" } },
+        { u"provider", false, { "Visa", "Car", "Travel" } }, { u"nothing like it", false, {} },
         { u"e", true, { "Été Savings", "Dentist", "Travel", "Bicycle", "Editor", "Notes" } },
         { u"institution bank", true, {} }, // locked: titles only
         { u"visa", true, { "Visa" } },
-        { u"nothing like it", false, {} },
     };
+    // clang-format on
     for (const Row& row : rows) {
         const QString text = QString::fromUtf16(row.text);
         SCOPED_TRACE(text.toStdString() + (row.locked ? " (locked)" : ""));
@@ -113,18 +101,15 @@ TEST_F(FindTest, ShowsTheAccountsThatHoldTheTextWithTheirCategoriesOpen)
 
 TEST_F(FindTest, ClearingBringsBackTheTreeAsItWasWithTheSelection)
 {
-    struct Row {
-        const char* name;
-        const char16_t* text;
-        const char16_t* pickDuringSearch; // null: no pick
-        const char16_t* selectedAfter;
-    };
+    // clang-format off
+    struct Row { const char* name; const char16_t *text, *pickDuringSearch, *selectedAfter; }; // pick null: none
     const Row rows[] = {
         { "selection hidden by the search", u"post", nullptr, u"Été Savings" },
         { "selection still shown", u"sav", nullptr, u"Été Savings" },
         { "an account picked during the search", u"o", u"Post", u"Post" },
         { "the search found nothing", u"no such text", nullptr, u"Été Savings" },
     };
+    // clang-format on
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
         rebuild();
@@ -134,11 +119,9 @@ TEST_F(FindTest, ClearingBringsBackTheTreeAsItWasWithTheSelection)
         tree.expand(tree.categoryNode(AccountType::Reference));
         const AccountId bankId = CQuorrilView::nodeAccountId(bank);
         ASSERT_EQ(doc.GetCurrentAccountId(), bankId);
-
-        // Typing a letter at a time, as the field does.
         const QString text = QString::fromUtf16(row.text);
         for (qsizetype n = 1; n <= text.size(); ++n)
-            tree.setFindText(text.left(n));
+            tree.setFindText(text.left(n)); // a letter at a time, as the field does
         const bool bankShown = tree.viewNode(tree.sourceNode(tree.selectedNode())).isValid()
             && CQuorrilView::nodeAccountId(tree.selectedNode()) == bankId;
         // While the selected account is hidden, the property list shows nothing.
@@ -171,7 +154,6 @@ TEST_F(FindTest, TheFieldDrivesTheTreeAndShowingAHiddenNodeOrANewDocumentEndsThe
     tree.selectNode(tree.accountModel()->index(0, 0, tree.accountModel()->categoryNode(AccountType::Email)));
     EXPECT_TRUE(bar.text().isEmpty());
     EXPECT_EQ(CQuorrilView::nodeText(tree.selectedNode()), QStringLiteral("Post"));
-    // A new document ends it too.
     QTest::keyClicks(&bar, QStringLiteral("visa"));
     rebuild();
     EXPECT_TRUE(bar.text().isEmpty());

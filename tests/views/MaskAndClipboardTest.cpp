@@ -37,22 +37,16 @@ protected:
 
 TEST_F(MaskTest, SecretRowsShowDotsUntilSecretsAreShownAndCopyGivesTheValue)
 {
-    struct Row {
-        AccountType type;
-        std::vector<const char*> secrets; // the values of the secret rows, in their order
-    };
+    // clang-format off
+    struct Row { AccountType type; std::vector<const char*> secrets; }; // the secret rows' values, in order
     const Row rows[] = {
-        { AccountType::Bank, { "pin value" } },
-        { AccountType::CreditCard, { "pin value" } },
-        { AccountType::CallingCard, { "pin value" } },
-        { AccountType::Software, { "cdKey value" } },
-        { AccountType::Medical, { "ssn value" } },
-        { AccountType::WebSite, { "userPassword value" } },
-        { AccountType::Email, { "user password value" } },
-        { AccountType::Insurance, {} },
-        { AccountType::PurchasedItem, {} },
-        { AccountType::Reference, {} },
+        { AccountType::Bank, { "pin value" } },           { AccountType::CreditCard, { "pin value" } },
+        { AccountType::CallingCard, { "pin value" } },    { AccountType::Software, { "cdKey value" } },
+        { AccountType::Medical, { "ssn value" } },        { AccountType::WebSite, { "userPassword value" } },
+        { AccountType::Email, { "user password value" } }, { AccountType::Insurance, {} },
+        { AccountType::PurchasedItem, {} },               { AccountType::Reference, {} },
     };
+    // clang-format on
     for (const Row& row : rows) {
         SCOPED_TRACE(accountTypeName(row.type).toStdString());
         doc.SetCurrentAccountId(add(row.type));
@@ -84,10 +78,7 @@ TEST_F(MaskTest, SecretRowsShowDotsUntilSecretsAreShownAndCopyGivesTheValue)
                     EXPECT_EQ(cell->data(Qt::AccessibleTextRole).toString(), QStringLiteral("Hidden"));
                 }
             }
-            ASSERT_EQ(secrets.size(), row.secrets.size());
-            for (size_t i = 0; i < secrets.size(); ++i)
-                EXPECT_EQ(secrets[i], QLatin1String(row.secrets[i]));
-            // Print prints what is shown.
+            EXPECT_EQ(secrets, std::vector<QString>(row.secrets.begin(), row.secrets.end()));
             const QString printed = list.printDocument()->toPlainText();
             for (const char* secret : row.secrets)
                 EXPECT_EQ(printed.contains(QLatin1String(secret)), shown) << secret;
@@ -102,25 +93,20 @@ class SecretClipboardTest : public WidgetTest { };
 TEST_F(SecretClipboardTest, ClearsItsOwnCopyOnlyAndMarksItSecret)
 {
     QClipboard* clipboard = QGuiApplication::clipboard();
-    struct Row {
-        const char* name;
-        int seconds;
-        std::function<void(SecretClipboard&)> between; // what happens before the delay is over
-        QString message;
-        QString left; // the clipboard's text after the delay
-    };
+    const auto put = [clipboard](const char* text) { return [=](SecretClipboard&) { clipboard->setText(text); }; };
+    const char* const in20 = "Copied; the clipboard clears in 20 s.";
+    // clang-format off
+    // between: what happens before the delay is over; left: the clipboard's text after it.
+    struct Row { const char* name; int seconds; std::function<void(SecretClipboard&)> between; QString message, left; };
     const Row rows[] = {
-        { "left alone", 20, {}, "Copied; the clipboard clears in 20 s.", "" },
+        { "left alone", 20, {}, in20, "" },
         { "a three-second delay", 3, {}, "Copied; the clipboard clears in 3 s.", "" },
-        { "copied over by the user", 20, [clipboard](SecretClipboard&) { clipboard->setText("mine"); },
-            "Copied; the clipboard clears in 20 s.", "mine" },
-        { "the same text copied by another program", 20,
-            [clipboard](SecretClipboard&) { clipboard->setText("s3cret"); }, "Copied; the clipboard clears in 20 s.",
-            "s3cret" },
+        { "copied over by the user", 20, put("mine"), in20, "mine" },
+        { "the same text copied by another program", 20, put("s3cret"), in20, "s3cret" },
         { "never cleared by time", 0, {}, "Copied.", "s3cret" },
-        { "cleared early, as on lock", 20, [](SecretClipboard& c) { c.clear(); },
-            "Copied; the clipboard clears in 20 s.", "" },
+        { "cleared early, as on lock", 20, [](SecretClipboard& c) { c.clear(); }, in20, "" },
     };
+    // clang-format on
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
         clipboard->setText(QStringLiteral("before"));
@@ -142,11 +128,7 @@ TEST_F(SecretClipboardTest, ClearsItsOwnCopyOnlyAndMarksItSecret)
         QTest::qWait(row.seconds * 2 + 5);
         EXPECT_EQ(clipboard->text(), row.left);
     }
-    // Leaving the program clears what is still there.
-    {
-        SecretClipboard secret([] { return 0; });
-        secret.copy(QStringLiteral("s3cret"));
-    }
+    SecretClipboard([] { return 0; }).copy(QStringLiteral("s3cret")); // leaving the program clears it
     EXPECT_TRUE(clipboard->text().isEmpty());
 }
 
