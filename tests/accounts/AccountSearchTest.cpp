@@ -40,13 +40,8 @@ TEST(AccountSearchTest, MatchesTitleAndListedValuesButNoSecret)
     email->AddUser(0, QStringLiteral("Łukasz"), QStringLiteral("letmein"), QStringLiteral("l@x.example"));
 
     using Scope = AccountSearch::Scope;
-    struct Row {
-        const AccountRecord* account;
-        const char16_t* needle;
-        Scope scope;
-        bool match;
-    };
-    const Row rows[] = {
+    // clang-format off
+    const struct { const AccountRecord* account; const char16_t* needle; Scope scope; bool match; } rows[] = {
         { bank.get(), u"eté", Scope::TitlesAndValues, true },
         { bank.get(), u"ÉTÉ SAV", Scope::TitlesOnly, true },
         { bank.get(), u"credit", Scope::TitlesAndValues, true },
@@ -62,14 +57,14 @@ TEST(AccountSearchTest, MatchesTitleAndListedValuesButNoSecret)
         { email.get(), u"letmein", Scope::TitlesAndValues, false }, // a user's password
         { email.get(), u"l@x", Scope::TitlesAndValues, true },
     };
-    for (const Row& row : rows) {
+    // clang-format on
+    for (const auto& row : rows) {
         SCOPED_TRACE(QString::fromUtf16(row.needle).toStdString());
         const QString needle = AccountSearch::fold(QStringView(row.needle));
         EXPECT_EQ(AccountSearch::matches(*row.account, needle, row.scope), row.match)
             << row.account->GetTitle().toStdString();
-        // The texts folded once for the window's find give the same answers.
         EXPECT_EQ(AccountSearch::matches(AccountSearch::foldAccount(*row.account), needle, row.scope), row.match)
-            << row.account->GetTitle().toStdString();
+            << "folded once: " << row.account->GetTitle().toStdString();
     }
 }
 

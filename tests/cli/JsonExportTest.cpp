@@ -14,8 +14,7 @@ QByteArray streamedJson(CQuorrilDoc& doc, qsizetype bufferSize)
 {
     QBuffer device;
     device.open(QIODevice::WriteOnly);
-    JsonExportWriter writer(device, bufferSize);
-    EXPECT_TRUE(writer.write(doc));
+    EXPECT_TRUE(JsonExportWriter(device, bufferSize).write(doc));
     return device.data();
 }
 
@@ -24,11 +23,8 @@ using JsonExportTest = CliFixture;
 TEST_F(JsonExportTest, StreamedBytesAreThoseOfTheJsonTree)
 {
     QLocale::setDefault(QLocale::c());
-    struct Wallet {
-        const char* name;
-        std::function<void(CQuorrilDoc&, ScriptedDocumentPrompts&)> fill;
-    };
-    const Wallet wallets[] = {
+    using Fill = std::function<void(CQuorrilDoc&, ScriptedDocumentPrompts&)>;
+    const std::pair<const char*, Fill> wallets[] = {
         { "empty", [](CQuorrilDoc&, ScriptedDocumentPrompts&) {} },
         { "the sample wallet",
             [](CQuorrilDoc& doc, ScriptedDocumentPrompts& prompts) {
@@ -39,11 +35,11 @@ TEST_F(JsonExportTest, StreamedBytesAreThoseOfTheJsonTree)
         { "every type, filled", [](CQuorrilDoc& doc, ScriptedDocumentPrompts&) { addSampleAccounts(doc, 3); } },
         { "awkward values", [](CQuorrilDoc& doc, ScriptedDocumentPrompts&) { addAwkwardAccounts(doc); } },
     };
-    for (const Wallet& wallet : wallets) {
-        SCOPED_TRACE(wallet.name);
+    for (const auto& [name, fill] : wallets) {
+        SCOPED_TRACE(name);
         ScriptedDocumentPrompts prompts;
         CQuorrilDoc doc(prompts);
-        wallet.fill(doc, prompts);
+        fill(doc, prompts);
         const QByteArray expected = treeJson(doc);
         for (qsizetype bufferSize : { qsizetype(64), qsizetype(100), qsizetype(1) << 20 }) {
             const QByteArray streamed = streamedJson(doc, bufferSize);
@@ -54,29 +50,23 @@ TEST_F(JsonExportTest, StreamedBytesAreThoseOfTheJsonTree)
 }
 
 // Takes `room` bytes, then refuses every write.
-class FullDevice : public QIODevice {
-public:
+struct FullDevice : QIODevice {
     explicit FullDevice(qint64 room)
-        : m_room(room)
+        : room(room)
     {
         open(QIODevice::WriteOnly);
     }
-    qint64 written = 0;
-
-protected:
+    qint64 room, written = 0;
     qint64 readData(char*, qint64) override { return -1; }
     qint64 writeData(const char*, qint64 size) override
     {
-        if (written + size > m_room) {
+        if (written + size > room) {
             setErrorString(QStringLiteral("No space left on device"));
             return -1;
         }
         written += size;
         return size;
     }
-
-private:
-    qint64 m_room;
 };
 
 TEST_F(JsonExportTest, AWriteThatFailsIsReported)
@@ -87,8 +77,7 @@ TEST_F(JsonExportTest, AWriteThatFailsIsReported)
     const qsizetype size = treeJson(doc).size();
     for (qint64 room : { qint64(0), qint64(100), qint64(size - 1) }) {
         FullDevice device(room);
-        JsonExportWriter writer(device, 64);
-        EXPECT_FALSE(writer.write(doc)) << room;
+        EXPECT_FALSE(JsonExportWriter(device, 64).write(doc)) << room;
         EXPECT_LE(device.written, room);
     }
     FullDevice roomy(size);

@@ -22,10 +22,7 @@ TEST(JsonImportTest, WhatExportWritesComesBackWhole)
     for (int wallet = 0; wallet < 2; ++wallet) {
         ScriptedDocumentPrompts prompts;
         CQuorrilDoc original(prompts);
-        if (wallet == 0)
-            addSampleAccounts(original, 3);
-        else
-            addAwkwardAccounts(original, false);
+        wallet == 0 ? addSampleAccounts(original, 3) : addAwkwardAccounts(original, false);
         const QByteArray json = exported(original);
         QByteArray bytes = json;
         CQuorrilDoc copy(prompts);
@@ -37,14 +34,14 @@ TEST(JsonImportTest, WhatExportWritesComesBackWhole)
 
 TEST(JsonImportTest, HostileJsonIsRefusedWithWhereAndWhy)
 {
+    // "@" in message stands for the offset of the marker "@" in json (removed before reading)
     struct Row {
         QByteArray json;
         JsonImportLimits limits;
-        QString message; // "@" stands for the offset of the marker "@" in json (removed before reading)
+        QString message;
     };
-    JsonImportLimits text10;
+    JsonImportLimits text10, list3;
     text10.textLength = 13; // the longest keys fit
-    JsonImportLimits list3;
     list3.listLength = 3;
     const QByteArray head = R"({"nextAccountId": 1, "accounts": [)";
     const QByteArray ok = R"({"nextAccountId": 1, "accounts": []})";

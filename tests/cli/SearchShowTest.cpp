@@ -40,12 +40,8 @@ protected:
 TEST_F(SearchShowTest, SearchPrintsMatchesWithoutSecrets)
 {
     const QString w = wallet();
-    struct Row {
-        QString text;
-        int status;
-        QString out;
-    };
-    const Row rows[] = {
+    // clang-format off
+    const struct { QString text; int status; QString out; } rows[] = {
         { "ete", 0, "1\tBank\t\u00c9t\u00e9 Savings\n" },
         { "CR\u00c9DIT", 0, "1\tBank\t\u00c9t\u00e9 Savings\n4\tCredit Card\tVisa\n" }, // the institution; the type
         { "lyonnais", 0, "1\tBank\t\u00c9t\u00e9 Savings\n" },
@@ -57,7 +53,8 @@ TEST_F(SearchShowTest, SearchPrintsMatchesWithoutSecrets)
         { "", 0,
             "1\tBank\t\u00c9t\u00e9 Savings\n2\tWebSite\tMail with a break\n3\tEmail\tPost\n4\tCredit Card\tVisa\n" },
     };
-    for (const Row& row : rows) {
+    // clang-format on
+    for (const auto& row : rows) {
         SCOPED_TRACE(row.text.toStdString());
         const Run r = run({ "search", w, row.text }, { "pw" });
         EXPECT_EQ(r.status, row.status);
@@ -70,25 +67,14 @@ TEST_F(SearchShowTest, SearchPrintsMatchesWithoutSecrets)
 TEST_F(SearchShowTest, ShowPrintsRowsAndFields)
 {
     const QString w = wallet();
-    struct Row {
-        QStringList options;
-        int status;
-        QString out;
-        QString err;
-    };
-    const Row rows[] = {
-        { { "1" }, 0,
-            "Type: Bank\nTitle: \u00c9t\u00e9 Savings\nInstitution: Cr\u00e9dit Lyonnais\nAcct Type: \nName On Acct: \n"
-            "Acct #: \nRouting #: \nPIN: ********\nService Phone: \n",
-            "" },
-        { { "1", "--show-secrets" }, 0,
-            "Type: Bank\nTitle: \u00c9t\u00e9 Savings\nInstitution: Cr\u00e9dit Lyonnais\nAcct Type: \nName On Acct: \n"
-            "Acct #: \nRouting #: \nPIN: 4321\nService Phone: \n",
-            "" },
-        { { "3" }, 0,
-            "Type: Email\nTitle: Post\nLog In URL: \n\nUser #: 1\nLog In ID: ann\nPassword: ********\n"
-            "Email: ann@x.example\nAdministrator: Yes\n",
-            "" },
+    const QString bank = "Type: Bank\nTitle: \u00c9t\u00e9 Savings\nInstitution: Cr\u00e9dit Lyonnais\nAcct Type: \n"
+                         "Name On Acct: \nAcct #: \nRouting #: \nPIN: %1\nService Phone: \n";
+    // clang-format off
+    const struct { QStringList options; int status; QString out, err; } rows[] = {
+        { { "1" }, 0, bank.arg("********"), "" },
+        { { "1", "--show-secrets" }, 0, bank.arg("4321"), "" },
+        { { "3" }, 0, "Type: Email\nTitle: Post\nLog In URL: \n\nUser #: 1\nLog In ID: ann\nPassword: ********\n"
+                      "Email: ann@x.example\nAdministrator: Yes\n", "" },
         { { "1", "--field", "pin" }, 0, "4321\n", "" },
         { { "1", "--field", "PIN" }, 0, "4321\n", "" },
         { { "1", "--field", "title" }, 0, "\u00c9t\u00e9 Savings\n", "" },
@@ -97,13 +83,13 @@ TEST_F(SearchShowTest, ShowPrintsRowsAndFields)
         { { "3", "--field", "users[0].administrator" }, 0, "1\n", "" },
         { { "4", "--field", "apr" }, 0, "12.345\n", "" },
         { { "4", "--field", "expiration" }, 0, "2023-03-15\n", "" },
-        { { "3", "--field", "users[1].password" }, 4, "",
-            "quorril-cli: account 3 has no field \"users[1].password\"\n" },
+        { { "3", "--field", "users[1].password" }, 4, "", "quorril-cli: account 3 has no field \"users[1].password\"\n" },
         { { "1", "--field", "nope" }, 4, "", "quorril-cli: account 1 has no field \"nope\"\n" },
         { { "99" }, 4, "", "quorril-cli: no account with id 99\n" },
         { { "one" }, 4, "", "quorril-cli: no account with id one\n" },
     };
-    for (const Row& row : rows) {
+    // clang-format on
+    for (const auto& row : rows) {
         SCOPED_TRACE(row.options.join(' ').toStdString());
         const Run r = run(QStringList { "show", w } + row.options, { "pw" });
         EXPECT_EQ(r.status, row.status);

@@ -4,16 +4,13 @@
 #include "FileBuilder.h"
 
 #include <QFileInfo>
+#include <QScopeGuard>
 
 #include <dlfcn.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
-// Every fsync of this process, by the path of what was synced, so that a test can see the folder
-// of a saved file reach the disk. The call goes on to the system's fsync.
-namespace {
-QStringList g_synced;
-}
+static QStringList g_synced; // the path of every fsync, before the system's fsync runs
 
 extern "C" int fsync(int fd)
 {
@@ -28,18 +25,6 @@ extern "C" int fsync(int fd)
 }
 
 namespace {
-
-class UmaskScope {
-public:
-    explicit UmaskScope(mode_t mask)
-        : m_old(umask(mask))
-    {
-    }
-    ~UmaskScope() { umask(m_old); }
-
-private:
-    mode_t m_old;
-};
 
 mode_t modeOf(const QString& path)
 {
@@ -63,26 +48,24 @@ TEST_F(FileAccessTest, FileThatCannotBeOpenedIsNamedWithTheReason)
     QFile::setPermissions(locked, QFileDevice::WriteOwner);
     const bool root = access(QFile::encodeName(locked).constData(), R_OK) == 0;
 
-    struct Row {
-        QString file;
-        QString notice;
-    };
-    std::vector<Row> rows = {
+    // clang-format off
+    QList<std::pair<QString, QString>> rows = { // the file, the notice
         { path("missing.qrl"), "Cannot open missing.qrl: No such file or directory." },
-        { path("link.qrl"), "Cannot open link.qrl: No such file or directory." },
-        { path("folder.qrl"), "Cannot open folder.qrl: Is a directory." },
-        { fifo, "Cannot open pipe.qrl: Not a regular file." },
-        { "/dev/zero", "Cannot open zero: Not a regular file." },
-        { "/dev/null", "Cannot open null: Not a regular file." },
+        { path("link.qrl"),    "Cannot open link.qrl: No such file or directory." },
+        { path("folder.qrl"),  "Cannot open folder.qrl: Is a directory." },
+        { fifo,                "Cannot open pipe.qrl: Not a regular file." },
+        { "/dev/zero",         "Cannot open zero: Not a regular file." },
+        { "/dev/null",         "Cannot open null: Not a regular file." },
     };
+    // clang-format on
     if (!root) // root reads any file
-        rows.push_back({ locked, "Cannot open locked.qrl: Permission denied." });
-    for (const Row& row : rows) {
-        SCOPED_TRACE(row.file.toStdString());
+        rows.append({ locked, "Cannot open locked.qrl: Permission denied." });
+    for (const auto& [file, notice] : rows) {
+        SCOPED_TRACE(file.toStdString());
         ASSERT_TRUE(openBytes(wallet(), "pw"));
         prompts.shown.clear();
-        EXPECT_FALSE(doc.OnOpenDocument(row.file));
-        EXPECT_EQ(prompts.shown, QStringList { row.notice }) << "no password is asked";
+        EXPECT_FALSE(doc.OnOpenDocument(file));
+        EXPECT_EQ(prompts.shown, QStringList { notice }) << "no password is asked";
         EXPECT_EQ(doc.lastOpenResult(), CQuorrilDoc::OpenResult::Unreadable);
         EXPECT_EQ(doc.GetPathName(), QString());
         EXPECT_FALSE(doc.hasPassword());
@@ -91,19 +74,14 @@ TEST_F(FileAccessTest, FileThatCannotBeOpenedIsNamedWithTheReason)
 
 TEST_F(FileAccessTest, NewFilesArePrivateAndFilesWrittenOverKeepTheirMode)
 {
-    const UmaskScope mask(022);
-    struct Row {
-        const char* name;
-        mode_t before; // 0: no file yet
-        mode_t after;
+    const mode_t oldMask = umask(022);
+    const auto restoreMask = qScopeGuard([oldMask] { umask(oldMask); });
+    // clang-format off
+    const struct { const char* name; mode_t before, after; } rows[] = { // before 0: no file yet
+        { "new.qrl", 0, 0600 }, { "shared.qrl", 0644, 0644 }, { "group.qrl", 0640, 0640 }, { "private.qrl", 0600, 0600 },
     };
-    const Row rows[] = {
-        { "new.qrl", 0, 0600 },
-        { "shared.qrl", 0644, 0644 },
-        { "group.qrl", 0640, 0640 },
-        { "private.qrl", 0600, 0600 },
-    };
-    for (const Row& row : rows) {
+    // clang-format on
+    for (const auto& row : rows) {
         SCOPED_TRACE(row.name);
         const QString file = path(row.name);
         if (row.before) {
@@ -112,12 +90,11 @@ TEST_F(FileAccessTest, NewFilesArePrivateAndFilesWrittenOverKeepTheirMode)
         }
         doc.OnNewDocument();
         doc.setPassword("pw");
-        ASSERT_TRUE(doc.OnSaveDocument(file));
-        EXPECT_EQ(modeOf(file), row.after);
-        // A second save over the file written first keeps its mode too.
-        doc.SetModifiedFlag(true);
-        ASSERT_TRUE(doc.OnSaveDocument(file));
-        EXPECT_EQ(modeOf(file), row.after);
+        for (int save = 0; save < 2; ++save) { // the second save writes over the first
+            doc.SetModifiedFlag(true);
+            ASSERT_TRUE(doc.OnSaveDocument(file));
+            EXPECT_EQ(modeOf(file), row.after) << save;
+        }
     }
 }
 
@@ -126,21 +103,18 @@ TEST_F(FileAccessTest, SaveSyncsTheFolderAfterTheFile)
     QDir(dir.path()).mkdir("sub");
     writeFile("sub/real.qrl", "old");
     ASSERT_TRUE(QFile::link(path("sub/real.qrl"), path("link.qrl")));
-    struct Row {
-        QString saved;
-        QString folder; // where the file is renamed into
-    };
-    const Row rows[] = {
+    const std::pair<QString, QString> rows[] = {
+        // the saved file, the folder it is renamed into
         { path("w.qrl"), QFileInfo(dir.path()).canonicalFilePath() },
         { path("link.qrl"), QFileInfo(path("sub")).canonicalFilePath() },
     };
-    for (const Row& row : rows) {
-        SCOPED_TRACE(row.saved.toStdString());
+    for (const auto& [saved, folder] : rows) {
+        SCOPED_TRACE(saved.toStdString());
         doc.OnNewDocument();
         doc.setPassword("pw");
         g_synced.clear();
-        ASSERT_TRUE(doc.OnSaveDocument(row.saved));
+        ASSERT_TRUE(doc.OnSaveDocument(saved));
         ASSERT_FALSE(g_synced.isEmpty());
-        EXPECT_EQ(g_synced.last(), row.folder) << g_synced.join(", ").toStdString();
+        EXPECT_EQ(g_synced.last(), folder) << g_synced.join(", ").toStdString();
     }
 }

@@ -18,21 +18,15 @@ QByteArray emptyGroups(int count) { return QByteArray(4 * count, '\0'); }
 
 TEST(ClassicFormatTest, ReaderHandsOnEachPartAsSoonAsItIsRead)
 {
-    FileBuilder header;
-    header.header(2, 7, "pw");
-    FileBuilder first;
-    first.i32(2).common(3, 10, "a").record("T", "x");
-    FileBuilder second;
-    second.common(5, 13, "b").record("T", "y"); // claims Bank, but sits in the Email group
-    const QByteArray file = header.bytes() + first.bytes() + second.bytes() + emptyGroups(9);
+    const QByteArray header = FileBuilder().header(2, 7, "pw").bytes();
+    const QByteArray first = FileBuilder().i32(2).common(3, 10, "a").record("T", "x").bytes();
+    // claims Bank, but sits in the Email group
+    const QByteArray second = FileBuilder().common(5, 13, "b").record("T", "y").bytes();
+    const QByteArray file = header + first + second + emptyGroups(9);
     const QStringList all = { "version 2", "next 7", "password pw", "file 3:10:a", "file 5:10:b" };
 
-    struct Row {
-        const char* name;
-        qsizetype cut;
-        qsizetype events;
-    };
-    const Row rows[] = {
+    // clang-format off
+    const struct { const char* name; qsizetype cut, events; } rows[] = {
         { "inside the version", 2, 0 },
         { "inside the next id", 6, 1 },
         { "inside the password", header.size() - 1, 2 },
@@ -41,7 +35,8 @@ TEST(ClassicFormatTest, ReaderHandsOnEachPartAsSoonAsItIsRead)
         { "inside the second record", header.size() + first.size() + second.size() - 1, 4 },
         { "inside the last group count", file.size() - 1, 5 },
     };
-    for (const Row& row : rows) {
+    // clang-format on
+    for (const auto& row : rows) {
         SCOPED_TRACE(row.name);
         RecordingSink sink;
         EXPECT_THROW(WalletFile::load(file.left(row.cut), sink), CArchiveException);
