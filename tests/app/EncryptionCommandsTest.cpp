@@ -48,60 +48,37 @@ TEST_F(EncryptionCommandsTest, CommandAndPaneFollowTheDocument)
     EXPECT_LT(frame.encryptionPane()->x(), frame.keyStateIndicators()->pane(KeyStateIndicators::CapsLock)->x());
     const QString classic = writeWalletIn(path("classic.qrl"), false);
     const QString encrypted = writeWalletIn(path("encrypted.qrl"), true);
-
-    struct Step {
-        const char* name;
-        std::function<void()> run;
-        bool checked;
-        bool enabled;
-        bool modified;
+    const auto expectState = [this](const char* name, bool checked, bool enabled, bool modified) {
+        SCOPED_TRACE(name);
+        EXPECT_EQ(encrypt()->isChecked(), checked);
+        EXPECT_EQ(encrypt()->isEnabled(), enabled);
+        EXPECT_EQ(doc.IsModified(), modified);
+        EXPECT_EQ(pane(), paneText(checked));
     };
-    const Step steps[] = {
-        { "a new document", [] {}, false, true, false },
-        { "switched on", [this] { trigger(ID_ENCRYPT_WALLET); }, true, true, true },
-        { "saved",
-            [this] {
-                prompts.addFileName(path("new.qrl"));
-                prompts.addPassword("pw");
-                ASSERT_TRUE(frame.fileCommands().OnFileSave());
-                EXPECT_EQ(WalletFile::containerOf(readFile(path("new.qrl"))), WalletFile::Container::Encrypted);
-            },
-            true, true, false },
-        { "locked", [this] { trigger(ID_LOCK_DOCUMENT); }, true, false, false },
-        { "unlocked",
-            [this] {
-                prompts.addPassword("pw");
-                trigger(ID_UNLOCK_DOCUMENT);
-            },
-            true, true, false },
-        { "switched off", [this] { trigger(ID_ENCRYPT_WALLET); }, false, true, true },
-        { "saved again",
-            [this] {
-                ASSERT_TRUE(frame.fileCommands().OnFileSave());
-                EXPECT_EQ(readFile(path("new.qrl")), WalletFile::store(doc.contents())) << "classic";
-            },
-            false, true, false },
-        { "an encrypted wallet opened",
-            [this, encrypted] {
-                prompts.addPassword("pw");
-                ASSERT_TRUE(frame.fileCommands().openDocumentFile(encrypted));
-            },
-            true, true, false },
-        { "a classic wallet opened",
-            [this, classic] {
-                prompts.addPassword("pw");
-                ASSERT_TRUE(frame.fileCommands().openDocumentFile(classic));
-            },
-            false, true, false },
-    };
-    for (const Step& step : steps) {
-        SCOPED_TRACE(step.name);
-        step.run();
-        EXPECT_EQ(encrypt()->isChecked(), step.checked);
-        EXPECT_EQ(encrypt()->isEnabled(), step.enabled);
-        EXPECT_EQ(doc.IsModified(), step.modified);
-        EXPECT_EQ(pane(), paneText(step.checked));
-    }
+    expectState("a new document", false, true, false);
+    trigger(ID_ENCRYPT_WALLET);
+    expectState("switched on", true, true, true);
+    prompts.addFileName(path("new.qrl"));
+    prompts.addPassword("pw");
+    ASSERT_TRUE(frame.fileCommands().OnFileSave());
+    EXPECT_EQ(WalletFile::containerOf(readFile(path("new.qrl"))), WalletFile::Container::Encrypted);
+    expectState("saved", true, true, false);
+    trigger(ID_LOCK_DOCUMENT);
+    expectState("locked", true, false, false);
+    prompts.addPassword("pw");
+    trigger(ID_UNLOCK_DOCUMENT);
+    expectState("unlocked", true, true, false);
+    trigger(ID_ENCRYPT_WALLET);
+    expectState("switched off", false, true, true);
+    ASSERT_TRUE(frame.fileCommands().OnFileSave());
+    EXPECT_EQ(readFile(path("new.qrl")), WalletFile::store(doc.contents())) << "classic";
+    expectState("saved again", false, true, false);
+    prompts.addPassword("pw");
+    ASSERT_TRUE(frame.fileCommands().openDocumentFile(encrypted));
+    expectState("an encrypted wallet opened", true, true, false);
+    prompts.addPassword("pw");
+    ASSERT_TRUE(frame.fileCommands().openDocumentFile(classic));
+    expectState("a classic wallet opened", false, true, false);
 }
 
 TEST_F(EncryptionCommandsTest, NewWalletsFollowThePreference)

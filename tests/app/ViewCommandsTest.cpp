@@ -43,12 +43,8 @@ TEST_F(ViewCommandsTest, MenusHoldTheNewCommands)
     ASSERT_GE(menus.size(), 3);
     EXPECT_EQ(menus.at(2)->text(), QStringLiteral("&View"));
     EXPECT_TRUE(action(ID_VIEW_SHOW_SECRETS)->isCheckable());
-    struct Row {
-        int id;
-        const char* text;
-        const char* keys;
-        QMenu* menu; // null: not checked here
-    };
+    // clang-format off
+    struct Row { int id; const char* text; const char* keys; QMenu* menu; }; // menu null: not checked here
     const Row rows[] = {
         { ID_VIEW_FIND, "&Find", "Ctrl+F", menus.at(2)->menu() },
         { ID_VIEW_SHOW_SECRETS, "Show Secrets", "Ctrl+H", menus.at(2)->menu() },
@@ -56,6 +52,7 @@ TEST_F(ViewCommandsTest, MenusHoldTheNewCommands)
         { ID_GENERATE_PASSWORD, "Generate Password…", "Ctrl+G", frame.accountMenu() },
         { ID_EDIT_COPY, "Copy", "Ctrl+C", nullptr },
     };
+    // clang-format on
     for (const Row& row : rows) {
         SCOPED_TRACE(row.text);
         EXPECT_TRUE(!row.menu || row.menu->actions().contains(action(row.id)));
@@ -67,12 +64,8 @@ TEST_F(ViewCommandsTest, MenusHoldTheNewCommands)
 
 TEST_F(ViewCommandsTest, CopyPasswordCopiesTheSecretWhereThereIsOne)
 {
-    struct Row {
-        AccountType type;
-        bool locked;
-        bool listActive;
-        const char* copied; // null: unavailable
-    };
+    // clang-format off
+    struct Row { AccountType type; bool locked, listActive; const char* copied; }; // copied null: unavailable
     const Row rows[] = {
         { AccountType::Bank, false, false, "pin value" },
         { AccountType::Insurance, false, false, nullptr }, // no secret of its own
@@ -80,6 +73,7 @@ TEST_F(ViewCommandsTest, CopyPasswordCopiesTheSecretWhereThereIsOne)
         { AccountType::Bank, true, false, nullptr },
         { AccountType::Bank, false, true, nullptr }, // the Account menu is the tree's
     };
+    // clang-format on
     for (const Row& row : rows) {
         SCOPED_TRACE(accountTypeName(row.type).toStdString() + (row.locked ? " locked" : "")
             + (row.listActive ? " list active" : ""));
@@ -119,17 +113,16 @@ TEST_F(ViewCommandsTest, ShowSecretsIsOneRememberedSettingAndCopyGivesTheRealVal
     const QString maskedRow = QStringLiteral("PIN=") + CAccountView::maskText();
     EXPECT_FALSE(action(ID_VIEW_SHOW_SECRETS)->isChecked());
     EXPECT_TRUE(shownRows().contains(maskedRow));
-    struct Row {
-        const char* how;
-        std::function<void()> turn;
-        bool shown;
-    };
+    const auto ctrlH = [this] { pressKey(frame.treeView(), Qt::Key_H, Qt::ControlModifier); };
+    // clang-format off
+    struct Row { const char* how; std::function<void()> turn; bool shown; };
     const Row rows[] = {
-        { "Ctrl+H", [this] { pressKey(frame.treeView(), Qt::Key_H, Qt::ControlModifier); }, true },
-        { "Ctrl+H again", [this] { pressKey(frame.treeView(), Qt::Key_H, Qt::ControlModifier); }, false },
+        { "Ctrl+H", ctrlH, true },
+        { "Ctrl+H again", ctrlH, false },
         { "Preferences", [this] { preferences.setValue(Preferences::ShowSecrets, true); }, true },
         { "the menu", [this] { trigger(ID_VIEW_SHOW_SECRETS); }, false },
     };
+    // clang-format on
     for (const Row& row : rows) {
         SCOPED_TRACE(row.how);
         row.turn();
@@ -139,12 +132,10 @@ TEST_F(ViewCommandsTest, ShowSecretsIsOneRememberedSettingAndCopyGivesTheRealVal
         EXPECT_EQ(shownRows().contains(maskedRow), !row.shown);
     }
     // Ctrl+C in the list copies the PIN, hidden as it is; in the tree it is not the list's Copy.
-    int pin = -1;
-    for (int r = 0; r < list->rowCount(); ++r)
-        if (list->isSecretRow(r))
-            pin = r;
+    const auto pin = shownRows().indexOf(maskedRow); // hidden, as the last turn left it
     ASSERT_GE(pin, 0);
-    list->selectRow(pin);
+    ASSERT_TRUE(list->isSecretRow(int(pin)));
+    list->selectRow(int(pin));
     focusTree();
     pressKey(frame.treeView(), Qt::Key_C, Qt::ControlModifier);
     EXPECT_NE(clipboardText(), QStringLiteral("pin value"));
