@@ -4,10 +4,10 @@
 // Bytes that begin with the encrypted container's magic go through its reader with the seeds'
 // password; every classic wallet read is also sealed in the container and must come back from it.
 // The fuzzing build derives every key at the cheapest cost (QUORRIL_FUZZING_KDF), whatever a file asks.
-#include "CArchive.h"
-#include "EncryptedFormat.h"
-#include "QuorrilDoc.h"
-#include "WalletFile.h"
+#include "core/CArchive.h"
+#include "document/QuorrilDoc.h"
+#include "format/EncryptedFormat.h"
+#include "format/WalletFile.h"
 
 #include <cstdint>
 #include <cstdlib>

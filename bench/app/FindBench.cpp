@@ -1,13 +1,13 @@
 // One keystroke of the find field on a wallet of 100,000 accounts: the filter runs and the tree is
 // laid out and painted again. The goal is at most 50 ms a keystroke, typing a word a letter at a
 // time and deleting it again. The first keystroke after a wallet opens is timed on its own.
-#include "AccountFactory.h"
-#include "AccountFilterModel.h"
-#include "AccountTypes.h"
-#include "BenchPrompts.h"
-#include "BenchWallet.h"
-#include "QuorrilDoc.h"
-#include "QuorrilView.h"
+#include "accounts/AccountFactory.h"
+#include "core/AccountTypes.h"
+#include "document/QuorrilDoc.h"
+#include "support/BenchPrompts.h"
+#include "support/BenchWallet.h"
+#include "views/AccountFilterModel.h"
+#include "views/QuorrilView.h"
 
 #include <benchmark/benchmark.h>
 

@@ -4,19 +4,19 @@
 //
 // Both open benchmarks alternate between two copies of the file, so every open replaces a full
 // document (and, for the window, a full tree), as opening another wallet does.
-#include "AccountFactory.h"
-#include "AccountTypes.h"
-#include "AccountView.h"
-#include "BenchPrompts.h"
-#include "BenchWallet.h"
-#include "FileCommands.h"
-#include "MainFrame.h"
-#include "Preferences.h"
-#include "QuorrilDoc.h"
-#include "QuorrilView.h"
-#include "RecentFileList.h"
-#include "UiPrompts.h"
-#include "WalletFile.h"
+#include "accounts/AccountFactory.h"
+#include "app/FileCommands.h"
+#include "app/MainFrame.h"
+#include "app/Preferences.h"
+#include "app/RecentFileList.h"
+#include "core/AccountTypes.h"
+#include "dialogs/UiPrompts.h"
+#include "document/QuorrilDoc.h"
+#include "format/WalletFile.h"
+#include "support/BenchPrompts.h"
+#include "support/BenchWallet.h"
+#include "views/AccountView.h"
+#include "views/QuorrilView.h"
 
 #include <benchmark/benchmark.h>
 

@@ -7,11 +7,11 @@
 // CPU times are printed beside the wall times: on a shared machine they vary less.
 // QUORRIL_BENCH_ACCOUNTS and QUORRIL_BENCH_RUNS set another size and number of runs;
 // QUORRIL_BENCH_DIR names a folder that keeps the wallet and its JSON (for profiling runs).
-#include "AccountFactory.h"
-#include "AccountTypes.h"
-#include "BenchPrompts.h"
-#include "QuorrilDoc.h"
-#include "WalletGenerator.h"
+#include "accounts/AccountFactory.h"
+#include "core/AccountTypes.h"
+#include "document/QuorrilDoc.h"
+#include "document/WalletGenerator.h"
+#include "support/BenchPrompts.h"
 
 #include <QDir>
 #include <QFile>

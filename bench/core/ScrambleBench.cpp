@@ -1,7 +1,7 @@
 // Scrambling a 1 MiB plain text and unscrambling a 1 MiB stored text, against a plain copy of a
 // 1 MiB text, in one run. The copy is the floor: a character-by-character copy into a new string of
 // the same size. Throughput counts the bytes of each operation's input.
-#include "ScrambledText.h"
+#include "core/ScrambledText.h"
 
 #include <benchmark/benchmark.h>
 

@@ -2,11 +2,11 @@
 // operation on the same bytes in the same run, and the peak memory of a load against the file size.
 // Targets: load at most 5 times reading the bytes, save at most 5 times writing them, peak memory
 // of a load at most 3 times the file size.
-#include "BenchPrompts.h"
-#include "QuorrilDoc.h"
-#include "RecordingReporter.h"
-#include "WalletFile.h"
-#include "WalletGenerator.h"
+#include "document/QuorrilDoc.h"
+#include "document/WalletGenerator.h"
+#include "format/WalletFile.h"
+#include "support/BenchPrompts.h"
+#include "support/RecordingReporter.h"
 
 #include <QFile>
 #include <QSaveFile>

@@ -1,11 +1,11 @@
 // Opening the 100,000-account wallet encrypted against opening it classic, beside the key derivation
 // alone at the same cost, and saving it both ways. Target: the encrypted open takes at most the
 // classic open plus the key derivation plus 0.3 s.
-#include "BenchPrompts.h"
-#include "EncryptedFormat.h"
-#include "QuorrilDoc.h"
-#include "RecordingReporter.h"
-#include "WalletGenerator.h"
+#include "document/QuorrilDoc.h"
+#include "document/WalletGenerator.h"
+#include "format/EncryptedFormat.h"
+#include "support/BenchPrompts.h"
+#include "support/RecordingReporter.h"
 
 #include <QTemporaryDir>
 

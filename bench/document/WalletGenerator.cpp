@@ -1,8 +1,8 @@
-#include "WalletGenerator.h"
+#include "document/WalletGenerator.h"
 
-#include "AccountFactory.h"
-#include "AccountTypes.h"
-#include "QuorrilDoc.h"
+#include "accounts/AccountFactory.h"
+#include "core/AccountTypes.h"
+#include "document/QuorrilDoc.h"
 
 #include <QRandomGenerator>
 

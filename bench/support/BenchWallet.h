@@ -1,8 +1,8 @@
 #pragma once
 
-#include "AccountFactory.h"
-#include "AccountTypes.h"
-#include "QuorrilDoc.h"
+#include "accounts/AccountFactory.h"
+#include "core/AccountTypes.h"
+#include "document/QuorrilDoc.h"
 
 #include <QRandomGenerator>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "AccountRecord.h"
+#include "core/AccountRecord.h"
 
 #include <memory>
 
@@ -9,3 +9,10 @@
 std::unique_ptr<AccountRecord> createAccount(AccountId id, AccountType type);
 // The field layout of a type; null for codes without a class.
 const RecordLayout* layoutOf(AccountType type);
+// A deep copy of the account: same class, id, type code, title, committed flag, users in order and
+// field values. Null for an account whose class the factory does not know.
+std::unique_ptr<AccountRecord> cloneAccount(const AccountRecord& account);
+// True when the two accounts hold the same content: type code, title, committed flag, users (in
+// order, every member exactly) and field values. Texts compare exactly; the id is not compared, so
+// the same account filed under two ids compares equal.
+bool sameContent(const AccountRecord& a, const AccountRecord& b);

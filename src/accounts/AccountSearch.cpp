@@ -1,7 +1,7 @@
-#include "AccountSearch.h"
+#include "accounts/AccountSearch.h"
 
-#include "AccountRecord.h"
-#include "PropertyRows.h"
+#include "accounts/PropertyRows.h"
+#include "core/AccountRecord.h"
 
 #include <algorithm>
 

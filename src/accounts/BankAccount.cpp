@@ -1,6 +1,6 @@
-#include "BankAccount.h"
+#include "accounts/BankAccount.h"
 
-#include "AccountTypes.h"
+#include "core/AccountTypes.h"
 
 namespace {
 constexpr FieldSpec kFields[] = {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "FieldAccount.h"
+#include "accounts/FieldAccount.h"
 
 // A bank account.
 class BankAccount : public FieldAccount {

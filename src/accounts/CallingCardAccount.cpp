@@ -1,6 +1,6 @@
-#include "CallingCardAccount.h"
+#include "accounts/CallingCardAccount.h"
 
-#include "AccountTypes.h"
+#include "core/AccountTypes.h"
 
 namespace {
 constexpr FieldSpec kFields[] = {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "FieldAccount.h"
+#include "accounts/FieldAccount.h"
 
 // A calling card with its remaining minutes.
 class CallingCardAccount : public FieldAccount {

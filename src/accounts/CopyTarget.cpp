@@ -1,11 +1,11 @@
-#include "CopyTarget.h"
+#include "accounts/CopyTarget.h"
 
-#include "AccountRecord.h"
-#include "BankAccount.h"
-#include "CallingCardAccount.h"
-#include "CreditCardAccount.h"
-#include "SoftwareRecord.h"
-#include "WebSiteAccount.h"
+#include "accounts/BankAccount.h"
+#include "accounts/CallingCardAccount.h"
+#include "accounts/CreditCardAccount.h"
+#include "accounts/SoftwareRecord.h"
+#include "accounts/WebSiteAccount.h"
+#include "core/AccountRecord.h"
 
 namespace CopyTarget {
 

@@ -1,6 +1,6 @@
-#include "CreditCardAccount.h"
+#include "accounts/CreditCardAccount.h"
 
-#include "AccountTypes.h"
+#include "core/AccountTypes.h"
 
 namespace {
 constexpr FieldSpec kFields[] = {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "FieldAccount.h"
+#include "accounts/FieldAccount.h"
 
 // A credit card; its fields are stored in another order than declared.
 class CreditCardAccount : public FieldAccount {

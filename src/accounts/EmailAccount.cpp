@@ -1,6 +1,6 @@
-#include "EmailAccount.h"
+#include "accounts/EmailAccount.h"
 
-#include "AccountTypes.h"
+#include "core/AccountTypes.h"
 
 namespace {
 constexpr FieldSpec kFields[] = {

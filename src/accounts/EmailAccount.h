@@ -1,6 +1,6 @@
 #pragma once
 
-#include "FieldAccount.h"
+#include "accounts/FieldAccount.h"
 
 // An Email account: its log-in page; its users are the common user list.
 class EmailAccount : public FieldAccount {

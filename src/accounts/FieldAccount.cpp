@@ -1,6 +1,6 @@
-#include "FieldAccount.h"
+#include "accounts/FieldAccount.h"
 
-#include "CArchive.h"
+#include "core/CArchive.h"
 
 FieldAccount::FieldAccount(AccountId id, const RecordLayout& layout)
     : AccountRecord(id, layout.type)

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "AccountRecord.h"
+#include "core/AccountRecord.h"
 
 #include <vector>
 

@@ -1,6 +1,6 @@
-#include "InsuranceAccount.h"
+#include "accounts/InsuranceAccount.h"
 
-#include "AccountTypes.h"
+#include "core/AccountTypes.h"
 
 namespace {
 constexpr FieldSpec kFields[] = {

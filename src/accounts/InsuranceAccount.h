@@ -1,6 +1,6 @@
 #pragma once
 
-#include "FieldAccount.h"
+#include "accounts/FieldAccount.h"
 
 // An insurance policy; the label of its detail row follows the insurance type.
 class InsuranceAccount : public FieldAccount {

@@ -1,6 +1,6 @@
-#include "MedicalRecord.h"
+#include "accounts/MedicalRecord.h"
 
-#include "AccountTypes.h"
+#include "core/AccountTypes.h"
 
 namespace {
 constexpr FieldSpec kFields[] = {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "FieldAccount.h"
+#include "accounts/FieldAccount.h"
 
 // A person's medical and identity details.
 class MedicalRecord : public FieldAccount {

@@ -1,6 +1,6 @@
-#include "PasswordGenerator.h"
+#include "accounts/PasswordGenerator.h"
 
-#include "ScrambledText.h"
+#include "core/ScrambledText.h"
 
 #include <QRandomGenerator>
 

@@ -1,6 +1,6 @@
-#include "PropertyRows.h"
+#include "accounts/PropertyRows.h"
 
-#include "EmailAccount.h"
+#include "accounts/EmailAccount.h"
 
 namespace {
 // "Type" and "Title" come first for every account.

@@ -1,6 +1,6 @@
-#include "PurchasedItemRecord.h"
+#include "accounts/PurchasedItemRecord.h"
 
-#include "AccountTypes.h"
+#include "core/AccountTypes.h"
 
 namespace {
 constexpr FieldSpec kFields[] = {

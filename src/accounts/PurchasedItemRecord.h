@@ -1,6 +1,6 @@
 #pragma once
 
-#include "FieldAccount.h"
+#include "accounts/FieldAccount.h"
 
 // A purchase with its receipt and warranty.
 class PurchasedItemRecord : public FieldAccount {

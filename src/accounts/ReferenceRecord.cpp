@@ -1,6 +1,6 @@
-#include "ReferenceRecord.h"
+#include "accounts/ReferenceRecord.h"
 
-#include "AccountTypes.h"
+#include "core/AccountTypes.h"
 
 namespace {
 constexpr FieldSpec kFields[] = {

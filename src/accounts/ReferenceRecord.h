@@ -1,6 +1,6 @@
 #pragma once
 
-#include "FieldAccount.h"
+#include "accounts/FieldAccount.h"
 
 // A dated free-form note.
 class ReferenceRecord : public FieldAccount {

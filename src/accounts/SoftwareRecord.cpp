@@ -1,6 +1,6 @@
-#include "SoftwareRecord.h"
+#include "accounts/SoftwareRecord.h"
 
-#include "AccountTypes.h"
+#include "core/AccountTypes.h"
 
 namespace {
 constexpr FieldSpec kFields[] = {

@@ -1,6 +1,6 @@
-#include "WebSiteAccount.h"
+#include "accounts/WebSiteAccount.h"
 
-#include "AccountTypes.h"
+#include "core/AccountTypes.h"
 
 namespace {
 constexpr FieldSpec kFields[] = {

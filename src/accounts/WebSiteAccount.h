@@ -1,6 +1,6 @@
 #pragma once
 
-#include "FieldAccount.h"
+#include "accounts/FieldAccount.h"
 
 // A web site log-in with its mail servers and notes.
 class WebSiteAccount : public FieldAccount {

@@ -1,8 +1,8 @@
-#include "AboutDlg.h"
+#include "app/AboutDlg.h"
 
-#include "AboutPicture.h"
-#include "DialogUnits.h"
-#include "StaticLink.h"
+#include "app/AboutPicture.h"
+#include "app/StaticLink.h"
+#include "dialogs/DialogUnits.h"
 
 #include <QCoreApplication>
 #include <QKeyEvent>

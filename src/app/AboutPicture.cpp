@@ -1,4 +1,4 @@
-#include "AboutPicture.h"
+#include "app/AboutPicture.h"
 
 #include <QLinearGradient>
 #include <QPainter>

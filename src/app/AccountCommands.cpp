@@ -1,11 +1,11 @@
-#include "AccountCommands.h"
+#include "app/AccountCommands.h"
 
-#include "AccountEditor.h"
-#include "AccountTreeModel.h"
-#include "AccountTypes.h"
-#include "QuorrilDoc.h"
-#include "QuorrilView.h"
-#include "UiPrompts.h"
+#include "core/AccountTypes.h"
+#include "dialogs/AccountEditor.h"
+#include "dialogs/UiPrompts.h"
+#include "document/QuorrilDoc.h"
+#include "views/AccountTreeModel.h"
+#include "views/QuorrilView.h"
 
 AccountCommands::AccountCommands(CQuorrilDoc& document, CQuorrilView& tree, UiPrompts& prompts, QObject* parent)
     : QObject(parent)

@@ -1,13 +1,13 @@
-#include "AutoLock.h"
+#include "app/AutoLock.h"
 
-#include "AccountEditor.h"
-#include "CommandIds.h"
-#include "DuplicateAccountDlg.h"
-#include "IdleWatcher.h"
-#include "MainFrame.h"
-#include "PasswordDlg.h"
-#include "Preferences.h"
-#include "QuorrilDoc.h"
+#include "app/CommandIds.h"
+#include "app/IdleWatcher.h"
+#include "app/MainFrame.h"
+#include "app/Preferences.h"
+#include "dialogs/AccountEditor.h"
+#include "dialogs/DuplicateAccountDlg.h"
+#include "dialogs/PasswordDlg.h"
+#include "document/QuorrilDoc.h"
 
 #include <QAbstractButton>
 #include <QAction>

@@ -1,8 +1,8 @@
-#include "CommandTable.h"
+#include "app/CommandTable.h"
 
-#include "AccountTypes.h"
-#include "Artwork.h"
-#include "CommandIds.h"
+#include "app/CommandIds.h"
+#include "core/AccountTypes.h"
+#include "views/Artwork.h"
 
 #include <algorithm>
 #include <array>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "AccountTypes.h"
+#include "core/AccountTypes.h"
 
 #include <QIcon>
 #include <QKeySequence>

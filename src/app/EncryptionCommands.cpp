@@ -1,9 +1,9 @@
-#include "EncryptionCommands.h"
+#include "app/EncryptionCommands.h"
 
-#include "CommandIds.h"
-#include "MainFrame.h"
-#include "Preferences.h"
-#include "QuorrilDoc.h"
+#include "app/CommandIds.h"
+#include "app/MainFrame.h"
+#include "app/Preferences.h"
+#include "document/QuorrilDoc.h"
 
 #include <QAction>
 #include <QLabel>

@@ -1,12 +1,12 @@
-#include "ExpiringCommands.h"
+#include "app/ExpiringCommands.h"
 
-#include "AccountCommands.h"
-#include "CommandIds.h"
-#include "ExpiringDlg.h"
-#include "ExpiringItems.h"
-#include "MainFrame.h"
-#include "QuorrilDoc.h"
-#include "QuorrilView.h"
+#include "app/AccountCommands.h"
+#include "app/CommandIds.h"
+#include "app/ExpiringDlg.h"
+#include "app/MainFrame.h"
+#include "document/ExpiringItems.h"
+#include "document/QuorrilDoc.h"
+#include "views/QuorrilView.h"
 
 #include <QAction>
 #include <QLabel>

@@ -1,7 +1,7 @@
-#include "ExpiringDlg.h"
+#include "app/ExpiringDlg.h"
 
-#include "ExpiringItems.h"
-#include "QuorrilDoc.h"
+#include "document/ExpiringItems.h"
+#include "document/QuorrilDoc.h"
 
 #include <QDialogButtonBox>
 #include <QHeaderView>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "AccountId.h"
+#include "core/AccountId.h"
 
 #include <QDate>
 #include <QDialog>

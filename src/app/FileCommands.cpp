@@ -1,11 +1,11 @@
-#include "FileCommands.h"
+#include "app/FileCommands.h"
 
-#include "AboutDlg.h"
-#include "CommandIds.h"
-#include "MainFrame.h"
-#include "QuorrilDoc.h"
-#include "RecentFileList.h"
-#include "UiPrompts.h"
+#include "app/AboutDlg.h"
+#include "app/CommandIds.h"
+#include "app/MainFrame.h"
+#include "app/RecentFileList.h"
+#include "dialogs/UiPrompts.h"
+#include "document/QuorrilDoc.h"
 
 #include <QAction>
 #include <QDir>

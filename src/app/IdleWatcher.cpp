@@ -1,4 +1,4 @@
-#include "IdleWatcher.h"
+#include "app/IdleWatcher.h"
 
 #include <QCoreApplication>
 #include <QEvent>

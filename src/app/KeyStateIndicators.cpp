@@ -1,6 +1,6 @@
-#include "KeyStateIndicators.h"
+#include "app/KeyStateIndicators.h"
 
-#include "X11LockKeys.h"
+#include "app/X11LockKeys.h"
 
 #include <QApplication>
 #include <QEvent>

@@ -1,11 +1,11 @@
-#include "PaneCommands.h"
+#include "app/PaneCommands.h"
 
-#include "AccountCommands.h"
-#include "AccountView.h"
-#include "CommandIds.h"
-#include "CommandTable.h"
-#include "MainFrame.h"
-#include "QuorrilView.h"
+#include "app/AccountCommands.h"
+#include "app/CommandIds.h"
+#include "app/CommandTable.h"
+#include "app/MainFrame.h"
+#include "views/AccountView.h"
+#include "views/QuorrilView.h"
 
 #include <QAction>
 

@@ -1,8 +1,8 @@
-#include "PasswordCommands.h"
+#include "app/PasswordCommands.h"
 
-#include "CommandIds.h"
-#include "MainFrame.h"
-#include "QuorrilDoc.h"
+#include "app/CommandIds.h"
+#include "app/MainFrame.h"
+#include "document/QuorrilDoc.h"
 
 #include <QAction>
 

@@ -1,6 +1,6 @@
-#include "PreferencesDlg.h"
+#include "app/PreferencesDlg.h"
 
-#include "Preferences.h"
+#include "app/Preferences.h"
 
 #include <QCheckBox>
 #include <QDialogButtonBox>

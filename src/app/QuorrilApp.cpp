@@ -1,14 +1,14 @@
-#include "QuorrilApp.h"
+#include "app/QuorrilApp.h"
 
-#include "AutoLock.h"
-#include "FileCommands.h"
-#include "MainFrame.h"
-#include "Preferences.h"
-#include "QuorrilDoc.h"
-#include "RecentFileList.h"
-#include "ScreenLockListener.h"
-#include "WidgetPrompts.h"
-#include "WindowGeometry.h"
+#include "app/AutoLock.h"
+#include "app/FileCommands.h"
+#include "app/MainFrame.h"
+#include "app/Preferences.h"
+#include "app/RecentFileList.h"
+#include "app/ScreenLockListener.h"
+#include "app/WindowGeometry.h"
+#include "dialogs/WidgetPrompts.h"
+#include "document/QuorrilDoc.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>

@@ -1,4 +1,4 @@
-#include "ScreenLockListener.h"
+#include "app/ScreenLockListener.h"
 
 #include <QFile>
 

@@ -1,4 +1,4 @@
-#include "StaticLink.h"
+#include "app/StaticLink.h"
 
 #include <QApplication>
 #include <QDesktopServices>

@@ -1,15 +1,15 @@
-#include "ViewCommands.h"
+#include "app/ViewCommands.h"
 
-#include "AccountView.h"
-#include "CommandIds.h"
-#include "CopyTarget.h"
-#include "FindBar.h"
-#include "MainFrame.h"
-#include "PasswordGeneratorDlg.h"
-#include "Preferences.h"
-#include "QuorrilDoc.h"
-#include "QuorrilView.h"
-#include "SecretClipboard.h"
+#include "accounts/CopyTarget.h"
+#include "app/CommandIds.h"
+#include "app/MainFrame.h"
+#include "app/Preferences.h"
+#include "dialogs/PasswordGeneratorDlg.h"
+#include "document/QuorrilDoc.h"
+#include "views/AccountView.h"
+#include "views/FindBar.h"
+#include "views/QuorrilView.h"
+#include "views/SecretClipboard.h"
 
 #include <QAction>
 #include <QCoreApplication>

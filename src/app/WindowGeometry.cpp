@@ -1,4 +1,4 @@
-#include "WindowGeometry.h"
+#include "app/WindowGeometry.h"
 
 #include <QGuiApplication>
 #include <QMainWindow>

@@ -1,4 +1,4 @@
-#include "X11LockKeys.h"
+#include "app/X11LockKeys.h"
 
 #include <QGuiApplication>
 

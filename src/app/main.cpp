@@ -1,5 +1,5 @@
-#include "QuorrilApp.h"
-#include "WidgetPrompts.h"
+#include "app/QuorrilApp.h"
+#include "dialogs/WidgetPrompts.h"
 
 #include <QApplication>
 #include <QIcon>

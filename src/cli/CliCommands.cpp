@@ -1,14 +1,14 @@
-#include "CliCommands.h"
+#include "cli/CliCommands.h"
 
-#include "AccountTypes.h"
-#include "CliPrompts.h"
-#include "DocumentTexts.h"
-#include "FileAccess.h"
-#include "JsonExportWriter.h"
-#include "JsonImportReader.h"
-#include "QuorrilDoc.h"
-#include "SearchCommands.h"
-#include "WalletFile.h"
+#include "cli/CliPrompts.h"
+#include "cli/JsonExportWriter.h"
+#include "cli/JsonImportReader.h"
+#include "cli/SearchCommands.h"
+#include "core/AccountTypes.h"
+#include "document/DocumentTexts.h"
+#include "document/FileAccess.h"
+#include "document/QuorrilDoc.h"
+#include "format/WalletFile.h"
 
 #include <QFile>
 #include <QLocale>

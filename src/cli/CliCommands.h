@@ -1,6 +1,6 @@
 #pragma once
 
-#include "EncryptedFormat.h"
+#include "format/EncryptedFormat.h"
 
 #include <QString>
 #include <QStringList>

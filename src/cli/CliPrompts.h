@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Prompts.h"
+#include "document/Prompts.h"
 
 #include <QStringList>
 

@@ -1,8 +1,8 @@
-#include "JsonExportWriter.h"
+#include "cli/JsonExportWriter.h"
 
-#include "AccountRecord.h"
-#include "PropertyRows.h"
-#include "QuorrilDoc.h"
+#include "accounts/PropertyRows.h"
+#include "core/AccountRecord.h"
+#include "document/QuorrilDoc.h"
 
 #include <QBuffer>
 #include <QFileDevice>

@@ -1,7 +1,7 @@
-#include "JsonImportHandler.h"
+#include "cli/JsonImportHandler.h"
 
-#include "AccountFactory.h"
-#include "AccountTypes.h"
+#include "accounts/AccountFactory.h"
+#include "core/AccountTypes.h"
 
 namespace JsonImport {
 

@@ -3,10 +3,10 @@
 // The SAX handler behind readWalletJson(); JsonImportReader.cpp follows the parse, JsonImportAccounts.cpp
 // builds the accounts and their users.
 
-#include "AccountRecord.h"
-#include "JsonImportReader.h"
-#include "JsonImportValues.h"
-#include "UserEntry.h"
+#include "cli/JsonImportReader.h"
+#include "cli/JsonImportValues.h"
+#include "core/AccountRecord.h"
+#include "core/UserEntry.h"
 
 // Sizes beyond 4 GiB must not wrap: a text over the archive's limit is that long.
 #define RAPIDJSON_NO_SIZETYPEDEFINE

@@ -1,7 +1,7 @@
-#include "JsonImportReader.h"
+#include "cli/JsonImportReader.h"
 
-#include "JsonImportHandler.h"
-#include "QuorrilDoc.h"
+#include "cli/JsonImportHandler.h"
+#include "document/QuorrilDoc.h"
 
 #include <rapidjson/error/en.h>
 

@@ -1,6 +1,6 @@
-#include "JsonImportValues.h"
+#include "cli/JsonImportValues.h"
 
-#include "DocumentTexts.h"
+#include "document/DocumentTexts.h"
 
 #include <cmath>
 #include <limits>

@@ -2,7 +2,7 @@
 
 // The values of a wallet's JSON as import reads them, and how they become a wallet's values.
 
-#include "AccountFields.h"
+#include "core/AccountFields.h"
 
 #include <QString>
 

@@ -1,6 +1,6 @@
-#include "PasswordInput.h"
+#include "cli/PasswordInput.h"
 
-#include "DocumentTexts.h"
+#include "document/DocumentTexts.h"
 
 #include <QTextStream>
 

@@ -1,8 +1,8 @@
-#include "SearchCommands.h"
+#include "cli/SearchCommands.h"
 
-#include "AccountSearch.h"
-#include "PropertyRows.h"
-#include "QuorrilDoc.h"
+#include "accounts/AccountSearch.h"
+#include "accounts/PropertyRows.h"
+#include "document/QuorrilDoc.h"
 
 #include <QRegularExpression>
 #include <QTextStream>

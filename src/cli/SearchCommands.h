@@ -1,6 +1,6 @@
 #pragma once
 
-#include "CliCommands.h"
+#include "cli/CliCommands.h"
 
 // search FILE TEXT: one line per account whose title or a listed value (secrets aside) holds the
 // text, ignoring case and accents: id, type name and title, tab-separated. Exit 4 when none does.

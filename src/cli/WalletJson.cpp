@@ -1,8 +1,8 @@
-#include "WalletJson.h"
+#include "cli/WalletJson.h"
 
-#include "AccountTypes.h"
-#include "DocumentTexts.h"
-#include "QuorrilDoc.h"
+#include "core/AccountTypes.h"
+#include "document/DocumentTexts.h"
+#include "document/QuorrilDoc.h"
 
 #include <QJsonArray>
 

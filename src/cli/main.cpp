@@ -1,6 +1,6 @@
 // quorril-cli: export, import and check Quorril wallets from scripts.
-#include "CliCommands.h"
-#include "PasswordInput.h"
+#include "cli/CliCommands.h"
+#include "cli/PasswordInput.h"
 
 #include <QCoreApplication>
 #include <QTextStream>

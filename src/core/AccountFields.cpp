@@ -1,4 +1,4 @@
-#include "AccountFields.h"
+#include "core/AccountFields.h"
 
 int RecordLayout::indexOf(QAnyStringView name) const
 {

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "AccountTypes.h"
-#include "OleDateTime.h"
-#include "ScrambledText.h"
+#include "core/AccountTypes.h"
+#include "core/OleDateTime.h"
+#include "core/ScrambledText.h"
 
 #include <QAnyStringView>
 

@@ -1,7 +1,7 @@
-#include "AccountRecord.h"
+#include "core/AccountRecord.h"
 
-#include "AccountTypes.h"
-#include "CArchive.h"
+#include "core/AccountTypes.h"
+#include "core/CArchive.h"
 
 #include <utility>
 

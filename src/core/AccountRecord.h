@@ -1,10 +1,10 @@
 #pragma once
 
-#include "AccountFields.h"
-#include "AccountId.h"
-#include "AccountTypes.h"
-#include "ScrambledText.h"
-#include "UserEntry.h"
+#include "core/AccountFields.h"
+#include "core/AccountId.h"
+#include "core/AccountTypes.h"
+#include "core/ScrambledText.h"
+#include "core/UserEntry.h"
 
 #include <QStringList>
 

@@ -1,4 +1,4 @@
-#include "AccountTypes.h"
+#include "core/AccountTypes.h"
 
 namespace {
 struct TypeInfo {

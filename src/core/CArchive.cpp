@@ -1,6 +1,6 @@
-#include "CArchive.h"
+#include "core/CArchive.h"
 
-#include "OleDateTime.h"
+#include "core/OleDateTime.h"
 
 #include <QtEndian>
 

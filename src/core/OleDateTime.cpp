@@ -1,4 +1,4 @@
-#include "OleDateTime.h"
+#include "core/OleDateTime.h"
 
 #include <QLocale>
 

@@ -1,6 +1,6 @@
-#include "ScrambledText.h"
+#include "core/ScrambledText.h"
 
-#include "CArchive.h"
+#include "core/CArchive.h"
 
 #include <QtEndian>
 

@@ -1,7 +1,7 @@
-#include "UserEntry.h"
+#include "core/UserEntry.h"
 
-#include "AccountTypes.h"
-#include "CArchive.h"
+#include "core/AccountTypes.h"
+#include "core/CArchive.h"
 
 UserEntry::UserEntry(qint32 administrator, const QString& loginId, const QString& password, const QString& email)
     : m_loginId(loginId)

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ScrambledText.h"
+#include "core/ScrambledText.h"
 
 class CArchive;
 

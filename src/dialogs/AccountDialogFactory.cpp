@@ -1,16 +1,16 @@
-#include "AccountEditor.h"
+#include "dialogs/AccountEditor.h"
 
-#include "AccountTypes.h"
-#include "BankAccountDlg.h"
-#include "CallingCardAccountDlg.h"
-#include "CreditCardAccountDlg.h"
-#include "EmailAccountDlg.h"
-#include "InsuranceAccountDlg.h"
-#include "MedicalRecordDlg.h"
-#include "PurchasedItemRecordDlg.h"
-#include "ReferenceRecordDlg.h"
-#include "SoftwareRecordDlg.h"
-#include "WebSiteAccountDlg.h"
+#include "core/AccountTypes.h"
+#include "dialogs/BankAccountDlg.h"
+#include "dialogs/CallingCardAccountDlg.h"
+#include "dialogs/CreditCardAccountDlg.h"
+#include "dialogs/EmailAccountDlg.h"
+#include "dialogs/InsuranceAccountDlg.h"
+#include "dialogs/MedicalRecordDlg.h"
+#include "dialogs/PurchasedItemRecordDlg.h"
+#include "dialogs/ReferenceRecordDlg.h"
+#include "dialogs/SoftwareRecordDlg.h"
+#include "dialogs/WebSiteAccountDlg.h"
 
 namespace {
 

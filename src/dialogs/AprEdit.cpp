@@ -1,6 +1,6 @@
-#include "AprEdit.h"
+#include "dialogs/AprEdit.h"
 
-#include "NumberText.h"
+#include "dialogs/NumberText.h"
 
 AprEdit::AprEdit(QWidget* parent)
     : TextEdit(parent)

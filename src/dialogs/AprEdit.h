@@ -1,6 +1,6 @@
 #pragma once
 
-#include "TextEdit.h"
+#include "dialogs/TextEdit.h"
 
 #include <optional>
 

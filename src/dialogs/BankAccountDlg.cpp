@@ -1,6 +1,6 @@
-#include "BankAccountDlg.h"
+#include "dialogs/BankAccountDlg.h"
 
-#include "AccountTypes.h"
+#include "core/AccountTypes.h"
 
 namespace {
 using K = ControlKind;

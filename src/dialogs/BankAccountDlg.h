@@ -1,6 +1,6 @@
 #pragma once
 
-#include "TableAccountDialog.h"
+#include "dialogs/TableAccountDialog.h"
 
 // The Bank dialog: institution, account and routing numbers, account type, PIN and holder.
 class CBankAccountDlg : public TableAccountDialog {

@@ -1,6 +1,6 @@
-#include "CallingCardAccountDlg.h"
+#include "dialogs/CallingCardAccountDlg.h"
 
-#include "AccountTypes.h"
+#include "core/AccountTypes.h"
 
 namespace {
 using K = ControlKind;

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "TableAccountDialog.h"
+#include "dialogs/TableAccountDialog.h"
 
 // The Calling Card dialog: provider, access phone, card number, PIN and remaining minutes.
 class CCallingCardAccountDlg : public TableAccountDialog {

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "AccountFields.h"
-#include "DialogTable.h"
+#include "core/AccountFields.h"
+#include "dialogs/DialogTable.h"
 
 class Prompts;
 class QWidget;

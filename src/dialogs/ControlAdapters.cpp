@@ -1,13 +1,13 @@
-#include "ControlAdapter.h"
+#include "dialogs/ControlAdapter.h"
 
-#include "AprEdit.h"
-#include "DatePicker.h"
-#include "MemoEdit.h"
-#include "MinutesEdit.h"
-#include "Prompts.h"
-#include "TableAccountDialog.h"
-#include "TypeBox.h"
-#include "UpperCaseEdit.h"
+#include "dialogs/AprEdit.h"
+#include "dialogs/DatePicker.h"
+#include "dialogs/MemoEdit.h"
+#include "dialogs/MinutesEdit.h"
+#include "dialogs/TableAccountDialog.h"
+#include "dialogs/TypeBox.h"
+#include "dialogs/UpperCaseEdit.h"
+#include "document/Prompts.h"
 
 #include <QCheckBox>
 #include <QCoreApplication>

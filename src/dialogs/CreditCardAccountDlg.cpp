@@ -1,6 +1,6 @@
-#include "CreditCardAccountDlg.h"
+#include "dialogs/CreditCardAccountDlg.h"
 
-#include "AccountTypes.h"
+#include "core/AccountTypes.h"
 
 namespace {
 using K = ControlKind;

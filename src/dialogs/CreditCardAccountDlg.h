@@ -1,6 +1,6 @@
 #pragma once
 
-#include "TableAccountDialog.h"
+#include "dialogs/TableAccountDialog.h"
 
 // The Credit Card dialog: provider, number, card type, APR, PIN, expiry and name on the card.
 class CCreditCardAccountDlg : public TableAccountDialog {

@@ -1,4 +1,4 @@
-#include "DatePicker.h"
+#include "dialogs/DatePicker.h"
 
 #include <QCalendarWidget>
 #include <QEvent>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "OleDateTime.h"
+#include "core/OleDateTime.h"
 
 #include <QDateEdit>
 

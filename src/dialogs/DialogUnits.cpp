@@ -1,4 +1,4 @@
-#include "DialogUnits.h"
+#include "dialogs/DialogUnits.h"
 
 #include <QFontMetrics>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "DialogTable.h"
+#include "dialogs/DialogTable.h"
 
 #include <QFont>
 #include <QRect>

@@ -1,6 +1,6 @@
-#include "DuplicateAccountDlg.h"
+#include "dialogs/DuplicateAccountDlg.h"
 
-#include "DialogUnits.h"
+#include "dialogs/DialogUnits.h"
 
 #include <QIcon>
 #include <QLabel>

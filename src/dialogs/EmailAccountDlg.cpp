@@ -1,9 +1,9 @@
-#include "EmailAccountDlg.h"
+#include "dialogs/EmailAccountDlg.h"
 
-#include "AccountTypes.h"
-#include "EmailAccount.h"
-#include "GeneratePasswordMenu.h"
-#include "QuorrilDoc.h"
+#include "accounts/EmailAccount.h"
+#include "core/AccountTypes.h"
+#include "dialogs/GeneratePasswordMenu.h"
+#include "document/QuorrilDoc.h"
 
 #include <QComboBox>
 #include <QKeyEvent>

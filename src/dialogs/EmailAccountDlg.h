@@ -1,6 +1,6 @@
 #pragma once
 
-#include "TableAccountDialog.h"
+#include "dialogs/TableAccountDialog.h"
 
 class QComboBox;
 class UserEntry;

@@ -1,6 +1,6 @@
-#include "GeneratePasswordMenu.h"
+#include "dialogs/GeneratePasswordMenu.h"
 
-#include "PasswordGenerator.h"
+#include "accounts/PasswordGenerator.h"
 
 #include <QContextMenuEvent>
 #include <QLineEdit>

@@ -1,8 +1,8 @@
-#include "InsuranceAccountDlg.h"
+#include "dialogs/InsuranceAccountDlg.h"
 
-#include "AccountTypes.h"
-#include "InsuranceAccount.h"
-#include "TypeBox.h"
+#include "accounts/InsuranceAccount.h"
+#include "core/AccountTypes.h"
+#include "dialogs/TypeBox.h"
 
 #include <QLabel>
 

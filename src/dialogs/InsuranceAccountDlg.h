@@ -1,6 +1,6 @@
 #pragma once
 
-#include "TableAccountDialog.h"
+#include "dialogs/TableAccountDialog.h"
 
 // The Insurance dialog. The label above the detail field follows the insurance type picked from the
 // list: "VIN #:" for a car, "Property Address:" for a home, "Beneficiary:" for life insurance,

@@ -1,6 +1,6 @@
-#include "MedicalRecordDlg.h"
+#include "dialogs/MedicalRecordDlg.h"
 
-#include "AccountTypes.h"
+#include "core/AccountTypes.h"
 
 #include <QFocusEvent>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "TableAccountDialog.h"
+#include "dialogs/TableAccountDialog.h"
 
 // The Medical dialog. It has no title field: the title is the first name, the middle initial and
 // the last name joined. The first and last names get a capital first letter when the focus leaves

@@ -1,4 +1,4 @@
-#include "MemoEdit.h"
+#include "dialogs/MemoEdit.h"
 
 #include <QKeyEvent>
 #include <QScrollBar>

@@ -1,6 +1,6 @@
-#include "MinutesEdit.h"
+#include "dialogs/MinutesEdit.h"
 
-#include "NumberText.h"
+#include "dialogs/NumberText.h"
 
 #include <QApplication>
 #include <QKeyEvent>

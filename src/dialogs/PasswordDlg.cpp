@@ -1,10 +1,10 @@
-#include "PasswordDlg.h"
+#include "dialogs/PasswordDlg.h"
 
-#include "DialogUnits.h"
-#include "DocumentTexts.h"
-#include "GeneratePasswordMenu.h"
-#include "ScrambledText.h"
-#include "TextEdit.h"
+#include "core/ScrambledText.h"
+#include "dialogs/DialogUnits.h"
+#include "dialogs/GeneratePasswordMenu.h"
+#include "dialogs/TextEdit.h"
+#include "document/DocumentTexts.h"
 
 #include <QFrame>
 #include <QLabel>

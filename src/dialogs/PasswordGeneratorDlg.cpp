@@ -1,4 +1,4 @@
-#include "PasswordGeneratorDlg.h"
+#include "dialogs/PasswordGeneratorDlg.h"
 
 #include <QCheckBox>
 #include <QDialogButtonBox>

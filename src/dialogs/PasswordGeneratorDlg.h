@@ -1,6 +1,6 @@
 #pragma once
 
-#include "PasswordGenerator.h"
+#include "accounts/PasswordGenerator.h"
 
 #include <QDialog>
 

@@ -1,6 +1,6 @@
-#include "PurchasedItemRecordDlg.h"
+#include "dialogs/PurchasedItemRecordDlg.h"
 
-#include "AccountTypes.h"
+#include "core/AccountTypes.h"
 
 namespace {
 using K = ControlKind;

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "TableAccountDialog.h"
+#include "dialogs/TableAccountDialog.h"
 
 // The Purchased Item dialog; it needs a model number or a serial number.
 class CPurchasedItemRecordDlg : public TableAccountDialog {

@@ -1,6 +1,6 @@
-#include "ReferenceRecordDlg.h"
+#include "dialogs/ReferenceRecordDlg.h"
 
-#include "AccountTypes.h"
+#include "core/AccountTypes.h"
 
 namespace {
 using K = ControlKind;

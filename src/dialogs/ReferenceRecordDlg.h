@@ -1,6 +1,6 @@
 #pragma once
 
-#include "TableAccountDialog.h"
+#include "dialogs/TableAccountDialog.h"
 
 // The Reference dialog: a dated free-form note. OK comes before Cancel in the tab order.
 class CReferenceRecordDlg : public TableAccountDialog {

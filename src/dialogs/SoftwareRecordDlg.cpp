@@ -1,6 +1,6 @@
-#include "SoftwareRecordDlg.h"
+#include "dialogs/SoftwareRecordDlg.h"
 
-#include "AccountTypes.h"
+#include "core/AccountTypes.h"
 
 namespace {
 using K = ControlKind;

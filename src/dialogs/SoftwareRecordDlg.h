@@ -1,6 +1,6 @@
 #pragma once
 
-#include "TableAccountDialog.h"
+#include "dialogs/TableAccountDialog.h"
 
 // The Software dialog; it needs a serial number or a CD key.
 class CSoftwareRecordDlg : public TableAccountDialog {

@@ -1,10 +1,10 @@
-#include "TableAccountDialog.h"
+#include "dialogs/TableAccountDialog.h"
 
-#include "AccountFactory.h"
-#include "ControlAdapter.h"
-#include "DialogUnits.h"
-#include "DocumentTexts.h"
-#include "QuorrilDoc.h"
+#include "accounts/AccountFactory.h"
+#include "dialogs/ControlAdapter.h"
+#include "dialogs/DialogUnits.h"
+#include "document/DocumentTexts.h"
+#include "document/QuorrilDoc.h"
 
 #include <QIcon>
 #include <QLabel>

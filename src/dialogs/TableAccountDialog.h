@@ -1,8 +1,8 @@
 #pragma once
 
-#include "AccountEditor.h"
-#include "DialogTable.h"
-#include "UiPrompts.h"
+#include "dialogs/AccountEditor.h"
+#include "dialogs/DialogTable.h"
+#include "dialogs/UiPrompts.h"
 
 #include <QHash>
 

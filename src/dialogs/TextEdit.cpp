@@ -1,4 +1,4 @@
-#include "TextEdit.h"
+#include "dialogs/TextEdit.h"
 
 #include <limits>
 

@@ -1,4 +1,4 @@
-#include "TypeBox.h"
+#include "dialogs/TypeBox.h"
 
 #include <QLineEdit>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Prompts.h"
+#include "document/Prompts.h"
 
 // Every question the windows ask the user and every notice they show: the document's Prompts and
 // the questions of the dialogs, the views' commands and the main window. The program answers with

@@ -1,4 +1,4 @@
-#include "UpperCaseEdit.h"
+#include "dialogs/UpperCaseEdit.h"
 
 #include <QValidator>
 

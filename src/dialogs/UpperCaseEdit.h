@@ -1,6 +1,6 @@
 #pragma once
 
-#include "TextEdit.h"
+#include "dialogs/TextEdit.h"
 
 // A one-line edit that turns the letters the user types or pastes into upper case. A text set by
 // the program is shown as it is.

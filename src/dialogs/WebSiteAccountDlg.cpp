@@ -1,7 +1,7 @@
-#include "WebSiteAccountDlg.h"
+#include "dialogs/WebSiteAccountDlg.h"
 
-#include "AccountTypes.h"
-#include "GeneratePasswordMenu.h"
+#include "core/AccountTypes.h"
+#include "dialogs/GeneratePasswordMenu.h"
 
 #include <QLineEdit>
 

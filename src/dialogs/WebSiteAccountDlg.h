@@ -1,6 +1,6 @@
 #pragma once
 
-#include "TableAccountDialog.h"
+#include "dialogs/TableAccountDialog.h"
 
 // The WebSite dialog. OK and Cancel come between Notes and IP Address in the tab order.
 class CWebSiteAccountDlg : public TableAccountDialog {

@@ -1,7 +1,7 @@
-#include "WidgetPrompts.h"
+#include "dialogs/WidgetPrompts.h"
 
-#include "DuplicateAccountDlg.h"
-#include "PasswordDlg.h"
+#include "dialogs/DuplicateAccountDlg.h"
+#include "dialogs/PasswordDlg.h"
 
 #include <QApplication>
 #include <QFileDialog>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "UiPrompts.h"
+#include "dialogs/UiPrompts.h"
 
 #include <QPointer>
 #include <QWidget>

@@ -1,10 +1,10 @@
-#include "ExpiringItems.h"
+#include "document/ExpiringItems.h"
 
-#include "CreditCardAccount.h"
-#include "InsuranceAccount.h"
-#include "OleDateTime.h"
-#include "PurchasedItemRecord.h"
-#include "QuorrilDoc.h"
+#include "accounts/CreditCardAccount.h"
+#include "accounts/InsuranceAccount.h"
+#include "accounts/PurchasedItemRecord.h"
+#include "core/OleDateTime.h"
+#include "document/QuorrilDoc.h"
 
 #include <algorithm>
 

@@ -1,4 +1,4 @@
-#include "FileAccess.h"
+#include "document/FileAccess.h"
 
 #include <QFile>
 #include <QFileInfo>

@@ -1,7 +1,7 @@
-#include "QuorrilDoc.h"
+#include "document/QuorrilDoc.h"
 
-#include "AccountTypes.h"
-#include "DocumentTexts.h"
+#include "core/AccountTypes.h"
+#include "document/DocumentTexts.h"
 
 #include <QFileInfo>
 

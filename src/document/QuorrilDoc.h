@@ -1,11 +1,11 @@
 #pragma once
 
-#include "AccountRecord.h"
-#include "EncryptedFormat.h"
-#include "Prompts.h"
-#include "ScrambledText.h"
-#include "WalletContents.h"
-#include "WalletSink.h"
+#include "core/AccountRecord.h"
+#include "core/ScrambledText.h"
+#include "document/Prompts.h"
+#include "format/EncryptedFormat.h"
+#include "format/WalletContents.h"
+#include "format/WalletSink.h"
 
 #include <QByteArray>
 #include <QByteArrayView>

@@ -1,12 +1,12 @@
 // The new, open and save steps around the whole ".qrl" file; its bytes are the format module's.
-#include "QuorrilDoc.h"
+#include "document/QuorrilDoc.h"
 
-#include "CArchive.h"
-#include "ClassicFormat.h"
-#include "DocumentTexts.h"
-#include "EncryptedFormat.h"
-#include "FileAccess.h"
-#include "WalletFile.h"
+#include "core/CArchive.h"
+#include "document/DocumentTexts.h"
+#include "document/FileAccess.h"
+#include "format/ClassicFormat.h"
+#include "format/EncryptedFormat.h"
+#include "format/WalletFile.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -1,8 +1,8 @@
-#include "ClassicFormat.h"
+#include "format/ClassicFormat.h"
 
-#include "AccountFactory.h"
-#include "CArchive.h"
-#include "WalletSink.h"
+#include "accounts/AccountFactory.h"
+#include "core/CArchive.h"
+#include "format/WalletSink.h"
 
 #include <array>
 #include <vector>

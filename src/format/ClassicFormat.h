@@ -1,7 +1,7 @@
 #pragma once
 
-#include "AccountTypes.h"
-#include "WalletContents.h"
+#include "core/AccountTypes.h"
+#include "format/WalletContents.h"
 
 #include <QtGlobal>
 

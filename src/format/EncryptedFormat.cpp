@@ -1,6 +1,6 @@
-#include "EncryptedFormat.h"
+#include "format/EncryptedFormat.h"
 
-#include "Sodium.h"
+#include "format/Sodium.h"
 
 #include <QStringEncoder>
 #include <QtEndian>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "SecureBuffer.h"
+#include "format/SecureBuffer.h"
 
 #include <QByteArray>
 #include <QByteArrayView>

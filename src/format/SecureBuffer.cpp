@@ -1,6 +1,6 @@
-#include "SecureBuffer.h"
+#include "format/SecureBuffer.h"
 
-#include "Sodium.h"
+#include "format/Sodium.h"
 
 #include <sodium.h>
 

@@ -1,4 +1,4 @@
-#include "Sodium.h"
+#include "format/Sodium.h"
 
 #include <QtGlobal>
 

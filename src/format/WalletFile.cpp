@@ -1,7 +1,7 @@
-#include "WalletFile.h"
+#include "format/WalletFile.h"
 
-#include "CArchive.h"
-#include "ClassicFormat.h"
+#include "core/CArchive.h"
+#include "format/ClassicFormat.h"
 
 #include <sodium.h>
 

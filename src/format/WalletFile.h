@@ -1,7 +1,7 @@
 #pragma once
 
-#include "EncryptedFormat.h"
-#include "WalletContents.h"
+#include "format/EncryptedFormat.h"
+#include "format/WalletContents.h"
 
 #include <QByteArray>
 #include <QByteArrayView>

@@ -1,7 +1,7 @@
-#include "AccountFilterModel.h"
+#include "views/AccountFilterModel.h"
 
-#include "AccountTreeModel.h"
-#include "QuorrilDoc.h"
+#include "document/QuorrilDoc.h"
+#include "views/AccountTreeModel.h"
 
 #include <numeric>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "AccountSearch.h"
+#include "accounts/AccountSearch.h"
 
 #include <QElapsedTimer>
 #include <QHash>

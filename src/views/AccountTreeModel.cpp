@@ -1,8 +1,8 @@
-#include "AccountTreeModel.h"
+#include "views/AccountTreeModel.h"
 
-#include "AccountTypes.h"
-#include "Artwork.h"
-#include "QuorrilDoc.h"
+#include "core/AccountTypes.h"
+#include "document/QuorrilDoc.h"
+#include "views/Artwork.h"
 
 #include <QCollator>
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "AccountId.h"
-#include "AccountTypes.h"
+#include "core/AccountId.h"
+#include "core/AccountTypes.h"
 
 #include <QAbstractItemModel>
 #include <QList>

@@ -1,8 +1,8 @@
-#include "AccountView.h"
+#include "views/AccountView.h"
 
-#include "AccountRecord.h"
-#include "PropertyRows.h"
-#include "QuorrilDoc.h"
+#include "accounts/PropertyRows.h"
+#include "core/AccountRecord.h"
+#include "document/QuorrilDoc.h"
 
 #include <QHeaderView>
 #include <QHelpEvent>

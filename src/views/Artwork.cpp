@@ -1,7 +1,7 @@
-#include "Artwork.h"
+#include "views/Artwork.h"
 
-#include "AccountTypes.h"
-#include "ArtworkIconEngine.h"
+#include "core/AccountTypes.h"
+#include "views/ArtworkIconEngine.h"
 
 #include <array>
 

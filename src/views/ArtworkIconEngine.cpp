@@ -1,4 +1,4 @@
-#include "ArtworkIconEngine.h"
+#include "views/ArtworkIconEngine.h"
 
 #include <QApplication>
 #include <QHash>

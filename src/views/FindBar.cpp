@@ -1,6 +1,6 @@
-#include "FindBar.h"
+#include "views/FindBar.h"
 
-#include "QuorrilView.h"
+#include "views/QuorrilView.h"
 
 #include <QKeyEvent>
 #include <QSignalBlocker>

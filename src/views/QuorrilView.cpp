@@ -1,9 +1,9 @@
-#include "QuorrilView.h"
+#include "views/QuorrilView.h"
 
-#include "AccountFilterModel.h"
-#include "AccountTreeModel.h"
-#include "QuorrilDoc.h"
-#include "TreeBranchStyle.h"
+#include "document/QuorrilDoc.h"
+#include "views/AccountFilterModel.h"
+#include "views/AccountTreeModel.h"
+#include "views/TreeBranchStyle.h"
 
 #include <QContextMenuEvent>
 #include <QHeaderView>

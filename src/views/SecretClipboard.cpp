@@ -1,4 +1,4 @@
-#include "SecretClipboard.h"
+#include "views/SecretClipboard.h"
 
 #include <QClipboard>
 #include <QCryptographicHash>

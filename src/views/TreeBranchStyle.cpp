@@ -1,4 +1,4 @@
-#include "TreeBranchStyle.h"
+#include "views/TreeBranchStyle.h"
 
 #include <QStyleFactory>
 

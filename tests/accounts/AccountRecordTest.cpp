@@ -1,11 +1,13 @@
-#include "AccountFactory.h"
-#include "AccountTypes.h"
-#include "BankAccount.h"
-#include "Bytes.h"
-#include "CArchive.h"
+#include "accounts/AccountFactory.h"
+#include "accounts/BankAccount.h"
+#include "core/AccountTypes.h"
+#include "core/CArchive.h"
+#include "document/FilledFields.h"
+#include "support/Bytes.h"
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <type_traits>
 
 namespace {
@@ -162,3 +164,46 @@ TEST(AccountRecordTest, SetFieldRefusesAValueOfAnotherKind)
 }
 
 } // namespace
+
+// Every type: a clone holds the same content and stays apart from its original; a change of any one
+// field, user member, title or committed flag makes the two differ.
+TEST(AccountRecordTest, CloneCopiesEverythingAndEveryChangeShows)
+{
+    for (AccountType type : kAccountTypes) {
+        SCOPED_TRACE(accountTypeName(type).toStdString());
+        std::unique_ptr<AccountRecord> original = createAccount(AccountId(7), type);
+        fillFields(*original, 3);
+        original->SetTitle(QStringLiteral("Title"));
+        original->AddUser(1, QStringLiteral("ann"), QStringLiteral("pw"), QStringLiteral("a@x"));
+        original->AddUser(0, QStringLiteral("bob"), QStringLiteral("pw2"), QString());
+        original->SetCommitted();
+        std::unique_ptr<AccountRecord> copy = cloneAccount(*original);
+        ASSERT_TRUE(copy);
+        EXPECT_EQ(copy->GetId(), original->GetId());
+        EXPECT_TRUE(sameContent(*original, *copy));
+
+        const std::function<void(AccountRecord&)> changes[] = {
+            [](AccountRecord& a) { a.SetTitle(QStringLiteral("title")); },
+            [](AccountRecord& a) { AccountBuilder::setCommittedFlag(a, 0); },
+            [](AccountRecord& a) { a.GetUser(1)->SetAdministrator(1); },
+            [](AccountRecord& a) { a.GetUser(1)->SetLoginId(QStringLiteral("Bob")); },
+            [](AccountRecord& a) { a.GetUser(0)->SetPassword(QStringLiteral("PW")); },
+            [](AccountRecord& a) { a.GetUser(0)->SetEmail(QStringLiteral("A@x")); },
+            [](AccountRecord& a) { a.RemoveUserAt(1); },
+        };
+        for (const auto& change : changes) {
+            std::unique_ptr<AccountRecord> changed = cloneAccount(*original);
+            change(*changed);
+            EXPECT_FALSE(sameContent(*original, *changed));
+        }
+        std::unique_ptr<AccountRecord> other = createAccount(AccountId(7), type);
+        fillFields(*other, 4);
+        for (int i = 0; i < int(original->layout().fields.size()); ++i) {
+            std::unique_ptr<AccountRecord> changed = cloneAccount(*original);
+            changed->setField(i, other->field(i));
+            EXPECT_FALSE(sameContent(*original, *changed)) << "field " << i;
+        }
+        copy->SetTitle(QStringLiteral("Other"));
+        EXPECT_EQ(original->GetTitle(), QStringLiteral("Title"));
+    }
+}

@@ -1,9 +1,9 @@
 // Finding accounts by text: case and accents ignored, secrets never matched.
-#include "AccountSearch.h"
-#include "AccountFactory.h"
-#include "AccountTypes.h"
-#include "BankAccount.h"
-#include "WebSiteAccount.h"
+#include "accounts/AccountSearch.h"
+#include "accounts/AccountFactory.h"
+#include "accounts/BankAccount.h"
+#include "accounts/WebSiteAccount.h"
+#include "core/AccountTypes.h"
 
 #include <gtest/gtest.h>
 

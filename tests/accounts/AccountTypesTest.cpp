@@ -1,9 +1,9 @@
 // Store, reload and list each of the ten account types, against bytes and rows written out by hand
 // from the record tables of the file format.
-#include "AccountTypes.h"
-#include "AccountFactory.h"
-#include "Bytes.h"
-#include "CArchive.h"
+#include "core/AccountTypes.h"
+#include "accounts/AccountFactory.h"
+#include "core/CArchive.h"
+#include "support/Bytes.h"
 
 #include <gtest/gtest.h>
 

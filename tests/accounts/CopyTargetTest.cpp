@@ -1,12 +1,12 @@
 // Which secret Copy Password copies for each of the ten types.
-#include "CopyTarget.h"
-#include "AccountFactory.h"
-#include "AccountTypes.h"
-#include "BankAccount.h"
-#include "CallingCardAccount.h"
-#include "CreditCardAccount.h"
-#include "SoftwareRecord.h"
-#include "WebSiteAccount.h"
+#include "accounts/CopyTarget.h"
+#include "accounts/AccountFactory.h"
+#include "accounts/BankAccount.h"
+#include "accounts/CallingCardAccount.h"
+#include "accounts/CreditCardAccount.h"
+#include "accounts/SoftwareRecord.h"
+#include "accounts/WebSiteAccount.h"
+#include "core/AccountTypes.h"
 
 #include <gtest/gtest.h>
 

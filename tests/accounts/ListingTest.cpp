@@ -1,9 +1,9 @@
-#include "AccountFactory.h"
-#include "CallingCardAccount.h"
-#include "CreditCardAccount.h"
-#include "EmailAccount.h"
-#include "InsuranceAccount.h"
-#include "ReferenceRecord.h"
+#include "accounts/AccountFactory.h"
+#include "accounts/CallingCardAccount.h"
+#include "accounts/CreditCardAccount.h"
+#include "accounts/EmailAccount.h"
+#include "accounts/InsuranceAccount.h"
+#include "accounts/ReferenceRecord.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 // The password generator: what each option gives, its strength figure, and no bias.
-#include "PasswordGenerator.h"
-#include "ScrambledText.h"
+#include "accounts/PasswordGenerator.h"
+#include "core/ScrambledText.h"
 
 #include <QRandomGenerator>
 

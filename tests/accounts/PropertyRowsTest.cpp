@@ -1,7 +1,7 @@
 // Which listed rows are secrets, and the row-by-row listing that matches ListProperties.
-#include "PropertyRows.h"
-#include "AccountFactory.h"
-#include "AccountTypes.h"
+#include "accounts/PropertyRows.h"
+#include "accounts/AccountFactory.h"
+#include "core/AccountTypes.h"
 
 #include <gtest/gtest.h>
 

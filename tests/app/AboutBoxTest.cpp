@@ -1,7 +1,7 @@
-#include "AboutDlg.h"
-#include "AboutPicture.h"
-#include "FrameTest.h"
-#include "StaticLink.h"
+#include "app/AboutDlg.h"
+#include "app/AboutPicture.h"
+#include "app/FrameTest.h"
+#include "app/StaticLink.h"
 
 #include <QDesktopServices>
 #include <QSignalSpy>

@@ -1,10 +1,10 @@
-#include "AccountCommands.h"
-#include "AccountEditor.h"
-#include "AccountView.h"
-#include "QuorrilView.h"
-#include "TableAccountDialog.h"
-#include "TreeAndListTest.h"
-#include "WindowTest.h"
+#include "app/AccountCommands.h"
+#include "app/WindowTest.h"
+#include "dialogs/AccountEditor.h"
+#include "dialogs/TableAccountDialog.h"
+#include "views/AccountView.h"
+#include "views/QuorrilView.h"
+#include "views/TreeAndListTest.h"
 
 #include <QLineEdit>
 #include <QMenu>

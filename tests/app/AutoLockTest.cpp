@@ -1,8 +1,8 @@
-#include "AutoLock.h"
-#include "CreditCardAccount.h"
-#include "FrameTest.h"
-#include "IdleWatcher.h"
-#include "PasswordDlg.h"
+#include "app/AutoLock.h"
+#include "accounts/CreditCardAccount.h"
+#include "app/FrameTest.h"
+#include "app/IdleWatcher.h"
+#include "dialogs/PasswordDlg.h"
 
 #include <QLabel>
 #include <QMessageBox>

@@ -1,5 +1,5 @@
-#include "CommandTable.h"
-#include "FrameTest.h"
+#include "app/CommandTable.h"
+#include "app/FrameTest.h"
 
 namespace {
 

@@ -1,9 +1,9 @@
 // File > Encrypt Wallet, the status pane that says whether the wallet is encrypted, and the
 // preference for new wallets, in the whole window.
-#include "FrameTest.h"
-#include "KeyStateIndicators.h"
-#include "QuorrilApp.h"
-#include "WalletFile.h"
+#include "app/FrameTest.h"
+#include "app/KeyStateIndicators.h"
+#include "app/QuorrilApp.h"
+#include "format/WalletFile.h"
 
 #include <QFile>
 #include <QLabel>

@@ -1,10 +1,10 @@
-#include "CreditCardAccount.h"
-#include "ExpiringCommands.h"
-#include "ExpiringDlg.h"
-#include "FrameTest.h"
-#include "InsuranceAccount.h"
-#include "OleDateTime.h"
-#include "PurchasedItemRecord.h"
+#include "accounts/CreditCardAccount.h"
+#include "accounts/InsuranceAccount.h"
+#include "accounts/PurchasedItemRecord.h"
+#include "app/ExpiringCommands.h"
+#include "app/ExpiringDlg.h"
+#include "app/FrameTest.h"
+#include "core/OleDateTime.h"
 
 #include <QLabel>
 #include <QSignalSpy>

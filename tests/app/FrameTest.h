@@ -1,14 +1,14 @@
 #pragma once
 
-#include "AccountView.h"
-#include "CommandIds.h"
-#include "FileCommands.h"
-#include "MainFrame.h"
-#include "Preferences.h"
-#include "QuorrilView.h"
-#include "RecentFileList.h"
-#include "TableAccountDialog.h"
-#include "WindowTest.h"
+#include "app/CommandIds.h"
+#include "app/FileCommands.h"
+#include "app/MainFrame.h"
+#include "app/Preferences.h"
+#include "app/RecentFileList.h"
+#include "app/WindowTest.h"
+#include "dialogs/TableAccountDialog.h"
+#include "views/AccountView.h"
+#include "views/QuorrilView.h"
 
 #include <QAction>
 #include <QLineEdit>

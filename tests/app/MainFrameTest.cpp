@@ -1,7 +1,7 @@
-#include "CommandTable.h"
-#include "FindBar.h"
-#include "FrameTest.h"
-#include "KeyStateIndicators.h"
+#include "app/CommandTable.h"
+#include "app/FrameTest.h"
+#include "app/KeyStateIndicators.h"
+#include "views/FindBar.h"
 
 #include <QLabel>
 #include <QMenuBar>

@@ -1,6 +1,6 @@
-#include "Preferences.h"
-#include "FrameTest.h"
-#include "PreferencesDlg.h"
+#include "app/Preferences.h"
+#include "app/FrameTest.h"
+#include "app/PreferencesDlg.h"
 
 #include <QCheckBox>
 #include <QSignalSpy>

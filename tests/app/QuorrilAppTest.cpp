@@ -1,7 +1,7 @@
-#include "QuorrilApp.h"
-#include "FrameTest.h"
-#include "InsuranceAccount.h"
-#include "WidgetPrompts.h"
+#include "app/QuorrilApp.h"
+#include "accounts/InsuranceAccount.h"
+#include "app/FrameTest.h"
+#include "dialogs/WidgetPrompts.h"
 
 #include <QComboBox>
 #include <QDialog>

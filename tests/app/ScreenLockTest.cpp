@@ -1,8 +1,8 @@
-#include "AutoLock.h"
-#include "FrameTest.h"
-#include "QuorrilApp.h"
-#include "QuorrilDoc.h"
-#include "ScreenLockListener.h"
+#include "app/AutoLock.h"
+#include "app/FrameTest.h"
+#include "app/QuorrilApp.h"
+#include "app/ScreenLockListener.h"
+#include "document/QuorrilDoc.h"
 
 #include <QDBusConnection>
 #include <QDBusMessage>

@@ -1,10 +1,10 @@
 // The View menu, Copy, Copy Password and Generate Password in the main window.
-#include "ViewCommands.h"
-#include "AccountFactory.h"
-#include "FindBar.h"
-#include "FrameTest.h"
-#include "PasswordGeneratorDlg.h"
-#include "SecretClipboard.h"
+#include "app/ViewCommands.h"
+#include "accounts/AccountFactory.h"
+#include "app/FrameTest.h"
+#include "dialogs/PasswordGeneratorDlg.h"
+#include "views/FindBar.h"
+#include "views/SecretClipboard.h"
 
 #include <QClipboard>
 #include <QMenuBar>

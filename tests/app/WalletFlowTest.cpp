@@ -1,4 +1,4 @@
-#include "FrameTest.h"
+#include "app/FrameTest.h"
 
 #include <QFile>
 #include <QFileInfo>

@@ -1,6 +1,6 @@
-#include "WindowGeometry.h"
-#include "FrameTest.h"
-#include "QuorrilApp.h"
+#include "app/WindowGeometry.h"
+#include "app/FrameTest.h"
+#include "app/QuorrilApp.h"
 
 #include <QGuiApplication>
 #include <QScreen>

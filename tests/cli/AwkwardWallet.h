@@ -2,7 +2,7 @@
 
 // A wallet with accounts of every type holding every value that prints in a form of its own:
 // the test of the export's bytes and of the import's round trip.
-#include "SampleWallet.h"
+#include "document/SampleWallet.h"
 
 #include <QStringList>
 

@@ -1,7 +1,7 @@
 // Export and check, their output and exit status.
-#include "CliFixture.h"
+#include "cli/CliFixture.h"
 
-#include "FileBuilder.h"
+#include "document/FileBuilder.h"
 
 #include <QJsonArray>
 #include <QJsonObject>

@@ -1,9 +1,9 @@
 // Encrypted wallets on the command line: import --encrypt, encrypt and decrypt in place, check, and
 // every refusal leaving the file as it was.
-#include "CliFixture.h"
+#include "cli/CliFixture.h"
 
-#include "FileBuilder.h"
-#include "WalletFile.h"
+#include "document/FileBuilder.h"
+#include "format/WalletFile.h"
 
 #include <QProcess>
 

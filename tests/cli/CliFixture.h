@@ -1,9 +1,9 @@
 #pragma once
 
-#include "CliCommands.h"
-#include "QuorrilDoc.h"
-#include "SampleWallet.h"
-#include "ScriptedDocumentPrompts.h"
+#include "cli/CliCommands.h"
+#include "document/QuorrilDoc.h"
+#include "document/SampleWallet.h"
+#include "support/ScriptedDocumentPrompts.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,5 +1,5 @@
 // Import: JSON that fits makes a wallet; JSON that does not is refused, naming account and field.
-#include "CliFixture.h"
+#include "cli/CliFixture.h"
 
 #include <QJsonArray>
 #include <QJsonObject>

@@ -1,5 +1,5 @@
 // The program itself: password on standard input, output streams and exit status.
-#include "CliFixture.h"
+#include "cli/CliFixture.h"
 
 #include <QElapsedTimer>
 #include <QProcess>

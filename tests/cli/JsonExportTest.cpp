@@ -1,8 +1,8 @@
 // The streaming export gives the bytes of the JSON tree, written through the buffer in pieces.
-#include "AwkwardWallet.h"
-#include "CliFixture.h"
-#include "JsonExportWriter.h"
-#include "WalletJson.h"
+#include "cli/AwkwardWallet.h"
+#include "cli/CliFixture.h"
+#include "cli/JsonExportWriter.h"
+#include "cli/WalletJson.h"
 
 #include <QBuffer>
 

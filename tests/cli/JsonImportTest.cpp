@@ -1,8 +1,8 @@
 // The streaming import: what export writes comes back whole, and hostile JSON is refused early.
-#include "AwkwardWallet.h"
-#include "CliFixture.h"
-#include "JsonExportWriter.h"
-#include "JsonImportReader.h"
+#include "cli/AwkwardWallet.h"
+#include "cli/CliFixture.h"
+#include "cli/JsonExportWriter.h"
+#include "cli/JsonImportReader.h"
 
 #include <QBuffer>
 

@@ -1,8 +1,8 @@
 // search and show: what matches, what prints, and that secrets stay hidden unless asked for.
-#include "BankAccount.h"
-#include "CliFixture.h"
-#include "CreditCardAccount.h"
-#include "WebSiteAccount.h"
+#include "accounts/BankAccount.h"
+#include "accounts/CreditCardAccount.h"
+#include "accounts/WebSiteAccount.h"
+#include "cli/CliFixture.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
-#include "Bytes.h"
-#include "CArchive.h"
-#include "OleDateTime.h"
+#include "core/CArchive.h"
+#include "core/OleDateTime.h"
+#include "support/Bytes.h"
 
 #include <gtest/gtest.h>
 

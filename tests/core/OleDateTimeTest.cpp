@@ -1,5 +1,5 @@
-#include "OleDateTime.h"
-#include "ScopedTimeZone.h"
+#include "core/OleDateTime.h"
+#include "support/ScopedTimeZone.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "ScrambledText.h"
+#include "core/ScrambledText.h"
 
 #include <gtest/gtest.h>
 

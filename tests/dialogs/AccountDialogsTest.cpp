@@ -1,6 +1,6 @@
-#include "DialogTest.h"
+#include "dialogs/DialogTest.h"
 
-#include "AccountTypes.h"
+#include "core/AccountTypes.h"
 
 #include <QDialog>
 #include <QTimer>

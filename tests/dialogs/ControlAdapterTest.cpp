@@ -1,7 +1,7 @@
-#include "ControlAdapter.h"
-#include "AccountTypes.h"
-#include "DialogTest.h"
-#include "DocumentTexts.h"
+#include "dialogs/ControlAdapter.h"
+#include "core/AccountTypes.h"
+#include "dialogs/DialogTest.h"
+#include "document/DocumentTexts.h"
 
 namespace {
 

@@ -1,14 +1,14 @@
-#include "DialogTest.h"
+#include "dialogs/DialogTest.h"
 
-#include "AccountTypes.h"
-#include "AprEdit.h"
-#include "CallingCardAccount.h"
-#include "CreditCardAccount.h"
-#include "DatePicker.h"
-#include "MedicalRecord.h"
-#include "ReferenceRecord.h"
-#include "ScopedTimeZone.h"
-#include "TypeBox.h"
+#include "accounts/CallingCardAccount.h"
+#include "accounts/CreditCardAccount.h"
+#include "accounts/MedicalRecord.h"
+#include "accounts/ReferenceRecord.h"
+#include "core/AccountTypes.h"
+#include "dialogs/AprEdit.h"
+#include "dialogs/DatePicker.h"
+#include "dialogs/TypeBox.h"
+#include "support/ScopedTimeZone.h"
 
 #include <QCalendarWidget>
 #include <QClipboard>

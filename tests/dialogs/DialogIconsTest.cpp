@@ -1,8 +1,8 @@
-#include "DialogTest.h"
+#include "dialogs/DialogTest.h"
 
-#include "AccountTypes.h"
-#include "DuplicateAccountDlg.h"
-#include "ImageCoverage.h"
+#include "core/AccountTypes.h"
+#include "dialogs/DuplicateAccountDlg.h"
+#include "support/ImageCoverage.h"
 
 #include <QIcon>
 

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "AccountFactory.h"
-#include "QuorrilDoc.h"
-#include "ScriptedPrompts.h"
-#include "TableAccountDialog.h"
+#include "accounts/AccountFactory.h"
+#include "dialogs/TableAccountDialog.h"
+#include "document/QuorrilDoc.h"
+#include "support/ScriptedPrompts.h"
 
 #include <QClipboard>
 #include <QComboBox>

@@ -1,8 +1,8 @@
-#include "DialogTest.h"
+#include "dialogs/DialogTest.h"
 
-#include "AccountTypes.h"
-#include "EmailAccount.h"
-#include "EmailAccountDlg.h"
+#include "accounts/EmailAccount.h"
+#include "core/AccountTypes.h"
+#include "dialogs/EmailAccountDlg.h"
 
 #include <QCheckBox>
 #include <QLabel>

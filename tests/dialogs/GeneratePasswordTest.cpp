@@ -1,8 +1,8 @@
 // "Generate Password" in the password fields' context menus, and the generator dialog.
-#include "DialogTest.h"
-#include "GeneratePasswordMenu.h"
-#include "PasswordDlg.h"
-#include "PasswordGeneratorDlg.h"
+#include "dialogs/DialogTest.h"
+#include "dialogs/GeneratePasswordMenu.h"
+#include "dialogs/PasswordDlg.h"
+#include "dialogs/PasswordGeneratorDlg.h"
 
 #include <QApplication>
 #include <QCheckBox>

@@ -1,4 +1,4 @@
-#include "NumberText.h"
+#include "dialogs/NumberText.h"
 
 #include <gtest/gtest.h>
 

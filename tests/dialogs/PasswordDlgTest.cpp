@@ -1,7 +1,7 @@
-#include "PasswordDlg.h"
-#include "DuplicateAccountDlg.h"
-#include "ScriptedPrompts.h"
-#include "WidgetPrompts.h"
+#include "dialogs/PasswordDlg.h"
+#include "dialogs/DuplicateAccountDlg.h"
+#include "dialogs/WidgetPrompts.h"
+#include "support/ScriptedPrompts.h"
 
 #include <QApplication>
 #include <QLabel>

@@ -1,13 +1,13 @@
-#include "DialogTest.h"
+#include "dialogs/DialogTest.h"
 
-#include "AccountTypes.h"
-#include "BankAccount.h"
-#include "InsuranceAccount.h"
-#include "InsuranceAccountDlg.h"
-#include "MedicalRecord.h"
-#include "PurchasedItemRecord.h"
-#include "SoftwareRecord.h"
-#include "TypeBox.h"
+#include "accounts/BankAccount.h"
+#include "accounts/InsuranceAccount.h"
+#include "accounts/MedicalRecord.h"
+#include "accounts/PurchasedItemRecord.h"
+#include "accounts/SoftwareRecord.h"
+#include "core/AccountTypes.h"
+#include "dialogs/InsuranceAccountDlg.h"
+#include "dialogs/TypeBox.h"
 
 #include <QAbstractItemView>
 #include <QLabel>

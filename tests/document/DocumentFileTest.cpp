@@ -1,10 +1,10 @@
 // The ".qrl" layout: bytes the document writes, and hand-built files it reads.
-#include "BankAccount.h"
-#include "CreditCardAccount.h"
-#include "DocumentFixture.h"
-#include "FileBuilder.h"
-#include "ReferenceRecord.h"
-#include "SampleWallet.h"
+#include "accounts/BankAccount.h"
+#include "accounts/CreditCardAccount.h"
+#include "accounts/ReferenceRecord.h"
+#include "document/DocumentFixture.h"
+#include "document/FileBuilder.h"
+#include "document/SampleWallet.h"
 
 #include <limits>
 

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "AccountFactory.h"
-#include "QuorrilDoc.h"
-#include "ScriptedDocumentPrompts.h"
+#include "accounts/AccountFactory.h"
+#include "document/QuorrilDoc.h"
+#include "support/ScriptedDocumentPrompts.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,6 +1,6 @@
 // New, open and save with the password steps, the ownership check, the lock and the enabling rules.
-#include "DocumentFixture.h"
-#include "FileBuilder.h"
+#include "document/DocumentFixture.h"
+#include "document/FileBuilder.h"
 
 namespace {
 QByteArray walletWithOneMail(const QString& password)

@@ -1,5 +1,5 @@
 // The account table: adding, removing, ids, duplicate checks.
-#include "DocumentFixture.h"
+#include "document/DocumentFixture.h"
 
 #include <limits>
 #include <type_traits>

@@ -1,8 +1,8 @@
 // The document with encrypted files: opening one, the switch between containers, the preference for
 // new documents and the cost of each save (a few damaged files show the document uses its reader).
-#include "DocumentFixture.h"
-#include "SampleWallet.h"
-#include "WalletFile.h"
+#include "document/DocumentFixture.h"
+#include "document/SampleWallet.h"
+#include "format/WalletFile.h"
 
 #include <QtEndian>
 

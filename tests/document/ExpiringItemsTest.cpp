@@ -1,10 +1,10 @@
-#include "ExpiringItems.h"
-#include "CreditCardAccount.h"
-#include "DocumentFixture.h"
-#include "InsuranceAccount.h"
-#include "MedicalRecord.h"
-#include "OleDateTime.h"
-#include "PurchasedItemRecord.h"
+#include "document/ExpiringItems.h"
+#include "accounts/CreditCardAccount.h"
+#include "accounts/InsuranceAccount.h"
+#include "accounts/MedicalRecord.h"
+#include "accounts/PurchasedItemRecord.h"
+#include "core/OleDateTime.h"
+#include "document/DocumentFixture.h"
 
 namespace {
 const QDate kToday(2024, 3, 1);

@@ -1,7 +1,7 @@
 // What the document does with the file system around a load and a save: which files it opens and
 // what it says of those it cannot, the mode of the files it writes, and the sync of their folder.
-#include "DocumentFixture.h"
-#include "FileBuilder.h"
+#include "document/DocumentFixture.h"
+#include "document/FileBuilder.h"
 
 #include <QFileInfo>
 #include <QScopeGuard>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Bytes.h"
+#include "support/Bytes.h"
 
 #include <QByteArray>
 #include <QString>

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "AccountRecord.h"
-#include "OleDateTime.h"
-#include "ScrambledText.h"
+#include "core/AccountRecord.h"
+#include "core/OleDateTime.h"
+#include "core/ScrambledText.h"
 
 // Fills every field of an account from its layout: texts name the field and the account, dates,
 // integers and decimals differ per field, so that a field read into the wrong place shows.

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "AccountFactory.h"
-#include "AccountTypes.h"
-#include "FilledFields.h"
-#include "QuorrilDoc.h"
+#include "accounts/AccountFactory.h"
+#include "core/AccountTypes.h"
+#include "document/FilledFields.h"
+#include "document/QuorrilDoc.h"
 
 // Puts into the document, through AddAccount, `rounds` accounts of every type with every field filled;
 // Email accounts get users. Ids are handed out by NextAccountId() in an order that does not follow

@@ -1,7 +1,7 @@
 // Saving to targets that cannot be written, for root as well: the old file stays as it was, the
 // user sees "Unable To Save File !", the save reports failure and the document stays modified.
-#include "DocumentFixture.h"
-#include "FileBuilder.h"
+#include "document/DocumentFixture.h"
+#include "document/FileBuilder.h"
 
 #include <QFileInfo>
 

@@ -1,8 +1,8 @@
 // A valid file cut at every byte offset: each cut ends in "Invalid File Format !" and keeps exactly
 // the accounts whose records were complete before the cut.
-#include "CArchive.h"
-#include "DocumentFixture.h"
-#include "SampleWallet.h"
+#include "core/CArchive.h"
+#include "document/DocumentFixture.h"
+#include "document/SampleWallet.h"
 
 #include <set>
 

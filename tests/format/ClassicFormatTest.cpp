@@ -1,12 +1,12 @@
 // The classic layout on its own: what a reader hands its sink and when, and how a writer groups the
 // accounts it is lent. (Which groups each version holds is pinned through the document's open.)
-#include "ClassicFormat.h"
-#include "AccountFactory.h"
-#include "CArchive.h"
-#include "EmailAccount.h"
-#include "FileBuilder.h"
-#include "RecordingSink.h"
-#include "WalletFile.h"
+#include "format/ClassicFormat.h"
+#include "accounts/AccountFactory.h"
+#include "accounts/EmailAccount.h"
+#include "core/CArchive.h"
+#include "document/FileBuilder.h"
+#include "format/RecordingSink.h"
+#include "format/WalletFile.h"
 
 #include <gtest/gtest.h>
 

@@ -1,12 +1,12 @@
 // The encrypted container alone: readable from the documented layout, giving back the classic bytes
 // it was given, and telling every damage from a wrong password.
-#include "EncryptedFormat.h"
+#include "format/EncryptedFormat.h"
 
-#include "AccountFactory.h"
-#include "CArchive.h"
-#include "FilledFields.h"
-#include "RecordingSink.h"
-#include "WalletFile.h"
+#include "accounts/AccountFactory.h"
+#include "core/CArchive.h"
+#include "document/FilledFields.h"
+#include "format/RecordingSink.h"
+#include "format/WalletFile.h"
 
 #include <gtest/gtest.h>
 

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "AccountRecord.h"
-#include "WalletContents.h"
-#include "WalletSink.h"
+#include "core/AccountRecord.h"
+#include "format/WalletContents.h"
+#include "format/WalletSink.h"
 
 #include <QStringList>
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "ScriptedDocumentPrompts.h"
-#include "UiPrompts.h"
+#include "dialogs/UiPrompts.h"
+#include "support/ScriptedDocumentPrompts.h"
 
 #include <vector>
 

@@ -1,6 +1,6 @@
-#include "AccountTreeModel.h"
-#include "QuorrilView.h"
-#include "WidgetTestSupport.h"
+#include "views/AccountTreeModel.h"
+#include "views/QuorrilView.h"
+#include "views/WidgetTestSupport.h"
 
 #include <QAbstractItemModelTester>
 #include <QPersistentModelIndex>

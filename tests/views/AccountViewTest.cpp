@@ -1,5 +1,5 @@
-#include "AccountView.h"
-#include "WidgetTestSupport.h"
+#include "views/AccountView.h"
+#include "views/WidgetTestSupport.h"
 
 #include <QHeaderView>
 #include <QHelpEvent>

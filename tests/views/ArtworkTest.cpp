@@ -1,6 +1,6 @@
-#include "Artwork.h"
-#include "ImageCoverage.h"
-#include "WidgetTestSupport.h"
+#include "views/Artwork.h"
+#include "support/ImageCoverage.h"
+#include "views/WidgetTestSupport.h"
 
 #include <QImage>
 #include <QPixmap>

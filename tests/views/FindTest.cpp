@@ -1,8 +1,8 @@
 // Find as you type in the account tree: what shows, what opens, and what comes back.
-#include "AccountFilterModel.h"
-#include "AccountTreeModel.h"
-#include "FindBar.h"
-#include "TreeAndListTest.h"
+#include "views/AccountFilterModel.h"
+#include "views/AccountTreeModel.h"
+#include "views/FindBar.h"
+#include "views/TreeAndListTest.h"
 
 #include <QSignalSpy>
 

@@ -1,7 +1,7 @@
 // Secrets drawn hidden in the property list, and the clipboard that forgets what it was given.
-#include "AccountView.h"
-#include "SecretClipboard.h"
-#include "WidgetTestSupport.h"
+#include "views/AccountView.h"
+#include "views/SecretClipboard.h"
+#include "views/WidgetTestSupport.h"
 
 #include <QClipboard>
 #include <QMimeData>

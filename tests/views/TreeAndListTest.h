@@ -1,8 +1,8 @@
 #pragma once
 
-#include "AccountView.h"
-#include "QuorrilView.h"
-#include "WidgetTestSupport.h"
+#include "views/AccountView.h"
+#include "views/QuorrilView.h"
+#include "views/WidgetTestSupport.h"
 
 #include <QStringList>
 

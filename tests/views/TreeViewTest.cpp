@@ -1,7 +1,7 @@
-#include "AccountView.h"
-#include "Artwork.h"
-#include "QuorrilView.h"
-#include "TreeAndListTest.h"
+#include "views/AccountView.h"
+#include "views/Artwork.h"
+#include "views/QuorrilView.h"
+#include "views/TreeAndListTest.h"
 
 #include <QMenu>
 #include <QSignalSpy>

@@ -1,10 +1,10 @@
 #pragma once
 
-#include "AccountFactory.h"
-#include "AccountTypes.h"
-#include "QuorrilDoc.h"
-#include "ScriptedDocumentPrompts.h"
-#include "TestApplication.h"
+#include "accounts/AccountFactory.h"
+#include "core/AccountTypes.h"
+#include "document/QuorrilDoc.h"
+#include "support/ScriptedDocumentPrompts.h"
+#include "support/TestApplication.h"
 
 #include <QApplication>
 #include <QDir>
