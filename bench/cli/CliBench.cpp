@@ -165,7 +165,9 @@ int main()
         for (int i = 0; i < kHostileUsers; ++i)
             AccountBuilder::appendUser(*email, std::make_unique<UserEntry>(0, QString(), QString(), QString()));
         email->SetCommitted();
-        doc.fileAccount(std::move(email));
+        std::vector<std::unique_ptr<AccountRecord>> accounts;
+        accounts.push_back(std::move(email));
+        doc.changeAccounts(QStringLiteral("Import"), std::move(accounts));
         if (!doc.OnSaveDocument(QString::fromStdString(hostile)))
             return 2;
     }

@@ -2,6 +2,7 @@
 // user sees "Unable To Save File !", the save reports failure and the document stays modified.
 #include "document/DocumentFixture.h"
 #include "document/FileBuilder.h"
+#include "support/FileAccounts.h"
 
 #include <QFileInfo>
 
@@ -150,11 +151,11 @@ struct ProgramFault : std::logic_error {
 // A lack of memory is a failed save like any other; a fault of the program is not hidden behind it.
 TEST_F(SaveFailureTest, OnlyALackOfMemoryIsReportedAsAFailedSave)
 {
-    doc.fileAccount(std::make_unique<ThrowingAccount<std::bad_alloc>>(900));
+    fileAccounts(doc, std::make_unique<ThrowingAccount<std::bad_alloc>>(900));
     expectRefused(oldFile, "Out of memory");
 
     doc.RemoveAccount(AccountId(900));
-    doc.fileAccount(std::make_unique<ThrowingAccount<ProgramFault>>(901));
+    fileAccounts(doc, std::make_unique<ThrowingAccount<ProgramFault>>(901));
     prompts.shown.clear();
     EXPECT_THROW(doc.OnSaveDocument(oldFile), ProgramFault);
     EXPECT_EQ(prompts.shown, QStringList());
