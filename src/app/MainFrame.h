@@ -7,6 +7,7 @@
 
 class AccountCommands;
 class AutoLock;
+class EditCommands;
 class ExpiringCommands;
 class CAccountView;
 class CQuorrilDoc;
@@ -54,6 +55,7 @@ public:
     QLabel* encryptionPane() const { return m_encryptionPane; }
     FileCommands& fileCommands() const { return *m_fileCommands; }
     AccountCommands& accountCommands() const { return *m_accountCommands; }
+    EditCommands& editCommands() const { return *m_editCommands; }
     AutoLock& autoLock() const { return *m_autoLock; }
     ExpiringCommands& expiringCommands() const { return *m_expiringCommands; }
     // The Account menu, which is also the tree's context menu.
@@ -107,6 +109,7 @@ private:
     Pane m_activePane = Pane::Tree;
     FileCommands* m_fileCommands = nullptr;
     AccountCommands* m_accountCommands = nullptr;
+    EditCommands* m_editCommands = nullptr;
     PaneCommands* m_paneCommands = nullptr;
     PasswordCommands* m_passwordCommands = nullptr;
     EncryptionCommands* m_encryptionCommands = nullptr;

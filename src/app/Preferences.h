@@ -25,6 +25,8 @@ public:
     static constexpr IntSetting ClipboardClearSeconds { "Security/ClipboardClearSeconds", 0, 3600, 20 };
     // Minutes without input before the document locks itself; 0 means never.
     static constexpr IntSetting AutoLockMinutes { "Security/AutoLockMinutes", 0, 1440, 10 };
+    // How many copies of a wallet a save keeps of the files it replaced; 0 keeps none.
+    static constexpr IntSetting BackupCount { "Security/BackupCount", 0, 100, 5 };
     static constexpr BoolSetting EncryptNewWallets { "Security/EncryptNewWallets", false };
     static constexpr BoolSetting LockOnMinimize { "Security/LockOnMinimize", false };
     static constexpr BoolSetting ShowSecrets { "View/ShowSecrets", false };
@@ -39,6 +41,7 @@ public:
 
     int clipboardClearSeconds() const { return value(ClipboardClearSeconds); }
     int autoLockMinutes() const { return value(AutoLockMinutes); }
+    int backupCount() const { return value(BackupCount); }
     bool encryptNewWallets() const { return value(EncryptNewWallets); }
     bool lockOnMinimize() const { return value(LockOnMinimize); }
     bool showSecrets() const { return value(ShowSecrets); }

@@ -118,11 +118,58 @@ std::unique_ptr<AccountRecord> AccountBook::take(AccountId id)
     return account;
 }
 
+namespace {
+std::vector<std::unique_ptr<UserEntry>> usersOf(const AccountRecord& account)
+{
+    std::vector<std::unique_ptr<UserEntry>> users;
+    for (int i = 0; i < account.GetUserCount(); ++i) {
+        const UserEntry* user = account.GetUser(i);
+        users.push_back(std::make_unique<UserEntry>(
+            user->GetAdministrator(), user->GetLoginId(), user->GetPassword(), user->GetEmail()));
+    }
+    return users;
+}
+
+void setUsers(AccountRecord& account, std::vector<std::unique_ptr<UserEntry>> users)
+{
+    while (account.RemoveUserAt(account.GetUserCount() - 1)) { }
+    for (std::unique_ptr<UserEntry>& user : users)
+        AccountBuilder::appendUser(account, std::move(user));
+}
+
+// Exchanges everything two accounts of one class hold but their ids.
+void swapContent(AccountRecord& a, AccountRecord& b)
+{
+    const QString title = a.GetTitle();
+    a.SetTitle(b.GetTitle());
+    b.SetTitle(title);
+    const qint32 committed = a.committedFlag();
+    AccountBuilder::setCommittedFlag(a, b.committedFlag());
+    AccountBuilder::setCommittedFlag(b, committed);
+    const AccountType type = a.GetType();
+    AccountBuilder::setType(a, b.GetType());
+    AccountBuilder::setType(b, type);
+    std::vector<std::unique_ptr<UserEntry>> users = usersOf(a);
+    setUsers(a, usersOf(b));
+    setUsers(b, std::move(users));
+    for (int i = 0; i < int(a.layout().fields.size()); ++i) {
+        const FieldValue value = a.field(i);
+        a.setField(i, b.field(i));
+        b.setField(i, value);
+    }
+}
+} // namespace
+
 std::unique_ptr<AccountRecord> AccountBook::replace(std::unique_ptr<AccountRecord> account)
 {
     const AccountId id = account->GetId();
     std::unique_ptr<AccountRecord>& slot = m_accounts[id];
-    std::swap(slot, account);
+    // An account of the same class keeps its object, so that what holds it sees the new state;
+    // the given object leaves with the old one.
+    if (slot && &slot->layout() == &account->layout())
+        swapContent(*slot, *account);
+    else
+        std::swap(slot, account);
     Q_EMIT accountChanged(id);
     return account;
 }

@@ -57,7 +57,8 @@ public:
     void put(std::unique_ptr<AccountRecord> account);
     // Takes the account out of the table; null when none is filed under the id.
     std::unique_ptr<AccountRecord> take(AccountId id);
-    // Puts the account in place of the one filed under its id, and gives that one back.
+    // Puts the account in place of the one filed under its id, and gives that one back. An account
+    // of the same class keeps its object: only what it holds changes.
     std::unique_ptr<AccountRecord> replace(std::unique_ptr<AccountRecord> account);
 
     // --- steps ---

@@ -87,13 +87,14 @@ quint64 CQuorrilDoc::EditAccount(std::unique_ptr<AccountRecord> account, quint64
         Q_EMIT historyChanged();
         return joinStep;
     }
-    const AccountRecord* before = FindAccount(account->GetId());
+    const AccountId id = account->GetId();
+    const AccountRecord* before = FindAccount(id);
     if (before && sameContent(*before, *account)) {
         SetModifiedFlag(true);
         return 0;
     }
     Step step = named(name);
-    step.accounts.push_back(changeTo(account->GetId(), std::move(account)));
+    step.accounts.push_back(changeTo(id, std::move(account)));
     return m_table.run(std::move(step));
 }
 
@@ -171,7 +172,7 @@ std::vector<CQuorrilDoc::DeletedAccount> CQuorrilDoc::recentlyDeleted() const
 
 bool CQuorrilDoc::restoreDeleted(AccountId id)
 {
-    if (FindAccount(id))
+    if (IsLocked() || FindAccount(id))
         return false;
     const std::vector<Step>& steps = m_table.history().steps();
     for (size_t done = m_table.history().done(); done-- > 0;) {

@@ -90,7 +90,7 @@ public:
     // The accounts the steps done in this session removed and nothing has put back, latest first.
     std::vector<DeletedAccount> recentlyDeleted() const;
     // Puts a deleted account back as the step "Restore "<title>""; false when it is not among the
-    // deleted, or an account of its type has its title now.
+    // deleted, an account of its type has its title now, or the document is locked.
     bool restoreDeleted(AccountId id);
 
     // --- modified mark, path, title, views ---

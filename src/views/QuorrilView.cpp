@@ -13,6 +13,12 @@
 #include <QScopedValueRollback>
 #include <QStyle>
 
+namespace {
+// A step of more changes than this reaches the tree as one relayout when it ends, not node by node,
+// so that an import or a merge of thousands of accounts costs no more than a rebuild.
+constexpr int kNodeByNodeChanges = 32;
+} // namespace
+
 CQuorrilView::CQuorrilView(CQuorrilDoc& document, QWidget* parent)
     : QTreeView(parent)
     , m_doc(document)
@@ -41,6 +47,12 @@ CQuorrilView::CQuorrilView(CQuorrilDoc& document, QWidget* parent)
     setExpandsOnDoubleClick(true);
     connect(selectionModel(), &QItemSelectionModel::currentChanged, this,
         [this](const QModelIndex& current) { OnSelChanged(current); });
+    connect(&m_doc, &CQuorrilDoc::accountAdded, this, &CQuorrilView::OnAccountAdded);
+    connect(&m_doc, &CQuorrilDoc::accountRemoved, this, &CQuorrilView::OnAccountRemoved);
+    connect(&m_doc, &CQuorrilDoc::accountChanged, this, &CQuorrilView::OnAccountChanged);
+    connect(&m_doc, &CQuorrilDoc::changesStarting, this,
+        [this](int count) { m_pending.gathering = count > kNodeByNodeChanges; });
+    connect(&m_doc, &CQuorrilDoc::changesFinished, this, &CQuorrilView::OnChangesFinished);
     // While locked, selecting nodes does not reach the document; once unlocked, the property list
     // shows the selected node again rather than whatever was current when the lock came on.
     connect(&m_doc, &CQuorrilDoc::lockChanged, this, [this](bool locked) {
@@ -54,6 +66,100 @@ CQuorrilView::CQuorrilView(CQuorrilDoc& document, QWidget* parent)
         if (!locked)
             OnSelChanged(selectedNode());
     });
+}
+
+void CQuorrilView::OnAccountAdded(AccountId id)
+{
+    if (m_pending.gathering) {
+        m_pending.added.push_back(id);
+        return;
+    }
+    const AccountRecord* account = m_doc.FindAccount(id);
+    // A new category goes after the others; the categories are sorted again at the next rebuild.
+    if (account && m_model->ensureCategory(account->GetType()).isValid())
+        m_model->insertAccount(account->GetType(), account->GetTitle(), id);
+}
+
+void CQuorrilView::OnAccountRemoved(AccountId id, AccountType type)
+{
+    if (m_pending.gathering) {
+        m_pending.removed.emplace_back(id, type);
+        return;
+    }
+    const QModelIndex node = m_model->accountNode(type, id);
+    if (!node.isValid())
+        return;
+    moveSelectionFrom(node);
+    m_model->removeAccount(node);
+}
+
+void CQuorrilView::OnAccountChanged(AccountId id)
+{
+    if (m_pending.gathering) {
+        m_pending.changed.push_back(id);
+        return;
+    }
+    const AccountRecord* account = m_doc.FindAccount(id);
+    if (!account)
+        return;
+    // The node keeps its place among its siblings until the next rebuild.
+    const QModelIndex node = m_model->accountNode(account->GetType(), id);
+    if (node.isValid()) {
+        m_model->setTitle(node, account->GetTitle());
+        return;
+    }
+    // An account that changed its type moves to the other category.
+    for (AccountType type : kAccountTypes)
+        if (const QModelIndex old = m_model->accountNode(type, id); old.isValid())
+            OnAccountRemoved(id, type);
+    OnAccountAdded(id);
+}
+
+void CQuorrilView::OnChangesFinished()
+{
+    if (!m_pending.gathering)
+        return;
+    PendingChanges pending = std::exchange(m_pending, PendingChanges());
+    std::vector<AccountTreeModel::Node> removed;
+    std::vector<AccountTreeModel::Node> renamed;
+    std::vector<AccountTreeModel::Node> added;
+    for (const auto& [id, type] : pending.removed)
+        removed.push_back({ type, id, QString() });
+    for (AccountId id : pending.changed) {
+        const AccountRecord* account = m_doc.FindAccount(id);
+        if (!account)
+            continue;
+        // Of another type now: out of the old category (wherever it is), into the new one.
+        if (!m_model->accountNode(account->GetType(), id).isValid()) {
+            for (AccountType type : kAccountTypes)
+                removed.push_back({ type, id, QString() });
+            added.push_back({ account->GetType(), id, account->GetTitle() });
+        } else {
+            renamed.push_back({ account->GetType(), id, account->GetTitle() });
+        }
+    }
+    for (AccountId id : pending.added)
+        if (const AccountRecord* account = m_doc.FindAccount(id))
+            added.push_back({ account->GetType(), id, account->GetTitle() });
+
+    const QPersistentModelIndex selected = sourceNode(selectedNode());
+    const bool accountSelected = m_model->isAccountNode(selected);
+    const AccountType selectedType = nodeType(selected);
+    m_model->applyChanges(removed, renamed, std::move(added));
+    // The selected account went: its category takes the selection, and the list follows.
+    if (accountSelected && !selected.isValid())
+        selectNode(m_model->categoryNode(selectedType));
+}
+
+void CQuorrilView::moveSelectionFrom(const QModelIndex& node)
+{
+    const QModelIndex shown = viewNode(node);
+    if (!shown.isValid() || shown != selectedNode())
+        return;
+    QModelIndex next = shown.sibling(shown.row() + 1, 0);
+    if (!next.isValid())
+        next = shown.row() > 0 ? shown.sibling(shown.row() - 1, 0) : shown.parent();
+    selectNode(next);
 }
 
 QModelIndex CQuorrilView::rootNode() const { return viewNode(m_model->rootNode()); }

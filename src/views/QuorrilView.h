@@ -5,6 +5,9 @@
 
 #include <QTreeView>
 
+#include <utility>
+#include <vector>
+
 class AccountFilterModel;
 class AccountTreeModel;
 class CQuorrilDoc;
@@ -81,6 +84,15 @@ protected:
         const QModelIndex& index, const QEvent* event = nullptr) const override;
 
 private:
+    // The tree follows the document's changes: one node at a time, or, for a step of many
+    // accounts, all of them as one relayout when the step ends.
+    void OnAccountAdded(AccountId id);
+    void OnAccountRemoved(AccountId id, AccountType type);
+    void OnAccountChanged(AccountId id);
+    void OnChangesFinished();
+    // Before a selected node goes: the next sibling takes the selection, else the previous one,
+    // else the category.
+    void moveSelectionFrom(const QModelIndex& node);
     void OnSelChanged(const QModelIndex& current);
     void showContextMenu(const QModelIndex& node);
     QRect textRect(const QModelIndex& node) const;
@@ -98,4 +110,12 @@ private:
     QPersistentModelIndex m_pickedDuringFind;
     QMenu* m_contextMenu = nullptr;
     bool m_rebuilding = false;
+    // The changes of a large step, gathered until it ends.
+    struct PendingChanges {
+        bool gathering = false;
+        std::vector<std::pair<AccountId, AccountType>> removed;
+        std::vector<AccountId> changed;
+        std::vector<AccountId> added;
+    };
+    PendingChanges m_pending;
 };
