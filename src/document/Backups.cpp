@@ -71,11 +71,7 @@ QString folder()
 
 std::vector<Entry> list(const QString& walletPath)
 {
-    struct Found {
-        Entry entry;
-        int number;
-    };
-    std::vector<Found> found;
+    std::vector<Entry> entries;
     const QRegularExpression pattern = namePattern(walletName(walletPath));
     const QFileInfoList files = QDir(folder()).entryInfoList(QDir::Files | QDir::Hidden);
     for (const QFileInfo& file : files) {
@@ -84,15 +80,11 @@ std::vector<Entry> list(const QString& walletPath)
             continue;
         QDateTime kept = QDateTime::fromString(match.captured(1), kTimeFormat);
         kept.setTimeZone(QTimeZone::utc());
-        found.push_back({ { file.filePath(), kept, file.lastModified(), file.size() }, match.captured(2).toInt() });
+        entries.push_back({ file.filePath(), kept, file.lastModified(), file.size(), match.captured(2).toInt() });
     }
-    std::sort(found.begin(), found.end(), [](const Found& a, const Found& b) {
-        return a.entry.kept != b.entry.kept ? a.entry.kept < b.entry.kept : a.number < b.number;
+    std::sort(entries.begin(), entries.end(), [](const Entry& a, const Entry& b) {
+        return a.kept != b.kept ? a.kept < b.kept : a.number < b.number;
     });
-    std::vector<Entry> entries;
-    entries.reserve(found.size());
-    for (Found& f : found)
-        entries.push_back(std::move(f.entry));
     return entries;
 }
 
@@ -107,11 +99,16 @@ QString keep(const QString& walletPath, QString& reason)
         }
         QFile::setPermissions(dir.path(), kPrivate | QFileDevice::ExeOwner);
     }
-    const QString stem
-        = walletName(walletPath) + QLatin1Char('-') + QDateTime::currentDateTimeUtc().toString(kTimeFormat);
-    QString target = dir.filePath(stem + QStringLiteral(".qrl"));
-    for (int number = 1; QFileInfo::exists(target); ++number)
-        target = dir.filePath(QStringLiteral("%1-%2.qrl").arg(stem).arg(number));
+    // Two kept within one second are numbered after the last of that second, so that the order of
+    // the names stays the order they were kept in.
+    const QDateTime now = QDateTime::currentDateTimeUtc();
+    const QString stem = walletName(walletPath) + QLatin1Char('-') + now.toString(kTimeFormat);
+    int number = QFileInfo::exists(dir.filePath(stem + QStringLiteral(".qrl"))) ? 1 : 0;
+    for (const Entry& entry : list(walletPath))
+        if (entry.kept.toString(kTimeFormat) == now.toString(kTimeFormat))
+            number = std::max(number, entry.number + 1);
+    const QString target = dir.filePath(
+        number == 0 ? stem + QStringLiteral(".qrl") : QStringLiteral("%1-%2.qrl").arg(stem).arg(number));
     if (link(source, target) || copy(source, target, reason))
         return target;
     return {};

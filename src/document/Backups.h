@@ -15,6 +15,7 @@ struct Entry {
     QDateTime kept; // when the copy was made (UTC, from its name)
     QDateTime saved; // when the kept file had been written
     qint64 size = 0;
+    int number = 0; // of those kept within one second, in the order they were kept
 };
 
 QString folder();

@@ -72,6 +72,7 @@ public:
     int accountCount() const { return m_table.accountCount(); }
     // The table itself, with its history (what the lock seals).
     AccountBook& accountTable() { return m_table; }
+    const AccountBook& accountTable() const { return m_table; }
 
     // --- undo, redo, and what was deleted ---
     // Undo and Redo are unavailable while the document is locked.

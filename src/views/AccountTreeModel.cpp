@@ -225,8 +225,26 @@ void AccountTreeModel::mergeAccounts(Category& category, std::vector<Account> ad
     accounts = std::move(merged);
 }
 
-void AccountTreeModel::applyChanges(
-    const std::vector<Node>& removed, const std::vector<Node>& renamed, std::vector<Node> added)
+void AccountTreeModel::rename(const std::vector<Node>& renamed)
+{
+    std::array<QHash<qint32, QString>, kAccountTypes.size()> titles;
+    for (const Node& node : renamed)
+        if (const int slot = accountTypeIndex(node.type); slot >= 0)
+            titles[size_t(slot)].insert(idValue(node.id), node.title);
+    for (size_t slot = 0; slot < m_categories.size(); ++slot) {
+        Category& category = m_categories[slot];
+        for (size_t row = 0; !titles[slot].isEmpty() && row < category.accounts.size(); ++row) {
+            const auto title = titles[slot].constFind(idValue(category.accounts[row].id));
+            if (title == titles[slot].cend())
+                continue;
+            category.accounts[row].title = *title;
+            category.sorted = category.sorted && inOrder(category, row);
+        }
+    }
+}
+
+void AccountTreeModel::applyChanges(const std::vector<Node>& removed, const std::vector<Node>& renamed,
+    std::vector<Node> added, const std::vector<Node>& renamedAfter)
 {
     Q_EMIT layoutAboutToBeChanged();
     // What each index held stands for, to find it again afterwards.
@@ -246,10 +264,6 @@ void AccountTreeModel::applyChanges(
     for (const Node& node : removed)
         if (const int slot = accountTypeIndex(node.type); slot >= 0)
             gone[size_t(slot)].insert(idValue(node.id));
-    std::array<QHash<qint32, QString>, kAccountTypes.size()> titles;
-    for (const Node& node : renamed)
-        if (const int slot = accountTypeIndex(node.type); slot >= 0)
-            titles[size_t(slot)].insert(idValue(node.id), node.title);
     std::array<std::vector<Account>, kAccountTypes.size()> coming;
     for (Node& node : added) {
         const int slot = accountTypeIndex(node.type);
@@ -261,22 +275,15 @@ void AccountTreeModel::applyChanges(
         }
         coming[size_t(slot)].push_back({ std::move(node.title), node.id });
     }
-    for (size_t slot = 0; slot < m_categories.size(); ++slot) {
-        Category& category = m_categories[slot];
+    for (size_t slot = 0; slot < m_categories.size(); ++slot)
         if (!gone[slot].isEmpty())
-            std::erase_if(category.accounts, [&](const Account& a) { return gone[slot].contains(idValue(a.id)); });
-        if (!titles[slot].isEmpty()) {
-            for (size_t row = 0; row < category.accounts.size(); ++row) {
-                const auto title = titles[slot].constFind(idValue(category.accounts[row].id));
-                if (title == titles[slot].cend())
-                    continue;
-                category.accounts[row].title = *title;
-                category.sorted = category.sorted && inOrder(category, row);
-            }
-        }
+            std::erase_if(m_categories[slot].accounts,
+                [&](const Account& a) { return gone[slot].contains(idValue(a.id)); });
+    rename(renamed);
+    for (size_t slot = 0; slot < m_categories.size(); ++slot)
         if (!coming[slot].empty())
-            mergeAccounts(category, std::move(coming[slot]));
-    }
+            mergeAccounts(m_categories[slot], std::move(coming[slot]));
+    rename(renamedAfter);
 
     // Every index follows what it held; one of an account that went becomes invalid.
     std::array<QHash<qint32, int>, kAccountTypes.size()> rowOfId;

@@ -39,15 +39,17 @@ public:
     // The node of the account in its type's category; invalid when there is none.
     QModelIndex accountNode(AccountType type, AccountId id) const;
 
-    // Many changes as one relayout of the tree, for a step of many accounts: the accounts that go,
-    // the new titles of accounts that stay (in place), and the accounts that come (in order, in
-    // their categories, made last under the root as needed). Indexes of nodes that stay follow.
+    // Many changes as one relayout of the tree, for a step of many accounts, as node by node: the
+    // accounts that go, the new titles of accounts that stay (in place), the accounts that come (into
+    // their places in their categories, made last under the root as needed; a category out of order
+    // is sorted whole), then the titles renamed after that. Indexes of nodes that stay follow.
     struct Node {
         AccountType type;
         AccountId id;
         QString title;
     };
-    void applyChanges(const std::vector<Node>& removed, const std::vector<Node>& renamed, std::vector<Node> added);
+    void applyChanges(const std::vector<Node>& removed, const std::vector<Node>& renamed, std::vector<Node> added,
+        const std::vector<Node>& renamedAfter = {});
     // Removes an account node; false for other nodes.
     bool removeAccount(const QModelIndex& node);
     // Renames an account node in place (no sorting).
@@ -102,6 +104,8 @@ private:
     // The category's accounts with the new ones merged in title order (or sorted in, when it is not
     // in order), each new one after the equal titles before it.
     static void mergeAccounts(Category& category, std::vector<Account> added);
+    // New titles for accounts of the categories, in place.
+    void rename(const std::vector<Node>& renamed);
 
     std::array<Category, kAccountTypes.size()> m_categories;
     QList<int> m_order; // the slots of the root's children, in their order

@@ -13,6 +13,9 @@
 #include <QScopedValueRollback>
 #include <QStyle>
 
+#include <algorithm>
+#include <array>
+
 namespace {
 // A step of more changes than this reaches the tree as one relayout when it ends, not node by node,
 // so that an import or a merge of thousands of accounts costs no more than a rebuild.
@@ -71,7 +74,7 @@ CQuorrilView::CQuorrilView(CQuorrilDoc& document, QWidget* parent)
 void CQuorrilView::OnAccountAdded(AccountId id)
 {
     if (m_pending.gathering) {
-        m_pending.added.push_back(id);
+        m_pending.added.emplace_back(id, m_pending.count++);
         return;
     }
     const AccountRecord* account = m_doc.FindAccount(id);
@@ -96,7 +99,7 @@ void CQuorrilView::OnAccountRemoved(AccountId id, AccountType type)
 void CQuorrilView::OnAccountChanged(AccountId id)
 {
     if (m_pending.gathering) {
-        m_pending.changed.push_back(id);
+        m_pending.changed.emplace_back(id, m_pending.count++);
         return;
     }
     const AccountRecord* account = m_doc.FindAccount(id);
@@ -121,31 +124,45 @@ void CQuorrilView::OnChangesFinished()
         return;
     PendingChanges pending = std::exchange(m_pending, PendingChanges());
     std::vector<AccountTreeModel::Node> removed;
-    std::vector<AccountTreeModel::Node> renamed;
+    std::vector<AccountTreeModel::Node> renamedBefore;
     std::vector<AccountTreeModel::Node> added;
+    std::vector<AccountTreeModel::Node> renamedAfter;
+    std::array<int, kAccountTypes.size()> lastAdded;
+    lastAdded.fill(-1);
+    auto add = [&](const AccountRecord& account, int order) {
+        added.push_back({ account.GetType(), account.GetId(), account.GetTitle() });
+        if (const int slot = accountTypeIndex(account.GetType()); slot >= 0)
+            lastAdded[size_t(slot)] = std::max(lastAdded[size_t(slot)], order);
+    };
     for (const auto& [id, type] : pending.removed)
         removed.push_back({ type, id, QString() });
-    for (AccountId id : pending.changed) {
+    for (const auto& [id, order] : pending.added)
+        if (const AccountRecord* account = m_doc.FindAccount(id))
+            add(*account, order);
+    std::vector<std::pair<const AccountRecord*, int>> renames;
+    for (const auto& [id, order] : pending.changed) {
         const AccountRecord* account = m_doc.FindAccount(id);
         if (!account)
             continue;
-        // Of another type now: out of the old category (wherever it is), into the new one.
-        if (!m_model->accountNode(account->GetType(), id).isValid()) {
-            for (AccountType type : kAccountTypes)
-                removed.push_back({ type, id, QString() });
-            added.push_back({ account->GetType(), id, account->GetTitle() });
-        } else {
-            renamed.push_back({ account->GetType(), id, account->GetTitle() });
+        if (m_model->accountNode(account->GetType(), id).isValid()) {
+            renames.emplace_back(account, order);
+            continue;
         }
+        // Of another type now: out of the old category (wherever it is), into the new one.
+        for (AccountType type : kAccountTypes)
+            removed.push_back({ type, id, QString() });
+        add(*account, order);
     }
-    for (AccountId id : pending.added)
-        if (const AccountRecord* account = m_doc.FindAccount(id))
-            added.push_back({ account->GetType(), id, account->GetTitle() });
+    for (const auto& [account, order] : renames) {
+        const int slot = accountTypeIndex(account->GetType());
+        (order < lastAdded[size_t(slot)] ? renamedBefore : renamedAfter)
+            .push_back({ account->GetType(), account->GetId(), account->GetTitle() });
+    }
 
     const QPersistentModelIndex selected = sourceNode(selectedNode());
     const bool accountSelected = m_model->isAccountNode(selected);
     const AccountType selectedType = nodeType(selected);
-    m_model->applyChanges(removed, renamed, std::move(added));
+    m_model->applyChanges(removed, renamedBefore, std::move(added), renamedAfter);
     // The selected account went: its category takes the selection, and the list follows.
     if (accountSelected && !selected.isValid())
         selectNode(m_model->categoryNode(selectedType));

@@ -114,8 +114,11 @@ private:
     struct PendingChanges {
         bool gathering = false;
         std::vector<std::pair<AccountId, AccountType>> removed;
-        std::vector<AccountId> changed;
-        std::vector<AccountId> added;
+        // With the order they came in: a rename before an account came into its category is sorted
+        // with it, a later one keeps its place.
+        std::vector<std::pair<AccountId, int>> changed;
+        std::vector<std::pair<AccountId, int>> added;
+        int count = 0;
     };
     PendingChanges m_pending;
 };

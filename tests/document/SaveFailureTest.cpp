@@ -1,5 +1,6 @@
 // Saving to targets that cannot be written, for root as well: the old file stays as it was, the
 // user sees "Unable To Save File !", the save reports failure and the document stays modified.
+#include "document/Backups.h"
 #include "document/DocumentFixture.h"
 #include "document/FileBuilder.h"
 #include "support/FileAccounts.h"
@@ -160,4 +161,15 @@ TEST_F(SaveFailureTest, OnlyALackOfMemoryIsReportedAsAFailedSave)
     EXPECT_THROW(doc.OnSaveDocument(oldFile), ProgramFault);
     EXPECT_EQ(prompts.shown, QStringList());
     EXPECT_EQ(readFile(oldFile), oldBytes);
+}
+
+// The file stays as it was: the copy of it the save had kept is no other version, and goes.
+TEST_F(SaveFailureTest, AFailedWriteKeepsNoBackup)
+{
+    QFile::setPermissions(oldFile, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadGroup);
+    FileSizeLimit limit(4096); // room for the copy of the old file, not for the new one
+    ASSERT_TRUE(limit.ok());
+    EXPECT_FALSE(doc.OnSaveDocument(oldFile));
+    EXPECT_EQ(readFile(oldFile), oldBytes);
+    EXPECT_TRUE(Backups::list(oldFile).empty());
 }
