@@ -12,6 +12,7 @@
 #include "document/QuorrilDoc.h"
 #include "document/WalletGenerator.h"
 #include "support/BenchPrompts.h"
+#include "support/PrivateDataHome.h"
 
 #include <QDir>
 #include <QFile>
@@ -88,6 +89,7 @@ bool report(const char* what, double ratio, double limit)
 
 int main()
 {
+    usePrivateDataHome();
     const int accounts = qEnvironmentVariableIntValue("QUORRIL_BENCH_ACCOUNTS") > 0
         ? qEnvironmentVariableIntValue("QUORRIL_BENCH_ACCOUNTS")
         : 100000;

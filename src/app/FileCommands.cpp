@@ -60,11 +60,9 @@ FileCommands::FileCommands(CMainFrame& frame, RecentFileList& recentFiles)
     connect(&m_recentFiles, &RecentFileList::changed, this, &FileCommands::updateRecentFileMenu);
     updateRecentFileMenu();
 
-    // A save keeps as many backups as the preference says, and tells when it could keep none.
-    Preferences& preferences = m_frame.preferences();
-    m_doc.setBackupCount(preferences.backupCount());
-    connect(&preferences, &Preferences::changed, this,
-        [this, &preferences] { m_doc.setBackupCount(preferences.backupCount()); });
+    // A save keeps as many backups as the preference says at that moment, and tells when it could
+    // keep none.
+    m_doc.setBackupCount([&preferences = m_frame.preferences()] { return preferences.backupCount(); });
     connect(&m_doc, &CQuorrilDoc::backupFailed, this,
         [this](const QString& message) { m_frame.statusBar()->showMessage(message, kStatusMilliseconds); });
 }

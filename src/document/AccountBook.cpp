@@ -233,27 +233,21 @@ void AccountBook::amend(Step& step, std::unique_ptr<AccountRecord> account)
     step.accounts.push_back({ id, AccountChange::Kind::Add, nullptr });
 }
 
-bool AccountBook::undo()
-{
-    Step* step = m_history.undoStep();
-    if (!step)
-        return false;
-    const bool wasModified = isModified();
-    swap(*step, false);
-    m_history.markUndone();
-    announceModified(wasModified);
-    Q_EMIT historyChanged();
-    return true;
-}
+bool AccountBook::undo() { return travel(false); }
 
-bool AccountBook::redo()
+bool AccountBook::redo() { return travel(true); }
+
+bool AccountBook::travel(bool forward)
 {
-    Step* step = m_history.redoStep();
+    Step* step = forward ? m_history.redoStep() : m_history.undoStep();
     if (!step)
         return false;
     const bool wasModified = isModified();
-    swap(*step, true);
-    m_history.markRedone();
+    swap(*step, forward);
+    if (forward)
+        m_history.markRedone();
+    else
+        m_history.markUndone();
     announceModified(wasModified);
     Q_EMIT historyChanged();
     return true;

@@ -96,6 +96,8 @@ private:
     // Exchanges the document's side of the step with the side it keeps.
     void swap(Step& step, bool forward);
     void swap(AccountChange& change);
+    // Undoes (backwards) or redoes (forward) one step.
+    bool travel(bool forward);
     qint32 lowestFreeId() const;
     // The next id stays above every id an account of this session had, so that no new account takes
     // the id of one the history can bring back.

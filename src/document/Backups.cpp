@@ -82,9 +82,8 @@ std::vector<Entry> list(const QString& walletPath)
         kept.setTimeZone(QTimeZone::utc());
         entries.push_back({ file.filePath(), kept, file.lastModified(), file.size(), match.captured(2).toInt() });
     }
-    std::sort(entries.begin(), entries.end(), [](const Entry& a, const Entry& b) {
-        return a.kept != b.kept ? a.kept < b.kept : a.number < b.number;
-    });
+    std::sort(entries.begin(), entries.end(),
+        [](const Entry& a, const Entry& b) { return a.kept != b.kept ? a.kept < b.kept : a.number < b.number; });
     return entries;
 }
 
@@ -107,8 +106,8 @@ QString keep(const QString& walletPath, QString& reason)
     for (const Entry& entry : list(walletPath))
         if (entry.kept.toString(kTimeFormat) == now.toString(kTimeFormat))
             number = std::max(number, entry.number + 1);
-    const QString target = dir.filePath(
-        number == 0 ? stem + QStringLiteral(".qrl") : QStringLiteral("%1-%2.qrl").arg(stem).arg(number));
+    const QString target
+        = dir.filePath(number == 0 ? stem + QStringLiteral(".qrl") : QStringLiteral("%1-%2.qrl").arg(stem).arg(number));
     if (link(source, target) || copy(source, target, reason))
         return target;
     return {};

@@ -125,6 +125,8 @@ bool FileSession::serialize(CArchive& ar)
     return guarded(Direction::Load, QString(), [&] { ClassicReader(ar, *this).read(); });
 }
 
+void FileSession::load(QByteArrayView classicBytes) { WalletFile::load(classicBytes, *this); }
+
 bool FileSession::guarded(Direction direction, const QString& path, const std::function<void()>& step)
 {
     // Only what a load or a store can meet is caught: damaged data and a lack of memory. Anything
@@ -346,9 +348,10 @@ bool FileSession::saveDocument(const QString& requestedPath)
 bool FileSession::writeFile(const QString& path, const QByteArray& bytes)
 {
     // The file about to be replaced is kept first; a backup that cannot be made never stops the save.
+    const int backupCount = m_backupCount();
     QString backup;
     QString backupProblem;
-    if (m_backupCount > 0 && QFileInfo(path).isFile()) {
+    if (backupCount > 0 && QFileInfo(path).isFile()) {
         backup = Backups::keep(path, backupProblem);
         if (backup.isEmpty() && backupProblem.isEmpty())
             backupProblem = QStringLiteral("unknown error");
@@ -363,7 +366,7 @@ bool FileSession::writeFile(const QString& path, const QByteArray& bytes)
         return false;
     }
     if (!backup.isEmpty())
-        Backups::prune(path, m_backupCount);
+        Backups::prune(path, backupCount);
     else if (!backupProblem.isEmpty())
         Q_EMIT backupFailed(DocumentText::backupFailed(backupProblem));
     return true;

@@ -38,6 +38,8 @@ public:
     qint32 loadedVersion() const { return m_loadedVersion; }
     bool loadFailed() const { return m_loadFailed; }
     bool serialize(CArchive& ar);
+    // Reads a classic file's bytes into the table as opening does, asking and telling nothing.
+    void load(QByteArrayView classicBytes);
     WalletContents contents() const { return { m_table.nextFreeId(), m_password, m_table.accounts() }; }
     QString firstUnstorableText() const;
     static QString firstUnstorableField(const AccountRecord& account);
@@ -57,9 +59,8 @@ public:
     KdfCost kdfCost() const { return m_kdfCost; }
 
     // --- backups ---
-    // How many backups of a wallet a save keeps (0: none are made).
-    void setBackupCount(int count) { m_backupCount = count; }
-    int backupCount() const { return m_backupCount; }
+    // How many backups of a wallet a save keeps (0: none are made), asked at every save.
+    void setBackupCount(std::function<int()> count) { m_backupCount = std::move(count); }
 
     // What steps change: the password and the container.
     void swapPassword(QString& other) override;
@@ -104,5 +105,5 @@ private:
     bool m_encryptNew = false;
     KdfCost m_leastKdfCost = EncryptedFormat::defaultCost();
     KdfCost m_kdfCost = m_leastKdfCost;
-    int m_backupCount = DefaultBackupCount;
+    std::function<int()> m_backupCount = [] { return DefaultBackupCount; };
 };

@@ -11,6 +11,7 @@
 #include <QObject>
 #include <QString>
 
+#include <functional>
 #include <memory>
 #include <optional>
 #include <vector>
@@ -129,13 +130,21 @@ public:
     // version other than 1 and 2 (see loadedVersion()), which opens with no accounts. A damaged
     // encrypted file is refused whole, and this is true after it too.
     bool loadFailed() const { return m_session.loadFailed(); }
-    // How many backups of a wallet a save keeps (0: none).
-    void setBackupCount(int count) { m_session.setBackupCount(count); }
+    // How many backups of a wallet a save keeps (0: none), or where each save asks it.
+    void setBackupCount(int count)
+    {
+        m_session.setBackupCount([count] { return count; });
+    }
+    void setBackupCount(std::function<int()> count) { m_session.setBackupCount(std::move(count)); }
 
     // Whole-file serialization in the classic layout (ClassicReader, ClassicWriter); damaged data
     // (CArchiveException) and a lack of memory are caught and reported here, anything else goes on
     // to the caller. True when it completed.
     bool Serialize(CArchive& ar) { return m_session.serialize(ar); }
+    // Reads the bytes of a classic file into the document as opening does before the password is
+    // asked, without a prompt or a notice: damaged data throws CArchiveException, with what came
+    // before the damage filed. No step, and the modified mark is left alone.
+    void loadClassicBytes(QByteArrayView bytes) { m_session.load(bytes); }
     // What a file written now holds (WalletFile::store): the stored next id is the one the next new
     // account gets, so that loading a file and saving it again writes the same bytes.
     WalletContents contents() const { return m_session.contents(); }

@@ -19,11 +19,17 @@ AccountTreeModel::AccountTreeModel(QObject* parent)
 }
 
 namespace {
-// Titles and captions compare as the user's language orders words, without regard to case.
-QCollator titleCollator()
+// Titles and captions compare as the user's language orders words, without regard to case. Making
+// a collator costs more than many comparisons, so one is kept for as long as the language stays.
+const QCollator& titleCollator()
 {
-    QCollator collator;
-    collator.setCaseSensitivity(Qt::CaseInsensitive);
+    static QCollator collator;
+    static QLocale locale(QLocale::c());
+    if (const QLocale current; current != locale || collator.caseSensitivity() != Qt::CaseInsensitive) {
+        locale = current;
+        collator = QCollator(current);
+        collator.setCaseSensitivity(Qt::CaseInsensitive);
+    }
     return collator;
 }
 } // namespace
@@ -35,7 +41,7 @@ std::vector<size_t> AccountTreeModel::titleOrder(const std::vector<Account>& acc
     // Each title gets its sort key once, so the sort compares plain byte strings: the order of
     // textLess without collating every title again at every comparison. Equal titles keep their
     // order.
-    const QCollator collator = titleCollator();
+    const QCollator& collator = titleCollator();
     struct Keyed {
         QCollatorSortKey key;
         size_t position;
@@ -147,7 +153,7 @@ QModelIndex AccountTreeModel::insertAccount(AccountType type, const QString& tit
     }
     // In order already: the new account goes after the titles that sort before it or equal it,
     // where appending and sorting would put it, with a few comparisons.
-    const QCollator collator = titleCollator();
+    const QCollator& collator = titleCollator();
     const auto at = std::upper_bound(
         accounts.begin(), accounts.end(), title, [&collator](const QString& wanted, const Account& account) {
             return collator.compare(wanted, account.title) < 0;
@@ -215,7 +221,7 @@ void AccountTreeModel::mergeAccounts(Category& category, std::vector<Account> ad
         return;
     }
     applyOrder(added, titleOrder(added));
-    const QCollator collator = titleCollator();
+    const QCollator& collator = titleCollator();
     std::vector<Account> merged;
     merged.reserve(accounts.size() + added.size());
     // Of equal titles, those already there come first.
@@ -277,8 +283,8 @@ void AccountTreeModel::applyChanges(const std::vector<Node>& removed, const std:
     }
     for (size_t slot = 0; slot < m_categories.size(); ++slot)
         if (!gone[slot].isEmpty())
-            std::erase_if(m_categories[slot].accounts,
-                [&](const Account& a) { return gone[slot].contains(idValue(a.id)); });
+            std::erase_if(
+                m_categories[slot].accounts, [&](const Account& a) { return gone[slot].contains(idValue(a.id)); });
     rename(renamed);
     for (size_t slot = 0; slot < m_categories.size(); ++slot)
         if (!coming[slot].empty())

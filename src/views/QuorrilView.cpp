@@ -11,10 +11,12 @@
 #include <QMenu>
 #include <QMouseEvent>
 #include <QScopedValueRollback>
+#include <QSet>
 #include <QStyle>
 
 #include <algorithm>
 #include <array>
+#include <optional>
 
 namespace {
 // A step of more changes than this reaches the tree as one relayout when it ends, not node by node,
@@ -139,12 +141,26 @@ void CQuorrilView::OnChangesFinished()
     for (const auto& [id, order] : pending.added)
         if (const AccountRecord* account = m_doc.FindAccount(id))
             add(*account, order);
+    // The ids each category shows, gathered once (not a search of the category per account).
+    std::array<std::optional<QSet<qint32>>, kAccountTypes.size()> shown;
+    auto isShown = [&](AccountType type, AccountId id) {
+        const int slot = accountTypeIndex(type);
+        if (slot < 0)
+            return false;
+        if (!shown[size_t(slot)]) {
+            QSet<qint32>& ids = shown[size_t(slot)].emplace();
+            const QModelIndex category = m_model->categoryNode(type);
+            for (int row = 0; row < m_model->rowCount(category); ++row)
+                ids.insert(idValue(m_model->accountId(m_model->index(row, 0, category))));
+        }
+        return shown[size_t(slot)]->contains(idValue(id));
+    };
     std::vector<std::pair<const AccountRecord*, int>> renames;
     for (const auto& [id, order] : pending.changed) {
         const AccountRecord* account = m_doc.FindAccount(id);
         if (!account)
             continue;
-        if (m_model->accountNode(account->GetType(), id).isValid()) {
+        if (isShown(account->GetType(), id)) {
             renames.emplace_back(account, order);
             continue;
         }

@@ -3,11 +3,15 @@
 #include "app/CommandTable.h"
 #include "app/FrameTest.h"
 #include "app/RecentlyDeletedDlg.h"
+#include "app/RestoreBackupDlg.h"
+#include "document/Backups.h"
 #include "document/FilledFields.h"
 #include "format/WalletFile.h"
 #include "views/FindBar.h"
 
 #include <QCheckBox>
+#include <QScopeGuard>
+#include <QStatusBar>
 #include <QTreeWidget>
 
 #include <functional>
@@ -197,10 +201,11 @@ TEST_F(UndoTest, EveryChangeIsOneStepThatUndoesAndRedoesInTheDocumentTheTreeAndT
                             click(d, kOk);
                         });
                     } });
-    rows.push_back({ QStringLiteral("Change Password"), [this] {
-                        prompts.addPassword(QStringLiteral("new password"));
-                        trigger(ID_CHANGE_PASSWORD);
-                    },
+    rows.push_back({ QStringLiteral("Change Password"),
+        [this] {
+            prompts.addPassword(QStringLiteral("new password"));
+            trigger(ID_CHANGE_PASSWORD);
+        },
         true });
 
     for (const Row& row : rows) {
@@ -324,7 +329,8 @@ TEST_F(UndoTest, RecentlyDeletedListsTheDeletedAccountsAndRestoresThem)
         auto* dialog = qobject_cast<RecentlyDeletedDlg*>(modal);
         ASSERT_NE(dialog, nullptr);
         for (int i = 0; i < dialog->list()->topLevelItemCount(); ++i)
-            listed << dialog->list()->topLevelItem(i)->text(0) + QLatin1Char('/') + dialog->list()->topLevelItem(i)->text(1);
+            listed << dialog->list()->topLevelItem(i)->text(0) + QLatin1Char('/')
+                    + dialog->list()->topLevelItem(i)->text(1);
         dialog->restoreButton()->click(); // the latest: My Software, whose title is taken
         dialog->list()->setCurrentItem(dialog->list()->topLevelItem(1));
         dialog->restoreButton()->click(); // My Bank
@@ -338,6 +344,56 @@ TEST_F(UndoTest, RecentlyDeletedListsTheDeletedAccountsAndRestoresThem)
     EXPECT_EQ(CQuorrilView::nodeText(frame.treeView()->selectedNode()), QStringLiteral("My Bank"));
     EXPECT_EQ(action(ID_EDIT_UNDO)->text(), QStringLiteral("&Undo Restore \"My Bank\""));
     EXPECT_EQ(shownAccounts(), documentAccounts(doc));
+}
+
+TEST_F(UndoTest, SavesKeepAsManyBackupsAsThePreferenceSaysAndOneOpensUntitled)
+{
+    const QByteArray dataHome = qgetenv("XDG_DATA_HOME");
+    qputenv("XDG_DATA_HOME", QFile::encodeName(path(QStringLiteral("data"))));
+    const auto restore = qScopeGuard([&] { qputenv("XDG_DATA_HOME", dataHome); });
+    preferences.setValue(Preferences::BackupCount, 2);
+    for (AccountType type : { AccountType::Bank, AccountType::Software, AccountType::Email }) {
+        select(type, typeTitle(type));
+        prompts.addAnswer(true);
+        trigger(ID_ACCOUNT_DELETE);
+        trigger(ID_FILE_SAVE);
+    }
+    ASSERT_EQ(Backups::list(doc.GetPathName()).size(), 2u);
+    EXPECT_TRUE(action(ID_FILE_RESTORE_BACKUP)->isEnabled());
+
+    QStringList sizes;
+    onNextModal([&](QWidget* modal) {
+        auto* dialog = qobject_cast<RestoreBackupDlg*>(modal);
+        ASSERT_NE(dialog, nullptr);
+        for (int i = 0; i < dialog->list()->topLevelItemCount(); ++i)
+            sizes << dialog->list()->topLevelItem(i)->text(1);
+        // The older one, kept before the second save: the Bank account was gone from it already.
+        dialog->list()->setCurrentItem(dialog->list()->topLevelItem(1));
+        dialog->accept();
+    });
+    prompts.addPassword(QStringLiteral("pw"));
+    trigger(ID_FILE_RESTORE_BACKUP);
+    EXPECT_EQ(sizes.size(), 2);
+    EXPECT_EQ(frame.windowTitle(), QStringLiteral("Untitled - Quorril"));
+    EXPECT_EQ(doc.accountCount(), 9);
+    EXPECT_EQ(doc.FindAccount(AccountId(4)), nullptr);
+    EXPECT_NE(doc.FindAccount(AccountId(9)), nullptr) << "Software was there still";
+    EXPECT_FALSE(action(ID_FILE_RESTORE_BACKUP)->isEnabled()) << "an untitled wallet has none";
+
+    // Saved under a name of its own where the backups' folder cannot be: the save goes through.
+    ASSERT_TRUE(QDir().mkpath(path(QStringLiteral("data/Quorril"))));
+    QFile blocker(Backups::folder());
+    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+    prompts.addFileName(path(QStringLiteral("restored.qrl")));
+    doc.SetModifiedFlag(true);
+    trigger(ID_FILE_SAVE);
+    ASSERT_EQ(doc.GetPathName(), path(QStringLiteral("restored.qrl")));
+    doc.SetModifiedFlag(true);
+    trigger(ID_FILE_SAVE);
+    EXPECT_FALSE(doc.IsModified());
+    EXPECT_TRUE(frame.statusBar()->currentMessage().startsWith(
+        QStringLiteral("Saved, but the previous file was not kept as a backup: ")));
 }
 
 } // namespace

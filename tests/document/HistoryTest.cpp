@@ -3,7 +3,6 @@
 #include "document/DocumentFixture.h"
 #include "document/FilledFields.h"
 
-
 namespace {
 
 class HistoryTest : public DocumentFixture {
@@ -96,10 +95,13 @@ TEST_F(HistoryTest, ManyChangesAreOneStepAndTheViewsHearOfThemBetweenStartAndFin
 {
     QStringList heard;
     QObject::connect(&doc, &CQuorrilDoc::changesStarting, [&](int n) { heard << QStringLiteral("start %1").arg(n); });
-    QObject::connect(&doc, &CQuorrilDoc::accountAdded, [&](AccountId id) { heard << QStringLiteral("+%1").arg(idValue(id)); });
-    QObject::connect(&doc, &CQuorrilDoc::accountRemoved,
-        [&](AccountId id, AccountType type) { heard << QStringLiteral("-%1/%2").arg(idValue(id)).arg(typeCode(type)); });
-    QObject::connect(&doc, &CQuorrilDoc::accountChanged, [&](AccountId id) { heard << QStringLiteral("~%1").arg(idValue(id)); });
+    QObject::connect(
+        &doc, &CQuorrilDoc::accountAdded, [&](AccountId id) { heard << QStringLiteral("+%1").arg(idValue(id)); });
+    QObject::connect(&doc, &CQuorrilDoc::accountRemoved, [&](AccountId id, AccountType type) {
+        heard << QStringLiteral("-%1/%2").arg(idValue(id)).arg(typeCode(type));
+    });
+    QObject::connect(
+        &doc, &CQuorrilDoc::accountChanged, [&](AccountId id) { heard << QStringLiteral("~%1").arg(idValue(id)); });
     QObject::connect(&doc, &CQuorrilDoc::changesFinished, [&] { heard << QStringLiteral("finish"); });
 
     std::vector<std::unique_ptr<AccountRecord>> accounts;

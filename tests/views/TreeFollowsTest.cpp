@@ -53,8 +53,8 @@ TEST_F(TreeFollowsTest, AStepOfFewOrManyChangesGivesTheSameTree)
         std::vector<std::unique_ptr<AccountRecord>> accounts;
         accounts.push_back(std::move(renamed));
         for (int i = 0; i < added; ++i)
-            accounts.push_back(makeAccount(i % 2 ? AccountType::Bank : AccountType::Software,
-                AccountId(100 + i), QStringLiteral("n%1").arg(i, 2, 10, QLatin1Char('0'))));
+            accounts.push_back(makeAccount(i % 2 ? AccountType::Bank : AccountType::Software, AccountId(100 + i),
+                QStringLiteral("n%1").arg(i, 2, 10, QLatin1Char('0'))));
         ASSERT_EQ(doc.changeAccounts("Import", std::move(accounts), { idOf("Delta") }), added + 2);
 
         QStringList banksAfter { "Foxtrot", "Zulu" };
