@@ -11,6 +11,7 @@ packages=(
   clang libclang-rt-14-dev clang-format
   fonts-dejavu-core
   dbus
+  git
 )
 # Extra packages a caller may ask for (for example xvfb to run the window headless).
 packages+=("$@")
