@@ -203,6 +203,10 @@ int runCli(const QStringList& arguments, CliIo& io)
         io.out << cliHelp() << Qt::flush;
         return ExitSuccess;
     }
+    if (command == QLatin1StringView("--version")) {
+        io.out << "quorril-cli " << QUORRIL_VERSION << Qt::endl;
+        return ExitSuccess;
+    }
     if (command == QLatin1StringView("export") && arguments.size() == 2)
         return exportWallet(arguments.at(1), io);
     if (command == QLatin1StringView("check") && arguments.size() == 2)
@@ -254,6 +258,7 @@ QString cliHelp()
         "                     (N from 0); numbers come in full, dates as yyyy-MM-dd.\n"
         "                       pw=$(quorril-cli show w.qrl 12 --field pin < pass.txt)\n"
         "  --help             Show this text.\n"
+        "  --version          Print the program's version.\n"
         "\n"
         "Password:\n"
         "  The wallet's password is the first line of standard input. On a terminal it is asked\n"
