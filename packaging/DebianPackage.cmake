@@ -22,14 +22,16 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "password-protected wallet for accounts, passwords and cards")
+# Lines of at most 79 characters as they appear in the package (with a leading space).
 set(CPACK_PACKAGE_DESCRIPTION
-    "Quorril keeps account numbers, log-ins, passwords, card and insurance data, medical
-records, software keys and notes in one password-protected wallet document (.qrl),
-shown as a tree by category beside a table of each account's properties.
+    "Quorril keeps account numbers, log-ins, passwords, card and insurance
+data, medical records, software keys and notes in one password-protected
+wallet document (.qrl), shown as a tree by category beside a table of each
+account's properties.
 .
-Wallets are saved either in the classic format, which only hides its texts, or
-encrypted with Argon2id and XChaCha20-Poly1305 (libsodium). The package also holds
-quorril-cli, which exports, imports, checks, searches and converts wallets from
-scripts.")
+Wallets are saved either in the classic format, which only hides its
+texts, or encrypted with Argon2id and XChaCha20-Poly1305 (libsodium). The
+package also holds quorril-cli, which exports, imports, checks, searches
+and converts wallets from scripts.")
 
 include(CPack)
