@@ -204,6 +204,10 @@ int runCli(const QStringList& arguments, CliIo& io)
         io.out << cliHelp() << Qt::flush;
         return ExitSuccess;
     }
+    if (command == QLatin1StringView("--version")) {
+        io.out << "quorril-cli " << QUORRIL_VERSION << Qt::endl;
+        return ExitSuccess;
+    }
     if (command == QLatin1StringView("export") && arguments.size() == 2)
         return exportWallet(arguments.at(1), io);
     if (command == QLatin1StringView("check") && arguments.size() == 2)
@@ -273,6 +277,7 @@ QString cliHelp()
         "                     refused. Exit 1 when accounts were kept twice (git then marks the\n"
         "                     file conflicted; nothing is lost). See docs/sync.md.\n"
         "  --help             Show this text.\n"
+        "  --version          Print the program's version.\n"
         "\n"
         "Password:\n"
         "  The wallet's password is the first line of standard input. On a terminal it is asked\n"

@@ -152,6 +152,13 @@ TEST_F(CliCommandsTest, CheckCountsPerTypeWithoutSecrets)
     EXPECT_FALSE(r.out.contains("pin")) << "no fields";
 }
 
+TEST_F(CliCommandsTest, VersionNamesTheProgramAndItsVersion)
+{
+    const Run r = run({ "--version" });
+    EXPECT_EQ(r.status, 0);
+    EXPECT_EQ(r.out, QStringLiteral("quorril-cli " QUORRIL_VERSION "\n"));
+}
+
 TEST_F(CliCommandsTest, HelpDocumentsCommandsJsonAndExitStatus)
 {
     const Run r = run({ "--help" });
