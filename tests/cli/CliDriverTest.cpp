@@ -2,7 +2,7 @@
 // of two branches that changed one wallet, in a throw-away repository.
 #include "cli/CliFixture.h"
 
-#include "document/WalletSpec.h"
+#include "document/WalletText.h"
 
 #include <QProcess>
 #include <QProcessEnvironment>
@@ -46,12 +46,12 @@ protected:
         QFile::setPermissions(path("password"), permissions);
     }
 
-    QString saveWallet(const QString& file, const QStringList& specs)
+    QString saveWallet(const QString& file, const QStringList& lines)
     {
         ScriptedDocumentPrompts prompts;
         CQuorrilDoc doc(prompts);
-        for (const QString& spec : specs)
-            doc.fileAccount(WalletSpec::account(spec));
+        for (const QString& line : lines)
+            doc.fileAccount(WalletText::account(line));
         doc.setPassword("pw");
         EXPECT_TRUE(doc.OnSaveDocument(file));
         return file;
@@ -62,7 +62,7 @@ protected:
         ScriptedDocumentPrompts prompts;
         CQuorrilDoc doc(prompts);
         prompts.addPassword("pw");
-        return doc.OnOpenDocument(file) ? WalletSpec::specs(doc.accounts()) : QStringList { "refused" };
+        return doc.OnOpenDocument(file) ? WalletText::lines(doc.accounts()) : QStringList { "refused" };
     }
 
     QProcessEnvironment environment;

@@ -3,7 +3,7 @@
 #include "cli/CliFixture.h"
 
 #include "document/FileBuilder.h"
-#include "document/WalletSpec.h"
+#include "document/WalletText.h"
 #include "format/WalletFile.h"
 
 namespace {
@@ -21,12 +21,12 @@ class CliMergeTest : public CliFixture {
 protected:
     // A wallet of the accounts, saved under `password`, encrypted when asked.
     QString wallet(
-        const QString& name, const QStringList& specs, const QString& password = "pw", bool encrypted = false)
+        const QString& name, const QStringList& lines, const QString& password = "pw", bool encrypted = false)
     {
         ScriptedDocumentPrompts prompts;
         CQuorrilDoc doc(prompts);
-        for (const QString& spec : specs)
-            doc.fileAccount(WalletSpec::account(spec));
+        for (const QString& line : lines)
+            doc.fileAccount(WalletText::account(line));
         doc.setPassword(password);
         doc.setKdfCost(EncryptedFormat::cheapestCost());
         doc.setEncrypted(encrypted);
@@ -40,7 +40,7 @@ protected:
         ScriptedDocumentPrompts prompts;
         CQuorrilDoc doc(prompts);
         prompts.addPassword(password);
-        return doc.OnOpenDocument(file) ? WalletSpec::specs(doc.accounts()) : QStringList { "refused" };
+        return doc.OnOpenDocument(file) ? WalletText::lines(doc.accounts()) : QStringList { "refused" };
     }
 };
 

@@ -3,7 +3,7 @@
 #include "document/WalletMerge.h"
 #include "document/DocumentFixture.h"
 #include "document/MergeTitles.h"
-#include "document/WalletSpec.h"
+#include "document/WalletText.h"
 
 namespace {
 
@@ -12,8 +12,8 @@ const QString kMark = QStringLiteral(" (conflict 2026-12-10)");
 
 // A side of a merge: its accounts, and a next id above them unless one is given.
 struct Side {
-    Side(const QStringList& specs, qint32 next = 0)
-        : accounts(WalletSpec::table(specs))
+    Side(const QStringList& lines, qint32 next = 0)
+        : accounts(WalletText::table(lines))
         , contents { AccountId(std::max(next, accounts.empty() ? 1 : idValue(accounts.rbegin()->first) + 1)), password,
             accounts }
     {
@@ -59,7 +59,7 @@ protected:
             target.fileAccount(cloneAccount(*a));
         const bool changes = !merge.changes.empty();
         ASSERT_TRUE(applyMerge(target, std::move(merge)));
-        EXPECT_EQ(WalletSpec::specs(target.accounts()), row.result);
+        EXPECT_EQ(WalletText::lines(target.accounts()), row.result);
         EXPECT_EQ(idValue(target.NextAccountId()), row.next);
         EXPECT_EQ(target.IsModified(), changes || row.next != idValue(ours.contents.nextAccountId));
     }
@@ -166,11 +166,11 @@ TEST_F(WalletMergeTest, ApplyRefusesADocumentThatChangedSince)
         else if (change == std::string("removed"))
             doc.RemoveAccount(AccountId(4));
         else
-            doc.fileAccount(WalletSpec::account("5|S|Taken|k"));
+            doc.fileAccount(WalletText::account("5|S|Taken|k"));
         doc.SetModifiedFlag(false);
-        const QStringList before = WalletSpec::specs(doc.accounts());
+        const QStringList before = WalletText::lines(doc.accounts());
         EXPECT_FALSE(applyMerge(doc, mergeThreeWay(base.contents, ours.contents, theirs.contents, kToday)));
-        EXPECT_EQ(WalletSpec::specs(doc.accounts()), before);
+        EXPECT_EQ(WalletText::lines(doc.accounts()), before);
         EXPECT_FALSE(doc.IsModified());
     }
 }
@@ -185,7 +185,7 @@ TEST_F(WalletMergeTest, IdsPastTheLargestInt32AreTheLowestFree)
     EXPECT_EQ(merge.nextAccountId, AccountId(max));
     ASSERT_EQ(merge.report.conflictCopies, std::vector<AccountId> { AccountId(3) });
     ASSERT_EQ(merge.changes.size(), 2u);
-    EXPECT_EQ(WalletSpec::spec(*merge.changes[1].after), "3|R|Top" + kMark + "|t");
+    EXPECT_EQ(WalletText::line(*merge.changes[1].after), "3|R|Top" + kMark + "|t");
 }
 
 TEST(MergeTitles, ConflictTitlesAndTheirSource)

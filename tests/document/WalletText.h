@@ -10,7 +10,7 @@
 // (E Email, W WebSite, C Credit Card, B Bank, I Insurance, M Medical, L Calling Card, P Purchased
 // Item, S Software, R Reference). The content of an Email account is its users, "login:password"
 // separated by commas; of any other account, its first text field.
-namespace WalletSpec {
+namespace WalletText {
 
 inline constexpr char kLetters[] = "EWCBIMLPSR";
 
@@ -23,9 +23,9 @@ inline int firstTextField(const AccountRecord& account)
     return -1;
 }
 
-inline std::unique_ptr<AccountRecord> account(const QString& spec)
+inline std::unique_ptr<AccountRecord> account(const QString& line)
 {
-    const QStringList part = spec.split(u'|');
+    const QStringList part = line.split(u'|');
     const auto type = kAccountTypes[size_t(QByteArray(kLetters).indexOf(part.at(1).toLatin1()))];
     auto a = createAccount(AccountId(part.at(0).toInt()), type);
     a->SetTitle(part.at(2));
@@ -40,7 +40,7 @@ inline std::unique_ptr<AccountRecord> account(const QString& spec)
     return a;
 }
 
-inline QString spec(const AccountRecord& a)
+inline QString line(const AccountRecord& a)
 {
     const char letter = kLetters[accountTypeIndex(a.GetType())];
     QString content;
@@ -55,10 +55,10 @@ inline QString spec(const AccountRecord& a)
     return QStringLiteral("%1|%2|%3|%4").arg(idValue(a.GetId())).arg(QLatin1Char(letter)).arg(a.GetTitle(), content);
 }
 
-inline AccountTable table(const QStringList& specs)
+inline AccountTable table(const QStringList& lines)
 {
     AccountTable t;
-    for (const QString& s : specs) {
+    for (const QString& s : lines) {
         auto a = account(s);
         const AccountId id = a->GetId();
         t[id] = std::move(a);
@@ -66,12 +66,12 @@ inline AccountTable table(const QStringList& specs)
     return t;
 }
 
-inline QStringList specs(const AccountTable& table)
+inline QStringList lines(const AccountTable& table)
 {
     QStringList list;
     for (const auto& [id, a] : table)
-        list << spec(*a);
+        list << line(*a);
     return list;
 }
 
-} // namespace WalletSpec
+} // namespace WalletText
