@@ -176,7 +176,7 @@ std::unique_ptr<AccountRecord> AccountBook::replace(std::unique_ptr<AccountRecor
 
 // --- steps ---
 
-void AccountBook::swap(AccountChange& change)
+void AccountBook::swap(StepChange& change)
 {
     std::unique_ptr<AccountRecord> held;
     if (!change.kept)
@@ -192,7 +192,7 @@ void AccountBook::swap(Step& step, bool forward)
 {
     Q_EMIT changesStarting(int(step.accounts.size()));
     if (forward) {
-        for (AccountChange& change : step.accounts)
+        for (StepChange& change : step.accounts)
             swap(change);
     } else {
         for (auto it = step.accounts.rbegin(); it != step.accounts.rend(); ++it)
@@ -222,15 +222,15 @@ void AccountBook::amend(Step& step, std::unique_ptr<AccountRecord> account)
         replace(std::move(account));
     else
         put(std::move(account));
-    for (AccountChange& change : step.accounts) {
+    for (StepChange& change : step.accounts) {
         if (change.id == id) {
-            if (change.kind == AccountChange::Kind::Remove)
-                change.kind = AccountChange::Kind::Edit;
+            if (change.kind == StepChange::Kind::Remove)
+                change.kind = StepChange::Kind::Edit;
             return;
         }
     }
     // The account is new to the step: undoing it takes the account out again.
-    step.accounts.push_back({ id, AccountChange::Kind::Add, nullptr });
+    step.accounts.push_back({ id, StepChange::Kind::Add, nullptr });
 }
 
 bool AccountBook::undo() { return travel(false); }

@@ -95,7 +95,7 @@ Q_SIGNALS:
 private:
     // Exchanges the document's side of the step with the side it keeps.
     void swap(Step& step, bool forward);
-    void swap(AccountChange& change);
+    void swap(StepChange& change);
     // Undoes (backwards) or redoes (forward) one step.
     bool travel(bool forward);
     qint32 lowestFreeId() const;

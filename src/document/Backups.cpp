@@ -12,6 +12,7 @@
 #include <algorithm>
 
 #ifdef Q_OS_UNIX
+#include <fcntl.h>
 #include <unistd.h>
 #endif
 
@@ -46,6 +47,21 @@ bool link(const QFileInfo& source, const QString& target)
     Q_UNUSED(source);
     Q_UNUSED(target);
     return false;
+#endif
+}
+
+// A backup is seldom read again: its pages leave the memory the system caches files in at once,
+// as the replaced file's would have, instead of crowding out what the program writes next.
+void releaseCachedPages(const QString& path)
+{
+#ifdef Q_OS_UNIX
+    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC);
+    if (fd >= 0) {
+        ::posix_fadvise(fd, 0, 0, POSIX_FADV_DONTNEED);
+        ::close(fd);
+    }
+#else
+    Q_UNUSED(path);
 #endif
 }
 
@@ -108,9 +124,10 @@ QString keep(const QString& walletPath, QString& reason)
             number = std::max(number, entry.number + 1);
     const QString target
         = dir.filePath(number == 0 ? stem + QStringLiteral(".qrl") : QStringLiteral("%1-%2.qrl").arg(stem).arg(number));
-    if (link(source, target) || copy(source, target, reason))
-        return target;
-    return {};
+    if (!link(source, target) && !copy(source, target, reason))
+        return {};
+    releaseCachedPages(target);
+    return target;
 }
 
 void prune(const QString& walletPath, int count)

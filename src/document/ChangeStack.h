@@ -11,7 +11,7 @@
 // One account's part of a step. The document holds the account's state on one side of the step
 // (after it while the step is done, before it while it is undone); the change keeps the other side.
 // Doing or undoing the step swaps the two, so a step costs no copy of any account either way.
-struct AccountChange {
+struct StepChange {
     enum class Kind {
         Add, // no account before, one after
         Remove, // one before, none after
@@ -30,7 +30,7 @@ struct AccountChange {
 // can be read, written out and put back without any code of its own.
 struct Step {
     QString name;
-    std::vector<AccountChange> accounts;
+    std::vector<StepChange> accounts;
     std::optional<QString> password;
     std::optional<bool> encrypted;
     // Tells steps apart while they live (a dialog that goes on changing what it changed asks for

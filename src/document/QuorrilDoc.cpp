@@ -46,9 +46,9 @@ void CQuorrilDoc::ClearAccounts()
     m_session.setPassword(QString());
 }
 
-AccountChange CQuorrilDoc::changeTo(AccountId id, std::unique_ptr<AccountRecord> account) const
+StepChange CQuorrilDoc::changeTo(AccountId id, std::unique_ptr<AccountRecord> account) const
 {
-    using Kind = AccountChange::Kind;
+    using Kind = StepChange::Kind;
     const bool filed = FindAccount(id) != nullptr;
     const Kind kind = !account ? Kind::Remove : filed ? Kind::Edit : Kind::Add;
     return { id, kind, std::move(account) };
@@ -159,9 +159,9 @@ std::vector<CQuorrilDoc::DeletedAccount> CQuorrilDoc::recentlyDeleted() const
     std::unordered_set<qint32> seen;
     const std::vector<Step>& steps = m_table.history().steps();
     for (size_t done = m_table.history().done(); done-- > 0;) {
-        for (const AccountChange& change : steps[done].accounts) {
+        for (const StepChange& change : steps[done].accounts) {
             // A done step keeps the account it removed.
-            if (change.kind != AccountChange::Kind::Remove || !change.kept || FindAccount(change.id)
+            if (change.kind != StepChange::Kind::Remove || !change.kept || FindAccount(change.id)
                 || !seen.insert(idValue(change.id)).second)
                 continue;
             deleted.push_back({ change.id, change.kept->GetType(), change.kept->GetTitle() });
@@ -176,8 +176,8 @@ bool CQuorrilDoc::restoreDeleted(AccountId id)
         return false;
     const std::vector<Step>& steps = m_table.history().steps();
     for (size_t done = m_table.history().done(); done-- > 0;) {
-        for (const AccountChange& change : steps[done].accounts) {
-            if (change.id != id || change.kind != AccountChange::Kind::Remove || !change.kept)
+        for (const StepChange& change : steps[done].accounts) {
+            if (change.id != id || change.kind != StepChange::Kind::Remove || !change.kept)
                 continue;
             std::unique_ptr<AccountRecord> account = cloneAccount(*change.kept);
             if (!account || HasDuplicateAccount(*account))

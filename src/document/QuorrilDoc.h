@@ -212,7 +212,7 @@ Q_SIGNALS:
 
 private:
     // The step's change that gives the account under its id the state `account` (null: none).
-    AccountChange changeTo(AccountId id, std::unique_ptr<AccountRecord> account) const;
+    StepChange changeTo(AccountId id, std::unique_ptr<AccountRecord> account) const;
     static QString stepName(const char* what, const QString& title);
 
     Prompts& m_prompts;

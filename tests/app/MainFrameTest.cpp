@@ -4,6 +4,7 @@
 #include "views/FindBar.h"
 
 #include <QLabel>
+#include <QSet>
 #include <QMenuBar>
 #include <QSplitter>
 #include <QStatusBar>
@@ -59,6 +60,48 @@ TEST_F(MainFrameTest, Menus)
     EXPECT_EQ(menuTexts(account->actions()[0]->menu()),
         QStringList({ "Email", "WebSite", "Bank", "Insurance", "Credit Card", "Medical Record", "Calling Card",
             "Purchased Item", "Software", "Reference" }));
+}
+
+// The letter after a single ampersand (none: 0).
+QChar mnemonicOf(const QString& text)
+{
+    for (qsizetype i = 0; i + 1 < text.size(); ++i) {
+        if (text[i] != u'&')
+            continue;
+        if (text[i + 1] != u'&')
+            return text[i + 1].toLower();
+        ++i;
+    }
+    return QChar();
+}
+
+TEST_F(MainFrameTest, NoTwoEntriesOfAMenuShareTheirMnemonic)
+{
+    // Also with the step names on Undo and Redo, whose ampersands are shown, not taken.
+    auto renamed = makeAccount(AccountType::Bank, doc.NextAccountId(), QStringLiteral("R&D"));
+    doc.AddAccount(std::move(renamed));
+    doc.Undo();
+    QList<const QMenu*> menus;
+    for (const QAction* top : frame.menuBar()->actions())
+        menus << top->menu();
+    for (int i = 0; i < menus.size(); ++i)
+        for (const QAction* action : menus[i]->actions())
+            if (action->menu())
+                menus << action->menu();
+    QList<QChar> bar;
+    for (const QAction* top : frame.menuBar()->actions())
+        if (const QChar letter = mnemonicOf(top->text()); !letter.isNull())
+            bar << letter;
+    EXPECT_EQ(QSet<QChar>(bar.begin(), bar.end()).size(), bar.size()) << "the menu bar";
+    for (const QMenu* menu : menus) {
+        QList<QChar> letters;
+        for (const QAction* action : menu->actions())
+            if (const QChar letter = mnemonicOf(action->text()); !letter.isNull() && action->isVisible())
+                letters << letter;
+        EXPECT_EQ(QSet<QChar>(letters.begin(), letters.end()).size(), letters.size())
+            << menu->title().toStdString();
+    }
+    EXPECT_EQ(mnemonicOf(action(ID_EDIT_REDO)->text()), QChar(u'r'));
 }
 
 TEST_F(MainFrameTest, ToolbarButtonsInOrder)

@@ -163,7 +163,7 @@ TEST_F(HistoryTest, TheWholeHistoryIsDataThatCanBeTakenOutAndPutBack)
     // Every account state the history holds, and what kind of change keeps it.
     QStringList held;
     for (const Step& step : taken.steps)
-        for (const AccountChange& change : step.accounts)
+        for (const StepChange& change : step.accounts)
             held << QStringLiteral("%1 %2 %3")
                         .arg(step.name)
                         .arg(idValue(change.id))
