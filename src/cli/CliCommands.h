@@ -12,12 +12,14 @@ class QTextStream;
 
 // What the command-line program reads and writes: standard output and error, and the password
 // reader (confirm: a new password, asked twice on a terminal). The reader writes its own reason to
-// err when it gives nothing. Encrypted wallets are written at kdfCost (tests write cheap ones).
+// err when it gives nothing. Encrypted wallets are written at kdfCost (tests write cheap ones); one
+// whose header asks for much more is opened only with allowCostlyKdf (--allow-costly-kdf).
 struct CliIo {
     QTextStream& out;
     QTextStream& err;
     std::function<std::optional<QString>(bool confirm)> readPassword;
     KdfCost kdfCost = EncryptedFormat::defaultCost();
+    bool allowCostlyKdf = false;
 };
 
 enum CliExit : int {

@@ -88,7 +88,7 @@ TEST_F(CliCommandsTest, ExitStatusAndMessages)
         bool output;
     };
     const QString usage = "quorril-cli: expected one of: export FILE | import [--encrypt] JSON FILE | check FILE | "
-                          "encrypt FILE | decrypt FILE | search FILE TEXT | show FILE ID [--field NAME] "
+                          "encrypt [--keep-password] FILE | decrypt FILE | search FILE TEXT | show FILE ID [--field NAME] "
                           "[--show-secrets] | --help\n";
     const Row rows[] = {
         { "right password", { "export", wallet }, { "pw" }, 0, "", true },

@@ -5,7 +5,14 @@
 #include "document/FileBuilder.h"
 #include "format/WalletFile.h"
 
+#include <QElapsedTimer>
 #include <QProcess>
+#include <QtEndian>
+
+#include <sodium.h>
+
+#include <iostream>
+#include <utility>
 
 namespace {
 
@@ -31,7 +38,7 @@ TEST_F(CliEncryptTest, EncryptAndDecryptGiveBackTheSameExport)
         SCOPED_TRACE(command.toStdString());
         const C wanted = command == "encrypt" ? C::Encrypted : C::Classic;
         const QByteArray before = readFile(wallet);
-        const Run r = run({ command, wallet }, { "pw" });
+        const Run r = run({ command, wallet }, { "pw", "pw" }); // encrypt: the new password is "pw" again
         EXPECT_EQ(r.status, 0) << r.err.toStdString();
         EXPECT_EQ(r.out, QString());
         const QByteArray after = readFile(wallet);
@@ -84,7 +91,7 @@ TEST_F(CliEncryptTest, RefusalsExitAsBeforeAndWriteNothing)
 {
     const QString source = sampleWallet();
     const QByteArray classic = readFile(source);
-    ASSERT_EQ(run({ "encrypt", source }, { "pw" }).status, 0);
+    ASSERT_EQ(run({ "encrypt", source }, { "pw", "pw" }).status, 0);
     const QByteArray encrypted = readFile(source);
     FileBuilder unknownVersion;
     unknownVersion.header(3, 1, "pw");
@@ -118,16 +125,146 @@ TEST_F(CliEncryptTest, RefusalsExitAsBeforeAndWriteNothing)
     }
 }
 
-TEST_F(CliEncryptTest, CheckOnEncryptedFileThroughTheProgram)
+TEST_F(CliEncryptTest, EncryptTakesANewPasswordAndDecryptWarnsAndMakesThePlainFilePrivate)
 {
-    // The program itself, at its own cost, reads a file written at another one.
+    const QByteArray classic = readFile(sampleWallet());
+    const QString wallet = path("w.qrl");
+    const QString keepWarning = "quorril-cli: warning: keeping the old password. Every classic copy of this wallet "
+                                "(backups, sync history) gives it away to anyone who has the copy, and it opens the "
+                                "encrypted wallet too.\n";
+    const QString classicWarning = "quorril-cli: warning: saving " + wallet
+        + " as a classic wallet. Anyone who has the file can read every account and the password, without "
+          "knowing it.\n";
+    const QString usage = QStringLiteral("quorril-cli: expected one of");
+    writeFile("w.qrl", classic);
+    ASSERT_EQ(run({ "encrypt", "--keep-password", wallet }, { "pw" }).status, 0);
+    const QByteArray encrypted = readFile(wallet);
+    using C = WalletFile::Container;
+    using P = QFileDevice::Permission;
+    const QFileDevice::Permissions shared = P::ReadOwner | P::WriteOwner | P::ReadGroup | P::ReadOther;
+    const QFileDevice::Permissions ownerOnly = P::ReadOwner | P::WriteOwner;
+    // Every row starts from a file of mode 0644. opensWith: the password that opens the result
+    // (nothing: the file must be left as it was).
+    // clang-format off
+    const struct { QByteArray file; QStringList arguments, passwords; int status; QString err; C container;
+                   const char* opensWith; QFileDevice::Permissions mode; } rows[] = {
+        { classic,   { "encrypt", wallet },                    { "pw", "new secret" }, 0, "",  C::Encrypted, "new secret", shared },
+        { classic,   { "encrypt", wallet },                    { "pw" },               1, "",  C::Classic,   nullptr, shared },
+        { classic,   { "encrypt", wallet },                    { "pw", "" },           1,
+          "Password Must Not Be Empty !\n",                                                   C::Classic,   nullptr, shared },
+        { classic,   { "encrypt", wallet },                    { "pw", "x\uFFA0" },   1,
+          "quorril-cli: the new password holds a character that cannot be stored\n",         C::Classic,   nullptr, shared },
+        { classic,   { "encrypt", "--keep-password", wallet }, { "pw", "unused" },     0, keepWarning, C::Encrypted, "pw", shared },
+        { classic,   { "encrypt", wallet, "--keep-password" }, { "pw" },               0, keepWarning, C::Encrypted, "pw", shared },
+        { encrypted, { "encrypt", "--keep-password", wallet }, { "pw" },               0,
+          "quorril-cli: " + wallet + " is encrypted already; nothing written\n",             C::Encrypted, nullptr, shared },
+        { encrypted, { "decrypt", wallet },                    { "pw" },               0, classicWarning, C::Classic, "pw", ownerOnly },
+        { classic,   { "decrypt", wallet },                    { "pw" },               0,
+          "quorril-cli: " + wallet + " is not encrypted already; nothing written\n",         C::Classic,   nullptr, shared },
+        { encrypted, { "decrypt", "--keep-password", wallet }, { "pw" },               2, usage, C::Encrypted, nullptr, shared },
+        { classic,   { "encrypt", "--keep-password", "--keep-password", wallet }, { "pw" }, 2, usage, C::Classic, nullptr, shared },
+    };
+    // clang-format on
+    for (const auto& row : rows) {
+        SCOPED_TRACE(testing::Message() << "row " << &row - rows);
+        writeFile("w.qrl", row.file);
+        ASSERT_TRUE(QFile::setPermissions(wallet, shared));
+        const Run r = run(row.arguments, row.passwords);
+        EXPECT_EQ(r.status, row.status);
+        EXPECT_TRUE(row.err == usage ? r.err.startsWith(usage) : r.err == row.err) << r.err.toStdString();
+        const QByteArray after = readFile(wallet);
+        EXPECT_EQ(WalletFile::containerOf(after), row.container);
+        EXPECT_EQ(QFile::permissions(wallet) & ~(P::ReadUser | P::WriteUser), row.mode);
+        if (!row.opensWith) {
+            EXPECT_EQ(after, row.file) << "nothing written";
+            continue;
+        }
+        EXPECT_EQ(run({ "check", wallet }, { row.opensWith }).status, 0);
+        if (QString(row.opensWith) != "pw") {
+            EXPECT_EQ(run({ "check", wallet }, { "pw" }).status, 1) << "the old password no longer opens it";
+        }
+    }
+}
+
+TEST_F(CliEncryptTest, AFlippedSignatureByteIsADamagedFileNeverAWrongPassword)
+{
     const QString wallet = sampleWallet();
-    ASSERT_EQ(run({ "encrypt", wallet }, { "pw" }).status, 0);
-    QProcess p;
-    p.start(QStringLiteral(QUORRIL_CLI_PATH), { "check", wallet });
-    p.write("pw\n");
-    p.closeWriteChannel();
-    ASSERT_TRUE(p.waitForFinished(30000));
-    EXPECT_EQ(p.exitCode(), 0) << p.readAllStandardError().toStdString();
-    EXPECT_TRUE(p.readAllStandardOutput().contains("\nEncrypted: yes\n"));
+    ASSERT_EQ(run({ "encrypt", "--keep-password", wallet }, { "pw" }).status, 0);
+    const QByteArray encrypted = readFile(wallet);
+    for (qsizetype at = 0; at < EncryptedFormat::kMagicSize; ++at) {
+        for (const char mask : { '\x01', '\x40', '\xFF' }) {
+            SCOPED_TRACE(testing::Message() << "byte " << at << " ^ " << int(uchar(mask)));
+            QByteArray bytes = encrypted;
+            bytes[at] = char(bytes[at] ^ mask);
+            const Run r = run({ "export", writeFile("flipped.qrl", bytes) }, { "pw" });
+            EXPECT_EQ(r.status, 3);
+            EXPECT_EQ(r.err, QStringLiteral("Invalid File Format !\n"));
+            EXPECT_EQ(r.out, QString());
+            EXPECT_EQ(unusedPasswords, QStringList { "pw" }) << "the password is not asked for";
+        }
+    }
+}
+
+TEST_F(CliEncryptTest, ACostlyHeaderOpensOnlyWithAllowCostlyKdf)
+{
+    // The fixture writes at the cheapest cost: five passes over 8 KiB are costly by ratio, yet quick.
+    const QString wallet = sampleWallet();
+    const QByteArray classic = readFile(wallet);
+    const QString costly = writeFile("costly.qrl", EncryptedFormat::seal(classic, "pw", { 5, 8192 }));
+    const QString refused = "Invalid File Format ! This wallet asks for 5 passes over 8 KiB to open (about 0.1 s), "
+                            "more than 4 times what Quorril writes; a damaged or forged header may ask so much.\n"
+                            "quorril-cli: if you trust "
+        + costly + ", open it with --allow-costly-kdf\n";
+    // clang-format off
+    const struct { QStringList arguments; int status; QString err; } rows[] = {
+        { { "check", costly },                                  3, refused },
+        { { "export", costly },                                 3, refused },
+        { { "check", costly, "--allow-costly-kdf" },            0, "" },
+        { { "--allow-costly-kdf", "export", costly },           0, "" },
+        { { "show", "--allow-costly-kdf", costly, "1" },        0, "" },
+        { { "check", "--allow-costly-kdf", wallet },            0, "" },
+        { { "decrypt", costly },                                3, refused },
+    };
+    // clang-format on
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.arguments.join(u' ').toStdString());
+        const Run r = run(row.arguments, { "pw" });
+        EXPECT_EQ(r.status, row.status);
+        EXPECT_EQ(r.err, row.err);
+        EXPECT_EQ(unusedPasswords.isEmpty(), row.status == 0) << "asked only when trusted";
+    }
+    EXPECT_EQ(WalletFile::containerOf(readFile(costly)), WalletFile::Container::Encrypted) << "nothing written";
+}
+
+TEST_F(CliEncryptTest, ThroughTheProgramTheNewPasswordIsTheSecondLineAndAForgedCostIsRefusedAtOnce)
+{
+    const QString wallet = sampleWallet();
+    const auto program = [](const QStringList& arguments, const QByteArray& input) {
+        QProcess p;
+        p.start(QStringLiteral(QUORRIL_CLI_PATH), arguments);
+        p.write(input);
+        p.closeWriteChannel();
+        EXPECT_TRUE(p.waitForFinished(60000));
+        return std::pair { p.exitCode(), QString::fromUtf8(p.readAllStandardError()) };
+    };
+    // At the program's own cost (3 passes over 256 MiB), read back at that cost.
+    EXPECT_EQ(program({ "encrypt", wallet }, "pw\nnew one\n").first, 0);
+    EXPECT_EQ(program({ "check", wallet }, "new one\n").first, 0);
+    EXPECT_EQ(program({ "check", wallet }, "pw\n").first, 1);
+
+    // The most a header may ask (64 passes over 1 GiB, about 95 s): refused before the key is derived.
+    QByteArray forged = readFile(wallet);
+    auto* header = reinterpret_cast<unsigned char*>(forged.data());
+    qToLittleEndian<quint32>(64, header + 20);
+    qToLittleEndian<quint64>(quint64(1) << 30, header + 24);
+    crypto_generichash(header + 112, 32, header, 112, nullptr, 0);
+    QElapsedTimer timer;
+    timer.start();
+    const auto [status, err] = program({ "check", writeFile("forged.qrl", forged) }, "new one\n");
+    const qint64 elapsed = timer.elapsed();
+    EXPECT_EQ(status, 3);
+    EXPECT_TRUE(err.startsWith("Invalid File Format ! This wallet asks for 64 passes over 1024 MiB to open (about 98 s)"))
+        << err.toStdString();
+    EXPECT_LT(elapsed, 5000) << "a start of the program, not a key derivation";
+    std::cout << "[ measured ] a forged costly header refused by quorril-cli in " << elapsed << " ms\n";
 }
