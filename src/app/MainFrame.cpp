@@ -80,6 +80,7 @@ CMainFrame::CMainFrame(
     connect(&m_doc, &CQuorrilDoc::documentReset, this, &CMainFrame::OnDocumentReset);
     connect(&m_doc, &CQuorrilDoc::lockChanged, this, &CMainFrame::updateCommandStates);
     connect(&m_doc, &CQuorrilDoc::modifiedChanged, this, &CMainFrame::updateCommandStates);
+    connect(&m_doc, &CQuorrilDoc::modifiedChanged, this, &CMainFrame::updateTitle);
     connect(&m_doc, &CQuorrilDoc::pathChanged, this, [this] {
         updateTitle();
         updateCommandStates();
@@ -267,7 +268,11 @@ void CMainFrame::OnDocumentClosing()
     m_list->setRowCount(0);
 }
 
-void CMainFrame::updateTitle() { setWindowTitle(QStringLiteral("%1 - Quorril").arg(m_doc.GetTitle())); }
+void CMainFrame::updateTitle()
+{
+    // The modified mark: a star after the file name while there are unsaved changes.
+    setWindowTitle(QStringLiteral("%1%2 - Quorril").arg(m_doc.GetTitle(), m_doc.IsModified() ? "*" : ""));
+}
 
 void CMainFrame::OnPreferences()
 {

@@ -25,7 +25,8 @@ public:
     static constexpr IntSetting ClipboardClearSeconds { "Security/ClipboardClearSeconds", 0, 3600, 20 };
     // Minutes without input before the document locks itself; 0 means never.
     static constexpr IntSetting AutoLockMinutes { "Security/AutoLockMinutes", 0, 1440, 10 };
-    static constexpr BoolSetting EncryptNewWallets { "Security/EncryptNewWallets", false };
+    // On unless the user turns it off: a classic file protects nothing from whoever has it.
+    static constexpr BoolSetting EncryptNewWallets { "Security/EncryptNewWallets", true };
     static constexpr BoolSetting LockOnMinimize { "Security/LockOnMinimize", false };
     static constexpr BoolSetting ShowSecrets { "View/ShowSecrets", false };
 

@@ -5,6 +5,8 @@
 #include "app/MainFrame.h"
 #include "app/Preferences.h"
 #include "dialogs/PasswordGeneratorDlg.h"
+#include "dialogs/SecretEdit.h"
+#include "dialogs/SecretSelection.h"
 #include "document/QuorrilDoc.h"
 #include "views/AccountView.h"
 #include "views/FindBar.h"
@@ -53,8 +55,10 @@ ViewCommands::ViewCommands(CMainFrame& frame, FindBar& findBar)
 
     // Nothing copied outlives the lock or the program.
     connect(&doc, &CQuorrilDoc::lockChanged, this, [this](bool locked) {
-        if (locked)
+        if (locked) {
             m_clipboard->clear();
+            SecretSelection::instance().clear();
+        }
     });
     connect(qApp, &QCoreApplication::aboutToQuit, m_clipboard, &SecretClipboard::clear);
 }
@@ -66,6 +70,8 @@ void ViewCommands::showSecretsChanged()
     const QSignalBlocker blocker(action);
     action->setChecked(show);
     m_frame.listView()->setShowSecrets(show);
+    // The secret fields of the dialogs and the password prompt open shown or hidden alike.
+    SecretEdit::setShowSecrets(show);
 }
 
 std::optional<QString> ViewCommands::passwordToCopy() const

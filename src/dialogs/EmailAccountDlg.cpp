@@ -37,7 +37,7 @@ constexpr ControlSpec kControls[] = {
     { kUsers, K::UsersBox, "Users:", { 75, 15, 98, 99 }, nullptr, {}, nullptr, kUsersLabel, 58 },
     { kLogInUrl, K::Edit, "Log In URL:", { 7, 39, 166, 12 }, "logInUrl" },
     { kLoginId, K::Edit, "Log In ID:", { 16, 74, 71, 12 } },
-    { kPassword, K::Edit, "Password:", { 94, 74, 73, 12 } },
+    { kPassword, K::SecretEdit, "Password:", { 94, 74, 73, 12 } },
     { kEmail, K::Edit, "Email Address:", { 16, 113, 149, 12 } },
     { kAdd, K::PushButton, "Add", { 58, 134, 35, 13 } },
     { kRemove, K::PushButton, "Remove", { 94, 134, 35, 13 } },

@@ -3,8 +3,9 @@
 #include "core/ScrambledText.h"
 #include "dialogs/DialogUnits.h"
 #include "dialogs/GeneratePasswordMenu.h"
-#include "dialogs/TextEdit.h"
+#include "dialogs/SecretEdit.h"
 #include "document/DocumentTexts.h"
+#include "document/PasswordRules.h"
 
 #include <QFrame>
 #include <QLabel>
@@ -51,10 +52,9 @@ public:
         return label;
     }
 
-    QLineEdit* maskedEdit(const DialogPlace& place) const
+    SecretEdit* maskedEdit(const DialogPlace& place) const
     {
-        auto* edit = new TextEdit(m_dialog);
-        edit->setEchoMode(QLineEdit::Password);
+        auto* edit = new SecretEdit(m_dialog);
         edit->setGeometry(rect(place));
         return edit;
     }
@@ -68,10 +68,11 @@ private:
 };
 } // namespace
 
-CPasswordDlg::CPasswordDlg(Prompts& prompts, Prompts::PasswordMode mode, QWidget* parent)
+CPasswordDlg::CPasswordDlg(UiPrompts& prompts, Prompts::PasswordMode mode, QWidget* parent)
     : QDialog(parent)
     , m_prompts(prompts)
-    , m_confirm(mode == Prompts::PasswordMode::Set)
+    , m_confirm(mode != Prompts::PasswordMode::Verify)
+    , m_forEncrypted(mode == Prompts::PasswordMode::SetEncrypted)
 {
     setWindowTitle(tr("Please Enter Password:"));
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
@@ -112,7 +113,7 @@ CPasswordDlg::CPasswordDlg(Prompts& prompts, Prompts::PasswordMode mode, QWidget
         const auto fillBoth = [this](const QString& password) {
             m_passwordEdit->setText(password);
             m_verifyEdit->setText(password);
-            m_passwordEdit->setEchoMode(QLineEdit::Normal);
+            m_passwordEdit->setShown(true);
             m_passwordEdit->setFocus(Qt::OtherFocusReason);
         };
         GeneratePasswordMenu::attach(m_passwordEdit, fillBoth);
@@ -140,6 +141,12 @@ void CPasswordDlg::OnOK()
     // A new password must come back from the file as typed, or the document could never be opened.
     if (const qsizetype at = ScrambledText::firstUnstorable(m_password); m_confirm && at >= 0) {
         m_prompts.notice(DocumentText::unstorablePassword(m_password[at]));
+        return;
+    }
+    // A warning, not a refusal: No (and Esc) go back to the fields, Yes keeps the password.
+    if (m_forEncrypted && PasswordRules::isShort(m_password)
+        && !m_prompts.question(DocumentText::shortPassword(), UiPrompts::Icon::Warning)) {
+        m_passwordEdit->setFocus(Qt::OtherFocusReason);
         return;
     }
     accept();

@@ -113,6 +113,42 @@ TEST(PasswordDlg, ANewPasswordThatCouldNotBeStoredIsRefused)
     EXPECT_TRUE(dialog.isVisible());
 }
 
+TEST(PasswordDlg, AShortPasswordOfAnEncryptedWalletIsWarnedAboutNotRefused)
+{
+    const QString ten = QStringLiteral("ten chars!");
+    const QString nineAstral = QStringLiteral("\U0001F600").repeated(9);
+    // answer: the reply to the warning (none: no warning expected)
+    // clang-format off
+    const struct { Mode mode; QString password; std::optional<bool> answer; bool accepted; } rows[] = {
+        { Mode::Set,          "short",             std::nullopt, true },
+        { Mode::Verify,       "short",             std::nullopt, true },
+        { Mode::SetEncrypted, "short",             false,        false },
+        { Mode::SetEncrypted, "short",             true,         true },
+        { Mode::SetEncrypted, ten,                 std::nullopt, true },
+        { Mode::SetEncrypted, ten.chopped(1),      true,         true },
+        { Mode::SetEncrypted, nineAstral,          false,        false }, // 18 UTF-16 units, 9 characters
+    };
+    // clang-format on
+    for (const auto& row : rows) {
+        SCOPED_TRACE(testing::Message() << int(row.mode) << " " << row.password.toStdString());
+        ScriptedPrompts prompts;
+        if (row.answer)
+            prompts.addAnswer(*row.answer);
+        CPasswordDlg dialog(prompts, row.mode);
+        dialog.show();
+        dialog.passwordEdit()->setText(row.password);
+        dialog.verifyEdit()->setText(row.password);
+        QTest::mouseClick(dialog.okButton(), Qt::LeftButton);
+        EXPECT_EQ(dialog.result() == QDialog::Accepted && !dialog.isVisible(), row.accepted);
+        EXPECT_EQ(prompts.shown.size(), row.answer ? 1 : 0);
+        if (row.answer) {
+            EXPECT_TRUE(prompts.shown.front().startsWith("This password has fewer than 10 characters."));
+            EXPECT_EQ(prompts.icons, std::vector { UiPrompts::Icon::Warning });
+        }
+        EXPECT_TRUE(prompts.allAnswersUsed());
+    }
+}
+
 TEST(DuplicateAccountDlg, HasItsCaptionTextAndYesAsDefault)
 {
     CDuplicateAccountDlg dialog;
@@ -186,6 +222,25 @@ TEST(WidgetPrompts, NoticesAndQuestionsAreQuorrilMessageBoxes)
             box->button(QMessageBox::Cancel)->click();
         });
     EXPECT_EQ(answer, UiPrompts::Answer::Cancel);
+}
+
+TEST(WidgetPrompts, AWarningWithNoAsDefaultAnswersNoToEnter)
+{
+    WidgetPrompts prompts;
+    bool yes = true;
+    answerModal(
+        [&] {
+            yes = prompts.question(QStringLiteral("Save as a classic wallet?"), UiPrompts::Icon::Warning,
+                UiPrompts::Answer::No, UiPrompts::Answer::No);
+        },
+        [](QWidget* modal) {
+            auto* box = qobject_cast<QMessageBox*>(modal);
+            ASSERT_NE(box, nullptr);
+            EXPECT_EQ(box->icon(), QMessageBox::Warning);
+            EXPECT_EQ(box->defaultButton(), box->button(QMessageBox::No));
+            QTest::keyClick(box, Qt::Key_Return);
+        });
+    EXPECT_FALSE(yes);
 }
 
 TEST(WidgetPrompts, EscAndTheCloseBoxGiveTheAnswerTheQuestionNames)
