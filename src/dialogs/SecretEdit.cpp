@@ -32,8 +32,8 @@ void SecretEdit::setShown(bool shown)
 {
     setEchoMode(shown ? QLineEdit::Normal : QLineEdit::Password);
     m_eye->setChecked(shown);
-    m_eye->setIcon(QIcon(shown ? QStringLiteral(":/dialogs/icons/eye.svg")
-                               : QStringLiteral(":/dialogs/icons/eye-hidden.svg")));
+    m_eye->setIcon(
+        QIcon(shown ? QStringLiteral(":/dialogs/icons/eye.svg") : QStringLiteral(":/dialogs/icons/eye-hidden.svg")));
     m_eye->setToolTip(shown ? tr("Hide") : tr("Show"));
 }
 

@@ -30,9 +30,11 @@ QByteArray procLine(qint64 pid, const char* file, const QByteArray& key)
 // test run by root starts them as "nobody"), so the owner tells the two apart.
 uid_t procOwner(qint64 pid)
 {
-    struct stat info {};
-    return ::stat(QStringLiteral("/proc/%1/status").arg(pid).toLocal8Bit().constData(), &info) == 0 ? info.st_uid
-                                                                                                     : uid_t(-1);
+    struct stat info { };
+    const QByteArray status = QStringLiteral("/proc/%1/status").arg(pid).toLocal8Bit();
+    if (::stat(status.constData(), &info) != 0)
+        return uid_t(-1);
+    return info.st_uid;
 }
 
 // The user the programs run as: "nobody" when the test runs as root, otherwise the test's own.
@@ -82,7 +84,8 @@ TEST(CoreDumpsTest, BothProgramsAreUndumpableWithNoCoreLimit)
         }
         EXPECT_EQ(owner, 0u) << "not dumpable";
         EXPECT_EQ(procLine(process.processId(), "limits", "Max core file size"), "Max core file size 0 0 bytes");
-        EXPECT_EQ(process.state(), QProcess::Running) << "read while it runs: " << process.readAllStandardError().toStdString();
+        EXPECT_EQ(process.state(), QProcess::Running)
+            << "read while it runs: " << process.readAllStandardError().toStdString();
         process.kill();
         process.waitForFinished(10000);
     }

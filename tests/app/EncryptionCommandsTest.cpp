@@ -129,7 +129,8 @@ TEST_F(EncryptionCommandsTest, TheSwitchAsksWhatItMustAndThePaneTellsTheTruth)
     // clang-format on
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);
-        const QString file = path(QStringLiteral("w%1.qrl").arg(&row - rows)); // a file open already is not opened again
+        // A file of its own: the file open in the window already is not opened again.
+        const QString file = path(QStringLiteral("w%1.qrl").arg(&row - rows));
         if (row.fileEncrypted) {
             writeWalletIn(file, *row.fileEncrypted);
             ASSERT_TRUE(QFile::setPermissions(file, shared));

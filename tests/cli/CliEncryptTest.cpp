@@ -263,7 +263,8 @@ TEST_F(CliEncryptTest, ThroughTheProgramTheNewPasswordIsTheSecondLineAndAForgedC
     const auto [status, err] = program({ "check", writeFile("forged.qrl", forged) }, "new one\n");
     const qint64 elapsed = timer.elapsed();
     EXPECT_EQ(status, 3);
-    EXPECT_TRUE(err.startsWith("Invalid File Format ! This wallet asks for 64 passes over 1024 MiB to open (about 98 s)"))
+    EXPECT_TRUE(
+        err.startsWith("Invalid File Format ! This wallet asks for 64 passes over 1024 MiB to open (about 98 s)"))
         << err.toStdString();
     EXPECT_LT(elapsed, 5000) << "a start of the program, not a key derivation";
     std::cout << "[ measured ] a forged costly header refused by quorril-cli in " << elapsed << " ms\n";

@@ -40,7 +40,8 @@ protected:
             passwordPrompts.back()->show();
             fields.push_back({ passwordPrompts.back().get(), passwordPrompts.back()->passwordEdit(), "prompt" });
             if (mode != Prompts::PasswordMode::Verify)
-                fields.push_back({ passwordPrompts.back().get(), passwordPrompts.back()->verifyEdit(), "prompt verify" });
+                fields.push_back(
+                    { passwordPrompts.back().get(), passwordPrompts.back()->verifyEdit(), "prompt verify" });
         }
         return fields;
     }
@@ -64,7 +65,9 @@ TEST_F(SecretFieldsTest, TheSecretFieldsAreTheSecretsOfTheFieldTables)
         for (const FieldSpec& field : layoutOf(type)->fields)
             if (field.secret)
                 secret << accountTypeName(type) + u'.' + QString::fromUtf8(field.name);
-    secret << "prompt" << "prompt" << "prompt verify";
+    secret << "prompt"
+           << "prompt"
+           << "prompt verify";
     QStringList found;
     for (const SecretField& field : everySecretField())
         found << field.name;
@@ -137,8 +140,7 @@ TEST_F(SecretFieldsTest, NoSelectionInASecretFieldReachesPrimary)
 {
     QClipboard* clipboard = QGuiApplication::clipboard();
     if (!clipboard->supportsSelection())
-        GTEST_SKIP() << "no PRIMARY selection on this platform (" << qPrintable(QGuiApplication::platformName())
-                     << ")";
+        GTEST_SKIP() << "no PRIMARY selection on this platform (" << qPrintable(QGuiApplication::platformName()) << ")";
     const auto select = [](QLineEdit* edit, int how) {
         const QPoint middle = edit->rect().center() - QPoint(edit->width() / 4, 0);
         switch (how) {
@@ -165,8 +167,8 @@ TEST_F(SecretFieldsTest, NoSelectionInASecretFieldReachesPrimary)
     for (const SecretField& field : everySecretField()) {
         for (const bool shown : { false, true }) {
             for (int how = 0; how < 3; ++how) {
-                SCOPED_TRACE(testing::Message() << field.name.toStdString() << (shown ? " shown" : " hidden")
-                                                << " selection " << how);
+                SCOPED_TRACE(testing::Message()
+                    << field.name.toStdString() << (shown ? " shown" : " hidden") << " selection " << how);
                 clipboard->setText("before", QClipboard::Selection);
                 fill(field.edit, "s3cret");
                 field.edit->setShown(shown);

@@ -255,9 +255,10 @@ TEST_F(EncryptedDocumentTest, ACostlyHeaderIsRefusedBeforeThePasswordUnlessAllow
             EXPECT_EQ(opened.accountCount(), 1);
         } else {
             EXPECT_EQ(rowPrompts.shown, QStringList { kInvalid });
-            EXPECT_EQ(rowPrompts.details, QStringList { "This wallet asks for 5 passes over 8 KiB to open "
-                                                        "(about 0.1 s), more than 4 times what Quorril writes; a "
-                                                        "damaged or forged header may ask so much." });
+            EXPECT_EQ(rowPrompts.details,
+                QStringList { "This wallet asks for 5 passes over 8 KiB to open "
+                              "(about 0.1 s), more than 4 times what Quorril writes; a "
+                              "damaged or forged header may ask so much." });
             EXPECT_EQ(opened.lastOpenResult(), CQuorrilDoc::OpenResult::Damaged);
         }
     }
