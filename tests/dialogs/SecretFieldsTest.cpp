@@ -2,178 +2,130 @@
 // Secrets" or the field's own eye shows them, and nothing of them left on the X PRIMARY selection.
 #include "dialogs/DialogTest.h"
 #include "dialogs/PasswordDlg.h"
-#include "dialogs/SecretEdit.h"
 #include "dialogs/SecretSelection.h"
-#include "dialogs/TextEdit.h"
 
 #include <QAction>
 #include <QScopeGuard>
 
 namespace {
 
-// A secret field and what it stands for: a field of the type's table, or the Email user password.
-struct SecretField {
-    QWidget* dialog;
-    SecretEdit* edit;
-    QString name;
-};
-
 class SecretFieldsTest : public DialogTest {
 protected:
-    // Every dialog that has secret fields, open, and the prompt in both modes.
-    std::vector<SecretField> everySecretField()
+    // Every secret field of every account dialog and of the password prompt in set mode, open and
+    // holding "s3cret", by name: "<type>.<field>", the Email users' password, the prompt's two.
+    std::vector<std::pair<QString, SecretEdit*>> everySecretField()
     {
-        std::vector<SecretField> fields;
+        std::vector<std::pair<QString, SecretEdit*>> fields;
         for (AccountType type : kAccountTypes) {
             dialogs.push_back(open(type));
-            for (const ControlSpec& row : dialogs.back()->table().controls) {
-                if (row.kind != ControlKind::SecretEdit)
-                    continue;
-                auto* edit = dialogs.back()->control<SecretEdit>(row.id);
-                EXPECT_NE(edit, nullptr);
-                fields.push_back({ dialogs.back().get(), edit,
-                    accountTypeName(type) + u'.' + (row.field ? QString::fromUtf8(row.field) : "user password") });
-            }
+            for (const ControlSpec& row : dialogs.back()->table().controls)
+                if (row.kind == ControlKind::SecretEdit)
+                    fields.emplace_back(accountTypeName(type) + u'.' + (row.field ? row.field : "users' password"),
+                        dialogs.back()->control<SecretEdit>(row.id));
         }
-        for (const auto mode : { Prompts::PasswordMode::Verify, Prompts::PasswordMode::SetEncrypted }) {
-            passwordPrompts.push_back(std::make_unique<CPasswordDlg>(prompts, mode));
-            passwordPrompts.back()->show();
-            fields.push_back({ passwordPrompts.back().get(), passwordPrompts.back()->passwordEdit(), "prompt" });
-            if (mode != Prompts::PasswordMode::Verify)
-                fields.push_back(
-                    { passwordPrompts.back().get(), passwordPrompts.back()->verifyEdit(), "prompt verify" });
-        }
+        prompt = std::make_unique<CPasswordDlg>(prompts, Prompts::PasswordMode::Set);
+        prompt->show();
+        fields.emplace_back("prompt", prompt->passwordEdit());
+        fields.emplace_back("prompt verify", prompt->verifyEdit());
+        for (const auto& [name, edit] : fields)
+            edit->setText("s3cret");
         return fields;
     }
 
-    static void fill(SecretEdit* edit, const QString& text)
-    {
-        edit->setText(text);
-        edit->setFocus();
-        edit->window()->activateWindow();
-    }
-
     std::vector<std::unique_ptr<TableAccountDialog>> dialogs;
-    std::vector<std::unique_ptr<CPasswordDlg>> passwordPrompts;
+    std::unique_ptr<CPasswordDlg> prompt;
 };
 
-TEST_F(SecretFieldsTest, TheSecretFieldsAreTheSecretsOfTheFieldTables)
+TEST_F(SecretFieldsTest, TheSecretsOfTheFieldTablesShowDotsUnlessShownEachByItsEye)
 {
-    // The Email dialog's user password stands for the users' passwords, which are secret too.
-    QStringList secret { accountTypeName(AccountType::Email) + ".user password" };
+    QStringList secrets { accountTypeName(AccountType::Email) + ".users' password" };
     for (AccountType type : kAccountTypes)
         for (const FieldSpec& field : layoutOf(type)->fields)
             if (field.secret)
-                secret << accountTypeName(type) + u'.' + QString::fromUtf8(field.name);
-    secret << "prompt"
-           << "prompt"
-           << "prompt verify";
-    QStringList found;
-    for (const SecretField& field : everySecretField())
-        found << field.name;
-    EXPECT_EQ(found, secret);
-}
-
-TEST_F(SecretFieldsTest, DotsUnlessShownAndEachEyeShowsItsOwnField)
-{
+                secrets << accountTypeName(type) + u'.' + field.name;
+    secrets << "prompt"
+            << "prompt verify";
     const auto restore = qScopeGuard([] { SecretEdit::setShowSecrets(false); });
     for (const bool showSecrets : { false, true }) {
-        SCOPED_TRACE(showSecrets);
+        SCOPED_TRACE(showSecrets ? "Show Secrets" : "secrets hidden");
         SecretEdit::setShowSecrets(showSecrets);
-        dialogs.clear();
-        passwordPrompts.clear();
-        const std::vector<SecretField> fields = everySecretField();
-        for (const SecretField& field : fields) {
-            SCOPED_TRACE(field.name.toStdString());
-            fill(field.edit, "s3cret");
-            EXPECT_EQ(field.edit->echoMode(), showSecrets ? QLineEdit::Normal : QLineEdit::Password);
-            EXPECT_EQ(field.edit->displayText() == "s3cret", showSecrets);
-            ASSERT_EQ(field.edit->actions().size(), 1) << "the eye inside the field";
-            EXPECT_EQ(field.edit->eyeAction()->isChecked(), showSecrets);
-            field.edit->eyeAction()->trigger();
-            EXPECT_EQ(field.edit->displayText() == "s3cret", !showSecrets);
-            for (const SecretField& other : fields) {
-                if (other.edit != field.edit) {
-                    EXPECT_EQ(other.edit->isShown(), showSecrets) << "only its own field";
-                }
-            }
-            field.edit->eyeAction()->trigger();
-            EXPECT_EQ(field.edit->isShown(), showSecrets);
+        const auto fields = everySecretField();
+        QStringList names;
+        for (const auto& [name, edit] : fields) {
+            names << name;
+            EXPECT_EQ(edit->displayText() == "s3cret", showSecrets) << name.toStdString();
+            EXPECT_EQ(edit->actions(), QList<QAction*> { edit->eyeAction() }) << "the eye inside the field";
+            edit->eyeAction()->trigger();
+            EXPECT_EQ(edit->displayText() == "s3cret", !showSecrets);
+            for (const auto& other : fields)
+                EXPECT_EQ(other.second->isShown(), showSecrets != (other.second == edit)) << "only its own";
+            edit->eyeAction()->trigger();
         }
+        EXPECT_EQ(names, secrets);
     }
 }
 
-// Offscreen there is no PRIMARY: the guard is proven on the Clipboard, where Ctrl+C copies the
-// selection through the same code of the line edit that a mouse selection uses for PRIMARY.
-TEST_F(SecretFieldsTest, TextTakenFromAShownSecretFieldIsEmptiedAtOnce)
+// Offscreen has no PRIMARY: the guard is proven on the Clipboard, where Ctrl+C copies a selection
+// through the same step of the line edit that puts a mouse or keyboard selection on PRIMARY.
+TEST_F(SecretFieldsTest, TextTakenFromAShownSecretFieldIsEmptiedAtOnceAndOnLock)
 {
     QClipboard* clipboard = QGuiApplication::clipboard();
     SecretSelection guard(QClipboard::Clipboard);
-    TextEdit plain;
-    plain.show();
-    for (const SecretField& field : everySecretField()) {
-        SCOPED_TRACE(field.name.toStdString());
+    for (const auto& [name, edit] : everySecretField()) {
         for (const bool shown : { false, true }) {
+            SCOPED_TRACE(name.toStdString() + (shown ? " shown" : " hidden"));
             clipboard->setText("before");
-            fill(field.edit, "s3cret");
-            field.edit->setShown(shown);
-            field.edit->selectAll();
-            QTest::keyClick(field.edit, Qt::Key_C, Qt::ControlModifier);
-            // Hidden: the line edit copies nothing itself; shown: it copies, and the guard empties it.
+            edit->setShown(shown);
+            edit->selectAll();
+            QTest::keyClick(edit, Qt::Key_C, Qt::ControlModifier);
+            // Hidden, the line edit copies nothing; shown, it copies and the guard empties it.
             EXPECT_EQ(clipboard->text(), shown ? QString() : QStringLiteral("before"));
             clipboard->setText("s3");
-            guard.clear(); // on lock: what an open secret field holds goes
+            guard.clear(); // the lock's hook: what an open secret field holds goes
             EXPECT_EQ(clipboard->text(), QString());
         }
     }
-    // The same steps in a field that is not secret keep what was copied.
+    // A field that is not secret keeps its copy, also at the lock.
+    TextEdit plain;
     plain.setText("plain");
     plain.selectAll();
     QTest::keyClick(&plain, Qt::Key_C, Qt::ControlModifier);
-    EXPECT_EQ(clipboard->text(), "plain");
     guard.clear();
-    EXPECT_EQ(clipboard->text(), "plain") << "not the text of a secret field";
+    EXPECT_EQ(clipboard->text(), "plain");
 }
 
-// Where the platform has PRIMARY (X11: run with QT_QPA_PLATFORM=xcb), the real thing.
+// Where the platform has PRIMARY (X11: QT_QPA_PLATFORM=xcb on an X server), the real thing.
 TEST_F(SecretFieldsTest, NoSelectionInASecretFieldReachesPrimary)
 {
     QClipboard* clipboard = QGuiApplication::clipboard();
     if (!clipboard->supportsSelection())
-        GTEST_SKIP() << "no PRIMARY selection on this platform (" << qPrintable(QGuiApplication::platformName()) << ")";
-    const auto select = [](QLineEdit* edit, int how) {
-        const QPoint middle = edit->rect().center() - QPoint(edit->width() / 4, 0);
-        switch (how) {
-        case 0: // triple click
-            QTest::mouseDClick(edit, Qt::LeftButton, {}, middle);
-            QTest::mouseClick(edit, Qt::LeftButton, {}, middle);
-            break;
-        case 1:
+        GTEST_SKIP() << "no PRIMARY selection on " << qPrintable(QGuiApplication::platformName());
+    const auto selectAll = [](QLineEdit* edit, int how) {
+        edit->activateWindow();
+        edit->setFocus();
+        if (how == 0) { // a triple click
+            QTest::mouseDClick(edit, Qt::LeftButton, {}, QPoint(10, edit->height() / 2));
+            QTest::mouseClick(edit, Qt::LeftButton, {}, QPoint(10, edit->height() / 2));
+        } else if (how == 1) {
             QTest::keyClick(edit, Qt::Key_A, Qt::ControlModifier);
-            break;
-        default:
+        } else {
             QTest::keyClick(edit, Qt::Key_End);
             QTest::keyClick(edit, Qt::Key_Home, Qt::ShiftModifier);
         }
     };
-    // The check sees PRIMARY: a plain field's selection lands there.
-    TextEdit plain;
-    plain.show();
+    TextEdit plain; // the check sees PRIMARY: a plain field's selection lands there
     plain.setText("plain text");
-    plain.activateWindow();
-    plain.setFocus();
-    select(&plain, 1);
+    plain.show();
+    selectAll(&plain, 0);
     EXPECT_EQ(clipboard->text(QClipboard::Selection), "plain text");
-    for (const SecretField& field : everySecretField()) {
+    for (const auto& [name, edit] : everySecretField()) {
         for (const bool shown : { false, true }) {
             for (int how = 0; how < 3; ++how) {
-                SCOPED_TRACE(testing::Message()
-                    << field.name.toStdString() << (shown ? " shown" : " hidden") << " selection " << how);
+                SCOPED_TRACE(testing::Message() << name.toStdString() << (shown ? " shown" : " hidden") << how);
                 clipboard->setText("before", QClipboard::Selection);
-                fill(field.edit, "s3cret");
-                field.edit->setShown(shown);
-                select(field.edit, how);
-                EXPECT_EQ(field.edit->selectedText(), "s3cret");
+                edit->setShown(shown);
+                selectAll(edit, how);
+                EXPECT_EQ(edit->selectedText(), "s3cret");
                 // Hidden, the line edit leaves PRIMARY alone; shown, it copies and the guard empties it.
                 EXPECT_EQ(clipboard->text(QClipboard::Selection), shown ? QString() : QStringLiteral("before"));
             }

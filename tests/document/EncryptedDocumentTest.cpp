@@ -6,8 +6,6 @@
 
 #include <QtEndian>
 
-#include <functional>
-
 namespace {
 
 const KdfCost kCheap = EncryptedFormat::cheapestCost();
@@ -168,99 +166,20 @@ TEST_F(EncryptedDocumentTest, NewDocumentsFollowThePreferenceAndOpenedFilesKeepT
     }
 }
 
-TEST_F(EncryptedDocumentTest, LeavingClassicTakesANewPasswordAndLeavingEncryptedMakesThePlainFilePrivate)
-{
-    doc.AddAccount(account(10, 1, "Mail"));
-    doc.setPassword("old");
-    ASSERT_TRUE(doc.OnSaveDocument(path("w.qrl")));
-    using P = QFileDevice::Permission;
-    const QFileDevice::Permissions shared = P::ReadOwner | P::WriteOwner | P::ReadGroup | P::ReadOther;
-    const QFileDevice::Permissions ownerOnly = P::ReadOwner | P::WriteOwner;
-    using C = WalletFile::Container;
-    // Each step starts from a file of mode 0644; needsNew: encryptingNeedsNewPassword() after the step.
-    // clang-format off
-    const struct { const char* name; std::function<void()> act; bool encrypted, pending, needsNew; C onDisk;
-                   QFileDevice::Permissions mode; const char* opensWith; } steps[] = {
-        { "encrypt with a new password", [&] { EXPECT_TRUE(doc.encryptWithNewPassword("new password")); },
-          true,  true,  true,  C::Classic,   shared,    "old" },
-        { "saved",                       [&] { EXPECT_TRUE(doc.OnSaveDocument(path("w.qrl"))); },
-          true,  false, false, C::Encrypted, shared,    "new password" },
-        { "decrypt",                     [&] { doc.setEncrypted(false); },
-          false, true,  false, C::Encrypted, shared,    "new password" },
-        { "saved: only its owner may read it", [&] { EXPECT_TRUE(doc.OnSaveDocument(path("w.qrl"))); },
-          false, false, true,  C::Classic,   ownerOnly, "new password" },
-        { "saved classic again keeps the mode", [&] { doc.SetModifiedFlag(); doc.OnSaveDocument(path("w.qrl")); },
-          false, false, true,  C::Classic,   shared,    "new password" },
-    };
-    // clang-format on
-    for (const auto& step : steps) {
-        SCOPED_TRACE(step.name);
-        ASSERT_TRUE(QFile::setPermissions(path("w.qrl"), shared));
-        step.act();
-        EXPECT_EQ(doc.isEncrypted(), step.encrypted);
-        EXPECT_EQ(doc.encryptionPending(), step.pending);
-        EXPECT_EQ(doc.encryptingNeedsNewPassword(), step.needsNew);
-        EXPECT_EQ(doc.IsModified(), step.pending) << "a switch waits for the save, which settles it";
-        const QByteArray bytes = readFile(path("w.qrl"));
-        EXPECT_EQ(WalletFile::containerOf(bytes), step.onDisk);
-        EXPECT_EQ(QFile::permissions(path("w.qrl")) & ~(P::ReadUser | P::WriteUser), step.mode);
-        ScriptedDocumentPrompts rowPrompts;
-        CQuorrilDoc reopened(rowPrompts);
-        rowPrompts.addPassword(step.opensWith);
-        EXPECT_TRUE(reopened.OnOpenDocument(path("w.qrl")));
-    }
-    // Refused: while locked, and a password no file can hold back.
-    EXPECT_FALSE(doc.encryptWithNewPassword(QStringLiteral("x\uFFA0y")));
-    doc.OnLockDocument();
-    EXPECT_FALSE(doc.encryptWithNewPassword("another"));
-    EXPECT_FALSE(doc.isEncrypted());
-    EXPECT_TRUE(doc.passwordMatches("new password"));
-}
-
 TEST_F(EncryptedDocumentTest, SetPromptsOfEncryptedWalletsSaySo)
 {
+    // The first save and Change Document Password, for a classic and an encrypted new wallet.
     using M = Prompts::PasswordMode;
     for (const bool encrypted : { false, true }) {
-        SCOPED_TRACE(encrypted);
-        ScriptedDocumentPrompts rowPrompts;
-        CQuorrilDoc fresh(rowPrompts);
-        fresh.setKdfCost(kCheap);
-        fresh.setEncryptNewDocuments(encrypted);
-        fresh.OnNewDocument();
-        rowPrompts.addPassword("first");
-        ASSERT_TRUE(fresh.OnSaveDocument(path("p.qrl")));
-        rowPrompts.addPassword("second");
-        fresh.OnChangeDocumentPassword();
+        doc.setEncryptNewDocuments(encrypted);
+        doc.OnNewDocument();
+        prompts.passwordModes.clear();
+        prompts.addPassword("first");
+        ASSERT_TRUE(doc.OnSaveDocument(path("p.qrl")));
+        prompts.addPassword("second");
+        doc.OnChangeDocumentPassword();
         const M set = encrypted ? M::SetEncrypted : M::Set;
-        EXPECT_EQ(rowPrompts.passwordModes, (std::vector<M> { set, set }));
-    }
-}
-
-TEST_F(EncryptedDocumentTest, ACostlyHeaderIsRefusedBeforeThePasswordUnlessAllowed)
-{
-    doc.AddAccount(account(13, 1, "Bank"));
-    doc.setPassword("pw");
-    // Five passes where this document writes one: costly by ratio, cheap to open for real.
-    const QString file = writeFile("costly.qrl", EncryptedFormat::seal(classicBytes(), "pw", { 5, 8192 }));
-    for (const bool allowed : { false, true }) {
-        SCOPED_TRACE(allowed);
-        ScriptedDocumentPrompts rowPrompts;
-        CQuorrilDoc opened(rowPrompts);
-        opened.setKdfCost(kCheap);
-        opened.setAllowCostlyKdf(allowed);
-        rowPrompts.addPassword("pw");
-        EXPECT_EQ(opened.OnOpenDocument(file), allowed);
-        if (allowed) {
-            EXPECT_EQ(rowPrompts.shown, QStringList { kVerify });
-            EXPECT_EQ(opened.accountCount(), 1);
-        } else {
-            EXPECT_EQ(rowPrompts.shown, QStringList { kInvalid });
-            EXPECT_EQ(rowPrompts.details,
-                QStringList { "This wallet asks for 5 passes over 8 KiB to open "
-                              "(about 0.1 s), more than 4 times what Quorril writes; a "
-                              "damaged or forged header may ask so much." });
-            EXPECT_EQ(opened.lastOpenResult(), CQuorrilDoc::OpenResult::Damaged);
-        }
+        EXPECT_EQ(prompts.passwordModes, (std::vector<M> { set, set }));
     }
 }
 

@@ -200,50 +200,31 @@ TEST(EncryptedFormatTest, HostileHeaderValuesAreRefusedBeforeTheKeyIsDerived)
 
 TEST(EncryptedFormatTest, CostlyHeadersAreRefusedFastUnlessTrusted)
 {
-    const QByteArray sealed = EncryptedFormat::seal(classicWallet(AccountType::Bank, "pw"), "pw", kCheap);
     constexpr quint64 MiB = quint64(1) << 20;
-    const KdfCost written = EncryptedFormat::defaultCost();
-    // The header's cost is written over the sealed one (checksum mended): the key check then fails,
-    // so "opens" rows are sealed at their cost for real. Costly: more than 4 times the work.
+    // Costly: more than 4 times the work (passes times memory) of what is written, 3 x 256 MiB.
     // clang-format off
-    const struct { KdfCost asked, written; bool costly, sealAtCost; } rows[] = {
-        { { 3, 256 * MiB },  written, false, false },
-        { { 12, 256 * MiB }, written, false, false }, // exactly 4 times
-        { { 13, 256 * MiB }, written, true,  false },
-        { { 3, 1024 * MiB }, written, false, false },
-        { { 4, 1024 * MiB }, written, true,  false },
-        { { 64, 1024 * MiB }, written, true, false }, // the most a header may ask: about 95 s
-        { { 64, 8192 },      written, false, false },
-        { { 4, 8192 },       kCheap,  false, true },  // cheap in absolute terms, so really opened
-        { { 5, 8192 },       kCheap,  true,  true },
-        { { 1, 40960 },      kCheap,  true,  true },
+    const struct { KdfCost asked; bool costly; } rows[] = {
+        { { 12, 256 * MiB }, false }, { { 13, 256 * MiB }, true }, { { 3, 1024 * MiB }, false },
+        { { 4, 1024 * MiB }, true },  { { 64, 8192 }, false },     { { 64, 1024 * MiB }, true },
     };
     // clang-format on
+    QByteArray file = EncryptedFormat::seal(classicWallet(AccountType::Bank, "pw"), "pw", kCheap);
     for (const auto& row : rows) {
         SCOPED_TRACE(testing::Message() << row.asked.opsLimit << " x " << row.asked.memLimit);
-        EXPECT_EQ(EncryptedFormat::isCostly(row.asked, row.written), row.costly);
-        QByteArray file = sealed;
-        if (row.sealAtCost) {
-            file = EncryptedFormat::seal(classicWallet(AccountType::Bank, "pw"), "pw", row.asked);
-        } else {
-            putField(file, 20, 4, row.asked.opsLimit);
-            putField(file, 24, 8, row.asked.memLimit);
-        }
-        EncryptedReader reader(file, row.written);
-        EXPECT_EQ(reader.cost(), row.asked);
+        putField(file, 20, 4, row.asked.opsLimit);
+        putField(file, 24, 8, row.asked.memLimit);
+        EncryptedReader reader(file, EncryptedFormat::defaultCost());
         EXPECT_EQ(reader.isCostly(), row.costly);
         EXPECT_EQ(reader.headerIsSound(), !row.costly);
+        EXPECT_EQ(reader.cost(), row.asked);
         if (row.costly) {
             QElapsedTimer timer;
             timer.start();
             EXPECT_EQ(reader.unlock("pw"), EncryptedReader::Result::Damaged);
-            EXPECT_LT(timer.elapsed(), 100) << "refused before any key derivation";
-            reader.allowCostly();
-            EXPECT_TRUE(reader.headerIsSound());
+            EXPECT_LT(timer.elapsed(), 100) << "refused before the key derivation (95 s for the last row)";
         }
-        if (row.sealAtCost) {
-            EXPECT_EQ(reader.unlock("pw"), EncryptedReader::Result::Opened);
-        }
+        reader.allowCostly();
+        EXPECT_TRUE(reader.headerIsSound()) << "trusted";
     }
 }
 
