@@ -1,6 +1,7 @@
 #include "app/PreferencesDlg.h"
 
 #include "app/Preferences.h"
+#include "dialogs/ClampedSpinBox.h"
 
 #include <QCheckBox>
 #include <QDialogButtonBox>
@@ -14,7 +15,7 @@ namespace {
 QSpinBox* spinBoxFor(
     Preferences& preferences, const Preferences::IntSetting& setting, const QString& suffix, QWidget* parent)
 {
-    auto* box = new QSpinBox(parent);
+    auto* box = new ClampedSpinBox(parent);
     box->setRange(setting.minimum, setting.maximum);
     box->setSuffix(suffix);
     box->setSpecialValueText(QStringLiteral("Never"));

@@ -65,7 +65,7 @@ CEmailAccountDlg::CEmailAccountDlg(CQuorrilDoc* document, AccountId accountId, Q
     connect(control<QPushButton>(kRemove), &QPushButton::clicked, this, &CEmailAccountDlg::OnRemoveUser);
     connect(control<QPushButton>(kClear), &QPushButton::clicked, this, &CEmailAccountDlg::OnClearUser);
     connect(usersBox(), &QComboBox::activated, this, &CEmailAccountDlg::OnSelchangeUsers);
-    GeneratePasswordMenu::attach(control<QLineEdit>(kPassword));
+    GeneratePasswordMenu::attach(control<QLineEdit>(kPassword), [this]() -> UiPrompts& { return prompts(); });
 }
 
 QComboBox* CEmailAccountDlg::usersBox() const { return control<QComboBox>(kUsers); }

@@ -68,7 +68,7 @@ private:
 };
 } // namespace
 
-CPasswordDlg::CPasswordDlg(Prompts& prompts, Prompts::PasswordMode mode, QWidget* parent)
+CPasswordDlg::CPasswordDlg(UiPrompts& prompts, Prompts::PasswordMode mode, QWidget* parent)
     : QDialog(parent)
     , m_prompts(prompts)
     , m_confirm(mode == Prompts::PasswordMode::Set)
@@ -110,13 +110,14 @@ CPasswordDlg::CPasswordDlg(Prompts& prompts, Prompts::PasswordMode mode, QWidget
     if (m_confirm) {
         // A generated password fills both fields and shows in the first, so it can be written down.
         const auto fillBoth = [this](const QString& password) {
-            m_passwordEdit->setText(password);
-            m_verifyEdit->setText(password);
+            GeneratePasswordMenu::replaceText(m_passwordEdit, password);
+            GeneratePasswordMenu::replaceText(m_verifyEdit, password);
             m_passwordEdit->setEchoMode(QLineEdit::Normal);
             m_passwordEdit->setFocus(Qt::OtherFocusReason);
         };
-        GeneratePasswordMenu::attach(m_passwordEdit, fillBoth);
-        GeneratePasswordMenu::attach(m_verifyEdit, fillBoth);
+        const auto asked = [this]() -> UiPrompts& { return m_prompts; };
+        GeneratePasswordMenu::attach(m_passwordEdit, asked, fillBoth);
+        GeneratePasswordMenu::attach(m_verifyEdit, asked, fillBoth);
     } else {
         m_verifyLabel->hide();
         m_verifyEdit->setEnabled(false);

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "document/Prompts.h"
+#include "dialogs/UiPrompts.h"
 
 #include <QDialog>
 
@@ -10,11 +10,11 @@ class QPushButton;
 
 // The document password prompt. Verify mode asks for one password (to open or unlock a document);
 // set mode asks for a new one twice. OK closes only with a non-empty password, in set mode typed
-// twice alike; the reasons it refuses are shown through Prompts.
+// twice alike; the reasons it refuses are shown through the prompts.
 class CPasswordDlg : public QDialog {
     Q_OBJECT
 public:
-    CPasswordDlg(Prompts& prompts, Prompts::PasswordMode mode, QWidget* parent = nullptr);
+    CPasswordDlg(UiPrompts& prompts, Prompts::PasswordMode mode, QWidget* parent = nullptr);
 
     // After OK: the entered password.
     QString password() const { return m_password; }
@@ -29,7 +29,7 @@ public Q_SLOTS:
     void OnOK();
 
 private:
-    Prompts& m_prompts;
+    UiPrompts& m_prompts;
     const bool m_confirm;
     QString m_password;
     QString m_verifyPassword;

@@ -49,5 +49,5 @@ const DialogSpec kSpec { AccountType::WebSite, "Web Site Account", ":/dialogs/ic
 CWebSiteAccountDlg::CWebSiteAccountDlg(CQuorrilDoc* document, AccountId accountId, QWidget* parent)
     : TableAccountDialog(kSpec, document, accountId, parent)
 {
-    GeneratePasswordMenu::attach(control<QLineEdit>(kUserPassword));
+    GeneratePasswordMenu::attach(control<QLineEdit>(kUserPassword), [this]() -> UiPrompts& { return prompts(); });
 }
