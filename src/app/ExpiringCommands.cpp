@@ -28,8 +28,10 @@ void ExpiringCommands::showNote()
     const CQuorrilDoc& doc = m_frame.document();
     QString note;
     // A wallet opened from its file (a new one has nothing yet), and only while it can be read.
-    if (!doc.GetPathName().isEmpty() && !doc.IsLocked())
-        note = ExpiringItems::statusNote(ExpiringItems::dueSoon(ExpiringItems::collect(doc, m_today())));
+    if (!doc.GetPathName().isEmpty() && !doc.IsLocked()) {
+        const QList<ExpiringItem> items = ExpiringItems::collect(doc, m_today());
+        note = ExpiringItems::statusNote(ExpiringItems::expired(items), ExpiringItems::dueSoon(items));
+    }
     m_frame.messagePane()->setText(note.isEmpty() ? QStringLiteral("Ready") : note);
 }
 
