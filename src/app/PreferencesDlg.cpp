@@ -56,9 +56,9 @@ PreferencesDlg::PreferencesDlg(Preferences& preferences, QWidget* parent)
 
     auto* view = new QGroupBox(QStringLiteral("View"), this);
     auto* viewForm = new QFormLayout(view);
-    m_showSecrets = checkBoxFor(preferences, Preferences::ShowSecrets,
-        QStringLiteral("Show passwords, PINs and other secrets in the property list"), view);
-    viewForm->addRow(m_showSecrets);
+    m_showSecretsOnOpen = checkBoxFor(
+        preferences, Preferences::ShowSecretsOnOpen, QStringLiteral("Show secrets when a wallet opens"), view);
+    viewForm->addRow(m_showSecretsOnOpen);
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);

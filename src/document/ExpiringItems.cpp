@@ -83,8 +83,8 @@ QString statusNote(qsizetype expiredCount, qsizetype dueSoonCount)
                                     : QStringLiteral("%1 items have expired").arg(expiredCount));
     if (dueSoonCount > 0) {
         // After the expired part the noun is already said: "2 items have expired, 1 expires ...".
-        const QString noun = parts.isEmpty() ? (dueSoonCount == 1 ? QStringLiteral(" item") : QStringLiteral(" items"))
-                                             : QString();
+        const QString noun
+            = parts.isEmpty() ? (dueSoonCount == 1 ? QStringLiteral(" item") : QStringLiteral(" items")) : QString();
         parts << QStringLiteral("%1%2 %3 within %4 days")
                      .arg(dueSoonCount)
                      .arg(noun, dueSoonCount == 1 ? QStringLiteral("expires") : QStringLiteral("expire"))

@@ -180,8 +180,8 @@ TEST_F(ExpiringTest, EnterOpensTheRowAndALockKeepsTheColumns)
         EXPECT_TRUE(dialog.isVisible()) << "Enter does not close the list";
         ASSERT_EQ(activated.count(), row.opened ? 1 : 0);
         if (row.opened) {
-            EXPECT_EQ(doc.FindAccount(activated.at(0).at(0).value<AccountId>())->GetTitle(),
-                QString::fromUtf8(row.opened));
+            EXPECT_EQ(
+                doc.FindAccount(activated.at(0).at(0).value<AccountId>())->GetTitle(), QString::fromUtf8(row.opened));
         }
         EXPECT_EQ(dialog.model()->rowCount(), row.rows);
         EXPECT_EQ(widths(), filled);
