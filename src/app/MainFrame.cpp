@@ -147,7 +147,7 @@ void CMainFrame::createMenus()
     file->addSeparator();
     file->addAction(action(ID_APP_EXIT));
 
-    QMenu* account = menuBar()->addMenu(QStringLiteral("Account"));
+    QMenu* account = menuBar()->addMenu(QStringLiteral("&Account"));
     m_accountMenu = account;
     QMenu* newMenu = account->addMenu(QStringLiteral("New"));
     for (int id : CommandTable::newAccountMenu())
@@ -196,10 +196,12 @@ void CMainFrame::createStatusBar()
 {
     m_messagePane = new QLabel(QStringLiteral("Ready"));
     m_messagePane->setObjectName(QStringLiteral("messagePane"));
+    m_messagePane->setAccessibleName(QStringLiteral("Status"));
     statusBar()->addWidget(m_messagePane, 1);
     // The first of the permanent panes, left of CAP, NUM and SCRL (EncryptionCommands fills it).
     m_encryptionPane = new QLabel;
     m_encryptionPane->setObjectName(QStringLiteral("encryptionPane"));
+    m_encryptionPane->setAccessibleName(QStringLiteral("Wallet format"));
     m_encryptionPane->setAlignment(Qt::AlignCenter);
     m_encryptionPane->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     statusBar()->addPermanentWidget(m_encryptionPane);
@@ -227,6 +229,9 @@ void CMainFrame::createClient()
     m_splitter->setSizes({ TreeWidth, InitialSize - TreeWidth });
     m_tree->setContextMenu(m_accountMenu);
     setCentralWidget(m_splitter);
+    // Tab goes down the left pane, find field then tree, and on to the property list.
+    setTabOrder(m_findBar, m_tree);
+    setTabOrder(m_tree, m_list);
     m_tree->setFocus(Qt::OtherFocusReason);
 }
 

@@ -90,10 +90,13 @@ CPasswordDlg::CPasswordDlg(UiPrompts& prompts, Prompts::PasswordMode mode, QWidg
     line->setFrameShape(QFrame::HLine);
     line->setFrameShadow(QFrame::Sunken);
     line->setGeometry(placer.rect({ 7, 103, 172, 1 }).adjusted(0, -1, 0, 1));
-    placer.label(tr("Password:"), { 7, 108, 34, 8 });
+    QLabel* passwordLabel = placer.label(tr("Password:"), { 7, 108, 34, 8 });
     m_passwordEdit = placer.maskedEdit({ 7, 116, 172, 12 });
+    // The labels name their fields for screen readers.
+    passwordLabel->setBuddy(m_passwordEdit);
     m_verifyLabel = placer.label(tr("Verify Password:"), { 7, 133, 53, 8 });
     m_verifyEdit = placer.maskedEdit({ 7, 141, 172, 12 });
+    m_verifyLabel->setBuddy(m_verifyEdit);
     m_ok = new QPushButton(tr("OK"), this);
     m_ok->setGeometry(placer.rect({ 78, 160, 50, 14 }));
     m_ok->setDefault(true);

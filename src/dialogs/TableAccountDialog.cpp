@@ -49,6 +49,9 @@ void TableAccountDialog::buildControls()
         }
         QWidget* widget = kind.create(row, *this);
         widget->setGeometry(units.rect({ row.place.x, row.place.y, row.place.w, kind.height(row.place) }));
+        // The label above names its control for screen readers.
+        if (QLabel* above = m_labelAbove.value(row.id))
+            above->setBuddy(widget);
         m_widgets.push_back(widget);
         m_values.push_back(kind.initialValue());
         if (widget->focusPolicy() != Qt::NoFocus) {

@@ -17,6 +17,7 @@ CAccountView::CAccountView(CQuorrilDoc& document, QWidget* parent)
     : QTableWidget(parent)
     , m_doc(document)
 {
+    setAccessibleName(tr("Properties"));
     setColumnCount(2);
     setHorizontalHeaderLabels({ QStringLiteral("Property"), QStringLiteral("Value") });
     horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);

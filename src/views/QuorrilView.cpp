@@ -22,6 +22,7 @@ CQuorrilView::CQuorrilView(CQuorrilDoc& document, QWidget* parent)
 {
     m_filter->setSourceModel(m_model);
     setModel(m_filter);
+    setAccessibleName(tr("Accounts"));
     header()->hide();
     // Long titles are shown whole; the pane scrolls sideways instead.
     header()->setSectionResizeMode(QHeaderView::ResizeToContents);

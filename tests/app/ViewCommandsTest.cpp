@@ -48,9 +48,9 @@ TEST_F(ViewCommandsTest, MenusHoldTheNewCommands)
     struct Row { int id; const char* text; const char* keys; QMenu* menu; }; // menu null: not checked here
     const Row rows[] = {
         { ID_VIEW_FIND, "&Find", "Ctrl+F", menus.at(2)->menu() },
-        { ID_VIEW_SHOW_SECRETS, "Show Secrets", "Ctrl+H", menus.at(2)->menu() },
-        { ID_ACCOUNT_COPY_PASSWORD, "Copy Password", "", frame.accountMenu() },
-        { ID_GENERATE_PASSWORD, "Generate Password…", "Ctrl+G", frame.accountMenu() },
+        { ID_VIEW_SHOW_SECRETS, "Show &Secrets", "Ctrl+H", menus.at(2)->menu() },
+        { ID_ACCOUNT_COPY_PASSWORD, "Copy &Password", "", frame.accountMenu() },
+        { ID_GENERATE_PASSWORD, "&Generate Password…", "Ctrl+G", frame.accountMenu() },
         { ID_EDIT_COPY, "Copy", "Ctrl+C", nullptr },
     };
     // clang-format on

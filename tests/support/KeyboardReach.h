@@ -58,7 +58,7 @@ inline QList<QString> controlTexts(const QWidget& dialog)
 {
     QList<QString> texts;
     for (const QAbstractButton* button : dialog.findChildren<QAbstractButton*>())
-        if (button->isVisibleTo(&dialog))
+        if (button->isVisibleTo(&dialog) && button->focusPolicy() != Qt::NoFocus)
             texts.append(button->text());
     for (const QLabel* label : dialog.findChildren<QLabel*>())
         if (label->buddy() && label->isVisibleTo(&dialog))
