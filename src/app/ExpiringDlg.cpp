@@ -41,6 +41,8 @@ ExpiringDlg::ExpiringDlg(CQuorrilDoc& document, Today today, QWidget* parent)
     m_table->horizontalHeader()->setStretchLastSection(true);
     m_table->setWordWrap(false);
     m_table->setAccessibleName(QStringLiteral("Expiring items"));
+    // Tab leaves the table for the next control; the arrows move between its rows.
+    m_table->setTabKeyNavigation(false);
     connect(m_table, &QTableView::doubleClicked, this, [this](const QModelIndex& index) {
         if (index.isValid())
             Q_EMIT accountActivated(accountAt(index.row()));
