@@ -6,7 +6,8 @@
 //     take at most twice as long. Both run as child processes in turn, after one unmeasured run of each,
 //     so both read the list from a warm page cache. The list holds the SHA-1 of every fifth secret of
 //     the wallet, and the command must report exactly those.
-// QUORRIL_BENCH_LIST_MB sets another list size, QUORRIL_BENCH_RUNS another number of runs.
+// QUORRIL_BENCH_LIST_MB sets another list size, QUORRIL_BENCH_RUNS another number of runs;
+// QUORRIL_BENCH_DIR names a folder that keeps the wallet and the list.
 #include "document/ExpiringItems.h"
 #include "document/PasswordHealth.h"
 #include "document/QuorrilDoc.h"
@@ -91,7 +92,9 @@ bool reportOfLargeWallet(int runs)
 
 bool breachedListAgainstCat(int runs, qint64 listBytes)
 {
-    QTemporaryDir dir;
+    QTemporaryDir temporary;
+    const QString kept = qEnvironmentVariable("QUORRIL_BENCH_DIR");
+    const QDir dir(kept.isEmpty() ? temporary.path() : kept);
     const QString wallet = dir.filePath(QStringLiteral("wallet.qrl"));
     const QString list = dir.filePath(QStringLiteral("breached.txt"));
     const QString passwordFile = dir.filePath(QStringLiteral("password"));

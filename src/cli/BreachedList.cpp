@@ -54,16 +54,27 @@ using Chars16 = signed char __attribute__((vector_size(16)));
 // byte loses its 0x20 bit, which maps 'a'-'f' onto 'A'-'F' and keeps the digits below the letters.
 using Key = std::array<quint64, 5>;
 
-// The key of 40 characters; false when one of them is no hexadecimal digit.
-[[gnu::always_inline]] inline bool readKey(const char* text, Key& key)
+// Whether the 40 characters are hexadecimal digits.
+[[gnu::always_inline]] inline bool isHash(const char* text)
 {
     const Chars16 all = hexLanes(text) & hexLanes(text + 16) & hexLanes(text + 24);
     quint64 halves[2];
     std::memcpy(halves, &all, sizeof halves);
-    constexpr quint64 fold = ~(kOnes * 0x20);
-    for (size_t w = 0; w < key.size(); ++w)
-        key[w] = qFromBigEndian(load(text + 8 * w)) & fold;
     return (halves[0] & halves[1]) == ~quint64(0);
+}
+
+// The first word of a hash's key.
+[[gnu::always_inline]] inline quint64 firstWord(const char* text)
+{
+    return qFromBigEndian(load(text)) & ~(kOnes * 0x20);
+}
+
+// The key of 40 characters; false when one of them is no hexadecimal digit.
+bool readKey(const char* text, Key& key)
+{
+    for (size_t w = 0; w < key.size(); ++w)
+        key[w] = firstWord(text + 8 * w);
+    return isHash(text);
 }
 
 // Keys compare word by word; nearly always the first word decides.
@@ -137,28 +148,59 @@ public:
     // after. The block has room after `end` for a word's read. False when a line breaks the order.
     bool lines(const char* begin, const char* end, const char* stop)
     {
+        // What the common line needs is held in locals: the first word of the previous line's key
+        // and of the next wanted digest. Everything else goes through line() and match().
+        const size_t wanted = m_targets.keys.size();
+        quint64 nextWanted = m_next < wanted ? m_targets.keys[m_next][0] : ~quint64(0);
+        quint64 previous = m_part.any ? m_part.last[0] : 0;
+        bool common = m_part.any;
+        qint64 lines = 0;
         const char* p = begin;
         while (p < end && p < stop) {
-            // The common case read in place: hash, colon, up to seven digits and the line end, the
-            // digits found in one word. The LF at the end of the block stops the digits before it.
-            Key key;
-            if (end - p > kHashLength + 1 && p[kHashLength] == ':' && readKey(p, key)) {
+            // Hash, colon, up to seven digits and the line end, the digits found in one word. The LF
+            // at the end of the block stops the digits before it.
+            if (end - p > kHashLength + 1 && p[kHashLength] == ':' && isHash(p)) {
                 const char* digits = p + kHashLength + 1;
                 const quint64 notDigits = ~inRange(qFromLittleEndian(load(digits)), '0', '9') & kHigh;
                 const int length = notDigits ? std::countr_zero(notDigits) / 8 : 8;
                 const char* q = digits + length;
+                const quint64 first = firstWord(p);
                 if (length > 0 && length < 8 && (*q == '\n' || (*q == '\r' && q[1] == '\n'))) {
-                    ++m_part.scan.lines;
-                    if (!match(key, digits, q))
+                    // In order by its first word alone, and before the next wanted digest.
+                    if (common && first > previous && first < nextWanted) {
+                        ++lines;
+                        previous = first;
+                        m_previousLine = p;
+                        p = q + (*q == '\r' ? 2 : 1);
+                        continue;
+                    }
+                    m_part.scan.lines += lines + 1;
+                    lines = 0;
+                    if (!match(p, digits, q))
                         return false;
+                    previous = first;
+                    nextWanted = m_next < wanted ? m_targets.keys[m_next][0] : ~quint64(0);
+                    common = true;
                     p = q + (*q == '\r' ? 2 : 1);
                     continue;
                 }
             }
+            m_part.scan.lines += lines;
+            lines = 0;
             const char* lf = static_cast<const char*>(std::memchr(p, '\n', size_t(end - p)));
             if (!line(p, lf))
                 return false;
+            nextWanted = m_next < wanted ? m_targets.keys[m_next][0] : ~quint64(0);
+            common = m_part.any;
+            if (m_previousLine)
+                previous = firstWord(m_previousLine);
             p = lf + 1;
+        }
+        m_part.scan.lines += lines;
+        // The block is about to be overwritten: the last line's key is kept.
+        if (m_previousLine) {
+            readKey(m_previousLine, m_part.last);
+            m_previousLine = nullptr;
         }
         return true;
     }
@@ -176,7 +218,7 @@ public:
             malformed();
             return true;
         }
-        return match(key, begin + kHashLength + 1, end);
+        return match(begin, begin + kHashLength + 1, end);
     }
 
     // A line too long to hold.
@@ -187,18 +229,23 @@ public:
     }
 
 private:
-    // A well-formed line's key, and its count's digits (read only when it is wanted).
-    [[gnu::always_inline]] bool match(const Key& key, const char* digits, const char* digitsEnd)
+    // A well-formed line, and its count's digits (read only when it is wanted): in order after the
+    // line before, and matched against the digests wanted.
+    bool match(const char* text, const char* digits, const char* digitsEnd)
     {
+        Key key;
+        readKey(text, key);
+        if (m_previousLine) {
+            readKey(m_previousLine, m_part.last);
+            m_previousLine = nullptr;
+        }
         if (!m_part.any) {
             m_part.first = key;
             m_part.any = true;
         } else if (less(key, m_part.last))
             return false;
+        m_previousLine = text;
         m_part.last = key;
-        // Most lines lie before the next digest wanted: one comparison of a word says so.
-        if (m_next == m_targets.keys.size() || key[0] < m_targets.keys[m_next][0])
-            return true;
         while (m_next < m_targets.keys.size() && less(m_targets.keys[m_next], key))
             ++m_next;
         qint64 count = 0;
@@ -218,6 +265,8 @@ private:
     const Targets& m_targets;
     Part& m_part;
     size_t m_next = 0;
+    // The last well-formed line while it is in the block (its key is m_part.last once it is not).
+    const char* m_previousLine = nullptr;
 };
 
 void notSorted(Scan& scan)
@@ -272,10 +321,11 @@ void readPart(const QString& path, qint64 from, qint64 to, Matcher& matcher, Sca
             notSorted(scan);
             return;
         }
-        if (last >= stop && to >= 0)
-            return;
         carried = end - last;
         position += last - buffer.constData();
+        // The next line starts at `position`: past the part's end, it belongs to the next part.
+        if (to >= 0 && position >= to)
+            return;
         if (carried >= kBlockSize) {
             matcher.tooLong();
             skipping = true;

@@ -85,6 +85,30 @@ TEST_F(BreachedListTest, FindsFirstLastAndMiddleAcrossADamagedLineInAnyNumberOfP
     }
 }
 
+TEST_F(BreachedListTest, PartsOfAListLongerThanABlockMeetWhereABlockEnds)
+{
+    // Lines of 48 characters, two of 56, and the first block (1 MiB) ends right after a line.
+    const std::vector<QByteArray> hashes = sortedHashes(50000, {});
+    QByteArray list;
+    std::vector<QByteArray> asked;
+    std::vector<qint64> expected;
+    for (size_t i = 0; i < hashes.size(); ++i) {
+        const qint64 count = i == 21843 || i == 21844 ? 10000000000000 + qint64(i) : 100000 + qint64(i);
+        list += hashes[i] + ':' + QByteArray::number(count) + '\n';
+        if (i == 21842 + 2 || i % 997 == 0 || i + 1 == hashes.size()) {
+            asked.push_back(hashes[i]);
+            expected.push_back(count);
+        }
+    }
+    ASSERT_EQ(list.indexOf(hashes[21845]), 1 << 20);
+    const QString path = write(list);
+    for (int parts : { 1, 2, 3, 5 }) {
+        const BreachedList::Scan scan = BreachedList::scan(path, asked, parts);
+        EXPECT_EQ(scan.lines, 50000) << parts;
+        EXPECT_EQ(scan.counts, expected) << parts;
+    }
+}
+
 TEST_F(BreachedListTest, OddListsAndLines)
 {
     const QByteArray a = sha1("a"), b = sha1("b"), c = sha1("c"); // in this order: 8..., E9..., 84...
