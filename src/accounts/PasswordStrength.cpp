@@ -4,7 +4,6 @@
 #include "core/AccountRecord.h"
 
 #include <QCoreApplication>
-#include <QRegularExpression>
 
 #include <zxcvbn.h>
 
@@ -141,11 +140,15 @@ QStringList userWordsOf(const AccountRecord& account)
     };
     add(account.GetTitle());
     // The title's words on their own, as a password may hold one of them.
-    static const QRegularExpression separators(
-        QStringLiteral("[^\\w]+"), QRegularExpression::UseUnicodePropertiesOption);
-    for (const QString& word : account.GetTitle().split(separators, Qt::SkipEmptyParts))
-        if (word.size() >= 3)
-            add(word);
+    const QString title = account.GetTitle();
+    qsizetype start = 0;
+    for (qsizetype i = 0; i <= title.size(); ++i) {
+        if (i < title.size() && title.at(i).isLetterOrNumber())
+            continue;
+        if (i - start >= 3)
+            add(title.mid(start, i - start));
+        start = i + 1;
+    }
     for (int u = 0; u < account.GetUserCount(); ++u) {
         const UserEntry* user = account.GetUser(u);
         add(user->GetLoginId());

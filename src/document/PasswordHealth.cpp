@@ -90,55 +90,70 @@ Entry rowOf(const AccountRecord& account)
 int gradeRank(const Entry& entry) { return int(entry.grade.value_or(StrengthGrade::Good)); }
 } // namespace
 
-std::vector<Entry> collect(const CQuorrilDoc& document, QDate today, Options options)
+Snapshot snapshot(const CQuorrilDoc& document, QDate today, Options options)
 {
-    std::vector<Entry> entries;
+    Snapshot taken;
+    taken.options = options;
     if (document.IsLocked())
-        return entries;
+        return taken;
     const QSet<AccountId> expired = expiredCardsAndPolicies(document, today);
-    ReuseCounter reuse;
-    std::vector<QByteArray> digests; // by entry; empty for an empty secret or a row without one
-    std::vector<QStringList> userWords; // by account, for the estimates
-    std::vector<Estimate> jobs;
-
     for (const auto& [id, account] : document.accounts()) {
-        const size_t first = entries.size();
-        userWords.push_back(PasswordStrength::userWordsOf(*account));
+        const size_t first = taken.entries.size();
+        taken.userWords.push_back(PasswordStrength::userWordsOf(*account));
         for (const AccountSecret& secret : AccountSecrets::of(*account)) {
-            const bool password = secret.kind == SecretKind::Password || secret.kind == SecretKind::UserPassword;
             // An empty PIN or key is no secret at all; an empty password is a problem.
-            if (secret.value.isEmpty() && !password)
+            if (secret.value.isEmpty() && secret.kind != SecretKind::Password && secret.kind != SecretKind::UserPassword)
                 continue;
             Entry entry = rowOf(*account);
             entry.kind = secret.kind;
             entry.user = secret.user;
             entry.secretName = AccountSecrets::describe(*account, secret);
-            digests.push_back(secret.value.isEmpty() ? QByteArray() : reuse.digest(secret.value));
-            if (!digests.back().isEmpty())
-                reuse.count(digests.back());
-            if (options.withSha1 && !secret.value.isEmpty())
-                entry.sha1Hex
-                    = QCryptographicHash::hash(secret.value.toUtf8(), QCryptographicHash::Sha1).toHex().toUpper();
-            if (secret.value.isEmpty()) {
-                entry.grade = StrengthGrade::Bad;
-                entry.bits = 0;
-                entry.problems |= Empty;
-            } else if (password)
-                jobs.push_back({ entries.size(), secret.value, userWords.size() - 1 });
-            else if (secret.kind == SecretKind::Pin)
-                entry.grade = PasswordStrength::ofPin(secret.value);
-            entries.push_back(std::move(entry));
+            taken.entries.push_back(std::move(entry));
+            // A copy of its own, not shared with the account: the document may change or lock
+            // while another thread grades it.
+            taken.values.push_back(QString(secret.value.constData(), secret.value.size()));
+            taken.accountOf.push_back(taken.userWords.size() - 1);
         }
         if (expired.contains(id)) {
-            if (entries.size() == first) {
-                entries.push_back(rowOf(*account));
-                digests.emplace_back();
+            if (taken.entries.size() == first) {
+                taken.entries.push_back(rowOf(*account));
+                taken.values.emplace_back();
+                taken.accountOf.push_back(taken.userWords.size() - 1);
             }
-            for (size_t e = first; e < entries.size(); ++e)
-                entries[e].problems |= Expired;
+            for (size_t e = first; e < taken.entries.size(); ++e)
+                taken.entries[e].problems |= Expired;
         }
     }
-    estimateAll(jobs, userWords, entries);
+    return taken;
+}
+
+std::vector<Entry> evaluate(Snapshot taken)
+{
+    std::vector<Entry>& entries = taken.entries;
+    ReuseCounter reuse;
+    std::vector<QByteArray> digests(entries.size()); // empty for an empty secret or a row without one
+    std::vector<Estimate> jobs;
+    for (size_t e = 0; e < entries.size(); ++e) {
+        Entry& entry = entries[e];
+        const QString& value = taken.values[e];
+        if (entry.kind == SecretKind::None)
+            continue;
+        if (value.isEmpty()) {
+            entry.grade = StrengthGrade::Bad;
+            entry.bits = 0;
+            entry.problems |= Empty;
+            continue;
+        }
+        digests[e] = reuse.digest(value);
+        reuse.count(digests[e]);
+        if (taken.options.withSha1)
+            entry.sha1Hex = QCryptographicHash::hash(value.toUtf8(), QCryptographicHash::Sha1).toHex().toUpper();
+        if (entry.kind == SecretKind::Pin)
+            entry.grade = PasswordStrength::ofPin(value);
+        else if (entry.kind != SecretKind::Key)
+            jobs.push_back({ e, value, taken.accountOf[e] });
+    }
+    estimateAll(jobs, taken.userWords, entries);
 
     for (size_t e = 0; e < entries.size(); ++e) {
         Entry& entry = entries[e];
@@ -153,7 +168,12 @@ std::vector<Entry> collect(const CQuorrilDoc& document, QDate today, Options opt
         }
     }
     sortWorstFirst(entries);
-    return entries;
+    return std::move(entries);
+}
+
+std::vector<Entry> collect(const CQuorrilDoc& document, QDate today, Options options)
+{
+    return evaluate(snapshot(document, today, options));
 }
 
 void sortWorstFirst(std::vector<Entry>& entries)

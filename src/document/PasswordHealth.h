@@ -8,6 +8,7 @@
 #include <QByteArray>
 #include <QDate>
 #include <QString>
+#include <QStringList>
 
 #include <optional>
 #include <vector>
@@ -55,6 +56,20 @@ struct Options {
     // Fill Entry::sha1Hex.
     bool withSha1 = false;
 };
+
+// What the report needs of the document, copied: the rows without their grades, each row's secret,
+// and the words of each account. Taken on the document's thread, it can be graded on any other.
+struct Snapshot {
+    Options options;
+    std::vector<Entry> entries;
+    std::vector<QString> values; // by entry
+    std::vector<size_t> accountOf; // by entry: index into userWords
+    std::vector<QStringList> userWords; // by account
+};
+// Cheap: no estimate runs. Empty while the document is locked.
+Snapshot snapshot(const CQuorrilDoc& document, QDate today, Options options = {});
+// Grades, finds reuse, sorts: the costly part, which touches nothing but the snapshot.
+std::vector<Entry> evaluate(Snapshot taken);
 
 // Every secret of the document's accounts, and a row for each expired card or policy that has no
 // PIN to carry the mark; worst first. A password is graded with its account's title, user names
