@@ -3,6 +3,7 @@
 #include "core/ScrambledText.h"
 #include "dialogs/DialogUnits.h"
 #include "dialogs/GeneratePasswordMenu.h"
+#include "dialogs/StrengthBar.h"
 #include "dialogs/TextEdit.h"
 #include "document/DocumentTexts.h"
 
@@ -117,6 +118,7 @@ CPasswordDlg::CPasswordDlg(Prompts& prompts, Prompts::PasswordMode mode, QWidget
         };
         GeneratePasswordMenu::attach(m_passwordEdit, fillBoth);
         GeneratePasswordMenu::attach(m_verifyEdit, fillBoth);
+        m_strengthBar = StrengthBar::placeUnder(m_passwordEdit);
     } else {
         m_verifyLabel->hide();
         m_verifyEdit->setEnabled(false);

@@ -1,9 +1,12 @@
 #include "dialogs/PasswordGeneratorDlg.h"
 
+#include "dialogs/StrengthBar.h"
+
 #include <QCheckBox>
 #include <QDialogButtonBox>
 #include <QFontDatabase>
 #include <QFormLayout>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -36,6 +39,7 @@ PasswordGeneratorDlg::PasswordGeneratorDlg(QWidget* parent)
     m_password->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
     m_password->setMinimumWidth(m_password->fontMetrics().horizontalAdvance(QLatin1Char('M')) * 24);
     m_strength = new QLabel(this);
+    m_strengthBar = new StrengthBar(this);
 
     m_copy = new QPushButton(QStringLiteral("Copy"), this);
     m_regenerate = new QPushButton(QStringLiteral("Regenerate"), this);
@@ -50,7 +54,11 @@ PasswordGeneratorDlg::PasswordGeneratorDlg(QWidget* parent)
     for (QCheckBox* box : { m_lower, m_digits, m_symbols, m_lookAlikes })
         form->addRow(QString(), box);
     form->addRow(QStringLiteral("Password:"), m_password);
-    form->addRow(QStringLiteral("Strength:"), m_strength);
+    // The grade of the exact bits the generator gives, beside them.
+    auto* strength = new QHBoxLayout;
+    strength->addWidget(m_strengthBar, 1);
+    strength->addWidget(m_strength);
+    form->addRow(QStringLiteral("Strength:"), strength);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(form);
     layout->addWidget(buttons);
@@ -102,7 +110,10 @@ void PasswordGeneratorDlg::regenerate()
     const Options chosen = options();
     m_password->setText(generate(chosen));
     const bool any = chosen.classes != 0;
-    m_strength->setText(any ? QStringLiteral("%1 bits").arg(std::floor(strengthBits(chosen)))
+    const double bits = strengthBits(chosen);
+    m_strength->setText(any ? QStringLiteral("%1 bits").arg(std::floor(bits))
                             : QStringLiteral("Choose at least one kind of character."));
+    m_strengthBar->setGrade(any ? std::optional(PasswordStrength::gradeForBits(bits)) : std::nullopt);
+    m_strengthBar->setVisible(any);
     m_copy->setEnabled(any);
 }
