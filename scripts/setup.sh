@@ -24,6 +24,7 @@ test=(
   clang-format
   appstream desktop-file-utils groff-base
   dbus
+  git
 )
 package=(dpkg-dev file lintian)
 ci=(clang libclang-rt-14-dev)
