@@ -43,6 +43,8 @@ void HealthCommands::OnViewPasswordHealth()
 
 void HealthCommands::startNote()
 {
+    // A note still being graded is of a wallet that changed, locked or closed: it stops.
+    m_grading.cancel();
     const quint64 generation = ++m_generation;
     m_frame.expiringCommands().setHealthNote(QString());
     const CQuorrilDoc& doc = m_frame.document();
@@ -58,15 +60,19 @@ void HealthCommands::startNote()
     connect(watcher, &QFutureWatcherBase::finished, this, [this, watcher, generation] {
         watcher->deleteLater();
         --m_pending;
-        if (generation != m_generation || watcher->future().resultCount() == 0)
+        if (generation != m_generation || watcher->future().isCanceled() || watcher->future().resultCount() == 0)
             return;
         m_frame.expiringCommands().setHealthNote(PasswordHealth::statusNote(watcher->result()));
         Q_EMIT noteReady();
     });
     promise->start();
-    watcher->setFuture(promise->future());
+    m_grading = promise->future();
+    watcher->setFuture(m_grading);
     QThreadPool::globalInstance()->start([promise, snapshot = PasswordHealth::snapshot(doc, m_today())]() mutable {
-        promise->addResult(PasswordHealth::weakOrReused(PasswordHealth::evaluate(std::move(snapshot))));
+        const auto entries
+            = PasswordHealth::evaluate(std::move(snapshot), [&promise] { return promise->isCanceled(); });
+        if (!promise->isCanceled())
+            promise->addResult(PasswordHealth::weakOrReused(entries));
         promise->finish();
     });
 }

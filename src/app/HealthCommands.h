@@ -3,6 +3,7 @@
 #include "core/AccountId.h"
 
 #include <QDate>
+#include <QFuture>
 #include <QObject>
 
 #include <functional>
@@ -37,4 +38,5 @@ private:
     // Each start of a note counts up; a result of an older one is stale.
     quint64 m_generation = 0;
     int m_pending = 0;
+    QFuture<qsizetype> m_grading;
 };

@@ -10,6 +10,7 @@
 #include <QSet>
 
 #include <algorithm>
+#include <functional>
 #include <thread>
 
 namespace PasswordHealth {
@@ -23,11 +24,13 @@ struct Estimate {
 };
 
 // Runs the estimates on every core: each is independent, and zxcvbn keeps no state between calls.
-void estimateAll(
-    const std::vector<Estimate>& jobs, const std::vector<QStringList>& userWords, std::vector<Entry>& entries)
+void estimateAll(const std::vector<Estimate>& jobs, const std::vector<QStringList>& userWords,
+    std::vector<Entry>& entries, const std::function<bool()>& stop)
 {
     const auto run = [&](size_t from, size_t step) {
         for (size_t i = from; i < jobs.size(); i += step) {
+            if (stop && i % 256 < step && stop())
+                return;
             const PasswordStrength::Strength strength
                 = PasswordStrength::ofPassword(jobs[i].password, userWords[jobs[i].account]);
             entries[jobs[i].entry].grade = strength.grade;
@@ -128,7 +131,7 @@ Snapshot snapshot(const CQuorrilDoc& document, QDate today, Options options)
     return taken;
 }
 
-std::vector<Entry> evaluate(Snapshot taken)
+std::vector<Entry> evaluate(Snapshot taken, const std::function<bool()>& stop)
 {
     std::vector<Entry>& entries = taken.entries;
     ReuseCounter reuse;
@@ -154,7 +157,7 @@ std::vector<Entry> evaluate(Snapshot taken)
         else if (entry.kind != SecretKind::Key)
             jobs.push_back({ e, value, taken.accountOf[e] });
     }
-    estimateAll(jobs, taken.userWords, entries);
+    estimateAll(jobs, taken.userWords, entries, stop);
 
     for (size_t e = 0; e < entries.size(); ++e) {
         Entry& entry = entries[e];

@@ -10,6 +10,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
 #include <optional>
 #include <vector>
 
@@ -68,8 +69,9 @@ struct Snapshot {
 };
 // Cheap: no estimate runs. Empty while the document is locked.
 Snapshot snapshot(const CQuorrilDoc& document, QDate today, Options options = {});
-// Grades, finds reuse, sorts: the costly part, which touches nothing but the snapshot.
-std::vector<Entry> evaluate(Snapshot taken);
+// Grades, finds reuse, sorts: the costly part, which touches nothing but the snapshot. When `stop`
+// says so (it is asked now and then), the grading ends early and the result means nothing.
+std::vector<Entry> evaluate(Snapshot taken, const std::function<bool()>& stop = {});
 
 // Every secret of the document's accounts, and a row for each expired card or policy that has no
 // PIN to carry the mark; worst first. A password is graded with its account's title, user names
