@@ -61,6 +61,8 @@ constexpr CommandInfo kCommands[] = {
         Key::UnknownKey, "Ctrl+H" },
     { ID_VIEW_EXPIRING, "&Expiring…", "List the cards, policies and warranties that expire, soonest first", nullptr,
         Key::UnknownKey, "Ctrl+Shift+E" },
+    { ID_VIEW_PASSWORD_HEALTH, "Password &Health…", "List the weak, reused and empty passwords, worst first", nullptr,
+        Key::UnknownKey, "Ctrl+Shift+H" },
 };
 
 constexpr int kToolBar[] = {

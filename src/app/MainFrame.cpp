@@ -7,6 +7,7 @@
 #include "app/EncryptionCommands.h"
 #include "app/ExpiringCommands.h"
 #include "app/FileCommands.h"
+#include "app/HealthCommands.h"
 #include "app/KeyStateIndicators.h"
 #include "app/PaneCommands.h"
 #include "app/PasswordCommands.h"
@@ -73,6 +74,7 @@ CMainFrame::CMainFrame(
     m_viewCommands = new ViewCommands(*this, *m_findBar);
     m_autoLock = new AutoLock(*this, m_preferences);
     m_expiringCommands = new ExpiringCommands(*this);
+    m_healthCommands = new HealthCommands(*this);
     connect(action(ID_FILE_PREFERENCES), &QAction::triggered, this, &CMainFrame::OnPreferences);
 
     connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) { onFocusChanged(now); });
@@ -167,9 +169,11 @@ void CMainFrame::createMenus()
     view->addAction(action(ID_VIEW_SHOW_SECRETS));
     view->addSeparator();
     view->addAction(action(ID_VIEW_EXPIRING));
+    view->addAction(action(ID_VIEW_PASSWORD_HEALTH));
     // The menus show what is available at the moment they open.
     connect(file, &QMenu::aboutToShow, this, &CMainFrame::updateCommandStates);
     connect(account, &QMenu::aboutToShow, this, &CMainFrame::updateCommandStates);
+    connect(view, &QMenu::aboutToShow, this, &CMainFrame::updateCommandStates);
 }
 
 void CMainFrame::createToolBar()
@@ -255,6 +259,7 @@ void CMainFrame::updateCommandStates()
     m_passwordCommands->updateState();
     m_encryptionCommands->updateState();
     m_viewCommands->updateState();
+    m_healthCommands->updateState();
 }
 
 void CMainFrame::OnDocumentReset()

@@ -3,6 +3,7 @@
 #include "core/ScrambledText.h"
 #include "dialogs/DialogUnits.h"
 #include "dialogs/GeneratePasswordMenu.h"
+#include "dialogs/StrengthBar.h"
 #include "dialogs/TextEdit.h"
 #include "document/DocumentTexts.h"
 
@@ -121,6 +122,7 @@ CPasswordDlg::CPasswordDlg(UiPrompts& prompts, Prompts::PasswordMode mode, QWidg
         const auto asked = [this]() -> UiPrompts& { return m_prompts; };
         GeneratePasswordMenu::attach(m_passwordEdit, asked, fillBoth);
         GeneratePasswordMenu::attach(m_verifyEdit, asked, fillBoth);
+        m_strengthBar = StrengthBar::placeUnder(m_passwordEdit);
     } else {
         m_verifyLabel->hide();
         m_verifyEdit->setEnabled(false);

@@ -2,6 +2,7 @@
 
 #include "dialogs/ClampedSpinBox.h"
 #include "dialogs/GeneratorSettings.h"
+#include "dialogs/StrengthBar.h"
 
 #include <QCheckBox>
 #include <QFontDatabase>
@@ -38,6 +39,7 @@ PasswordGeneratorDlg::PasswordGeneratorDlg(QWidget* parent)
     m_password->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
     m_password->setMinimumWidth(m_password->fontMetrics().horizontalAdvance(QLatin1Char('M')) * 24);
     m_strength = new QLabel(this);
+    m_strengthBar = new StrengthBar(this);
 
     // A row of plain buttons: a button box would lay out its own focus chain when shown, over the
     // one below.
@@ -57,9 +59,13 @@ PasswordGeneratorDlg::PasswordGeneratorDlg(QWidget* parent)
     for (QCheckBox* box : { m_lower, m_digits, m_symbols, m_lookAlikes })
         form->addRow(QString(), box);
     form->addRow(QStringLiteral("&Password:"), m_password);
+    // The grade of the exact bits the generator gives, beside them.
+    auto* strength = new QHBoxLayout;
+    strength->addWidget(m_strengthBar, 1);
+    strength->addWidget(m_strength);
     auto* strengthCaption = new QLabel(QStringLiteral("Strength:"), this);
     strengthCaption->setBuddy(m_strength);
-    form->addRow(strengthCaption, m_strength);
+    form->addRow(strengthCaption, strength);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(form);
     layout->addLayout(buttons);
@@ -139,9 +145,12 @@ void PasswordGeneratorDlg::regenerate()
     const Options chosen = options();
     m_password->setText(generate(chosen));
     const bool any = chosen.classes != 0;
-    m_strength->setText(any ? QStringLiteral("%1 bits").arg(std::floor(strengthBits(chosen)))
+    const double bits = strengthBits(chosen);
+    m_strength->setText(any ? QStringLiteral("%1 bits").arg(std::floor(bits))
                             : QStringLiteral("Choose at least one kind of character."));
     // A screen reader names the value by its caption.
     m_strength->setAccessibleName(QStringLiteral("Strength: %1").arg(m_strength->text()));
+    m_strengthBar->setGrade(any ? std::optional(PasswordStrength::gradeForBits(bits)) : std::nullopt);
+    m_strengthBar->setVisible(any);
     m_copy->setEnabled(any);
 }

@@ -9,11 +9,12 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 class QSpinBox;
+class StrengthBar;
 
 // "Generate Password": a length, the kinds of character, the look-alikes, and the password they
-// give with its strength in bits. Every change makes a new password; "Regenerate" makes another of
-// the same kind, and "Copy" asks for the shown one to go to the clipboard. The dialog opens with the
-// options last chosen and keeps each change (GeneratorSettings).
+// give with its strength in bits and the grade of those bits. Every change makes a new password;
+// "Regenerate" makes another of the same kind, and "Copy" asks for the shown one to go to the
+// clipboard. The dialog opens with the options last chosen and keeps each change (GeneratorSettings).
 class PasswordGeneratorDlg : public QDialog {
     Q_OBJECT
 public:
@@ -29,6 +30,7 @@ public:
     QCheckBox* lookAlikesBox() const { return m_lookAlikes; }
     QLineEdit* passwordEdit() const { return m_password; }
     QLabel* strengthLabel() const { return m_strength; }
+    StrengthBar* strengthBar() const { return m_strengthBar; }
     QPushButton* copyButton() const { return m_copy; }
     QPushButton* regenerateButton() const { return m_regenerate; }
     QPushButton* closeButton() const { return m_close; }
@@ -50,6 +52,7 @@ private:
     QCheckBox* m_lookAlikes;
     QLineEdit* m_password;
     QLabel* m_strength;
+    StrengthBar* m_strengthBar;
     QPushButton* m_copy;
     QPushButton* m_regenerate;
     QPushButton* m_close;

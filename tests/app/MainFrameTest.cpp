@@ -43,7 +43,8 @@ TEST_F(MainFrameTest, Menus)
     EXPECT_EQ(top[0]->text(), QStringLiteral("&File"));
     EXPECT_EQ(top[1]->text(), QStringLiteral("&Account"));
     EXPECT_EQ(top[2]->text(), QStringLiteral("&View"));
-    EXPECT_EQ(menuTexts(top[2]->menu()), QStringList({ "&Find", "|", "Show &Secrets", "|", "&Expiring…" }));
+    EXPECT_EQ(menuTexts(top[2]->menu()),
+        QStringList({ "&Find", "|", "Show &Secrets", "|", "&Expiring…", "Password &Health…" }));
     QStringList file = menuTexts(top[0]->menu());
     // The four recent-file entries are hidden while the list is empty.
     EXPECT_EQ(file,
