@@ -7,6 +7,7 @@
 
 class QLabel;
 class QPushButton;
+class StrengthBar;
 
 // The document password prompt. Verify mode asks for one password (to open or unlock a document);
 // set mode asks for a new one twice. OK closes only with a non-empty password, in set mode typed
@@ -26,6 +27,8 @@ public:
     QLabel* verifyLabel() const { return m_verifyLabel; }
     QPushButton* okButton() const { return m_ok; }
     QPushButton* cancelButton() const { return m_cancel; }
+    // Under the new password, in set mode; null in verify mode.
+    StrengthBar* strengthBar() const { return m_strengthBar; }
 
 public Q_SLOTS:
     void OnOK();
@@ -41,4 +44,5 @@ private:
     QLabel* m_verifyLabel;
     QPushButton* m_ok;
     QPushButton* m_cancel;
+    StrengthBar* m_strengthBar = nullptr;
 };

@@ -2,6 +2,7 @@
 
 #include "core/AccountTypes.h"
 #include "dialogs/GeneratePasswordMenu.h"
+#include "dialogs/StrengthBar.h"
 
 #include <QLineEdit>
 
@@ -49,5 +50,10 @@ const DialogSpec kSpec { AccountType::WebSite, "Web Site Account", ":/dialogs/ic
 CWebSiteAccountDlg::CWebSiteAccountDlg(CQuorrilDoc* document, AccountId accountId, QWidget* parent)
     : TableAccountDialog(kSpec, document, accountId, parent)
 {
-    GeneratePasswordMenu::attach(control<QLineEdit>(kUserPassword));
+    GeneratePasswordMenu::attach(control<QLineEdit>(kUserPassword), [this]() -> UiPrompts& { return prompts(); });
+    // The strength of the password as it is typed, against the account's own words.
+    StrengthBar::placeUnder(control<QLineEdit>(kUserPassword), [this] {
+        return QStringList { control<QLineEdit>(kTitle)->text(), control<QLineEdit>(kSiteName)->text(),
+            control<QLineEdit>(kUserId)->text() };
+    });
 }
