@@ -27,9 +27,12 @@ public:
     static constexpr IntSetting AutoLockMinutes { "Security/AutoLockMinutes", 0, 1440, 10 };
     // How many copies of a wallet a save keeps of the files it replaced; 0 keeps none.
     static constexpr IntSetting BackupCount { "Security/BackupCount", 0, 100, 5 };
-    static constexpr BoolSetting EncryptNewWallets { "Security/EncryptNewWallets", false };
+    // On unless the user turns it off: a classic file protects nothing from whoever has it.
+    static constexpr BoolSetting EncryptNewWallets { "Security/EncryptNewWallets", true };
     static constexpr BoolSetting LockOnMinimize { "Security/LockOnMinimize", false };
-    static constexpr BoolSetting ShowSecrets { "View/ShowSecrets", false };
+    // Whether View > Show Secrets is on when the program starts and when a wallet opens (a lock
+    // always turns it off).
+    static constexpr BoolSetting ShowSecretsOnOpen { "View/ShowSecretsOnOpen", false };
 
     explicit Preferences(QSettings& settings, QObject* parent = nullptr);
 
@@ -44,7 +47,7 @@ public:
     int backupCount() const { return value(BackupCount); }
     bool encryptNewWallets() const { return value(EncryptNewWallets); }
     bool lockOnMinimize() const { return value(LockOnMinimize); }
-    bool showSecrets() const { return value(ShowSecrets); }
+    bool showSecretsOnOpen() const { return value(ShowSecretsOnOpen); }
 
 Q_SIGNALS:
     void changed();

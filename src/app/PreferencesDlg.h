@@ -18,7 +18,7 @@ public:
     QSpinBox* backupCount() const { return m_backupCount; }
     QCheckBox* lockOnMinimize() const { return m_lockOnMinimize; }
     QCheckBox* encryptNewWallets() const { return m_encryptNewWallets; }
-    QCheckBox* showSecrets() const { return m_showSecrets; }
+    QCheckBox* showSecretsOnOpen() const { return m_showSecretsOnOpen; }
 
 private:
     QSpinBox* m_clipboardSeconds = nullptr;
@@ -26,5 +26,5 @@ private:
     QSpinBox* m_backupCount = nullptr;
     QCheckBox* m_lockOnMinimize = nullptr;
     QCheckBox* m_encryptNewWallets = nullptr;
-    QCheckBox* m_showSecrets = nullptr;
+    QCheckBox* m_showSecretsOnOpen = nullptr;
 };

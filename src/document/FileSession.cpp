@@ -103,11 +103,26 @@ void FileSession::setEncryptionState(bool encrypted)
     Q_EMIT encryptionChanged(encrypted);
 }
 
+void FileSession::setSavedEncryption(bool encrypted)
+{
+    const bool pending = encryptionPending();
+    m_savedEncrypted = encrypted;
+    if (pending != encryptionPending())
+        Q_EMIT encryptionChanged(m_encrypted);
+}
+
+Prompts::PasswordMode FileSession::setPasswordMode() const
+{
+    return m_encrypted ? Prompts::PasswordMode::SetEncrypted : Prompts::PasswordMode::Set;
+}
+
 void FileSession::setEncryptNewDocuments(bool encrypted)
 {
     m_encryptNew = encrypted;
-    if (m_pathName.isEmpty() && !m_table.isModified() && m_table.accounts().empty())
+    if (m_pathName.isEmpty() && !m_table.isModified() && m_table.accounts().empty()) {
         setEncryptionState(encrypted);
+        setSavedEncryption(encrypted);
+    }
 }
 
 void FileSession::setKdfCost(const KdfCost& cost)
@@ -195,6 +210,7 @@ bool FileSession::newDocument()
     m_loadedVersion = 0;
     m_kdfCost = m_leastKdfCost;
     setEncryptionState(m_encryptNew);
+    setSavedEncryption(m_encryptNew);
     Q_EMIT viewsUpdated();
     Q_EMIT documentReset();
     return true;
@@ -208,6 +224,7 @@ bool FileSession::refuseOpen(OpenResult result)
     // What stays in the window is a new document.
     m_kdfCost = m_leastKdfCost;
     setEncryptionState(m_encryptNew);
+    setSavedEncryption(m_encryptNew);
     m_table.setModified(false);
     Q_EMIT documentReset();
     return false;
@@ -251,14 +268,16 @@ bool FileSession::openEncrypted(QByteArrayView bytes, const QString& path)
 {
     // The header is checked before anything is asked or allocated; the password is asked as for a
     // classic file, and the file loads all or nothing.
-    EncryptedReader reader(bytes);
+    EncryptedReader reader(bytes, m_leastKdfCost);
+    if (m_allowCostlyKdf)
+        reader.allowCostly();
     auto refuseDamaged = [this](const QString& detail) {
         m_prompts.notice(DocumentText::invalidFileFormat(), detail);
         m_loadFailed = true;
         return refuseOpen(OpenResult::Damaged);
     };
     if (!reader.headerIsSound())
-        return refuseDamaged(QString());
+        return refuseDamaged(reader.isCostly() ? DocumentText::costlyKdf(reader.cost()) : QString());
     const std::optional<QString> password = m_prompts.password(Prompts::PasswordMode::Verify);
     if (!password)
         return refuseOpen(OpenResult::Cancelled);
@@ -294,6 +313,7 @@ bool FileSession::opened(const QString& path, bool encrypted, const KdfCost& fil
     setPathName(m_loadFailed || !WalletFile::isKnownVersion(m_loadedVersion) ? QString() : path);
     m_kdfCost = fileCost;
     setEncryptionState(encrypted);
+    setSavedEncryption(encrypted);
     m_table.setModified(false);
     Q_EMIT documentReset();
     return true;
@@ -312,7 +332,7 @@ bool FileSession::saveDocument(const QString& requestedPath)
 
     bool passwordJustSet = false;
     if (!hasPassword()) {
-        const std::optional<QString> password = m_prompts.password(Prompts::PasswordMode::Set);
+        const std::optional<QString> password = m_prompts.password(setPasswordMode());
         if (!password || password->isEmpty())
             return false;
         m_password = *password;
@@ -341,6 +361,7 @@ bool FileSession::saveDocument(const QString& requestedPath)
     }
     m_loadFailed = false;
     setPathName(path);
+    setSavedEncryption(m_encrypted);
     m_table.setModified(false);
     return true;
 }
@@ -356,8 +377,11 @@ bool FileSession::writeFile(const QString& path, const QByteArray& bytes)
         if (backup.isEmpty() && backupProblem.isEmpty())
             backupProblem = QStringLiteral("unknown error");
     }
+    // A wallet leaving the encrypted container can be read by anyone who has the file: only its
+    // owner may have it, whatever the encrypted file's mode was.
+    const bool makePrivate = !m_encrypted && m_savedEncrypted;
     QString reason;
-    if (!FileAccess::writeWholeFile(path, bytes, reason)) {
+    if (!FileAccess::writeWholeFile(path, bytes, reason, makePrivate)) {
         // The file is as it was: the copy of it just kept is not another version.
         if (!backup.isEmpty())
             QFile::remove(backup);

@@ -57,6 +57,11 @@ public:
     void setEncryptNewDocuments(bool encrypted);
     void setKdfCost(const KdfCost& cost);
     KdfCost kdfCost() const { return m_kdfCost; }
+    void setAllowCostlyKdf(bool allow) { m_allowCostlyKdf = allow; }
+    bool savedEncrypted() const { return m_savedEncrypted; }
+    bool encryptionPending() const { return m_encrypted != m_savedEncrypted; }
+    // The set mode of the password prompt for this document's container.
+    Prompts::PasswordMode setPasswordMode() const;
 
     // --- backups ---
     // How many backups of a wallet a save keeps (0: none are made), asked at every save.
@@ -88,6 +93,8 @@ private:
     bool openEncrypted(QByteArrayView bytes, const QString& path);
     bool opened(const QString& path, bool encrypted, const KdfCost& fileCost);
     void setEncryptionState(bool encrypted);
+    // The container the file now on disk has (open, save, new).
+    void setSavedEncryption(bool encrypted);
     enum class Direction { Load, Store };
     bool guarded(Direction direction, const QString& path, const std::function<void()>& step);
     // Writes the bytes in place of the file at path, keeping the file it replaces as a backup.
@@ -103,6 +110,8 @@ private:
     OpenResult m_openResult = OpenResult::None;
     bool m_encrypted = false;
     bool m_encryptNew = false;
+    bool m_savedEncrypted = false;
+    bool m_allowCostlyKdf = false;
     KdfCost m_leastKdfCost = EncryptedFormat::defaultCost();
     KdfCost m_kdfCost = m_leastKdfCost;
     std::function<int()> m_backupCount = [] { return DefaultBackupCount; };

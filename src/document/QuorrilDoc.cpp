@@ -198,7 +198,7 @@ void CQuorrilDoc::OnChangeDocumentPassword()
     // While locked the command is unavailable: a new password would unlock the document unasked.
     if (IsLocked())
         return;
-    const std::optional<QString> password = m_prompts.password(Prompts::PasswordMode::Set);
+    const std::optional<QString> password = m_prompts.password(setPasswordMode());
     if (!password)
         return;
     Step step = named(tr("Change Password"));
@@ -214,4 +214,16 @@ void CQuorrilDoc::setEncrypted(bool encrypted)
     Step step = named(encrypted ? tr("Encrypt Wallet") : tr("Decrypt Wallet"));
     step.encrypted = encrypted;
     m_table.run(std::move(step));
+}
+
+bool CQuorrilDoc::encryptWithNewPassword(const QString& password)
+{
+    if (IsLocked() || password.isEmpty() || !ScrambledText::IsStorable(password))
+        return false;
+    Step step = named(tr("Encrypt Wallet"));
+    step.password = password;
+    if (!isEncrypted())
+        step.encrypted = true;
+    m_table.run(std::move(step));
+    return true;
 }

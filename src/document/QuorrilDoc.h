@@ -182,6 +182,21 @@ public:
     // A save spends the greater of it and the opened file's own cost, so a save never weakens a file.
     void setKdfCost(const KdfCost& cost) { m_session.setKdfCost(cost); }
     KdfCost kdfCost() const { return m_session.kdfCost(); }
+    // Opens encrypted files whatever cost (within the format's bounds) their header asks for: the
+    // command line's --allow-costly-kdf, or the window once the user trusts the file. Otherwise a
+    // header asking for more than EncryptedFormat::kCostlyRatio times the least cost above is
+    // refused as damaged before any key is derived.
+    void setAllowCostlyKdf(bool allow) { m_session.setAllowCostlyKdf(allow); }
+    // The container of the file last opened or saved (for a new document, the one it began with).
+    bool savedEncrypted() const { return m_session.savedEncrypted(); }
+    // A switch of container that waits for the next save.
+    bool encryptionPending() const { return m_session.encryptionPending(); }
+    // Encrypting should come with a new password: the present one has been stored in a classic
+    // file, and every classic copy (backups, sync history) gives it away to anyone.
+    bool encryptingNeedsNewPassword() const { return hasPassword() && !savedEncrypted(); }
+    // Switches to the encrypted container with a new document password as one step ("Encrypt
+    // Wallet"); false with nothing changed while locked or for a password a file cannot store.
+    bool encryptWithNewPassword(const QString& password);
 
     // Enabling rules of the document's commands.
     bool canSave() const { return IsModified(); }
@@ -194,6 +209,7 @@ Q_SIGNALS:
     void modifiedChanged(bool modified);
     void pathChanged(const QString& path);
     void lockChanged(bool locked);
+    // The container of the next save changed, or a save or open settled a pending switch.
     void encryptionChanged(bool encrypted);
     // Stands for the views' refresh (UpdateAllViews).
     void viewsUpdated();
@@ -218,4 +234,6 @@ private:
     Prompts& m_prompts;
     AccountBook m_table;
     FileSession m_session;
+    // The set mode of the password prompt for this document's container.
+    Prompts::PasswordMode setPasswordMode() const { return m_session.setPasswordMode(); }
 };

@@ -43,20 +43,21 @@ TEST_F(MainFrameTest, Menus)
     ASSERT_EQ(top.size(), 4);
     EXPECT_EQ(top[0]->text(), QStringLiteral("&File"));
     EXPECT_EQ(top[1]->text(), QStringLiteral("&Edit"));
-    EXPECT_EQ(top[2]->text(), QStringLiteral("Account"));
+    EXPECT_EQ(top[2]->text(), QStringLiteral("&Account"));
     EXPECT_EQ(top[3]->text(), QStringLiteral("&View"));
-    EXPECT_EQ(menuTexts(top[3]->menu()), QStringList({ "&Find", "|", "Show Secrets", "|", "Expiring…" }));
+    EXPECT_EQ(menuTexts(top[3]->menu()),
+        QStringList({ "&Find", "|", "Show &Secrets", "|", "&Expiring…", "Password &Health…" }));
     EXPECT_EQ(menuTexts(top[1]->menu()), QStringList({ "&Undo", "&Redo", "|", "Recently &Deleted…" }));
     QStringList file = menuTexts(top[0]->menu());
     // The four recent-file entries are hidden while the list is empty.
     EXPECT_EQ(file,
         QStringList({ "&New", "&Open", "|", "&Save", "Save &As...", "Restore &Backup…", "|", "&Encrypt Wallet",
-            "Preferences…", "|", "Recent Files", "", "", "", "", "|", "About Quorril...", "|", "E&xit" }));
+            "&Preferences…", "|", "Recent Files", "", "", "", "", "|", "About Quorril...", "|", "E&xit" }));
     EXPECT_FALSE(frame.recentFilesPlaceholder()->isEnabled());
 
     const QMenu* account = top[2]->menu();
     EXPECT_EQ(menuTexts(account),
-        QStringList({ "New", "|", "Properties", "|", "Delete", "|", "Copy Password", "Generate Password…" }));
+        QStringList({ "New", "|", "Properties", "|", "Delete", "|", "Copy &Password", "&Generate Password…" }));
     EXPECT_EQ(menuTexts(account->actions()[0]->menu()),
         QStringList({ "Email", "WebSite", "Bank", "Insurance", "Credit Card", "Medical Record", "Calling Card",
             "Purchased Item", "Software", "Reference" }));
