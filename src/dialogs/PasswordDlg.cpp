@@ -1,12 +1,12 @@
 #include "dialogs/PasswordDlg.h"
 
+#include "accounts/PasswordStrength.h"
 #include "core/ScrambledText.h"
 #include "dialogs/DialogUnits.h"
 #include "dialogs/GeneratePasswordMenu.h"
 #include "dialogs/SecretEdit.h"
 #include "dialogs/StrengthBar.h"
 #include "document/DocumentTexts.h"
-#include "accounts/PasswordStrength.h"
 
 #include <QFrame>
 #include <QLabel>

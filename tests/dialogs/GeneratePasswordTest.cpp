@@ -1,10 +1,10 @@
 // "Generate Password" in the password fields' context menus, and the generator dialog.
 #include "dialogs/DialogTest.h"
 #include "dialogs/GeneratePasswordMenu.h"
-#include "dialogs/SecretEdit.h"
 #include "dialogs/GeneratorSettings.h"
 #include "dialogs/PasswordDlg.h"
 #include "dialogs/PasswordGeneratorDlg.h"
+#include "dialogs/SecretEdit.h"
 #include "support/KeyboardReach.h"
 
 #include <QApplication>
