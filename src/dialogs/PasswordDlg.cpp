@@ -1,12 +1,12 @@
 #include "dialogs/PasswordDlg.h"
 
+#include "accounts/PasswordStrength.h"
 #include "core/ScrambledText.h"
 #include "dialogs/DialogUnits.h"
 #include "dialogs/GeneratePasswordMenu.h"
 #include "dialogs/SecretEdit.h"
 #include "dialogs/StrengthBar.h"
 #include "document/DocumentTexts.h"
-#include "document/PasswordRules.h"
 
 #include <QFrame>
 #include <QLabel>
@@ -150,8 +150,8 @@ void CPasswordDlg::OnOK()
         return;
     }
     // A warning, not a refusal: No (and Esc) go back to the fields, Yes keeps the password.
-    if (m_forEncrypted && PasswordRules::isShort(m_password)
-        && !m_prompts.question(DocumentText::shortPassword(), UiPrompts::Icon::Warning)) {
+    if (m_forEncrypted && PasswordStrength::isWeak(PasswordStrength::ofPassword(m_password).grade)
+        && !m_prompts.question(DocumentText::weakPassword(), UiPrompts::Icon::Warning)) {
         m_passwordEdit->setFocus(Qt::OtherFocusReason);
         return;
     }

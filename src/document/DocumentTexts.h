@@ -43,11 +43,11 @@ inline QString classicRisk()
     return QStringLiteral("Anyone who has the file can read every account and the password, without knowing it.");
 }
 // The warning of the password prompt of an encrypted wallet about a short password.
-inline QString shortPassword()
+inline QString weakPassword()
 {
     return QCoreApplication::translate("DocumentText",
-        "This password has fewer than 10 characters. An encrypted wallet is only as safe as its password: anyone "
-        "who has the file can try short passwords one after another.\n\nUse it anyway?");
+        "This password is easy to guess (graded below Good). An encrypted wallet is only as safe as its password: "
+        "anyone who has the file can try likely passwords one after another.\n\nUse it anyway?");
 }
 inline QString untitled() { return QStringLiteral("Untitled"); }
 // A file that cannot be read or written, with the reason, in the words a Qt program uses.

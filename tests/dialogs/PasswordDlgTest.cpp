@@ -113,15 +113,15 @@ TEST(PasswordDlg, ANewPasswordThatCouldNotBeStoredIsRefused)
     EXPECT_TRUE(dialog.isVisible());
 }
 
-TEST(PasswordDlg, AShortPasswordOfAnEncryptedWalletIsWarnedAboutNotRefused)
+TEST(PasswordDlg, AWeakPasswordOfAnEncryptedWalletIsWarnedAboutNotRefused)
 {
-    // answer: the reply to the warning (none: no warning); nine emoji are 18 UTF-16 units.
+    // answer: the reply to the warning (none: no warning).
+    const QString strong = QStringLiteral("Quartz-Lantern-Obelisk-71-Wicker");
     // clang-format off
     const struct { Mode mode; QString password; std::optional<bool> answer; } rows[] = {
-        { Mode::Set,          "short",      std::nullopt }, { Mode::Verify,       "short",          std::nullopt },
-        { Mode::SetEncrypted, "short",      false },        { Mode::SetEncrypted, "short",          true },
-        { Mode::SetEncrypted, "ten chars!", std::nullopt }, { Mode::SetEncrypted, "nine char",      true },
-        { Mode::SetEncrypted, QStringLiteral("\U0001F600").repeated(9), false },
+        { Mode::Set,          "short",          std::nullopt }, { Mode::Verify,       "short",        std::nullopt },
+        { Mode::SetEncrypted, "short",          false },        { Mode::SetEncrypted, "short",        true },
+        { Mode::SetEncrypted, "password123456", true },         { Mode::SetEncrypted, strong,         std::nullopt },
     };
     // clang-format on
     for (const auto& row : rows) {
@@ -137,7 +137,7 @@ TEST(PasswordDlg, AShortPasswordOfAnEncryptedWalletIsWarnedAboutNotRefused)
         EXPECT_EQ(dialog.result() == QDialog::Accepted, row.answer.value_or(true)) << "No goes back to the fields";
         EXPECT_EQ(prompts.shown.size(), row.answer ? 1 : 0);
         if (row.answer) {
-            EXPECT_TRUE(prompts.shown.front().startsWith("This password has fewer than 10 characters."));
+            EXPECT_TRUE(prompts.shown.front().startsWith("This password is easy to guess (graded below Good)."));
             EXPECT_EQ(prompts.icons, std::vector { UiPrompts::Icon::Warning });
         }
     }
