@@ -54,7 +54,7 @@ PreferencesDlg::PreferencesDlg(Preferences& preferences, QWidget* parent)
     securityForm->addRow(m_lockOnMinimize);
     m_backupCount = spinBoxFor(preferences, Preferences::BackupCount, QString(), security, QStringLiteral("None"));
     m_backupCount->setStatusTip(QStringLiteral("Copies of a wallet kept when a save replaces its file"));
-    auto* backupLabel = new QLabel(QStringLiteral("&Backups kept of each wallet:"), security);
+    auto* backupLabel = new QLabel(QStringLiteral("Bac&kups kept of each wallet:"), security);
     backupLabel->setBuddy(m_backupCount);
     securityForm->addRow(backupLabel, m_backupCount);
     m_encryptNewWallets

@@ -4,8 +4,8 @@
 #include "views/FindBar.h"
 
 #include <QLabel>
-#include <QSet>
 #include <QMenuBar>
+#include <QSet>
 #include <QSplitter>
 #include <QStatusBar>
 #include <QToolBar>
@@ -99,8 +99,7 @@ TEST_F(MainFrameTest, NoTwoEntriesOfAMenuShareTheirMnemonic)
         for (const QAction* action : menu->actions())
             if (const QChar letter = mnemonicOf(action->text()); !letter.isNull() && action->isVisible())
                 letters << letter;
-        EXPECT_EQ(QSet<QChar>(letters.begin(), letters.end()).size(), letters.size())
-            << menu->title().toStdString();
+        EXPECT_EQ(QSet<QChar>(letters.begin(), letters.end()).size(), letters.size()) << menu->title().toStdString();
     }
     EXPECT_EQ(mnemonicOf(action(ID_EDIT_REDO)->text()), QChar(u'r'));
 }

@@ -381,6 +381,7 @@ TEST_F(UndoTest, SavesKeepAsManyBackupsAsThePreferenceSaysAndOneOpensUntitled)
     EXPECT_FALSE(action(ID_FILE_RESTORE_BACKUP)->isEnabled()) << "an untitled wallet has none";
 
     // Saved under a name of its own where the backups' folder cannot be: the save goes through.
+    ASSERT_TRUE(QDir(Backups::folder()).removeRecursively());
     ASSERT_TRUE(QDir().mkpath(path(QStringLiteral("data/Quorril"))));
     QFile blocker(Backups::folder());
     ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));

@@ -66,6 +66,7 @@ protected:
         CQuorrilDoc target(prompts);
         for (const auto& [id, a] : ours.accounts)
             fileAccounts(target, cloneAccount(*a));
+        target.SetModifiedFlag(false);
         const bool changes = !merge.changes.empty();
         ASSERT_TRUE(applyMerge(target, std::move(merge)));
         EXPECT_EQ(WalletText::lines(target.accounts()), row.result);
