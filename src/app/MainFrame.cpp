@@ -14,6 +14,7 @@
 #include "app/PasswordCommands.h"
 #include "app/Preferences.h"
 #include "app/PreferencesDlg.h"
+#include "app/SyncCommands.h"
 #include "app/ViewCommands.h"
 #include "document/QuorrilDoc.h"
 #include "views/AccountView.h"
@@ -78,6 +79,7 @@ CMainFrame::CMainFrame(
     m_autoLock = new AutoLock(*this, m_preferences);
     m_expiringCommands = new ExpiringCommands(*this);
     m_healthCommands = new HealthCommands(*this);
+    m_syncCommands = new SyncCommands(*this);
     connect(action(ID_FILE_PREFERENCES), &QAction::triggered, this, &CMainFrame::OnPreferences);
 
     connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) { onFocusChanged(now); });
@@ -142,6 +144,7 @@ void CMainFrame::createMenus()
     file->addAction(action(ID_FILE_SAVE));
     file->addAction(action(ID_FILE_SAVE_AS));
     file->addAction(action(ID_FILE_RESTORE_BACKUP));
+    file->addAction(action(ID_FILE_MERGE_FROM));
     file->addSeparator();
     file->addAction(action(ID_ENCRYPT_WALLET));
     file->addAction(action(ID_FILE_PREFERENCES));
@@ -272,6 +275,7 @@ void CMainFrame::updateCommandStates()
     m_encryptionCommands->updateState();
     m_viewCommands->updateState();
     m_healthCommands->updateState();
+    m_syncCommands->updateState();
 }
 
 void CMainFrame::OnDocumentReset()

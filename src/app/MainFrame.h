@@ -25,6 +25,7 @@ class QLabel;
 class QMenu;
 class QSplitter;
 class RecentFileList;
+class SyncCommands;
 class ViewCommands;
 
 // The main window: menu bar, toolbar, status bar, and the splitter with the account tree on the
@@ -60,6 +61,7 @@ public:
     AutoLock& autoLock() const { return *m_autoLock; }
     ExpiringCommands& expiringCommands() const { return *m_expiringCommands; }
     HealthCommands& healthCommands() const { return *m_healthCommands; }
+    SyncCommands& syncCommands() const { return *m_syncCommands; }
     // The Account menu, which is also the tree's context menu.
     QMenu* accountMenu() const { return m_accountMenu; }
     CQuorrilDoc& document() const { return m_doc; }
@@ -119,6 +121,7 @@ private:
     AutoLock* m_autoLock = nullptr;
     ExpiringCommands* m_expiringCommands = nullptr;
     HealthCommands* m_healthCommands = nullptr;
+    SyncCommands* m_syncCommands = nullptr;
     RecentFileList& m_recentFiles;
     Preferences& m_preferences;
 };

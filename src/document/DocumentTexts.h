@@ -94,4 +94,35 @@ inline QString unstorablePassword(QChar character)
         "Choose another password.")
         .arg(codePoint(character));
 }
+
+// The open wallet's file and other copies of it (DiskChanges).
+inline QString reloadedFromDisk() { return QStringLiteral("Reloaded: changed on disk"); }
+inline QString mergedFromDisk(const QString& summary) { return QStringLiteral("Merged changes on disk: ") + summary; }
+inline QString changedWhileLocked()
+{
+    return QStringLiteral("Changed on disk: the changes are taken in when the wallet is unlocked");
+}
+inline QString goneFromDisk(const QString& name)
+{
+    return QStringLiteral("%1 was deleted or moved away. The wallet stays open here; save it to keep it.").arg(name);
+}
+inline QString cannotTakeIn(const QString& name)
+{
+    return QStringLiteral("%1 changed on disk, but the new file could not be opened. Your wallet is unchanged.")
+        .arg(name);
+}
+inline QString notSavedOverChange(const QString& name)
+{
+    return QStringLiteral("%1 changed on disk and the change could not be merged: nothing was saved, so that "
+                          "nothing is written over it. Use Save As to keep your wallet in another file.")
+        .arg(name);
+}
+inline QString mergedFrom(const QString& name, const QString& summary)
+{
+    return QStringLiteral("Merged %1: %2").arg(name, summary);
+}
+inline QString conflictCopyFound(const QString& name)
+{
+    return QStringLiteral("A conflicting copy of this wallet was found: %1. Merge it now?").arg(name);
+}
 } // namespace DocumentText

@@ -243,6 +243,21 @@ bool FileSession::openDocument(const QString& path)
     return openFromBytes(*bytes, path);
 }
 
+std::optional<QString> FileSession::verifyPassword()
+{
+    if (m_givenPassword)
+        return m_givenPassword;
+    return m_prompts.password(Prompts::PasswordMode::Verify);
+}
+
+bool FileSession::reloadFromBytes(QByteArrayView bytes, const QString& path, const QString& password)
+{
+    m_givenPassword = password;
+    const bool opened = openFromBytes(bytes, path);
+    m_givenPassword.reset();
+    return opened;
+}
+
 bool FileSession::openFromBytes(QByteArrayView bytes, const QString& path)
 {
     clear();
@@ -254,14 +269,17 @@ bool FileSession::openFromBytes(QByteArrayView bytes, const QString& path)
     if (!bytes.isEmpty())
         m_loadFailed = !guarded(Direction::Load, path, [&] { WalletFile::load(bytes, *this); });
 
-    const std::optional<QString> password = m_prompts.password(Prompts::PasswordMode::Verify);
+    const std::optional<QString> password = verifyPassword();
     if (!password)
         return refuseOpen(OpenResult::Cancelled);
     if (!passwordMatches(*password)) {
         m_prompts.notice(DocumentText::notOwner());
         return refuseOpen(OpenResult::NotOwner);
     }
-    return opened(path, false, m_leastKdfCost);
+    opened(path, false, m_leastKdfCost);
+    if (!m_pathName.isEmpty())
+        Q_EMIT fileSettled(m_pathName, bytes.toByteArray());
+    return true;
 }
 
 bool FileSession::openEncrypted(QByteArrayView bytes, const QString& path)
@@ -278,7 +296,7 @@ bool FileSession::openEncrypted(QByteArrayView bytes, const QString& path)
     };
     if (!reader.headerIsSound())
         return refuseDamaged(reader.isCostly() ? DocumentText::costlyKdf(reader.cost()) : QString());
-    const std::optional<QString> password = m_prompts.password(Prompts::PasswordMode::Verify);
+    const std::optional<QString> password = verifyPassword();
     if (!password)
         return refuseOpen(OpenResult::Cancelled);
     switch (reader.unlock(*password)) {
@@ -302,7 +320,10 @@ bool FileSession::openEncrypted(QByteArrayView bytes, const QString& path)
         m_prompts.notice(DocumentText::notOwner());
         return refuseOpen(OpenResult::NotOwner);
     }
-    return opened(path, true, strongerOf(m_leastKdfCost, reader.cost()));
+    opened(path, true, strongerOf(m_leastKdfCost, reader.cost()));
+    if (!m_pathName.isEmpty())
+        Q_EMIT fileSettled(m_pathName, bytes.toByteArray());
+    return true;
 }
 
 bool FileSession::opened(const QString& path, bool encrypted, const KdfCost& fileCost)
@@ -342,8 +363,8 @@ bool FileSession::saveDocument(const QString& requestedPath)
     // A text that would come back changed is never written: the file would silently differ.
     const QString unstorable = firstUnstorableText();
     bool saved = unstorable.isEmpty();
+    QByteArray bytes;
     if (saved) {
-        QByteArray bytes;
         const auto container = m_encrypted ? WalletFile::Container::Encrypted : WalletFile::Container::Classic;
         saved = guarded(Direction::Store, path, [&] { bytes = WalletFile::store(contents(), container, m_kdfCost); })
             && writeFile(path, bytes);
@@ -363,6 +384,7 @@ bool FileSession::saveDocument(const QString& requestedPath)
     setPathName(path);
     setSavedEncryption(m_encrypted);
     m_table.setModified(false);
+    Q_EMIT fileSettled(path, bytes);
     return true;
 }
 

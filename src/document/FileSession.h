@@ -12,6 +12,7 @@
 #include <QString>
 
 #include <functional>
+#include <optional>
 
 class CArchive;
 
@@ -33,6 +34,8 @@ public:
     bool newDocument();
     bool openDocument(const QString& path);
     bool openFromBytes(QByteArrayView bytes, const QString& path);
+    // The same, answering the password check with `password` instead of asking.
+    bool reloadFromBytes(QByteArrayView bytes, const QString& path, const QString& password);
     OpenResult lastOpenResult() const { return m_openResult; }
     bool saveDocument(const QString& path);
     qint32 loadedVersion() const { return m_loadedVersion; }
@@ -48,6 +51,7 @@ public:
     bool hasPassword() const { return !m_password.text().isEmpty(); }
     void setPassword(const QString& password) override { m_password = password; }
     bool passwordMatches(const QString& candidate) const { return candidate == m_password.text(); }
+    QString password() const { return m_password.text(); }
     bool isLocked() const { return m_locked; }
     void lock();
     void unlock();
@@ -79,8 +83,13 @@ Q_SIGNALS:
     void documentReset();
     // A save went through, but the file it replaced could not be kept as a backup.
     void backupFailed(const QString& message);
+    // The document is now tied to the file at path, which holds these bytes: it was opened, or
+    // written by a save.
+    void fileSettled(const QString& path, const QByteArray& bytes);
 
 private:
+    // The password that opens a file: the one given to reloadFromBytes, or the user's answer.
+    std::optional<QString> verifyPassword();
     // What a reader fills.
     void setFileVersion(qint32 version) override { m_loadedVersion = version; }
     void setNextAccountId(AccountId id) override { m_table.setNextAccountId(id); }
@@ -114,5 +123,6 @@ private:
     bool m_allowCostlyKdf = false;
     KdfCost m_leastKdfCost = EncryptedFormat::defaultCost();
     KdfCost m_kdfCost = m_leastKdfCost;
+    std::optional<QString> m_givenPassword;
     std::function<int()> m_backupCount = [] { return DefaultBackupCount; };
 };

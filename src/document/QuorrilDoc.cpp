@@ -23,6 +23,7 @@ CQuorrilDoc::CQuorrilDoc(Prompts& prompts, QObject* parent)
     connect(&m_session, &FileSession::viewsUpdated, this, &CQuorrilDoc::viewsUpdated);
     connect(&m_session, &FileSession::documentReset, this, &CQuorrilDoc::documentReset);
     connect(&m_session, &FileSession::backupFailed, this, &CQuorrilDoc::backupFailed);
+    connect(&m_session, &FileSession::fileSettled, this, &CQuorrilDoc::fileSettled);
     // Undo and Redo are unavailable while locked.
     connect(&m_session, &FileSession::lockChanged, this, &CQuorrilDoc::historyChanged);
 }
@@ -226,4 +227,11 @@ bool CQuorrilDoc::encryptWithNewPassword(const QString& password)
         step.encrypted = true;
     m_table.run(std::move(step));
     return true;
+}
+
+bool CQuorrilDoc::OnSaveDocument(const QString& path)
+{
+    if (m_saveGuard && !path.isEmpty() && path == GetPathName() && !m_saveGuard())
+        return false;
+    return m_session.saveDocument(path);
 }

@@ -115,6 +115,11 @@ public:
     // The same with the file's bytes already read; path is what the document is tied to on success
     // (empty: an untitled document, as a backup opens).
     bool openFromBytes(QByteArrayView bytes, const QString& path) { return m_session.openFromBytes(bytes, path); }
+    // The same, with the password given instead of asked (a reload of a file changed on disk).
+    bool reloadFromBytes(QByteArrayView bytes, const QString& path, const QString& password)
+    {
+        return m_session.reloadFromBytes(bytes, path, password);
+    }
     // How the last open ended (Opened also after "Invalid File Format !" in a classic file: see
     // loadFailed(); Damaged for an encrypted file, which loads all or nothing).
     OpenResult lastOpenResult() const { return m_session.lastOpenResult(); }
@@ -122,7 +127,10 @@ public:
     // a failed write leaves the old file as it was, shows "Unable To Save File !" and returns false.
     // An empty path asks for a file name first (Cancel: false, nothing written, no message). The
     // file it replaces is kept as a backup first (Backups.h; backupFailed() when it cannot be).
-    bool OnSaveDocument(const QString& path) { return m_session.saveDocument(path); }
+    // A save to the document's own file first runs the save guard, when one is set: false from it
+    // stops the save (the guard has told the user why).
+    bool OnSaveDocument(const QString& path);
+    void setSaveGuard(std::function<bool()> guard) { m_saveGuard = std::move(guard); }
     // The file version of the last load (0 before any).
     qint32 loadedVersion() const { return m_session.loadedVersion(); }
     // True when the last load stopped with "Invalid File Format !"; such a document is not tied to
@@ -167,6 +175,8 @@ public:
     // Sets the document password directly (the command-line import; tests).
     void setPassword(const QString& password) { m_session.setPassword(password); }
     bool passwordMatches(const QString& candidate) const { return m_session.passwordMatches(candidate); }
+    // The document password itself: what opens another copy of the same wallet without asking.
+    QString password() const { return m_session.password(); }
 
     // --- encryption ---
     // Whether a save writes the encrypted container (true) or the classic layout. An opened file
@@ -225,6 +235,8 @@ Q_SIGNALS:
     void historyChanged();
     // A save went through without keeping the file it replaced (the message says why).
     void backupFailed(const QString& message);
+    // The document is now tied to the file at path, which holds these bytes (opened or saved).
+    void fileSettled(const QString& path, const QByteArray& bytes);
 
 private:
     // The step's change that gives the account under its id the state `account` (null: none).
@@ -234,6 +246,7 @@ private:
     Prompts& m_prompts;
     AccountBook m_table;
     FileSession m_session;
+    std::function<bool()> m_saveGuard;
     // The set mode of the password prompt for this document's container.
     Prompts::PasswordMode setPasswordMode() const { return m_session.setPasswordMode(); }
 };

@@ -3,6 +3,7 @@
 #include "accounts/AccountFactory.h"
 #include "core/AccountTypes.h"
 #include "format/WalletContents.h"
+#include "format/WalletFile.h"
 
 #include <QStringList>
 
@@ -72,6 +73,16 @@ inline QStringList lines(const AccountTable& table)
     for (const auto& [id, a] : table)
         list << line(*a);
     return list;
+}
+
+// The bytes of a whole wallet file holding the accounts, sealed (at the cheapest cost) when encrypted.
+inline QByteArray fileBytes(const QStringList& lines, const QString& password, bool encrypted)
+{
+    const AccountTable accounts = table(lines);
+    const ScrambledText secret(password);
+    const AccountId next = AccountId(accounts.empty() ? 1 : idValue(accounts.rbegin()->first) + 1);
+    return WalletFile::store({ next, secret, accounts },
+        encrypted ? WalletFile::Container::Encrypted : WalletFile::Container::Classic, EncryptedFormat::cheapestCost());
 }
 
 } // namespace WalletText

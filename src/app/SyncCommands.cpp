@@ -1,0 +1,104 @@
+#include "app/SyncCommands.h"
+
+#include "app/CommandIds.h"
+#include "app/MainFrame.h"
+#include "dialogs/UiPrompts.h"
+#include "document/DiskChanges.h"
+#include "document/DocumentTexts.h"
+#include "document/QuorrilDoc.h"
+#include "views/QuorrilView.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QFileInfo>
+#include <QStatusBar>
+
+namespace {
+constexpr int kStatusMilliseconds = 10000;
+}
+
+SyncCommands::SyncCommands(CMainFrame& frame)
+    : QObject(&frame)
+    , m_frame(frame)
+    , m_changes(new DiskChanges(frame.document(), frame.prompts(), this))
+{
+    m_changes->setBusy([this] { return busy(); });
+    connect(m_frame.action(ID_FILE_MERGE_FROM), &QAction::triggered, this, &SyncCommands::OnMergeFrom);
+    connect(m_changes, &DiskChanges::status, this,
+        [this](const QString& message) { m_frame.statusBar()->showMessage(message, kStatusMilliseconds); });
+    connect(m_changes, &DiskChanges::aboutToReload, this, [this] {
+        m_beforeReload = treeState();
+        m_frame.OnDocumentClosing();
+    });
+    connect(m_changes, &DiskChanges::reloaded, this, [this] { restore(m_beforeReload); });
+    connect(m_changes, &DiskChanges::conflictCopyFound, this, [this](const QString& path) {
+        m_copiesToOffer << path;
+        offerConflictCopies();
+    });
+    connect(&m_frame.document(), &CQuorrilDoc::lockChanged, this, &SyncCommands::offerConflictCopies);
+    connect(&m_frame.document(), &CQuorrilDoc::pathChanged, this, [this] { m_copiesToOffer.clear(); });
+}
+
+bool SyncCommands::busy() const { return QApplication::activeModalWidget() != nullptr; }
+
+void SyncCommands::updateState() { m_frame.action(ID_FILE_MERGE_FROM)->setEnabled(!m_frame.document().IsLocked()); }
+
+void SyncCommands::OnMergeFrom()
+{
+    if (m_frame.document().IsLocked())
+        return;
+    const QString path = m_frame.prompts().openFileName();
+    if (!path.isEmpty())
+        m_changes->mergeFrom(path);
+}
+
+void SyncCommands::offerConflictCopies()
+{
+    // One question at a time, and none over a locked wallet or an open dialog: they wait.
+    if (m_frame.document().IsLocked() || busy())
+        return;
+    while (!m_copiesToOffer.isEmpty()) {
+        const QString path = m_copiesToOffer.takeFirst();
+        if (!QFileInfo::exists(path))
+            continue;
+        const QString text = DocumentText::conflictCopyFound(QFileInfo(path).fileName());
+        if (m_frame.prompts().question(text, UiPrompts::Icon::Question))
+            m_changes->mergeFrom(path);
+    }
+}
+
+SyncCommands::TreeState SyncCommands::treeState() const
+{
+    const CQuorrilView& tree = *m_frame.treeView();
+    TreeState state;
+    state.rootOpen = tree.isExpanded(tree.rootNode());
+    for (AccountType type : kAccountTypes) {
+        const QModelIndex category = tree.categoryNode(type);
+        if (category.isValid() && tree.isExpanded(category))
+            state.openCategories.push_back(type);
+    }
+    const QModelIndex selected = tree.selectedNode();
+    state.selectedType = CQuorrilView::nodeType(selected);
+    state.selectedId = CQuorrilView::nodeAccountId(selected);
+    return state;
+}
+
+void SyncCommands::restore(const TreeState& state)
+{
+    CQuorrilView& tree = *m_frame.treeView();
+    if (state.rootOpen)
+        tree.expand(tree.rootNode());
+    for (AccountType type : state.openCategories) {
+        const QModelIndex category = tree.categoryNode(type);
+        if (category.isValid())
+            tree.expand(category);
+    }
+    // The account selected before, if the new file still has it; else its category.
+    if (state.selectedType == AccountType::None)
+        return;
+    if (idValue(state.selectedId) != 0 && tree.selectAccount(state.selectedType, state.selectedId))
+        return;
+    const QModelIndex category = tree.categoryNode(state.selectedType);
+    if (category.isValid())
+        tree.selectNode(category);
+}

@@ -1,0 +1,45 @@
+#pragma once
+
+#include "core/AccountId.h"
+#include "core/AccountTypes.h"
+
+#include <QObject>
+#include <QStringList>
+
+#include <vector>
+
+class CMainFrame;
+class DiskChanges;
+
+// The window's side of a wallet that other machines change too: the open file is watched
+// (DiskChanges), a reload keeps the tree's selection and expansion, what happened goes to the status
+// bar, File > Merge From… merges another wallet in, and a conflict copy that appears beside the
+// wallet is offered for a merge. Nothing of it runs while a dialog is open or the wallet is locked:
+// it waits.
+class SyncCommands : public QObject {
+    Q_OBJECT
+public:
+    explicit SyncCommands(CMainFrame& frame);
+
+    DiskChanges& diskChanges() const { return *m_changes; }
+    void updateState();
+    void OnMergeFrom();
+
+private:
+    // What the tree showed before a reload: the open categories, and the selected node.
+    struct TreeState {
+        bool rootOpen = false;
+        std::vector<AccountType> openCategories;
+        AccountType selectedType = AccountType::None;
+        AccountId selectedId = AccountId(0);
+    };
+    TreeState treeState() const;
+    void restore(const TreeState& state);
+    void offerConflictCopies();
+    bool busy() const;
+
+    CMainFrame& m_frame;
+    DiskChanges* m_changes;
+    TreeState m_beforeReload;
+    QStringList m_copiesToOffer;
+};
