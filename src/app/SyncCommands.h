@@ -17,7 +17,6 @@ class DiskChanges;
 // wallet is offered for a merge. Nothing of it runs while a dialog is open or the wallet is locked:
 // it waits.
 class SyncCommands : public QObject {
-    Q_OBJECT
 public:
     explicit SyncCommands(CMainFrame& frame);
 

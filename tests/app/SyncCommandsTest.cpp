@@ -115,7 +115,7 @@ TEST_F(SyncCommandsTest, MergeFromAsksForAFileMergesInOneStepAndIsUnavailableWhi
     const QString report = DocumentText::mergedFrom(
         QStringLiteral("backup.qrl"), QStringLiteral("0 taken, 1 kept twice, 1 added, 0 deleted, 0 renumbered"));
     EXPECT_EQ(prompts.shown.last(), report);
-    EXPECT_EQ(accounts(), kWallet + QStringList { "9|S|Editor|key", "10|W|Shop (conflict 2026-12-10)|changed" });
+    EXPECT_EQ(accounts(), (kWallet + QStringList { "9|S|Editor|key", "10|W|Shop (conflict 2026-12-10)|changed" }));
     EXPECT_TRUE(doc.IsModified());
     EXPECT_EQ(frame.statusBar()->currentMessage(), report);
     trigger(ID_EDIT_UNDO);
