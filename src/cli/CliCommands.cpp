@@ -1,14 +1,15 @@
 #include "cli/CliCommands.h"
 
 #include "cli/CliPrompts.h"
-#include "cli/JsonExportWriter.h"
-#include "cli/JsonImportReader.h"
+#include "cli/ImportCommand.h"
 #include "cli/SearchCommands.h"
 #include "core/AccountTypes.h"
 #include "document/DocumentTexts.h"
 #include "document/FileAccess.h"
 #include "document/QuorrilDoc.h"
 #include "format/WalletFile.h"
+#include "import/JsonExportWriter.h"
+#include "import/JsonImportReader.h"
 
 #include <QFile>
 #include <QLocale>
@@ -155,9 +156,12 @@ int convertWallet(const QString& path, bool encrypt, CliIo& io)
     return doc.OnSaveDocument(path) ? ExitSuccess : ExitFileError;
 }
 
-// import [--encrypt] JSON FILE, the option anywhere after the command.
+// import [--encrypt] JSON FILE, the option anywhere after the command; with another program's export
+// options (--from, --into, ...) the import of ImportCommand.cpp.
 int import(const QStringList& arguments, CliIo& io)
 {
+    if (isFormatImport(arguments))
+        return importFormat(arguments, io);
     QStringList files = arguments.mid(1);
     const bool encrypt = files.removeAll(QStringLiteral("--encrypt")) == 1;
     if (files.size() != 2 || files.size() + (encrypt ? 1 : 0) != arguments.size() - 1)
@@ -182,6 +186,11 @@ int show(const QStringList& arguments, CliIo& io)
 }
 
 } // namespace
+
+int importWalletJson(const QString& jsonPath, const QString& path, bool encrypt, CliIo& io)
+{
+    return importWallet(jsonPath, path, encrypt, io);
+}
 
 int withOpenWallet(const QString& path, CliIo& io, const std::function<int(CQuorrilDoc& doc, int status)>& use)
 {

@@ -69,9 +69,11 @@ private:
 };
 
 // Sets what only loading a file sets otherwise: used by the document to file a record under the type
-// of its group, and by the command-line import to rebuild accounts exactly as described.
+// of its group, by the command-line import to rebuild accounts exactly as described, and by an
+// import into a wallet to give an account the id the wallet has free.
 class AccountBuilder {
 public:
+    static void setId(AccountRecord& account, AccountId id) { account.m_id = id; }
     static void setCommittedFlag(AccountRecord& account, qint32 flag) { account.m_committed = flag; }
     static void setType(AccountRecord& account, AccountType type) { account.m_type = type; }
     static void appendUser(AccountRecord& account, std::unique_ptr<UserEntry> user)

@@ -1,9 +1,7 @@
-#include "cli/JsonImportReader.h"
+#include "import/JsonImportReader.h"
 
-#include "cli/JsonImportHandler.h"
-#include "document/QuorrilDoc.h"
-
-#include <rapidjson/error/en.h>
+#include "format/WalletSink.h"
+#include "import/JsonImportHandler.h"
 
 #include <cstring>
 
@@ -229,7 +227,7 @@ bool WalletHandler::endTop()
 
 } // namespace JsonImport
 
-QString readWalletJson(QByteArray& json, CQuorrilDoc& doc, const JsonImportLimits& limits)
+QString readWalletJson(QByteArray& json, WalletSink& doc, const JsonImportLimits& limits)
 {
     // Checked here in one fast pass rather than character by character by the parser.
     if (!QByteArrayView(json).isValidUtf8())
