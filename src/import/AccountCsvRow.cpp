@@ -176,18 +176,18 @@ Columns encode(const AccountRecord& account)
         else if (!value.isEmpty())
             addLine(row.notes, labelOf(layout, field), value);
     }
+    // The first user's log-in id and password take the columns no field of the type takes.
     for (int i = 0; i < account.GetUserCount(); ++i) {
         const UserEntry* user = account.GetUser(i);
         addLine(row.notes, kUser, QString::number(i + 1));
-        if (i == 0) {
+        if (i == 0 && columns.username < 0)
             row.username = user->GetLoginId();
+        else if (!user->GetLoginId().isEmpty())
+            addLine(row.notes, kLoginId, user->GetLoginId());
+        if (i == 0 && columns.password < 0)
             row.password = user->GetPassword();
-        } else {
-            if (!user->GetLoginId().isEmpty())
-                addLine(row.notes, kLoginId, user->GetLoginId());
-            if (!user->GetPassword().isEmpty())
-                addLine(row.notes, kPassword, user->GetPassword());
-        }
+        else if (!user->GetPassword().isEmpty())
+            addLine(row.notes, kPassword, user->GetPassword());
         if (!user->GetEmail().isEmpty())
             addLine(row.notes, kEmail, user->GetEmail());
         if (const qint32 flag = user->GetAdministrator())
@@ -254,8 +254,9 @@ std::unique_ptr<AccountRecord> decode(const Columns& row)
             ok = false;
         }
     }
-    // An Email account's first user is in the columns only when there is one.
-    if (type == AccountType::Email && account->GetUserCount() == 0 && !(row.username + row.password).isEmpty())
+    // A column no field takes holds the first user's value, so it is empty when there is no user.
+    if (account->GetUserCount() == 0
+        && ((columns.username < 0 && !row.username.isEmpty()) || (columns.password < 0 && !row.password.isEmpty())))
         ok = false;
     if (!ok)
         return nullptr;

@@ -13,8 +13,8 @@
 // the order the property list shows them. A line break inside a value is followed by two spaces, so
 // that the next line reads as part of it. Values at their starting state (empty texts, zero numbers,
 // the date 0.0) are left out; a date is "yyyy-MM-dd", or "(date V, status S)" when it is not a whole
-// valid day. An Email account lists each user from "User #: 1" on; the first user's log-in id and
-// password are in their columns.
+// valid day. Users follow, each from "User #: n" on; the first user's log-in id and password take
+// the Username and Password columns when no field of the type does (an Email account's).
 namespace AccountCsvRow {
 
 struct Columns {

@@ -158,6 +158,7 @@ public:
     }
 
     QString failure;
+    bool failureAtOffset = true; // the parser's offset tells where
     int trash = 0, histories = 0, passkeys = 0;
 
     bool Null() { return scalar({}); }
@@ -191,9 +192,11 @@ private:
     }
     bool topFlag(bool value)
     {
-        if (m_frames.size() == 1 && value && (m_key == "encrypted" || m_key == "passwordProtected"))
+        if (m_frames.size() == 1 && value && (m_key == "encrypted" || m_key == "passwordProtected")) {
+            failureAtOffset = false;
             return fail(QStringLiteral("this Bitwarden export is encrypted. Export the vault again in the format "
                                        "\"JSON\", not \"JSON (Encrypted)\", and import that file"));
+        }
         return true;
     }
     bool start(bool object);
@@ -411,7 +414,7 @@ bool readBitwardenJson(QIODevice& device, ImportPlan& plan, const ImportLimits& 
     if (stream.readFailed())
         error = QStringLiteral("the file cannot be read: %1").arg(device.errorString());
     else if (!handler.failure.isEmpty())
-        error = handler.failure + offset;
+        error = handler.failure + (handler.failureAtOffset ? offset : QString());
     else if (result.Code() == rapidjson::kParseErrorStringInvalidEncoding)
         error = QStringLiteral("the file is not valid UTF-8") + offset;
     else if (result.IsError())

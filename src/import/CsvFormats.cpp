@@ -8,6 +8,7 @@
 #include "import/LastPassNotes.h"
 #include "import/TextInput.h"
 
+#include <QLocale>
 #include <QUrl>
 
 namespace {
@@ -165,6 +166,12 @@ RowReader rowReaderOf(ImportFormat format)
 } // namespace
 
 namespace FormatReaders {
+
+QString tooLarge(qint64 limit)
+{
+    return QStringLiteral("the file is larger than %1, the most an import reads")
+        .arg(QLocale::c().formattedDataSize(limit, 0));
+}
 
 QString counted(qint64 count, const char* one, const char* many)
 {

@@ -21,6 +21,8 @@ bool readBitwardenJson(QIODevice& device, ImportPlan& plan, const ImportLimits& 
 // it is.
 bool readQuorrilJson(QIODevice& device, ImportPlan& plan, const ImportLimits& limits, QString& error);
 
+// "the file is larger than 1 GiB, the most an import reads"
+QString tooLarge(qint64 limit);
 // "1 entry", "4 entries".
 QString counted(qint64 count, const char* one, const char* many);
 

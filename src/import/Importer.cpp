@@ -12,8 +12,7 @@ ImportRead read(QIODevice& device, std::optional<ImportFormat> format, const Imp
 {
     ImportRead result;
     if (!device.isSequential() && device.size() > limits.fileBytes) {
-        result.error
-            = QStringLiteral("the file is larger than %1 MiB, the most an import reads").arg(limits.fileBytes >> 20);
+        result.error = FormatReaders::tooLarge(limits.fileBytes);
         return result;
     }
     if (!format) {

@@ -41,7 +41,7 @@ bool readQuorrilJson(QIODevice& device, ImportPlan& plan, const ImportLimits& li
 {
     QByteArray json = device.read(limits.fileBytes + 1);
     if (json.size() > limits.fileBytes) {
-        error = QStringLiteral("the file is larger than %1 MiB, the most an import reads").arg(limits.fileBytes >> 20);
+        error = tooLarge(limits.fileBytes);
         return false;
     }
     if (json.startsWith("\xEF\xBB\xBF"))

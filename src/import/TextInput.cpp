@@ -1,6 +1,7 @@
 #include "import/TextInput.h"
 
 #include "core/CArchive.h"
+#include "import/FormatReaders.h"
 
 #include <QIODevice>
 
@@ -79,7 +80,7 @@ bool TextInput::fill()
     m_eof = got == 0;
     m_total += got;
     if (m_total > m_sizeLimit)
-        return fail(QStringLiteral("the file is larger than %1 MiB, the most an import reads").arg(m_sizeLimit >> 20));
+        return fail(FormatReaders::tooLarge(m_sizeLimit));
     return true;
 }
 
