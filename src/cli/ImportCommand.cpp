@@ -4,6 +4,7 @@
 #include "document/DocumentTexts.h"
 #include "document/QuorrilDoc.h"
 #include "format/WalletFile.h"
+#include "import/FormatReaders.h"
 #include "import/ImportReport.h"
 #include "import/Importer.h"
 
@@ -75,9 +76,9 @@ std::optional<QString> askPassword(CliIo& io, bool confirm)
 // The plan cannot be imported as it is: the refused rows are named and nothing is written.
 int refuse(const QString& source, const ImportPlan& plan, CliIo& io)
 {
-    io.err << "quorril-cli: " << source << ": " << plan.summary().refusedRows.size()
-           << " rows hold a text a Quorril file cannot store; nothing was written (--skip-refused imports the "
-              "others):\n"
+    io.err << "quorril-cli: " << source << ": "
+           << FormatReaders::counted(qint64(plan.summary().refusedRows.size()), "row holds", "rows hold")
+           << " a text a Quorril file cannot store; nothing was written (--skip-refused imports the others):\n"
            << refusedRowsText(plan) << Qt::flush;
     return ExitFormatError;
 }
