@@ -1,29 +1,35 @@
 #!/usr/bin/env bash
-# Fuzzes the wallet loader for a minute from a copy of the seed corpus; exits non-zero on any crash,
-# leak, sanitizer report, timeout or allocation beyond the limits below.
+# Fuzzes the wallet loader and the import readers for a minute each from a copy of their seed corpora;
+# exits non-zero on any crash, leak, sanitizer report, timeout or allocation beyond the limits below.
 # Usage: fuzz/run.sh BUILD_DIR   (a build of the fuzz preset)
 set -euo pipefail
 build=${1:?usage: fuzz/run.sh BUILD_DIR}
 here=$(cd "$(dirname "$0")" && pwd)
-harness="$build/fuzz/quorril_fuzz_load"
 seconds=${QUORRIL_FUZZ_SECONDS:-60}
 
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
-mkdir -p "$work/corpus" "$build/fuzz-artifacts"
-cp "$here"/corpus/* "$work/corpus/"
+mkdir -p "$build/fuzz-artifacts"
 
 # Inputs up to 64 KiB. Loading allocates at most about twice the input in one block (a text), and
 # storing what was read at most about 16 times it (records whose blocks were skipped are written
 # whole, with empty fields): one allocation above 2 MiB, 32 times the largest input, is a fault.
+# An import holds its reading buffers (64 KiB each) and the accounts made of the input, which it
+# also writes as CSV and stores as a wallet: the same bound serves.
 export ASAN_OPTIONS=${ASAN_OPTIONS:-detect_leaks=1:allocator_may_return_null=0}
 export UBSAN_OPTIONS=${UBSAN_OPTIONS:-print_stacktrace=1:halt_on_error=1}
-"$harness" "$work/corpus" \
-  -max_total_time="$seconds" \
-  -max_len=65536 \
-  -malloc_limit_mb=2 \
-  -rss_limit_mb=1024 \
-  -timeout=10 \
-  -detect_leaks=1 \
-  -print_final_stats=1 \
-  -artifact_prefix="$build/fuzz-artifacts/"
+fuzz() { # harness corpus
+  mkdir -p "$work/$2"
+  cp "$here/$2"/* "$work/$2/"
+  "$build/fuzz/$1" "$work/$2" \
+    -max_total_time="$seconds" \
+    -max_len=65536 \
+    -malloc_limit_mb=2 \
+    -rss_limit_mb=1024 \
+    -timeout=10 \
+    -detect_leaks=1 \
+    -print_final_stats=1 \
+    -artifact_prefix="$build/fuzz-artifacts/$1-"
+}
+fuzz quorril_fuzz_load corpus
+fuzz quorril_fuzz_import corpus-import

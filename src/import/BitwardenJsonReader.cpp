@@ -99,7 +99,7 @@ struct KeySlot {
 // clang-format off
 const KeySlot kLoginKeys[] = {
     { "username", Slot::UserName, "Username" }, { "password", Slot::Password, "Password" },
-    { "totp", Slot::Extra, "TOTP" }, { "passwordRevisionDate", Slot::Date, "" },
+    { "totp", Slot::Extra, "TOTP" },
 };
 const KeySlot kCardKeys[] = {
     { "cardholderName", Slot::Holder, "Cardholder Name" }, { "brand", Slot::Kind, "Brand" },
@@ -138,7 +138,7 @@ template <size_t N> void addPairs(ImportEntry& entry, const Pairs& pairs, const 
                 known = &k;
         if (!known) {
             entry.add(Slot::Extra, QString::fromStdString(p.key), p.value);
-        } else if (known->slot != Slot::Date) {
+        } else {
             const QString value = known->slot == Slot::Kind && qstrcmp(known->key, "brand") == 0
                 ? ImportMapping::cardKind(p.value)
                 : p.value;
@@ -161,18 +161,21 @@ public:
     bool failureAtOffset = true; // the parser's offset tells where
     int trash = 0, histories = 0, passkeys = 0;
 
-    bool Null() { return scalar({}); }
-    bool Bool(bool b) { return topFlag(b) && scalar(b ? QStringLiteral("true") : QStringLiteral("false")); }
-    bool Int(int i) { return scalar(QString::number(i)); }
-    bool Uint(unsigned u) { return scalar(QString::number(u)); }
-    bool Int64(int64_t i) { return scalar(QString::number(i)); }
-    bool Uint64(uint64_t u) { return scalar(QString::number(u)); }
-    bool Double(double d) { return scalar(QString::number(d)); }
+    bool Null() { return scalarAt() && (!wanted() || scalar({})); }
+    bool Bool(bool b)
+    {
+        return topFlag(b) && scalarAt() && (!wanted() || scalar(b ? QStringLiteral("true") : QStringLiteral("false")));
+    }
+    bool Int(int i) { return scalarAt() && (!wanted() || scalar(QString::number(i))); }
+    bool Uint(unsigned u) { return scalarAt() && (!wanted() || scalar(QString::number(u))); }
+    bool Int64(int64_t i) { return scalarAt() && (!wanted() || scalar(QString::number(i))); }
+    bool Uint64(uint64_t u) { return scalarAt() && (!wanted() || scalar(QString::number(u))); }
+    bool Double(double d) { return scalarAt() && (!wanted() || scalar(QString::number(d))); }
     bool String(const char* text, rapidjson::SizeType length, bool)
     {
         if (qint64(length) > m_limits.textLength)
             return fail(QStringLiteral("a text longer than %1 characters").arg(m_limits.textLength));
-        return scalar(QString::fromUtf8(text, qsizetype(length)));
+        return scalarAt() && (!wanted() || scalar(QString::fromUtf8(text, qsizetype(length))));
     }
     bool Key(const char* text, rapidjson::SizeType length, bool)
     {
@@ -199,6 +202,10 @@ private:
         }
         return true;
     }
+    // False (a failure) for a value outside every object: the file is no export.
+    bool scalarAt() { return !m_frames.empty() || fail(QStringLiteral("an object is expected")); }
+    // Whether the value at hand is read at all: the items' own bookkeeping (ids, dates, flags) is not.
+    bool wanted() const;
     bool start(bool object);
     Frame child(bool object);
     bool end();
@@ -215,6 +222,24 @@ private:
     CustomField m_field;
     qint32 m_items = 0;
 };
+
+bool BitwardenHandler::wanted() const
+{
+    static const std::string itemKeys[] = { "type", "name", "notes", "folderId", "deletedDate" };
+    switch (m_frames.back()) {
+    case Frame::Item:
+        return std::find(std::begin(itemKeys), std::end(itemKeys), m_key) != std::end(itemKeys);
+    case Frame::Login:
+        return m_key != "passwordRevisionDate";
+    case Frame::Folder:
+    case Frame::Uri:
+    case Frame::Field:
+    case Frame::Sub:
+        return true;
+    default:
+        return false;
+    }
+}
 
 bool BitwardenHandler::start(bool object)
 {
@@ -280,8 +305,6 @@ BitwardenHandler::Frame BitwardenHandler::child(bool object)
 
 bool BitwardenHandler::scalar(const QString& value)
 {
-    if (m_frames.empty())
-        return fail(QStringLiteral("an object is expected"));
     Pair pair { m_key, value };
     switch (m_frames.back()) {
     case Frame::Folder:

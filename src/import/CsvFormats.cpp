@@ -9,7 +9,6 @@
 #include "import/TextInput.h"
 
 #include <QLocale>
-#include <QUrl>
 
 namespace {
 
@@ -27,10 +26,16 @@ public:
     }
     QString value(const QStringList& fields, QLatin1StringView name) const
     {
-        for (int i = 0; i < m_names.size(); ++i)
+        // The row readers ask by literal names: each is looked up once, then found by its address.
+        for (const auto& [known, index] : m_columns)
+            if (known == name.data())
+                return fields.value(index);
+        int index = -1;
+        for (int i = 0; i < m_names.size() && index < 0; ++i)
             if (m_names[i].trimmed().compare(name, Qt::CaseInsensitive) == 0)
-                return fields.value(i);
-        return {};
+                index = i;
+        m_columns.emplace_back(name.data(), index);
+        return fields.value(index);
     }
     void addUnknown(ImportEntry& entry, const QStringList& fields) const
     {
@@ -41,6 +46,7 @@ public:
 private:
     QStringList m_names;
     std::vector<int> m_unknown;
+    mutable std::vector<std::pair<const char*, int>> m_columns;
 };
 
 using Column = QLatin1StringView;
@@ -51,15 +57,16 @@ bool isTrue(const QString& text)
         || text.compare(QLatin1StringView("yes"), Qt::CaseInsensitive) == 0;
 }
 
-QString originOf(const QString& url)
+// True when the form's origin is that of the address itself ("https://host:port" of "https://host:port/login").
+bool sameOrigin(const QString& action, const QString& url)
 {
-    const QUrl parsed(url);
-    if (parsed.host().isEmpty())
-        return {};
-    QString origin = parsed.scheme() + QStringLiteral("://") + parsed.host();
-    if (parsed.port() != -1)
-        origin += u':' + QString::number(parsed.port());
-    return origin;
+    QStringView origin(action);
+    if (origin.endsWith(u'/'))
+        origin.chop(1);
+    if (origin.isEmpty() || !url.startsWith(origin))
+        return false;
+    return url.size() == origin.size() || url[origin.size()] == u'/' || url[origin.size()] == u'?'
+        || url[origin.size()] == u'#';
 }
 
 void readKeePassXcRow(const Header& h, const QStringList& f, ImportEntry& entry)
@@ -105,11 +112,9 @@ void readFirefoxRow(const Header& h, const QStringList& f, ImportEntry& entry)
     entry.add(Slot::Password, QStringLiteral("Password"), h.value(f, Column("password")));
     entry.add(Slot::Url, QStringLiteral("URL"), url);
     entry.add(Slot::Extra, QStringLiteral("HTTP Realm"), h.value(f, Column("httpRealm")));
-    QString action = h.value(f, Column("formActionOrigin"));
-    if (action.endsWith(u'/'))
-        action.chop(1);
-    if (action != originOf(url)) // the same as the address's: nothing to keep
-        entry.add(Slot::Extra, QStringLiteral("Form Action Origin"), h.value(f, Column("formActionOrigin")));
+    const QString action = h.value(f, Column("formActionOrigin"));
+    if (!sameOrigin(action, url)) // the address's own: nothing to keep
+        entry.add(Slot::Extra, QStringLiteral("Form Action Origin"), action);
 }
 
 void readOnePasswordRow(const Header& h, const QStringList& f, ImportEntry& entry)
@@ -180,8 +185,13 @@ QString counted(qint64 count, const char* one, const char* many)
 
 QString dayOf(const QString& dateTime)
 {
-    const QDateTime parsed = QDateTime::fromString(dateTime.trimmed(), Qt::ISODate);
-    return parsed.isValid() ? parsed.toLocalTime().date().toString(Qt::ISODate) : QString();
+    // The day in UTC: a calendar date, the same on every machine. Times in UTC ("...Z", as the
+    // exports write them) give their date part at once; others go through QDateTime.
+    const QString text = dateTime.trimmed();
+    if (text.size() >= 10 && text.endsWith(u'Z') && ImportMapping::parseDate(text.left(10)).isValid())
+        return text.left(10);
+    const QDateTime parsed = QDateTime::fromString(text, Qt::ISODate);
+    return parsed.isValid() ? parsed.toUTC().date().toString(Qt::ISODate) : QString();
 }
 
 bool readCsv(QIODevice& device, ImportFormat format, ImportPlan& plan, const ImportLimits& limits, QString& error)

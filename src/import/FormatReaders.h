@@ -26,7 +26,7 @@ QString tooLarge(qint64 limit);
 // "1 entry", "4 entries".
 QString counted(qint64 count, const char* one, const char* many);
 
-// A date and time of an export ("2024-05-01T10:00:00Z") as the local day "yyyy-MM-dd"; empty when
+// A date and time of an export ("2024-05-01T10:00:00Z") as its day in UTC, "yyyy-MM-dd"; empty when
 // the text is none.
 QString dayOf(const QString& dateTime);
 

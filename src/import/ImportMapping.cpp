@@ -3,8 +3,6 @@
 #include "accounts/AccountFactory.h"
 #include "core/AccountTypes.h"
 
-#include <QUrl>
-
 #include <array>
 
 namespace ImportMapping {
@@ -102,6 +100,16 @@ int targetOf(AccountType type, Slot slot)
     return typeIndex < 0 ? kNoPlace : lookup.target[size_t(typeIndex)][size_t(slot)];
 }
 
+// "mail" in any case: a plain loop, as this is asked of every login.
+bool containsMail(QStringView text)
+{
+    for (qsizetype i = 0; i + 4 <= text.size(); ++i)
+        if ((text[i].unicode() | 0x20) == u'm' && (text[i + 1].unicode() | 0x20) == u'a'
+            && (text[i + 2].unicode() | 0x20) == u'i' && (text[i + 3].unicode() | 0x20) == u'l')
+            return true;
+    return false;
+}
+
 bool isDateField(AccountType type, int field) { return layoutOf(type)->fields[size_t(field)].kind == FieldKind::Date; }
 
 void setText(AccountRecord& account, int field, const QString& value)
@@ -133,10 +141,28 @@ QString cardKind(const QString& brand)
 
 QString hostOf(const QString& url)
 {
-    if (url.isEmpty())
-        return {};
-    const QUrl parsed(url.contains(QLatin1StringView("://")) ? url : QStringLiteral("http://") + url);
-    return parsed.host();
+    // By hand rather than through QUrl: an import asks this of every login, and QUrl's full parse
+    // costs more than reading the entry.
+    QStringView rest(url);
+    const qsizetype scheme = rest.indexOf(QLatin1StringView("://"));
+    if (scheme >= 0)
+        rest = rest.sliced(scheme + 3);
+    else if (rest.contains(u':') && !rest.contains(u'.'))
+        return {}; // "mailto:..." and the like: no host
+    for (qsizetype i = 0; i < rest.size(); ++i)
+        if (rest[i] == u'/' || rest[i] == u'?' || rest[i] == u'#') {
+            rest.truncate(i);
+            break;
+        }
+    rest = rest.sliced(rest.lastIndexOf(u'@') + 1); // user and password
+    if (rest.startsWith(u'[')) // an IPv6 address
+        return rest.left(rest.indexOf(u']') + 1).toString();
+    const qsizetype port = rest.indexOf(u':');
+    QString host = (port >= 0 ? rest.left(port) : rest).toString();
+    for (QChar& c : host)
+        if (c >= u'A' && c <= u'Z')
+            c = QChar(c.unicode() + 32);
+    return host;
 }
 
 bool saysMail(const QString& title, const QString& url)
@@ -144,8 +170,7 @@ bool saysMail(const QString& title, const QString& url)
     static const QStringList mailSchemes
         = { QStringLiteral("mailto"), QStringLiteral("imap"), QStringLiteral("imaps"), QStringLiteral("pop"),
               QStringLiteral("pop3"), QStringLiteral("pop3s"), QStringLiteral("smtp"), QStringLiteral("smtps") };
-    const auto mail = QLatin1StringView("mail");
-    if (title.contains(mail, Qt::CaseInsensitive) || hostOf(url).contains(mail, Qt::CaseInsensitive))
+    if (containsMail(title) || containsMail(hostOf(url)))
         return true;
     const qsizetype colon = url.indexOf(u':');
     return colon > 0 && mailSchemes.contains(url.left(colon).toLower());

@@ -289,6 +289,11 @@ std::vector<std::unique_ptr<AccountRecord>> ImportPlan::takeAccounts(
     if (!canImport())
         return accounts;
     refresh();
+    // The titles are settled: what found them is not needed any more.
+    for (auto& titles : m_claimed)
+        titles = {};
+    for (auto& suffixes : m_nextSuffix)
+        suffixes = {};
     for (int i = 0; i < rowCount(); ++i) {
         const RowState& state = m_rows[size_t(i)];
         if (state.refused || accountTypeIndex(state.type) < 0)

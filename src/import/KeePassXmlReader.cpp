@@ -18,6 +18,7 @@ public:
         , m_plan(plan)
         , m_limits(limits)
     {
+        m_xml.setNamespaceProcessing(false); // KeePass writes no namespaces; without their upkeep it reads faster
     }
 
     bool read();
@@ -68,7 +69,7 @@ QString dayOfKeePassTime(const QString& text)
         return {};
     const qint64 seconds = qFromLittleEndian<qint64>(bytes.constData());
     const QDateTime time = QDateTime(QDate(1, 1, 1), QTime(0, 0), Qt::UTC).addSecs(seconds);
-    return time.isValid() ? time.toLocalTime().date().toString(Qt::ISODate) : QString();
+    return time.isValid() ? time.date().toString(Qt::ISODate) : QString();
 }
 
 bool KeePassXml::nextChild()
