@@ -22,6 +22,8 @@ public:
     }
 
     bool read();
+    // The root element and what it holds; false on a fault (of the XML too: read() tells which).
+    bool readDocument(bool& sawRoot);
     QString error() const { return m_error; }
     bool xmlFailed() const { return m_xmlFailed; }
 
@@ -114,27 +116,34 @@ bool KeePassXml::text(QString& value)
     return !m_xml.hasError();
 }
 
+bool KeePassXml::readDocument(bool& sawRoot)
+{
+    if (!nextChild())
+        return true;
+    if (m_xml.name() != QLatin1StringView("KeePassFile"))
+        return fail(
+            QStringLiteral("%1: the root element is <%2>, not <KeePassFile>").arg(line(), m_xml.name().toString()));
+    while (nextChild()) {
+        bool ok = true;
+        if (m_xml.name() == QLatin1StringView("Meta")) {
+            ok = readMeta();
+        } else if (m_xml.name() == QLatin1StringView("Root")) {
+            sawRoot = true;
+            while (ok && nextChild())
+                ok = m_xml.name() == QLatin1StringView("Group") ? readGroup({}, false) : skip();
+        } else {
+            ok = skip();
+        }
+        if (!ok)
+            return false;
+    }
+    return true;
+}
+
 bool KeePassXml::read()
 {
     bool sawRoot = false;
-    if (nextChild()) {
-        if (m_xml.name() != QLatin1StringView("KeePassFile"))
-            return fail(
-                QStringLiteral("%1: the root element is <%2>, not <KeePassFile>").arg(line(), m_xml.name().toString()));
-        while (nextChild()) {
-            if (m_xml.name() == QLatin1StringView("Meta")) {
-                if (!readMeta())
-                    return false;
-            } else if (m_xml.name() == QLatin1StringView("Root")) {
-                sawRoot = true;
-                while (nextChild())
-                    if (!(m_xml.name() == QLatin1StringView("Group") ? readGroup({}, false) : skip()))
-                        return false;
-            } else if (!skip()) {
-                return false;
-            }
-        }
-    }
+    readDocument(sawRoot);
     // What remains after the root element: nothing but the end of the document.
     while (m_error.isEmpty() && !m_xml.atEnd())
         m_xml.readNext();

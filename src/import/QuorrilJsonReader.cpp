@@ -39,7 +39,10 @@ namespace FormatReaders {
 
 bool readQuorrilJson(QIODevice& device, ImportPlan& plan, const ImportLimits& limits, QString& error)
 {
-    QByteArray json = device.read(limits.fileBytes + 1);
+    // In pieces up to the limit: asking for the limit at once would set that much memory aside.
+    QByteArray json;
+    for (QByteArray piece; json.size() <= limits.fileBytes && !(piece = device.read(64 * 1024)).isEmpty();)
+        json += piece;
     if (json.size() > limits.fileBytes) {
         error = tooLarge(limits.fileBytes);
         return false;
