@@ -145,10 +145,12 @@ QString hostOf(const QString& url)
     // costs more than reading the entry.
     QStringView rest(url);
     const qsizetype scheme = rest.indexOf(QLatin1StringView("://"));
+    const qsizetype colon = rest.indexOf(u':');
     if (scheme >= 0)
         rest = rest.sliced(scheme + 3);
-    else if (rest.contains(u':') && !rest.contains(u'.'))
-        return {}; // "mailto:..." and the like: no host
+    else if (colon > 0 && rest.first(colon).indexOf(u'/') < 0
+        && (colon + 1 == rest.size() || !rest[colon + 1].isDigit()))
+        return {}; // "mailto:..." and the like: a scheme without a host (a colon before digits is a port)
     for (qsizetype i = 0; i < rest.size(); ++i)
         if (rest[i] == u'/' || rest[i] == u'?' || rest[i] == u'#') {
             rest.truncate(i);

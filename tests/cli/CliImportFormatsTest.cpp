@@ -72,6 +72,31 @@ TEST_F(CliImportFormatsTest, IntoAnExistingWalletAfterItsPasswordWithTakenTitles
     EXPECT_TRUE(titles.contains("WebSite: WebSite number 0 (2)"));
 }
 
+TEST_F(CliImportFormatsTest, AWalletsOwnJsonIntoAnotherTakesFreeIdsAndTitles)
+{
+    const QString wallet = sampleWallet();
+    const QString json = writeFile("own.json",
+        R"({"accounts": [{"id": 1, "type": 13, "title": "bank NUMBER 0", "committed": 0, "fields": {"pin": "1"}}],
+            "nextAccountId": 2})");
+    const Run r = run({ "import", "--into", wallet, json }, { "pw" });
+    EXPECT_EQ(r.status, 0) << r.err.toStdString();
+    EXPECT_EQ(r.err, "quorril-cli: " + json + ": read as Quorril JSON\n");
+    const Run shown = run({ "show", wallet, "21" }, { "pw" });
+    EXPECT_TRUE(shown.out.startsWith("Type: Bank\nTitle: bank NUMBER 0 (2)\n")) << shown.out.toStdString();
+
+    // A damaged wallet is left as it is.
+    QByteArray damaged = readFile(wallet);
+    damaged.chop(10);
+    const QString broken = writeFile("broken.qrl", damaged);
+    const Run refused = run({ "import", "--into", broken, json }, { "pw" });
+    EXPECT_EQ(refused.status, 3);
+    EXPECT_TRUE(refused.err.endsWith(broken
+        + " is damaged or of a version this program does not read whole; "
+          "nothing written\n"))
+        << refused.err.toStdString();
+    EXPECT_EQ(readFile(broken), damaged);
+}
+
 TEST_F(CliImportFormatsTest, RefusedInputWritesNothing)
 {
     struct Row {

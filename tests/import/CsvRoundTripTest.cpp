@@ -1,6 +1,8 @@
 // Quorril's KeePassXC CSV carries every account whole: written and imported again, it gives the same
 // accounts, awkward values included.
+#include "accounts/AccountFactory.h"
 #include "cli/AwkwardWallet.h"
+#include "import/AccountCsvRow.h"
 #include "import/CsvExportWriter.h"
 #include "import/ImportTestSupport.h"
 #include "import/WalletJson.h"
@@ -46,6 +48,59 @@ TEST(CsvRoundTripTest, WrittenAndImportedAgainGivesTheSameAccounts)
             return QJsonDocument(WalletJson::toJson(doc).value("accounts").toArray()).toJson();
         };
         EXPECT_EQ(accountsJson(copy).toStdString(), accountsJson(original).toStdString());
+    }
+}
+
+TEST(CsvRoundTripTest, EachTypeFillsTheColumnsOtherProgramsRead)
+{
+    struct Row {
+        AccountType type;
+        std::vector<std::pair<const char*, FieldValue>> fields;
+        QStringList columns; // Group, Username, Password, URL, Notes (line breaks shown)
+    };
+    const auto text = [](const char* t) { return FieldValue(ScrambledText(QString::fromUtf8(t))); };
+    const Row rows[] = {
+        { AccountType::WebSite,
+            { { "siteName", text("S") }, { "webSiteUrl", text("https://w") }, { "userId", text("u") },
+                { "userPassword", text("p") }, { "notes", text("a\r\n  b\n") } },
+            { "Quorril/WebSites", "u", "p", "https://w", "Site Name: S\\nNotes: a\\r\\n    b\\n  " } },
+        { AccountType::CreditCard,
+            { { "provider", text("P") }, { "pin", text("1234") }, { "apr", 17.5 },
+                { "expiration", OleDateTime::fromDate(QDate(2027, 5, 31)) } },
+            { "Quorril/Credit Cards", "", "1234", "", "Provider: P\\nAPR: 17.5\\nExpiration: 2027-05-31" } },
+        { AccountType::Medical, { { "ssn", text("1") }, { "birthDate", OleDateTime(1.5, OleDateTime::null) } },
+            { "Quorril/Medical", "", "1", "", "Birth Date: (date 1.5, status 2)" } },
+        { AccountType::Software, { { "cdKey", text("K") }, { "supportUrl", text("https://s") } },
+            { "Quorril/Software", "", "K", "https://s", "" } },
+        { AccountType::Insurance, { { "itemDescription", text("VIN") } },
+            { "Quorril/Insurance", "", "", "", "Item Description: VIN" } },
+        { AccountType::CallingCard, { { "pin", text("9") }, { "remainingMinutes", qint32(-5) } },
+            { "Quorril/Calling Card", "", "9", "", "Remaining Minutes: -5" } },
+        { AccountType::Email, { { "logInUrl", text("U") } },
+            { "Quorril/Email", "me", "pw", "U",
+                "User #: 1\\nEmail: m@x\\nAdministrator: Yes\\nUser #: 2\\nLog In ID: you\\nAdministrator: 5" } },
+        { AccountType::Bank, { { "pin", text("7") } },
+            { "Quorril/Banks", "me", "7", "",
+                "User #: 1\\nPassword: pw\\nEmail: m@x\\nAdministrator: Yes\\n"
+                "User #: 2\\nLog In ID: you\\nAdministrator: 5" } },
+    };
+    for (const Row& row : rows) {
+        std::unique_ptr<AccountRecord> account = createAccount(AccountId(9), row.type);
+        account->SetTitle(QStringLiteral("T"));
+        for (const auto& [name, value] : row.fields)
+            account->setField(account->layout().indexOf(QLatin1StringView(name)), value);
+        if (row.type == AccountType::Email || row.type == AccountType::Bank) {
+            AccountBuilder::appendUser(*account, std::make_unique<UserEntry>(1, "me", "pw", "m@x"));
+            AccountBuilder::appendUser(*account, std::make_unique<UserEntry>(5, "you", "", ""));
+        }
+        account->SetCommitted();
+        const AccountCsvRow::Columns columns = AccountCsvRow::encode(*account);
+        EXPECT_EQ(
+            QStringList({ columns.group, columns.username, columns.password, columns.url, visible(columns.notes) }),
+            row.columns);
+        const std::unique_ptr<AccountRecord> back = AccountCsvRow::decode(columns);
+        ASSERT_TRUE(back) << columns.notes.toStdString();
+        EXPECT_TRUE(sameContent(*back, *account)) << describe(*back).toStdString();
     }
 }
 

@@ -3,20 +3,20 @@
 #include "accounts/AccountFactory.h"
 #include "document/QuorrilDoc.h"
 #include "import/ImportMapping.h"
+#include "import/ImportReport.h"
 #include "import/ImportTestSupport.h"
 #include "support/ScriptedDocumentPrompts.h"
 
 namespace {
 
-ImportEntry entry(EntryKind kind, const QString& title, std::vector<ImportItem> items = {})
+ImportEntry entry(EntryKind kind, const QString& title, std::vector<ImportItem> items = {}, qint32 row = 0)
 {
     ImportEntry e;
     e.kind = kind;
     e.title = title;
+    e.number = row;
     for (ImportItem& item : items)
         e.add(item.slot, item.label, item.value);
-    static qint32 number = 1;
-    e.number = ++number;
     return e;
 }
 
@@ -198,6 +198,44 @@ TEST(ImportPlanTest, AccountsOfAWalletKeepTheirValuesAndTakeFreeIdsOfTheDocument
         }
     }
     EXPECT_EQ(ids, (std::vector<AccountId> { AccountId(5), AccountId(6) }));
+}
+
+} // namespace
+
+namespace {
+
+TEST(ImportPlanTest, TheReportShowsWhatThePreviewShowsAndNoValue)
+{
+    ImportPlan plan(ImportFormat::LastPassCsv);
+    plan.addEntry(entry(EntryKind::Login, "Shop",
+        { { Slot::Password, "Password", "secret-1" }, { Slot::Extra, "TOTP", "secret-2" } }, 2));
+    plan.addEntry(entry(EntryKind::Login, "shop", { { Slot::Password, "Password", "secret-3" } }, 3));
+    plan.addEntry(entry(EntryKind::Card, "Visa",
+        { { Slot::Pin, "Pin", "secret-4" }, { Slot::Extra, "Security Code", "secret-5" } }, 4));
+    plan.addEntry(
+        entry(EntryKind::Note, "Odd", { { Slot::Notes, "Notes", QStringLiteral("secret-6") + QChar(0xFFA0) } }, 5));
+    plan.addSkipped("2 entries in the recycle bin");
+    plan.addNotice("The file is not UTF-8.");
+    const QString report = importReport(plan);
+    EXPECT_EQ(report,
+        "Format: LastPass CSV\n"
+        "Note: The file is not UTF-8.\n"
+        "Rows read: 4\n"
+        "Accounts to add: 4\n"
+        "  WebSite: 2\n"
+        "  Credit Card: 1\n"
+        "  Reference: 1 (1 of them \"(more)\" accounts)\n"
+        "Values placed in notes: TOTP 1\n"
+        "Values placed in \"(more)\" accounts: Security Code 1\n"
+        "Renamed titles (taken in their type): 1\n"
+        "  row 3 (\"shop\") becomes \"shop (2)\" (WebSite)\n"
+        "\"(more)\" accounts: 1\n"
+        "  row 4 (\"Visa\"): \"Visa (more)\" holds Security Code\n"
+        "Refused rows: 1 (nothing is imported unless they are skipped)\n"
+        "  row 5 (\"Odd\"): \"Notes\": the character U+FFA0 at position 8 cannot be stored\n"
+        "Left out: 2 entries in the recycle bin\n"
+        "Never imported from this format: the fav column and the Language of secure notes\n");
+    EXPECT_FALSE(report.contains("secret")) << report.toStdString();
 }
 
 } // namespace
