@@ -50,6 +50,10 @@ TEST_F(CliImportFormatsTest, ANewWalletFromAnExportWithItsReport)
     EXPECT_EQ(quiet.status, 0);
     EXPECT_EQ(quiet.err, "quorril-cli: " + source + ": read as Chrome CSV\n");
     EXPECT_EQ(quiet.out, QString());
+    EXPECT_TRUE(run({ "check", path("quiet.qrl") }, { "pw" }).out.contains("Encrypted: no\n"));
+
+    EXPECT_EQ(run({ "import", "--encrypt", "--from", "chrome-csv", source, path("sealed.qrl") }, { "pw" }).status, 0);
+    EXPECT_TRUE(run({ "check", path("sealed.qrl") }, { "pw" }).out.contains("Encrypted: yes\n"));
 }
 
 TEST_F(CliImportFormatsTest, IntoAnExistingWalletAfterItsPasswordWithTakenTitlesRenamed)
