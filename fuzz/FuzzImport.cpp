@@ -9,6 +9,7 @@
 #include "import/AccountCsvRow.h"
 #include "import/CsvExportWriter.h"
 #include "import/Importer.h"
+#include "NoPrompts.h"
 
 #include <QBuffer>
 #include <QSet>
@@ -17,13 +18,6 @@
 #include <cstdlib>
 
 namespace {
-
-class NoPrompts : public Prompts {
-public:
-    std::optional<QString> password(PasswordMode) override { std::abort(); }
-    void notice(const QString&, const QString&) override { std::abort(); }
-    QString saveFileName(const QString&) override { std::abort(); }
-};
 
 std::unique_ptr<ImportPlan> readPlan(
     const QByteArray& bytes, std::optional<ImportFormat> format, const ImportLimits& limits = {})

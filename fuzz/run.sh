@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Fuzzes the wallet loader and the import readers for a minute each from a copy of their seed corpora;
-# exits non-zero on any crash, leak, sanitizer report, timeout or allocation beyond the limits below.
+# Fuzzes the wallet loader, the merge of two wallets and the import readers, for a minute each from a
+# copy of their seed corpora (corpus/, corpus-merge/, corpus-import/); exits non-zero on any crash, leak,
+# sanitizer report, failed check, timeout or allocation beyond the limits below.
 # Usage: fuzz/run.sh BUILD_DIR   (a build of the fuzz preset)
 set -euo pipefail
 build=${1:?usage: fuzz/run.sh BUILD_DIR}
@@ -18,10 +19,12 @@ mkdir -p "$build/fuzz-artifacts"
 # also writes as CSV and stores as a wallet: the same bound serves.
 export ASAN_OPTIONS=${ASAN_OPTIONS:-detect_leaks=1:allocator_may_return_null=0}
 export UBSAN_OPTIONS=${UBSAN_OPTIONS:-print_stacktrace=1:halt_on_error=1}
-fuzz() { # harness corpus
-  mkdir -p "$work/$2"
-  cp "$here/$2"/* "$work/$2/"
-  "$build/fuzz/$1" "$work/$2" \
+for harness in load:corpus merge:corpus-merge import:corpus-import; do
+  name=${harness%%:*}
+  seeds=${harness#*:}
+  mkdir -p "$work/$name"
+  cp "$here/$seeds"/* "$work/$name/"
+  "$build/fuzz/quorril_fuzz_$name" "$work/$name" \
     -max_total_time="$seconds" \
     -max_len=65536 \
     -malloc_limit_mb=2 \
@@ -29,7 +32,5 @@ fuzz() { # harness corpus
     -timeout=10 \
     -detect_leaks=1 \
     -print_final_stats=1 \
-    -artifact_prefix="$build/fuzz-artifacts/$1-"
-}
-fuzz quorril_fuzz_load corpus
-fuzz quorril_fuzz_import corpus-import
+    -artifact_prefix="$build/fuzz-artifacts/$name-"
+done

@@ -69,13 +69,14 @@ private:
 };
 
 // Sets what only loading a file sets otherwise: used by the document to file a record under the type
-// of its group, by the command-line import to rebuild accounts exactly as described, and by an
-// import into a wallet to give an account the id the wallet has free.
+// of its group, and by the command-line import to rebuild accounts exactly as described.
 class AccountBuilder {
 public:
-    static void setId(AccountRecord& account, AccountId id) { account.m_id = id; }
     static void setCommittedFlag(AccountRecord& account, qint32 flag) { account.m_committed = flag; }
     static void setType(AccountRecord& account, AccountType type) { account.m_type = type; }
+    // A merge files a copy of the other side's account under a new id, an import each account under
+    // an id the wallet has free.
+    static void setId(AccountRecord& account, AccountId id) { account.m_id = id; }
     static void appendUser(AccountRecord& account, std::unique_ptr<UserEntry> user)
     {
         account.m_users.push_back(std::move(user));
