@@ -13,12 +13,14 @@ class QTextStream;
 
 // What the command-line program reads and writes: standard output and error, and the password
 // reader (confirm: a new password, asked twice on a terminal). The reader writes its own reason to
-// err when it gives nothing. Encrypted wallets are written at kdfCost (tests write cheap ones).
+// err when it gives nothing. Encrypted wallets are written at kdfCost (tests write cheap ones); one
+// whose header asks for much more is opened only with allowCostlyKdf (--allow-costly-kdf).
 struct CliIo {
     QTextStream& out;
     QTextStream& err;
     std::function<std::optional<QString>(bool confirm)> readPassword;
     KdfCost kdfCost = EncryptedFormat::defaultCost();
+    bool allowCostlyKdf = false;
     // The date in the titles of accounts a merge keeps twice; today's when not valid.
     QDate today {};
 };
@@ -30,6 +32,7 @@ enum CliExit : int {
     ExitFileError = 2, // a file that cannot be read or written, or a wrong command line
     ExitFormatError = 3, // a damaged wallet, or JSON that does not fit
     ExitNotFound = 4, // search found nothing; show was given an unknown id or field
+    ExitProblems = 5, // health found a weak, reused, empty, expired or breached secret
 };
 
 // Runs one command (the arguments without the program name) and returns the exit status.

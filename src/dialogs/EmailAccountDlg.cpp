@@ -3,6 +3,7 @@
 #include "accounts/EmailAccount.h"
 #include "core/AccountTypes.h"
 #include "dialogs/GeneratePasswordMenu.h"
+#include "dialogs/StrengthBar.h"
 #include "document/QuorrilDoc.h"
 
 #include <QComboBox>
@@ -37,7 +38,7 @@ constexpr ControlSpec kControls[] = {
     { kUsers, K::UsersBox, "Users:", { 75, 15, 98, 99 }, nullptr, {}, nullptr, kUsersLabel, 58 },
     { kLogInUrl, K::Edit, "Log In URL:", { 7, 39, 166, 12 }, "logInUrl" },
     { kLoginId, K::Edit, "Log In ID:", { 16, 74, 71, 12 } },
-    { kPassword, K::Edit, "Password:", { 94, 74, 73, 12 } },
+    { kPassword, K::SecretEdit, "Password:", { 94, 74, 73, 12 } },
     { kEmail, K::Edit, "Email Address:", { 16, 113, 149, 12 } },
     { kAdd, K::PushButton, "Add", { 58, 134, 35, 13 } },
     { kRemove, K::PushButton, "Remove", { 94, 134, 35, 13 } },
@@ -65,7 +66,12 @@ CEmailAccountDlg::CEmailAccountDlg(CQuorrilDoc* document, AccountId accountId, Q
     connect(control<QPushButton>(kRemove), &QPushButton::clicked, this, &CEmailAccountDlg::OnRemoveUser);
     connect(control<QPushButton>(kClear), &QPushButton::clicked, this, &CEmailAccountDlg::OnClearUser);
     connect(usersBox(), &QComboBox::activated, this, &CEmailAccountDlg::OnSelchangeUsers);
-    GeneratePasswordMenu::attach(control<QLineEdit>(kPassword));
+    GeneratePasswordMenu::attach(control<QLineEdit>(kPassword), [this]() -> UiPrompts& { return prompts(); });
+    // The strength of the user's password as it is typed, against the account's own words.
+    StrengthBar::placeUnder(control<QLineEdit>(kPassword), [this] {
+        return QStringList { control<QLineEdit>(kTitle)->text(), control<QLineEdit>(kLoginId)->text(),
+            control<QLineEdit>(kEmail)->text() };
+    });
 }
 
 QComboBox* CEmailAccountDlg::usersBox() const { return control<QComboBox>(kUsers); }

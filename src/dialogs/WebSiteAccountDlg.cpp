@@ -2,6 +2,7 @@
 
 #include "core/AccountTypes.h"
 #include "dialogs/GeneratePasswordMenu.h"
+#include "dialogs/StrengthBar.h"
 
 #include <QLineEdit>
 
@@ -23,7 +24,7 @@ constexpr ControlSpec kControls[] = {
     { kSiteName, K::Edit, "Web Site URL:", { 75, 15, 98, 12 }, "siteName" },
     { kWebSiteUrl, K::Edit, "URL:", { 7, 36, 166, 12 }, "webSiteUrl" },
     { kUserId, K::Edit, "UserID:", { 7, 59, 66, 12 }, "userId" },
-    { kUserPassword, K::Edit, "Password:", { 82, 59, 91, 12 }, "userPassword" },
+    { kUserPassword, K::SecretEdit, "Password:", { 82, 59, 91, 12 }, "userPassword" },
     { kPopServer, K::Edit, "POP Server:", { 82, 82, 91, 12 }, "popServer" },
     { kSmtpServer, K::Edit, "SMTP Server:", { 7, 104, 166, 12 }, "smtpServer" },
     { kNotes, K::Memo, "Notes:", { 7, 127, 166, 31 }, "notes" },
@@ -49,5 +50,10 @@ const DialogSpec kSpec { AccountType::WebSite, "Web Site Account", ":/dialogs/ic
 CWebSiteAccountDlg::CWebSiteAccountDlg(CQuorrilDoc* document, AccountId accountId, QWidget* parent)
     : TableAccountDialog(kSpec, document, accountId, parent)
 {
-    GeneratePasswordMenu::attach(control<QLineEdit>(kUserPassword));
+    GeneratePasswordMenu::attach(control<QLineEdit>(kUserPassword), [this]() -> UiPrompts& { return prompts(); });
+    // The strength of the password as it is typed, against the account's own words.
+    StrengthBar::placeUnder(control<QLineEdit>(kUserPassword), [this] {
+        return QStringList { control<QLineEdit>(kTitle)->text(), control<QLineEdit>(kSiteName)->text(),
+            control<QLineEdit>(kUserId)->text() };
+    });
 }

@@ -139,7 +139,7 @@ void CQuorrilDoc::OnChangeDocumentPassword()
     // While locked the command is unavailable: a new password would unlock the document unasked.
     if (m_locked)
         return;
-    const std::optional<QString> password = m_prompts.password(Prompts::PasswordMode::Set);
+    const std::optional<QString> password = m_prompts.password(setPasswordMode());
     if (!password)
         return;
     m_password = *password;
@@ -163,11 +163,36 @@ void CQuorrilDoc::setEncryptionState(bool encrypted)
     Q_EMIT encryptionChanged(encrypted);
 }
 
+void CQuorrilDoc::setSavedEncryption(bool encrypted)
+{
+    const bool pending = encryptionPending();
+    m_savedEncrypted = encrypted;
+    if (pending != encryptionPending())
+        Q_EMIT encryptionChanged(m_encrypted);
+}
+
+bool CQuorrilDoc::encryptWithNewPassword(const QString& password)
+{
+    if (m_locked || password.isEmpty() || !ScrambledText::IsStorable(password))
+        return false;
+    m_password = password;
+    SetModifiedFlag(true);
+    setEncrypted(true);
+    return true;
+}
+
+Prompts::PasswordMode CQuorrilDoc::setPasswordMode() const
+{
+    return m_encrypted ? Prompts::PasswordMode::SetEncrypted : Prompts::PasswordMode::Set;
+}
+
 void CQuorrilDoc::setEncryptNewDocuments(bool encrypted)
 {
     m_encryptNew = encrypted;
-    if (m_pathName.isEmpty() && !m_modified && m_accounts.empty())
+    if (m_pathName.isEmpty() && !m_modified && m_accounts.empty()) {
         setEncryptionState(encrypted);
+        setSavedEncryption(encrypted);
+    }
 }
 
 void CQuorrilDoc::setKdfCost(const KdfCost& cost)

@@ -132,6 +132,21 @@ public:
     // A save spends the greater of it and the opened file's own cost, so a save never weakens a file.
     void setKdfCost(const KdfCost& cost);
     KdfCost kdfCost() const { return m_kdfCost; }
+    // Opens encrypted files whatever cost (within the format's bounds) their header asks for: the
+    // command line's --allow-costly-kdf, or the window once the user trusts the file. Otherwise a
+    // header asking for more than EncryptedFormat::kCostlyRatio times the least cost above is
+    // refused as damaged before any key is derived.
+    void setAllowCostlyKdf(bool allow) { m_allowCostlyKdf = allow; }
+    // The container of the file last opened or saved (for a new document, the one it began with).
+    bool savedEncrypted() const { return m_savedEncrypted; }
+    // A switch of container that waits for the next save.
+    bool encryptionPending() const { return m_encrypted != m_savedEncrypted; }
+    // Encrypting should come with a new password: the present one has been stored in a classic
+    // file, and every classic copy (backups, sync history) gives it away to anyone.
+    bool encryptingNeedsNewPassword() const { return hasPassword() && !m_savedEncrypted; }
+    // Switches to the encrypted container with a new document password, and marks the document
+    // modified; false with nothing changed while locked or for a password a file cannot store.
+    bool encryptWithNewPassword(const QString& password);
 
     // Enabling rules of the document's commands.
     bool canSave() const { return m_modified; }
@@ -144,6 +159,7 @@ Q_SIGNALS:
     void modifiedChanged(bool modified);
     void pathChanged(const QString& path);
     void lockChanged(bool locked);
+    // The container of the next save changed, or a save or open settled a pending switch.
     void encryptionChanged(bool encrypted);
     // Stands for the views' refresh (UpdateAllViews).
     void viewsUpdated();
@@ -161,6 +177,10 @@ private:
     bool opened(const QString& path, bool encrypted, const KdfCost& fileCost);
     // Sets the container without marking the document modified (open, new).
     void setEncryptionState(bool encrypted);
+    // The container the file now on disk has (open, save, new).
+    void setSavedEncryption(bool encrypted);
+    // The set mode of the password prompt for this document's container.
+    Prompts::PasswordMode setPasswordMode() const;
     enum class Direction { Load, Store };
     // Runs one whole load or store, reporting damaged data and a lack of memory (a failed store
     // names the file when there is a path); true when it completed.
@@ -181,6 +201,8 @@ private:
     OpenResult m_openResult = OpenResult::None;
     bool m_encrypted = false;
     bool m_encryptNew = false;
+    bool m_savedEncrypted = false;
+    bool m_allowCostlyKdf = false;
     KdfCost m_leastKdfCost = EncryptedFormat::defaultCost();
     KdfCost m_kdfCost = m_leastKdfCost;
     // Every positive id below it is taken: where the search for a free id starts.

@@ -66,6 +66,7 @@ bool CQuorrilDoc::OnNewDocument()
     m_loadedVersion = 0;
     m_kdfCost = m_leastKdfCost;
     setEncryptionState(m_encryptNew);
+    setSavedEncryption(m_encryptNew);
     UpdateAllViews();
     Q_EMIT documentReset();
     return true;
@@ -79,6 +80,7 @@ bool CQuorrilDoc::refuseOpen(OpenResult result)
     // What stays in the window is a new document.
     m_kdfCost = m_leastKdfCost;
     setEncryptionState(m_encryptNew);
+    setSavedEncryption(m_encryptNew);
     SetModifiedFlag(false);
     Q_EMIT documentReset();
     return false;
@@ -123,14 +125,16 @@ bool CQuorrilDoc::openEncrypted(QByteArrayView bytes, const QString& path)
 {
     // The header is checked before anything is asked or allocated; the password is asked as for a
     // classic file, and the file loads all or nothing.
-    EncryptedReader reader(bytes);
+    EncryptedReader reader(bytes, m_leastKdfCost);
+    if (m_allowCostlyKdf)
+        reader.allowCostly();
     auto refuseDamaged = [this](const QString& detail) {
         m_prompts.notice(DocumentText::invalidFileFormat(), detail);
         m_loadFailed = true;
         return refuseOpen(OpenResult::Damaged);
     };
     if (!reader.headerIsSound())
-        return refuseDamaged(QString());
+        return refuseDamaged(reader.isCostly() ? DocumentText::costlyKdf(reader.cost()) : QString());
     const std::optional<QString> password = m_prompts.password(Prompts::PasswordMode::Verify);
     if (!password)
         return refuseOpen(OpenResult::Cancelled);
@@ -166,6 +170,7 @@ bool CQuorrilDoc::opened(const QString& path, bool encrypted, const KdfCost& fil
     setPathName(m_loadFailed || !WalletFile::isKnownVersion(m_loadedVersion) ? QString() : path);
     m_kdfCost = fileCost;
     setEncryptionState(encrypted);
+    setSavedEncryption(encrypted);
     SetModifiedFlag(false);
     Q_EMIT documentReset();
     return true;
@@ -182,7 +187,7 @@ bool CQuorrilDoc::OnSaveDocument(const QString& requestedPath)
 
     bool passwordJustSet = false;
     if (!hasPassword()) {
-        const std::optional<QString> password = m_prompts.password(Prompts::PasswordMode::Set);
+        const std::optional<QString> password = m_prompts.password(setPasswordMode());
         if (!password || password->isEmpty())
             return false;
         m_password = *password;
@@ -211,14 +216,18 @@ bool CQuorrilDoc::OnSaveDocument(const QString& requestedPath)
     }
     m_loadFailed = false;
     setPathName(path);
+    setSavedEncryption(m_encrypted);
     SetModifiedFlag(false);
     return true;
 }
 
 bool CQuorrilDoc::writeFile(const QString& path, const QByteArray& bytes)
 {
+    // A wallet leaving the encrypted container can be read by anyone who has the file: only its
+    // owner may have it, whatever the encrypted file's mode was.
+    const bool makePrivate = !m_encrypted && m_savedEncrypted;
     QString reason;
-    if (FileAccess::writeWholeFile(path, bytes, reason))
+    if (FileAccess::writeWholeFile(path, bytes, reason, makePrivate))
         return true;
     m_prompts.notice(
         DocumentText::unableToSaveFile(), DocumentText::cannotSave(QDir::toNativeSeparators(path), reason));

@@ -12,23 +12,25 @@ using PreferencesTest = FrameTest;
 
 TEST_F(PreferencesTest, StoredValuesAreReadBackInRangeOrAsTheirDefault)
 {
+    // flag: the three off-by-default switches; encrypt: "Encrypt new wallets", on by default.
     struct Row {
         const char* stored; // null: unset
         int clipboardSeconds;
         int autoLockMinutes;
         bool flag;
+        bool encrypt;
     };
     // clang-format off
     const Row rows[] = {
-        { nullptr,   20,   10,   false },
-        { "0",       0,    0,    false },
-        { "45",      45,   45,   false },
-        { "-3",      0,    0,    false },
-        { "99999",   3600, 1440, false },
-        { "1e9999",  20,   10,   false },
-        { "soon",    20,   10,   false },
-        { "true",    20,   10,   true },
-        { "1",       1,    1,    true },
+        { nullptr,   20,   10,   false, true },
+        { "0",       0,    0,    false, false },
+        { "45",      45,   45,   false, true },
+        { "-3",      0,    0,    false, true },
+        { "99999",   3600, 1440, false, true },
+        { "1e9999",  20,   10,   false, true },
+        { "soon",    20,   10,   false, true },
+        { "true",    20,   10,   true,  true },
+        { "1",       1,    1,    true,  true },
     };
     // clang-format on
     for (const Row& row : rows) {
@@ -36,18 +38,19 @@ TEST_F(PreferencesTest, StoredValuesAreReadBackInRangeOrAsTheirDefault)
         settings.clear();
         if (row.stored)
             for (const char* key : { "Security/ClipboardClearSeconds", "Security/AutoLockMinutes",
-                     "Security/EncryptNewWallets", "Security/LockOnMinimize", "View/ShowSecrets" })
+                     "Security/EncryptNewWallets", "Security/LockOnMinimize", "View/ShowSecretsOnOpen" })
                 settings.setValue(QLatin1String(key), QString::fromLatin1(row.stored));
         EXPECT_EQ(preferences.clipboardClearSeconds(), row.clipboardSeconds);
         EXPECT_EQ(preferences.autoLockMinutes(), row.autoLockMinutes);
-        EXPECT_EQ(preferences.encryptNewWallets(), row.flag);
+        EXPECT_EQ(preferences.encryptNewWallets(), row.encrypt);
         EXPECT_EQ(preferences.lockOnMinimize(), row.flag);
-        EXPECT_EQ(preferences.showSecrets(), row.flag);
+        EXPECT_EQ(preferences.showSecretsOnOpen(), row.flag);
     }
 }
 
 TEST_F(PreferencesTest, TheFileMenuOpensTheDialogWhichStoresEachChangeAtOnce)
 {
+    settings.setValue("Security/EncryptNewWallets", false); // every box starts unchecked
     QSignalSpy changed(&preferences, &Preferences::changed);
     bool shown = false;
     onNextModal([&](QWidget* modal) {
@@ -59,7 +62,8 @@ TEST_F(PreferencesTest, TheFileMenuOpensTheDialogWhichStoresEachChangeAtOnce)
             EXPECT_EQ(dialog->clipboardClearSeconds()->text(), QStringLiteral("Never"));
             EXPECT_EQ(settings.value("Security/ClipboardClearSeconds").toInt(), 0);
             dialog->autoLockMinutes()->setValue(3);
-            for (QCheckBox* box : { dialog->showSecrets(), dialog->encryptNewWallets(), dialog->lockOnMinimize() })
+            for (QCheckBox* box :
+                { dialog->showSecretsOnOpen(), dialog->encryptNewWallets(), dialog->lockOnMinimize() })
                 box->setChecked(true);
         }
         modal->close();
@@ -68,7 +72,7 @@ TEST_F(PreferencesTest, TheFileMenuOpensTheDialogWhichStoresEachChangeAtOnce)
     ASSERT_TRUE(shown);
     EXPECT_EQ(changed.count(), 5);
     EXPECT_EQ(preferences.autoLockMinutes(), 3);
-    EXPECT_TRUE(preferences.showSecrets());
+    EXPECT_TRUE(preferences.showSecretsOnOpen());
     EXPECT_TRUE(preferences.encryptNewWallets());
     EXPECT_TRUE(preferences.lockOnMinimize());
     // Values out of range are brought into it, and storing the same value announces nothing.
