@@ -24,14 +24,14 @@ void loadAndStoreAgain(QByteArrayView bytes, bool sealAgain)
     NoPrompts prompts;
     CQuorrilDoc doc(prompts);
     try {
-        WalletFile::load(bytes, doc);
+        doc.loadClassicBytes(bytes);
     } catch (const CArchiveException&) {
         // a damaged file: the accounts read before the damage stay
     }
     const QByteArray stored = WalletFile::store(doc.contents());
 
     CQuorrilDoc again(prompts);
-    WalletFile::load(stored, again); // throws (and so fails the run) if the program wrote a damaged file
+    again.loadClassicBytes(stored); // throws (and so fails the run) if the program wrote a damaged file
     if (again.accountCount() != doc.accountCount() || WalletFile::store(again.contents()) != stored)
         std::abort();
     if (!sealAgain)

@@ -4,6 +4,7 @@
 #include "app/AutoLock.h"
 #include "app/CommandIds.h"
 #include "app/CommandTable.h"
+#include "app/EditCommands.h"
 #include "app/EncryptionCommands.h"
 #include "app/ExpiringCommands.h"
 #include "app/FileCommands.h"
@@ -68,6 +69,8 @@ CMainFrame::CMainFrame(
 
     m_fileCommands = new FileCommands(*this, m_recentFiles);
     m_accountCommands = new AccountCommands(m_doc, *m_tree, m_prompts, this);
+    m_editCommands = new EditCommands(m_doc, *m_tree, m_prompts,
+        { action(ID_EDIT_UNDO), action(ID_EDIT_REDO), action(ID_EDIT_RECENTLY_DELETED) }, { m_tree, m_list }, *this);
     m_paneCommands = new PaneCommands(*this, *m_accountCommands);
     m_passwordCommands = new PasswordCommands(*this);
     m_encryptionCommands = new EncryptionCommands(*this);
@@ -110,7 +113,7 @@ void CMainFrame::createActions()
         if (command.standardKey != QKeySequence::UnknownKey)
             action->setShortcuts(command.standardKey);
         else if (command.keys)
-            action->setShortcut(QKeySequence(QString::fromLatin1(command.keys)));
+            action->setShortcuts(QKeySequence::listFromString(QString::fromLatin1(command.keys)));
         action->setIcon(CommandTable::picture(command));
         action->setIconVisibleInMenu(false);
         m_actions.insert(command.id, action);
@@ -138,6 +141,7 @@ void CMainFrame::createMenus()
     file->addSeparator();
     file->addAction(action(ID_FILE_SAVE));
     file->addAction(action(ID_FILE_SAVE_AS));
+    file->addAction(action(ID_FILE_RESTORE_BACKUP));
     file->addSeparator();
     file->addAction(action(ID_ENCRYPT_WALLET));
     file->addAction(action(ID_FILE_PREFERENCES));
@@ -149,6 +153,12 @@ void CMainFrame::createMenus()
     file->addAction(action(ID_APP_ABOUT));
     file->addSeparator();
     file->addAction(action(ID_APP_EXIT));
+
+    QMenu* edit = menuBar()->addMenu(QStringLiteral("&Edit"));
+    edit->addAction(action(ID_EDIT_UNDO));
+    edit->addAction(action(ID_EDIT_REDO));
+    edit->addSeparator();
+    edit->addAction(action(ID_EDIT_RECENTLY_DELETED));
 
     QMenu* account = menuBar()->addMenu(QStringLiteral("&Account"));
     m_accountMenu = account;
@@ -256,6 +266,7 @@ void CMainFrame::onFocusChanged(QWidget* now)
 void CMainFrame::updateCommandStates()
 {
     m_fileCommands->updateState();
+    m_editCommands->updateState();
     m_paneCommands->updateState();
     m_passwordCommands->updateState();
     m_encryptionCommands->updateState();

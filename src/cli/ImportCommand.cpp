@@ -90,8 +90,7 @@ int intoNewWallet(ImportPlan& plan, const Options& options, CliIo& io)
     doc.setKdfCost(io.kdfCost);
     doc.setEncrypted(options.encrypt);
     // The plan gave every title of a type its own, so the new document files them as they come.
-    for (auto& account : plan.takeAccounts(ImportPlan::freeIdsOf(doc)))
-        doc.fileAccount(std::move(account));
+    plan.importInto(doc);
     const std::optional<QString> password = askPassword(io, true);
     if (!password)
         return ExitNotOwner;
@@ -116,14 +115,8 @@ int intoWallet(ImportPlan& plan, const Options& options, CliIo& io)
             io.out << importReport(plan) << Qt::flush;
         if (!plan.canImport())
             return refuse(options.files.at(0), plan, io);
-        // Through the document's checked path: committed accounts whose titles are free in their type.
-        for (auto& account : plan.takeAccounts(ImportPlan::freeIdsOf(doc))) {
-            const QString title = account->GetTitle();
-            if (!doc.AddAccount(std::move(account))) {
-                io.err << "quorril-cli: \"" << title << "\" could not be added; nothing written" << Qt::endl;
-                return int(ExitFormatError);
-            }
-        }
+        // Titles were made free in their types above (setTakenTitles): one step files them all.
+        plan.importInto(doc);
         return doc.OnSaveDocument(options.into) ? int(ExitSuccess) : int(ExitFileError);
     });
 }

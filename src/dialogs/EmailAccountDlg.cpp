@@ -188,6 +188,7 @@ void CEmailAccountDlg::OnAddUser()
         return;
     }
     writeAccount();
+    commitEdit();
     fillUsers(index);
     control(kRemove)->setEnabled(true);
     control(kUpdate)->setEnabled(true);
@@ -235,9 +236,8 @@ void CEmailAccountDlg::OnRemoveUser()
                                  .arg(user->GetLoginId(), user->GetEmail());
     if (!prompts().question(question, UiPrompts::Icon::Question))
         return;
-    if (!createdNew())
-        document()->SetModifiedFlag(true);
     GetAccount()->RemoveUserAt(index);
+    commitEdit();
     fillUsers(-1);
     OnSelchangeUsers();
     markChanged();

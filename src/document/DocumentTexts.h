@@ -59,6 +59,12 @@ inline QString cannotSave(const QString& file, const QString& reason)
 {
     return QStringLiteral("Cannot save %1: %2.").arg(file, reason);
 }
+// A save that went through without keeping the file it replaced.
+inline QString backupFailed(const QString& reason)
+{
+    return QCoreApplication::translate("DocumentText", "Saved, but the previous file was not kept as a backup: %1.")
+        .arg(reason);
+}
 
 // The password prompt's refusals, in the dialog and on the command line.
 inline QString passwordEmpty() { return QCoreApplication::translate("DocumentText", "Password Must Not Be Empty !"); }

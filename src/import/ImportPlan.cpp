@@ -6,6 +6,8 @@
 #include "document/QuorrilDoc.h"
 #include "import/ImportMapping.h"
 
+#include <QCoreApplication>
+
 #include <limits>
 
 namespace {
@@ -320,6 +322,12 @@ std::vector<std::unique_ptr<AccountRecord>> ImportPlan::takeAccounts(
     m_rows.clear();
     m_dirty = true;
     return accounts;
+}
+
+int ImportPlan::importInto(CQuorrilDoc& doc, QDate today)
+{
+    return doc.changeAccounts(
+        QCoreApplication::translate("ImportPlan", "Import"), takeAccounts(freeIdsOf(doc), today));
 }
 
 std::function<AccountId()> ImportPlan::freeIdsOf(CQuorrilDoc& doc)

@@ -96,6 +96,9 @@ public:
 
     // Ids for new accounts of the document, from its next id up, skipping the ones taken.
     static std::function<AccountId()> freeIdsOf(CQuorrilDoc& doc);
+    // Files the new accounts into the document as one undoable step ("Import"), under ids free in
+    // it; returns how many. The titles must have been made free first (setTakenTitles).
+    int importInto(CQuorrilDoc& doc, QDate today = QDate::currentDate());
 
 private:
     struct RowState {

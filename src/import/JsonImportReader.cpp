@@ -250,7 +250,8 @@ QString readWalletJson(QByteArray& json, WalletSink& doc, const JsonImportLimits
         return message + offset;
     }
     doc.setNextAccountId(AccountId(*handler.nextAccountId));
-    for (auto& account : handler.accounts)
-        doc.fileAccount(std::move(account));
+    // One step of the document, as loading files them: a later account with an id takes the place of
+    // an earlier one, and nothing is refused.
+    doc.changeAccounts(QStringLiteral("Import"), std::move(handler.accounts));
     return {};
 }
