@@ -56,8 +56,7 @@ bool importInto(CQuorrilDoc& doc, const QString& source)
     ImportRead read = Importer::readFile(source, std::nullopt);
     if (!read.plan)
         return false;
-    for (auto& account : read.plan->takeAccounts(ImportPlan::freeIdsOf(doc)))
-        doc.fileAccount(std::move(account));
+    read.plan->importInto(doc);
     return true;
 }
 

@@ -326,8 +326,7 @@ std::vector<std::unique_ptr<AccountRecord>> ImportPlan::takeAccounts(
 
 int ImportPlan::importInto(CQuorrilDoc& doc, QDate today)
 {
-    return doc.changeAccounts(
-        QCoreApplication::translate("ImportPlan", "Import"), takeAccounts(freeIdsOf(doc), today));
+    return doc.changeAccounts(QCoreApplication::translate("ImportPlan", "Import"), takeAccounts(freeIdsOf(doc), today));
 }
 
 std::function<AccountId()> ImportPlan::freeIdsOf(CQuorrilDoc& doc)

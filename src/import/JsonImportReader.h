@@ -3,6 +3,7 @@
 #include <QByteArray>
 #include <QString>
 
+class CQuorrilDoc;
 class WalletSink;
 
 // What a wallet's JSON may hold at most; anything beyond is refused before it costs memory.
@@ -20,3 +21,5 @@ struct JsonImportLimits {
 // On a problem nothing is changed and the result tells what and where: the account and field, or
 // the offset in the bytes; empty on success.
 QString readWalletJson(QByteArray& json, WalletSink& doc, const JsonImportLimits& limits = {});
+// The same into a document, its accounts filed as one undoable step ("Import").
+QString readWalletJson(QByteArray& json, CQuorrilDoc& doc, const JsonImportLimits& limits = {});

@@ -6,6 +6,7 @@
 #include "import/CsvExportWriter.h"
 #include "import/ImportTestSupport.h"
 #include "import/WalletJson.h"
+#include "support/FileAccounts.h"
 #include "support/ScriptedDocumentPrompts.h"
 
 #include <QJsonArray>
@@ -42,7 +43,7 @@ TEST(CsvRoundTripTest, WrittenAndImportedAgainGivesTheSameAccounts)
         auto id = original.accounts().begin();
         for (auto& account : takeAll(*read.plan)) {
             AccountBuilder::setId(*account, (id++)->first);
-            copy.fileAccount(std::move(account));
+            fileAccounts(copy, std::move(account));
         }
         const auto accountsJson = [](CQuorrilDoc& doc) {
             return QJsonDocument(WalletJson::toJson(doc).value("accounts").toArray()).toJson();

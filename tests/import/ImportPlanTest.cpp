@@ -5,6 +5,7 @@
 #include "import/ImportMapping.h"
 #include "import/ImportReport.h"
 #include "import/ImportTestSupport.h"
+#include "support/FileAccounts.h"
 #include "support/ScriptedDocumentPrompts.h"
 
 namespace {
@@ -177,7 +178,7 @@ TEST(ImportPlanTest, AccountsOfAWalletKeepTheirValuesAndTakeFreeIdsOfTheDocument
         auto account = createAccount(AccountId(id), AccountType::Bank);
         account->SetTitle(QStringLiteral("Bank %1").arg(id));
         account->SetCommitted();
-        doc.fileAccount(std::move(account));
+        fileAccounts(doc, std::move(account));
     }
     doc.setNextAccountId(AccountId(3));
     ImportPlan plan(ImportFormat::QuorrilJson);
