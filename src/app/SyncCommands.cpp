@@ -12,10 +12,12 @@
 #include <QApplication>
 #include <QFileInfo>
 #include <QStatusBar>
+#include <QTimer>
 
 namespace {
 constexpr int kStatusMilliseconds = 10000;
-}
+constexpr int kRetryMilliseconds = 500;
+} // namespace
 
 SyncCommands::SyncCommands(CMainFrame& frame)
     : QObject(&frame)
@@ -54,9 +56,14 @@ void SyncCommands::OnMergeFrom()
 
 void SyncCommands::offerConflictCopies()
 {
-    // One question at a time, and none over a locked wallet or an open dialog: they wait.
-    if (m_frame.document().IsLocked() || busy())
+    // One question at a time, and none over a locked wallet (the unlock asks) or an open dialog
+    // (asked once it has closed).
+    if (m_frame.document().IsLocked() || m_copiesToOffer.isEmpty())
         return;
+    if (busy()) {
+        QTimer::singleShot(kRetryMilliseconds, this, &SyncCommands::offerConflictCopies);
+        return;
+    }
     while (!m_copiesToOffer.isEmpty()) {
         const QString path = m_copiesToOffer.takeFirst();
         if (!QFileInfo::exists(path))
