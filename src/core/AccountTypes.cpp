@@ -1,13 +1,9 @@
 #include "core/AccountTypes.h"
 
-namespace {
-struct TypeInfo {
-    AccountType type;
-    const char* name;
-    const char* caption;
-};
+#include <vector>
 
-constexpr TypeInfo kInfo[] = {
+namespace {
+constexpr AccountTypeInfo kInfo[] = {
     { AccountType::Email, "Email", "Email" },
     { AccountType::WebSite, "WebSite", "WebSites" },
     { AccountType::CreditCard, "Credit Card", "Credit Cards" },
@@ -19,7 +15,7 @@ constexpr TypeInfo kInfo[] = {
     { AccountType::Software, "Software", "Software" },
     { AccountType::Reference, "Reference", "Reference" },
 };
-// accountTypeName() and accountCategoryCaption() look a type up by its place in kAccountTypes.
+// The ten come first, in the order of kAccountTypes.
 constexpr bool inTableOrder()
 {
     for (size_t i = 0; i < kAccountTypes.size(); ++i)
@@ -28,13 +24,52 @@ constexpr bool inTableOrder()
     return std::size(kInfo) == kAccountTypes.size();
 }
 static_assert(inTableOrder());
+
+// The known types: the ten, then any added. The codes are kept apart as well, for accountTypes().
+struct Registry {
+    std::vector<AccountTypeInfo> info { std::begin(kInfo), std::end(kInfo) };
+    std::vector<AccountType> types { kAccountTypes.begin(), kAccountTypes.end() };
+};
+
+Registry& registry()
+{
+    static Registry known;
+    return known;
+}
+
+const AccountTypeInfo* infoOf(AccountType type)
+{
+    const int i = accountTypeIndex(type);
+    return i < 0 ? nullptr : &registry().info[size_t(i)];
+}
 } // namespace
+
+std::span<const AccountType> accountTypes() { return registry().types; }
+
+bool addAccountType(const AccountTypeInfo& info)
+{
+    if (info.type == AccountType::None || isAccountType(info.type))
+        return false;
+    registry().info.push_back(info);
+    registry().types.push_back(info.type);
+    return true;
+}
+
+void removeAccountType(AccountType type)
+{
+    const int i = accountTypeIndex(type);
+    if (i < int(kAccountTypes.size()))
+        return;
+    registry().info.erase(registry().info.begin() + i);
+    registry().types.erase(registry().types.begin() + i);
+}
 
 int accountTypeIndex(AccountType type)
 {
-    for (int i = 0; i < int(kAccountTypes.size()); ++i)
-        if (kAccountTypes[size_t(i)] == type)
-            return i;
+    const std::vector<AccountType>& types = registry().types;
+    for (size_t i = 0; i < types.size(); ++i)
+        if (types[i] == type)
+            return int(i);
     return -1;
 }
 
@@ -44,14 +79,14 @@ QString accountTypeName(AccountType type)
 {
     if (type == AccountType::None)
         return QStringLiteral("None");
-    const int i = accountTypeIndex(type);
-    return i < 0 ? QString() : QString::fromLatin1(kInfo[i].name);
+    const AccountTypeInfo* info = infoOf(type);
+    return info ? QString::fromUtf8(info->name) : QString();
 }
 
 QString accountCategoryCaption(AccountType type)
 {
-    const int i = accountTypeIndex(type);
-    return i < 0 ? QString() : QString::fromLatin1(kInfo[i].caption);
+    const AccountTypeInfo* info = infoOf(type);
+    return info ? QString::fromUtf8(info->caption) : QString();
 }
 
 bool equalsIgnoringAsciiCase(QStringView a, QStringView b)

@@ -1,9 +1,6 @@
 #include "dialogs/WebSiteAccountDlg.h"
 
 #include "core/AccountTypes.h"
-#include "dialogs/GeneratePasswordMenu.h"
-
-#include <QLineEdit>
 
 namespace {
 using K = ControlKind;
@@ -49,5 +46,4 @@ const DialogSpec kSpec { AccountType::WebSite, "Web Site Account", ":/dialogs/ic
 CWebSiteAccountDlg::CWebSiteAccountDlg(CQuorrilDoc* document, AccountId accountId, QWidget* parent)
     : TableAccountDialog(kSpec, document, accountId, parent)
 {
-    GeneratePasswordMenu::attach(control<QLineEdit>(kUserPassword));
 }

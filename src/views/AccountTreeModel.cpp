@@ -11,8 +11,21 @@
 AccountTreeModel::AccountTreeModel(QObject* parent)
     : QAbstractItemModel(parent)
 {
-    for (size_t slot = 0; slot < m_categories.size(); ++slot)
-        m_categories[slot].type = kAccountTypes[slot];
+    resetCategories();
+}
+
+void AccountTreeModel::resetCategories()
+{
+    const std::span<const AccountType> types = accountTypes();
+    m_categories.assign(types.size(), Category());
+    for (size_t slot = 0; slot < types.size(); ++slot)
+        m_categories[slot].type = types[slot];
+}
+
+int AccountTreeModel::slotOf(AccountType type) const
+{
+    const int slot = accountTypeIndex(type);
+    return slot < int(m_categories.size()) ? slot : -1;
 }
 
 namespace {
@@ -64,10 +77,7 @@ void AccountTreeModel::clear()
     beginResetModel();
     m_hasRoot = true;
     m_order.clear();
-    for (Category& category : m_categories) {
-        category.shown = false;
-        category.accounts = {};
-    }
+    resetCategories();
     endResetModel();
 }
 
@@ -76,7 +86,7 @@ void AccountTreeModel::rebuild(const CQuorrilDoc& document)
     clear();
     beginResetModel();
     for (const auto& [key, account] : document.accounts()) {
-        const int slot = accountTypeIndex(account->GetType());
+        const int slot = slotOf(account->GetType());
         if (slot >= 0)
             m_categories[size_t(slot)].accounts.push_back({ account->GetTitle(), account->GetId() });
     }
@@ -106,13 +116,13 @@ QModelIndex AccountTreeModel::categoryIndex(int slot) const
 
 QModelIndex AccountTreeModel::categoryNode(AccountType type) const
 {
-    const int slot = accountTypeIndex(type);
+    const int slot = slotOf(type);
     return slot < 0 ? QModelIndex() : categoryIndex(slot);
 }
 
 QModelIndex AccountTreeModel::ensureCategory(AccountType type)
 {
-    const int slot = accountTypeIndex(type);
+    const int slot = slotOf(type);
     if (slot < 0 || !m_hasRoot)
         return QModelIndex();
     if (!m_categories[size_t(slot)].shown) {
@@ -130,7 +140,7 @@ QModelIndex AccountTreeModel::insertAccount(AccountType type, const QString& tit
     const QModelIndex category = categoryNode(type);
     if (!category.isValid())
         return QModelIndex();
-    const int slot = accountTypeIndex(type);
+    const int slot = slotOf(type);
     auto& accounts = m_categories[size_t(slot)].accounts;
     const int row = int(accounts.size());
     beginInsertRows(category, row, row);
@@ -284,7 +294,7 @@ QVariant AccountTreeModel::data(const QModelIndex& index, int role) const
         const Account& account = category->accounts[size_t(index.row())];
         text = account.title;
         type = category->type;
-        image = typeCode(type); // an account's image index is its type code
+        image = Artwork::accountImageIndex(type);
         id = account.id;
     }
     switch (role) {
