@@ -3,31 +3,9 @@
 #include <vector>
 
 namespace {
-constexpr AccountTypeInfo kInfo[] = {
-    { AccountType::Email, "Email", "Email" },
-    { AccountType::WebSite, "WebSite", "WebSites" },
-    { AccountType::CreditCard, "Credit Card", "Credit Cards" },
-    { AccountType::Bank, "Bank", "Banks" },
-    { AccountType::Insurance, "Insurance", "Insurance" },
-    { AccountType::Medical, "Medical", "Medical" },
-    { AccountType::CallingCard, "Calling Card", "Calling Card" },
-    { AccountType::PurchasedItem, "Purchased Item", "Purchased Item" },
-    { AccountType::Software, "Software", "Software" },
-    { AccountType::Reference, "Reference", "Reference" },
-};
-// The ten come first, in the order of kAccountTypes.
-constexpr bool inTableOrder()
-{
-    for (size_t i = 0; i < kAccountTypes.size(); ++i)
-        if (kInfo[i].type != kAccountTypes[i])
-            return false;
-    return std::size(kInfo) == kAccountTypes.size();
-}
-static_assert(inTableOrder());
-
 // The known types: the ten, then any added. The codes are kept apart as well, for accountTypes().
 struct Registry {
-    std::vector<AccountTypeInfo> info { std::begin(kInfo), std::end(kInfo) };
+    std::vector<AccountTypeInfo> info { std::begin(kAccountTypeInfo), std::end(kAccountTypeInfo) };
     std::vector<AccountType> types { kAccountTypes.begin(), kAccountTypes.end() };
 };
 

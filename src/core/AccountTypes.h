@@ -26,17 +26,33 @@ enum class AccountType : qint32 {
 
 constexpr qint32 typeCode(AccountType type) { return static_cast<qint32>(type); }
 
-// The ten types of the file format, in the order of their groups.
-inline constexpr std::array<AccountType, 10> kAccountTypes = { AccountType::Email, AccountType::WebSite,
-    AccountType::CreditCard, AccountType::Bank, AccountType::Insurance, AccountType::Medical, AccountType::CallingCard,
-    AccountType::PurchasedItem, AccountType::Software, AccountType::Reference };
-
 // The name and category caption of an account type.
 struct AccountTypeInfo {
     AccountType type;
     const char* name;
     const char* caption;
 };
+
+// The ten types of the file format, in the order of their groups, with their names and captions.
+inline constexpr AccountTypeInfo kAccountTypeInfo[] = {
+    { AccountType::Email, "Email", "Email" },
+    { AccountType::WebSite, "WebSite", "WebSites" },
+    { AccountType::CreditCard, "Credit Card", "Credit Cards" },
+    { AccountType::Bank, "Bank", "Banks" },
+    { AccountType::Insurance, "Insurance", "Insurance" },
+    { AccountType::Medical, "Medical", "Medical" },
+    { AccountType::CallingCard, "Calling Card", "Calling Card" },
+    { AccountType::PurchasedItem, "Purchased Item", "Purchased Item" },
+    { AccountType::Software, "Software", "Software" },
+    { AccountType::Reference, "Reference", "Reference" },
+};
+// Their codes alone.
+inline constexpr std::array<AccountType, std::size(kAccountTypeInfo)> kAccountTypes = [] {
+    std::array<AccountType, std::size(kAccountTypeInfo)> types {};
+    for (size_t i = 0; i < types.size(); ++i)
+        types[i] = kAccountTypeInfo[i].type;
+    return types;
+}();
 
 // Every account type the program knows, in the order of the account groups in a file: the ten of
 // kAccountTypes, then those added with addAccountType().
