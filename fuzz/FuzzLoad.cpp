@@ -4,6 +4,7 @@
 // Bytes that begin with the encrypted container's magic go through its reader with the seeds'
 // password; every classic wallet read is also sealed in the container and must come back from it.
 // The fuzzing build derives every key at the cheapest cost (QUORRIL_FUZZING_KDF), whatever a file asks.
+#include "NoPrompts.h"
 #include "core/CArchive.h"
 #include "document/QuorrilDoc.h"
 #include "format/EncryptedFormat.h"
@@ -16,14 +17,6 @@ namespace {
 
 // The password of every wallet in the seed corpus (fuzz/make-corpus.sh).
 const QString kSeedPassword = QStringLiteral("pw");
-
-// The loader asks nothing; a prompt here would be a fault of its own.
-class NoPrompts : public Prompts {
-public:
-    std::optional<QString> password(PasswordMode) override { std::abort(); }
-    void notice(const QString&, const QString&) override { std::abort(); }
-    QString saveFileName(const QString&) override { std::abort(); }
-};
 
 // The classic bytes as far as they read, stored again; they must load whole and store the same.
 void loadAndStoreAgain(QByteArrayView bytes, bool sealAgain)

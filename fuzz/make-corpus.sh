@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # Writes the seed corpus of the loader fuzzer into fuzz/corpus/: small valid wallets made with
 # quorril-cli from the JSON below, one of them encrypted, plus two forms the program reads but never
-# writes.
+# writes; and the seeds of the merge fuzzer into fuzz/corpus-merge/: pairs of those wallets and of
+# changed copies of them (the first wallet's length in two bytes, little-endian, then both).
+# corpus-merge/nan-date is kept from a run of the merge fuzzer (dates that are NaN); it is not made here.
 # Usage: fuzz/make-corpus.sh BUILD_DIR   (a build that has src/cli/quorril-cli)
 # Give it the fuzz build (build/fuzz): its quorril-cli writes the encrypted seed at the cheapest key
 # derivation, the one the harness always uses. Another build's seed takes the default cost, and the
@@ -13,7 +15,7 @@ cli="$build/src/cli/quorril-cli"
 out="$here/corpus"
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
-mkdir -p "$out"
+mkdir -p "$out" "$here/corpus-merge"
 
 wallet() { # name json
   printf '%s' "$2" >"$work/$1.json"
@@ -47,4 +49,23 @@ size=$(stat -c %s "$out/no-reference.qrl")
 { printf '\x01'; tail -c +2 "$out/no-reference.qrl" | head -c $((size - 5)); } >"$out/version-1.qrl"
 # The password as an 8-bit text (the stored form of "ab"), and no accounts.
 { printf '\x02\0\0\0\x01\0\0\0\x06#UG@ZH'; head -c 40 /dev/zero; } >"$out/eight-bit-text.qrl"
-ls -l "$out"
+
+# The all-types wallet changed: a title and a field changed, one account deleted, one added, and one
+# added under an id the original uses.
+jq '.accounts[0].title = "Mail box" | .accounts[1].fields.notes = "changed" | del(.accounts[3])
+    | .accounts += [{"id": 40, "type": 20, "title": "New"}, {"id": 2, "type": 12, "title": "Card"}]' \
+  "$work/all-types.json" >"$work/changed.json"
+echo pw | "$cli" import "$work/changed.json" "$work/changed.qrl"
+pair() { # name first second
+  local size
+  size=$(stat -c %s "$2")
+  { printf "\\x$(printf %02x $((size % 256)))\\x$(printf %02x $((size / 256)))"; cat "$2" "$3"; } \
+    >"$here/corpus-merge/$1"
+}
+pair same "$out/all-types.qrl" "$out/all-types.qrl"
+pair changed "$out/all-types.qrl" "$work/changed.qrl"
+pair changed-back "$work/changed.qrl" "$out/all-types.qrl"
+pair into-empty "$out/empty.qrl" "$out/all-types.qrl"
+pair versions "$out/version-1.qrl" "$out/no-reference.qrl"
+pair long "$out/long-text.qrl" "$work/changed.qrl"
+ls -l "$out" "$here/corpus-merge"

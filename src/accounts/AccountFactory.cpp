@@ -106,12 +106,17 @@ std::unique_ptr<AccountRecord> cloneAccount(const AccountRecord& account)
 
 namespace {
 
-// Decimals compare by their bits, so a NaN read from a file equals itself and 0.0 differs from -0.0.
+// Decimals and dates compare by their bits, so a NaN read from a file equals itself and 0.0 differs
+// from -0.0.
 bool sameValue(const FieldValue& a, const FieldValue& b)
 {
     if (const double* x = std::get_if<double>(&a))
         if (const double* y = std::get_if<double>(&b))
             return std::bit_cast<quint64>(*x) == std::bit_cast<quint64>(*y);
+    if (const OleDateTime* x = std::get_if<OleDateTime>(&a))
+        if (const OleDateTime* y = std::get_if<OleDateTime>(&b))
+            return x->GetStatus() == y->GetStatus()
+                && std::bit_cast<quint64>(x->value()) == std::bit_cast<quint64>(y->value());
     return a == b;
 }
 

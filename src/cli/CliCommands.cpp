@@ -3,6 +3,7 @@
 #include "cli/CliPrompts.h"
 #include "cli/JsonExportWriter.h"
 #include "cli/JsonImportReader.h"
+#include "cli/MergeCommand.h"
 #include "cli/SearchCommands.h"
 #include "core/AccountTypes.h"
 #include "document/DocumentTexts.h"
@@ -124,7 +125,7 @@ int usage(CliIo& io)
 {
     io.err << "quorril-cli: expected one of: export FILE | import [--encrypt] JSON FILE | check FILE | "
               "encrypt FILE | decrypt FILE | search FILE TEXT | show FILE ID [--field NAME] [--show-secrets] | "
-              "--help"
+              "merge [BASE] OURS THEIRS | --help"
            << Qt::endl;
     return ExitFileError;
 }
@@ -203,6 +204,10 @@ int runCli(const QStringList& arguments, CliIo& io)
         io.out << cliHelp() << Qt::flush;
         return ExitSuccess;
     }
+    if (command == QLatin1StringView("--version")) {
+        io.out << "quorril-cli " << QUORRIL_VERSION << Qt::endl;
+        return ExitSuccess;
+    }
     if (command == QLatin1StringView("export") && arguments.size() == 2)
         return exportWallet(arguments.at(1), io);
     if (command == QLatin1StringView("check") && arguments.size() == 2)
@@ -215,6 +220,8 @@ int runCli(const QStringList& arguments, CliIo& io)
         return searchWallet(arguments.at(1), arguments.at(2), io);
     if (command == QLatin1StringView("show") && arguments.size() >= 3)
         return show(arguments, io);
+    if (command == QLatin1StringView("merge") && (arguments.size() == 3 || arguments.size() == 4))
+        return mergeWallets(arguments.mid(1), io);
     return usage(io);
 }
 
@@ -253,12 +260,32 @@ QString cliHelp()
         "                     any case) or users[N].loginId, .password, .email, .administrator\n"
         "                     (N from 0); numbers come in full, dates as yyyy-MM-dd.\n"
         "                       pw=$(quorril-cli show w.qrl 12 --field pin < pass.txt)\n"
+        "  merge BASE OURS THEIRS\n"
+        "                     Merge the changes from BASE to THEIRS into OURS, account by account,\n"
+        "                     and write OURS in place: git's merge driver form (%O %A %B). An\n"
+        "                     account changed on one side takes that side's version; changed on\n"
+        "                     both sides differently, both are kept, theirs under a new id and the\n"
+        "                     title \"<Title> (conflict <yyyy-mm-dd>)\". Deleted on one side and\n"
+        "                     changed on the other, the changed one is kept. An empty BASE means\n"
+        "                     no base (the form below).\n"
+        "  merge OURS THEIRS  Merge THEIRS (a sync engine's conflict copy, a backup) into OURS\n"
+        "                     without a base: everything of both is kept, an account that differs\n"
+        "                     under one id twice as above.\n"
+        "                     Both print what was taken, kept twice, added, deleted and renumbered,\n"
+        "                     keep OURS' password and format (a classic OURS becomes encrypted when\n"
+        "                     THEIRS is, with THEIRS' password), and write nothing when a file is\n"
+        "                     refused. Exit 1 when accounts were kept twice (git then marks the\n"
+        "                     file conflicted; nothing is lost). See docs/sync.md.\n"
         "  --help             Show this text.\n"
+        "  --version          Print the program's version.\n"
         "\n"
         "Password:\n"
         "  The wallet's password is the first line of standard input. On a terminal it is asked\n"
         "  for without echo (twice for import). Nothing of a wallet is shown before the right\n"
-        "  password has been given.\n"
+        "  password has been given. When QUORRIL_PASSWORD_FILE names a file, the password is its\n"
+        "  first line instead; the file must be a regular file that only its owner may read or\n"
+        "  write (chmod 600). merge opens each file with the first password that opens it and\n"
+        "  reads the next line for a file none opens.\n"
         "\n"
         "Encrypted wallets:\n"
         "  export, check, search and show read both formats. An encrypted wallet holds the\n"
@@ -290,7 +317,8 @@ QString cliHelp()
         "\n"
         "Exit status:\n"
         "  0  success\n"
-        "  1  wrong or missing password (\"You Do Not have ownership of this document !\")\n"
+        "  1  wrong or missing password (\"You Do Not have ownership of this document !\"), or\n"
+        "     merge kept accounts twice\n"
         "  2  a file that cannot be read or written, or a wrong command line\n"
         "  3  a damaged wallet (\"Invalid File Format !\"; with the right password, the accounts\n"
         "     of a classic wallet read before the damage are still exported, searched or\n"

@@ -2,6 +2,7 @@
 
 #include "format/EncryptedFormat.h"
 
+#include <QDate>
 #include <QString>
 #include <QStringList>
 
@@ -18,11 +19,14 @@ struct CliIo {
     QTextStream& err;
     std::function<std::optional<QString>(bool confirm)> readPassword;
     KdfCost kdfCost = EncryptedFormat::defaultCost();
+    // The date in the titles of accounts a merge keeps twice; today's when not valid.
+    QDate today {};
 };
 
 enum CliExit : int {
     ExitSuccess = 0,
     ExitNotOwner = 1, // wrong or missing password
+    ExitKeptTwice = 1, // merge: done, with accounts kept twice (nothing lost; git marks the file conflicted)
     ExitFileError = 2, // a file that cannot be read or written, or a wrong command line
     ExitFormatError = 3, // a damaged wallet, or JSON that does not fit
     ExitNotFound = 4, // search found nothing; show was given an unknown id or field

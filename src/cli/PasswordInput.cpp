@@ -1,6 +1,9 @@
 #include "cli/PasswordInput.h"
 
 #include "document/DocumentTexts.h"
+#include "document/FileAccess.h"
+
+#include <QFileInfo>
 
 #include <QTextStream>
 
@@ -86,4 +89,50 @@ std::optional<QString> readPassword(bool confirm, QTextStream& err)
         return std::nullopt;
     }
     return text;
+}
+
+namespace {
+
+// The lines of the password file, or nothing with the reason written to err.
+std::optional<QStringList> passwordFileLines(const QString& path, QTextStream& err)
+{
+    const QFileDevice::Permissions shared
+        = QFileDevice::ReadGroup | QFileDevice::WriteGroup | QFileDevice::ReadOther | QFileDevice::WriteOther;
+    const QFileInfo info(path);
+    if (info.isFile() && (info.permissions() & shared)) {
+        err << "quorril-cli: QUORRIL_PASSWORD_FILE: other users may read or change " << path
+            << "; make it private (chmod 600 " << path << ")" << Qt::endl;
+        return std::nullopt;
+    }
+    QString reason;
+    const std::optional<QByteArray> bytes = FileAccess::readRegularFile(path, reason);
+    if (!bytes) {
+        err << "quorril-cli: QUORRIL_PASSWORD_FILE: " << DocumentText::cannotOpen(path, reason) << Qt::endl;
+        return std::nullopt;
+    }
+    if (bytes->isEmpty()) {
+        err << "quorril-cli: no password: " << path << " is empty" << Qt::endl;
+        return std::nullopt;
+    }
+    QStringList lines = QString::fromUtf8(*bytes).split(u'\n');
+    if (lines.last().isEmpty())
+        lines.removeLast(); // the break that ends the last line
+    for (QString& line : lines)
+        if (line.endsWith(u'\r'))
+            line.chop(1);
+    return lines;
+}
+
+} // namespace
+
+std::function<std::optional<QString>(bool confirm)> passwordReader(QTextStream& err)
+{
+    const QString path = qEnvironmentVariable("QUORRIL_PASSWORD_FILE");
+    if (path.isEmpty())
+        return [&err](bool confirm) { return readPassword(confirm, err); };
+    return [&err, path, lines = std::optional<QStringList>(), next = qsizetype(0)](bool) mutable {
+        if (!lines)
+            lines = passwordFileLines(path, err).value_or(QStringList());
+        return next < lines->size() ? std::optional<QString>(lines->at(next++)) : std::nullopt;
+    };
 }

@@ -12,7 +12,7 @@ int main(int argc, char* argv[])
     QCoreApplication app(argc, argv);
     QTextStream out(stdout);
     QTextStream err(stderr);
-    CliIo io { out, err, [&err](bool confirm) { return readPassword(confirm, err); } };
+    CliIo io { out, err, passwordReader(err) };
     const int status = runCli(app.arguments().mid(1), io);
     out.flush();
     err.flush();

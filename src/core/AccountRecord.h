@@ -77,6 +77,8 @@ class AccountBuilder {
 public:
     static void setCommittedFlag(AccountRecord& account, qint32 flag) { account.m_committed = flag; }
     static void setType(AccountRecord& account, AccountType type) { account.m_type = type; }
+    // A merge files a copy of the other side's account under a new id.
+    static void setId(AccountRecord& account, AccountId id) { account.m_id = id; }
     static void appendUser(AccountRecord& account, std::unique_ptr<UserEntry> user)
     {
         account.m_users.push_back(std::move(user));

@@ -1,6 +1,6 @@
-# Installs the build into a fresh prefix and checks the desktop integration: the program, a desktop
+# Installs the build into a fresh prefix and checks the desktop integration: the programs, a desktop
 # entry that opens ".qrl" files, the shared-mime-info type "Quorril Document" for *.qrl and for the
-# encrypted container's magic, the icons.
+# encrypted container's magic, the icons, the AppStream file, the manual pages and the documents.
 # Run as: cmake -DBUILD_DIR=... -DPREFIX=... -P CheckInstall.cmake
 file(REMOVE_RECURSE "${PREFIX}")
 execute_process(COMMAND "${CMAKE_COMMAND}" --install "${BUILD_DIR}" --prefix "${PREFIX}"
@@ -14,9 +14,24 @@ foreach(path
     share/applications/quorril.desktop
     share/mime/packages/quorril.xml
     share/icons/hicolor/scalable/apps/quorril.svg
-    share/icons/hicolor/scalable/mimetypes/application-x-quorril.svg)
+    share/icons/hicolor/scalable/mimetypes/application-x-quorril.svg
+    bin/quorril-cli
+    share/metainfo/com.tarnwell.Quorril.metainfo.xml
+    share/doc/quorril/copyright)
   if(NOT EXISTS "${PREFIX}/${path}")
     message(FATAL_ERROR "not installed: ${path}")
+  endif()
+endforeach()
+
+# The manual pages and the changelog gzipped as `gzip -n -9` does: no file name, no time stamp (bytes 3
+# to 7 zero), best compression (byte 8 is 2).
+foreach(path share/man/man1/quorril.1.gz share/man/man1/quorril-cli.1.gz share/doc/quorril/changelog.gz)
+  if(NOT EXISTS "${PREFIX}/${path}")
+    message(FATAL_ERROR "not installed: ${path}")
+  endif()
+  file(READ "${PREFIX}/${path}" header LIMIT 9 HEX)
+  if(NOT header STREQUAL "1f8b08000000000002")
+    message(FATAL_ERROR "${path} is not gzipped with -n -9: its header is ${header}")
   endif()
 endforeach()
 

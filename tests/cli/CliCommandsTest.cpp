@@ -90,7 +90,7 @@ TEST_F(CliCommandsTest, ExitStatusAndMessages)
     };
     const QString usage = "quorril-cli: expected one of: export FILE | import [--encrypt] JSON FILE | check FILE | "
                           "encrypt FILE | decrypt FILE | search FILE TEXT | show FILE ID [--field NAME] "
-                          "[--show-secrets] | --help\n";
+                          "[--show-secrets] | merge [BASE] OURS THEIRS | --help\n";
     const Row rows[] = {
         { "right password", { "export", wallet }, { "pw" }, 0, "", true },
         { "wrong password", { "export", wallet }, { "PW" }, 1, "You Do Not have ownership of this document !\n",
@@ -151,6 +151,13 @@ TEST_F(CliCommandsTest, CheckCountsPerTypeWithoutSecrets)
     EXPECT_FALSE(r.out.contains("number")) << "no titles";
     EXPECT_FALSE(r.out.contains("s3cr3t")) << "no passwords";
     EXPECT_FALSE(r.out.contains("pin")) << "no fields";
+}
+
+TEST_F(CliCommandsTest, VersionNamesTheProgramAndItsVersion)
+{
+    const Run r = run({ "--version" });
+    EXPECT_EQ(r.status, 0);
+    EXPECT_EQ(r.out, QStringLiteral("quorril-cli " QUORRIL_VERSION "\n"));
 }
 
 TEST_F(CliCommandsTest, HelpDocumentsCommandsJsonAndExitStatus)

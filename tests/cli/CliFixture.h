@@ -39,6 +39,7 @@ protected:
                   } };
         // Encrypted wallets at the cheapest key derivation: a test never waits for the real one.
         io.kdfCost = EncryptedFormat::cheapestCost();
+        io.today = today;
         const int status = runCli(arguments, io);
         unusedPasswords = passwords;
         outStream.flush();
@@ -75,4 +76,6 @@ protected:
 
     QTemporaryDir dir;
     QStringList unusedPasswords;
+    // The date of merges' conflict titles (today's when not valid).
+    QDate today;
 };
