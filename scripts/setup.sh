@@ -1,10 +1,11 @@
 #!/usr/bin/env bash
 # Installs from Debian's packages what a task needs and is missing, and says what it installs.
 #
-#   scripts/setup.sh              what ./run.sh needs: the compiler, CMake, Qt 6, libsodium, RapidJSON
+#   scripts/setup.sh              what ./run.sh needs: the compiler, CMake, Qt 6, libsodium, RapidJSON, zxcvbn
 #   scripts/setup.sh test         ... and what ./test.sh adds: GoogleTest, Google Benchmark, the checkers
 #   scripts/setup.sh package      ... and what scripts/package.sh adds: dpkg-shlibdeps, lintian
-#   scripts/setup.sh ci           ... and what .ci/run adds: clang and libFuzzer
+#   scripts/setup.sh ci           ... and what .ci/run adds: clang and libFuzzer, and the X server,
+#                                 window manager and accessibility bus of the screen-reader walk
 #   scripts/setup.sh install-test ... and what scripts/install-test.sh adds: debootstrap
 # Any other word is taken as the name of a package to add (for example xvfb).
 #
@@ -16,7 +17,7 @@ set -euo pipefail
 product=(
   build-essential cmake ninja-build pkg-config
   qt6-base-dev qt6-base-dev-tools qt6-svg-dev libqt6svg6 qt6-qpa-plugins libgl-dev libx11-dev
-  rapidjson-dev libsodium-dev
+  rapidjson-dev libsodium-dev libzxcvbn-dev libzxcvbn0
   fonts-dejavu-core
 )
 test=(
@@ -27,7 +28,7 @@ test=(
   git
 )
 package=(dpkg-dev file lintian)
-ci=(clang libclang-rt-14-dev)
+ci=(clang libclang-rt-14-dev xvfb openbox xdotool at-spi2-core python3-pyatspi)
 install_test=(debootstrap)
 
 packages=("${product[@]}")

@@ -26,11 +26,28 @@ ExpiringCommands::ExpiringCommands(CMainFrame& frame)
 void ExpiringCommands::showNote()
 {
     const CQuorrilDoc& doc = m_frame.document();
-    QString note;
+    m_expiringNote.clear();
     // A wallet opened from its file (a new one has nothing yet), and only while it can be read.
-    if (!doc.GetPathName().isEmpty() && !doc.IsLocked())
-        note = ExpiringItems::statusNote(ExpiringItems::dueSoon(ExpiringItems::collect(doc, m_today())));
-    m_frame.messagePane()->setText(note.isEmpty() ? QStringLiteral("Ready") : note);
+    if (!doc.GetPathName().isEmpty() && !doc.IsLocked()) {
+        const QList<ExpiringItem> items = ExpiringItems::collect(doc, m_today());
+        m_expiringNote = ExpiringItems::statusNote(ExpiringItems::expired(items), ExpiringItems::dueSoon(items));
+    }
+    showNotes();
+}
+
+void ExpiringCommands::setHealthNote(const QString& note)
+{
+    m_healthNote = note;
+    showNotes();
+}
+
+void ExpiringCommands::showNotes()
+{
+    QStringList notes;
+    for (const QString& note : { m_expiringNote, m_healthNote })
+        if (!note.isEmpty())
+            notes << note;
+    m_frame.messagePane()->setText(notes.isEmpty() ? QStringLiteral("Ready") : notes.join(QStringLiteral("; ")));
 }
 
 void ExpiringCommands::OnViewExpiring()

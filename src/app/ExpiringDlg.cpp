@@ -5,8 +5,10 @@
 
 #include <QDialogButtonBox>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLocale>
+#include <QPushButton>
 #include <QStandardItemModel>
 #include <QTableView>
 #include <QVBoxLayout>
@@ -38,15 +40,23 @@ ExpiringDlg::ExpiringDlg(CQuorrilDoc& document, Today today, QWidget* parent)
     m_table->verticalHeader()->hide();
     m_table->horizontalHeader()->setStretchLastSection(true);
     m_table->setWordWrap(false);
+    m_table->setAccessibleName(QStringLiteral("Expiring items"));
+    // Tab leaves the table for the next control; the arrows move between its rows.
+    m_table->setTabKeyNavigation(false);
     connect(m_table, &QTableView::doubleClicked, this, [this](const QModelIndex& index) {
         if (index.isValid())
             Q_EMIT accountActivated(accountAt(index.row()));
     });
+    // Enter on a row opens it as a double-click does, rather than pressing Close.
+    m_table->installEventFilter(this);
 
     m_note = new QLabel(this);
     m_note->setWordWrap(true);
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
+    QPushButton* close = buttons->button(QDialogButtonBox::Close);
+    close->setText(QStringLiteral("&Close"));
+    close->setAutoDefault(false);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
 
     auto* layout = new QVBoxLayout(this);
@@ -59,6 +69,19 @@ ExpiringDlg::ExpiringDlg(CQuorrilDoc& document, Today today, QWidget* parent)
     connect(&m_doc, &CQuorrilDoc::documentReset, this, &ExpiringDlg::refresh);
     connect(&m_doc, &CQuorrilDoc::viewsUpdated, this, &ExpiringDlg::refresh);
     refresh();
+}
+
+bool ExpiringDlg::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == m_table && event->type() == QEvent::KeyPress) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        const bool enter = key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter;
+        if (enter && key->modifiers() == Qt::NoModifier && m_table->currentIndex().isValid()) {
+            Q_EMIT accountActivated(accountAt(m_table->currentIndex().row()));
+            return true;
+        }
+    }
+    return QDialog::eventFilter(watched, event);
 }
 
 AccountId ExpiringDlg::accountAt(int row) const
@@ -92,7 +115,10 @@ void ExpiringDlg::refresh()
         }
         m_model->appendRow(row);
     }
-    m_table->resizeColumnsToContents();
+    // An empty list (locked) keeps the widths the rows had, so they come back as they were. The
+    // last column takes the rest of the width.
+    for (int column = 0; !items.isEmpty() && column < ColumnCount - 1; ++column)
+        m_table->resizeColumnToContents(column);
     if (m_doc.IsLocked())
         m_note->setText(QStringLiteral("The document is locked: unlock it to see what expires."));
     else if (items.isEmpty())

@@ -15,7 +15,7 @@ class QTableView;
 // View > Expiring…: every expiry date of the wallet in a table sorted by date, with Title, Type,
 // What, Date and how far off it is. What has expired or falls due within 30 days is marked with a
 // sign and a colour. The table follows the document: it is empty while the document is locked
-// and fills again when it is unlocked. A double-click asks for the account's dialog.
+// and fills again when it is unlocked. A double-click or Enter asks for the account's dialog.
 class ExpiringDlg : public QDialog {
     Q_OBJECT
 public:
@@ -34,6 +34,9 @@ public:
 
 Q_SIGNALS:
     void accountActivated(AccountId id);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     CQuorrilDoc& m_doc;

@@ -19,6 +19,7 @@ KeyStateIndicators::KeyStateIndicators(QStatusBar& statusBar)
         auto* pane = new QLabel(&statusBar);
         pane->setAlignment(Qt::AlignCenter);
         pane->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+        pane->setAccessibleName(QLatin1String(kIndicatorNames[key]));
         // The pane keeps the width of its text when the key is off.
         pane->setMinimumWidth(pane->fontMetrics().horizontalAdvance(QLatin1String(kTexts[key])) + 12);
         statusBar.addPermanentWidget(pane);

@@ -7,6 +7,7 @@
 #include "app/EncryptionCommands.h"
 #include "app/ExpiringCommands.h"
 #include "app/FileCommands.h"
+#include "app/HealthCommands.h"
 #include "app/KeyStateIndicators.h"
 #include "app/PaneCommands.h"
 #include "app/PasswordCommands.h"
@@ -73,6 +74,7 @@ CMainFrame::CMainFrame(
     m_viewCommands = new ViewCommands(*this, *m_findBar);
     m_autoLock = new AutoLock(*this, m_preferences);
     m_expiringCommands = new ExpiringCommands(*this);
+    m_healthCommands = new HealthCommands(*this);
     connect(action(ID_FILE_PREFERENCES), &QAction::triggered, this, &CMainFrame::OnPreferences);
 
     connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) { onFocusChanged(now); });
@@ -147,7 +149,7 @@ void CMainFrame::createMenus()
     file->addSeparator();
     file->addAction(action(ID_APP_EXIT));
 
-    QMenu* account = menuBar()->addMenu(QStringLiteral("Account"));
+    QMenu* account = menuBar()->addMenu(QStringLiteral("&Account"));
     m_accountMenu = account;
     QMenu* newMenu = account->addMenu(QStringLiteral("New"));
     for (int id : CommandTable::newAccountMenu())
@@ -167,9 +169,11 @@ void CMainFrame::createMenus()
     view->addAction(action(ID_VIEW_SHOW_SECRETS));
     view->addSeparator();
     view->addAction(action(ID_VIEW_EXPIRING));
+    view->addAction(action(ID_VIEW_PASSWORD_HEALTH));
     // The menus show what is available at the moment they open.
     connect(file, &QMenu::aboutToShow, this, &CMainFrame::updateCommandStates);
     connect(account, &QMenu::aboutToShow, this, &CMainFrame::updateCommandStates);
+    connect(view, &QMenu::aboutToShow, this, &CMainFrame::updateCommandStates);
 }
 
 void CMainFrame::createToolBar()
@@ -196,10 +200,12 @@ void CMainFrame::createStatusBar()
 {
     m_messagePane = new QLabel(QStringLiteral("Ready"));
     m_messagePane->setObjectName(QStringLiteral("messagePane"));
+    m_messagePane->setAccessibleName(QStringLiteral("Status"));
     statusBar()->addWidget(m_messagePane, 1);
     // The first of the permanent panes, left of CAP, NUM and SCRL (EncryptionCommands fills it).
     m_encryptionPane = new QLabel;
     m_encryptionPane->setObjectName(QStringLiteral("encryptionPane"));
+    m_encryptionPane->setAccessibleName(QStringLiteral("Wallet format"));
     m_encryptionPane->setAlignment(Qt::AlignCenter);
     m_encryptionPane->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     statusBar()->addPermanentWidget(m_encryptionPane);
@@ -227,6 +233,9 @@ void CMainFrame::createClient()
     m_splitter->setSizes({ TreeWidth, InitialSize - TreeWidth });
     m_tree->setContextMenu(m_accountMenu);
     setCentralWidget(m_splitter);
+    // Tab goes down the left pane, find field then tree, and on to the property list.
+    setTabOrder(m_findBar, m_tree);
+    setTabOrder(m_tree, m_list);
     m_tree->setFocus(Qt::OtherFocusReason);
 }
 
@@ -250,6 +259,7 @@ void CMainFrame::updateCommandStates()
     m_passwordCommands->updateState();
     m_encryptionCommands->updateState();
     m_viewCommands->updateState();
+    m_healthCommands->updateState();
 }
 
 void CMainFrame::OnDocumentReset()

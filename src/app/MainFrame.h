@@ -8,6 +8,7 @@
 class AccountCommands;
 class AutoLock;
 class ExpiringCommands;
+class HealthCommands;
 class CAccountView;
 class CQuorrilDoc;
 class CQuorrilView;
@@ -56,6 +57,7 @@ public:
     AccountCommands& accountCommands() const { return *m_accountCommands; }
     AutoLock& autoLock() const { return *m_autoLock; }
     ExpiringCommands& expiringCommands() const { return *m_expiringCommands; }
+    HealthCommands& healthCommands() const { return *m_healthCommands; }
     // The Account menu, which is also the tree's context menu.
     QMenu* accountMenu() const { return m_accountMenu; }
     CQuorrilDoc& document() const { return m_doc; }
@@ -113,6 +115,7 @@ private:
     ViewCommands* m_viewCommands = nullptr;
     AutoLock* m_autoLock = nullptr;
     ExpiringCommands* m_expiringCommands = nullptr;
+    HealthCommands* m_healthCommands = nullptr;
     RecentFileList& m_recentFiles;
     Preferences& m_preferences;
 };

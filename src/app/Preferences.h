@@ -27,7 +27,9 @@ public:
     static constexpr IntSetting AutoLockMinutes { "Security/AutoLockMinutes", 0, 1440, 10 };
     static constexpr BoolSetting EncryptNewWallets { "Security/EncryptNewWallets", false };
     static constexpr BoolSetting LockOnMinimize { "Security/LockOnMinimize", false };
-    static constexpr BoolSetting ShowSecrets { "View/ShowSecrets", false };
+    // Whether View > Show Secrets is on when the program starts and when a wallet opens (a lock
+    // always turns it off).
+    static constexpr BoolSetting ShowSecretsOnOpen { "View/ShowSecretsOnOpen", false };
 
     explicit Preferences(QSettings& settings, QObject* parent = nullptr);
 
@@ -41,7 +43,7 @@ public:
     int autoLockMinutes() const { return value(AutoLockMinutes); }
     bool encryptNewWallets() const { return value(EncryptNewWallets); }
     bool lockOnMinimize() const { return value(LockOnMinimize); }
-    bool showSecrets() const { return value(ShowSecrets); }
+    bool showSecretsOnOpen() const { return value(ShowSecretsOnOpen); }
 
 Q_SIGNALS:
     void changed();

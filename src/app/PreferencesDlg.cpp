@@ -1,11 +1,13 @@
 #include "app/PreferencesDlg.h"
 
 #include "app/Preferences.h"
+#include "dialogs/ClampedSpinBox.h"
 
 #include <QCheckBox>
 #include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QGroupBox>
+#include <QPushButton>
 #include <QSpinBox>
 #include <QVBoxLayout>
 
@@ -14,7 +16,7 @@ namespace {
 QSpinBox* spinBoxFor(
     Preferences& preferences, const Preferences::IntSetting& setting, const QString& suffix, QWidget* parent)
 {
-    auto* box = new QSpinBox(parent);
+    auto* box = new ClampedSpinBox(parent);
     box->setRange(setting.minimum, setting.maximum);
     box->setSuffix(suffix);
     box->setSpecialValueText(QStringLiteral("Never"));
@@ -43,23 +45,24 @@ PreferencesDlg::PreferencesDlg(Preferences& preferences, QWidget* parent)
     auto* security = new QGroupBox(QStringLiteral("Security"), this);
     auto* securityForm = new QFormLayout(security);
     m_clipboardSeconds = spinBoxFor(preferences, Preferences::ClipboardClearSeconds, QStringLiteral(" s"), security);
-    securityForm->addRow(QStringLiteral("Clear a copied value from the clipboard after:"), m_clipboardSeconds);
+    securityForm->addRow(QStringLiteral("Clear a copied value from the clip&board after:"), m_clipboardSeconds);
     m_autoLockMinutes = spinBoxFor(preferences, Preferences::AutoLockMinutes, QStringLiteral(" min"), security);
-    securityForm->addRow(QStringLiteral("Lock the document after this long without use:"), m_autoLockMinutes);
+    securityForm->addRow(QStringLiteral("&Lock the document after this long without use:"), m_autoLockMinutes);
     m_lockOnMinimize = checkBoxFor(preferences, Preferences::LockOnMinimize,
-        QStringLiteral("Lock the document when the window is minimized"), security);
+        QStringLiteral("Lock the document when the window is &minimized"), security);
     securityForm->addRow(m_lockOnMinimize);
     m_encryptNewWallets
-        = checkBoxFor(preferences, Preferences::EncryptNewWallets, QStringLiteral("Encrypt new wallets"), security);
+        = checkBoxFor(preferences, Preferences::EncryptNewWallets, QStringLiteral("&Encrypt new wallets"), security);
     securityForm->addRow(m_encryptNewWallets);
 
     auto* view = new QGroupBox(QStringLiteral("View"), this);
     auto* viewForm = new QFormLayout(view);
-    m_showSecrets = checkBoxFor(preferences, Preferences::ShowSecrets,
-        QStringLiteral("Show passwords, PINs and other secrets in the property list"), view);
-    viewForm->addRow(m_showSecrets);
+    m_showSecretsOnOpen = checkBoxFor(
+        preferences, Preferences::ShowSecretsOnOpen, QStringLiteral("&Show secrets when a wallet opens"), view);
+    viewForm->addRow(m_showSecretsOnOpen);
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
+    buttons->button(QDialogButtonBox::Close)->setText(QStringLiteral("&Close"));
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
 
     auto* layout = new QVBoxLayout(this);

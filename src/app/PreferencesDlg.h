@@ -17,12 +17,12 @@ public:
     QSpinBox* autoLockMinutes() const { return m_autoLockMinutes; }
     QCheckBox* lockOnMinimize() const { return m_lockOnMinimize; }
     QCheckBox* encryptNewWallets() const { return m_encryptNewWallets; }
-    QCheckBox* showSecrets() const { return m_showSecrets; }
+    QCheckBox* showSecretsOnOpen() const { return m_showSecretsOnOpen; }
 
 private:
     QSpinBox* m_clipboardSeconds = nullptr;
     QSpinBox* m_autoLockMinutes = nullptr;
     QCheckBox* m_lockOnMinimize = nullptr;
     QCheckBox* m_encryptNewWallets = nullptr;
-    QCheckBox* m_showSecrets = nullptr;
+    QCheckBox* m_showSecretsOnOpen = nullptr;
 };

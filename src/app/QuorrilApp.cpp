@@ -7,6 +7,7 @@
 #include "app/RecentFileList.h"
 #include "app/ScreenLockListener.h"
 #include "app/WindowGeometry.h"
+#include "dialogs/GeneratorSettings.h"
 #include "dialogs/WidgetPrompts.h"
 #include "document/QuorrilDoc.h"
 
@@ -31,10 +32,12 @@ CQuorrilApp::CQuorrilApp(UiPrompts& prompts, std::unique_ptr<QSettings> settings
 {
     m_recentFiles = std::make_unique<RecentFileList>(*m_settings);
     m_preferences = std::make_unique<Preferences>(*m_settings);
+    GeneratorSettings::use(m_settings.get());
 }
 
 CQuorrilApp::~CQuorrilApp()
 {
+    GeneratorSettings::use(nullptr);
     // The window goes before the document it shows.
     m_screenLock.reset();
     m_frame.reset();

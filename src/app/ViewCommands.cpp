@@ -14,7 +14,6 @@
 #include <QAction>
 #include <QCoreApplication>
 #include <QItemSelectionModel>
-#include <QSignalBlocker>
 #include <QStatusBar>
 
 namespace {
@@ -32,13 +31,13 @@ ViewCommands::ViewCommands(CMainFrame& frame, FindBar& findBar)
 
     connect(m_frame.action(ID_VIEW_FIND), &QAction::triggered, &m_findBar, &FindBar::activate);
 
-    // The menu entry and the Preferences check box are one setting.
+    // Show Secrets starts as the preferences say at every start and every new or opened wallet, and
+    // goes off at every lock.
     QAction* showSecrets = m_frame.action(ID_VIEW_SHOW_SECRETS);
     showSecrets->setCheckable(true);
-    connect(showSecrets, &QAction::toggled, this,
-        [this](bool checked) { m_frame.preferences().setValue(Preferences::ShowSecrets, checked); });
-    connect(&m_frame.preferences(), &Preferences::changed, this, &ViewCommands::showSecretsChanged);
-    showSecretsChanged();
+    connect(showSecrets, &QAction::toggled, list, &CAccountView::setShowSecrets);
+    connect(&doc, &CQuorrilDoc::documentReset, this, &ViewCommands::resetShowSecrets);
+    resetShowSecrets();
 
     // Copy belongs to the property list alone: Ctrl+C there, and its context menu.
     QAction* copyValue = m_frame.action(ID_EDIT_COPY);
@@ -53,18 +52,18 @@ ViewCommands::ViewCommands(CMainFrame& frame, FindBar& findBar)
 
     // Nothing copied outlives the lock or the program.
     connect(&doc, &CQuorrilDoc::lockChanged, this, [this](bool locked) {
-        if (locked)
+        if (locked) {
             m_clipboard->clear();
+            m_frame.action(ID_VIEW_SHOW_SECRETS)->setChecked(false);
+        }
     });
     connect(qApp, &QCoreApplication::aboutToQuit, m_clipboard, &SecretClipboard::clear);
 }
 
-void ViewCommands::showSecretsChanged()
+void ViewCommands::resetShowSecrets()
 {
-    const bool show = m_frame.preferences().showSecrets();
-    QAction* action = m_frame.action(ID_VIEW_SHOW_SECRETS);
-    const QSignalBlocker blocker(action);
-    action->setChecked(show);
+    const bool show = m_frame.preferences().showSecretsOnOpen();
+    m_frame.action(ID_VIEW_SHOW_SECRETS)->setChecked(show);
     m_frame.listView()->setShowSecrets(show);
 }
 

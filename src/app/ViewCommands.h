@@ -29,7 +29,7 @@ private:
     // The secret Copy Password would copy now, if it is available.
     std::optional<QString> passwordToCopy() const;
     void copy(const QString& text);
-    void showSecretsChanged();
+    void resetShowSecrets();
 
     CMainFrame& m_frame;
     FindBar& m_findBar;

@@ -10,8 +10,9 @@ namespace {
 const QString kGeometry = QStringLiteral("Window/Geometry");
 const QString kState = QStringLiteral("Window/State");
 const QString kSplitter = QStringLiteral("Window/Splitter");
-// A window counts as on screen when this much of its title bar's row can be grabbed there.
-constexpr int kGrabbable = 40;
+// A window counts as on screen when this much of it, from its top edge down (its title bar and a
+// little more), shows on one screen: enough to see it and grab it.
+constexpr QSize kUsable(100, 50);
 } // namespace
 
 namespace WindowGeometry {
@@ -39,11 +40,12 @@ bool bringOnScreen(QMainWindow& window)
     if (window.isMaximized() || window.isFullScreen())
         return false;
     const QRect frame = window.frameGeometry();
-    const QRect titleRow(frame.topLeft(), QSize(frame.width(), kGrabbable));
+    const QSize usable = kUsable.boundedTo(frame.size());
+    const QRect titleBand(frame.topLeft(), QSize(frame.width(), usable.height()));
     const QList<QScreen*> screens = QGuiApplication::screens();
     for (const QScreen* screen : screens) {
-        const QRect shared = screen->availableGeometry().intersected(titleRow);
-        if (shared.width() >= std::min(kGrabbable, frame.width()) && shared.height() > 0)
+        const QRect shared = screen->availableGeometry().intersected(titleBand);
+        if (shared.width() >= usable.width() && shared.height() >= usable.height())
             return false;
     }
     QScreen* target = QGuiApplication::primaryScreen();

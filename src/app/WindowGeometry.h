@@ -12,6 +12,7 @@ namespace WindowGeometry {
 // nearest one.
 bool restore(QMainWindow& window, QSplitter& splitter, const QSettings& settings);
 void save(const QMainWindow& window, const QSplitter& splitter, QSettings& settings);
-// Moves a window that lies on no screen into the middle of the primary one; true when it moved.
+// Moves a window that shows less than its top 100 x 50 pixels on any screen into the middle of the
+// primary one; true when it moved.
 bool bringOnScreen(QMainWindow& window);
 } // namespace WindowGeometry

@@ -1,6 +1,7 @@
 #include "cli/CliCommands.h"
 
 #include "cli/CliPrompts.h"
+#include "cli/HealthCommand.h"
 #include "cli/JsonExportWriter.h"
 #include "cli/JsonImportReader.h"
 #include "cli/MergeCommand.h"
@@ -125,7 +126,7 @@ int usage(CliIo& io)
 {
     io.err << "quorril-cli: expected one of: export FILE | import [--encrypt] JSON FILE | check FILE | "
               "encrypt FILE | decrypt FILE | search FILE TEXT | show FILE ID [--field NAME] [--show-secrets] | "
-              "merge [BASE] OURS THEIRS | --help"
+              "merge [BASE] OURS THEIRS | health [--breached LIST] FILE | --help"
            << Qt::endl;
     return ExitFileError;
 }
@@ -182,6 +183,20 @@ int show(const QStringList& arguments, CliIo& io)
     return showAccount(arguments.at(1), arguments.at(2), field, showSecrets, io);
 }
 
+// health [--breached LIST] FILE, the option before or after the file.
+int health(const QStringList& arguments, CliIo& io)
+{
+    QStringList rest = arguments.mid(1);
+    QString list;
+    if (const qsizetype at = rest.indexOf(QStringLiteral("--breached")); at >= 0 && at + 1 < rest.size()) {
+        list = rest.at(at + 1);
+        rest.remove(at, 2);
+    }
+    if (rest.size() != 1 || rest.first().startsWith(QLatin1String("--")) || (list.isEmpty() && arguments.size() != 2))
+        return usage(io);
+    return healthReport(rest.first(), list, io);
+}
+
 } // namespace
 
 int withOpenWallet(const QString& path, CliIo& io, const std::function<int(CQuorrilDoc& doc, int status)>& use)
@@ -222,6 +237,8 @@ int runCli(const QStringList& arguments, CliIo& io)
         return show(arguments, io);
     if (command == QLatin1StringView("merge") && (arguments.size() == 3 || arguments.size() == 4))
         return mergeWallets(arguments.mid(1), io);
+    if (command == QLatin1StringView("health"))
+        return health(arguments, io);
     return usage(io);
 }
 
@@ -276,6 +293,20 @@ QString cliHelp()
         "                     THEIRS is, with THEIRS' password), and write nothing when a file is\n"
         "                     refused. Exit 1 when accounts were kept twice (git then marks the\n"
         "                     file conflicted; nothing is lost). See docs/sync.md.\n"
+        "  health [--breached LIST] FILE\n"
+        "                     Print one line per password, user password, PIN or CD key that has\n"
+        "                     a problem, worst first: id, type name, title, which secret, grade\n"
+        "                     (Bad, Poor, Weak, Good, Excellent; - for a key, which is not\n"
+        "                     graded) and the problems (breached, reused in N places, weak,\n"
+        "                     empty, expired card or policy), tab-separated. No secret is ever\n"
+        "                     printed. Passwords are graded by zxcvbn's estimate, PINs on their\n"
+        "                     own scale; a secret held in two or more places is at most Weak.\n"
+        "                     With --breached, every secret is also looked up in LIST, a list of\n"
+        "                     SHA-1 hashes of breached passwords in the published \"HASH:COUNT\"\n"
+        "                     text form, sorted by hash, and the count is reported. LIST is read\n"
+        "                     once from start to end, never held whole. A line not of that form\n"
+        "                     is reported on standard error and skipped (the first ten by number,\n"
+        "                     then how many in all); a list out of order exits 3.\n"
         "  --help             Show this text.\n"
         "  --version          Print the program's version.\n"
         "\n"
@@ -323,5 +354,6 @@ QString cliHelp()
         "  3  a damaged wallet (\"Invalid File Format !\"; with the right password, the accounts\n"
         "     of a classic wallet read before the damage are still exported, searched or\n"
         "     shown; encrypt and decrypt write nothing), or JSON that does not fit\n"
-        "  4  search found no account; show was given an unknown id or field\n");
+        "  4  search found no account; show was given an unknown id or field\n"
+        "  5  health found a secret with a problem\n");
 }

@@ -30,6 +30,7 @@ enum CliExit : int {
     ExitFileError = 2, // a file that cannot be read or written, or a wrong command line
     ExitFormatError = 3, // a damaged wallet, or JSON that does not fit
     ExitNotFound = 4, // search found nothing; show was given an unknown id or field
+    ExitProblems = 5, // health found a weak, reused, empty, expired or breached secret
 };
 
 // Runs one command (the arguments without the program name) and returns the exit status.

@@ -2,6 +2,7 @@
 
 #include "accounts/AccountSearch.h"
 #include "accounts/PropertyRows.h"
+#include "cli/CliText.h"
 #include "document/QuorrilDoc.h"
 
 #include <QRegularExpression>
@@ -13,15 +14,6 @@ namespace {
 
 // What a masked secret shows: the same whatever its length.
 const QString kMask = QStringLiteral("********");
-
-// A title on one line: tabs and line breaks would split the line a script reads.
-QString oneLine(QString text)
-{
-    for (QChar& c : text)
-        if (c.unicode() < 0x20)
-            c = QLatin1Char(' ');
-    return text;
-}
 
 QString numberText(double x)
 {

@@ -2,6 +2,7 @@
 
 #include "accounts/EmailAccount.h"
 #include "core/AccountTypes.h"
+#include "dialogs/StrengthBar.h"
 #include "document/QuorrilDoc.h"
 
 #include <QComboBox>
@@ -64,6 +65,11 @@ CEmailAccountDlg::CEmailAccountDlg(CQuorrilDoc* document, AccountId accountId, Q
     connect(control<QPushButton>(kRemove), &QPushButton::clicked, this, &CEmailAccountDlg::OnRemoveUser);
     connect(control<QPushButton>(kClear), &QPushButton::clicked, this, &CEmailAccountDlg::OnClearUser);
     connect(usersBox(), &QComboBox::activated, this, &CEmailAccountDlg::OnSelchangeUsers);
+    // The strength of the user's password as it is typed, against the account's own words.
+    StrengthBar::placeUnder(control<QLineEdit>(kPassword), [this] {
+        return QStringList { control<QLineEdit>(kTitle)->text(), control<QLineEdit>(kLoginId)->text(),
+            control<QLineEdit>(kEmail)->text() };
+    });
 }
 
 QComboBox* CEmailAccountDlg::usersBox() const { return control<QComboBox>(kUsers); }

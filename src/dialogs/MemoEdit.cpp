@@ -16,7 +16,6 @@ MemoEdit::MemoEdit(bool horizontalScrollBar, QWidget* parent)
 void MemoEdit::setText(const QString& text)
 {
     m_given = text;
-    m_crlf = text.contains(QLatin1String("\r\n"));
     setPlainText(text);
     m_givenShown = shownText();
 }
@@ -35,8 +34,9 @@ QString MemoEdit::text() const
     QString shown = shownText();
     if (shown == m_givenShown)
         return m_given;
-    if (m_crlf)
-        shown.replace(u'\n', QLatin1String("\r\n"));
+    // A memo's text breaks its lines with CR LF, as the classic edit hands its text over and as
+    // the wallets it writes hold them.
+    shown.replace(u'\n', QLatin1String("\r\n"));
     return shown;
 }
 

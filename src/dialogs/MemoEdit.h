@@ -5,8 +5,8 @@
 // A multi-line text that scrolls instead of wrapping. Enter is left to the dialog (it presses the
 // default button); Ctrl+Enter breaks the line; Tab moves the focus on.
 //
-// Line breaks keep the form of the text given: a text that held CR LF pairs gets CR LF back for
-// every line break. A text the user did not change comes back exactly as given, whatever it holds.
+// A text the user changed comes back with CR LF for every line break, typed or pasted; a text the
+// user did not change comes back exactly as given, whatever it holds.
 class MemoEdit : public QPlainTextEdit {
     Q_OBJECT
 public:
@@ -23,5 +23,4 @@ private:
 
     QString m_given;
     QString m_givenShown;
-    bool m_crlf = false;
 };

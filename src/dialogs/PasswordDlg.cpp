@@ -3,6 +3,7 @@
 #include "core/ScrambledText.h"
 #include "dialogs/DialogUnits.h"
 #include "dialogs/GeneratePasswordMenu.h"
+#include "dialogs/StrengthBar.h"
 #include "dialogs/TextEdit.h"
 #include "document/DocumentTexts.h"
 
@@ -68,7 +69,7 @@ private:
 };
 } // namespace
 
-CPasswordDlg::CPasswordDlg(Prompts& prompts, Prompts::PasswordMode mode, QWidget* parent)
+CPasswordDlg::CPasswordDlg(UiPrompts& prompts, Prompts::PasswordMode mode, QWidget* parent)
     : QDialog(parent)
     , m_prompts(prompts)
     , m_confirm(mode == Prompts::PasswordMode::Set)
@@ -90,10 +91,13 @@ CPasswordDlg::CPasswordDlg(Prompts& prompts, Prompts::PasswordMode mode, QWidget
     line->setFrameShape(QFrame::HLine);
     line->setFrameShadow(QFrame::Sunken);
     line->setGeometry(placer.rect({ 7, 103, 172, 1 }).adjusted(0, -1, 0, 1));
-    placer.label(tr("Password:"), { 7, 108, 34, 8 });
+    QLabel* passwordLabel = placer.label(tr("Password:"), { 7, 108, 34, 8 });
     m_passwordEdit = placer.maskedEdit({ 7, 116, 172, 12 });
+    // The labels name their fields for screen readers.
+    passwordLabel->setBuddy(m_passwordEdit);
     m_verifyLabel = placer.label(tr("Verify Password:"), { 7, 133, 53, 8 });
     m_verifyEdit = placer.maskedEdit({ 7, 141, 172, 12 });
+    m_verifyLabel->setBuddy(m_verifyEdit);
     m_ok = new QPushButton(tr("OK"), this);
     m_ok->setGeometry(placer.rect({ 78, 160, 50, 14 }));
     m_ok->setDefault(true);
@@ -110,13 +114,15 @@ CPasswordDlg::CPasswordDlg(Prompts& prompts, Prompts::PasswordMode mode, QWidget
     if (m_confirm) {
         // A generated password fills both fields and shows in the first, so it can be written down.
         const auto fillBoth = [this](const QString& password) {
-            m_passwordEdit->setText(password);
-            m_verifyEdit->setText(password);
+            GeneratePasswordMenu::replaceText(m_passwordEdit, password);
+            GeneratePasswordMenu::replaceText(m_verifyEdit, password);
             m_passwordEdit->setEchoMode(QLineEdit::Normal);
             m_passwordEdit->setFocus(Qt::OtherFocusReason);
         };
-        GeneratePasswordMenu::attach(m_passwordEdit, fillBoth);
-        GeneratePasswordMenu::attach(m_verifyEdit, fillBoth);
+        const auto asked = [this]() -> UiPrompts& { return m_prompts; };
+        GeneratePasswordMenu::attach(m_passwordEdit, asked, fillBoth);
+        GeneratePasswordMenu::attach(m_verifyEdit, asked, fillBoth);
+        m_strengthBar = StrengthBar::placeUnder(m_passwordEdit);
     } else {
         m_verifyLabel->hide();
         m_verifyEdit->setEnabled(false);

@@ -1,20 +1,21 @@
 #pragma once
 
-#include "document/Prompts.h"
+#include "dialogs/UiPrompts.h"
 
 #include <QDialog>
 
 class QLabel;
 class QLineEdit;
 class QPushButton;
+class StrengthBar;
 
 // The document password prompt. Verify mode asks for one password (to open or unlock a document);
 // set mode asks for a new one twice. OK closes only with a non-empty password, in set mode typed
-// twice alike; the reasons it refuses are shown through Prompts.
+// twice alike; the reasons it refuses are shown through the prompts.
 class CPasswordDlg : public QDialog {
     Q_OBJECT
 public:
-    CPasswordDlg(Prompts& prompts, Prompts::PasswordMode mode, QWidget* parent = nullptr);
+    CPasswordDlg(UiPrompts& prompts, Prompts::PasswordMode mode, QWidget* parent = nullptr);
 
     // After OK: the entered password.
     QString password() const { return m_password; }
@@ -24,12 +25,14 @@ public:
     QLabel* verifyLabel() const { return m_verifyLabel; }
     QPushButton* okButton() const { return m_ok; }
     QPushButton* cancelButton() const { return m_cancel; }
+    // Under the new password, in set mode; null in verify mode.
+    StrengthBar* strengthBar() const { return m_strengthBar; }
 
 public Q_SLOTS:
     void OnOK();
 
 private:
-    Prompts& m_prompts;
+    UiPrompts& m_prompts;
     const bool m_confirm;
     QString m_password;
     QString m_verifyPassword;
@@ -38,4 +41,5 @@ private:
     QLabel* m_verifyLabel;
     QPushButton* m_ok;
     QPushButton* m_cancel;
+    StrengthBar* m_strengthBar = nullptr;
 };

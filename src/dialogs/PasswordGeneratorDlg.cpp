@@ -1,12 +1,17 @@
 #include "dialogs/PasswordGeneratorDlg.h"
 
+#include "dialogs/ClampedSpinBox.h"
+#include "dialogs/GeneratorSettings.h"
+#include "dialogs/StrengthBar.h"
+
 #include <QCheckBox>
-#include <QDialogButtonBox>
 #include <QFontDatabase>
 #include <QFormLayout>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScopedValueRollback>
 #include <QSpinBox>
 #include <QVBoxLayout>
 
@@ -20,51 +25,69 @@ PasswordGeneratorDlg::PasswordGeneratorDlg(QWidget* parent)
     setWindowTitle(QStringLiteral("Generate Password"));
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
 
-    m_length = new QSpinBox(this);
+    m_length = new ClampedSpinBox(this);
     m_length->setRange(Options::MinLength, Options::MaxLength);
-    m_length->setValue(Options::DefaultLength);
-    m_upper = new QCheckBox(QStringLiteral("Upper case (A-Z)"), this);
-    m_lower = new QCheckBox(QStringLiteral("Lower case (a-z)"), this);
-    m_digits = new QCheckBox(QStringLiteral("Digits (0-9)"), this);
-    m_symbols = new QCheckBox(QStringLiteral("Symbols (!#%&...)"), this);
-    m_lookAlikes = new QCheckBox(QStringLiteral("avoid look-alike characters"), this);
-    for (QCheckBox* box : { m_upper, m_lower, m_digits, m_symbols })
-        box->setChecked(true);
+    m_upper = new QCheckBox(QStringLiteral("&Upper case (A-Z)"), this);
+    m_lower = new QCheckBox(QStringLiteral("Lo&wer case (a-z)"), this);
+    m_digits = new QCheckBox(QStringLiteral("&Digits (0-9)"), this);
+    // "&&" shows the ampersand itself: the label reads as written.
+    m_symbols = new QCheckBox(QStringLiteral("&Symbols (!#%&&…)"), this);
+    m_lookAlikes = new QCheckBox(QStringLiteral("a&void look-alike characters"), this);
 
     m_password = new QLineEdit(this);
     m_password->setReadOnly(true);
     m_password->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
     m_password->setMinimumWidth(m_password->fontMetrics().horizontalAdvance(QLatin1Char('M')) * 24);
     m_strength = new QLabel(this);
+    m_strengthBar = new StrengthBar(this);
 
-    m_copy = new QPushButton(QStringLiteral("Copy"), this);
-    m_regenerate = new QPushButton(QStringLiteral("Regenerate"), this);
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
-    buttons->addButton(m_copy, QDialogButtonBox::ActionRole);
-    buttons->addButton(m_regenerate, QDialogButtonBox::ActionRole);
+    // A row of plain buttons: a button box would lay out its own focus chain when shown, over the
+    // one below.
+    m_copy = new QPushButton(QStringLiteral("C&opy"), this);
+    m_regenerate = new QPushButton(QStringLiteral("&Regenerate"), this);
+    m_close = new QPushButton(QStringLiteral("&Close"), this);
     m_copy->setDefault(true);
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(m_copy);
+    buttons->addWidget(m_regenerate);
+    buttons->addStretch();
+    buttons->addWidget(m_close);
 
     auto* form = new QFormLayout;
-    form->addRow(QStringLiteral("Length:"), m_length);
+    form->addRow(QStringLiteral("&Length:"), m_length);
     form->addRow(QStringLiteral("Characters:"), m_upper);
     for (QCheckBox* box : { m_lower, m_digits, m_symbols, m_lookAlikes })
         form->addRow(QString(), box);
-    form->addRow(QStringLiteral("Password:"), m_password);
-    form->addRow(QStringLiteral("Strength:"), m_strength);
+    form->addRow(QStringLiteral("&Password:"), m_password);
+    // The grade of the exact bits the generator gives, beside them.
+    auto* strength = new QHBoxLayout;
+    strength->addWidget(m_strengthBar, 1);
+    strength->addWidget(m_strength);
+    auto* strengthCaption = new QLabel(QStringLiteral("Strength:"), this);
+    strengthCaption->setBuddy(m_strength);
+    form->addRow(strengthCaption, strength);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(form);
-    layout->addWidget(buttons);
+    layout->addLayout(buttons);
     layout->setSizeConstraint(QLayout::SetFixedSize);
 
-    connect(m_length, &QSpinBox::valueChanged, this, &PasswordGeneratorDlg::regenerate);
+    // Tab visits every control once, top to bottom, then the buttons, and comes back to Length.
+    const QList<QWidget*> order { m_length, m_upper, m_lower, m_digits, m_symbols, m_lookAlikes, m_password, m_copy,
+        m_regenerate, m_close };
+    for (qsizetype i = 1; i < order.size(); ++i)
+        setTabOrder(order[i - 1], order[i]);
+    setTabOrder(m_close, m_length);
+
+    setOptions(GeneratorSettings::load());
+    connect(m_length, &QSpinBox::valueChanged, this, &PasswordGeneratorDlg::optionsChanged);
     for (QCheckBox* box : { m_upper, m_lower, m_digits, m_symbols, m_lookAlikes })
-        connect(box, &QCheckBox::toggled, this, &PasswordGeneratorDlg::regenerate);
+        connect(box, &QCheckBox::toggled, this, &PasswordGeneratorDlg::optionsChanged);
     connect(m_regenerate, &QPushButton::clicked, this, &PasswordGeneratorDlg::regenerate);
     connect(m_copy, &QPushButton::clicked, this, [this] {
         if (!password().isEmpty())
             Q_EMIT copyRequested(password());
     });
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    connect(m_close, &QPushButton::clicked, this, &QDialog::reject);
     regenerate();
 }
 
@@ -95,6 +118,26 @@ Options PasswordGeneratorDlg::options() const
     return options;
 }
 
+void PasswordGeneratorDlg::setOptions(const Options& options)
+{
+    {
+        const QScopedValueRollback quiet(m_settingOptions, true);
+        m_length->setValue(clampedLength(options.length));
+        for (CharacterClass c : { Upper, Lower, Digits, Symbols })
+            classBox(c)->setChecked(options.classes & c);
+        m_lookAlikes->setChecked(options.avoidLookAlikes);
+    }
+    regenerate();
+}
+
+void PasswordGeneratorDlg::optionsChanged()
+{
+    if (m_settingOptions)
+        return;
+    GeneratorSettings::save(options());
+    regenerate();
+}
+
 QString PasswordGeneratorDlg::password() const { return m_password->text(); }
 
 void PasswordGeneratorDlg::regenerate()
@@ -102,7 +145,12 @@ void PasswordGeneratorDlg::regenerate()
     const Options chosen = options();
     m_password->setText(generate(chosen));
     const bool any = chosen.classes != 0;
-    m_strength->setText(any ? QStringLiteral("%1 bits").arg(std::floor(strengthBits(chosen)))
+    const double bits = strengthBits(chosen);
+    m_strength->setText(any ? QStringLiteral("%1 bits").arg(std::floor(bits))
                             : QStringLiteral("Choose at least one kind of character."));
+    // A screen reader names the value by its caption.
+    m_strength->setAccessibleName(QStringLiteral("Strength: %1").arg(m_strength->text()));
+    m_strengthBar->setGrade(any ? std::optional(PasswordStrength::gradeForBits(bits)) : std::nullopt);
+    m_strengthBar->setVisible(any);
     m_copy->setEnabled(any);
 }

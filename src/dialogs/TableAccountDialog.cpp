@@ -7,6 +7,7 @@
 #include "document/DocumentTexts.h"
 #include "document/QuorrilDoc.h"
 
+#include <QComboBox>
 #include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
@@ -62,8 +63,15 @@ void TableAccountDialog::buildControls()
         QWidget* widget = kind.create(row, *this);
         const FieldSpec* field = fieldSpecOf(row, m_spec.type);
         if (field && field->has(FieldRole::GeneratePassword))
-            GeneratePasswordMenu::attach(qobject_cast<QLineEdit*>(widget));
+            GeneratePasswordMenu::attach(qobject_cast<QLineEdit*>(widget), [this]() -> UiPrompts& { return prompts(); });
         widget->setGeometry(units.rect({ row.place.x, row.place.y, row.place.w, kind.height(row.place) }));
+        // The label above names its control for screen readers. A combo box would be named by its
+        // current item otherwise.
+        if (QLabel* above = m_labelAbove.value(row.id)) {
+            above->setBuddy(widget);
+            if (qobject_cast<QComboBox*>(widget))
+                widget->setAccessibleName(above->text());
+        }
         m_widgets.push_back(widget);
         m_values.push_back(kind.initialValue());
         if (widget->focusPolicy() != Qt::NoFocus) {

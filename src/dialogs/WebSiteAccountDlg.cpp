@@ -1,6 +1,9 @@
 #include "dialogs/WebSiteAccountDlg.h"
 
 #include "core/AccountTypes.h"
+#include "dialogs/StrengthBar.h"
+
+#include <QLineEdit>
 
 namespace {
 using K = ControlKind;
@@ -46,4 +49,9 @@ const DialogSpec kSpec { AccountType::WebSite, "Web Site Account", ":/dialogs/ic
 CWebSiteAccountDlg::CWebSiteAccountDlg(CQuorrilDoc* document, AccountId accountId, QWidget* parent)
     : TableAccountDialog(kSpec, document, accountId, parent)
 {
+    // The strength of the password as it is typed, against the account's own words.
+    StrengthBar::placeUnder(control<QLineEdit>(kUserPassword), [this] {
+        return QStringList { control<QLineEdit>(kTitle)->text(), control<QLineEdit>(kSiteName)->text(),
+            control<QLineEdit>(kUserId)->text() };
+    });
 }

@@ -54,6 +54,11 @@ qsizetype dueSoon(const QList<ExpiringItem>& items)
         [](const ExpiringItem& item) { return item.daysLeft >= 0 && item.daysLeft <= ExpiringItem::WarningDays; });
 }
 
+qsizetype expired(const QList<ExpiringItem>& items)
+{
+    return std::count_if(items.begin(), items.end(), [](const ExpiringItem& item) { return item.daysLeft < 0; });
+}
+
 QString dueText(qint64 daysLeft)
 {
     if (daysLeft == 0)
@@ -67,15 +72,24 @@ QString dueText(qint64 daysLeft)
     return QStringLiteral("expired %1 days ago").arg(-daysLeft);
 }
 
-QString statusNote(qsizetype dueSoonCount)
+QString statusNote(qsizetype expiredCount, qsizetype dueSoonCount)
 {
-    if (dueSoonCount <= 0)
+    QStringList parts;
+    if (expiredCount > 0)
+        parts << (expiredCount == 1 ? QStringLiteral("1 item has expired")
+                                    : QStringLiteral("%1 items have expired").arg(expiredCount));
+    if (dueSoonCount > 0) {
+        // After the expired part the noun is already said: "2 items have expired, 1 expires ...".
+        const QString noun
+            = parts.isEmpty() ? (dueSoonCount == 1 ? QStringLiteral(" item") : QStringLiteral(" items")) : QString();
+        parts << QStringLiteral("%1%2 %3 within %4 days")
+                     .arg(dueSoonCount)
+                     .arg(noun, dueSoonCount == 1 ? QStringLiteral("expires") : QStringLiteral("expire"))
+                     .arg(ExpiringItem::WarningDays);
+    }
+    if (parts.isEmpty())
         return {};
-    if (dueSoonCount == 1)
-        return QStringLiteral("1 item expires within %1 days (View > Expiring…)").arg(ExpiringItem::WarningDays);
-    return QStringLiteral("%1 items expire within %2 days (View > Expiring…)")
-        .arg(dueSoonCount)
-        .arg(ExpiringItem::WarningDays);
+    return parts.join(QStringLiteral(", ")) + QStringLiteral(" (View > Expiring…)");
 }
 
 } // namespace ExpiringItems

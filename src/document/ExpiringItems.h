@@ -36,9 +36,12 @@ QList<ExpiringItem> collect(const CQuorrilDoc& document, QDate today);
 QDate today();
 // The items that fall due from today to the end of the warning period (not those already expired).
 qsizetype dueSoon(const QList<ExpiringItem>& items);
+// The items whose date has passed.
+qsizetype expired(const QList<ExpiringItem>& items);
 // "today", "in 1 day", "in N days", "expired 1 day ago", "expired N days ago".
 QString dueText(qint64 daysLeft);
-// The status-bar note for a count of items due soon: "2 items expire within 30 days (View >
-// Expiring…)", the singular for one; empty for none.
-QString statusNote(qsizetype dueSoonCount);
+// The status-bar note for the items expired and due soon: "2 items have expired, 1 expires within
+// 30 days (View > Expiring…)", either part alone when the other count is 0, the singular for one;
+// empty when both are 0.
+QString statusNote(qsizetype expiredCount, qsizetype dueSoonCount);
 } // namespace ExpiringItems

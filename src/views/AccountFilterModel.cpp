@@ -58,7 +58,8 @@ void AccountFilterModel::setSourceModel(QAbstractItemModel* source)
 
 void AccountFilterModel::setFindText(const QString& text)
 {
-    const QString needle = AccountSearch::fold(text);
+    // Blanks at either end are no part of what is looked for ("visa " finds "Visa").
+    const QString needle = AccountSearch::fold(QStringView(text).trimmed());
     m_text = text;
     if (needle == m_needle)
         return;

@@ -17,6 +17,9 @@ CAccountView::CAccountView(CQuorrilDoc& document, QWidget* parent)
     : QTableWidget(parent)
     , m_doc(document)
 {
+    setAccessibleName(tr("Properties"));
+    // Tab moves on to the next pane; the arrows move between the rows.
+    setTabKeyNavigation(false);
     setColumnCount(2);
     setHorizontalHeaderLabels({ QStringLiteral("Property"), QStringLiteral("Value") });
     horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);

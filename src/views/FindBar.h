@@ -5,7 +5,8 @@
 class CQuorrilView;
 
 // The find field above the account tree: as the user types, the tree shows only the matching
-// accounts. Esc clears it and gives the focus back to the tree; Down and Enter go to the tree too.
+// accounts. Esc clears it and gives the focus back to the tree; Down goes to the tree too, and Enter
+// selects the first match there.
 class FindBar : public QLineEdit {
     Q_OBJECT
 public:
@@ -21,4 +22,5 @@ protected:
 
 private:
     CQuorrilView& m_tree;
+    bool m_followingTree = false;
 };

@@ -8,6 +8,7 @@
 #include <QContextMenuEvent>
 #include <QHeaderView>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QMenu>
 #include <QMouseEvent>
 #include <QScopedValueRollback>
@@ -21,6 +22,7 @@ CQuorrilView::CQuorrilView(CQuorrilDoc& document, QWidget* parent)
 {
     m_filter->setSourceModel(m_model);
     setModel(m_filter);
+    setAccessibleName(tr("Accounts"));
     header()->hide();
     // Long titles are shown whole; the pane scrolls sideways instead.
     header()->setSectionResizeMode(QHeaderView::ResizeToContents);
@@ -50,10 +52,22 @@ CQuorrilView::CQuorrilView(CQuorrilDoc& document, QWidget* parent)
             QScopedValueRollback refiltering(m_rebuilding, true);
             m_filter->setTitlesOnly(locked);
         }
+        // The values count again once unlocked: the categories that now hold matches open.
+        if (m_filter->isFiltering())
+            openMatches();
         followFilter(selected);
+        showMatchState();
         if (!locked)
             OnSelChanged(selectedNode());
     });
+    m_noMatches = new QLabel(tr("No matches"), viewport());
+    m_noMatches->setObjectName(QStringLiteral("noMatches"));
+    m_noMatches->setForegroundRole(QPalette::PlaceholderText);
+    m_noMatches->hide();
+    for (auto signal : { &QAbstractItemModel::rowsInserted, &QAbstractItemModel::rowsRemoved })
+        connect(m_filter, signal, this, &CQuorrilView::showMatchState);
+    connect(m_filter, &QAbstractItemModel::modelReset, this, &CQuorrilView::showMatchState);
+    connect(m_filter, &QAbstractItemModel::layoutChanged, this, &CQuorrilView::showMatchState);
 }
 
 QModelIndex CQuorrilView::rootNode() const { return viewNode(m_model->rootNode()); }
@@ -123,22 +137,60 @@ void CQuorrilView::setFindText(const QString& text)
 {
     const bool wasFiltering = m_filter->isFiltering();
     const QPersistentModelIndex selected = sourceNode(selectedNode());
-    if (!wasFiltering && !AccountSearch::fold(text).isEmpty())
+    if (!wasFiltering && !AccountSearch::fold(QStringView(text).trimmed()).isEmpty())
         saveTreeState();
     {
         QScopedValueRollback refiltering(m_rebuilding, true);
         m_filter->setFindText(text);
     }
     if (m_filter->isFiltering()) {
-        // Every category left holds a match: all of them open.
-        const QModelIndex root = rootNode();
-        expand(root);
-        for (int row = 0; row < m_filter->rowCount(root); ++row)
-            expand(m_filter->index(row, 0, root));
+        openMatches();
         followFilter(selected);
     } else if (wasFiltering) {
         restoreTreeState();
     }
+    showMatchState();
+}
+
+void CQuorrilView::openMatches()
+{
+    // Every category left holds a match: all of them open.
+    const QModelIndex root = rootNode();
+    expand(root);
+    for (int row = 0; row < m_filter->rowCount(root); ++row)
+        expand(m_filter->index(row, 0, root));
+}
+
+bool CQuorrilView::hasNoMatch() const { return m_filter->isFiltering() && m_filter->rowCount(rootNode()) == 0; }
+
+void CQuorrilView::showMatchState()
+{
+    // Below the root, where the matches would be.
+    m_noMatches->adjustSize();
+    const QRect root = visualRect(rootNode());
+    m_noMatches->move(root.left() + indentation(), root.bottom() + 4);
+    m_noMatches->setVisible(hasNoMatch());
+}
+
+QModelIndex CQuorrilView::firstMatch() const
+{
+    const QModelIndex root = rootNode();
+    for (int row = 0; row < m_filter->rowCount(root); ++row) {
+        const QModelIndex category = m_filter->index(row, 0, root);
+        if (m_filter->rowCount(category) > 0)
+            return m_filter->index(0, 0, category);
+    }
+    return {};
+}
+
+void CQuorrilView::selectFirstMatch()
+{
+    // An account picked among the matches stays; otherwise the first match is the one.
+    if (!m_filter->isFiltering() || isAccountNode(selectedNode()))
+        return;
+    const QModelIndex first = firstMatch();
+    if (first.isValid())
+        selectNode(first);
 }
 
 void CQuorrilView::followFilter(const QPersistentModelIndex& selected)

@@ -8,6 +8,7 @@
 class AccountFilterModel;
 class AccountTreeModel;
 class CQuorrilDoc;
+class QLabel;
 class QMenu;
 
 // The left pane: the accounts of the document as a tree under the root "Accounts", one category
@@ -47,6 +48,11 @@ public:
     // search, or the account picked during it.
     QString findText() const;
     void setFindText(const QString& text);
+    // A search that leaves no account: the tree says "No matches" below the root.
+    bool hasNoMatch() const;
+    QLabel* noMatchesLabel() const { return m_noMatches; }
+    // Enter in the find field: the first account shown is selected, unless one already is.
+    void selectFirstMatch();
     QModelIndex rootNode() const;
     QModelIndex categoryNode(AccountType type) const;
     QModelIndex selectedNode() const { return currentIndex(); }
@@ -88,6 +94,9 @@ private:
     void followFilter(const QPersistentModelIndex& selected);
     void saveTreeState();
     void restoreTreeState();
+    void openMatches();
+    void showMatchState();
+    QModelIndex firstMatch() const;
 
     CQuorrilDoc& m_doc;
     AccountTreeModel* m_model = nullptr;
@@ -97,5 +106,6 @@ private:
     QPersistentModelIndex m_selectedBefore;
     QPersistentModelIndex m_pickedDuringFind;
     QMenu* m_contextMenu = nullptr;
+    QLabel* m_noMatches = nullptr;
     bool m_rebuilding = false;
 };

@@ -144,14 +144,61 @@ TEST_F(ExpiringTest, ADoubleClickOpensTheAccountsDialog)
     EXPECT_EQ(CQuorrilView::nodeText(frame.treeView()->selectedNode()), QStringLiteral("Home"));
 }
 
-TEST_F(ExpiringTest, OpeningAWalletNotesWhatExpiresWithinThirtyDays)
+TEST_F(ExpiringTest, EnterOpensTheRowAndALockKeepsTheColumns)
+{
+    addDated(AccountType::Insurance, QStringLiteral("Home insurance of the family"), 10);
+    addDated(AccountType::CreditCard, QStringLiteral("Visa"), -5);
+    doc.setPassword(QStringLiteral("pw"));
+    frame.updateCommandStates();
+    ExpiringDlg dialog(doc, today, &frame);
+    dialog.show();
+    dialog.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&dialog));
+    QSignalSpy activated(&dialog, &ExpiringDlg::accountActivated);
+    QTableView* table = dialog.table();
+    const auto widths = [table] {
+        QList<int> all;
+        for (int c = 0; c < ExpiringDlg::ColumnCount; ++c)
+            all << table->columnWidth(c);
+        return all;
+    };
+    const QList<int> filled = widths();
+    // clang-format off
+    struct Row { const char* step; std::function<void()> act; const char* opened; int rows; };
+    const Row rows[] = {
+        { "Enter on the first row", [table] { table->selectRow(0); QTest::keyClick(table, Qt::Key_Return); }, "Visa", 2 },
+        { "Enter on the second row", [table] { table->selectRow(1); QTest::keyClick(table, Qt::Key_Enter); },
+          "Home insurance of the family", 2 },
+        { "locked", [this] { trigger(ID_LOCK_DOCUMENT); }, nullptr, 0 },
+        { "unlocked", [this] { prompts.addPassword("pw"); trigger(ID_UNLOCK_DOCUMENT); }, nullptr, 2 },
+    };
+    // clang-format on
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.step);
+        activated.clear();
+        row.act();
+        EXPECT_TRUE(dialog.isVisible()) << "Enter does not close the list";
+        ASSERT_EQ(activated.count(), row.opened ? 1 : 0);
+        if (row.opened) {
+            EXPECT_EQ(
+                doc.FindAccount(activated.at(0).at(0).value<AccountId>())->GetTitle(), QString::fromUtf8(row.opened));
+        }
+        EXPECT_EQ(dialog.model()->rowCount(), row.rows);
+        EXPECT_EQ(widths(), filled);
+    }
+}
+
+TEST_F(ExpiringTest, OpeningAWalletNotesWhatHasExpiredAndWhatExpiresWithinThirtyDays)
 {
     // clang-format off
     const std::tuple<const char*, std::vector<std::optional<qint64>>, const char*> rows[] = { // days from today, note
         { "none dated",         { std::nullopt, std::nullopt }, "Ready" },
         { "only far off",       { 31, 400 },                    "Ready" },
-        { "only long expired",  { -1, -300 },                   "Ready" },
-        { "one due",            { 30, 31, -5 },                 "1 item expires within 30 days (View > Expiring…)" },
+        { "only expired",       { -1, -300 },                   "2 items have expired (View > Expiring…)" },
+        { "one expired",        { -1, 300 },                    "1 item has expired (View > Expiring…)" },
+        { "one of each",        { 30, 31, -5 },   "1 item has expired, 1 expires within 30 days (View > Expiring…)" },
+        { "two expired, 1 due", { -1, -300, 5 },  "2 items have expired, 1 expires within 30 days (View > Expiring…)" },
+        { "1 expired, 2 due",   { -1, 0, 9 },     "1 item has expired, 2 expire within 30 days (View > Expiring…)" },
         { "two due",            { 0, 12, std::nullopt },        "2 items expire within 30 days (View > Expiring…)" },
     };
     // clang-format on

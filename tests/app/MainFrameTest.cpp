@@ -41,19 +41,20 @@ TEST_F(MainFrameTest, Menus)
     const QList<QAction*> top = frame.menuBar()->actions();
     ASSERT_EQ(top.size(), 3);
     EXPECT_EQ(top[0]->text(), QStringLiteral("&File"));
-    EXPECT_EQ(top[1]->text(), QStringLiteral("Account"));
+    EXPECT_EQ(top[1]->text(), QStringLiteral("&Account"));
     EXPECT_EQ(top[2]->text(), QStringLiteral("&View"));
-    EXPECT_EQ(menuTexts(top[2]->menu()), QStringList({ "&Find", "|", "Show Secrets", "|", "Expiring…" }));
+    EXPECT_EQ(menuTexts(top[2]->menu()),
+        QStringList({ "&Find", "|", "Show &Secrets", "|", "&Expiring…", "Password &Health…" }));
     QStringList file = menuTexts(top[0]->menu());
     // The four recent-file entries are hidden while the list is empty.
     EXPECT_EQ(file,
-        QStringList({ "&New", "&Open", "|", "&Save", "Save &As...", "|", "&Encrypt Wallet", "Preferences…", "|",
+        QStringList({ "&New", "&Open", "|", "&Save", "Save &As...", "|", "&Encrypt Wallet", "&Preferences…", "|",
             "Recent Files", "", "", "", "", "|", "About Quorril...", "|", "E&xit" }));
     EXPECT_FALSE(frame.recentFilesPlaceholder()->isEnabled());
 
     const QMenu* account = top[1]->menu();
     EXPECT_EQ(menuTexts(account),
-        QStringList({ "New", "|", "Properties", "|", "Delete", "|", "Copy Password", "Generate Password…" }));
+        QStringList({ "New", "|", "Properties", "|", "Delete", "|", "Copy &Password", "&Generate Password…" }));
     EXPECT_EQ(menuTexts(account->actions()[0]->menu()),
         QStringList({ "Email", "WebSite", "Bank", "Insurance", "Credit Card", "Medical Record", "Calling Card",
             "Purchased Item", "Software", "Reference" }));

@@ -36,13 +36,13 @@ TEST_F(PreferencesTest, StoredValuesAreReadBackInRangeOrAsTheirDefault)
         settings.clear();
         if (row.stored)
             for (const char* key : { "Security/ClipboardClearSeconds", "Security/AutoLockMinutes",
-                     "Security/EncryptNewWallets", "Security/LockOnMinimize", "View/ShowSecrets" })
+                     "Security/EncryptNewWallets", "Security/LockOnMinimize", "View/ShowSecretsOnOpen" })
                 settings.setValue(QLatin1String(key), QString::fromLatin1(row.stored));
         EXPECT_EQ(preferences.clipboardClearSeconds(), row.clipboardSeconds);
         EXPECT_EQ(preferences.autoLockMinutes(), row.autoLockMinutes);
         EXPECT_EQ(preferences.encryptNewWallets(), row.flag);
         EXPECT_EQ(preferences.lockOnMinimize(), row.flag);
-        EXPECT_EQ(preferences.showSecrets(), row.flag);
+        EXPECT_EQ(preferences.showSecretsOnOpen(), row.flag);
     }
 }
 
@@ -59,7 +59,8 @@ TEST_F(PreferencesTest, TheFileMenuOpensTheDialogWhichStoresEachChangeAtOnce)
             EXPECT_EQ(dialog->clipboardClearSeconds()->text(), QStringLiteral("Never"));
             EXPECT_EQ(settings.value("Security/ClipboardClearSeconds").toInt(), 0);
             dialog->autoLockMinutes()->setValue(3);
-            for (QCheckBox* box : { dialog->showSecrets(), dialog->encryptNewWallets(), dialog->lockOnMinimize() })
+            for (QCheckBox* box :
+                { dialog->showSecretsOnOpen(), dialog->encryptNewWallets(), dialog->lockOnMinimize() })
                 box->setChecked(true);
         }
         modal->close();
@@ -68,7 +69,7 @@ TEST_F(PreferencesTest, TheFileMenuOpensTheDialogWhichStoresEachChangeAtOnce)
     ASSERT_TRUE(shown);
     EXPECT_EQ(changed.count(), 5);
     EXPECT_EQ(preferences.autoLockMinutes(), 3);
-    EXPECT_TRUE(preferences.showSecrets());
+    EXPECT_TRUE(preferences.showSecretsOnOpen());
     EXPECT_TRUE(preferences.encryptNewWallets());
     EXPECT_TRUE(preferences.lockOnMinimize());
     // Values out of range are brought into it, and storing the same value announces nothing.

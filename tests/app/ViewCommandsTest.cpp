@@ -7,6 +7,7 @@
 #include "views/SecretClipboard.h"
 
 #include <QClipboard>
+#include <QFile>
 #include <QMenuBar>
 #include <QStatusBar>
 
@@ -47,9 +48,9 @@ TEST_F(ViewCommandsTest, MenusHoldTheNewCommands)
     struct Row { int id; const char* text; const char* keys; QMenu* menu; }; // menu null: not checked here
     const Row rows[] = {
         { ID_VIEW_FIND, "&Find", "Ctrl+F", menus.at(2)->menu() },
-        { ID_VIEW_SHOW_SECRETS, "Show Secrets", "Ctrl+H", menus.at(2)->menu() },
-        { ID_ACCOUNT_COPY_PASSWORD, "Copy Password", "", frame.accountMenu() },
-        { ID_GENERATE_PASSWORD, "Generate Password…", "Ctrl+G", frame.accountMenu() },
+        { ID_VIEW_SHOW_SECRETS, "Show &Secrets", "Ctrl+H", menus.at(2)->menu() },
+        { ID_ACCOUNT_COPY_PASSWORD, "Copy &Password", "", frame.accountMenu() },
+        { ID_GENERATE_PASSWORD, "&Generate Password…", "Ctrl+G", frame.accountMenu() },
         { ID_EDIT_COPY, "Copy", "Ctrl+C", nullptr },
     };
     // clang-format on
@@ -105,7 +106,7 @@ TEST_F(ViewCommandsTest, CopyPasswordCopiesTheSecretWhereThereIsOne)
     EXPECT_TRUE(clipboardText().isEmpty());
 }
 
-TEST_F(ViewCommandsTest, ShowSecretsIsOneRememberedSettingAndCopyGivesTheRealValue)
+TEST_F(ViewCommandsTest, ShowSecretsGoesOffAtEveryLockAndStartsAsThePreferencesSay)
 {
     select(AccountType::Bank, QStringLiteral("Bank"));
     CAccountView* list = frame.listView();
@@ -114,22 +115,49 @@ TEST_F(ViewCommandsTest, ShowSecretsIsOneRememberedSettingAndCopyGivesTheRealVal
     EXPECT_FALSE(action(ID_VIEW_SHOW_SECRETS)->isChecked());
     EXPECT_TRUE(shownRows().contains(maskedRow));
     const auto ctrlH = [this] { pressKey(frame.treeView(), Qt::Key_H, Qt::ControlModifier); };
+    const auto lockAndUnlock = [this] {
+        trigger(ID_LOCK_DOCUMENT);
+        prompts.addPassword("pw");
+        trigger(ID_UNLOCK_DOCUMENT);
+        select(AccountType::Bank, QStringLiteral("Bank"));
+    };
+    int opened = 0;
+    const auto reopen = [this, &opened] {
+        // Another file each time: the file open already is not opened again.
+        const QString file = path(QStringLiteral("secrets%1.qrl").arg(++opened));
+        ASSERT_TRUE(doc.OnSaveDocument(file));
+        ASSERT_TRUE(QFile::copy(file, file + QStringLiteral(".copy")));
+        prompts.addPassword("pw");
+        ASSERT_TRUE(frame.fileCommands().openDocumentFile(file + QStringLiteral(".copy")));
+        select(AccountType::Bank, QStringLiteral("Bank"));
+    };
+    const auto onOpen = [this](bool on) { preferences.setValue(Preferences::ShowSecretsOnOpen, on); };
     // clang-format off
     struct Row { const char* how; std::function<void()> turn; bool shown; };
     const Row rows[] = {
         { "Ctrl+H", ctrlH, true },
         { "Ctrl+H again", ctrlH, false },
-        { "Preferences", [this] { preferences.setValue(Preferences::ShowSecrets, true); }, true },
-        { "the menu", [this] { trigger(ID_VIEW_SHOW_SECRETS); }, false },
+        { "the menu", [this] { trigger(ID_VIEW_SHOW_SECRETS); }, true },
+        { "a lock", lockAndUnlock, false },
+        { "the preference alone changes nothing shown", [&] { onOpen(true); }, false },
+        { "a wallet opens, the preference on", reopen, true },
+        { "a lock, the preference on", lockAndUnlock, false },
+        { "Ctrl+H, then a wallet opens, the preference off", [&] { ctrlH(); onOpen(false); reopen(); }, false },
     };
     // clang-format on
     for (const Row& row : rows) {
         SCOPED_TRACE(row.how);
         row.turn();
         EXPECT_EQ(action(ID_VIEW_SHOW_SECRETS)->isChecked(), row.shown);
-        EXPECT_EQ(settings.value("View/ShowSecrets").toBool(), row.shown);
         EXPECT_EQ(shownRows().contains(pinRow), row.shown);
         EXPECT_EQ(shownRows().contains(maskedRow), !row.shown);
+    }
+    // A start: a window made anew follows the preference.
+    for (bool on : { true, false }) {
+        onOpen(on);
+        CMainFrame another(doc, prompts, recentFiles, preferences);
+        EXPECT_EQ(another.action(ID_VIEW_SHOW_SECRETS)->isChecked(), on);
+        EXPECT_EQ(another.listView()->showSecrets(), on);
     }
     // Ctrl+C in the list copies the PIN, hidden as it is; in the tree it is not the list's Copy.
     const auto pin = shownRows().indexOf(maskedRow); // hidden, as the last turn left it

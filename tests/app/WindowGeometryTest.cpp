@@ -84,6 +84,11 @@ TEST_F(WindowGeometryTest, BringOnScreenMovesOnlyAWindowThatIsOff)
         { "title bar above",   QPoint(area.left() + 10, area.top() - 400),     true },
         { "far left",          QPoint(area.left() - 4000, area.top() + 100),   true },
         { "far below",         QPoint(area.left() + 50, area.bottom() + 2500), true },
+        // Less than a usable part, 100 x 50 pixels of the title's end of the window, on screen.
+        { "88 x 32 at the bottom right", QPoint(area.right() - 87, area.bottom() - 31), true },
+        { "88 wide at the left",  QPoint(area.left() - 312, area.top() + 10),  true },
+        { "32 high at the bottom", QPoint(area.left() + 10, area.bottom() - 31), true },
+        { "120 x 60 at the bottom right", QPoint(area.right() - 119, area.bottom() - 59), false },
     };
     // clang-format on
     for (const auto& [name, at, moves] : rows) {

@@ -59,7 +59,7 @@ TEST_F(Controls, MemoEnterPressesOkAndCtrlEnterBreaksTheLine)
     QTest::keyClick(memo, Qt::Key_Return);
     ASSERT_TRUE(accepted(*dialog));
     EXPECT_EQ(
-        static_cast<CreditCardAccount*>(dialog->GetAccount())->GetServicePhone(), QStringLiteral("555-1234\next 9"));
+        static_cast<CreditCardAccount*>(dialog->GetAccount())->GetServicePhone(), QStringLiteral("555-1234\r\next 9"));
 }
 
 TEST_F(Controls, EnterInEditsTypeBoxesAndDatePickersPressesTheDefaultButton)
@@ -74,27 +74,36 @@ TEST_F(Controls, EnterInEditsTypeBoxesAndDatePickersPressesTheDefaultButton)
     }
 }
 
-TEST_F(Controls, MemoKeepsCrLfLineBreaksAndAnUntouchedTextExactly)
+TEST_F(Controls, MemoStoresCrLfForEveryLineBreakAndAnUntouchedTextExactly)
 {
     auto* record = addFilled<ReferenceRecord>(AccountType::Reference, QStringLiteral("Note"));
     record->SetAbout(QStringLiteral("About"));
-    const QString stored = QStringLiteral("first\r\nsecond\u2029third\u00a0end");
-    record->SetDescription(stored);
-
-    auto dialog = open(AccountType::Reference, record->GetId());
-    clickOk(*dialog);
-    ASSERT_TRUE(accepted(*dialog));
-    EXPECT_EQ(record->GetDescription(), stored);
-
-    record->SetDescription(QStringLiteral("one\r\ntwo"));
-    auto edit = open(AccountType::Reference, record->GetId());
-    auto* memo = edit->control<QPlainTextEdit>(1125);
-    memo->moveCursor(QTextCursor::End);
-    QTest::keyClick(memo, Qt::Key_Return, Qt::ControlModifier);
-    QTest::keyClicks(memo, QStringLiteral("three"));
-    clickOk(*edit);
-    ASSERT_TRUE(accepted(*edit));
-    EXPECT_EQ(record->GetDescription(), QStringLiteral("one\r\ntwo\r\nthree"));
+    // clang-format off
+    struct Row { const char16_t* stored; const char16_t* typed; const char16_t* kept; }; // typed null: untouched
+    const Row rows[] = {
+        { u"first\r\nsecond\u2029third\u00a0end", nullptr, u"first\r\nsecond\u2029third\u00a0end" },
+        { u"lf\nonly\rcr", nullptr, u"lf\nonly\rcr" },
+        { u"one\r\ntwo", u"three", u"one\r\ntwo\r\nthree" },
+        { u"", u"new", u"\r\nnew" },
+        { u"one line", u"two", u"one line\r\ntwo" },
+        { u"lf\nbefore", u"after", u"lf\r\nbefore\r\nafter" },
+    };
+    // clang-format on
+    for (const Row& row : rows) {
+        const QString stored = QString::fromUtf16(row.stored);
+        SCOPED_TRACE(stored.toStdString());
+        record->SetDescription(stored);
+        auto edit = open(AccountType::Reference, record->GetId());
+        if (row.typed) {
+            auto* memo = edit->control<QPlainTextEdit>(1125);
+            memo->moveCursor(QTextCursor::End);
+            QTest::keyClick(memo, Qt::Key_Return, Qt::ControlModifier);
+            QTest::keyClicks(memo, QString::fromUtf16(row.typed));
+        }
+        clickOk(*edit);
+        ASSERT_TRUE(accepted(*edit));
+        EXPECT_EQ(record->GetDescription(), QString::fromUtf16(row.kept));
+    }
 }
 
 TEST_F(Controls, OneMegabytePastedIntoAMemoIsStoredWhole)
@@ -109,7 +118,8 @@ TEST_F(Controls, OneMegabytePastedIntoAMemoIsStoredWhole)
     paste(memo, big);
     clickOk(*dialog);
     ASSERT_TRUE(accepted(*dialog));
-    EXPECT_EQ(static_cast<CreditCardAccount*>(dialog->GetAccount())->GetServicePhone(), big);
+    EXPECT_EQ(static_cast<CreditCardAccount*>(dialog->GetAccount())->GetServicePhone(),
+        QString(big).replace(u'\n', QStringLiteral("\r\n")));
 }
 
 TEST_F(Controls, EditsHaveNoLengthLimitAndKeepEveryStorableCharacter)

@@ -1,17 +1,23 @@
 // "Generate Password" in the password fields' context menus, and the generator dialog.
 #include "dialogs/DialogTest.h"
 #include "dialogs/GeneratePasswordMenu.h"
+#include "dialogs/GeneratorSettings.h"
 #include "dialogs/PasswordDlg.h"
 #include "dialogs/PasswordGeneratorDlg.h"
+#include "support/KeyboardReach.h"
 
 #include <QApplication>
 #include <QCheckBox>
 #include <QContextMenuEvent>
 #include <QLabel>
 #include <QMenu>
+#include <QSettings>
 #include <QSignalSpy>
 #include <QSpinBox>
+#include <QTemporaryDir>
 #include <QTimer>
+
+#include <optional>
 
 namespace {
 
@@ -86,15 +92,56 @@ TEST_F(GenerateMenuTest, PasswordFieldsOfferAGeneratedPasswordAndNothingMoves)
     }
 }
 
+TEST_F(GenerateMenuTest, AFilledFieldIsReplacedSoThatItCanBeTakenBack)
+{
+    // clang-format off
+    struct Row { const char* name; bool masked; std::optional<bool> answer; bool replaced, undone; };
+    const Row rows[] = {
+        { "WebSite password: Ctrl+Z brings the old text back", false, std::nullopt, true, true },
+        { "new document password, agreed", true, true, true, false },
+        { "new document password, refused", true, false, false, false },
+    };
+    // clang-format on
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        std::unique_ptr<QDialog> dialog;
+        QLineEdit* field = nullptr;
+        if (row.masked) {
+            auto prompt = std::make_unique<CPasswordDlg>(prompts, Prompts::PasswordMode::Set);
+            field = prompt->passwordEdit();
+            dialog = std::move(prompt);
+        } else {
+            auto site = open(AccountType::WebSite);
+            field = site->control<QLineEdit>(1008);
+            dialog = std::move(site);
+        }
+        dialog->show();
+        dialog->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(dialog.get()));
+        field->setFocus();
+        QTest::keyClicks(field, QStringLiteral("old one"));
+        prompts.shown.clear();
+        if (row.answer)
+            prompts.addAnswer(*row.answer);
+        EXPECT_TRUE(pickGenerate(field));
+        EXPECT_EQ(prompts.shown.contains(QString::fromUtf8(GeneratePasswordMenu::ReplaceQuestion)), row.masked);
+        EXPECT_EQ(field->text() != QStringLiteral("old one"), row.replaced);
+        QTest::keyClick(field, Qt::Key_Z, Qt::ControlModifier);
+        if (row.undone) {
+            EXPECT_EQ(field->text(), QStringLiteral("old one"));
+        }
+    }
+}
+
 TEST(PasswordGeneratorDlgTest, OptionsMakeTheirPasswordAndCopyHandsItOver)
 {
     PasswordGeneratorDlg dialog;
     EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Generate Password"));
     const QSpinBox* length = dialog.lengthBox();
     EXPECT_EQ(std::tuple(length->value(), length->minimum(), length->maximum()), std::tuple(20, 8, 128));
-    EXPECT_EQ(dialog.lookAlikesBox()->text(), QStringLiteral("avoid look-alike characters"));
-    EXPECT_EQ(dialog.copyButton()->text(), QStringLiteral("Copy"));
-    EXPECT_EQ(dialog.regenerateButton()->text(), QStringLiteral("Regenerate"));
+    EXPECT_EQ(dialog.lookAlikesBox()->text(), QStringLiteral("a&void look-alike characters"));
+    EXPECT_EQ(dialog.copyButton()->text(), QStringLiteral("C&opy"));
+    EXPECT_EQ(dialog.regenerateButton()->text(), QStringLiteral("&Regenerate"));
     using namespace PasswordGenerator;
     // clang-format off
     struct Row { int length; std::vector<CharacterClass> off; bool avoid; QString strength; };
@@ -127,6 +174,128 @@ TEST(PasswordGeneratorDlgTest, OptionsMakeTheirPasswordAndCopyHandsItOver)
         ASSERT_FALSE(copied.isEmpty());
         EXPECT_EQ(copied.takeLast().at(0).toString(), dialog.password());
     }
+}
+
+} // namespace
+
+namespace {
+
+// The generator as the keyboard and a screen reader meet it, and the options it keeps in settings
+// of the test's own.
+class GeneratorKeepsTest : public DialogTest {
+protected:
+    GeneratorKeepsTest()
+        : settings(QDir(folder.path()).filePath(QStringLiteral("settings.ini")), QSettings::IniFormat)
+    {
+        GeneratorSettings::use(&settings);
+    }
+    ~GeneratorKeepsTest() override { GeneratorSettings::use(nullptr); }
+
+    QTemporaryDir folder;
+    QSettings settings;
+};
+
+TEST_F(GeneratorKeepsTest, TabCyclesOverEveryControlAndLabelsReadAsWritten)
+{
+    using namespace PasswordGenerator;
+    PasswordGeneratorDlg dialog;
+    dialog.show();
+    dialog.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&dialog));
+    const QList<QWidget*> cycle { dialog.lengthBox(), dialog.classBox(Upper), dialog.classBox(Lower),
+        dialog.classBox(Digits), dialog.classBox(Symbols), dialog.lookAlikesBox(), dialog.passwordEdit(),
+        dialog.copyButton(), dialog.regenerateButton(), dialog.closeButton() };
+    dialog.lengthBox()->setFocus(Qt::TabFocusReason);
+    EXPECT_EQ(KeyboardReach::tabWalk(cycle), cycle);
+
+    // Every control has its letter, none twice; "&&" shows the ampersand.
+    EXPECT_EQ(KeyboardReach::clash(KeyboardReach::controlTexts(dialog)), std::nullopt);
+    // clang-format off
+    struct Row { QWidget* control; const char* letter; };
+    const Row rows[] = {
+        { dialog.lengthBox(), "l" }, { dialog.classBox(Upper), "u" }, { dialog.classBox(Lower), "w" },
+        { dialog.classBox(Digits), "d" }, { dialog.classBox(Symbols), "s" }, { dialog.lookAlikesBox(), "v" },
+        { dialog.passwordEdit(), "p" }, { dialog.copyButton(), "o" }, { dialog.regenerateButton(), "r" },
+        { dialog.closeButton(), "c" },
+    };
+    // clang-format on
+    for (const Row& row : rows) {
+        QString text;
+        if (auto* button = qobject_cast<QAbstractButton*>(row.control))
+            text = button->text();
+        for (const QLabel* label : dialog.findChildren<QLabel*>())
+            if (label->buddy() == row.control && text.isEmpty())
+                text = label->text();
+        SCOPED_TRACE(text.toStdString());
+        EXPECT_EQ(KeyboardReach::mnemonic(text), QChar::fromLatin1(*row.letter));
+    }
+    EXPECT_EQ(dialog.classBox(Symbols)->text(), QStringLiteral("&Symbols (!#%&&…)"));
+
+    // The strength value is named by its caption.
+    const QList<QLabel*> labels = dialog.findChildren<QLabel*>();
+    const auto caption = std::find_if(labels.cbegin(), labels.cend(),
+        [&dialog](const QLabel* label) { return label->buddy() == dialog.strengthLabel(); });
+    ASSERT_NE(caption, labels.cend());
+    EXPECT_EQ((*caption)->text(), QStringLiteral("Strength:"));
+    EXPECT_EQ(dialog.strengthLabel()->accessibleName(), QStringLiteral("Strength: ") + dialog.strengthLabel()->text());
+}
+
+TEST_F(GeneratorKeepsTest, OptionsComeBackAtTheNextOpeningAndATypedLengthShowsAsUsed)
+{
+    using namespace PasswordGenerator;
+    // clang-format off
+    struct Row { const char* typed; int used; unsigned classes; bool avoid; };
+    const Row rows[] = {
+        { "32", 32, Lower | Digits, true },
+        { "200", Options::MaxLength, Upper, false }, // beyond the range: the field shows the most
+        { "5", Options::MinLength, Symbols | Digits, true }, // below it: the least, once the field is left
+        { "128", 128, Upper | Lower | Digits | Symbols, false },
+    };
+    // clang-format on
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.typed);
+        {
+            PasswordGeneratorDlg dialog;
+            dialog.show();
+            dialog.activateWindow();
+            ASSERT_TRUE(QTest::qWaitForWindowActive(&dialog));
+            for (CharacterClass c : { Upper, Lower, Digits, Symbols })
+                dialog.classBox(c)->setChecked(row.classes & c);
+            dialog.lookAlikesBox()->setChecked(row.avoid);
+            QSpinBox* length = dialog.lengthBox();
+            length->setFocus(Qt::TabFocusReason);
+            length->selectAll();
+            QTest::keyClicks(QApplication::focusWidget(), QString::fromLatin1(row.typed));
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            EXPECT_EQ(length->value(), row.used);
+            EXPECT_EQ(length->text(), QString::number(row.used));
+            EXPECT_EQ(dialog.password().size(), row.used);
+        }
+        PasswordGeneratorDlg reopened;
+        const Options kept = reopened.options();
+        EXPECT_EQ(kept.length, row.used);
+        EXPECT_EQ(kept.classes, row.classes);
+        EXPECT_EQ(kept.avoidLookAlikes, row.avoid);
+        EXPECT_EQ(reopened.password().size(), row.used);
+        // The context menu of a password field makes its password with the same options.
+        auto site = open(AccountType::WebSite);
+        QLineEdit* field = site->control<QLineEdit>(1008);
+        ASSERT_TRUE(pickGenerate(field));
+        EXPECT_EQ(field->text().size(), row.used);
+        for (CharacterClass c : { Upper, Lower, Digits, Symbols }) {
+            if (row.classes & c)
+                continue;
+            for (QChar ch : alphabet(c, false)) {
+                EXPECT_FALSE(field->text().contains(ch)) << "a character of a class not chosen";
+            }
+        }
+    }
+    // Damaged settings give the defaults, never an error.
+    settings.setValue("Generator/Length", "lots");
+    settings.setValue("Generator/Upper", "maybe");
+    const Options damaged = GeneratorSettings::read(settings);
+    EXPECT_EQ(damaged.length, Options::DefaultLength);
+    EXPECT_TRUE(damaged.classes & Upper);
 }
 
 } // namespace

@@ -10,12 +10,20 @@ namespace {
 const QDate kToday(2026, 12, 10);
 const QString kMark = QStringLiteral(" (conflict 2026-12-10)");
 
+// The id after the largest in `accounts`, held at the largest id when that is taken.
+qint32 nextAbove(const AccountTable& accounts)
+{
+    if (accounts.empty())
+        return 1;
+    const qint64 above = qint64(idValue(accounts.rbegin()->first)) + 1;
+    return qint32(std::min<qint64>(above, std::numeric_limits<qint32>::max()));
+}
+
 // A side of a merge: its accounts, and a next id above them unless one is given.
 struct Side {
     Side(const QStringList& lines, qint32 next = 0)
         : accounts(WalletText::table(lines))
-        , contents { AccountId(std::max(next, accounts.empty() ? 1 : idValue(accounts.rbegin()->first) + 1)), password,
-            accounts }
+        , contents { AccountId(std::max(next, nextAbove(accounts))), password, accounts }
     {
     }
     ScrambledText password;

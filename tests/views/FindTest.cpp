@@ -4,7 +4,9 @@
 #include "views/FindBar.h"
 #include "views/TreeAndListTest.h"
 
+#include <QLabel>
 #include <QSignalSpy>
+#include <QToolButton>
 
 #include <set>
 
@@ -159,6 +161,72 @@ TEST_F(FindTest, TheFieldDrivesTheTreeAndShowingAHiddenNodeOrANewDocumentEndsThe
     EXPECT_TRUE(bar.text().isEmpty());
     EXPECT_EQ(shownAccounts().size(), 10u);
     EXPECT_FALSE(tree.isExpanded(tree.categoryNode(AccountType::CreditCard))); // as after every rebuild
+}
+
+TEST_F(FindTest, TheFieldMeetsTheHandAsExpected)
+{
+    FindBar bar(tree);
+    bar.show();
+    doc.setPassword(QStringLiteral("pw"));
+    QToolButton* clearButton = bar.findChild<QToolButton*>();
+    ASSERT_TRUE(clearButton);
+    enum class Then { Nothing, Enter, Unlock, Rebuild };
+    // clang-format off
+    struct Row {
+        const char* name; const char16_t* typed; bool lockedFirst; Then then;
+        std::set<QString> shown; const char* selected; bool noMatches; bool clearShown;
+    };
+    const Row rows[] = {
+        { "Enter takes the one match", u"visa", false, Then::Enter, { "Visa" }, "Visa", false, true },
+        { "Enter takes the first of several", u"provider", false, Then::Enter, { "Visa", "Car", "Travel" }, "Travel",
+          false, true },
+        { "a blank at the end", u"visa ", false, Then::Nothing, { "Visa" }, nullptr, false, true },
+        { "blanks at both ends", u"  savings  ", false, Then::Nothing, { "Été Savings" }, nullptr, false, true },
+        { "nothing found", u"zzz", false, Then::Nothing, {}, nullptr, true, true },
+        { "a value typed while locked, then unlocked", u"institution bank", true, Then::Unlock, { "Été Savings" },
+          nullptr, false, true },
+        { "the program clears the field", u"visa", false, Then::Rebuild,
+          { "Post", "Forum", "Visa", "Été Savings", "Car", "Dentist", "Travel", "Bicycle", "Editor", "Notes" },
+          nullptr, false, false },
+    };
+    // clang-format on
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        rebuild();
+        if (row.lockedFirst)
+            doc.OnLockDocument();
+        bar.setFocus();
+        QTest::keyClicks(&bar, QString::fromUtf16(row.typed));
+        switch (row.then) {
+        case Then::Nothing:
+            break;
+        case Then::Enter:
+            QTest::keyClick(&bar, Qt::Key_Return);
+            break;
+        case Then::Unlock:
+            prompts.addPassword("pw");
+            doc.OnUnlockDocument();
+            break;
+        case Then::Rebuild:
+            rebuild();
+            break;
+        }
+        EXPECT_EQ(shownAccounts(), row.shown);
+        for (int c = 0; row.then != Then::Rebuild && c < childCount(tree.rootNode()); ++c) {
+            EXPECT_TRUE(tree.isExpanded(child(tree.rootNode(), c)));
+        }
+        if (row.selected) {
+            EXPECT_EQ(CQuorrilView::nodeText(tree.selectedNode()), QString::fromLatin1(row.selected));
+            EXPECT_EQ(doc.GetCurrentAccountId(), CQuorrilView::nodeAccountId(tree.selectedNode()));
+            EXPECT_GT(list.rowCount(), 0);
+        }
+        EXPECT_EQ(tree.noMatchesLabel()->isVisible(), row.noMatches);
+        EXPECT_EQ(tree.noMatchesLabel()->text(), QStringLiteral("No matches"));
+        // The button fades in and out.
+        QTest::qWait(400);
+        EXPECT_EQ(clearButton->isVisible(), row.clearShown);
+        bar.clear();
+    }
 }
 
 TEST_F(FindTest, AnEditedAccountIsSearchedByItsNewTexts)

@@ -1,0 +1,78 @@
+#include "app/HealthCommands.h"
+
+#include "app/CommandIds.h"
+#include "app/ExpiringCommands.h"
+#include "app/HealthDlg.h"
+#include "app/MainFrame.h"
+#include "document/ExpiringItems.h"
+#include "document/PasswordHealth.h"
+#include "document/QuorrilDoc.h"
+
+#include <QAction>
+#include <QFutureWatcher>
+#include <QPromise>
+#include <QThreadPool>
+
+#include <memory>
+
+HealthCommands::HealthCommands(CMainFrame& frame)
+    : QObject(&frame)
+    , m_frame(frame)
+    , m_today([] { return ExpiringItems::today(); })
+{
+    connect(m_frame.action(ID_VIEW_PASSWORD_HEALTH), &QAction::triggered, this, &HealthCommands::OnViewPasswordHealth);
+    CQuorrilDoc& doc = m_frame.document();
+    connect(&doc, &CQuorrilDoc::documentReset, this, &HealthCommands::startNote);
+    connect(&doc, &CQuorrilDoc::lockChanged, this, &HealthCommands::startNote);
+}
+
+void HealthCommands::updateState()
+{
+    m_frame.action(ID_VIEW_PASSWORD_HEALTH)->setEnabled(!m_frame.document().IsLocked());
+}
+
+void HealthCommands::OnViewPasswordHealth()
+{
+    if (m_frame.document().IsLocked())
+        return;
+    HealthDlg dialog(m_frame.document(), m_today, &m_frame);
+    connect(&dialog, &HealthDlg::accountActivated, this,
+        [this](AccountId id) { m_frame.expiringCommands().openAccount(id); });
+    dialog.exec();
+}
+
+void HealthCommands::startNote()
+{
+    // A note still being graded is of a wallet that changed, locked or closed: it stops.
+    m_grading.cancel();
+    const quint64 generation = ++m_generation;
+    m_frame.expiringCommands().setHealthNote(QString());
+    const CQuorrilDoc& doc = m_frame.document();
+    // A wallet opened from its file (a new one has nothing yet), and only while it can be read.
+    if (doc.GetPathName().isEmpty() || doc.IsLocked())
+        return;
+    ++m_pending;
+    // The snapshot copies what the grading needs, and the other thread touches nothing else: it
+    // hands the count over through a promise that this object watches (and stops watching when it
+    // goes).
+    auto promise = std::make_shared<QPromise<qsizetype>>();
+    auto* watcher = new QFutureWatcher<qsizetype>(this);
+    connect(watcher, &QFutureWatcherBase::finished, this, [this, watcher, generation] {
+        watcher->deleteLater();
+        --m_pending;
+        if (generation != m_generation || watcher->future().isCanceled() || watcher->future().resultCount() == 0)
+            return;
+        m_frame.expiringCommands().setHealthNote(PasswordHealth::statusNote(watcher->result()));
+        Q_EMIT noteReady();
+    });
+    promise->start();
+    m_grading = promise->future();
+    watcher->setFuture(m_grading);
+    QThreadPool::globalInstance()->start([promise, snapshot = PasswordHealth::snapshot(doc, m_today())]() mutable {
+        const auto entries
+            = PasswordHealth::evaluate(std::move(snapshot), [&promise] { return promise->isCanceled(); });
+        if (!promise->isCanceled())
+            promise->addResult(PasswordHealth::weakOrReused(entries));
+        promise->finish();
+    });
+}
