@@ -36,7 +36,7 @@ void check(bool condition, int line = __builtin_LINE())
 void load(QByteArrayView bytes, CQuorrilDoc& doc)
 {
     try {
-        WalletFile::load(bytes, doc);
+        doc.loadClassicBytes(bytes);
     } catch (const CArchiveException&) {
         // a damaged wallet: the accounts read before the damage stay
     }
@@ -56,7 +56,7 @@ void storesAndLoadsBack(const CQuorrilDoc& doc, Prompts& prompts)
 {
     const QByteArray stored = WalletFile::store(doc.contents());
     CQuorrilDoc again(prompts);
-    WalletFile::load(stored, again); // throws (and so fails the run) if the merge made something unstorable
+    again.loadClassicBytes(stored); // throws (and so fails the run) if the merge made something unstorable
     check(again.accountCount() == doc.accountCount());
 }
 

@@ -37,7 +37,7 @@ constexpr int kAccounts = 100000;
 class WindowBenchPrompts : public FixedPasswordPrompts<UiPrompts> {
 public:
     using UiPrompts::question;
-    bool question(const QString&, Icon, Answer) override { return false; }
+    bool question(const QString&, Icon, Answer, Answer) override { return false; }
     Answer questionWithCancel(const QString&) override { return Answer::No; }
     bool duplicateAccount() override { return false; }
     QString openFileName() override { return {}; }

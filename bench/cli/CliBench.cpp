@@ -13,6 +13,7 @@
 #include "document/WalletGenerator.h"
 #include "support/BenchPrompts.h"
 #include "support/ChildProcess.h"
+#include "support/PrivateDataHome.h"
 
 #include <QDir>
 #include <QFile>
@@ -35,6 +36,7 @@ Sample runCli(const std::vector<std::string>& arguments, const QString& input, c
 
 int main()
 {
+    usePrivateDataHome();
     const int accounts = qEnvironmentVariableIntValue("QUORRIL_BENCH_ACCOUNTS") > 0
         ? qEnvironmentVariableIntValue("QUORRIL_BENCH_ACCOUNTS")
         : 100000;
@@ -112,7 +114,9 @@ int main()
         for (int i = 0; i < kHostileUsers; ++i)
             AccountBuilder::appendUser(*email, std::make_unique<UserEntry>(0, QString(), QString(), QString()));
         email->SetCommitted();
-        doc.fileAccount(std::move(email));
+        std::vector<std::unique_ptr<AccountRecord>> accounts;
+        accounts.push_back(std::move(email));
+        doc.changeAccounts(QStringLiteral("Import"), std::move(accounts));
         if (!doc.OnSaveDocument(QString::fromStdString(hostile)))
             return 2;
     }

@@ -6,6 +6,7 @@
 #include "document/WalletGenerator.h"
 #include "format/WalletFile.h"
 #include "support/BenchPrompts.h"
+#include "support/PrivateDataHome.h"
 #include "support/RecordingReporter.h"
 
 #include <QFile>
@@ -93,11 +94,14 @@ void BM_WriteFileBytes(benchmark::State& state)
     state.SetBytesProcessed(state.iterations() * wallet().bytes.size());
 }
 
-void BM_SaveDocument(benchmark::State& state)
+// Saving over the file of the last save, keeping the file it replaces as a backup (the default),
+// or with no backups.
+void saveRepeatedly(benchmark::State& state, int backups)
 {
     BenchPrompts prompts;
     CQuorrilDoc doc(prompts);
     doc.OnOpenDocument(wallet().path);
+    doc.setBackupCount(backups);
     const QString target = wallet().dir.filePath(QStringLiteral("saved.qrl"));
     for (auto _ : state)
         if (!doc.OnSaveDocument(target))
@@ -106,6 +110,9 @@ void BM_SaveDocument(benchmark::State& state)
     if (readBytes(target) != wallet().bytes)
         state.SkipWithError("the saved file differs from the loaded one");
 }
+
+void BM_SaveDocument(benchmark::State& state) { saveRepeatedly(state, 5); }
+void BM_SaveDocumentWithoutBackups(benchmark::State& state) { saveRepeatedly(state, 0); }
 
 // The two halves of a save on their own: storing into memory (the format module alone), and a
 // plain write without the flush to disk that QSaveFile ends with.
@@ -134,6 +141,7 @@ BENCHMARK(BM_ReadFileBytes)->Unit(benchmark::kMillisecond)->UseRealTime()->MinTi
 BENCHMARK(BM_OpenDocument)->Unit(benchmark::kMillisecond)->UseRealTime()->MinTime(2.0);
 BENCHMARK(BM_WriteFileBytes)->Unit(benchmark::kMillisecond)->UseRealTime()->MinTime(2.0);
 BENCHMARK(BM_SaveDocument)->Unit(benchmark::kMillisecond)->UseRealTime()->MinTime(2.0);
+BENCHMARK(BM_SaveDocumentWithoutBackups)->Unit(benchmark::kMillisecond)->UseRealTime()->MinTime(2.0);
 BENCHMARK(BM_StoreToBytes)->Unit(benchmark::kMillisecond)->UseRealTime()->MinTime(2.0);
 BENCHMARK(BM_WriteFileBytesUnsynced)->Unit(benchmark::kMillisecond)->UseRealTime()->MinTime(2.0);
 
@@ -178,6 +186,7 @@ bool report(const char* what, double ratio, double limit)
 
 int main(int argc, char** argv)
 {
+    usePrivateDataHome(); // the saves below keep backups
     benchmark::Initialize(&argc, argv);
     const qint64 fileSize = wallet().bytes.size();
     const qint64 memory = peakLoadMemory(); // first, before the benchmarks fill the heap

@@ -5,6 +5,7 @@
 #include "document/WalletGenerator.h"
 #include "format/EncryptedFormat.h"
 #include "support/BenchPrompts.h"
+#include "support/PrivateDataHome.h"
 #include "support/RecordingReporter.h"
 
 #include <QTemporaryDir>
@@ -107,6 +108,7 @@ BENCHMARK(BM_SaveEncrypted)->Unit(benchmark::kMillisecond)->UseRealTime()->MinTi
 
 int main(int argc, char** argv)
 {
+    usePrivateDataHome(); // the saves below keep backups
     benchmark::Initialize(&argc, argv);
     wallets(); // made before the clock runs
     RecordingReporter reporter;

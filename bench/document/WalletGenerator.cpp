@@ -100,9 +100,12 @@ private:
 void generateWallet(CQuorrilDoc& doc, int count, quint32 seed)
 {
     Texts texts(seed);
+    std::vector<std::unique_ptr<AccountRecord>> accounts;
+    accounts.reserve(size_t(count));
+    const qint32 firstId = idValue(doc.NextAccountId());
     for (int i = 0; i < count; ++i) {
         const AccountType type = kAccountTypes[size_t(i) % kAccountTypes.size()];
-        auto account = createAccount(doc.NextAccountId(), type);
+        auto account = createAccount(AccountId(firstId + i), type);
         account->SetTitle(QStringLiteral("%1 %2").arg(texts.words(1, 3)).arg(i));
         const RecordLayout& layout = account->layout();
         for (size_t f = 0; f < layout.fields.size(); ++f)
@@ -112,6 +115,8 @@ void generateWallet(CQuorrilDoc& doc, int count, quint32 seed)
                 account->AddUser(
                     u == 1 ? 1 : 0, texts.words(1, 1).toLower() + texts.digits(0, 3), texts.password(), texts.email());
         account->SetCommitted();
-        doc.fileAccount(std::move(account)); // as loading does: titles are unique by construction
+        accounts.push_back(std::move(account));
     }
+    // One step, as an import files them: titles are unique by construction.
+    doc.changeAccounts(QStringLiteral("Import"), std::move(accounts));
 }

@@ -6,11 +6,13 @@
 
 #include <QRandomGenerator>
 
-// Files `count` accounts of all ten types in a shuffled order into the document, every text field
-// filled, titles in mixed case; the same accounts on every call.
+// Files `count` accounts (one step, as an import does) of all ten types in a shuffled order into the document, every
+// text field filled, titles in mixed case; the same accounts on every call.
 inline void fillWallet(CQuorrilDoc& doc, int count)
 {
     QRandomGenerator random(7);
+    std::vector<std::unique_ptr<AccountRecord>> accounts;
+    accounts.reserve(size_t(count));
     for (int i = 0; i < count; ++i) {
         const AccountType type = kAccountTypes[size_t(i) % kAccountTypes.size()];
         auto account = createAccount(AccountId(i + 1), type);
@@ -22,6 +24,7 @@ inline void fillWallet(CQuorrilDoc& doc, int count)
                 account->setField(f,
                     ScrambledText(QStringLiteral("%1 of %2").arg(QLatin1String(layout.fields[size_t(f)].name)).arg(i)));
         account->SetCommitted();
-        doc.fileAccount(std::move(account));
+        accounts.push_back(std::move(account));
     }
+    doc.changeAccounts(QStringLiteral("Import"), std::move(accounts));
 }

@@ -4,7 +4,6 @@
 #include "dialogs/AccountEditor.h"
 #include "dialogs/UiPrompts.h"
 #include "document/QuorrilDoc.h"
-#include "views/AccountTreeModel.h"
 #include "views/QuorrilView.h"
 
 AccountCommands::AccountCommands(CQuorrilDoc& document, CQuorrilView& tree, UiPrompts& prompts, QObject* parent)
@@ -27,22 +26,13 @@ void AccountCommands::OnNewAccount(AccountType type)
     dialog.reset();
     if (!account)
         return;
-    // A new category goes after the others; the categories are sorted again at the next rebuild.
-    m_tree.accountModel()->ensureCategory(account->GetType());
-    addAccountToTree(std::move(account));
-}
-
-bool AccountCommands::addAccountToTree(std::unique_ptr<AccountRecord> account)
-{
-    const AccountType type = account->GetType();
-    const QString title = account->GetTitle();
+    // The tree shows the account as the document takes it; it is then selected and shown.
     const std::optional<AccountId> id = m_doc.AddAccount(std::move(account));
     if (!id) {
         m_prompts.notice(tr("An Account of this Type with The Same Name Already Exist !\n\n"));
-        return false;
+        return;
     }
-    m_tree.selectNode(m_tree.accountModel()->insertAccount(type, title, *id));
-    return true;
+    m_tree.selectAccount(type, *id);
 }
 
 void AccountCommands::OnAccountProperties()
@@ -60,17 +50,12 @@ void AccountCommands::OnAccountProperties()
     std::unique_ptr<CAccountDialog> dialog = createAccountDialog(type, &m_doc, id, m_prompts, m_tree.window());
     if (!dialog)
         return;
-    const bool accepted = dialog->exec() == QDialog::Accepted;
-    // The title the account holds: a dialog can end with OK without storing what was typed (Esc
-    // after a user change in the Email dialog).
-    const AccountRecord* account = dialog->GetAccount();
-    const QString title = account ? account->GetTitle() : QString();
+    const bool accepted = dialog->exec() == QDialog::Accepted && dialog->GetAccount();
     dialog.reset();
-    if (!accepted || !account || !node.isValid())
+    if (!accepted || !node.isValid())
         return;
-    // The node keeps its place among its siblings until the next rebuild; selecting the root and
-    // then the node again refills the property list with the edited values.
-    m_tree.accountModel()->setTitle(m_tree.sourceNode(node), title);
+    // The node follows the document (its title changed in place); selecting the root and then the
+    // node again refills the property list with the edited values.
     m_tree.selectNode(m_tree.rootNode());
     m_tree.selectNode(node);
 }
@@ -84,13 +69,6 @@ void AccountCommands::OnAccountDelete()
     const QString question = tr("Are you sure you want to delete \"%1\" account ?").arg(CQuorrilView::nodeText(node));
     if (!m_prompts.question(question, UiPrompts::Icon::None))
         return;
-    if (!m_doc.RemoveAccount(id))
-        return;
-    // The next sibling takes the selection, else the previous one, else the category; the
-    // selection change then refreshes the property list.
-    QModelIndex next = node.sibling(node.row() + 1, 0);
-    if (!next.isValid())
-        next = node.row() > 0 ? node.sibling(node.row() - 1, 0) : node.parent();
-    m_tree.selectNode(next);
-    m_tree.accountModel()->removeAccount(m_tree.sourceNode(node));
+    // The tree lets the node go and moves the selection on, and the property list follows.
+    m_doc.RemoveAccount(id);
 }

@@ -11,10 +11,10 @@ class CQuorrilDoc;
 class CQuorrilView;
 class UiPrompts;
 
-// The account commands: New of each type, Properties and Delete. They work on the document and on
-// the account tree the user sees: New files the dialog's account and shows it in its category,
-// Properties edits the selected account in its dialog, Delete removes it after a question. The
-// tree's double-click and Delete key reach Properties and Delete here.
+// The account commands: New of each type, Properties and Delete. They change the document, whose
+// signals the tree follows, and move the tree's selection: New files the dialog's account and
+// selects it, Properties edits the selected account in its dialog, Delete removes it after a
+// question. The tree's double-click and Delete key reach Properties and Delete here.
 class AccountCommands : public QObject {
     Q_OBJECT
 public:
@@ -26,9 +26,6 @@ public:
     void OnAccountDelete();
 
 private:
-    // Offers the account to the document and shows it in its category; false when refused.
-    bool addAccountToTree(std::unique_ptr<AccountRecord> account);
-
     CQuorrilDoc& m_doc;
     CQuorrilView& m_tree;
     UiPrompts& m_prompts;

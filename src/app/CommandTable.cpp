@@ -15,6 +15,7 @@ constexpr CommandInfo kCommands[] = {
     { ID_FILE_OPEN, "&Open", "Open an existing document", "Open", Key::Open, nullptr, "file-open" },
     { ID_FILE_SAVE, "&Save", "Save the active document", "Save", Key::Save, nullptr, "file-save" },
     { ID_FILE_SAVE_AS, "Save &As...", "Save the active document with a new name", "Save As" },
+    { ID_FILE_RESTORE_BACKUP, "Restore &Backup…", "Open a copy of this wallet kept before one of its saves", nullptr },
     { ID_ENCRYPT_WALLET, "&Encrypt Wallet", "Encrypt the wallet with its password when it is saved", nullptr },
     { ID_FILE_PREFERENCES, "&Preferences…", "Change the settings that apply to every wallet", nullptr },
     { ID_APP_ABOUT, "About Quorril...", "Display program information, version number and copyright", "About",
@@ -23,6 +24,12 @@ constexpr CommandInfo kCommands[] = {
     { ID_FILE_PRINT, "Print", nullptr, nullptr, Key::UnknownKey, "Ctrl+P" },
     { ID_NEXT_PANE, "Next Pane", nullptr, nullptr, Key::UnknownKey, "F6" },
     { ID_PREV_PANE, "Previous Pane", nullptr, nullptr, Key::UnknownKey, "Shift+F6" },
+
+    { ID_EDIT_UNDO, "&Undo", "Undo the last change to the accounts or the password", nullptr, Key::UnknownKey,
+        "Ctrl+Z" },
+    { ID_EDIT_REDO, "&Redo", "Do again the change undone last", nullptr, Key::UnknownKey, "Ctrl+Shift+Z; Ctrl+Y" },
+    { ID_EDIT_RECENTLY_DELETED, "Recently &Deleted…", "List the accounts deleted since the wallet was opened",
+        nullptr },
 
     { ID_LOCK_DOCUMENT, "Lock Document", "Lock Document", "Lock Document", Key::UnknownKey, nullptr, "lock" },
     { ID_CHANGE_PASSWORD, "Change Document Password", "Change Document Password", "Change Document Password",

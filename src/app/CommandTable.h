@@ -16,7 +16,7 @@ struct CommandInfo {
     const char* prompt; // null: no prompt
     const char* toolTip; // null: no tooltip
     QKeySequence::StandardKey standardKey = QKeySequence::UnknownKey;
-    const char* keys = nullptr; // an accelerator that is no standard key
+    const char* keys = nullptr; // accelerators that are no standard key, separated by "; "
     const char* picture = nullptr; // toolbar picture, a file of the app's artwork
     AccountType accountType = AccountType::None; // New commands: the type of the new account
 };

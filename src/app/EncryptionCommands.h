@@ -6,17 +6,23 @@ class CMainFrame;
 class QLabel;
 
 // Whether the open wallet is saved encrypted: File > Encrypt Wallet switches it (unavailable while
-// the document is locked), a status-bar pane reads "Encrypted" or "Not Encrypted", and the document
-// learns the preference "Encrypt new wallets" for every new document.
+// the document is locked), a status-bar pane reads "Encrypted" or "Not Encrypted" ("... at next
+// save" while a switch waits for the save), and the document learns the preference "Encrypt new
+// wallets" for every new document. Encrypting a wallet whose password a classic file holds asks for
+// a new password (keeping the old one is offered, with why it is weaker); saving an encrypted wallet
+// as a classic one asks first.
 class EncryptionCommands : public QObject {
     Q_OBJECT
 public:
     explicit EncryptionCommands(CMainFrame& frame);
 
     void updateState();
+    // The pane's text for the document's state.
+    static QString paneText(bool encrypted, bool pending);
 
 private:
     void OnEncryptWallet(bool encrypted);
+    void encrypt();
 
     CMainFrame& m_frame;
     QLabel* m_pane;

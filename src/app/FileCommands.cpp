@@ -3,15 +3,21 @@
 #include "app/AboutDlg.h"
 #include "app/CommandIds.h"
 #include "app/MainFrame.h"
+#include "app/Preferences.h"
 #include "app/RecentFileList.h"
+#include "app/RestoreBackupDlg.h"
 #include "dialogs/UiPrompts.h"
+#include "document/DocumentTexts.h"
+#include "document/FileAccess.h"
 #include "document/QuorrilDoc.h"
 
 #include <QAction>
 #include <QDir>
 #include <QFileInfo>
+#include <QStatusBar>
 
 namespace {
+constexpr int kStatusMilliseconds = 10000;
 const QString kExtension = QStringLiteral(".qrl");
 
 bool samePath(const QString& a, const QString& b)
@@ -46,17 +52,28 @@ FileCommands::FileCommands(CMainFrame& frame, RecentFileList& recentFiles)
     connect(action(ID_FILE_OPEN), &QAction::triggered, this, &FileCommands::OnFileOpen);
     connect(action(ID_FILE_SAVE), &QAction::triggered, this, &FileCommands::OnFileSave);
     connect(action(ID_FILE_SAVE_AS), &QAction::triggered, this, &FileCommands::OnFileSaveAs);
+    connect(action(ID_FILE_RESTORE_BACKUP), &QAction::triggered, this, &FileCommands::OnRestoreBackup);
     connect(action(ID_APP_ABOUT), &QAction::triggered, this, &FileCommands::OnAppAbout);
     connect(action(ID_APP_EXIT), &QAction::triggered, &m_frame, &QWidget::close);
     for (int id = ID_FILE_MRU_FILE1; id <= ID_FILE_MRU_FILE4; ++id)
         connect(action(id), &QAction::triggered, this, [this, id] { openRecentFile(id - ID_FILE_MRU_FILE1); });
     connect(&m_recentFiles, &RecentFileList::changed, this, &FileCommands::updateRecentFileMenu);
     updateRecentFileMenu();
+
+    // A save keeps as many backups as the preference says at that moment, and tells when it could
+    // keep none.
+    m_doc.setBackupCount([&preferences = m_frame.preferences()] { return preferences.backupCount(); });
+    connect(&m_doc, &CQuorrilDoc::backupFailed, this,
+        [this](const QString& message) { m_frame.statusBar()->showMessage(message, kStatusMilliseconds); });
 }
 
 QAction* FileCommands::action(int id) const { return m_frame.action(id); }
 
-void FileCommands::updateState() { action(ID_FILE_SAVE)->setEnabled(m_doc.canSave()); }
+void FileCommands::updateState()
+{
+    action(ID_FILE_SAVE)->setEnabled(m_doc.canSave());
+    action(ID_FILE_RESTORE_BACKUP)->setEnabled(!m_doc.GetPathName().isEmpty());
+}
 
 void FileCommands::updateRecentFileMenu()
 {
@@ -176,6 +193,31 @@ bool FileCommands::doSave(const QString& path)
         return false;
     m_recentFiles.add(path);
     return true;
+}
+
+void FileCommands::OnRestoreBackup()
+{
+    if (m_doc.GetPathName().isEmpty())
+        return;
+    RestoreBackupDlg dialog(m_doc.GetPathName(), &m_frame);
+    if (dialog.exec() == QDialog::Accepted && !dialog.chosenPath().isEmpty())
+        openBackup(dialog.chosenPath());
+}
+
+bool FileCommands::openBackup(const QString& path)
+{
+    if (!saveModified())
+        return false;
+    m_frame.OnDocumentClosing();
+    QString reason;
+    const std::optional<QByteArray> bytes = FileAccess::readRegularFile(path, reason);
+    if (!bytes) {
+        m_prompts.notice(DocumentText::cannotOpen(QFileInfo(path).fileName(), reason));
+        m_doc.OnNewDocument();
+        return false;
+    }
+    // No path: the backup stays as it is, and the first save asks for a name.
+    return m_doc.openFromBytes(*bytes, QString());
 }
 
 void FileCommands::OnAppAbout()

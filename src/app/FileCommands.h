@@ -20,6 +20,9 @@ public:
     void OnFileOpen();
     bool OnFileSave();
     bool OnFileSaveAs();
+    // File > Restore Backup…: the backups of the open wallet; the one chosen opens as an untitled
+    // document.
+    void OnRestoreBackup();
     void OnAppAbout();
 
     // Opens a file as File > Open does, after the save question. When the open fails or is refused
@@ -27,6 +30,9 @@ public:
     bool openDocumentFile(const QString& path);
     // Opens the files one after another (files dropped on the window).
     void openFilesInTurn(const QStringList& paths);
+    // Opens a backup, after the save question, as an untitled document (its password is asked); when
+    // it cannot be read or opened the window shows a new empty document. True when it opened.
+    bool openBackup(const QString& path);
     // Asks "Save changes to %1?" when the document is modified; false when the user cancels or the
     // save fails, so the caller must keep the document.
     bool saveModified();

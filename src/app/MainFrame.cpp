@@ -4,6 +4,7 @@
 #include "app/AutoLock.h"
 #include "app/CommandIds.h"
 #include "app/CommandTable.h"
+#include "app/EditCommands.h"
 #include "app/EncryptionCommands.h"
 #include "app/ExpiringCommands.h"
 #include "app/FileCommands.h"
@@ -68,6 +69,8 @@ CMainFrame::CMainFrame(
 
     m_fileCommands = new FileCommands(*this, m_recentFiles);
     m_accountCommands = new AccountCommands(m_doc, *m_tree, m_prompts, this);
+    m_editCommands = new EditCommands(m_doc, *m_tree, m_prompts,
+        { action(ID_EDIT_UNDO), action(ID_EDIT_REDO), action(ID_EDIT_RECENTLY_DELETED) }, { m_tree, m_list }, *this);
     m_paneCommands = new PaneCommands(*this, *m_accountCommands);
     m_passwordCommands = new PasswordCommands(*this);
     m_encryptionCommands = new EncryptionCommands(*this);
@@ -82,6 +85,7 @@ CMainFrame::CMainFrame(
     connect(&m_doc, &CQuorrilDoc::documentReset, this, &CMainFrame::OnDocumentReset);
     connect(&m_doc, &CQuorrilDoc::lockChanged, this, &CMainFrame::updateCommandStates);
     connect(&m_doc, &CQuorrilDoc::modifiedChanged, this, &CMainFrame::updateCommandStates);
+    connect(&m_doc, &CQuorrilDoc::modifiedChanged, this, &CMainFrame::updateTitle);
     connect(&m_doc, &CQuorrilDoc::pathChanged, this, [this] {
         updateTitle();
         updateCommandStates();
@@ -109,7 +113,7 @@ void CMainFrame::createActions()
         if (command.standardKey != QKeySequence::UnknownKey)
             action->setShortcuts(command.standardKey);
         else if (command.keys)
-            action->setShortcut(QKeySequence(QString::fromLatin1(command.keys)));
+            action->setShortcuts(QKeySequence::listFromString(QString::fromLatin1(command.keys)));
         action->setIcon(CommandTable::picture(command));
         action->setIconVisibleInMenu(false);
         m_actions.insert(command.id, action);
@@ -137,6 +141,7 @@ void CMainFrame::createMenus()
     file->addSeparator();
     file->addAction(action(ID_FILE_SAVE));
     file->addAction(action(ID_FILE_SAVE_AS));
+    file->addAction(action(ID_FILE_RESTORE_BACKUP));
     file->addSeparator();
     file->addAction(action(ID_ENCRYPT_WALLET));
     file->addAction(action(ID_FILE_PREFERENCES));
@@ -148,6 +153,12 @@ void CMainFrame::createMenus()
     file->addAction(action(ID_APP_ABOUT));
     file->addSeparator();
     file->addAction(action(ID_APP_EXIT));
+
+    QMenu* edit = menuBar()->addMenu(QStringLiteral("&Edit"));
+    edit->addAction(action(ID_EDIT_UNDO));
+    edit->addAction(action(ID_EDIT_REDO));
+    edit->addSeparator();
+    edit->addAction(action(ID_EDIT_RECENTLY_DELETED));
 
     QMenu* account = menuBar()->addMenu(QStringLiteral("&Account"));
     m_accountMenu = account;
@@ -255,6 +266,7 @@ void CMainFrame::onFocusChanged(QWidget* now)
 void CMainFrame::updateCommandStates()
 {
     m_fileCommands->updateState();
+    m_editCommands->updateState();
     m_paneCommands->updateState();
     m_passwordCommands->updateState();
     m_encryptionCommands->updateState();
@@ -277,7 +289,11 @@ void CMainFrame::OnDocumentClosing()
     m_list->setRowCount(0);
 }
 
-void CMainFrame::updateTitle() { setWindowTitle(QStringLiteral("%1 - Quorril").arg(m_doc.GetTitle())); }
+void CMainFrame::updateTitle()
+{
+    // The modified mark: a star after the file name while there are unsaved changes.
+    setWindowTitle(QStringLiteral("%1%2 - Quorril").arg(m_doc.GetTitle(), m_doc.IsModified() ? "*" : ""));
+}
 
 void CMainFrame::OnPreferences()
 {

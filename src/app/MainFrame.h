@@ -7,6 +7,7 @@
 
 class AccountCommands;
 class AutoLock;
+class EditCommands;
 class ExpiringCommands;
 class HealthCommands;
 class CAccountView;
@@ -55,6 +56,7 @@ public:
     QLabel* encryptionPane() const { return m_encryptionPane; }
     FileCommands& fileCommands() const { return *m_fileCommands; }
     AccountCommands& accountCommands() const { return *m_accountCommands; }
+    EditCommands& editCommands() const { return *m_editCommands; }
     AutoLock& autoLock() const { return *m_autoLock; }
     ExpiringCommands& expiringCommands() const { return *m_expiringCommands; }
     HealthCommands& healthCommands() const { return *m_healthCommands; }
@@ -109,6 +111,7 @@ private:
     Pane m_activePane = Pane::Tree;
     FileCommands* m_fileCommands = nullptr;
     AccountCommands* m_accountCommands = nullptr;
+    EditCommands* m_editCommands = nullptr;
     PaneCommands* m_paneCommands = nullptr;
     PasswordCommands* m_passwordCommands = nullptr;
     EncryptionCommands* m_encryptionCommands = nullptr;

@@ -25,7 +25,10 @@ public:
     static constexpr IntSetting ClipboardClearSeconds { "Security/ClipboardClearSeconds", 0, 3600, 20 };
     // Minutes without input before the document locks itself; 0 means never.
     static constexpr IntSetting AutoLockMinutes { "Security/AutoLockMinutes", 0, 1440, 10 };
-    static constexpr BoolSetting EncryptNewWallets { "Security/EncryptNewWallets", false };
+    // How many copies of a wallet a save keeps of the files it replaced; 0 keeps none.
+    static constexpr IntSetting BackupCount { "Security/BackupCount", 0, 100, 5 };
+    // On unless the user turns it off: a classic file protects nothing from whoever has it.
+    static constexpr BoolSetting EncryptNewWallets { "Security/EncryptNewWallets", true };
     static constexpr BoolSetting LockOnMinimize { "Security/LockOnMinimize", false };
     // Whether View > Show Secrets is on when the program starts and when a wallet opens (a lock
     // always turns it off).
@@ -41,6 +44,7 @@ public:
 
     int clipboardClearSeconds() const { return value(ClipboardClearSeconds); }
     int autoLockMinutes() const { return value(AutoLockMinutes); }
+    int backupCount() const { return value(BackupCount); }
     bool encryptNewWallets() const { return value(EncryptNewWallets); }
     bool lockOnMinimize() const { return value(LockOnMinimize); }
     bool showSecretsOnOpen() const { return value(ShowSecretsOnOpen); }

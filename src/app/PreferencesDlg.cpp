@@ -7,19 +7,20 @@
 #include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QGroupBox>
+#include <QLabel>
 #include <QPushButton>
 #include <QSpinBox>
 #include <QVBoxLayout>
 
 namespace {
-// A spin box over a whole-number preference; its lowest value, 0, reads "Never".
-QSpinBox* spinBoxFor(
-    Preferences& preferences, const Preferences::IntSetting& setting, const QString& suffix, QWidget* parent)
+// A spin box over a whole-number preference; its lowest value, 0, reads "Never" (or `zeroText`).
+QSpinBox* spinBoxFor(Preferences& preferences, const Preferences::IntSetting& setting, const QString& suffix,
+    QWidget* parent, const QString& zeroText = QStringLiteral("Never"))
 {
     auto* box = new ClampedSpinBox(parent);
     box->setRange(setting.minimum, setting.maximum);
     box->setSuffix(suffix);
-    box->setSpecialValueText(QStringLiteral("Never"));
+    box->setSpecialValueText(zeroText);
     box->setValue(preferences.value(setting));
     QObject::connect(box, &QSpinBox::valueChanged, &preferences,
         [&preferences, &setting](int value) { preferences.setValue(setting, value); });
@@ -51,6 +52,11 @@ PreferencesDlg::PreferencesDlg(Preferences& preferences, QWidget* parent)
     m_lockOnMinimize = checkBoxFor(preferences, Preferences::LockOnMinimize,
         QStringLiteral("Lock the document when the window is &minimized"), security);
     securityForm->addRow(m_lockOnMinimize);
+    m_backupCount = spinBoxFor(preferences, Preferences::BackupCount, QString(), security, QStringLiteral("None"));
+    m_backupCount->setStatusTip(QStringLiteral("Copies of a wallet kept when a save replaces its file"));
+    auto* backupLabel = new QLabel(QStringLiteral("Bac&kups kept of each wallet:"), security);
+    backupLabel->setBuddy(m_backupCount);
+    securityForm->addRow(backupLabel, m_backupCount);
     m_encryptNewWallets
         = checkBoxFor(preferences, Preferences::EncryptNewWallets, QStringLiteral("&Encrypt new wallets"), security);
     securityForm->addRow(m_encryptNewWallets);

@@ -15,6 +15,7 @@ public:
 
     QSpinBox* clipboardClearSeconds() const { return m_clipboardSeconds; }
     QSpinBox* autoLockMinutes() const { return m_autoLockMinutes; }
+    QSpinBox* backupCount() const { return m_backupCount; }
     QCheckBox* lockOnMinimize() const { return m_lockOnMinimize; }
     QCheckBox* encryptNewWallets() const { return m_encryptNewWallets; }
     QCheckBox* showSecretsOnOpen() const { return m_showSecretsOnOpen; }
@@ -22,6 +23,7 @@ public:
 private:
     QSpinBox* m_clipboardSeconds = nullptr;
     QSpinBox* m_autoLockMinutes = nullptr;
+    QSpinBox* m_backupCount = nullptr;
     QCheckBox* m_lockOnMinimize = nullptr;
     QCheckBox* m_encryptNewWallets = nullptr;
     QCheckBox* m_showSecretsOnOpen = nullptr;

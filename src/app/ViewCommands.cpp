@@ -5,6 +5,8 @@
 #include "app/MainFrame.h"
 #include "app/Preferences.h"
 #include "dialogs/PasswordGeneratorDlg.h"
+#include "dialogs/SecretEdit.h"
+#include "dialogs/SecretSelection.h"
 #include "document/QuorrilDoc.h"
 #include "views/AccountView.h"
 #include "views/FindBar.h"
@@ -54,6 +56,7 @@ ViewCommands::ViewCommands(CMainFrame& frame, FindBar& findBar)
     connect(&doc, &CQuorrilDoc::lockChanged, this, [this](bool locked) {
         if (locked) {
             m_clipboard->clear();
+            SecretSelection::instance().clear();
             m_frame.action(ID_VIEW_SHOW_SECRETS)->setChecked(false);
         }
     });
@@ -65,6 +68,8 @@ void ViewCommands::resetShowSecrets()
     const bool show = m_frame.preferences().showSecretsOnOpen();
     m_frame.action(ID_VIEW_SHOW_SECRETS)->setChecked(show);
     m_frame.listView()->setShowSecrets(show);
+    // The secret fields of the dialogs and the password prompt open shown or hidden alike.
+    SecretEdit::setShowSecrets(show);
 }
 
 std::optional<QString> ViewCommands::passwordToCopy() const

@@ -1,4 +1,5 @@
 #include "app/QuorrilApp.h"
+#include "core/CoreDumps.h"
 #include "dialogs/WidgetPrompts.h"
 
 #include <QApplication>
@@ -21,6 +22,8 @@ bool onlyAsksForText(int argc, char* argv[])
 
 int main(int argc, char* argv[])
 {
+    // Before anything of a wallet can be in memory.
+    turnOffCoreDumps();
     std::unique_ptr<QCoreApplication> application = onlyAsksForText(argc, argv)
         ? std::make_unique<QCoreApplication>(argc, argv)
         : std::make_unique<QApplication>(argc, argv);

@@ -2,8 +2,7 @@
 
 #include "cli/CliPrompts.h"
 #include "cli/HealthCommand.h"
-#include "cli/JsonExportWriter.h"
-#include "cli/JsonImportReader.h"
+#include "cli/ImportCommand.h"
 #include "cli/MergeCommand.h"
 #include "cli/SearchCommands.h"
 #include "core/AccountTypes.h"
@@ -11,6 +10,8 @@
 #include "document/FileAccess.h"
 #include "document/QuorrilDoc.h"
 #include "format/WalletFile.h"
+#include "import/JsonExportWriter.h"
+#include "import/JsonImportReader.h"
 
 #include <QFile>
 #include <QLocale>
@@ -41,6 +42,14 @@ std::optional<QByteArray> readWholeFile(const QString& path, CliIo& io)
     return bytes;
 }
 
+// What every command's document takes from the command line: the cost it writes and whether it
+// trusts a costly header.
+void configure(CQuorrilDoc& doc, const CliIo& io)
+{
+    doc.setKdfCost(io.kdfCost);
+    doc.setAllowCostlyKdf(io.allowCostlyKdf);
+}
+
 // Opens the wallet with the password from the reader. `readable` tells whether the accounts may be
 // shown (the password matched); the result is the exit status of the open.
 int openWallet(const QString& path, CliIo& io, CQuorrilDoc& doc, bool& readable)
@@ -49,17 +58,19 @@ int openWallet(const QString& path, CliIo& io, CQuorrilDoc& doc, bool& readable)
     const std::optional<QByteArray> bytes = readWholeFile(path, io);
     if (!bytes)
         return ExitFileError;
+    configure(doc, io);
     readable = doc.openFromBytes(*bytes, path);
-    if (doc.loadFailed())
-        return ExitFormatError;
-    return readable ? ExitSuccess : ExitNotOwner;
+    if (!doc.loadFailed())
+        return readable ? ExitSuccess : ExitNotOwner;
+    if (!io.allowCostlyKdf && EncryptedReader(*bytes, io.kdfCost).isCostly())
+        io.err << "quorril-cli: if you trust " << path << ", open it with --allow-costly-kdf" << Qt::endl;
+    return ExitFormatError;
 }
 
 int exportWallet(const QString& path, CliIo& io)
 {
     CliPrompts prompts([&io](Prompts::PasswordMode) { return askPassword(io, false); }, io.err);
     CQuorrilDoc doc(prompts);
-    doc.setKdfCost(io.kdfCost);
     bool readable = false;
     const int status = openWallet(path, io, doc, readable);
     QString error;
@@ -103,7 +114,7 @@ int importWallet(const QString& jsonPath, const QString& path, bool encrypt, Cli
         return ExitFileError;
     CliPrompts prompts([&io](Prompts::PasswordMode) { return askPassword(io, true); }, io.err);
     CQuorrilDoc doc(prompts);
-    doc.setKdfCost(io.kdfCost);
+    configure(doc, io);
     doc.setEncrypted(encrypt);
     const QString problem = readWalletJson(*bytes, doc);
     bytes.reset(); // parsed in place: nothing of it is needed any more
@@ -125,20 +136,43 @@ int importWallet(const QString& jsonPath, const QString& path, bool encrypt, Cli
 int usage(CliIo& io)
 {
     io.err << "quorril-cli: expected one of: export FILE | import [--encrypt] JSON FILE | check FILE | "
-              "encrypt FILE | decrypt FILE | search FILE TEXT | show FILE ID [--field NAME] [--show-secrets] | "
-              "merge [BASE] OURS THEIRS | health [--breached LIST] FILE | --help"
+              "encrypt [--keep-password] FILE | decrypt FILE | search FILE TEXT | "
+              "show FILE ID [--field NAME] [--show-secrets] | merge [BASE] OURS THEIRS | "
+              "health [--breached LIST] FILE | --help"
            << Qt::endl;
     return ExitFileError;
 }
 
-// encrypt FILE and decrypt FILE: the wallet written again in place in the other container, after
-// its password. Only a wallet read whole is written: a damaged one, or one of a version this program
-// does not read completely, is left as it is.
-int convertWallet(const QString& path, bool encrypt, CliIo& io)
+// The password an encrypted wallet made from a classic one gets: a new one (the next password the
+// reader gives), or with --keep-password the old one, with a warning saying why that is weaker.
+// False when no usable new password was given.
+bool choosePasswordForEncryption(CQuorrilDoc& doc, bool keepPassword, CliIo& io)
+{
+    if (keepPassword || !doc.encryptingNeedsNewPassword()) {
+        if (doc.encryptingNeedsNewPassword())
+            io.err << "quorril-cli: warning: keeping the old password. Every classic copy of this wallet (backups, "
+                      "sync history) gives it away to anyone who has the copy, and it opens the encrypted wallet too."
+                   << Qt::endl;
+        doc.setEncrypted(true);
+        return true;
+    }
+    const std::optional<QString> password = askPassword(io, true);
+    if (!password)
+        return false;
+    if (!doc.encryptWithNewPassword(*password)) {
+        io.err << "quorril-cli: the new password holds a character that cannot be stored" << Qt::endl;
+        return false;
+    }
+    return true;
+}
+
+// encrypt [--keep-password] FILE and decrypt FILE: the wallet written again in place in the other
+// container, after its password. Only a wallet read whole is written: a damaged one, or one of a
+// version this program does not read completely, is left as it is.
+int convertWallet(const QString& path, bool encrypt, bool keepPassword, CliIo& io)
 {
     CliPrompts prompts([&io](Prompts::PasswordMode) { return askPassword(io, false); }, io.err);
     CQuorrilDoc doc(prompts);
-    doc.setKdfCost(io.kdfCost);
     bool readable = false;
     const int status = openWallet(path, io, doc, readable);
     if (status != ExitSuccess)
@@ -153,13 +187,33 @@ int convertWallet(const QString& path, bool encrypt, CliIo& io)
                << " already; nothing written" << Qt::endl;
         return ExitSuccess;
     }
-    doc.setEncrypted(encrypt);
+    if (encrypt && !choosePasswordForEncryption(doc, keepPassword, io))
+        return ExitNotOwner;
+    if (!encrypt) {
+        io.err << "quorril-cli: warning: saving " << path << " as a classic wallet. " << DocumentText::classicRisk()
+               << Qt::endl;
+        doc.setEncrypted(false);
+    }
     return doc.OnSaveDocument(path) ? ExitSuccess : ExitFileError;
 }
 
-// import [--encrypt] JSON FILE, the option anywhere after the command.
+// encrypt [--keep-password] FILE and decrypt FILE.
+int convert(const QStringList& arguments, CliIo& io)
+{
+    const bool encrypt = arguments.at(0) == QLatin1StringView("encrypt");
+    QStringList files = arguments.mid(1);
+    const bool keepPassword = encrypt && files.removeAll(QStringLiteral("--keep-password")) == 1;
+    if (files.size() != 1 || files.size() + (keepPassword ? 1 : 0) != arguments.size() - 1)
+        return usage(io);
+    return convertWallet(files.at(0), encrypt, keepPassword, io);
+}
+
+// import [--encrypt] JSON FILE, the option anywhere after the command; with another program's export
+// options (--from, --into, ...) the import of ImportCommand.cpp.
 int import(const QStringList& arguments, CliIo& io)
 {
+    if (isFormatImport(arguments))
+        return importFormat(arguments, io);
     QStringList files = arguments.mid(1);
     const bool encrypt = files.removeAll(QStringLiteral("--encrypt")) == 1;
     if (files.size() != 2 || files.size() + (encrypt ? 1 : 0) != arguments.size() - 1)
@@ -199,20 +253,26 @@ int health(const QStringList& arguments, CliIo& io)
 
 } // namespace
 
+int importWalletJson(const QString& jsonPath, const QString& path, bool encrypt, CliIo& io)
+{
+    return importWallet(jsonPath, path, encrypt, io);
+}
+
 int withOpenWallet(const QString& path, CliIo& io, const std::function<int(CQuorrilDoc& doc, int status)>& use)
 {
     CliPrompts prompts([&io](Prompts::PasswordMode) { return askPassword(io, false); }, io.err);
     CQuorrilDoc doc(prompts);
-    doc.setKdfCost(io.kdfCost);
     bool readable = false;
     const int status = openWallet(path, io, doc, readable);
     return readable ? use(doc, status) : status;
 }
 
-int runCli(const QStringList& arguments, CliIo& io)
+int runCli(const QStringList& commandLine, CliIo& io)
 {
     // Dates in the properties look the same on every machine.
     QLocale::setDefault(QLocale::c());
+    QStringList arguments = commandLine;
+    io.allowCostlyKdf = arguments.removeAll(QStringLiteral("--allow-costly-kdf")) > 0 || io.allowCostlyKdf;
     const QString command = arguments.value(0);
     if (command == QLatin1StringView("--help") || command == QLatin1StringView("-h")
         || command == QLatin1StringView("help")) {
@@ -229,8 +289,8 @@ int runCli(const QStringList& arguments, CliIo& io)
         return checkWallet(arguments.at(1), io);
     if (command == QLatin1StringView("import"))
         return import(arguments, io);
-    if ((command == QLatin1StringView("encrypt") || command == QLatin1StringView("decrypt")) && arguments.size() == 2)
-        return convertWallet(arguments.at(1), command == QLatin1StringView("encrypt"), io);
+    if (command == QLatin1StringView("encrypt") || command == QLatin1StringView("decrypt"))
+        return convert(arguments, io);
     if (command == QLatin1StringView("search") && arguments.size() == 3)
         return searchWallet(arguments.at(1), arguments.at(2), io);
     if (command == QLatin1StringView("show") && arguments.size() >= 3)
@@ -257,10 +317,35 @@ QString cliHelp()
         "                     JSON does not fit; the message names the account and the field.\n"
         "                     With --encrypt the wallet is encrypted (see below); without it,\n"
         "                     it is the classic format.\n"
+        "  import [--from FORMAT] [--report] [--skip-refused] [--no-more] [--encrypt] SOURCE FILE\n"
+        "  import [--from FORMAT] [--report] [--skip-refused] [--no-more] --into WALLET SOURCE\n"
+        "                     Bring in another program's export: a new wallet FILE (protected by\n"
+        "                     the password; classic unless --encrypt), or the accounts added to\n"
+        "                     the wallet WALLET after its password. FORMAT is auto (the default:\n"
+        "                     told from the content, and said on standard error), keepass-xml,\n"
+        "                     keepassxc-csv, bitwarden-json, chrome-csv, firefox-csv,\n"
+        "                     1password-csv, lastpass-csv or quorril-json (the JSON of export: a\n"
+        "                     new wallet gets it as it is, ids and all). Logins become WebSite\n"
+        "                     accounts (Email when the address or title says mail), cards Credit\n"
+        "                     Card, bank accounts Bank, notes Reference, and so on; a value with\n"
+        "                     no place goes to the account's notes, or to a Reference account\n"
+        "                     \"<Title> (more)\" (--no-more leaves those values out); a title\n"
+        "                     taken in its type gets \" (2)\", \" (3)\"... A row holding a text a\n"
+        "                     wallet cannot store stops the import unless --skip-refused.\n"
+        "                     --report prints what the import does (counts by type, renamed\n"
+        "                     titles, refused rows, values moved), never a value. A damaged or\n"
+        "                     unknown file writes nothing; the message names the row, line or byte.\n"
+        "                     Any of these options selects this form; without one, import reads\n"
+        "                     the JSON of export only, as above.\n"
         "  check FILE         Open FILE and print whether it is encrypted and how many accounts\n"
         "                     of each type it holds, without titles or other secrets.\n"
-        "  encrypt FILE       Write FILE again, encrypted, after its password.\n"
-        "  decrypt FILE       Write FILE again in the classic format, after its password.\n"
+        "  encrypt FILE       Write FILE again, encrypted, after its password, with a new\n"
+        "                     password: every classic copy of FILE gives the old one away.\n"
+        "  encrypt --keep-password FILE\n"
+        "                     The same, keeping the old password (with a warning).\n"
+        "  decrypt FILE       Write FILE again in the classic format, after its password, readable\n"
+        "                     by its owner only (mode 0600): anyone who has a classic file can\n"
+        "                     read every account and the password, without knowing it.\n"
         "                     Both replace FILE in one step (the old file stays whole on any\n"
         "                     failure) and write nothing for a damaged wallet; a wallet already\n"
         "                     in the asked format is left as it is.\n"
@@ -312,7 +397,8 @@ QString cliHelp()
         "\n"
         "Password:\n"
         "  The wallet's password is the first line of standard input. On a terminal it is asked\n"
-        "  for without echo (twice for import). Nothing of a wallet is shown before the right\n"
+        "  for without echo (twice for import). The new password of encrypt is the second line,\n"
+        "  or asked for twice on a terminal. Nothing of a wallet is shown before the right\n"
         "  password has been given. When QUORRIL_PASSWORD_FILE names a file, the password is its\n"
         "  first line instead; the file must be a regular file that only its owner may read or\n"
         "  write (chmod 600). merge opens each file with the first password that opens it and\n"
@@ -323,7 +409,9 @@ QString cliHelp()
         "  classic bytes sealed with XChaCha20-Poly1305 under a key that Argon2id derives from\n"
         "  the password (3 passes over 256 MiB when written here), so the file alone tells\n"
         "  nothing without the password. It is read all or nothing: a damaged one exits 3 with\n"
-        "  nothing shown.\n"
+        "  nothing shown. A file asking for more than 4 times that work is refused as damaged\n"
+        "  (a forged header could keep the program busy for minutes) unless --allow-costly-kdf\n"
+        "  is given, anywhere on the command line.\n"
         "\n"
         "JSON of export and import:\n"
         "  {\"version\": file version read, \"nextAccountId\": id of the next new account,\n"

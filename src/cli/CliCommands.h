@@ -13,12 +13,14 @@ class QTextStream;
 
 // What the command-line program reads and writes: standard output and error, and the password
 // reader (confirm: a new password, asked twice on a terminal). The reader writes its own reason to
-// err when it gives nothing. Encrypted wallets are written at kdfCost (tests write cheap ones).
+// err when it gives nothing. Encrypted wallets are written at kdfCost (tests write cheap ones); one
+// whose header asks for much more is opened only with allowCostlyKdf (--allow-costly-kdf).
 struct CliIo {
     QTextStream& out;
     QTextStream& err;
     std::function<std::optional<QString>(bool confirm)> readPassword;
     KdfCost kdfCost = EncryptedFormat::defaultCost();
+    bool allowCostlyKdf = false;
     // The date in the titles of accounts a merge keeps twice; today's when not valid.
     QDate today {};
 };
@@ -37,6 +39,9 @@ enum CliExit : int {
 int runCli(const QStringList& arguments, CliIo& io);
 
 QString cliHelp();
+
+// A new wallet FILE from a wallet's JSON, as export writes it: ids, titles and all as given.
+int importWalletJson(const QString& jsonPath, const QString& path, bool encrypt, CliIo& io);
 
 class CQuorrilDoc;
 // Opens the wallet with the password from io. When the accounts may be shown, returns what `use`

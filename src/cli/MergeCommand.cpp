@@ -68,6 +68,7 @@ int open(const QString& path, bool emptyMeansNone, QStringList& passwords, Walle
         return ExitSuccess;
     }
     wallet.doc.setKdfCost(io.kdfCost);
+    wallet.doc.setAllowCostlyKdf(io.allowCostlyKdf);
     for (qsizetype i = 0;; ++i) {
         if (i == passwords.size()) {
             const std::optional<QString> more = io.readPassword(false);

@@ -78,7 +78,9 @@ std::optional<QString> readPassword(bool confirm, QTextStream& err)
             err << "quorril-cli: no password: standard input is empty" << Qt::endl;
         return text;
     }
-    std::optional<QString> text = askWithoutEcho(QStringLiteral("Password: "), err);
+    // confirm asks for a new password: of a new wallet (import), or of one being encrypted.
+    std::optional<QString> text
+        = askWithoutEcho(confirm ? QStringLiteral("New Password: ") : QStringLiteral("Password: "), err);
     if (!text)
         err << "quorril-cli: no password given" << Qt::endl;
     if (!text || !confirm)

@@ -1,6 +1,7 @@
 // quorril-cli: export, import and check Quorril wallets from scripts.
 #include "cli/CliCommands.h"
 #include "cli/PasswordInput.h"
+#include "core/CoreDumps.h"
 
 #include <QCoreApplication>
 #include <QTextStream>
@@ -9,6 +10,7 @@
 
 int main(int argc, char* argv[])
 {
+    turnOffCoreDumps();
     QCoreApplication app(argc, argv);
     QTextStream out(stdout);
     QTextStream err(stderr);

@@ -10,8 +10,8 @@ class CQuorrilDoc;
 class UiPrompts;
 
 // The side of every account dialog that the account commands talk to. An account id of 0 (or
-// less) asks the dialog for a new account; a positive id names the document's account to edit in
-// place.
+// less) asks the dialog for a new account; a positive id names the document's account to edit. The
+// dialog edits a copy of it, and each store hands the copy's state to the document as one step.
 class CAccountEditor {
 public:
     CAccountEditor(CQuorrilDoc* document, AccountId accountId)
@@ -21,7 +21,8 @@ public:
     }
     virtual ~CAccountEditor() = default;
 
-    // The account the dialog works on, or null (after Cancel on a new account, or an unknown id).
+    // The account the dialog works on (for an existing account, the dialog's copy), or null (after
+    // Cancel on a new account, or an unknown id).
     virtual AccountRecord* GetAccount() const = 0;
     // The duplicate-title check, then every dialog field copied into the account; false when the
     // title is taken by another account of the type (nothing stored) or there is no account.

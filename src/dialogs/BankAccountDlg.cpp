@@ -23,7 +23,7 @@ constexpr ControlSpec kControls[] = {
     { kAccountNumber, K::Edit, "Account #:", { 7, 37, 166, 12 }, "accountNumber" },
     { kRoutingNumber, K::Edit, "Routing Number:", { 7, 59, 166, 12 }, "routingNumber" },
     { kAccountType, K::TypeBox, "Type:", { 7, 81, 94, 89 }, "accountType", kAccountTypes, "401K" },
-    { kPin, K::Edit, "PIN:", { 110, 81, 63, 12 }, "pin" },
+    { kPin, K::SecretEdit, "PIN:", { 110, 81, 63, 12 }, "pin" },
     { kNameOnAccount, K::Edit, "Name On Account:", { 7, 104, 166, 12 }, "nameOnAccount" },
     { kServicePhone, K::Memo, "Customer Service Phone Number:", { 7, 126, 166, 33 }, "servicePhone" },
     { kIdCancel, K::CancelButton, "Cancel", { 123, 163, 50, 14 } },

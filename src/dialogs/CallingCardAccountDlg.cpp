@@ -18,7 +18,7 @@ constexpr ControlSpec kControls[] = {
     { kProvider, K::Edit, "Provider:", { 92, 15, 81, 12 }, "provider" },
     { kAccessPhone, K::Edit, "Access Phone Number:", { 7, 39, 78, 12 }, "accessPhone" },
     { kCardNumber, K::Edit, "Card Number:", { 92, 39, 81, 12 }, "cardNumber" },
-    { kPin, K::Edit, "PIN:", { 7, 64, 78, 12 }, "pin" },
+    { kPin, K::SecretEdit, "PIN:", { 7, 64, 78, 12 }, "pin" },
     { kRemainingMinutes, K::MinutesEdit, "Remaining Minutes:", { 92, 64, 81, 12 }, "remainingMinutes" },
     { kServicePhone, K::Memo, "Customer Service Phone Number:", { 7, 89, 166, 65 }, "servicePhone" },
     { kIdCancel, K::CancelButton, "Cancel", { 123, 162, 50, 14 } },

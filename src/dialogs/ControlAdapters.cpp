@@ -4,6 +4,7 @@
 #include "dialogs/DatePicker.h"
 #include "dialogs/MemoEdit.h"
 #include "dialogs/MinutesEdit.h"
+#include "dialogs/SecretEdit.h"
 #include "dialogs/TableAccountDialog.h"
 #include "dialogs/TypeBox.h"
 #include "dialogs/UpperCaseEdit.h"
@@ -36,7 +37,7 @@ bool refuse(QLineEdit* edit, Prompts& prompts, const QString& message)
     return false;
 }
 
-// Edit and UpperEdit: one line of text.
+// Edit, SecretEdit and UpperEdit: one line of text.
 template <class Edit> class LineAdapter final : public ControlAdapter {
 public:
     QWidget* create(const ControlSpec&, TableAccountDialog& dialog) const override { return new Edit(&dialog); }
@@ -233,6 +234,7 @@ public:
 const ControlAdapter& ControlAdapter::of(ControlKind kind)
 {
     static const LineAdapter<TextEdit> edit;
+    static const LineAdapter<SecretEdit> secretEdit;
     static const MemoAdapter memo(false);
     static const MemoAdapter memoHScroll(true);
     static const TypeBoxAdapter typeBox;
@@ -251,6 +253,8 @@ const ControlAdapter& ControlAdapter::of(ControlKind kind)
     switch (kind) {
     case ControlKind::Edit:
         return edit;
+    case ControlKind::SecretEdit:
+        return secretEdit;
     case ControlKind::Memo:
         return memo;
     case ControlKind::MemoHScroll:

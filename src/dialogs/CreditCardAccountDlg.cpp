@@ -26,7 +26,7 @@ constexpr ControlSpec kControls[] = {
     { kAccountType, K::TypeBox, "Type:", { 7, 58, 94, 60 }, "accountType", kCardTypes, "American Express" },
     { kApr, K::AprEdit, "APR:", { 108, 58, 55, 12 }, "apr" },
     { kPercentSign, K::Static, "%", { 166, 60, 7, 8 } },
-    { kPin, K::Edit, "PIN:", { 7, 80, 73, 12 }, "pin" },
+    { kPin, K::SecretEdit, "PIN:", { 7, 80, 73, 12 }, "pin" },
     { kExpiration, K::DatePicker, "Expires:", { 87, 80, 86, 12 }, "expiration" },
     { kNameOnCard, K::Edit, "Name On Card:", { 7, 102, 166, 12 }, "nameOnCard" },
     { kServicePhone, K::Memo, "Customer Service Phone Number:", { 7, 125, 166, 33 }, "servicePhone" },

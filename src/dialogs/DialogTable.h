@@ -13,6 +13,7 @@
 
 enum class ControlKind {
     Edit, // one-line text
+    SecretEdit, // one-line text of a secret: dots unless shown, an eye button, never on PRIMARY
     Memo, // multi-line text; Enter presses the default button, Ctrl+Enter breaks the line
     MemoHScroll, // a memo with a horizontal scroll bar as well
     TypeBox, // editable combo box over a sorted preset list

@@ -36,7 +36,7 @@ constexpr ControlSpec kControls[] = {
     { kUsers, K::UsersBox, "Users:", { 75, 15, 98, 99 }, nullptr, {}, nullptr, kUsersLabel, 58 },
     { kLogInUrl, K::Edit, "Log In URL:", { 7, 39, 166, 12 }, "logInUrl" },
     { kLoginId, K::Edit, "Log In ID:", { 16, 74, 71, 12 }, nullptr, {}, nullptr, 0, 0, "loginId" },
-    { kPassword, K::Edit, "Password:", { 94, 74, 73, 12 }, nullptr, {}, nullptr, 0, 0, "password" },
+    { kPassword, K::SecretEdit, "Password:", { 94, 74, 73, 12 }, nullptr, {}, nullptr, 0, 0, "password" },
     { kEmail, K::Edit, "Email Address:", { 16, 113, 149, 12 }, nullptr, {}, nullptr, 0, 0, "email" },
     { kAdd, K::PushButton, "Add", { 58, 134, 35, 13 } },
     { kRemove, K::PushButton, "Remove", { 94, 134, 35, 13 } },
@@ -186,6 +186,7 @@ void CEmailAccountDlg::OnAddUser()
         return;
     }
     writeAccount();
+    commitEdit();
     fillUsers(index);
     control(kRemove)->setEnabled(true);
     control(kUpdate)->setEnabled(true);
@@ -233,9 +234,8 @@ void CEmailAccountDlg::OnRemoveUser()
                                  .arg(user->GetLoginId(), user->GetEmail());
     if (!prompts().question(question, UiPrompts::Icon::Question))
         return;
-    if (!createdNew())
-        document()->SetModifiedFlag(true);
     GetAccount()->RemoveUserAt(index);
+    commitEdit();
     fillUsers(-1);
     OnSelchangeUsers();
     markChanged();

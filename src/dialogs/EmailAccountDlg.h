@@ -6,7 +6,8 @@ class QComboBox;
 class UserEntry;
 
 // The Email dialog: title, log-in URL and a user editor. Add, Update and Remove change the account
-// at once (Add and Update store the title and URL as well); after the first such change Cancel is
+// at once (Add and Update store the title and URL as well), all of them and the final OK as one step
+// of the document for an existing account; after the first such change Cancel is
 // disabled, and Esc or the close box end the dialog of an existing account with OK. The dialog has
 // no default button: Enter presses the focused push button, and means OK anywhere else.
 //

@@ -27,7 +27,7 @@ constexpr ControlSpec kControls[] = {
     { kFirstName, K::Edit, "First Name:", { 7, 15, 63, 12 }, "firstName" },
     { kMiddleInitial, K::UpperEdit, "MI:", { 76, 15, 22, 12 }, "middleInitial" },
     { kLastName, K::Edit, "Last Name:", { 103, 15, 70, 12 }, "lastName" },
-    { kSsn, K::Edit, "SSN:", { 7, 37, 55, 12 }, "ssn" },
+    { kSsn, K::SecretEdit, "SSN:", { 7, 37, 55, 12 }, "ssn" },
     { kBloodType, K::TypeBox, "Blood Type:", { 65, 37, 49, 110 }, "bloodType", kBloodTypes, "Unknown" },
     { kBirthDate, K::DatePicker, "Birth Date:", { 117, 37, 56, 13 }, "birthDate" },
     { kPassportNumber, K::Edit, "Passport #:", { 7, 59, 63, 12 }, "passportNumber" },

@@ -1,10 +1,11 @@
 #include "dialogs/PasswordDlg.h"
 
+#include "accounts/PasswordStrength.h"
 #include "core/ScrambledText.h"
 #include "dialogs/DialogUnits.h"
 #include "dialogs/GeneratePasswordMenu.h"
+#include "dialogs/SecretEdit.h"
 #include "dialogs/StrengthBar.h"
-#include "dialogs/TextEdit.h"
 #include "document/DocumentTexts.h"
 
 #include <QFrame>
@@ -52,10 +53,9 @@ public:
         return label;
     }
 
-    QLineEdit* maskedEdit(const DialogPlace& place) const
+    SecretEdit* maskedEdit(const DialogPlace& place) const
     {
-        auto* edit = new TextEdit(m_dialog);
-        edit->setEchoMode(QLineEdit::Password);
+        auto* edit = new SecretEdit(m_dialog);
         edit->setGeometry(rect(place));
         return edit;
     }
@@ -72,7 +72,8 @@ private:
 CPasswordDlg::CPasswordDlg(UiPrompts& prompts, Prompts::PasswordMode mode, QWidget* parent)
     : QDialog(parent)
     , m_prompts(prompts)
-    , m_confirm(mode == Prompts::PasswordMode::Set)
+    , m_confirm(mode != Prompts::PasswordMode::Verify)
+    , m_forEncrypted(mode == Prompts::PasswordMode::SetEncrypted)
 {
     setWindowTitle(tr("Please Enter Password:"));
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
@@ -116,7 +117,7 @@ CPasswordDlg::CPasswordDlg(UiPrompts& prompts, Prompts::PasswordMode mode, QWidg
         const auto fillBoth = [this](const QString& password) {
             GeneratePasswordMenu::replaceText(m_passwordEdit, password);
             GeneratePasswordMenu::replaceText(m_verifyEdit, password);
-            m_passwordEdit->setEchoMode(QLineEdit::Normal);
+            m_passwordEdit->setShown(true);
             m_passwordEdit->setFocus(Qt::OtherFocusReason);
         };
         const auto asked = [this]() -> UiPrompts& { return m_prompts; };
@@ -146,6 +147,12 @@ void CPasswordDlg::OnOK()
     // A new password must come back from the file as typed, or the document could never be opened.
     if (const qsizetype at = ScrambledText::firstUnstorable(m_password); m_confirm && at >= 0) {
         m_prompts.notice(DocumentText::unstorablePassword(m_password[at]));
+        return;
+    }
+    // A warning, not a refusal: No (and Esc) go back to the fields, Yes keeps the password.
+    if (m_forEncrypted && PasswordStrength::isWeak(PasswordStrength::ofPassword(m_password).grade)
+        && !m_prompts.question(DocumentText::weakPassword(), UiPrompts::Icon::Warning)) {
+        m_passwordEdit->setFocus(Qt::OtherFocusReason);
         return;
     }
     accept();

@@ -18,7 +18,7 @@ constexpr ControlSpec kControls[] = {
     { kVersion, K::Edit, "Version:", { 91, 15, 82, 12 }, "version" },
     { kManufacturer, K::Edit, "Manufacturer:", { 7, 39, 77, 12 }, "manufacturer" },
     { kSerialNumber, K::Edit, "Serial #:", { 91, 39, 82, 12 }, "serialNumber" },
-    { kCdKey, K::Edit, "CD Key:", { 7, 64, 166, 12 }, "cdKey" },
+    { kCdKey, K::SecretEdit, "CD Key:", { 7, 64, 166, 12 }, "cdKey" },
     { kSupportUrl, K::Edit, "Support Website URL:", { 7, 89, 166, 12 }, "supportUrl" },
     { kServicePhone, K::Memo, "Custormer Service Phone Number:", { 7, 114, 166, 42 }, "servicePhone" },
     { kIdCancel, K::CancelButton, "Cancel", { 123, 162, 50, 14 } },

@@ -192,11 +192,16 @@ void TableAccountDialog::LoadAccount()
                 m_values[row] = ScrambledText(QString::fromUtf8(text));
         return;
     }
-    AccountRecord* account = document()->FindAccount(accountId());
+    const AccountRecord* found = document()->FindAccount(accountId());
     // An account of another type has other fields: the dialog treats it as not found.
-    if (!account || account->GetType() != m_spec.type)
+    if (!found || found->GetType() != m_spec.type)
         return;
-    m_account = account;
+    // The dialog edits a copy; the document takes each stored state of it as one step.
+    m_copy = cloneAccount(*found);
+    m_account = m_copy.get();
+    if (!m_account)
+        return;
+    const AccountRecord* account = m_account;
     const RecordLayout& layout = account->layout();
     for (size_t row = 0; row < m_spec.controls.size(); ++row) {
         const char* field = m_spec.controls[row].field;
@@ -294,6 +299,7 @@ bool TableAccountDialog::StoreAccount()
         return false;
     writeAccount();
     afterStore();
+    commitEdit();
     return true;
 }
 
@@ -309,10 +315,17 @@ void TableAccountDialog::writeAccount()
             layout.indexOf(QString::fromLatin1(m_spec.controls[size_t(row)].field)), m_values[size_t(row)]);
     }
     m_account->SetCommitted();
-    // A new account is not the document's yet: AddAccount marks the document when it takes it, and a
-    // new account discarded at Cancel leaves the document as it was.
-    if (!createdNew())
-        document()->SetModifiedFlag(true);
+}
+
+void TableAccountDialog::commitEdit()
+{
+    // A new account is not the document's yet: AddAccount takes it after OK, and a new account
+    // discarded at Cancel leaves the document as it was. An existing one changes through one step,
+    // which every later store of this dialog joins.
+    if (createdNew() || !m_account)
+        return;
+    if (std::unique_ptr<AccountRecord> state = cloneAccount(*m_account))
+        m_editStep = document()->EditAccount(std::move(state), m_editStep);
 }
 
 std::unique_ptr<AccountRecord> TableAccountDialog::takeAccount()

@@ -69,9 +69,12 @@ protected:
 
     // True when another account of the type has the dialog's title (ignoring ASCII case).
     bool titleTaken() const;
-    // Copies the title and the fields of the store order into the account and commits it; marks the
-    // document modified when the account is the document's. No duplicate check.
+    // Copies the title and the fields of the store order into the account and commits it. No
+    // duplicate check.
     void writeAccount();
+    // Hands the state of an existing account to the document: the first time as a step of its own,
+    // then as part of that step.
+    void commitEdit();
     // True when every required line of the table has a non-empty field.
     bool requiredFieldsFilled() const;
     // Refuses texts that would not come back from the file as typed: shows which field holds one,
@@ -93,6 +96,9 @@ private:
     QHash<int, QLabel*> m_labels;
     QHash<int, QLabel*> m_labelAbove; // by control id
     std::unique_ptr<AccountRecord> m_newAccount;
+    // The copy of an existing account that the dialog edits, and the step that holds its changes.
+    std::unique_ptr<AccountRecord> m_copy;
+    quint64 m_editStep = 0;
     AccountRecord* m_account = nullptr;
     bool m_initialised = false;
 };

@@ -8,13 +8,18 @@
 // shown, so that no modal window is ever needed to test behaviour.
 class UiPrompts : public Prompts {
 public:
-    enum class Icon { None, Information, Question };
+    enum class Icon { None, Information, Question, Warning };
     enum class Answer { Yes, No, Cancel };
 
     using Prompts::notice;
     // A question with Yes and No buttons; true for Yes. escapeMeans is the answer that Esc and the
     // close box give: No for most questions, Yes where No would throw away what the user typed.
-    virtual bool question(const QString& text, Icon icon, Answer escapeMeans) = 0;
+    // defaultAnswer is the button Enter presses: Yes, or No where Yes gives something away.
+    virtual bool question(const QString& text, Icon icon, Answer escapeMeans, Answer defaultAnswer) = 0;
+    bool question(const QString& text, Icon icon, Answer escapeMeans)
+    {
+        return question(text, icon, escapeMeans, Answer::Yes);
+    }
     bool question(const QString& text, Icon icon) { return question(text, icon, Answer::No); }
     // A question with Yes, No and Cancel buttons ("Save changes to %1?").
     virtual Answer questionWithCancel(const QString& text) = 0;

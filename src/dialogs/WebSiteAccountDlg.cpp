@@ -23,7 +23,7 @@ constexpr ControlSpec kControls[] = {
     { kSiteName, K::Edit, "Web Site URL:", { 75, 15, 98, 12 }, "siteName" },
     { kWebSiteUrl, K::Edit, "URL:", { 7, 36, 166, 12 }, "webSiteUrl" },
     { kUserId, K::Edit, "UserID:", { 7, 59, 66, 12 }, "userId" },
-    { kUserPassword, K::Edit, "Password:", { 82, 59, 91, 12 }, "userPassword" },
+    { kUserPassword, K::SecretEdit, "Password:", { 82, 59, 91, 12 }, "userPassword" },
     { kPopServer, K::Edit, "POP Server:", { 82, 82, 91, 12 }, "popServer" },
     { kSmtpServer, K::Edit, "SMTP Server:", { 7, 104, 166, 12 }, "smtpServer" },
     { kNotes, K::Memo, "Notes:", { 7, 127, 166, 31 }, "notes" },

@@ -35,11 +35,13 @@ void WidgetPrompts::notice(const QString& text, const QString& detail)
     box.exec();
 }
 
-bool WidgetPrompts::question(const QString& text, Icon icon, Answer escapeMeans)
+bool WidgetPrompts::question(const QString& text, Icon icon, Answer escapeMeans, Answer defaultAnswer)
 {
-    QMessageBox box(icon == Icon::Question ? QMessageBox::Question : QMessageBox::NoIcon, caption(), text,
-        QMessageBox::Yes | QMessageBox::No, parentWindow());
-    box.setDefaultButton(QMessageBox::Yes);
+    const QMessageBox::Icon shown = icon == Icon::Question ? QMessageBox::Question
+        : icon == Icon::Warning                            ? QMessageBox::Warning
+                                                           : QMessageBox::NoIcon;
+    QMessageBox box(shown, caption(), text, QMessageBox::Yes | QMessageBox::No, parentWindow());
+    box.setDefaultButton(defaultAnswer == Answer::No ? QMessageBox::No : QMessageBox::Yes);
     // Esc and the close box press the escape button.
     box.setEscapeButton(escapeMeans == Answer::Yes ? QMessageBox::Yes : QMessageBox::No);
     return box.exec() == QMessageBox::Yes;

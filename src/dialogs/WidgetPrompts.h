@@ -14,7 +14,7 @@ public:
     using UiPrompts::notice;
     using UiPrompts::question;
     void notice(const QString& text, const QString& detail) override;
-    bool question(const QString& text, Icon icon, Answer escapeMeans) override;
+    bool question(const QString& text, Icon icon, Answer escapeMeans, Answer defaultAnswer) override;
     Answer questionWithCancel(const QString& text) override;
     bool duplicateAccount() override;
     QString openFileName() override;

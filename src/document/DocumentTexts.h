@@ -1,7 +1,11 @@
 #pragma once
 
+#include "format/EncryptedFormat.h"
+
 #include <QCoreApplication>
 #include <QString>
+
+#include <algorithm>
 
 // The texts the document shows through Prompts. The command-line program prints the same texts.
 namespace DocumentText {
@@ -13,6 +17,38 @@ inline QString noMemoryForKey(quint64 memLimit)
 {
     return QStringLiteral("Not enough memory to open it (its key derivation asks for %1 MiB).").arg(memLimit >> 20);
 }
+// What a header asks of the key derivation, in words: "64 passes over 1024 MiB to open (about 98 s)".
+inline QString kdfCostText(const KdfCost& cost)
+{
+    const double seconds = std::max(0.1, EncryptedFormat::estimatedSeconds(cost));
+    const bool mebibytes = cost.memLimit >= quint64(1) << 20;
+    return QStringLiteral("%1 passes over %2 %3 to open (about %4 s)")
+        .arg(cost.opsLimit)
+        .arg(double(cost.memLimit) / double(mebibytes ? 1 << 20 : 1 << 10), 0, 'g', 6)
+        .arg(mebibytes ? QStringLiteral("MiB") : QStringLiteral("KiB"))
+        .arg(seconds < 10 ? QString::number(seconds, 'f', 1) : QString::number(qRound64(seconds)));
+}
+// The detail of "Invalid File Format !" for a header asking for much more than this program writes.
+inline QString costlyKdf(const KdfCost& cost)
+{
+    return QStringLiteral("This wallet asks for %1, more than %2 times what Quorril writes; a damaged or forged "
+                          "header may ask so much.")
+        .arg(kdfCostText(cost))
+        .arg(EncryptedFormat::kCostlyRatio);
+}
+// Why a classic wallet file protects nothing: in the window's question before an encrypted wallet
+// is saved classic, and in the command line's warning.
+inline QString classicRisk()
+{
+    return QStringLiteral("Anyone who has the file can read every account and the password, without knowing it.");
+}
+// The warning of the password prompt of an encrypted wallet about a short password.
+inline QString weakPassword()
+{
+    return QCoreApplication::translate("DocumentText",
+        "This password is easy to guess (graded below Good). An encrypted wallet is only as safe as its password: "
+        "anyone who has the file can try likely passwords one after another.\n\nUse it anyway?");
+}
 inline QString untitled() { return QStringLiteral("Untitled"); }
 // A file that cannot be read or written, with the reason, in the words a Qt program uses.
 inline QString cannotOpen(const QString& file, const QString& reason)
@@ -22,6 +58,12 @@ inline QString cannotOpen(const QString& file, const QString& reason)
 inline QString cannotSave(const QString& file, const QString& reason)
 {
     return QStringLiteral("Cannot save %1: %2.").arg(file, reason);
+}
+// A save that went through without keeping the file it replaced.
+inline QString backupFailed(const QString& reason)
+{
+    return QCoreApplication::translate("DocumentText", "Saved, but the previous file was not kept as a backup: %1.")
+        .arg(reason);
 }
 
 // The password prompt's refusals, in the dialog and on the command line.

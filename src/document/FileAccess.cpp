@@ -53,7 +53,7 @@ std::optional<QByteArray> readRegularFile(const QString& path, QString& reason)
     return bytes;
 }
 
-bool writeWholeFile(const QString& path, const QByteArray& bytes, QString& reason)
+bool writeWholeFile(const QString& path, const QByteArray& bytes, QString& reason, bool makePrivate)
 {
     // QSaveFile writes beside the target and renames only after everything was written and synced.
     // Unbuffered, so that a write the system cuts short is tried again and fails with its reason
@@ -64,7 +64,7 @@ bool writeWholeFile(const QString& path, const QByteArray& bytes, QString& reaso
         return false;
     }
     const QFileInfo target(path);
-    const QFileDevice::Permissions permissions = target.exists()
+    const QFileDevice::Permissions permissions = target.exists() && !makePrivate
         ? target.permissions()
         : QFileDevice::Permissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner);
     bool written = file.setPermissions(permissions);

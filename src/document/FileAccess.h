@@ -15,7 +15,8 @@ std::optional<QByteArray> readRegularFile(const QString& path, QString& reason);
 
 // Writes bytes in place of the file at path, all or nothing (the old file stays as it was on any
 // failure), then syncs the folder so that the new file survives a power cut. A new file is private
-// to its owner (0600); a file written over keeps its permissions. False with the reason on failure.
-bool writeWholeFile(const QString& path, const QByteArray& bytes, QString& reason);
+// to its owner (0600); a file written over keeps its permissions, unless makePrivate makes it 0600
+// too. False with the reason on failure.
+bool writeWholeFile(const QString& path, const QByteArray& bytes, QString& reason, bool makePrivate = false);
 
 } // namespace FileAccess

@@ -13,6 +13,9 @@ public:
     enum class PasswordMode {
         Verify, // one field: the password that opens or unlocks a document
         Set, // two fields: a new password, typed twice alike
+        // Set, for a wallet saved encrypted: its password is all that protects the file, so the
+        // prompt warns (without refusing) about a short one.
+        SetEncrypted,
     };
 
     virtual ~Prompts() = default;

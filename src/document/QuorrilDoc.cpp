@@ -1,235 +1,229 @@
 #include "document/QuorrilDoc.h"
 
-#include "core/AccountTypes.h"
-#include "document/DocumentTexts.h"
+#include "accounts/AccountFactory.h"
 
-#include <QFileInfo>
-
-#include <limits>
+#include <algorithm>
+#include <unordered_set>
 
 CQuorrilDoc::CQuorrilDoc(Prompts& prompts, QObject* parent)
     : QObject(parent)
     , m_prompts(prompts)
+    , m_session(prompts, m_table)
 {
+    connect(&m_table, &AccountBook::modifiedChanged, this, &CQuorrilDoc::modifiedChanged);
+    connect(&m_table, &AccountBook::accountAdded, this, &CQuorrilDoc::accountAdded);
+    connect(&m_table, &AccountBook::accountRemoved, this, &CQuorrilDoc::accountRemoved);
+    connect(&m_table, &AccountBook::accountChanged, this, &CQuorrilDoc::accountChanged);
+    connect(&m_table, &AccountBook::changesStarting, this, &CQuorrilDoc::changesStarting);
+    connect(&m_table, &AccountBook::changesFinished, this, &CQuorrilDoc::changesFinished);
+    connect(&m_table, &AccountBook::historyChanged, this, &CQuorrilDoc::historyChanged);
+    connect(&m_session, &FileSession::pathChanged, this, &CQuorrilDoc::pathChanged);
+    connect(&m_session, &FileSession::lockChanged, this, &CQuorrilDoc::lockChanged);
+    connect(&m_session, &FileSession::encryptionChanged, this, &CQuorrilDoc::encryptionChanged);
+    connect(&m_session, &FileSession::viewsUpdated, this, &CQuorrilDoc::viewsUpdated);
+    connect(&m_session, &FileSession::documentReset, this, &CQuorrilDoc::documentReset);
+    connect(&m_session, &FileSession::backupFailed, this, &CQuorrilDoc::backupFailed);
+    // Undo and Redo are unavailable while locked.
+    connect(&m_session, &FileSession::lockChanged, this, &CQuorrilDoc::historyChanged);
 }
 
 CQuorrilDoc::~CQuorrilDoc() = default;
 
-AccountRecord* CQuorrilDoc::FindAccount(AccountId id) const
+namespace {
+Step named(const QString& name)
 {
-    const auto it = m_accounts.find(id);
-    return it == m_accounts.end() ? nullptr : it->second.get();
+    Step step;
+    step.name = name;
+    return step;
+}
+} // namespace
+
+QString CQuorrilDoc::stepName(const char* what, const QString& title) { return tr(what).arg(title); }
+
+void CQuorrilDoc::ClearAccounts()
+{
+    m_table.clearAccounts();
+    m_session.setPassword(QString());
 }
 
-std::optional<AccountId> CQuorrilDoc::AddAccount(std::unique_ptr<AccountRecord> account)
+StepChange CQuorrilDoc::changeTo(AccountId id, std::unique_ptr<AccountRecord> account) const
+{
+    using Kind = StepChange::Kind;
+    const bool filed = FindAccount(id) != nullptr;
+    const Kind kind = !account ? Kind::Remove : filed ? Kind::Edit : Kind::Add;
+    return { id, kind, std::move(account) };
+}
+
+std::optional<AccountId> CQuorrilDoc::AddAccount(std::unique_ptr<AccountRecord> account, const QString& name)
 {
     if (!account || !account->IsCommitted() || HasDuplicateAccount(*account))
         return std::nullopt;
     const AccountId id = account->GetId();
-    fileAccount(std::move(account));
-    SetModifiedFlag(true);
+    Step step = named(name.isEmpty() ? stepName(QT_TR_NOOP("New \"%1\""), account->GetTitle()) : name);
+    step.accounts.push_back(changeTo(id, std::move(account)));
+    m_table.run(std::move(step));
     return id;
-}
-
-void CQuorrilDoc::fileAccount(std::unique_ptr<AccountRecord> account)
-{
-    const AccountId id = account->GetId();
-    // Accounts mostly arrive in ascending id order (a group is stored in id order): the place after
-    // the last one filed is then the right one and costs no search.
-    m_lastFiled = m_accounts.insert_or_assign(m_lastFiled, id, std::move(account));
 }
 
 bool CQuorrilDoc::RemoveAccount(AccountId id)
 {
-    const auto it = m_accounts.find(id);
-    if (it == m_accounts.end())
+    const AccountRecord* account = FindAccount(id);
+    if (!account)
         return false;
-    if (it == m_lastFiled)
-        m_lastFiled = m_accounts.end();
-    m_accounts.erase(it);
-    if (idValue(id) > 0 && idValue(id) < m_freeIdHint)
-        m_freeIdHint = idValue(id);
-    SetModifiedFlag(true);
+    Step step = named(stepName(QT_TR_NOOP("Delete \"%1\""), account->GetTitle()));
+    step.accounts.push_back(changeTo(id, nullptr));
+    m_table.run(std::move(step));
     return true;
 }
 
-qint32 CQuorrilDoc::lowestFreeId() const
+quint64 CQuorrilDoc::EditAccount(std::unique_ptr<AccountRecord> account, quint64 joinStep)
 {
-    // The ids from 1 to m_freeIdHint - 1 are all taken; walk the taken run from there.
-    qint32 candidate = std::max(m_freeIdHint, 1);
-    for (auto it = m_accounts.lower_bound(AccountId(candidate));
-         it != m_accounts.end() && idValue(it->first) == candidate; ++it) {
-        if (candidate == std::numeric_limits<qint32>::max())
-            break; // every positive id is taken: cannot happen in memory, but never overflow
-        ++candidate;
+    if (!account)
+        return 0;
+    const QString name = stepName(QT_TR_NOOP("Edit \"%1\""), account->GetTitle());
+    if (Step* last = joinStep ? m_table.lastStep(joinStep) : nullptr) {
+        last->name = name;
+        m_table.amend(*last, std::move(account));
+        Q_EMIT historyChanged();
+        return joinStep;
     }
-    m_freeIdHint = candidate;
-    return candidate;
+    const AccountId id = account->GetId();
+    const AccountRecord* before = FindAccount(id);
+    if (before && sameContent(*before, *account)) {
+        SetModifiedFlag(true);
+        return 0;
+    }
+    Step step = named(name);
+    step.accounts.push_back(changeTo(id, std::move(account)));
+    return m_table.run(std::move(step));
 }
 
-AccountId CQuorrilDoc::nextFreeId() const
+int CQuorrilDoc::changeAccounts(
+    const QString& name, std::vector<std::unique_ptr<AccountRecord>> accounts, const std::vector<AccountId>& removed)
 {
-    // A stored next id below 1 would number an account like "no account" (0) or worse.
-    const qint32 next = std::max(idValue(m_nextAccountId), 1);
-    if (m_accounts.empty())
-        return AccountId(next);
-    const qint32 largest = idValue(m_accounts.rbegin()->first);
-    if (largest < next)
-        return AccountId(next);
-    if (largest < std::numeric_limits<qint32>::max())
-        return AccountId(largest + 1);
-    return AccountId(lowestFreeId());
+    // One change per id: the last state given for it.
+    std::vector<std::pair<AccountId, std::unique_ptr<AccountRecord>>> states;
+    states.reserve(removed.size() + accounts.size());
+    for (AccountId id : removed)
+        if (FindAccount(id))
+            states.emplace_back(id, nullptr);
+    for (std::unique_ptr<AccountRecord>& account : accounts)
+        if (account)
+            states.emplace_back(account->GetId(), std::move(account));
+    std::stable_sort(states.begin(), states.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
+    Step step = named(name);
+    step.accounts.reserve(states.size());
+    for (size_t i = 0; i < states.size(); ++i)
+        if (i + 1 == states.size() || states[i + 1].first != states[i].first)
+            step.accounts.push_back(changeTo(states[i].first, std::move(states[i].second)));
+    if (step.accounts.empty())
+        return 0;
+    const int count = int(step.accounts.size());
+    m_table.run(std::move(step));
+    return count;
 }
 
-AccountId CQuorrilDoc::NextAccountId()
+// --- undo and redo ---
+
+QString CQuorrilDoc::undoName() const
 {
-    m_nextAccountId = nextFreeId();
-    return m_nextAccountId;
+    const Step* step = m_table.history().undoStep();
+    return step ? step->name : QString();
 }
 
-bool CQuorrilDoc::HasDuplicateAccount(const AccountRecord& account) const
+QString CQuorrilDoc::redoName() const
 {
-    for (const auto& [id, other] : m_accounts)
-        if (other->IsSameAccount(account))
+    const Step* step = m_table.history().redoStep();
+    return step ? step->name : QString();
+}
+
+bool CQuorrilDoc::Undo()
+{
+    if (!canUndo() || !m_table.undo())
+        return false;
+    UpdateAllViews();
+    return true;
+}
+
+bool CQuorrilDoc::Redo()
+{
+    if (!canRedo() || !m_table.redo())
+        return false;
+    UpdateAllViews();
+    return true;
+}
+
+std::vector<CQuorrilDoc::DeletedAccount> CQuorrilDoc::recentlyDeleted() const
+{
+    std::vector<DeletedAccount> deleted;
+    std::unordered_set<qint32> seen;
+    const std::vector<Step>& steps = m_table.history().steps();
+    for (size_t done = m_table.history().done(); done-- > 0;) {
+        for (const StepChange& change : steps[done].accounts) {
+            // A done step keeps the account it removed.
+            if (change.kind != StepChange::Kind::Remove || !change.kept || FindAccount(change.id)
+                || !seen.insert(idValue(change.id)).second)
+                continue;
+            deleted.push_back({ change.id, change.kept->GetType(), change.kept->GetTitle() });
+        }
+    }
+    return deleted;
+}
+
+bool CQuorrilDoc::restoreDeleted(AccountId id)
+{
+    if (IsLocked() || FindAccount(id))
+        return false;
+    const std::vector<Step>& steps = m_table.history().steps();
+    for (size_t done = m_table.history().done(); done-- > 0;) {
+        for (const StepChange& change : steps[done].accounts) {
+            if (change.id != id || change.kind != StepChange::Kind::Remove || !change.kept)
+                continue;
+            std::unique_ptr<AccountRecord> account = cloneAccount(*change.kept);
+            if (!account || HasDuplicateAccount(*account))
+                return false;
+            Step step = named(stepName(QT_TR_NOOP("Restore \"%1\""), account->GetTitle()));
+            step.accounts.push_back(changeTo(id, std::move(account)));
+            m_table.run(std::move(step));
             return true;
+        }
+    }
     return false;
 }
 
-bool CQuorrilDoc::IsTitleTaken(AccountId id, AccountType type, const QString& title) const
-{
-    for (const auto& [otherId, other] : m_accounts)
-        if (otherId != id && other->GetType() == type && equalsIgnoringAsciiCase(other->GetTitle(), title))
-            return true;
-    return false;
-}
-
-void CQuorrilDoc::ClearAccounts()
-{
-    m_accounts.clear();
-    m_lastFiled = m_accounts.end();
-    m_password = QString();
-    m_freeIdHint = 1;
-}
-
-void CQuorrilDoc::SetModifiedFlag(bool modified)
-{
-    if (m_modified == modified)
-        return;
-    m_modified = modified;
-    Q_EMIT modifiedChanged(modified);
-}
-
-void CQuorrilDoc::setPathName(const QString& path)
-{
-    if (m_pathName == path)
-        return;
-    m_pathName = path;
-    Q_EMIT pathChanged(path);
-}
-
-QString CQuorrilDoc::GetTitle() const
-{
-    return m_pathName.isEmpty() ? DocumentText::untitled() : QFileInfo(m_pathName).fileName();
-}
-
-void CQuorrilDoc::UpdateAllViews() { Q_EMIT viewsUpdated(); }
+// --- password and container ---
 
 void CQuorrilDoc::OnChangeDocumentPassword()
 {
     // While locked the command is unavailable: a new password would unlock the document unasked.
-    if (m_locked)
+    if (IsLocked())
         return;
-    const std::optional<QString> password = m_prompts.password(Prompts::PasswordMode::Set);
+    const std::optional<QString> password = m_prompts.password(setPasswordMode());
     if (!password)
         return;
-    m_password = *password;
-    SetModifiedFlag(true);
-    OnSaveDocument(m_pathName);
+    Step step = named(tr("Change Password"));
+    step.password = *password;
+    m_table.run(std::move(step));
+    OnSaveDocument(GetPathName());
 }
 
 void CQuorrilDoc::setEncrypted(bool encrypted)
 {
-    if (m_locked || m_encrypted == encrypted)
+    if (IsLocked() || isEncrypted() == encrypted)
         return;
-    setEncryptionState(encrypted);
-    SetModifiedFlag(true);
+    Step step = named(encrypted ? tr("Encrypt Wallet") : tr("Decrypt Wallet"));
+    step.encrypted = encrypted;
+    m_table.run(std::move(step));
 }
 
-void CQuorrilDoc::setEncryptionState(bool encrypted)
+bool CQuorrilDoc::encryptWithNewPassword(const QString& password)
 {
-    if (m_encrypted == encrypted)
-        return;
-    m_encrypted = encrypted;
-    Q_EMIT encryptionChanged(encrypted);
-}
-
-void CQuorrilDoc::setEncryptNewDocuments(bool encrypted)
-{
-    m_encryptNew = encrypted;
-    if (m_pathName.isEmpty() && !m_modified && m_accounts.empty())
-        setEncryptionState(encrypted);
-}
-
-void CQuorrilDoc::setKdfCost(const KdfCost& cost)
-{
-    m_leastKdfCost = cost;
-    m_kdfCost = cost;
-}
-
-void CQuorrilDoc::OnLockDocument()
-{
-    if (!hasPassword())
-        return;
-    if (!m_locked) {
-        m_locked = true;
-        Q_EMIT lockChanged(true);
-    }
-    UpdateAllViews();
-}
-
-void CQuorrilDoc::OnUnlockDocument()
-{
-    if (!m_locked)
-        return;
-    const std::optional<QString> password = m_prompts.password(Prompts::PasswordMode::Verify);
-    if (!password || !passwordMatches(*password))
-        return;
-    m_locked = false;
-    Q_EMIT lockChanged(false);
-    UpdateAllViews();
-}
-
-QString CQuorrilDoc::firstUnstorableField(const AccountRecord& account)
-{
-    if (!ScrambledText::IsStorable(account.GetTitle()))
-        return QStringLiteral("title");
-    for (int i = 0; i < account.GetUserCount(); ++i) {
-        const UserEntry* user = account.GetUser(i);
-        const QString prefix = QStringLiteral("users[%1].").arg(i);
-        if (!ScrambledText::IsStorable(user->GetLoginId()))
-            return prefix + QStringLiteral("loginId");
-        if (!ScrambledText::IsStorable(user->GetPassword()))
-            return prefix + QStringLiteral("password");
-        if (!ScrambledText::IsStorable(user->GetEmail()))
-            return prefix + QStringLiteral("email");
-    }
-    const RecordLayout& layout = account.layout();
-    for (size_t i = 0; i < layout.fields.size(); ++i) {
-        const auto* text = std::get_if<ScrambledText>(&account.field(int(i)));
-        if (text && !ScrambledText::IsStorable(text->text()))
-            return QString::fromLatin1(layout.fields[i].name);
-    }
-    return {};
-}
-
-QString CQuorrilDoc::firstUnstorableText() const
-{
-    if (!ScrambledText::IsStorable(m_password.text()))
-        return QStringLiteral("password");
-    for (const auto& [id, account] : m_accounts) {
-        const QString field = firstUnstorableField(*account);
-        if (!field.isEmpty())
-            return QStringLiteral("account %1: %2").arg(idValue(id)).arg(field);
-    }
-    return {};
+    if (IsLocked() || password.isEmpty() || !ScrambledText::IsStorable(password))
+        return false;
+    Step step = named(tr("Encrypt Wallet"));
+    step.password = password;
+    if (!isEncrypted())
+        step.encrypted = true;
+    m_table.run(std::move(step));
+    return true;
 }

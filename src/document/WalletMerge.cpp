@@ -245,15 +245,20 @@ bool applyMerge(CQuorrilDoc& doc, MergeResult&& merge)
         if (bool(held) != bool(change.before) || (held && !sameContent(*held, *change.before)))
             return false;
     }
-    const bool changed = !merge.changes.empty() || doc.contents().nextAccountId != merge.nextAccountId;
+    // One step of the document, which Undo takes back whole.
+    const bool nextIdChanged = doc.contents().nextAccountId != merge.nextAccountId;
+    std::vector<std::unique_ptr<AccountRecord>> accounts;
+    std::vector<AccountId> removed;
     for (AccountChange& change : merge.changes) {
         if (change.after)
-            doc.fileAccount(std::move(change.after));
+            accounts.push_back(std::move(change.after));
         else
-            doc.RemoveAccount(change.id);
+            removed.push_back(change.id);
     }
+    const int changed
+        = doc.changeAccounts(QCoreApplication::translate("WalletMerge", "Merge"), std::move(accounts), removed);
     doc.setNextAccountId(merge.nextAccountId);
-    if (changed)
+    if (changed == 0 && nextIdChanged)
         doc.SetModifiedFlag(true);
     return true;
 }

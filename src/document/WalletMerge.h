@@ -72,7 +72,7 @@ MergeResult mergeTwoWay(const WalletContents& ours, const WalletContents& theirs
 // "<title> (conflict yyyy-mm-dd)".
 QString conflictTitle(const QString& title, const QDate& date);
 
-// Makes the changes in the document (filing and removing as loading does), sets its next id and
-// marks it modified when anything changed. Only when every change's `before` is what the document
-// holds at its id: otherwise changes nothing and returns false.
+// Makes the changes in the document as one step, "Merge" (filing and removing as loading does:
+// no committed or duplicate check), sets its next id and marks it modified when anything changed. Only when every
+// change's `before` is what the document holds at its id: otherwise changes nothing and returns false.
 bool applyMerge(CQuorrilDoc& doc, MergeResult&& merge);

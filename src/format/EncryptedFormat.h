@@ -32,9 +32,24 @@ KdfCost defaultCost();
 // Within the bounds above, and at least the cheapest.
 bool isAllowedCost(const KdfCost& cost);
 
-// True when the bytes begin with the container's magic. No classic file begins so: the magic holds
-// a text marker twice in a row, which the classic reader refuses before the password.
+// True when the bytes begin with the container's whole magic.
 bool hasMagic(QByteArrayView bytes);
+// True when the bytes are meant to be an encrypted file: they begin with the magic's first 8 bytes,
+// or carry its last 6 at offset 8. No classic file that opens does either (its password would begin
+// with the classic text marker twice, which the classic reader refuses before any password), so a
+// file with one flipped byte in its magic is still read as a damaged encrypted file, never as a
+// classic one whose password is then "wrong".
+bool looksEncrypted(QByteArrayView bytes);
+
+// A header asking for more than this many times the work of the cost this program writes is not
+// opened unless the caller trusts the file: a forged header could otherwise keep the program busy
+// for minutes (64 passes over 1 GiB take about 95 s) before the password is even checked.
+inline constexpr int kCostlyRatio = 4;
+// More than kCostlyRatio times the work (passes times memory) of `written`.
+bool isCostly(const KdfCost& asked, const KdfCost& written);
+// About how many seconds Argon2id takes at the cost on a desktop machine of today (see the .cpp for
+// how the figure was measured). Meant for telling the user, not for deciding anything.
+double estimatedSeconds(const KdfCost& cost);
 
 // The whole encrypted file of the classic bytes, sealed with the password at the given cost (which
 // must be allowed), with a new random salt and nonce. Throws std::bad_alloc when the memory for the
@@ -54,12 +69,18 @@ public:
         OutOfMemory, // the key derivation or the decrypted bytes found no memory
     };
 
-    // The bytes must outlive the reader.
-    explicit EncryptedReader(QByteArrayView file);
+    // The bytes must outlive the reader. A header asking for more than kCostlyRatio times the work of
+    // `writtenCost` (what the caller writes new files with) is costly: see isCostly().
+    explicit EncryptedReader(QByteArrayView file, const KdfCost& writtenCost = EncryptedFormat::defaultCost());
 
-    // False for a file that is cut short, has a damaged header, or asks for more than the bounds.
-    bool headerIsSound() const { return m_sound; }
-    // The cost the file was written with (only meaningful when the header is sound).
+    // False for a file that is cut short, has a damaged header, asks for more than the bounds, or is
+    // costly and not trusted (allowCostly()). unlock() refuses such a file as Damaged at once.
+    bool headerIsSound() const { return m_sound && (!m_costly || m_costlyAllowed); }
+    // The header is sound but asks for more than kCostlyRatio times the written cost's work.
+    bool isCostly() const { return m_sound && m_costly; }
+    // Trusts a costly header: unlock() derives the key at whatever cost (within the bounds) it asks.
+    void allowCostly() { m_costlyAllowed = true; }
+    // The cost the header asks for (only meaningful when the header is sound or costly).
     KdfCost cost() const { return m_cost; }
     Result unlock(const QString& password);
     // The decrypted classic bytes after Opened; empty otherwise.
@@ -73,5 +94,7 @@ private:
     QByteArrayView m_file;
     KdfCost m_cost;
     bool m_sound = false;
+    bool m_costly = false;
+    bool m_costlyAllowed = false;
     SecureBuffer m_plain;
 };

@@ -9,7 +9,7 @@ namespace WalletFile {
 
 Container containerOf(QByteArrayView bytes)
 {
-    return EncryptedFormat::hasMagic(bytes) ? Container::Encrypted : Container::Classic;
+    return EncryptedFormat::looksEncrypted(bytes) ? Container::Encrypted : Container::Classic;
 }
 
 QByteArray store(const WalletContents& wallet)

@@ -5,8 +5,11 @@
 #include "views/Artwork.h"
 
 #include <QCollator>
+#include <QHash>
+#include <QSet>
 
 #include <algorithm>
+#include <iterator>
 
 AccountTreeModel::AccountTreeModel(QObject* parent)
     : QAbstractItemModel(parent)
@@ -29,11 +32,17 @@ int AccountTreeModel::slotOf(AccountType type) const
 }
 
 namespace {
-// Titles and captions compare as the user's language orders words, without regard to case.
-QCollator titleCollator()
+// Titles and captions compare as the user's language orders words, without regard to case. Making
+// a collator costs more than many comparisons, so one is kept for as long as the language stays.
+const QCollator& titleCollator()
 {
-    QCollator collator;
-    collator.setCaseSensitivity(Qt::CaseInsensitive);
+    static QCollator collator;
+    static QLocale locale(QLocale::c());
+    if (const QLocale current; current != locale || collator.caseSensitivity() != Qt::CaseInsensitive) {
+        locale = current;
+        collator = QCollator(current);
+        collator.setCaseSensitivity(Qt::CaseInsensitive);
+    }
     return collator;
 }
 } // namespace
@@ -45,7 +54,7 @@ std::vector<size_t> AccountTreeModel::titleOrder(const std::vector<Account>& acc
     // Each title gets its sort key once, so the sort compares plain byte strings: the order of
     // textLess without collating every title again at every comparison. Equal titles keep their
     // order.
-    const QCollator collator = titleCollator();
+    const QCollator& collator = titleCollator();
     struct Keyed {
         QCollatorSortKey key;
         size_t position;
@@ -142,14 +151,39 @@ QModelIndex AccountTreeModel::insertAccount(AccountType type, const QString& tit
         return QModelIndex();
     const int slot = slotOf(type);
     auto& accounts = m_categories[size_t(slot)].accounts;
-    const int row = int(accounts.size());
+    if (!m_categories[size_t(slot)].sorted) {
+        // A renamed account stands out of order: the new one comes last, then all are sorted.
+        const int row = int(accounts.size());
+        beginInsertRows(category, row, row);
+        accounts.push_back({ title, id });
+        endInsertRows();
+        sortCategory(slot);
+        return accountNode(type, id);
+    }
+    // In order already: the new account goes after the titles that sort before it or equal it,
+    // where appending and sorting would put it, with a few comparisons.
+    const QCollator& collator = titleCollator();
+    const auto at = std::upper_bound(
+        accounts.begin(), accounts.end(), title, [&collator](const QString& wanted, const Account& account) {
+            return collator.compare(wanted, account.title) < 0;
+        });
+    const int row = int(at - accounts.begin());
     beginInsertRows(category, row, row);
-    accounts.push_back({ title, id });
+    accounts.insert(at, { title, id });
     endInsertRows();
-    sortCategory(slot);
-    for (int r = 0; r < int(accounts.size()); ++r)
-        if (accounts[size_t(r)].id == id)
-            return index(r, 0, category);
+    return index(row, 0, category);
+}
+
+QModelIndex AccountTreeModel::accountNode(AccountType type, AccountId id) const
+{
+    const int slot = slotOf(type);
+    const QModelIndex category = slot < 0 ? QModelIndex() : categoryIndex(slot);
+    if (!category.isValid())
+        return QModelIndex();
+    const auto& accounts = m_categories[size_t(slot)].accounts;
+    for (size_t row = 0; row < accounts.size(); ++row)
+        if (accounts[row].id == id)
+            return createIndex(int(row), 0, AccountKeyBase + quintptr(slot));
     return QModelIndex();
 }
 
@@ -157,6 +191,7 @@ void AccountTreeModel::sortCategory(int slot)
 {
     auto& accounts = m_categories[size_t(slot)].accounts;
     const std::vector<size_t> order = titleOrder(accounts);
+    m_categories[size_t(slot)].sorted = true;
     if (std::is_sorted(order.begin(), order.end()))
         return;
 
@@ -178,6 +213,116 @@ void AccountTreeModel::sortCategory(int slot)
     Q_EMIT layoutChanged({ QPersistentModelIndex(category) }, QAbstractItemModel::VerticalSortHint);
 }
 
+bool AccountTreeModel::inOrder(const Category& category, size_t row) const
+{
+    const auto& accounts = category.accounts;
+    return (row == 0 || !textLess(accounts[row].title, accounts[row - 1].title))
+        && (row + 1 >= accounts.size() || !textLess(accounts[row + 1].title, accounts[row].title));
+}
+
+void AccountTreeModel::mergeAccounts(Category& category, std::vector<Account> added)
+{
+    auto& accounts = category.accounts;
+    if (!category.sorted || accounts.empty()) {
+        std::move(added.begin(), added.end(), std::back_inserter(accounts));
+        applyOrder(accounts, titleOrder(accounts));
+        category.sorted = true;
+        return;
+    }
+    applyOrder(added, titleOrder(added));
+    const QCollator& collator = titleCollator();
+    std::vector<Account> merged;
+    merged.reserve(accounts.size() + added.size());
+    // Of equal titles, those already there come first.
+    std::merge(std::make_move_iterator(accounts.begin()), std::make_move_iterator(accounts.end()),
+        std::make_move_iterator(added.begin()), std::make_move_iterator(added.end()), std::back_inserter(merged),
+        [&collator](const Account& a, const Account& b) { return collator.compare(a.title, b.title) < 0; });
+    accounts = std::move(merged);
+}
+
+void AccountTreeModel::rename(const std::vector<Node>& renamed)
+{
+    std::vector<QHash<qint32, QString>> titles(m_categories.size());
+    for (const Node& node : renamed)
+        if (const int slot = slotOf(node.type); slot >= 0)
+            titles[size_t(slot)].insert(idValue(node.id), node.title);
+    for (size_t slot = 0; slot < m_categories.size(); ++slot) {
+        Category& category = m_categories[slot];
+        for (size_t row = 0; !titles[slot].isEmpty() && row < category.accounts.size(); ++row) {
+            const auto title = titles[slot].constFind(idValue(category.accounts[row].id));
+            if (title == titles[slot].cend())
+                continue;
+            category.accounts[row].title = *title;
+            category.sorted = category.sorted && inOrder(category, row);
+        }
+    }
+}
+
+void AccountTreeModel::applyChanges(const std::vector<Node>& removed, const std::vector<Node>& renamed,
+    std::vector<Node> added, const std::vector<Node>& renamedAfter)
+{
+    Q_EMIT layoutAboutToBeChanged();
+    // What each index held stands for, to find it again afterwards.
+    const QModelIndexList before = persistentIndexList();
+    std::vector<std::pair<int, AccountId>> heldBefore; // (slot, id); slot -1 for the root
+    heldBefore.reserve(size_t(before.size()));
+    for (const QModelIndex& node : before) {
+        if (node.internalId() == RootKey)
+            heldBefore.emplace_back(-1, AccountId::None);
+        else if (node.internalId() == CategoryKey)
+            heldBefore.emplace_back(m_order.at(node.row()), AccountId::None);
+        else
+            heldBefore.emplace_back(int(node.internalId() - AccountKeyBase), accountId(node));
+    }
+
+    std::vector<QSet<qint32>> gone(m_categories.size());
+    for (const Node& node : removed)
+        if (const int slot = slotOf(node.type); slot >= 0)
+            gone[size_t(slot)].insert(idValue(node.id));
+    std::vector<std::vector<Account>> coming(m_categories.size());
+    for (Node& node : added) {
+        const int slot = slotOf(node.type);
+        if (slot < 0)
+            continue;
+        if (!m_categories[size_t(slot)].shown) {
+            m_categories[size_t(slot)].shown = true;
+            m_order.append(slot);
+        }
+        coming[size_t(slot)].push_back({ std::move(node.title), node.id });
+    }
+    for (size_t slot = 0; slot < m_categories.size(); ++slot)
+        if (!gone[slot].isEmpty())
+            std::erase_if(
+                m_categories[slot].accounts, [&](const Account& a) { return gone[slot].contains(idValue(a.id)); });
+    rename(renamed);
+    for (size_t slot = 0; slot < m_categories.size(); ++slot)
+        if (!coming[slot].empty())
+            mergeAccounts(m_categories[slot], std::move(coming[slot]));
+    rename(renamedAfter);
+
+    // Every index follows what it held; one of an account that went becomes invalid.
+    std::vector<QHash<qint32, int>> rowOfId(m_categories.size());
+    QModelIndexList after;
+    after.reserve(before.size());
+    for (const auto& [slot, id] : heldBefore) {
+        if (slot < 0) {
+            after.append(rootNode());
+        } else if (id == AccountId::None) {
+            after.append(categoryIndex(slot));
+        } else {
+            QHash<qint32, int>& rows = rowOfId[size_t(slot)];
+            const auto& accounts = m_categories[size_t(slot)].accounts;
+            if (rows.isEmpty())
+                for (size_t row = 0; row < accounts.size(); ++row)
+                    rows.insert(idValue(accounts[row].id), int(row));
+            const auto row = rows.constFind(idValue(id));
+            after.append(row == rows.cend() ? QModelIndex() : createIndex(*row, 0, AccountKeyBase + quintptr(slot)));
+        }
+    }
+    changePersistentIndexList(before, after);
+    Q_EMIT layoutChanged();
+}
+
 bool AccountTreeModel::removeAccount(const QModelIndex& node)
 {
     Category* category = isAccountNode(node) ? categoryOf(node) : nullptr;
@@ -195,6 +340,7 @@ void AccountTreeModel::setTitle(const QModelIndex& node, const QString& title)
     if (!category)
         return;
     category->accounts[size_t(node.row())].title = title;
+    category->sorted = category->sorted && inOrder(*category, size_t(node.row()));
     Q_EMIT dataChanged(node, node, { Qt::DisplayRole });
 }
 

@@ -32,8 +32,23 @@ public:
     QModelIndex ensureCategory(AccountType type);
     // Shows the root alone, holding nothing of any document (until the next rebuild).
     void clear();
-    // Puts an account node into its category (which must exist) and sorts the category by title.
+    // Puts an account node into its category (which must exist) and sorts the category by title:
+    // into its place when the category is in order (no sort), else with a sort of the category.
     QModelIndex insertAccount(AccountType type, const QString& title, AccountId id);
+    // The node of the account in its type's category; invalid when there is none.
+    QModelIndex accountNode(AccountType type, AccountId id) const;
+
+    // Many changes as one relayout of the tree, for a step of many accounts, as node by node: the
+    // accounts that go, the new titles of accounts that stay (in place), the accounts that come (into
+    // their places in their categories, made last under the root as needed; a category out of order
+    // is sorted whole), then the titles renamed after that. Indexes of nodes that stay follow.
+    struct Node {
+        AccountType type;
+        AccountId id;
+        QString title;
+    };
+    void applyChanges(const std::vector<Node>& removed, const std::vector<Node>& renamed, std::vector<Node> added,
+        const std::vector<Node>& renamedAfter = {});
     // Removes an account node; false for other nodes.
     bool removeAccount(const QModelIndex& node);
     // Renames an account node in place (no sorting).
@@ -65,6 +80,8 @@ private:
     struct Category {
         AccountType type = AccountType::None;
         bool shown = false;
+        // The accounts are in title order (a rename may leave them out of it).
+        bool sorted = true;
         std::vector<Account> accounts;
     };
 
@@ -85,6 +102,13 @@ private:
     void resetCategories();
     // The slot of the type's category, or -1.
     int slotOf(AccountType type) const;
+    // Whether the account at the row still stands between its neighbours in title order.
+    bool inOrder(const Category& category, size_t row) const;
+    // The category's accounts with the new ones merged in title order (or sorted in, when it is not
+    // in order), each new one after the equal titles before it.
+    static void mergeAccounts(Category& category, std::vector<Account> added);
+    // New titles for accounts of the categories, in place.
+    void rename(const std::vector<Node>& renamed);
 
     std::vector<Category> m_categories; // by slot: the type's position in accountTypes()
     QList<int> m_order; // the slots of the root's children, in their order

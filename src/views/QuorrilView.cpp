@@ -12,7 +12,18 @@
 #include <QMenu>
 #include <QMouseEvent>
 #include <QScopedValueRollback>
+#include <QSet>
 #include <QStyle>
+
+#include <algorithm>
+#include <array>
+#include <optional>
+
+namespace {
+// A step of more changes than this reaches the tree as one relayout when it ends, not node by node,
+// so that an import or a merge of thousands of accounts costs no more than a rebuild.
+constexpr int kNodeByNodeChanges = 32;
+} // namespace
 
 CQuorrilView::CQuorrilView(CQuorrilDoc& document, QWidget* parent)
     : QTreeView(parent)
@@ -43,6 +54,12 @@ CQuorrilView::CQuorrilView(CQuorrilDoc& document, QWidget* parent)
     setExpandsOnDoubleClick(true);
     connect(selectionModel(), &QItemSelectionModel::currentChanged, this,
         [this](const QModelIndex& current) { OnSelChanged(current); });
+    connect(&m_doc, &CQuorrilDoc::accountAdded, this, &CQuorrilView::OnAccountAdded);
+    connect(&m_doc, &CQuorrilDoc::accountRemoved, this, &CQuorrilView::OnAccountRemoved);
+    connect(&m_doc, &CQuorrilDoc::accountChanged, this, &CQuorrilView::OnAccountChanged);
+    connect(&m_doc, &CQuorrilDoc::changesStarting, this,
+        [this](int count) { m_pending.gathering = count > kNodeByNodeChanges; });
+    connect(&m_doc, &CQuorrilDoc::changesFinished, this, &CQuorrilView::OnChangesFinished);
     // While locked, selecting nodes does not reach the document; once unlocked, the property list
     // shows the selected node again rather than whatever was current when the lock came on.
     connect(&m_doc, &CQuorrilDoc::lockChanged, this, [this](bool locked) {
@@ -68,6 +85,128 @@ CQuorrilView::CQuorrilView(CQuorrilDoc& document, QWidget* parent)
         connect(m_filter, signal, this, &CQuorrilView::showMatchState);
     connect(m_filter, &QAbstractItemModel::modelReset, this, &CQuorrilView::showMatchState);
     connect(m_filter, &QAbstractItemModel::layoutChanged, this, &CQuorrilView::showMatchState);
+}
+
+void CQuorrilView::OnAccountAdded(AccountId id)
+{
+    if (m_pending.gathering) {
+        m_pending.added.emplace_back(id, m_pending.count++);
+        return;
+    }
+    const AccountRecord* account = m_doc.FindAccount(id);
+    // A new category goes after the others; the categories are sorted again at the next rebuild.
+    if (account && m_model->ensureCategory(account->GetType()).isValid())
+        m_model->insertAccount(account->GetType(), account->GetTitle(), id);
+}
+
+void CQuorrilView::OnAccountRemoved(AccountId id, AccountType type)
+{
+    if (m_pending.gathering) {
+        m_pending.removed.emplace_back(id, type);
+        return;
+    }
+    const QModelIndex node = m_model->accountNode(type, id);
+    if (!node.isValid())
+        return;
+    moveSelectionFrom(node);
+    m_model->removeAccount(node);
+}
+
+void CQuorrilView::OnAccountChanged(AccountId id)
+{
+    if (m_pending.gathering) {
+        m_pending.changed.emplace_back(id, m_pending.count++);
+        return;
+    }
+    const AccountRecord* account = m_doc.FindAccount(id);
+    if (!account)
+        return;
+    // The node keeps its place among its siblings until the next rebuild.
+    const QModelIndex node = m_model->accountNode(account->GetType(), id);
+    if (node.isValid()) {
+        m_model->setTitle(node, account->GetTitle());
+        return;
+    }
+    // An account that changed its type moves to the other category.
+    for (AccountType type : kAccountTypes)
+        if (const QModelIndex old = m_model->accountNode(type, id); old.isValid())
+            OnAccountRemoved(id, type);
+    OnAccountAdded(id);
+}
+
+void CQuorrilView::OnChangesFinished()
+{
+    if (!m_pending.gathering)
+        return;
+    PendingChanges pending = std::exchange(m_pending, PendingChanges());
+    std::vector<AccountTreeModel::Node> removed;
+    std::vector<AccountTreeModel::Node> renamedBefore;
+    std::vector<AccountTreeModel::Node> added;
+    std::vector<AccountTreeModel::Node> renamedAfter;
+    std::array<int, kAccountTypes.size()> lastAdded;
+    lastAdded.fill(-1);
+    auto add = [&](const AccountRecord& account, int order) {
+        added.push_back({ account.GetType(), account.GetId(), account.GetTitle() });
+        if (const int slot = accountTypeIndex(account.GetType()); slot >= 0)
+            lastAdded[size_t(slot)] = std::max(lastAdded[size_t(slot)], order);
+    };
+    for (const auto& [id, type] : pending.removed)
+        removed.push_back({ type, id, QString() });
+    for (const auto& [id, order] : pending.added)
+        if (const AccountRecord* account = m_doc.FindAccount(id))
+            add(*account, order);
+    // The ids each category shows, gathered once (not a search of the category per account).
+    std::array<std::optional<QSet<qint32>>, kAccountTypes.size()> shown;
+    auto isShown = [&](AccountType type, AccountId id) {
+        const int slot = accountTypeIndex(type);
+        if (slot < 0)
+            return false;
+        if (!shown[size_t(slot)]) {
+            QSet<qint32>& ids = shown[size_t(slot)].emplace();
+            const QModelIndex category = m_model->categoryNode(type);
+            for (int row = 0; row < m_model->rowCount(category); ++row)
+                ids.insert(idValue(m_model->accountId(m_model->index(row, 0, category))));
+        }
+        return shown[size_t(slot)]->contains(idValue(id));
+    };
+    std::vector<std::pair<const AccountRecord*, int>> renames;
+    for (const auto& [id, order] : pending.changed) {
+        const AccountRecord* account = m_doc.FindAccount(id);
+        if (!account)
+            continue;
+        if (isShown(account->GetType(), id)) {
+            renames.emplace_back(account, order);
+            continue;
+        }
+        // Of another type now: out of the old category (wherever it is), into the new one.
+        for (AccountType type : kAccountTypes)
+            removed.push_back({ type, id, QString() });
+        add(*account, order);
+    }
+    for (const auto& [account, order] : renames) {
+        const int slot = accountTypeIndex(account->GetType());
+        (order < lastAdded[size_t(slot)] ? renamedBefore : renamedAfter)
+            .push_back({ account->GetType(), account->GetId(), account->GetTitle() });
+    }
+
+    const QPersistentModelIndex selected = sourceNode(selectedNode());
+    const bool accountSelected = m_model->isAccountNode(selected);
+    const AccountType selectedType = nodeType(selected);
+    m_model->applyChanges(removed, renamedBefore, std::move(added), renamedAfter);
+    // The selected account went: its category takes the selection, and the list follows.
+    if (accountSelected && !selected.isValid())
+        selectNode(m_model->categoryNode(selectedType));
+}
+
+void CQuorrilView::moveSelectionFrom(const QModelIndex& node)
+{
+    const QModelIndex shown = viewNode(node);
+    if (!shown.isValid() || shown != selectedNode())
+        return;
+    QModelIndex next = shown.sibling(shown.row() + 1, 0);
+    if (!next.isValid())
+        next = shown.row() > 0 ? shown.sibling(shown.row() - 1, 0) : shown.parent();
+    selectNode(next);
 }
 
 QModelIndex CQuorrilView::rootNode() const { return viewNode(m_model->rootNode()); }

@@ -5,6 +5,9 @@
 
 #include <QTreeView>
 
+#include <utility>
+#include <vector>
+
 class AccountFilterModel;
 class AccountTreeModel;
 class CQuorrilDoc;
@@ -87,6 +90,15 @@ protected:
         const QModelIndex& index, const QEvent* event = nullptr) const override;
 
 private:
+    // The tree follows the document's changes: one node at a time, or, for a step of many
+    // accounts, all of them as one relayout when the step ends.
+    void OnAccountAdded(AccountId id);
+    void OnAccountRemoved(AccountId id, AccountType type);
+    void OnAccountChanged(AccountId id);
+    void OnChangesFinished();
+    // Before a selected node goes: the next sibling takes the selection, else the previous one,
+    // else the category.
+    void moveSelectionFrom(const QModelIndex& node);
     void OnSelChanged(const QModelIndex& current);
     void showContextMenu(const QModelIndex& node);
     QRect textRect(const QModelIndex& node) const;
@@ -108,4 +120,15 @@ private:
     QMenu* m_contextMenu = nullptr;
     QLabel* m_noMatches = nullptr;
     bool m_rebuilding = false;
+    // The changes of a large step, gathered until it ends.
+    struct PendingChanges {
+        bool gathering = false;
+        std::vector<std::pair<AccountId, AccountType>> removed;
+        // With the order they came in: a rename before an account came into its category is sorted
+        // with it, a later one keeps its place.
+        std::vector<std::pair<AccountId, int>> changed;
+        std::vector<std::pair<AccountId, int>> added;
+        int count = 0;
+    };
+    PendingChanges m_pending;
 };

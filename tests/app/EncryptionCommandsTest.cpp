@@ -8,6 +8,9 @@
 #include <QFile>
 #include <QLabel>
 
+#include <functional>
+#include <optional>
+
 namespace {
 
 const KdfCost kCheap = EncryptedFormat::cheapestCost();
@@ -39,21 +42,27 @@ protected:
     QString pane() const { return frame.encryptionPane()->text(); }
 };
 
-QString paneText(bool encrypted) { return encrypted ? QStringLiteral("Encrypted") : QStringLiteral("Not Encrypted"); }
+QString paneText(bool encrypted, bool pending = false)
+{
+    const QString state = encrypted ? QStringLiteral("Encrypted") : QStringLiteral("Not Encrypted");
+    return pending ? state + " at next save" : state;
+}
 
 TEST_F(EncryptionCommandsTest, CommandAndPaneFollowTheDocument)
 {
+    preferences.setValue(Preferences::EncryptNewWallets, false);
     EXPECT_EQ(encrypt()->statusTip(), QStringLiteral("Encrypt the wallet with its password when it is saved"));
     EXPECT_TRUE(frame.encryptionPane()->isVisible());
     EXPECT_LT(frame.encryptionPane()->x(), frame.keyStateIndicators()->pane(KeyStateIndicators::CapsLock)->x());
     const QString classic = writeWalletIn(path("classic.qrl"), false);
     const QString encrypted = writeWalletIn(path("encrypted.qrl"), true);
+    // A switch waits for the save: the pane says so while the document is modified by it.
     const auto expectState = [this](const char* name, bool checked, bool enabled, bool modified) {
         SCOPED_TRACE(name);
         EXPECT_EQ(encrypt()->isChecked(), checked);
         EXPECT_EQ(encrypt()->isEnabled(), enabled);
         EXPECT_EQ(doc.IsModified(), modified);
-        EXPECT_EQ(pane(), paneText(checked));
+        EXPECT_EQ(pane(), paneText(checked, modified));
     };
     expectState("a new document", false, true, false);
     trigger(ID_ENCRYPT_WALLET);
@@ -68,6 +77,7 @@ TEST_F(EncryptionCommandsTest, CommandAndPaneFollowTheDocument)
     prompts.addPassword("pw");
     trigger(ID_UNLOCK_DOCUMENT);
     expectState("unlocked", true, true, false);
+    prompts.addAnswer(true); // "Save as a classic wallet? ..."
     trigger(ID_ENCRYPT_WALLET);
     expectState("switched off", false, true, true);
     ASSERT_TRUE(frame.fileCommands().OnFileSave());
@@ -79,6 +89,83 @@ TEST_F(EncryptionCommandsTest, CommandAndPaneFollowTheDocument)
     prompts.addPassword("pw");
     ASSERT_TRUE(frame.fileCommands().openDocumentFile(classic));
     expectState("a classic wallet opened", false, true, false);
+}
+
+TEST_F(EncryptionCommandsTest, TheSwitchAsksWhatItMustAndThePaneTellsTheTruth)
+{
+    const QString newPassword = QStringLiteral(
+        "Choose a new password for the encrypted wallet?\n\nEvery classic copy of this wallet (backups, sync "
+        "history, the file as it is now) holds its present password in a form anyone can read, and that password "
+        "would open the encrypted wallet too.\n\nYes chooses a new password; No keeps the present one, which is "
+        "weaker.");
+    const QString classic = QStringLiteral(
+        "Save as a classic wallet? Anyone who has the file can read every account and the password, without knowing "
+        "it.");
+    const QString set = QStringLiteral("[password set]");
+    using A = UiPrompts::Answer;
+    using P = QFileDevice::Permission;
+    const QFileDevice::Permissions shared = P::ReadOwner | P::WriteOwner | P::ReadGroup | P::ReadOther;
+    // From a wallet file of mode 0644 (none: a new document), the command with the answers; then the
+    // state, the document's password and the file after a save.
+    // clang-format off
+    const struct { const char* name; std::optional<bool> fileEncrypted; std::function<void(ScriptedPrompts&)> answers;
+                   QStringList shown; bool encrypted, switched; const char* password; bool privateFile; } rows[] = {
+        { "classic, new password", false,
+          [](ScriptedPrompts& p) { p.addAnswer(A::Yes); p.addPassword("a new password"); },
+          { newPassword, set }, true,  true,  "a new password", false },
+        { "classic, keeps the old", false, [](ScriptedPrompts& p) { p.addAnswer(A::No); },
+          { newPassword },      true,  true,  "pw", false },
+        { "classic, cancelled", false, [](ScriptedPrompts& p) { p.addAnswer(A::Cancel); },
+          { newPassword },      false, false, "pw", false },
+        { "classic, password cancelled", false, [](ScriptedPrompts& p) { p.addAnswer(A::Yes); p.cancelPassword(); },
+          { newPassword, set }, false, false, "pw", false },
+        { "encrypted, stays", true, [](ScriptedPrompts& p) { p.addAnswer(false); },
+          { classic },          true,  false, "pw", false },
+        { "encrypted, saved classic", true, [](ScriptedPrompts& p) { p.addAnswer(true); },
+          { classic },          false, true,  "pw", true },
+        { "a new wallet", std::nullopt, [](ScriptedPrompts& p) { p.addAnswer(true); },
+          { classic },          false, true,  nullptr, false },
+    };
+    // clang-format on
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        // A file of its own: the file open in the window already is not opened again.
+        const QString file = path(QStringLiteral("w%1.qrl").arg(&row - rows));
+        if (row.fileEncrypted) {
+            writeWalletIn(file, *row.fileEncrypted);
+            ASSERT_TRUE(QFile::setPermissions(file, shared));
+            prompts.addPassword("pw");
+            ASSERT_TRUE(frame.fileCommands().openDocumentFile(file));
+        } else {
+            preferences.setValue(Preferences::EncryptNewWallets, true);
+            trigger(ID_FILE_NEW);
+        }
+        prompts.shown.clear();
+        prompts.passwordModes.clear();
+        row.answers(prompts);
+        trigger(ID_ENCRYPT_WALLET);
+        EXPECT_EQ(prompts.shown, row.shown);
+        if (row.shown.contains(set)) {
+            EXPECT_EQ(prompts.passwordModes, std::vector { Prompts::PasswordMode::SetEncrypted });
+        }
+        if (row.shown.contains(classic)) {
+            EXPECT_EQ(prompts.icons.back(), UiPrompts::Icon::Warning);
+            EXPECT_EQ(prompts.defaults.back(), A::No);
+        }
+        EXPECT_EQ(encrypt()->isChecked(), row.encrypted);
+        EXPECT_EQ(pane(), paneText(row.encrypted, row.switched));
+        EXPECT_EQ(doc.IsModified(), row.switched);
+        EXPECT_EQ(frame.windowTitle().contains("* - Quorril"), row.switched) << "the modified mark";
+        if (!row.password)
+            continue;
+        EXPECT_TRUE(doc.passwordMatches(row.password));
+        ASSERT_TRUE(frame.fileCommands().OnFileSave() || !row.switched);
+        EXPECT_EQ(pane(), paneText(row.encrypted));
+        EXPECT_FALSE(frame.windowTitle().contains('*'));
+        EXPECT_EQ(WalletFile::containerOf(readFile(file)) == WalletFile::Container::Encrypted, row.encrypted);
+        EXPECT_EQ(QFile::permissions(file) & ~(P::ReadUser | P::WriteUser),
+            row.privateFile ? (P::ReadOwner | P::WriteOwner) : shared);
+    }
 }
 
 TEST_F(EncryptionCommandsTest, NewWalletsFollowThePreference)

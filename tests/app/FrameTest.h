@@ -51,6 +51,8 @@ protected:
         , doc(prompts)
         , frame(doc, prompts, recentFiles, preferences)
     {
+        // New wallets are encrypted by default: at the cheapest key derivation, a test never waits for it.
+        doc.setKdfCost(EncryptedFormat::cheapestCost());
         doc.OnNewDocument();
         frame.show();
         frame.activateWindow();

@@ -5,6 +5,7 @@
 
 #include <QLabel>
 #include <QMenuBar>
+#include <QSet>
 #include <QSplitter>
 #include <QStatusBar>
 #include <QToolBar>
@@ -39,25 +40,68 @@ TEST_F(MainFrameTest, WindowSizeTitleAndPanes)
 TEST_F(MainFrameTest, Menus)
 {
     const QList<QAction*> top = frame.menuBar()->actions();
-    ASSERT_EQ(top.size(), 3);
+    ASSERT_EQ(top.size(), 4);
     EXPECT_EQ(top[0]->text(), QStringLiteral("&File"));
-    EXPECT_EQ(top[1]->text(), QStringLiteral("&Account"));
-    EXPECT_EQ(top[2]->text(), QStringLiteral("&View"));
-    EXPECT_EQ(menuTexts(top[2]->menu()),
+    EXPECT_EQ(top[1]->text(), QStringLiteral("&Edit"));
+    EXPECT_EQ(top[2]->text(), QStringLiteral("&Account"));
+    EXPECT_EQ(top[3]->text(), QStringLiteral("&View"));
+    EXPECT_EQ(menuTexts(top[3]->menu()),
         QStringList({ "&Find", "|", "Show &Secrets", "|", "&Expiring…", "Password &Health…" }));
+    EXPECT_EQ(menuTexts(top[1]->menu()), QStringList({ "&Undo", "&Redo", "|", "Recently &Deleted…" }));
     QStringList file = menuTexts(top[0]->menu());
     // The four recent-file entries are hidden while the list is empty.
     EXPECT_EQ(file,
-        QStringList({ "&New", "&Open", "|", "&Save", "Save &As...", "|", "&Encrypt Wallet", "&Preferences…", "|",
-            "Recent Files", "", "", "", "", "|", "About Quorril...", "|", "E&xit" }));
+        QStringList({ "&New", "&Open", "|", "&Save", "Save &As...", "Restore &Backup…", "|", "&Encrypt Wallet",
+            "&Preferences…", "|", "Recent Files", "", "", "", "", "|", "About Quorril...", "|", "E&xit" }));
     EXPECT_FALSE(frame.recentFilesPlaceholder()->isEnabled());
 
-    const QMenu* account = top[1]->menu();
+    const QMenu* account = top[2]->menu();
     EXPECT_EQ(menuTexts(account),
         QStringList({ "New", "|", "Properties", "|", "Delete", "|", "Copy &Password", "&Generate Password…" }));
     EXPECT_EQ(menuTexts(account->actions()[0]->menu()),
         QStringList({ "Email", "WebSite", "Bank", "Insurance", "Credit Card", "Medical Record", "Calling Card",
             "Purchased Item", "Software", "Reference" }));
+}
+
+// The letter after a single ampersand (none: 0).
+QChar mnemonicOf(const QString& text)
+{
+    for (qsizetype i = 0; i + 1 < text.size(); ++i) {
+        if (text[i] != u'&')
+            continue;
+        if (text[i + 1] != u'&')
+            return text[i + 1].toLower();
+        ++i;
+    }
+    return QChar();
+}
+
+TEST_F(MainFrameTest, NoTwoEntriesOfAMenuShareTheirMnemonic)
+{
+    // Also with the step names on Undo and Redo, whose ampersands are shown, not taken.
+    auto renamed = makeAccount(AccountType::Bank, doc.NextAccountId(), QStringLiteral("R&D"));
+    doc.AddAccount(std::move(renamed));
+    doc.Undo();
+    QList<const QMenu*> menus;
+    for (const QAction* top : frame.menuBar()->actions())
+        menus << top->menu();
+    for (int i = 0; i < menus.size(); ++i)
+        for (const QAction* action : menus[i]->actions())
+            if (action->menu())
+                menus << action->menu();
+    QList<QChar> bar;
+    for (const QAction* top : frame.menuBar()->actions())
+        if (const QChar letter = mnemonicOf(top->text()); !letter.isNull())
+            bar << letter;
+    EXPECT_EQ(QSet<QChar>(bar.begin(), bar.end()).size(), bar.size()) << "the menu bar";
+    for (const QMenu* menu : menus) {
+        QList<QChar> letters;
+        for (const QAction* action : menu->actions())
+            if (const QChar letter = mnemonicOf(action->text()); !letter.isNull() && action->isVisible())
+                letters << letter;
+        EXPECT_EQ(QSet<QChar>(letters.begin(), letters.end()).size(), letters.size()) << menu->title().toStdString();
+    }
+    EXPECT_EQ(mnemonicOf(action(ID_EDIT_REDO)->text()), QChar(u'r'));
 }
 
 TEST_F(MainFrameTest, ToolbarButtonsInOrder)

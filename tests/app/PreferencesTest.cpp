@@ -12,23 +12,25 @@ using PreferencesTest = FrameTest;
 
 TEST_F(PreferencesTest, StoredValuesAreReadBackInRangeOrAsTheirDefault)
 {
+    // flag: the three off-by-default switches; encrypt: "Encrypt new wallets", on by default.
     struct Row {
         const char* stored; // null: unset
         int clipboardSeconds;
         int autoLockMinutes;
         bool flag;
+        bool encrypt;
     };
     // clang-format off
     const Row rows[] = {
-        { nullptr,   20,   10,   false },
-        { "0",       0,    0,    false },
-        { "45",      45,   45,   false },
-        { "-3",      0,    0,    false },
-        { "99999",   3600, 1440, false },
-        { "1e9999",  20,   10,   false },
-        { "soon",    20,   10,   false },
-        { "true",    20,   10,   true },
-        { "1",       1,    1,    true },
+        { nullptr,   20,   10,   false, true },
+        { "0",       0,    0,    false, false },
+        { "45",      45,   45,   false, true },
+        { "-3",      0,    0,    false, true },
+        { "99999",   3600, 1440, false, true },
+        { "1e9999",  20,   10,   false, true },
+        { "soon",    20,   10,   false, true },
+        { "true",    20,   10,   true,  true },
+        { "1",       1,    1,    true,  true },
     };
     // clang-format on
     for (const Row& row : rows) {
@@ -40,7 +42,7 @@ TEST_F(PreferencesTest, StoredValuesAreReadBackInRangeOrAsTheirDefault)
                 settings.setValue(QLatin1String(key), QString::fromLatin1(row.stored));
         EXPECT_EQ(preferences.clipboardClearSeconds(), row.clipboardSeconds);
         EXPECT_EQ(preferences.autoLockMinutes(), row.autoLockMinutes);
-        EXPECT_EQ(preferences.encryptNewWallets(), row.flag);
+        EXPECT_EQ(preferences.encryptNewWallets(), row.encrypt);
         EXPECT_EQ(preferences.lockOnMinimize(), row.flag);
         EXPECT_EQ(preferences.showSecretsOnOpen(), row.flag);
     }
@@ -48,6 +50,7 @@ TEST_F(PreferencesTest, StoredValuesAreReadBackInRangeOrAsTheirDefault)
 
 TEST_F(PreferencesTest, TheFileMenuOpensTheDialogWhichStoresEachChangeAtOnce)
 {
+    settings.setValue("Security/EncryptNewWallets", false); // every box starts unchecked
     QSignalSpy changed(&preferences, &Preferences::changed);
     bool shown = false;
     onNextModal([&](QWidget* modal) {

@@ -41,14 +41,14 @@ protected:
 TEST_F(ViewCommandsTest, MenusHoldTheNewCommands)
 {
     const QList<QAction*> menus = frame.menuBar()->actions();
-    ASSERT_GE(menus.size(), 3);
-    EXPECT_EQ(menus.at(2)->text(), QStringLiteral("&View"));
+    ASSERT_GE(menus.size(), 4);
+    EXPECT_EQ(menus.at(3)->text(), QStringLiteral("&View"));
     EXPECT_TRUE(action(ID_VIEW_SHOW_SECRETS)->isCheckable());
     // clang-format off
     struct Row { int id; const char* text; const char* keys; QMenu* menu; }; // menu null: not checked here
     const Row rows[] = {
-        { ID_VIEW_FIND, "&Find", "Ctrl+F", menus.at(2)->menu() },
-        { ID_VIEW_SHOW_SECRETS, "Show &Secrets", "Ctrl+H", menus.at(2)->menu() },
+        { ID_VIEW_FIND, "&Find", "Ctrl+F", menus.at(3)->menu() },
+        { ID_VIEW_SHOW_SECRETS, "Show &Secrets", "Ctrl+H", menus.at(3)->menu() },
         { ID_ACCOUNT_COPY_PASSWORD, "Copy &Password", "", frame.accountMenu() },
         { ID_GENERATE_PASSWORD, "&Generate Password…", "Ctrl+G", frame.accountMenu() },
         { ID_EDIT_COPY, "Copy", "Ctrl+C", nullptr },

@@ -3,6 +3,7 @@
 // A wallet with accounts of every type holding every value that prints in a form of its own:
 // the test of the export's bytes and of the import's round trip.
 #include "document/SampleWallet.h"
+#include "support/FileAccounts.h"
 
 #include <QStringList>
 
@@ -70,7 +71,7 @@ inline void addAwkwardAccounts(CQuorrilDoc& doc, bool unpairedSurrogates = true)
                 AccountBuilder::appendUser(*account,
                     std::make_unique<UserEntry>(u - 1, texts.at(u % texts.size()), texts.at((u + 3) % texts.size()),
                         QStringLiteral("user%1@x.example").arg(u)));
-            doc.fileAccount(std::move(account));
+            fileAccounts(doc, std::move(account));
         }
     }
     doc.setNextAccountId(AccountId(-3));

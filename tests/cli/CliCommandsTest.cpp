@@ -88,9 +88,10 @@ TEST_F(CliCommandsTest, ExitStatusAndMessages)
         QString err;
         bool output;
     };
-    const QString usage = "quorril-cli: expected one of: export FILE | import [--encrypt] JSON FILE | check FILE | "
-                          "encrypt FILE | decrypt FILE | search FILE TEXT | show FILE ID [--field NAME] "
-                          "[--show-secrets] | merge [BASE] OURS THEIRS | health [--breached LIST] FILE | --help\n";
+    const QString usage
+        = "quorril-cli: expected one of: export FILE | import [--encrypt] JSON FILE | check FILE | "
+          "encrypt [--keep-password] FILE | decrypt FILE | search FILE TEXT | show FILE ID [--field NAME] "
+          "[--show-secrets] | merge [BASE] OURS THEIRS | health [--breached LIST] FILE | --help\n";
     const Row rows[] = {
         { "right password", { "export", wallet }, { "pw" }, 0, "", true },
         { "wrong password", { "export", wallet }, { "PW" }, 1, "You Do Not have ownership of this document !\n",

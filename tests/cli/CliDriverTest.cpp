@@ -1,6 +1,7 @@
 // The program as git's merge driver: the password from QUORRIL_PASSWORD_FILE, and a real `git merge`
 // of two branches that changed one wallet, in a throw-away repository.
 #include "cli/CliFixture.h"
+#include "support/FileAccounts.h"
 
 #include "document/WalletText.h"
 
@@ -51,7 +52,7 @@ protected:
         ScriptedDocumentPrompts prompts;
         CQuorrilDoc doc(prompts);
         for (const QString& line : lines)
-            doc.fileAccount(WalletText::account(line));
+            fileAccounts(doc, WalletText::account(line));
         doc.setPassword("pw");
         EXPECT_TRUE(doc.OnSaveDocument(file));
         return file;

@@ -1,6 +1,7 @@
 // quorril-cli merge: the three-way and two-way forms, their exit codes, the passwords of each file,
 // the container of the result, and every refusal leaving OURS as it was.
 #include "cli/CliFixture.h"
+#include "support/FileAccounts.h"
 
 #include "document/FileBuilder.h"
 #include "document/WalletText.h"
@@ -26,7 +27,7 @@ protected:
         ScriptedDocumentPrompts prompts;
         CQuorrilDoc doc(prompts);
         for (const QString& line : lines)
-            doc.fileAccount(WalletText::account(line));
+            fileAccounts(doc, WalletText::account(line));
         doc.setPassword(password);
         doc.setKdfCost(EncryptedFormat::cheapestCost());
         doc.setEncrypted(encrypted);

@@ -2,6 +2,7 @@
 #include "accounts/BankAccount.h"
 #include "accounts/WebSiteAccount.h"
 #include "cli/CliFixture.h"
+#include "support/FileAccounts.h"
 
 #include <QCryptographicHash>
 
@@ -23,13 +24,13 @@ protected:
             site->SetTitle(QStringLiteral("Site %1\twith a tab").arg(id));
             site->setField(WebSiteAccount::UserPassword, ScrambledText(QString::fromUtf8(password)));
             site->SetCommitted();
-            doc.fileAccount(std::move(site));
+            fileAccounts(doc, std::move(site));
         }
         auto bank = createAccount(AccountId(99), AccountType::Bank);
         bank->SetTitle(QStringLiteral("Bank"));
         bank->setField(BankAccount::Pin, ScrambledText(QStringLiteral("58291")));
         bank->SetCommitted();
-        doc.fileAccount(std::move(bank));
+        fileAccounts(doc, std::move(bank));
         prompts.addPassword(QStringLiteral("pw"));
         EXPECT_TRUE(doc.OnSaveDocument(path(QStringLiteral("w.qrl"))));
         return path(QStringLiteral("w.qrl"));

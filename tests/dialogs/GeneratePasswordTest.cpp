@@ -4,6 +4,7 @@
 #include "dialogs/GeneratorSettings.h"
 #include "dialogs/PasswordDlg.h"
 #include "dialogs/PasswordGeneratorDlg.h"
+#include "dialogs/SecretEdit.h"
 #include "support/KeyboardReach.h"
 
 #include <QApplication>
@@ -95,24 +96,28 @@ TEST_F(GenerateMenuTest, PasswordFieldsOfferAGeneratedPasswordAndNothingMoves)
 TEST_F(GenerateMenuTest, AFilledFieldIsReplacedSoThatItCanBeTakenBack)
 {
     // clang-format off
-    struct Row { const char* name; bool masked; std::optional<bool> answer; bool replaced, undone; };
+    // prompt: the new document password rather than a WebSite's; masked: the field shows dots.
+    struct Row { const char* name; bool prompt, masked; std::optional<bool> answer; bool replaced, undone; };
     const Row rows[] = {
-        { "WebSite password: Ctrl+Z brings the old text back", false, std::nullopt, true, true },
-        { "new document password, agreed", true, true, true, false },
-        { "new document password, refused", true, false, false, false },
+        { "shown WebSite password: Ctrl+Z brings the old text back", false, false, std::nullopt, true, true },
+        { "hidden WebSite password, agreed",                          false, true,  true,         true, false },
+        { "new document password, agreed",                            true,  true,  true,         true, false },
+        { "new document password, refused",                           true,  true,  false,        false, false },
     };
     // clang-format on
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
         std::unique_ptr<QDialog> dialog;
         QLineEdit* field = nullptr;
-        if (row.masked) {
+        if (row.prompt) {
             auto prompt = std::make_unique<CPasswordDlg>(prompts, Prompts::PasswordMode::Set);
             field = prompt->passwordEdit();
             dialog = std::move(prompt);
         } else {
             auto site = open(AccountType::WebSite);
-            field = site->control<QLineEdit>(1008);
+            auto* secret = site->control<SecretEdit>(1008);
+            secret->setShown(!row.masked);
+            field = secret;
             dialog = std::move(site);
         }
         dialog->show();

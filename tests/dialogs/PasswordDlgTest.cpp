@@ -113,6 +113,36 @@ TEST(PasswordDlg, ANewPasswordThatCouldNotBeStoredIsRefused)
     EXPECT_TRUE(dialog.isVisible());
 }
 
+TEST(PasswordDlg, AWeakPasswordOfAnEncryptedWalletIsWarnedAboutNotRefused)
+{
+    // answer: the reply to the warning (none: no warning).
+    const QString strong = QStringLiteral("Quartz-Lantern-Obelisk-71-Wicker");
+    // clang-format off
+    const struct { Mode mode; QString password; std::optional<bool> answer; } rows[] = {
+        { Mode::Set,          "short",          std::nullopt }, { Mode::Verify,       "short",        std::nullopt },
+        { Mode::SetEncrypted, "short",          false },        { Mode::SetEncrypted, "short",        true },
+        { Mode::SetEncrypted, "password123456", true },         { Mode::SetEncrypted, strong,         std::nullopt },
+    };
+    // clang-format on
+    for (const auto& row : rows) {
+        SCOPED_TRACE(testing::Message() << int(row.mode) << " " << row.password.toStdString());
+        ScriptedPrompts prompts;
+        if (row.answer)
+            prompts.addAnswer(*row.answer);
+        CPasswordDlg dialog(prompts, row.mode);
+        dialog.show();
+        dialog.passwordEdit()->setText(row.password);
+        dialog.verifyEdit()->setText(row.password);
+        QTest::mouseClick(dialog.okButton(), Qt::LeftButton);
+        EXPECT_EQ(dialog.result() == QDialog::Accepted, row.answer.value_or(true)) << "No goes back to the fields";
+        EXPECT_EQ(prompts.shown.size(), row.answer ? 1 : 0);
+        if (row.answer) {
+            EXPECT_TRUE(prompts.shown.front().startsWith("This password is easy to guess (graded below Good)."));
+            EXPECT_EQ(prompts.icons, std::vector { UiPrompts::Icon::Warning });
+        }
+    }
+}
+
 TEST(DuplicateAccountDlg, HasItsCaptionTextAndYesAsDefault)
 {
     CDuplicateAccountDlg dialog;
@@ -186,6 +216,25 @@ TEST(WidgetPrompts, NoticesAndQuestionsAreQuorrilMessageBoxes)
             box->button(QMessageBox::Cancel)->click();
         });
     EXPECT_EQ(answer, UiPrompts::Answer::Cancel);
+}
+
+TEST(WidgetPrompts, AWarningWithNoAsDefaultAnswersNoToEnter)
+{
+    WidgetPrompts prompts;
+    bool yes = true;
+    answerModal(
+        [&] {
+            yes = prompts.question(QStringLiteral("Save as a classic wallet?"), UiPrompts::Icon::Warning,
+                UiPrompts::Answer::No, UiPrompts::Answer::No);
+        },
+        [](QWidget* modal) {
+            auto* box = qobject_cast<QMessageBox*>(modal);
+            ASSERT_NE(box, nullptr);
+            EXPECT_EQ(box->icon(), QMessageBox::Warning);
+            EXPECT_EQ(box->defaultButton(), box->button(QMessageBox::No));
+            QTest::keyClick(box, Qt::Key_Return);
+        });
+    EXPECT_FALSE(yes);
 }
 
 TEST(WidgetPrompts, EscAndTheCloseBoxGiveTheAnswerTheQuestionNames)

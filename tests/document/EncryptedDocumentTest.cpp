@@ -53,7 +53,7 @@ TEST_F(EncryptedDocumentTest, OpensAskOnceAndRefusalsLoadNothing)
         { "right password",    good,                       "Secret", R::Opened,    { kVerify } },
         { "other letter case", good,                       "secret", R::NotOwner,  { kVerify, kNotOwner } },
         { "cancelled",         good,                       nullptr,  R::Cancelled, { kVerify } },
-        { "damaged magic",     flipped(good, 3),           "Secret", R::NotOwner,  { kInvalid, kVerify, kNotOwner } },
+        { "damaged magic",     flipped(good, 3),           "Secret", R::Damaged,   { kInvalid } },
         { "damaged salt",      flipped(good, 40),          "Secret", R::Damaged,   { kInvalid } },
         { "cut by one byte",   good.chopped(1),            "Secret", R::Damaged,   { kInvalid } },
         { "damaged body",      flipped(good, body),        "Secret", R::Damaged,   { kVerify, kInvalid } },
@@ -163,6 +163,23 @@ TEST_F(EncryptedDocumentTest, NewDocumentsFollowThePreferenceAndOpenedFilesKeepT
         doc.setEncryptNewDocuments(row.after);
         EXPECT_EQ(doc.isEncrypted(), row.encrypted);
         EXPECT_EQ(doc.IsModified(), row.filled);
+    }
+}
+
+TEST_F(EncryptedDocumentTest, SetPromptsOfEncryptedWalletsSaySo)
+{
+    // The first save and Change Document Password, for a classic and an encrypted new wallet.
+    using M = Prompts::PasswordMode;
+    for (const bool encrypted : { false, true }) {
+        doc.setEncryptNewDocuments(encrypted);
+        doc.OnNewDocument();
+        prompts.passwordModes.clear();
+        prompts.addPassword("first");
+        ASSERT_TRUE(doc.OnSaveDocument(path("p.qrl")));
+        prompts.addPassword("second");
+        doc.OnChangeDocumentPassword();
+        const M set = encrypted ? M::SetEncrypted : M::Set;
+        EXPECT_EQ(prompts.passwordModes, (std::vector<M> { set, set }));
     }
 }
 

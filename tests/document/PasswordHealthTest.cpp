@@ -10,6 +10,7 @@
 #include "accounts/WebSiteAccount.h"
 #include "core/OleDateTime.h"
 #include "document/DocumentFixture.h"
+#include "support/FileAccounts.h"
 
 namespace {
 const QDate kToday(2024, 3, 1);
@@ -28,7 +29,7 @@ public:
         for (const auto& [login, password] : users)
             a->AddUser(0, QString::fromUtf8(login), QString::fromUtf8(password), QStringLiteral("someone@example.org"));
         AccountRecord& filed = *a;
-        doc.fileAccount(std::move(a));
+        fileAccounts(doc, std::move(a));
         return filed;
     }
     static void expire(AccountRecord& account, int field, qint64 days)

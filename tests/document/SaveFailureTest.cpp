@@ -1,7 +1,9 @@
 // Saving to targets that cannot be written, for root as well: the old file stays as it was, the
 // user sees "Unable To Save File !", the save reports failure and the document stays modified.
+#include "document/Backups.h"
 #include "document/DocumentFixture.h"
 #include "document/FileBuilder.h"
+#include "support/FileAccounts.h"
 
 #include <QFileInfo>
 
@@ -150,13 +152,24 @@ struct ProgramFault : std::logic_error {
 // A lack of memory is a failed save like any other; a fault of the program is not hidden behind it.
 TEST_F(SaveFailureTest, OnlyALackOfMemoryIsReportedAsAFailedSave)
 {
-    doc.fileAccount(std::make_unique<ThrowingAccount<std::bad_alloc>>(900));
+    fileAccounts(doc, std::make_unique<ThrowingAccount<std::bad_alloc>>(900));
     expectRefused(oldFile, "Out of memory");
 
     doc.RemoveAccount(AccountId(900));
-    doc.fileAccount(std::make_unique<ThrowingAccount<ProgramFault>>(901));
+    fileAccounts(doc, std::make_unique<ThrowingAccount<ProgramFault>>(901));
     prompts.shown.clear();
     EXPECT_THROW(doc.OnSaveDocument(oldFile), ProgramFault);
     EXPECT_EQ(prompts.shown, QStringList());
     EXPECT_EQ(readFile(oldFile), oldBytes);
+}
+
+// The file stays as it was: the copy of it the save had kept is no other version, and goes.
+TEST_F(SaveFailureTest, AFailedWriteKeepsNoBackup)
+{
+    QFile::setPermissions(oldFile, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadGroup);
+    FileSizeLimit limit(4096); // room for the copy of the old file, not for the new one
+    ASSERT_TRUE(limit.ok());
+    EXPECT_FALSE(doc.OnSaveDocument(oldFile));
+    EXPECT_EQ(readFile(oldFile), oldBytes);
+    EXPECT_TRUE(Backups::list(oldFile).empty());
 }

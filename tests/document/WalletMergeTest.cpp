@@ -4,6 +4,7 @@
 #include "document/DocumentFixture.h"
 #include "document/MergeTitles.h"
 #include "document/WalletText.h"
+#include "support/FileAccounts.h"
 
 namespace {
 
@@ -64,7 +65,8 @@ protected:
             [](const AccountChange& a, const AccountChange& b) { return a.id <= b.id; }));
         CQuorrilDoc target(prompts);
         for (const auto& [id, a] : ours.accounts)
-            target.fileAccount(cloneAccount(*a));
+            fileAccounts(target, cloneAccount(*a));
+        target.SetModifiedFlag(false);
         const bool changes = !merge.changes.empty();
         ASSERT_TRUE(applyMerge(target, std::move(merge)));
         EXPECT_EQ(WalletText::lines(target.accounts()), row.result);
@@ -168,13 +170,13 @@ TEST_F(WalletMergeTest, ApplyRefusesADocumentThatChangedSince)
         SCOPED_TRACE(change);
         doc.OnNewDocument();
         for (const auto& [id, a] : ours.accounts)
-            doc.fileAccount(cloneAccount(*a));
+            fileAccounts(doc, cloneAccount(*a));
         if (change == std::string("edited"))
             doc.FindAccount(AccountId(4))->SetTitle("Changed");
         else if (change == std::string("removed"))
             doc.RemoveAccount(AccountId(4));
         else
-            doc.fileAccount(WalletText::account("5|S|Taken|k"));
+            fileAccounts(doc, WalletText::account("5|S|Taken|k"));
         doc.SetModifiedFlag(false);
         const QStringList before = WalletText::lines(doc.accounts());
         EXPECT_FALSE(applyMerge(doc, mergeThreeWay(base.contents, ours.contents, theirs.contents, kToday)));

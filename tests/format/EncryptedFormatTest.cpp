@@ -8,6 +8,8 @@
 #include "format/RecordingSink.h"
 #include "format/WalletFile.h"
 
+#include <QElapsedTimer>
+
 #include <gtest/gtest.h>
 
 #include <sodium.h>
@@ -149,6 +151,7 @@ TEST(EncryptedFormatTest, EveryFlippedByteAndEveryCutIsDamage)
         flipped[i] = char(flipped[i] ^ 0x10);
         const QByteArray cut = file.left(i); // the reader only views the bytes
         EncryptedReader damaged(flipped), shorter(cut);
+        EXPECT_EQ(WalletFile::containerOf(flipped), WalletFile::Container::Encrypted) << "also a flipped magic";
         // A damaged header is known before the password is asked for.
         EXPECT_EQ(damaged.headerIsSound(), i >= kHeader);
         EXPECT_FALSE(shorter.headerIsSound());
@@ -195,18 +198,55 @@ TEST(EncryptedFormatTest, HostileHeaderValuesAreRefusedBeforeTheKeyIsDerived)
     }
 }
 
+TEST(EncryptedFormatTest, CostlyHeadersAreRefusedFastUnlessTrusted)
+{
+    constexpr quint64 MiB = quint64(1) << 20;
+    // Costly: more than 4 times the work (passes times memory) of what is written, 3 x 256 MiB.
+    // clang-format off
+    const struct { KdfCost asked; bool costly; } rows[] = {
+        { { 12, 256 * MiB }, false }, { { 13, 256 * MiB }, true }, { { 3, 1024 * MiB }, false },
+        { { 4, 1024 * MiB }, true },  { { 64, 8192 }, false },     { { 64, 1024 * MiB }, true },
+    };
+    // clang-format on
+    QByteArray file = EncryptedFormat::seal(classicWallet(AccountType::Bank, "pw"), "pw", kCheap);
+    for (const auto& row : rows) {
+        SCOPED_TRACE(testing::Message() << row.asked.opsLimit << " x " << row.asked.memLimit);
+        putField(file, 20, 4, row.asked.opsLimit);
+        putField(file, 24, 8, row.asked.memLimit);
+        EncryptedReader reader(file, EncryptedFormat::defaultCost());
+        EXPECT_EQ(reader.isCostly(), row.costly);
+        EXPECT_EQ(reader.headerIsSound(), !row.costly);
+        EXPECT_EQ(reader.cost(), row.asked);
+        if (row.costly) {
+            QElapsedTimer timer;
+            timer.start();
+            EXPECT_EQ(reader.unlock("pw"), EncryptedReader::Result::Damaged);
+            EXPECT_LT(timer.elapsed(), 100) << "refused before the key derivation (95 s for the last row)";
+        }
+        reader.allowCostly();
+        EXPECT_TRUE(reader.headerIsSound()) << "trusted";
+    }
+}
+
 TEST(EncryptedFormatTest, ClassicFilesAndContainersAreNeverTakenForEachOther)
 {
-    const QByteArray classicFiles[] = {
-        classicWallet(AccountType::Reference, "pw"), QByteArray(), QByteArray::fromHex("01000000"),
-        // A classic file may begin with any two int32s: the magic's first eight bytes, then a password.
-        QByteArray::fromHex("8951524c0d0a1a0afffeff0161000000"),
-        QByteArray::fromHex("8951524c0d0a1a0afffefffffe"), // one byte short of the magic
+    // Either half of the magic makes a file encrypted (then damaged), so that one flipped byte of it
+    // never turns a container into a classic file whose password is "wrong".
+    // clang-format off
+    const struct { QByteArray bytes; WalletFile::Container container; } rows[] = {
+        { classicWallet(AccountType::Reference, "pw"),            WalletFile::Container::Classic },
+        { QByteArray(),                                           WalletFile::Container::Classic },
+        { QByteArray::fromHex("01000000"),                        WalletFile::Container::Classic },
+        { QByteArray::fromHex("8951524c0d0a1a0b0361626300000000"), WalletFile::Container::Classic },
+        { QByteArray::fromHex("8951524c0d0a1a0afffeff0161000000"), WalletFile::Container::Encrypted },
+        { QByteArray::fromHex("8951524c0d0a1a0afffefffffe"),       WalletFile::Container::Encrypted },
+        { QByteArray::fromHex("0100000002000000fffefffffeff"),     WalletFile::Container::Encrypted },
     };
-    for (const QByteArray& bytes : classicFiles) {
-        SCOPED_TRACE(bytes.left(16).toHex().toStdString());
-        EXPECT_EQ(WalletFile::containerOf(bytes), WalletFile::Container::Classic);
-        EXPECT_FALSE(EncryptedReader(bytes).headerIsSound());
+    // clang-format on
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.bytes.left(16).toHex().toStdString());
+        EXPECT_EQ(WalletFile::containerOf(row.bytes), row.container);
+        EXPECT_FALSE(EncryptedReader(row.bytes).headerIsSound());
     }
     // The classic reader stops inside the magic, before any password.
     RecordingSink sink;

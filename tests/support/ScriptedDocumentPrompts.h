@@ -10,6 +10,7 @@
 #include <optional>
 #include <stdexcept>
 #include <string>
+#include <vector>
 
 // Prompts for tests: answers come from a queue filled by the test, and every text shown is recorded
 // in order. A prompt with no scripted answer left, or with an answer of another kind, fails loudly
@@ -29,6 +30,7 @@ public:
     {
         shown << (mode == PasswordMode::Verify ? QStringLiteral("[password verify]")
                                                : QStringLiteral("[password set]"));
+        passwordModes.push_back(mode);
         std::any r = nextReply("password");
         if (std::any_cast<Cancelled>(&r))
             return std::nullopt;
@@ -49,6 +51,8 @@ public:
     bool allAnswersUsed() const { return m_replies.empty(); }
 
     QStringList shown;
+    // The mode of every password prompt, in order (set and set-for-encrypted both show "[password set]").
+    std::vector<PasswordMode> passwordModes;
     // The detail of every notice, in order (empty where a notice has none).
     QStringList details;
 

@@ -15,11 +15,12 @@ public:
     void addAnswer(Answer answer) { addReply(answer); }
 
     using UiPrompts::question;
-    bool question(const QString& text, Icon icon, Answer escapeMeans) override
+    bool question(const QString& text, Icon icon, Answer escapeMeans, Answer defaultAnswer) override
     {
         shown << text;
         icons.push_back(icon);
         escapes.push_back(escapeMeans);
+        defaults.push_back(defaultAnswer);
         return next<bool>("question");
     }
     Answer questionWithCancel(const QString& text) override
@@ -41,4 +42,6 @@ public:
     std::vector<Icon> icons;
     // What Esc would answer, for every yes/no question, in order.
     std::vector<Answer> escapes;
+    // What Enter would answer, for every yes/no question, in order.
+    std::vector<Answer> defaults;
 };

@@ -1,5 +1,6 @@
 #include "views/AccountTreeModel.h"
 #include "support/MembershipType.h"
+#include "support/FileAccounts.h"
 #include "views/QuorrilView.h"
 #include "views/WidgetTestSupport.h"
 
@@ -37,11 +38,11 @@ TEST_F(AccountTreeModelTest, RebuildSortsWithoutRegardToCaseAndSkipsUnknownTypes
             { AccountType::Reference, "alpha" }, { AccountType::Reference, "\u00c9T\u00c9 2" },
             { AccountType::Email, "mail" } });
     // A file may hold titles that differ only in case (loading files them unchecked).
-    doc.fileAccount(makeAccount(AccountType::Reference, doc.NextAccountId(), "Alpha"));
+    fileAccounts(doc, makeAccount(AccountType::Reference, doc.NextAccountId(), "Alpha"));
     // A record of a type without a class gets no node.
     auto stray = makeAccount(AccountType::Bank, doc.NextAccountId(), "stray");
     AccountBuilder::setType(*stray, AccountType(19));
-    doc.fileAccount(std::move(stray));
+    fileAccounts(doc, std::move(stray));
     model.rebuild(doc);
 
     EXPECT_EQ(texts(model.rootNode()), QStringList({ "Email", "Reference" }));

@@ -235,21 +235,20 @@ TEST_F(FindTest, AnEditedAccountIsSearchedByItsNewTexts)
     EXPECT_TRUE(shownAccounts().empty());
     tree.setFindText(QString());
     const QModelIndex node = accountNode(AccountType::Reference, QStringLiteral("Notes"));
-    AccountRecord* account = doc.FindAccount(CQuorrilView::nodeAccountId(node));
+    auto account = cloneAccount(*doc.FindAccount(CQuorrilView::nodeAccountId(node)));
     account->SetTitle(QStringLiteral("Renamed Notes"));
-    tree.accountModel()->setTitle(tree.sourceNode(node), account->GetTitle());
+    doc.EditAccount(std::move(account));
     tree.setFindText(QStringLiteral("renamed"));
     EXPECT_EQ(shownAccounts(), std::set<QString> { "Renamed Notes" });
     // A new account that matches shows at once, in its place; the others keep theirs.
     auto added = makeAccount(AccountType::Reference, doc.NextAccountId(), QStringLiteral("A renamed one"));
     const AccountId id = *doc.AddAccount(std::move(added));
-    tree.selectNode(tree.accountModel()->insertAccount(AccountType::Reference, QStringLiteral("A renamed one"), id));
+    tree.selectAccount(AccountType::Reference, id);
     EXPECT_EQ(shownAccounts(), (std::set<QString> { "A renamed one", "Renamed Notes" }));
     EXPECT_EQ(tree.findText(), QStringLiteral("renamed"));
     EXPECT_EQ(CQuorrilView::nodeAccountId(tree.selectedNode()), id);
     // An account that goes moves the others of its category up: each is searched by its own texts.
     doc.RemoveAccount(id);
-    tree.accountModel()->removeAccount(tree.sourceNode(tree.selectedNode()));
     tree.setFindText(QStringLiteral("renamed notes"));
     EXPECT_EQ(shownAccounts(), std::set<QString> { "Renamed Notes" });
 }

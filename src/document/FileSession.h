@@ -1,0 +1,118 @@
+#pragma once
+
+#include "core/ScrambledText.h"
+#include "document/AccountBook.h"
+#include "document/Prompts.h"
+#include "format/EncryptedFormat.h"
+#include "format/WalletContents.h"
+#include "format/WalletSink.h"
+
+#include <QByteArrayView>
+#include <QObject>
+#include <QString>
+
+#include <functional>
+
+class CArchive;
+
+// The file side of a document: the ".qrl" file it is tied to, its password and lock, the container
+// a save writes (classic or encrypted), the new, open and save flows, and the backups kept before a
+// save replaces a file. It reads a file into the account table and writes one from it; a reader
+// fills it through WalletSink, which nothing else sees. It asks the user only through Prompts.
+class FileSession : public QObject, public StepSettings, private WalletSink {
+    Q_OBJECT
+public:
+    enum class OpenResult { None, Opened, Unreadable, Cancelled, NotOwner, Damaged };
+    static constexpr int DefaultBackupCount = 5;
+
+    FileSession(Prompts& prompts, AccountBook& table, QObject* parent = nullptr);
+
+    QString pathName() const { return m_pathName; }
+    QString title() const;
+
+    bool newDocument();
+    bool openDocument(const QString& path);
+    bool openFromBytes(QByteArrayView bytes, const QString& path);
+    OpenResult lastOpenResult() const { return m_openResult; }
+    bool saveDocument(const QString& path);
+    qint32 loadedVersion() const { return m_loadedVersion; }
+    bool loadFailed() const { return m_loadFailed; }
+    bool serialize(CArchive& ar);
+    // Reads a classic file's bytes into the table as opening does, asking and telling nothing.
+    void load(QByteArrayView classicBytes);
+    WalletContents contents() const { return { m_table.nextFreeId(), m_password, m_table.accounts() }; }
+    QString firstUnstorableText() const;
+    static QString firstUnstorableField(const AccountRecord& account);
+
+    // --- password and lock ---
+    bool hasPassword() const { return !m_password.text().isEmpty(); }
+    void setPassword(const QString& password) override { m_password = password; }
+    bool passwordMatches(const QString& candidate) const { return candidate == m_password.text(); }
+    bool isLocked() const { return m_locked; }
+    void lock();
+    void unlock();
+
+    // --- container ---
+    bool isEncrypted() const { return m_encrypted; }
+    void setEncryptNewDocuments(bool encrypted);
+    void setKdfCost(const KdfCost& cost);
+    KdfCost kdfCost() const { return m_kdfCost; }
+    void setAllowCostlyKdf(bool allow) { m_allowCostlyKdf = allow; }
+    bool savedEncrypted() const { return m_savedEncrypted; }
+    bool encryptionPending() const { return m_encrypted != m_savedEncrypted; }
+    // The set mode of the password prompt for this document's container.
+    Prompts::PasswordMode setPasswordMode() const;
+
+    // --- backups ---
+    // How many backups of a wallet a save keeps (0: none are made), asked at every save.
+    void setBackupCount(std::function<int()> count) { m_backupCount = std::move(count); }
+
+    // What steps change: the password and the container.
+    void swapPassword(QString& other) override;
+    void swapEncrypted(bool& other) override;
+
+Q_SIGNALS:
+    void pathChanged(const QString& path);
+    void lockChanged(bool locked);
+    void encryptionChanged(bool encrypted);
+    void viewsUpdated();
+    void documentReset();
+    // A save went through, but the file it replaced could not be kept as a backup.
+    void backupFailed(const QString& message);
+
+private:
+    // What a reader fills.
+    void setFileVersion(qint32 version) override { m_loadedVersion = version; }
+    void setNextAccountId(AccountId id) override { m_table.setNextAccountId(id); }
+    AccountId NextAccountId() override { return m_table.NextAccountId(); }
+    void fileAccount(std::unique_ptr<AccountRecord> account) override { m_table.fileAccount(std::move(account)); }
+
+    void clear();
+    void setPathName(const QString& path);
+    bool refuseOpen(OpenResult result);
+    bool openEncrypted(QByteArrayView bytes, const QString& path);
+    bool opened(const QString& path, bool encrypted, const KdfCost& fileCost);
+    void setEncryptionState(bool encrypted);
+    // The container the file now on disk has (open, save, new).
+    void setSavedEncryption(bool encrypted);
+    enum class Direction { Load, Store };
+    bool guarded(Direction direction, const QString& path, const std::function<void()>& step);
+    // Writes the bytes in place of the file at path, keeping the file it replaces as a backup.
+    bool writeFile(const QString& path, const QByteArray& bytes);
+
+    Prompts& m_prompts;
+    AccountBook& m_table;
+    ScrambledText m_password;
+    bool m_locked = false;
+    QString m_pathName;
+    qint32 m_loadedVersion = 0;
+    bool m_loadFailed = false;
+    OpenResult m_openResult = OpenResult::None;
+    bool m_encrypted = false;
+    bool m_encryptNew = false;
+    bool m_savedEncrypted = false;
+    bool m_allowCostlyKdf = false;
+    KdfCost m_leastKdfCost = EncryptedFormat::defaultCost();
+    KdfCost m_kdfCost = m_leastKdfCost;
+    std::function<int()> m_backupCount = [] { return DefaultBackupCount; };
+};
