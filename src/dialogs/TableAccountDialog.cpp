@@ -63,7 +63,8 @@ void TableAccountDialog::buildControls()
         QWidget* widget = kind.create(row, *this);
         const FieldSpec* field = fieldSpecOf(row, m_spec.type);
         if (field && field->has(FieldRole::GeneratePassword))
-            GeneratePasswordMenu::attach(qobject_cast<QLineEdit*>(widget), [this]() -> UiPrompts& { return prompts(); });
+            GeneratePasswordMenu::attach(
+                qobject_cast<QLineEdit*>(widget), [this]() -> UiPrompts& { return prompts(); });
         widget->setGeometry(units.rect({ row.place.x, row.place.y, row.place.w, kind.height(row.place) }));
         // The label above names its control for screen readers. A combo box would be named by its
         // current item otherwise.

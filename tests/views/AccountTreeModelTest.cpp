@@ -1,6 +1,6 @@
 #include "views/AccountTreeModel.h"
-#include "support/MembershipType.h"
 #include "support/FileAccounts.h"
+#include "support/MembershipType.h"
 #include "views/QuorrilView.h"
 #include "views/WidgetTestSupport.h"
 
