@@ -79,7 +79,7 @@ SyncCommands::TreeState SyncCommands::treeState() const
     const CQuorrilView& tree = *m_frame.treeView();
     TreeState state;
     state.rootOpen = tree.isExpanded(tree.rootNode());
-    for (AccountType type : kAccountTypes) {
+    for (AccountType type : accountTypes()) {
         const QModelIndex category = tree.categoryNode(type);
         if (category.isValid() && tree.isExpanded(category))
             state.openCategories.push_back(type);
