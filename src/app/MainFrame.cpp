@@ -15,6 +15,7 @@
 #include "app/Preferences.h"
 #include "app/PreferencesDlg.h"
 #include "app/ViewCommands.h"
+#include "dialogs/UiPrompts.h"
 #include "document/QuorrilDoc.h"
 #include "views/AccountView.h"
 #include "views/FindBar.h"
@@ -84,6 +85,11 @@ CMainFrame::CMainFrame(
     connect(m_tree, &CQuorrilView::selectionStateChanged, this, &CMainFrame::updateCommandStates);
     connect(&m_doc, &CQuorrilDoc::documentReset, this, &CMainFrame::OnDocumentReset);
     connect(&m_doc, &CQuorrilDoc::lockChanged, this, &CMainFrame::updateCommandStates);
+    // A lock answers every open prompt Cancel or No; the commands close their own windows.
+    connect(&m_doc, &CQuorrilDoc::lockChanged, this, [this](bool locked) {
+        if (locked)
+            m_prompts.cancelOpenPrompts();
+    });
     connect(&m_doc, &CQuorrilDoc::modifiedChanged, this, &CMainFrame::updateCommandStates);
     connect(&m_doc, &CQuorrilDoc::modifiedChanged, this, &CMainFrame::updateTitle);
     connect(&m_doc, &CQuorrilDoc::pathChanged, this, [this] {

@@ -28,4 +28,10 @@ public:
     virtual bool duplicateAccount() = 0;
     // The file dialog of Open; an empty text when the user cancels.
     virtual QString openFileName() = 0;
+
+    // Answers every prompt open now as Cancel or No would, whatever Esc means there, and closes it,
+    // the innermost first. A lock calls it, so that no answer given later reaches a locked wallet.
+    virtual void cancelOpenPrompts() = 0;
+    // Whether a password prompt is open now.
+    virtual bool passwordPromptOpen() const = 0;
 };

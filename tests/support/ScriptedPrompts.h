@@ -21,23 +21,25 @@ public:
         icons.push_back(icon);
         escapes.push_back(escapeMeans);
         defaults.push_back(defaultAnswer);
-        return next<bool>("question");
+        return next<bool>("question", false);
     }
     Answer questionWithCancel(const QString& text) override
     {
         shown << text;
-        return next<Answer>("questionWithCancel");
+        return next<Answer>("questionWithCancel", Answer::Cancel);
     }
     bool duplicateAccount() override
     {
         shown << QStringLiteral("[duplicate account]");
-        return next<bool>("duplicateAccount");
+        return next<bool>("duplicateAccount", false);
     }
     QString openFileName() override
     {
         shown << QStringLiteral("[open file]");
-        return next<QString>("openFileName");
+        return next<QString>("openFileName", QString());
     }
+    void cancelOpenPrompts() override { cancelHeldOpen(); }
+    bool passwordPromptOpen() const override { return passwordHeldOpen(); }
 
     std::vector<Icon> icons;
     // What Esc would answer, for every yes/no question, in order.
