@@ -2,8 +2,7 @@
 
 #include "cli/CliPrompts.h"
 #include "cli/HealthCommand.h"
-#include "cli/JsonExportWriter.h"
-#include "cli/JsonImportReader.h"
+#include "cli/ImportCommand.h"
 #include "cli/MergeCommand.h"
 #include "cli/SearchCommands.h"
 #include "core/AccountTypes.h"
@@ -11,6 +10,8 @@
 #include "document/FileAccess.h"
 #include "document/QuorrilDoc.h"
 #include "format/WalletFile.h"
+#include "import/JsonExportWriter.h"
+#include "import/JsonImportReader.h"
 
 #include <QFile>
 #include <QLocale>
@@ -207,9 +208,12 @@ int convert(const QStringList& arguments, CliIo& io)
     return convertWallet(files.at(0), encrypt, keepPassword, io);
 }
 
-// import [--encrypt] JSON FILE, the option anywhere after the command.
+// import [--encrypt] JSON FILE, the option anywhere after the command; with another program's export
+// options (--from, --into, ...) the import of ImportCommand.cpp.
 int import(const QStringList& arguments, CliIo& io)
 {
+    if (isFormatImport(arguments))
+        return importFormat(arguments, io);
     QStringList files = arguments.mid(1);
     const bool encrypt = files.removeAll(QStringLiteral("--encrypt")) == 1;
     if (files.size() != 2 || files.size() + (encrypt ? 1 : 0) != arguments.size() - 1)
@@ -248,6 +252,11 @@ int health(const QStringList& arguments, CliIo& io)
 }
 
 } // namespace
+
+int importWalletJson(const QString& jsonPath, const QString& path, bool encrypt, CliIo& io)
+{
+    return importWallet(jsonPath, path, encrypt, io);
+}
 
 int withOpenWallet(const QString& path, CliIo& io, const std::function<int(CQuorrilDoc& doc, int status)>& use)
 {
@@ -308,6 +317,26 @@ QString cliHelp()
         "                     JSON does not fit; the message names the account and the field.\n"
         "                     With --encrypt the wallet is encrypted (see below); without it,\n"
         "                     it is the classic format.\n"
+        "  import [--from FORMAT] [--report] [--skip-refused] [--no-more] [--encrypt] SOURCE FILE\n"
+        "  import [--from FORMAT] [--report] [--skip-refused] [--no-more] --into WALLET SOURCE\n"
+        "                     Bring in another program's export: a new wallet FILE (protected by\n"
+        "                     the password; classic unless --encrypt), or the accounts added to\n"
+        "                     the wallet WALLET after its password. FORMAT is auto (the default:\n"
+        "                     told from the content, and said on standard error), keepass-xml,\n"
+        "                     keepassxc-csv, bitwarden-json, chrome-csv, firefox-csv,\n"
+        "                     1password-csv, lastpass-csv or quorril-json (the JSON of export: a\n"
+        "                     new wallet gets it as it is, ids and all). Logins become WebSite\n"
+        "                     accounts (Email when the address or title says mail), cards Credit\n"
+        "                     Card, bank accounts Bank, notes Reference, and so on; a value with\n"
+        "                     no place goes to the account's notes, or to a Reference account\n"
+        "                     \"<Title> (more)\" (--no-more leaves those values out); a title\n"
+        "                     taken in its type gets \" (2)\", \" (3)\"... A row holding a text a\n"
+        "                     wallet cannot store stops the import unless --skip-refused.\n"
+        "                     --report prints what the import does (counts by type, renamed\n"
+        "                     titles, refused rows, values moved), never a value. A damaged or\n"
+        "                     unknown file writes nothing; the message names the row, line or byte.\n"
+        "                     Any of these options selects this form; without one, import reads\n"
+        "                     the JSON of export only, as above.\n"
         "  check FILE         Open FILE and print whether it is encrypted and how many accounts\n"
         "                     of each type it holds, without titles or other secrets.\n"
         "  encrypt FILE       Write FILE again, encrypted, after its password, with a new\n"

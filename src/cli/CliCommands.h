@@ -40,6 +40,9 @@ int runCli(const QStringList& arguments, CliIo& io);
 
 QString cliHelp();
 
+// A new wallet FILE from a wallet's JSON, as export writes it: ids, titles and all as given.
+int importWalletJson(const QString& jsonPath, const QString& path, bool encrypt, CliIo& io);
+
 class CQuorrilDoc;
 // Opens the wallet with the password from io. When the accounts may be shown, returns what `use`
 // returns, given the document and the open's status (0, or 3 for a damaged file read up to the

@@ -74,7 +74,8 @@ class AccountBuilder {
 public:
     static void setCommittedFlag(AccountRecord& account, qint32 flag) { account.m_committed = flag; }
     static void setType(AccountRecord& account, AccountType type) { account.m_type = type; }
-    // A merge files a copy of the other side's account under a new id.
+    // A merge files a copy of the other side's account under a new id, an import each account under
+    // an id the wallet has free.
     static void setId(AccountRecord& account, AccountId id) { account.m_id = id; }
     static void appendUser(AccountRecord& account, std::unique_ptr<UserEntry> user)
     {

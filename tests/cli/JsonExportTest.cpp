@@ -1,8 +1,8 @@
 // The streaming export gives the bytes of the JSON tree, written through the buffer in pieces.
 #include "cli/AwkwardWallet.h"
 #include "cli/CliFixture.h"
-#include "cli/JsonExportWriter.h"
-#include "cli/WalletJson.h"
+#include "import/JsonExportWriter.h"
+#include "import/WalletJson.h"
 
 #include <QBuffer>
 

@@ -1,8 +1,8 @@
 // The streaming import: what export writes comes back whole, and hostile JSON is refused early.
 #include "cli/AwkwardWallet.h"
 #include "cli/CliFixture.h"
-#include "cli/JsonExportWriter.h"
-#include "cli/JsonImportReader.h"
+#include "import/JsonExportWriter.h"
+#include "import/JsonImportReader.h"
 
 #include <QBuffer>
 

@@ -1,4 +1,4 @@
-#include "cli/JsonImportValues.h"
+#include "import/JsonImportValues.h"
 
 #include "document/DocumentTexts.h"
 

@@ -1,4 +1,4 @@
-#include "cli/WalletJson.h"
+#include "import/WalletJson.h"
 
 #include "core/AccountTypes.h"
 #include "document/DocumentTexts.h"

@@ -1,9 +1,10 @@
-#include "cli/JsonImportReader.h"
+#include "import/JsonImportReader.h"
 
-#include "cli/JsonImportHandler.h"
 #include "document/QuorrilDoc.h"
+#include "format/WalletSink.h"
+#include "import/JsonImportHandler.h"
 
-#include <rapidjson/error/en.h>
+#include <QCoreApplication>
 
 #include <cstring>
 
@@ -229,7 +230,7 @@ bool WalletHandler::endTop()
 
 } // namespace JsonImport
 
-QString readWalletJson(QByteArray& json, CQuorrilDoc& doc, const JsonImportLimits& limits)
+QString readWalletJson(QByteArray& json, WalletSink& doc, const JsonImportLimits& limits)
 {
     // Checked here in one fast pass rather than character by character by the parser.
     if (!QByteArrayView(json).isValidUtf8())
@@ -252,8 +253,35 @@ QString readWalletJson(QByteArray& json, CQuorrilDoc& doc, const JsonImportLimit
         return message + offset;
     }
     doc.setNextAccountId(AccountId(*handler.nextAccountId));
-    // One step of the document, as loading files them: a later account with an id takes the place of
-    // an earlier one, and nothing is refused.
-    doc.changeAccounts(QStringLiteral("Import"), std::move(handler.accounts));
+    // As loading files them: a later account with an id takes the place of an earlier one, and
+    // nothing is refused.
+    for (std::unique_ptr<AccountRecord>& account : handler.accounts)
+        doc.fileAccount(std::move(account));
+    return {};
+}
+
+namespace {
+// Keeps what a reader files, for the document to take as one step.
+class CollectingSink : public WalletSink {
+public:
+    void setFileVersion(qint32) override { }
+    void setNextAccountId(AccountId id) override { nextId = id; }
+    void setPassword(const QString&) override { }
+    AccountId NextAccountId() override { return nextId; }
+    void fileAccount(std::unique_ptr<AccountRecord> account) override { accounts.push_back(std::move(account)); }
+
+    AccountId nextId = AccountId(1);
+    std::vector<std::unique_ptr<AccountRecord>> accounts;
+};
+} // namespace
+
+QString readWalletJson(QByteArray& json, CQuorrilDoc& doc, const JsonImportLimits& limits)
+{
+    CollectingSink sink;
+    QString problem = readWalletJson(json, static_cast<WalletSink&>(sink), limits);
+    if (!problem.isEmpty())
+        return problem;
+    doc.setNextAccountId(sink.nextId);
+    doc.changeAccounts(QCoreApplication::translate("JsonImport", "Import"), std::move(sink.accounts));
     return {};
 }

@@ -1,4 +1,4 @@
-#include "cli/JsonImportHandler.h"
+#include "import/JsonImportHandler.h"
 
 #include "accounts/AccountFactory.h"
 #include "core/AccountTypes.h"

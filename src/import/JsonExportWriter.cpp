@@ -1,4 +1,4 @@
-#include "cli/JsonExportWriter.h"
+#include "import/JsonExportWriter.h"
 
 #include "accounts/PropertyRows.h"
 #include "core/AccountRecord.h"

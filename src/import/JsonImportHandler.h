@@ -3,17 +3,12 @@
 // The SAX handler behind readWalletJson(); JsonImportReader.cpp follows the parse, JsonImportAccounts.cpp
 // builds the accounts and their users.
 
-#include "cli/JsonImportReader.h"
-#include "cli/JsonImportValues.h"
 #include "core/AccountRecord.h"
 #include "core/UserEntry.h"
+#include "import/JsonImportReader.h"
+#include "import/JsonImportValues.h"
 
-// Sizes beyond 4 GiB must not wrap: a text over the archive's limit is that long.
-#define RAPIDJSON_NO_SIZETYPEDEFINE
-namespace rapidjson {
-typedef ::std::size_t SizeType;
-}
-#include <rapidjson/reader.h>
+#include "import/RapidJson.h"
 
 #include <array>
 #include <memory>

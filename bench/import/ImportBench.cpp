@@ -1,0 +1,257 @@
+// Importing 100,000 entries of each import format, set beside the classic open of the wallet the
+// import makes, in the same run; and the peak memory of an import against the size of its file.
+// Targets: an import at most 3 times the open, its peak memory at most 4 times the file.
+// An import here is what quorril-cli import does before it saves: read the file (its format told
+// from the content), make the plan, and file the accounts it gives into a new document.
+// QUORRIL_BENCH_ACCOUNTS sets another number of entries, QUORRIL_BENCH_FORMAT one format alone by its
+// --from name, QUORRIL_BENCH_DIR a folder that keeps the exports and wallets (for profiling runs).
+#include "document/QuorrilDoc.h"
+#include "import/ExportGenerator.h"
+#include "import/Importer.h"
+#include "support/BenchPrompts.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QTemporaryDir>
+#include <QXmlStreamReader>
+
+#include <benchmark/benchmark.h>
+
+#include <malloc.h>
+
+#include <cstdio>
+#include <map>
+#include <string>
+
+namespace {
+
+const int kEntries = qEnvironmentVariableIntValue("QUORRIL_BENCH_ACCOUNTS") > 0
+    ? qEnvironmentVariableIntValue("QUORRIL_BENCH_ACCOUNTS")
+    : 100000;
+
+struct Files {
+    QString source; // the export
+    QString wallet; // what importing it makes, saved classic
+    qint64 sourceSize = 0;
+    int accounts = 0;
+};
+
+QDir folder()
+{
+    static QTemporaryDir temporary;
+    const QString kept = qEnvironmentVariable("QUORRIL_BENCH_DIR");
+    return QDir(kept.isEmpty() ? temporary.path() : kept);
+}
+
+std::map<ImportFormat, Files>& files()
+{
+    static std::map<ImportFormat, Files> all;
+    return all;
+}
+
+// The import up to the accounts filed in a new document; nothing when it failed.
+bool importInto(CQuorrilDoc& doc, const QString& source)
+{
+    ImportRead read = Importer::readFile(source, std::nullopt);
+    if (!read.plan)
+        return false;
+    read.plan->importInto(doc);
+    return true;
+}
+
+void prepare(ImportFormat format)
+{
+    Files& f = files()[format];
+    const QString name = importFormatOption(format);
+    f.source = folder().filePath(name + QStringLiteral(".export"));
+    f.wallet = folder().filePath(name + QStringLiteral(".qrl"));
+    // A kept folder that holds the export already: it is used as it is.
+    if (!QFile::exists(f.source)) {
+        const QByteArray bytes = generateExport(format, kEntries, 20240601);
+        QFile out(f.source);
+        if (!out.open(QIODevice::WriteOnly) || out.write(bytes) != bytes.size())
+            std::abort();
+    }
+    f.sourceSize = QFileInfo(f.source).size();
+    BenchPrompts prompts;
+    CQuorrilDoc doc(prompts);
+    if (!importInto(doc, f.source) || !doc.OnSaveDocument(f.wallet))
+        std::abort();
+    f.accounts = doc.accountCount();
+}
+
+void BM_Import(benchmark::State& state, ImportFormat format)
+{
+    BenchPrompts prompts;
+    for (auto _ : state) {
+        CQuorrilDoc doc(prompts);
+        if (!importInto(doc, files()[format].source) || doc.accountCount() != files()[format].accounts)
+            state.SkipWithError("the import failed");
+        state.PauseTiming(); // taking the document down is not part of the import
+        doc.ClearAccounts();
+        state.ResumeTiming();
+    }
+}
+
+void BM_Open(benchmark::State& state, ImportFormat format)
+{
+    BenchPrompts prompts;
+    for (auto _ : state) {
+        CQuorrilDoc doc(prompts);
+        if (!doc.OnOpenDocument(files()[format].wallet) || doc.accountCount() != files()[format].accounts)
+            state.SkipWithError("the wallet did not open");
+        state.PauseTiming();
+        doc.ClearAccounts();
+        state.ResumeTiming();
+    }
+}
+
+qint64 statusKb(const char* field)
+{
+    QFile f(QStringLiteral("/proc/self/status"));
+    if (!f.open(QIODevice::ReadOnly | QIODevice::Text))
+        return -1;
+    for (const QByteArray& line : f.readAll().split('\n'))
+        if (line.startsWith(field))
+            return line.mid(qstrlen(field)).trimmed().split(' ').value(0).toLongLong();
+    return -1;
+}
+
+struct Memory {
+    qint64 peak = 0; // added at the most while the step ran
+    qint64 held = 0; // added and still held at its end
+};
+
+// The resident memory a step adds, in bytes.
+template <typename Step> Memory memoryOf(Step step)
+{
+    malloc_trim(0); // what earlier steps freed must not be reused unseen
+    QFile clear(QStringLiteral("/proc/self/clear_refs"));
+    if (!clear.open(QIODevice::WriteOnly) || clear.write("5") != 1) // resets the peak to the present
+        return {};
+    clear.close();
+    const qint64 before = statusKb("VmRSS:");
+    Memory memory;
+    step([&memory] {
+        memory.peak = statusKb("VmHWM:");
+        malloc_trim(0); // what the step freed is not held
+        memory.held = statusKb("VmRSS:");
+    });
+    memory.peak = (memory.peak - before) * 1024;
+    memory.held = (memory.held - before) * 1024;
+    return memory;
+}
+
+// QXmlStreamReader alone over the KeePass export: every token read, nothing done with it. What the
+// XML reader costs before the import does anything.
+void BM_XmlTokens(benchmark::State& state)
+{
+    for (auto _ : state) {
+        QFile file(files()[ImportFormat::KeePassXml].source);
+        file.open(QIODevice::ReadOnly);
+        QXmlStreamReader xml(&file);
+        xml.setNamespaceProcessing(false);
+        while (!xml.atEnd())
+            xml.readNext();
+        if (xml.hasError())
+            state.SkipWithError("the XML does not read");
+    }
+}
+
+// Keeps the mean real and CPU time of every benchmark while printing as usual.
+class TimesReporter : public benchmark::ConsoleReporter {
+public:
+    void ReportRuns(const std::vector<Run>& runs) override
+    {
+        for (const Run& run : runs)
+            if (!run.error_occurred && run.run_type == Run::RT_Iteration) {
+                const std::string name = run.benchmark_name().substr(0, run.benchmark_name().find('/'));
+                seconds[name] = run.real_accumulated_time / double(run.iterations);
+                cpuSeconds[name] = run.cpu_accumulated_time / double(run.iterations);
+            }
+        ConsoleReporter::ReportRuns(runs);
+    }
+    std::map<std::string, double> seconds, cpuSeconds;
+};
+
+bool report(const std::string& what, double ratio, double limit)
+{
+    const bool ok = ratio <= limit;
+    std::printf("%-52s %6.2f  (at most %.0f)  %s\n", what.c_str(), ratio, limit, ok ? "ok" : "MISSED");
+    return ok;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    benchmark::Initialize(&argc, argv);
+    std::map<ImportFormat, Memory> importMemory, openMemory;
+    const QString only = qEnvironmentVariable("QUORRIL_BENCH_FORMAT");
+    std::vector<ImportFormat> formats;
+    for (ImportFormat format : kImportFormats)
+        if (only.isEmpty() || importFormatOption(format) == only)
+            formats.push_back(format);
+    for (ImportFormat format : formats) {
+        prepare(format);
+        BenchPrompts prompts;
+        importMemory[format] = memoryOf([&](auto atEnd) {
+            CQuorrilDoc doc(prompts);
+            importInto(doc, files()[format].source);
+            atEnd();
+        });
+        openMemory[format] = memoryOf([&](auto atEnd) {
+            CQuorrilDoc doc(prompts);
+            doc.OnOpenDocument(files()[format].wallet);
+            atEnd();
+        });
+        const std::string name = importFormatOption(format).toStdString();
+        benchmark::RegisterBenchmark(("BM_Import_" + name).c_str(), BM_Import, format)
+            ->Unit(benchmark::kMillisecond)
+            ->UseRealTime()
+            ->MinTime(1.0);
+        benchmark::RegisterBenchmark(("BM_Open_" + name).c_str(), BM_Open, format)
+            ->Unit(benchmark::kMillisecond)
+            ->UseRealTime()
+            ->MinTime(1.0);
+    }
+    if (files().count(ImportFormat::KeePassXml))
+        benchmark::RegisterBenchmark("BM_XmlTokens", BM_XmlTokens)
+            ->Unit(benchmark::kMillisecond)
+            ->UseRealTime()
+            ->MinTime(1.0);
+    TimesReporter reporter;
+    benchmark::RunSpecifiedBenchmarks(&reporter);
+
+    std::printf("\n%d entries of each format\n", kEntries);
+    std::printf("%-16s %10s %10s %12s %12s %14s %14s\n", "format", "file MiB", "accounts", "import ms", "open ms",
+        "import CPU ms", "open CPU ms");
+    bool ok = true;
+    for (ImportFormat format : formats) {
+        const std::string name = importFormatOption(format).toStdString();
+        const Files& f = files()[format];
+        const double importSeconds = reporter.seconds["BM_Import_" + name];
+        const double openSeconds = reporter.seconds["BM_Open_" + name];
+        const double importCpu = reporter.cpuSeconds["BM_Import_" + name];
+        const double openCpu = reporter.cpuSeconds["BM_Open_" + name];
+        std::printf("%-16s %10.1f %10d %12.1f %12.1f %14.1f %14.1f\n", name.c_str(), double(f.sourceSize) / (1 << 20),
+            f.accounts, importSeconds * 1000, openSeconds * 1000, importCpu * 1000, openCpu * 1000);
+        if (openSeconds > 0) {
+            ok &= report(name + ": import / open of its wallet", importSeconds / openSeconds, 3);
+            std::printf("%-52s %6.2f  (CPU time, for comparison)\n", (name + ": import / open of its wallet").c_str(),
+                importCpu / openCpu);
+        }
+        if (format == ImportFormat::KeePassXml && openSeconds > 0 && reporter.seconds["BM_XmlTokens"] > 0)
+            std::printf("%-52s %6.2f  (for comparison)\n", "keepass-xml: QXmlStreamReader alone / open",
+                reporter.seconds["BM_XmlTokens"] / openSeconds);
+        const double size = double(f.sourceSize);
+        ok &= report(name + ": peak memory of the import / file size", double(importMemory[format].peak) / size, 4);
+        std::printf("%-52s %6.2f  (for comparison)\n", (name + ": accounts it made, as held / file size").c_str(),
+            double(importMemory[format].held) / size);
+        std::printf("%-52s %6.2f  (for comparison)\n", (name + ": peak memory of the open / file size").c_str(),
+            double(openMemory[format].peak) / size);
+    }
+    benchmark::Shutdown();
+    return ok ? 0 : 1;
+}

@@ -1,0 +1,135 @@
+#pragma once
+
+#include "format/WalletContents.h"
+#include "import/ImportEntry.h"
+#include "import/ImportFormat.h"
+#include "import/ImportMapping.h"
+
+#include <QDate>
+#include <QHash>
+#include <QSet>
+#include <QStringList>
+
+#include <array>
+#include <functional>
+#include <map>
+#include <memory>
+#include <vector>
+
+class CQuorrilDoc;
+
+// One row of an import as the preview shows it: one entry of the file and what it becomes.
+struct ImportRow {
+    QString where; // "row 12", "item 3", "entry 7 (line 120)"
+    QString sourceTitle;
+    AccountType type = AccountType::None;
+    std::vector<AccountType> choices; // more than one: the row's type can be switched (logins)
+    QString title; // as it will be added
+    bool renamed = false; // the title was taken in that type: " (2)", " (3)", ... was added
+    QStringList toNotes; // labels of the values that go into the notes field
+    QStringList toMore; // labels of the values for the "(more)" account (left out when those are off)
+    QString moreTitle; // the "(more)" account's title; empty when there is none
+    QString refusal; // why the row cannot be imported; empty when it can
+};
+
+// The counts of the preview. Refused rows count in no type.
+struct ImportSummary {
+    int rows = 0;
+    std::map<AccountType, int> accounts; // to add, by type; "(more)" accounts among the Reference ones
+    int moreAccounts = 0;
+    std::map<QString, int> toNotes; // label: values that go into notes fields
+    std::map<QString, int> toMore; // label: values for "(more)" accounts (left out when those are off)
+    std::vector<int> renamedRows;
+    std::vector<int> moreRows;
+    std::vector<int> refusedRows;
+    int accountCount() const;
+};
+
+// What an import will add, before anything is added: filled by a reader, one entry per row, then
+// shown by the preview (or printed by quorril-cli import --report), changed by the user's choices,
+// and finally turned into the list of new accounts that the document adds in one step.
+class ImportPlan {
+public:
+    explicit ImportPlan(ImportFormat format);
+    ImportPlan(ImportPlan&&) noexcept;
+    ImportPlan& operator=(ImportPlan&&) noexcept;
+    ~ImportPlan();
+
+    ImportFormat format() const { return m_format; }
+
+    // --- what the reader found ---
+    void addEntry(ImportEntry entry);
+    // What the file held and the import leaves out on purpose: "4 entries in the recycle bin".
+    void addSkipped(const QString& what) { m_skipped.append(what); }
+    // How the file was read, when worth telling: "The file is not UTF-8 ...".
+    void addNotice(const QString& text) { m_notices.append(text); }
+    const QStringList& skipped() const { return m_skipped; }
+    const QStringList& notices() const { return m_notices; }
+
+    // --- the user's choices ---
+    // The accounts already in the wallet the import goes into: their titles are taken.
+    void setTakenTitles(const AccountTable& accounts);
+    // Whether values with no place in a type without notes make "(more)" accounts (the default) or
+    // are left out.
+    void setMoreAccounts(bool create);
+    bool moreAccounts() const { return m_more; }
+    // Switches a row to another of its choices (a login between WebSite and Email); false otherwise.
+    bool setRowType(int row, AccountType type);
+    // Whether titles stay as the file gives them even when taken (a copy of a wallet's own JSON into
+    // a new wallet, which keeps ids and titles alike); off by default.
+    void setKeepTitles(bool keep);
+    // Whether rows holding a text a wallet cannot store are left out (otherwise nothing is imported).
+    void setSkipRefused(bool skip) { m_skipRefused = skip; }
+    bool skipRefused() const { return m_skipRefused; }
+
+    // --- what the preview shows ---
+    int rowCount() const { return int(m_entries.size()); }
+    ImportRow row(int index) const;
+    const ImportSummary& summary() const;
+    // True unless a row is refused and refused rows are not skipped.
+    bool canImport() const;
+
+    // The new accounts, committed, in row order with each row's "(more)" account after its own; the
+    // ids come from nextId, one per account. Empties the plan. Nothing when canImport() is false.
+    std::vector<std::unique_ptr<AccountRecord>> takeAccounts(
+        const std::function<AccountId()>& nextId, QDate today = QDate::currentDate());
+
+    // Ids for new accounts of the document, from its next id up, skipping the ones taken.
+    static std::function<AccountId()> freeIdsOf(CQuorrilDoc& doc);
+    // Files the new accounts into the document as one undoable step ("Import"), under ids free in
+    // it; returns how many. The titles must have been made free first (setTakenTitles).
+    int importInto(CQuorrilDoc& doc, QDate today = QDate::currentDate());
+
+private:
+    struct RowState {
+        AccountType type = AccountType::None;
+        qint32 titleSuffix = 0; // 0, or n of " (n)"
+        qint32 moreSuffix = 0;
+        bool refused = false;
+    };
+    using Titles = std::array<QSet<QString>, 10>;
+
+    void refresh() const;
+    QString baseTitle(int index) const;
+    // The title, or it with the first free " (n)"; remembered as taken.
+    qint32 claimTitle(AccountType type, const QString& title) const;
+    QString refusalOf(int index) const;
+    // The row's title and its "(more)" account's (empty when it has none) as they will be added.
+    void titlesOf(int index, const ImportMapping::Placement& placement, QString& title, QString& moreTitle) const;
+    QString whereOf(int index) const;
+
+    ImportFormat m_format;
+    std::vector<ImportEntry> m_entries;
+    std::vector<RowState> m_rows;
+    QStringList m_skipped;
+    QStringList m_notices;
+    Titles m_taken;
+    bool m_more = true;
+    bool m_skipRefused = false;
+    bool m_keepTitles = false;
+
+    mutable bool m_dirty = true;
+    mutable ImportSummary m_summary;
+    mutable Titles m_claimed;
+    mutable std::array<QHash<QString, qint32>, 10> m_nextSuffix;
+};

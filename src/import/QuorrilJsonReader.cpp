@@ -1,0 +1,68 @@
+// Quorril's own JSON (what quorril-cli export writes) into a plan: each account is carried as it is.
+#include "format/WalletSink.h"
+#include "import/FormatReaders.h"
+#include "import/ImportPlan.h"
+#include "import/JsonImportReader.h"
+
+#include <QIODevice>
+
+#include <map>
+
+namespace {
+
+// Collects the accounts as opening a wallet files them: a later one with the same id replaces the
+// earlier.
+class AccountCollector : public WalletSink {
+public:
+    void setFileVersion(qint32) override { }
+    void setNextAccountId(AccountId) override { }
+    void setPassword(const QString&) override { }
+    AccountId NextAccountId() override { return AccountId(1); }
+    void fileAccount(std::unique_ptr<AccountRecord> account) override
+    {
+        const auto [it, added] = m_byId.try_emplace(account->GetId(), accounts.size());
+        if (added)
+            accounts.push_back(std::move(account));
+        else
+            accounts[it->second] = std::move(account);
+    }
+
+    std::vector<std::unique_ptr<AccountRecord>> accounts;
+
+private:
+    std::map<AccountId, size_t> m_byId;
+};
+
+} // namespace
+
+namespace FormatReaders {
+
+bool readQuorrilJson(QIODevice& device, ImportPlan& plan, const ImportLimits& limits, QString& error)
+{
+    // In pieces up to the limit: asking for the limit at once would set that much memory aside.
+    QByteArray json;
+    for (QByteArray piece; json.size() <= limits.fileBytes && !(piece = device.read(64 * 1024)).isEmpty();)
+        json += piece;
+    if (json.size() > limits.fileBytes) {
+        error = tooLarge(limits.fileBytes);
+        return false;
+    }
+    if (json.startsWith("\xEF\xBB\xBF"))
+        json.remove(0, 3);
+    AccountCollector collector;
+    error = readWalletJson(json, collector);
+    if (!error.isEmpty())
+        return false;
+    qint32 number = 0;
+    for (auto& account : collector.accounts) {
+        ImportEntry entry;
+        entry.kind = EntryKind::Account;
+        entry.number = ++number;
+        entry.title = account->GetTitle();
+        entry.account = std::move(account);
+        plan.addEntry(std::move(entry));
+    }
+    return true;
+}
+
+} // namespace FormatReaders

@@ -1,0 +1,118 @@
+// The corners of each reader: what each odd shape of an entry becomes.
+#include "import/ImportTestSupport.h"
+
+namespace {
+
+struct Case {
+    const char* what;
+    QByteArray bytes;
+    QStringList accounts;
+    QStringList skipped = {};
+};
+
+void check(const Case& c)
+{
+    SCOPED_TRACE(c.what);
+    ImportRead read = readBytes(c.bytes);
+    ASSERT_TRUE(read.plan) << read.error.toStdString();
+    EXPECT_EQ(read.plan->skipped(), c.skipped);
+    EXPECT_EQ(describeAll(takeAll(*read.plan)), c.accounts);
+}
+
+QByteArray bitwarden(const QByteArray& items, const QByteArray& folders = "[]")
+{
+    return R"({"encrypted": false, "items": )" + items + R"(, "folders": )" + folders + "}";
+}
+
+QByteArray keePass(const QByteArray& groups)
+{
+    return "<KeePassFile><Root><Group><Name>Db</Name>" + groups + "</Group></Root></KeePassFile>";
+}
+
+QByteArray lastPassNote(const QByteArray& extra)
+{
+    return "url,username,password,extra,name,grouping,fav\nhttp://sn,,,\"" + extra + "\",N,,0\n";
+}
+
+TEST(ReaderDetailsTest, Bitwarden)
+{
+    const Case cases[] = {
+        { "folders after the items keep their ids; fields of every kind",
+            bitwarden(
+                R"([{"type": 2, "name": "N", "folderId": "f9", "fields": [{"name": "On", "value": true, "type": 2},
+                {"name": "", "value": "v", "type": 1}, {"name": "Linked", "value": null, "type": 3, "linkedId": 100}]}])",
+                R"([{"id": "f9", "name": "Late"}])"),
+            { "Reference \"N\" description=On: true\\r\\nField: v\\r\\nFolder: f9 date=2025-06-01" } },
+        { "a card's expiry that is no month, and a brand by its short name",
+            bitwarden(R"([{"type": 3, "name": "C", "card": {"brand": "Amex", "expMonth": "13", "expYear": "2030"}}])"),
+            { "Credit Card \"C\" accountType=American Express",
+                "Reference \"C (more)\" about=Credit Card \"C\" description=Expiration Month: 13\\r\\nExpiration Year: "
+                "2030 date=2025-06-01" } },
+        { "a two-digit year", bitwarden(R"([{"type": 3, "name": "C", "card": {"expMonth": 7, "expYear": "29"}}])"),
+            { "Credit Card \"C\" expiration=2029-07-31" } },
+        { "an identity without an SSN, passport or licence, an item of a kind yet unknown",
+            bitwarden(R"([{"type": 4, "name": "I", "identity": {"firstName": "Ann", "phone": "5"}},
+                          {"type": 9, "name": "U", "notes": "n", "future": {"key": "k"}}])"),
+            { "Reference \"I\" description=First Name: Ann\\r\\nPhone: 5 date=2025-06-01",
+                "Reference \"U\" description=n\\r\\n\\r\\nkey: k date=2025-06-01" } },
+        { "bookkeeping and nested objects of no use are passed over",
+            bitwarden(R"([{"id": "x", "type": 1, "name": "L", "reprompt": 1, "favorite": true, "collectionIds": ["a"],
+                "login": {"username": "u", "autofillOnPageLoad": null, "uris": [{"uri": "https://a.example", "match": 3}],
+                "fido2Credentials": [{"counter": "0", "nested": {"deep": [1, 2]}}]}}])"),
+            { "WebSite \"L\" siteName=a.example webSiteUrl=https://a.example userId=u" },
+            { "the passkeys of 1 item" } },
+    };
+    for (const Case& c : cases)
+        check(c);
+}
+
+TEST(ReaderDetailsTest, KeePassXml)
+{
+    const auto entry = [](const QByteArray& strings, const QByteArray& more = {}) {
+        return "<Entry>" + more + strings + "</Entry>";
+    };
+    const QByteArray title = "<String><Key>Title</Key><Value>T</Value></String>";
+    const Case cases[] = {
+        { "the path of groups from the top one, expiry only when it expires",
+            keePass("<Group><Name>A</Name><Group><Name>B</Name>"
+                + entry(title + "<String><Key>Notes</Key><Value>n</Value></String>",
+                    "<Times><ExpiryTime>2030-01-01T00:00:00Z</ExpiryTime><Expires>False</Expires></Times>")
+                + "</Group></Group>"),
+            { "Reference \"T\" description=n\\r\\n\\r\\nGroup: Db/A/B date=2025-06-01" } },
+        { "a one-time password makes a login; the notes of groups are counted",
+            keePass(
+                "<Notes>about the database</Notes>" + entry(title + "<String><Key>otp</Key><Value>x</Value></String>")),
+            { "WebSite \"T\" notes=otp: x" }, { "the notes of 1 group" } },
+        { "a value not protected, comments and a processing instruction",
+            keePass("<!-- c -->"
+                + entry("<?pi x?><String><Key>Password</Key><Value Protected=\"False\">p</Value></String>")),
+            { "WebSite \"(no title)\" userPassword=p" } },
+        { "no recycle bin named in Meta: a group of that name is read",
+            "<KeePassFile><Meta/><Root><Group><Name>Db</Name><Group><UUID>AA==</UUID><Name>Recycle Bin</Name>"
+                + entry(title) + "</Group></Group></Root></KeePassFile>",
+            { "Reference \"T\" description=Group: Db/Recycle Bin date=2025-06-01" } },
+    };
+    for (const Case& c : cases)
+        check(c);
+}
+
+TEST(ReaderDetailsTest, LastPassNotes)
+{
+    const Case cases[] = {
+        { "CR LF lines, a value on two lines, notes over several",
+            lastPassNote("NoteType:Bank Account\r\nBank Name:First\r\nBranch Address:1 Main\r\nSpringfield\r\n"
+                         "Notes:one\r\ntwo"),
+            { "Bank \"N\" institution=First",
+                "Reference \"N (more)\" about=Bank \"N\" description=Notes: one\\r\\ntwo\\r\\nBranch Address: 1 Main\\n"
+                "Springfield date=2025-06-01" } },
+        { "a kind Quorril has no type for keeps every line",
+            lastPassNote("NoteType:Wi-Fi Password\nLanguage:en-US\nSSID:home\nPassword:pw\nNotes:"),
+            { "Reference \"N\" description=Type: Wi-Fi Password\\r\\nSSID: home\\r\\nPassword: pw date=2025-06-01" } },
+        { "a note without a type is its text", lastPassNote("Key:Value looks like a line\nbut is a note"),
+            { "Reference \"N\" description=Key:Value looks like a line\\nbut is a note date=2025-06-01" } },
+    };
+    for (const Case& c : cases)
+        check(c);
+}
+
+} // namespace
