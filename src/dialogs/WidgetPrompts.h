@@ -19,6 +19,8 @@ public:
     bool duplicateAccount() override;
     QString openFileName() override;
     QString saveFileName(const QString& suggestedPath) override;
+    QString importFileName(const QStringList& filters) override;
+    QString exportFileName(const QStringList& filters, qsizetype& chosenFilter) override;
 
     static QString caption();
     static QString fileFilter();
