@@ -105,10 +105,10 @@ ImportPreviewDlg::ImportPreviewDlg(ImportPlan& plan, QWidget* parent)
 
 void ImportPreviewDlg::fillRows()
 {
+    // Rows whose type can be switched get a box over their type's cell.
     for (int index = 0; index < m_plan.rowCount(); ++index) {
         const ImportRow row = m_plan.row(index);
         m_rows->setItem(index, WhereColumn, readOnlyItem(row.where));
-        m_rows->setItem(index, TypeColumn, readOnlyItem(accountTypeName(row.type)));
         if (row.choices.size() > 1 && row.refusal.isEmpty()) {
             auto* box = new QComboBox(m_rows);
             box->setAccessibleName(tr("Type of %1").arg(row.where));
@@ -133,6 +133,7 @@ void ImportPreviewDlg::refresh()
         QString title = row.title;
         if (row.renamed)
             title += tr(" (renamed from \"%1\")").arg(row.sourceTitle);
+        m_rows->setItem(index, TypeColumn, readOnlyItem(accountTypeName(row.type)));
         m_rows->setItem(index, TitleColumn, readOnlyItem(row.refusal.isEmpty() ? title : row.sourceTitle));
         m_rows->setItem(index, NotesColumn, readOnlyItem(row.toNotes.join(QStringLiteral(", "))));
         m_rows->setItem(index, MoreColumn, readOnlyItem(moreText(row, m_plan.moreAccounts())));

@@ -112,7 +112,8 @@ TEST_F(KeyboardReachTest, TabGoesRoundEveryWindowAndEveryStopHasAName)
         { QStringLiteral("Preferences"), &preferencesDlg, preferencesDlg.clipboardClearSeconds(), {}, true });
     rows.push_back({ QStringLiteral("generator"), &generator, generator.lengthBox(), {}, true });
     rows.push_back({ QStringLiteral("expiring list"), &expiring, expiring.table(), {}, true });
-    rows.push_back({ QStringLiteral("import preview"), &importPreview, nullptr, {}, true });
+    rows.push_back({ QStringLiteral("import preview"), &importPreview,
+        importPreview.findChild<QPlainTextEdit*>(QStringLiteral("importSummary")), {}, true });
     std::vector<std::unique_ptr<CAccountDialog>> accountDialogs;
     for (AccountType type : kAccountTypes) {
         accountDialogs.push_back(createAccountDialog(type, &doc, AccountId::None, prompts, &frame));
