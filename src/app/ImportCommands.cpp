@@ -7,6 +7,7 @@
 #include "document/FileAccess.h"
 #include "document/QuorrilDoc.h"
 #include "import/CsvExportWriter.h"
+#include "import/FormatReaders.h"
 #include "import/Importer.h"
 #include "import/JsonExportWriter.h"
 
@@ -87,7 +88,7 @@ int ImportCommands::importFile(const QString& path)
     }
     const int added = plan.importInto(doc);
     m_frame.statusBar()->showMessage(
-        tr("%n account(s) imported from %1", nullptr, added).arg(name), kStatusMilliseconds);
+        tr("%1 imported from %2").arg(FormatReaders::counted(added, "account", "accounts"), name), kStatusMilliseconds);
     return added;
 }
 

@@ -12,6 +12,7 @@
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QProcess>
+#include <QStatusBar>
 #include <QTableWidget>
 
 #include <numeric>
@@ -191,6 +192,7 @@ TEST_F(ImportWindowTest, ImportIsOneStepThatUndoAndRedoTakeWhole)
     prompts.addFileName(file);
     trigger(ID_FILE_IMPORT);
     ASSERT_TRUE(QTest::qWaitFor([this] { return doc.accounts().size() == 4; }));
+    EXPECT_EQ(frame.statusBar()->currentMessage(), "3 accounts imported from chrome.csv");
     // The title taken in the wallet is renamed, and the preview said so.
     EXPECT_EQ(renamed, "Shop (2) (renamed from \"Shop\")");
     const QStringList after = titles(doc);
