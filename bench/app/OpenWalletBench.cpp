@@ -41,6 +41,8 @@ public:
     Answer questionWithCancel(const QString&) override { return Answer::No; }
     bool duplicateAccount() override { return false; }
     QString openFileName() override { return {}; }
+    QString importFileName(const QStringList&) override { return {}; }
+    QString exportFileName(const QStringList&, qsizetype&) override { return {}; }
 };
 
 // Two copies of a wallet of `count` accounts, written once per size.
