@@ -13,33 +13,38 @@
 #include "core/AccountTypes.h"
 
 #include <bit>
+#include <vector>
 
 namespace {
 template <typename T> std::unique_ptr<AccountRecord> make(AccountId id) { return std::make_unique<T>(id); }
 
 struct Entry {
     AccountType type;
-    std::unique_ptr<AccountRecord> (*create)(AccountId);
-    const RecordLayout& (*layout)();
+    std::unique_ptr<AccountRecord> (*create)(AccountId); // null: a FieldAccount of the layout
+    const RecordLayout* layout;
 };
 
-const Entry kEntries[] = {
-    { AccountType::Email, make<EmailAccount>, EmailAccount::Layout },
-    { AccountType::WebSite, make<WebSiteAccount>, WebSiteAccount::Layout },
-    { AccountType::CreditCard, make<CreditCardAccount>, CreditCardAccount::Layout },
-    { AccountType::Bank, make<BankAccount>, BankAccount::Layout },
-    { AccountType::Insurance, make<InsuranceAccount>, InsuranceAccount::Layout },
-    { AccountType::Medical, make<MedicalRecord>, MedicalRecord::Layout },
-    { AccountType::CallingCard, make<CallingCardAccount>, CallingCardAccount::Layout },
-    { AccountType::PurchasedItem, make<PurchasedItemRecord>, PurchasedItemRecord::Layout },
-    { AccountType::Software, make<SoftwareRecord>, SoftwareRecord::Layout },
-    { AccountType::Reference, make<ReferenceRecord>, ReferenceRecord::Layout },
-};
-static_assert(std::size(kEntries) == kAccountTypes.size());
+// The ten, then the types added at run time. Made at first use, after every layout it points to.
+std::vector<Entry>& entries()
+{
+    static std::vector<Entry> known {
+        { AccountType::Email, make<EmailAccount>, &EmailAccount::Layout() },
+        { AccountType::WebSite, make<WebSiteAccount>, &WebSiteAccount::Layout() },
+        { AccountType::CreditCard, make<CreditCardAccount>, &CreditCardAccount::Layout() },
+        { AccountType::Bank, make<BankAccount>, &BankAccount::Layout() },
+        { AccountType::Insurance, make<InsuranceAccount>, &InsuranceAccount::Layout() },
+        { AccountType::Medical, make<MedicalRecord>, &MedicalRecord::Layout() },
+        { AccountType::CallingCard, make<CallingCardAccount>, &CallingCardAccount::Layout() },
+        { AccountType::PurchasedItem, make<PurchasedItemRecord>, &PurchasedItemRecord::Layout() },
+        { AccountType::Software, make<SoftwareRecord>, &SoftwareRecord::Layout() },
+        { AccountType::Reference, make<ReferenceRecord>, &ReferenceRecord::Layout() },
+    };
+    return known;
+}
 
 const Entry* find(AccountType type)
 {
-    for (const Entry& e : kEntries)
+    for (const Entry& e : entries())
         if (e.type == type)
             return &e;
     return nullptr;
@@ -49,13 +54,35 @@ const Entry* find(AccountType type)
 std::unique_ptr<AccountRecord> createAccount(AccountId id, AccountType type)
 {
     const Entry* e = find(type);
-    return e ? e->create(id) : nullptr;
+    if (!e)
+        return nullptr;
+    return e->create ? e->create(id) : std::make_unique<FieldAccount>(id, *e->layout);
 }
 
 const RecordLayout* layoutOf(AccountType type)
 {
     const Entry* e = find(type);
-    return e ? &e->layout() : nullptr;
+    return e ? e->layout : nullptr;
+}
+
+bool addAccountClass(const AccountTypeInfo& info, const RecordLayout& layout)
+{
+    if (layout.type != info.type || find(info.type) || !addAccountType(info))
+        return false;
+    entries().push_back({ info.type, nullptr, &layout });
+    return true;
+}
+
+void removeAccountClass(AccountType type)
+{
+    std::vector<Entry>& known = entries();
+    for (size_t i = kAccountTypes.size(); i < known.size(); ++i) {
+        if (known[i].type == type) {
+            known.erase(known.begin() + qsizetype(i));
+            removeAccountType(type);
+            return;
+        }
+    }
 }
 
 std::unique_ptr<AccountRecord> cloneAccount(const AccountRecord& account)
@@ -70,10 +97,7 @@ std::unique_ptr<AccountRecord> cloneAccount(const AccountRecord& account)
     AccountBuilder::setCommittedFlag(*copy, account.committedFlag());
     copy->SetTitle(account.GetTitle());
     for (int i = 0; i < account.GetUserCount(); ++i) {
-        const UserEntry* user = account.GetUser(i);
-        AccountBuilder::appendUser(*copy,
-            std::make_unique<UserEntry>(
-                user->GetAdministrator(), user->GetLoginId(), user->GetPassword(), user->GetEmail()));
+        AccountBuilder::appendUser(*copy, std::make_unique<UserEntry>(*account.GetUser(i)));
     }
     for (int i = 0; i < int(layout.fields.size()); ++i)
         copy->setField(i, account.field(i));
@@ -81,11 +105,6 @@ std::unique_ptr<AccountRecord> cloneAccount(const AccountRecord& account)
 }
 
 namespace {
-bool sameUser(const UserEntry& a, const UserEntry& b)
-{
-    return a.GetAdministrator() == b.GetAdministrator() && a.GetLoginId() == b.GetLoginId()
-        && a.GetPassword() == b.GetPassword() && a.GetEmail() == b.GetEmail();
-}
 
 // Decimals and dates compare by their bits, so a NaN read from a file equals itself and 0.0 differs
 // from -0.0.
@@ -99,6 +118,14 @@ bool sameValue(const FieldValue& a, const FieldValue& b)
             return x->GetStatus() == y->GetStatus()
                 && std::bit_cast<quint64>(x->value()) == std::bit_cast<quint64>(y->value());
     return a == b;
+}
+
+bool sameUser(const UserEntry& a, const UserEntry& b)
+{
+    for (int i = 0; i < int(UserEntry::Layout().fields.size()); ++i)
+        if (!sameValue(a.field(i), b.field(i)))
+            return false;
+    return true;
 }
 } // namespace
 

@@ -4,28 +4,12 @@
 
 #include <QCoreApplication>
 
-#include <cstring>
-
 namespace {
-// The secret fields of the account tables that the report grades, by field name.
-struct GradedField {
-    const char* name;
-    SecretKind kind;
-};
-constexpr GradedField kGradedFields[] = {
-    { "userPassword", SecretKind::Password },
-    { "pin", SecretKind::Pin },
-    { "cdKey", SecretKind::Key },
-};
-
-SecretKind kindOf(const FieldSpec& field)
+// The kinds the report grades: an identity number (an SSN) is a secret, but not a password.
+bool isGraded(const FieldSpec& field)
 {
-    if (!field.secret || field.kind != FieldKind::Text)
-        return SecretKind::None;
-    for (const GradedField& graded : kGradedFields)
-        if (std::strcmp(graded.name, field.name) == 0)
-            return graded.kind;
-    return SecretKind::None;
+    return field.kind == FieldKind::Text
+        && (field.secret == SecretKind::Password || field.secret == SecretKind::Pin || field.secret == SecretKind::Key);
 }
 } // namespace
 
@@ -36,26 +20,26 @@ std::vector<AccountSecret> of(const AccountRecord& account)
     std::vector<AccountSecret> secrets;
     const RecordLayout& layout = account.layout();
     for (size_t f = 0; f < layout.fields.size(); ++f) {
-        const SecretKind kind = kindOf(layout.fields[f]);
-        if (kind != SecretKind::None)
-            secrets.push_back({ kind, -1, std::get<ScrambledText>(account.field(int(f))).text() });
+        if (isGraded(layout.fields[f]))
+            secrets.push_back({ layout.fields[f].secret, -1, std::get<ScrambledText>(account.field(int(f))).text() });
     }
     for (int u = 0; u < account.GetUserCount(); ++u)
-        secrets.push_back({ SecretKind::UserPassword, u, account.GetUser(u)->GetPassword() });
+        secrets.push_back({ SecretKind::Password, u, account.GetUser(u)->GetPassword() });
     return secrets;
 }
 
-QString kindName(SecretKind kind)
+QString kindName(const AccountSecret& secret)
 {
-    switch (kind) {
+    if (secret.isUserPassword())
+        return QCoreApplication::translate("AccountSecrets", "User Password");
+    switch (secret.kind) {
     case SecretKind::Password:
         return QCoreApplication::translate("AccountSecrets", "Password");
-    case SecretKind::UserPassword:
-        return QCoreApplication::translate("AccountSecrets", "User Password");
     case SecretKind::Pin:
         return QCoreApplication::translate("AccountSecrets", "PIN");
     case SecretKind::Key:
         return QCoreApplication::translate("AccountSecrets", "CD Key");
+    case SecretKind::IdNumber:
     case SecretKind::None:
         break;
     }
@@ -64,12 +48,12 @@ QString kindName(SecretKind kind)
 
 QString describe(const AccountRecord& account, const AccountSecret& secret)
 {
-    if (secret.kind != SecretKind::UserPassword)
-        return kindName(secret.kind);
+    if (!secret.isUserPassword())
+        return kindName(secret);
     const UserEntry* user = account.GetUser(secret.user);
     const QString who
         = user && !user->GetLoginId().isEmpty() ? user->GetLoginId() : QStringLiteral("#%1").arg(secret.user + 1);
-    return QStringLiteral("%1 (%2)").arg(kindName(secret.kind), who);
+    return QStringLiteral("%1 (%2)").arg(kindName(secret), who);
 }
 
 } // namespace AccountSecrets

@@ -9,7 +9,7 @@ constexpr FieldSpec kFields[] = {
     { "nameOnAccount", FieldKind::Text, "Name On Acct" },
     { "accountNumber", FieldKind::Text, "Acct #" },
     { "routingNumber", FieldKind::Text, "Routing #" },
-    { "pin", FieldKind::Text, "PIN", true },
+    { "pin", FieldKind::Text, "PIN", SecretKind::Pin, FieldRole::CopyTarget },
     { "servicePhone", FieldKind::Text, "Service Phone" },
 };
 constexpr int kFileOrder[] = { BankAccount::Institution, BankAccount::AccountType, BankAccount::NameOnAccount,

@@ -7,7 +7,7 @@ constexpr FieldSpec kFields[] = {
     { "provider", FieldKind::Text, "Provider" },
     { "accessPhone", FieldKind::Text, "Acces Phone #" },
     { "cardNumber", FieldKind::Text, "Card #" },
-    { "pin", FieldKind::Text, "PIN", true },
+    { "pin", FieldKind::Text, "PIN", SecretKind::Pin, FieldRole::CopyTarget },
     { "servicePhone", FieldKind::Text, "Service Phone #" },
     { "remainingMinutes", FieldKind::Integer, "Remaining Minutes" },
 };

@@ -8,9 +8,10 @@
 
 class AccountRecord;
 
-// The one secret of an account that Copy Password puts on the clipboard: the first user's password
-// of an Email account, the user password of a WebSite, the PIN of a Bank, Credit Card or Calling
-// Card account, the CD Key of a Software record. Other types have none.
+// The one secret of an account that Copy Password puts on the clipboard: the field with the
+// CopyTarget role in its type's table (the user password of a WebSite, the PIN of a Bank, Credit
+// Card or Calling Card account, the CD Key of a Software record), or the first user's password for
+// a type that lists its users (Email). Other types have none.
 namespace CopyTarget {
 
 // Whether accounts of the type have such a secret.

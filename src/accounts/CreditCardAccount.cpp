@@ -5,11 +5,11 @@
 namespace {
 constexpr FieldSpec kFields[] = {
     { "accountType", FieldKind::Text, "Acct Type" },
-    { "expiration", FieldKind::Date, "Expiration" },
+    { "expiration", FieldKind::Date, "Expiration", SecretKind::None, FieldRole::Expiry },
     { "accountNumber", FieldKind::Text, "Acct #" },
     { "apr", FieldKind::Decimal, "APR" },
     { "nameOnCard", FieldKind::Text, "Name On Card" },
-    { "pin", FieldKind::Text, "PIN", true },
+    { "pin", FieldKind::Text, "PIN", SecretKind::Pin, FieldRole::CopyTarget },
     { "provider", FieldKind::Text, "Provider" },
     { "servicePhone", FieldKind::Text, "Service Phone" },
 };

@@ -1,5 +1,6 @@
 #include "accounts/FieldAccount.h"
 
+#include "accounts/PropertyRows.h"
 #include "core/CArchive.h"
 
 FieldAccount::FieldAccount(AccountId id, const RecordLayout& layout)
@@ -21,31 +22,15 @@ void FieldAccount::setField(int index, const FieldValue& value)
 void FieldAccount::Serialize(CArchive& ar)
 {
     AccountRecord::Serialize(ar);
-    if (ar.IsStoring()) {
-        ar << qint32(1);
-        for (int index : m_layout.fileOrder)
-            std::visit([&ar](const auto& v) { ar << v; }, m_values[size_t(index)]);
-        return;
-    }
-    qint32 version = 0;
-    ar >> version;
-    if (version != 1)
-        return;
-    for (int index : m_layout.fileOrder)
-        std::visit([&ar](auto& v) { ar >> v; }, m_values[size_t(index)]);
-}
-
-QString FieldAccount::propertyLabel(int index) const
-{
-    return QString::fromLatin1(m_layout.fields[size_t(index)].label);
+    serializeFields(ar, m_layout.fileOrder, m_values);
 }
 
 int FieldAccount::ListProperties(QStringList& names, QStringList& values) const
 {
-    AccountRecord::ListProperties(names, values);
-    for (int index : m_layout.listOrder) {
-        names << propertyLabel(index);
-        values << formatFieldValue(m_values[size_t(index)]);
-    }
+    forEachPropertyRow(*this, [&names, &values](const PropertyRow& row) {
+        names << row.label;
+        values << row.value;
+        return true;
+    });
     return int(names.size());
 }

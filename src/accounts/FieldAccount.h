@@ -6,7 +6,7 @@
 
 // An account whose own fields are described by a RecordLayout: storing, loading and listing all
 // follow the layout's file and listing orders, so the ten account classes hold no code of their own
-// for them.
+// for them. A type without a class of its own is a FieldAccount of its layout.
 class FieldAccount : public AccountRecord {
 public:
     FieldAccount(AccountId id, const RecordLayout& layout);
@@ -19,9 +19,6 @@ public:
     void setField(int index, const FieldValue& value) override;
 
 protected:
-    // The property label of a field; the Insurance detail row picks its own.
-    virtual QString propertyLabel(int index) const;
-
     QString text(int index) const { return std::get<ScrambledText>(m_values[size_t(index)]).text(); }
     void setText(int index, const QString& value) { std::get<ScrambledText>(m_values[size_t(index)]) = value; }
     OleDateTime date(int index) const { return std::get<OleDateTime>(m_values[size_t(index)]); }

@@ -8,7 +8,7 @@ constexpr FieldSpec kFields[] = {
     { "insuranceType", FieldKind::Text, "Insurance Type" },
     { "holderName", FieldKind::Text, "Holder Name" },
     { "accountNumber", FieldKind::Text, "Acct #" },
-    { "expiration", FieldKind::Date, "Expiration" },
+    { "expiration", FieldKind::Date, "Expiration", SecretKind::None, FieldRole::Expiry },
     { "servicePhone", FieldKind::Text, "Service Phone" },
     { "itemDescription", FieldKind::Text, "Item Description:" },
 };

@@ -21,6 +21,5 @@ public:
     // "VIN #:", "Property Address:", "Beneficiary:", "Child Name:" or "Item Description:".
     static QString detailLabel(const QString& insuranceType);
 
-protected:
     QString propertyLabel(int index) const override;
 };

@@ -12,7 +12,7 @@ constexpr FieldSpec kFields[] = {
     { "receiptNumber", FieldKind::Text, "Receipt #" },
     { "storeLocation", FieldKind::Text, "Store Location" },
     { "datePurchased", FieldKind::Date, "Date Purchased" },
-    { "warrantyExpiration", FieldKind::Date, "Warranty Expiration" },
+    { "warrantyExpiration", FieldKind::Date, "Warranty Expiration", SecretKind::None, FieldRole::Expiry },
 };
 constexpr int kFileOrder[] = { PurchasedItemRecord::Manufacturer, PurchasedItemRecord::Description,
     PurchasedItemRecord::ModelNumber, PurchasedItemRecord::SerialNumber, PurchasedItemRecord::DatePurchased,

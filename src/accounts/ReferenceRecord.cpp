@@ -5,7 +5,7 @@
 namespace {
 constexpr FieldSpec kFields[] = {
     { "about", FieldKind::Text, "Reference" },
-    { "description", FieldKind::Text, "Description" },
+    { "description", FieldKind::Text, "Description", SecretKind::None, FieldRole::Notes },
     { "date", FieldKind::Date, "Date" },
 };
 constexpr int kFileOrder[] = { ReferenceRecord::Date, ReferenceRecord::About, ReferenceRecord::Description };

@@ -7,8 +7,8 @@ constexpr FieldSpec kFields[] = {
     { "version", FieldKind::Text, "Version" },
     { "manufacturer", FieldKind::Text, "Manufacturer" },
     { "serialNumber", FieldKind::Text, "Serial #" },
-    { "cdKey", FieldKind::Text, "CD Key", true },
-    { "supportUrl", FieldKind::Text, "Support URL" },
+    { "cdKey", FieldKind::Text, "CD Key", SecretKind::Key, FieldRole::CopyTarget },
+    { "supportUrl", FieldKind::Text, "Support URL", SecretKind::None, FieldRole::Url },
     { "servicePhone", FieldKind::Text, "Service Phone #" },
 };
 constexpr int kFileOrder[] = { SoftwareRecord::Version, SoftwareRecord::Manufacturer, SoftwareRecord::SerialNumber,

@@ -5,13 +5,14 @@
 namespace {
 constexpr FieldSpec kFields[] = {
     { "siteName", FieldKind::Text, "Site Name" },
-    { "webSiteUrl", FieldKind::Text, "Web Site URL" },
-    { "userId", FieldKind::Text, "User ID" },
-    { "userPassword", FieldKind::Text, "User Password", true },
+    { "webSiteUrl", FieldKind::Text, "Web Site URL", SecretKind::None, FieldRole::Url },
+    { "userId", FieldKind::Text, "User ID", SecretKind::None, FieldRole::UserName },
+    { "userPassword", FieldKind::Text, "User Password", SecretKind::Password,
+        FieldRole::CopyTarget | FieldRole::GeneratePassword },
     { "popServer", FieldKind::Text, "POP Server" },
     { "smtpServer", FieldKind::Text, "SMTP Server" },
     { "ipAddress", FieldKind::Text, "IP Address" },
-    { "notes", FieldKind::Text, "Notes" },
+    { "notes", FieldKind::Text, "Notes", SecretKind::None, FieldRole::Notes },
 };
 constexpr int kFileOrder[]
     = { WebSiteAccount::SiteName, WebSiteAccount::WebSiteUrl, WebSiteAccount::UserId, WebSiteAccount::UserPassword,

@@ -9,6 +9,7 @@
 #include "app/ExpiringCommands.h"
 #include "app/FileCommands.h"
 #include "app/HealthCommands.h"
+#include "app/ImportCommands.h"
 #include "app/KeyStateIndicators.h"
 #include "app/PaneCommands.h"
 #include "app/PasswordCommands.h"
@@ -79,6 +80,7 @@ CMainFrame::CMainFrame(
     m_autoLock = new AutoLock(*this, m_preferences);
     m_expiringCommands = new ExpiringCommands(*this);
     m_healthCommands = new HealthCommands(*this);
+    m_importCommands = new ImportCommands(*this);
     connect(action(ID_FILE_PREFERENCES), &QAction::triggered, this, &CMainFrame::OnPreferences);
 
     connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) { onFocusChanged(now); });
@@ -148,6 +150,9 @@ void CMainFrame::createMenus()
     file->addAction(action(ID_FILE_SAVE));
     file->addAction(action(ID_FILE_SAVE_AS));
     file->addAction(action(ID_FILE_RESTORE_BACKUP));
+    file->addSeparator();
+    file->addAction(action(ID_FILE_IMPORT));
+    file->addAction(action(ID_FILE_EXPORT));
     file->addSeparator();
     file->addAction(action(ID_ENCRYPT_WALLET));
     file->addAction(action(ID_FILE_PREFERENCES));
@@ -278,6 +283,7 @@ void CMainFrame::updateCommandStates()
     m_encryptionCommands->updateState();
     m_viewCommands->updateState();
     m_healthCommands->updateState();
+    m_importCommands->updateState();
 }
 
 void CMainFrame::OnDocumentReset()

@@ -10,6 +10,7 @@ class AutoLock;
 class EditCommands;
 class ExpiringCommands;
 class HealthCommands;
+class ImportCommands;
 class CAccountView;
 class CQuorrilDoc;
 class CQuorrilView;
@@ -60,6 +61,7 @@ public:
     AutoLock& autoLock() const { return *m_autoLock; }
     ExpiringCommands& expiringCommands() const { return *m_expiringCommands; }
     HealthCommands& healthCommands() const { return *m_healthCommands; }
+    ImportCommands& importCommands() const { return *m_importCommands; }
     // The Account menu, which is also the tree's context menu.
     QMenu* accountMenu() const { return m_accountMenu; }
     CQuorrilDoc& document() const { return m_doc; }
@@ -119,6 +121,7 @@ private:
     AutoLock* m_autoLock = nullptr;
     ExpiringCommands* m_expiringCommands = nullptr;
     HealthCommands* m_healthCommands = nullptr;
+    ImportCommands* m_importCommands = nullptr;
     RecentFileList& m_recentFiles;
     Preferences& m_preferences;
 };

@@ -26,29 +26,40 @@ QString numberText(double x)
     return QString::number(x, 'g', QLocale::FloatingPointShortest);
 }
 
+// A field's value in full: a text as it is, a number in full, a date as yyyy-MM-dd (empty unless
+// valid).
+QString rawText(const FieldValue& value)
+{
+    struct Raw {
+        QString operator()(const ScrambledText& t) const { return t.text(); }
+        QString operator()(const OleDateTime& d) const
+        {
+            const QDateTime dt = d.toDateTime();
+            return dt.isValid() ? dt.date().toString(Qt::ISODate) : QString();
+        }
+        QString operator()(qint32 n) const { return QString::number(n); }
+        QString operator()(double x) const { return numberText(x); }
+    };
+    return std::visit(Raw {}, value);
+}
+
+// The index of the layout's field called `name`, ignoring case, or -1.
+int fieldNamed(const RecordLayout& layout, QStringView name)
+{
+    for (size_t i = 0; i < layout.fields.size(); ++i)
+        if (name.compare(QLatin1StringView(layout.fields[i].name), Qt::CaseInsensitive) == 0)
+            return int(i);
+    return -1;
+}
+
 // The raw value of a field named as in the JSON ("title", "pin", "users[0].password"), ignoring
-// case: a text as it is, a number in full, a date as yyyy-MM-dd (empty unless valid); nothing for
-// a name the account does not have.
+// case; nothing for a name the account does not have.
 std::optional<QString> rawValue(const AccountRecord& account, const QString& name)
 {
     if (name.compare(QLatin1StringView("title"), Qt::CaseInsensitive) == 0)
         return account.GetTitle();
-    const RecordLayout& layout = account.layout();
-    for (size_t i = 0; i < layout.fields.size(); ++i) {
-        if (name.compare(QLatin1StringView(layout.fields[i].name), Qt::CaseInsensitive) != 0)
-            continue;
-        struct Raw {
-            QString operator()(const ScrambledText& t) const { return t.text(); }
-            QString operator()(const OleDateTime& d) const
-            {
-                const QDateTime dt = d.toDateTime();
-                return dt.isValid() ? dt.date().toString(Qt::ISODate) : QString();
-            }
-            QString operator()(qint32 n) const { return QString::number(n); }
-            QString operator()(double x) const { return numberText(x); }
-        };
-        return std::visit(Raw {}, account.field(int(i)));
-    }
+    if (const int index = fieldNamed(account.layout(), name); index >= 0)
+        return rawText(account.field(index));
     static const QRegularExpression user(
         QStringLiteral("^users\\[(\\d+)\\]\\.(\\w+)$"), QRegularExpression::CaseInsensitiveOption);
     const QRegularExpressionMatch match = user.match(name);
@@ -56,17 +67,10 @@ std::optional<QString> rawValue(const AccountRecord& account, const QString& nam
     const int index = match.captured(1).toInt(&ok);
     if (!match.hasMatch() || !ok || index >= account.GetUserCount())
         return std::nullopt;
-    const UserEntry* entry = account.GetUser(index);
-    const QString part = match.captured(2).toLower();
-    if (part == QLatin1StringView("loginid"))
-        return entry->GetLoginId();
-    if (part == QLatin1StringView("password"))
-        return entry->GetPassword();
-    if (part == QLatin1StringView("email"))
-        return entry->GetEmail();
-    if (part == QLatin1StringView("administrator"))
-        return QString::number(entry->GetAdministrator());
-    return std::nullopt;
+    const int field = fieldNamed(UserEntry::Layout(), match.capturedView(2));
+    if (field < 0)
+        return std::nullopt;
+    return rawText(account.GetUser(index)->field(field));
 }
 
 } // namespace

@@ -1,9 +1,19 @@
 #include "core/AccountFields.h"
 
+#include "core/CArchive.h"
+
 int RecordLayout::indexOf(QAnyStringView name) const
 {
     for (size_t i = 0; i < fields.size(); ++i)
         if (QAnyStringView::compare(name, QLatin1StringView(fields[i].name)) == 0)
+            return int(i);
+    return -1;
+}
+
+int RecordLayout::indexWith(FieldRole role) const
+{
+    for (size_t i = 0; i < fields.size(); ++i)
+        if (fields[i].has(role))
             return int(i);
     return -1;
 }
@@ -32,4 +42,27 @@ QString formatFieldValue(const FieldValue& value)
         QString operator()(double x) const { return QString::asprintf("%4.2f", x); }
     };
     return std::visit(Formatter {}, value);
+}
+
+QString formatFieldValue(const FieldSpec& field, const FieldValue& value)
+{
+    if (const qint32* flag = std::get_if<qint32>(&value); flag && field.has(FieldRole::YesNo))
+        return *flag != 0 ? QStringLiteral("Yes") : QStringLiteral("No");
+    return formatFieldValue(value);
+}
+
+void serializeFields(CArchive& ar, std::span<const int> fileOrder, std::span<FieldValue> values)
+{
+    if (ar.IsStoring()) {
+        ar << qint32(1);
+        for (int index : fileOrder)
+            std::visit([&ar](const auto& v) { ar << v; }, values[size_t(index)]);
+        return;
+    }
+    qint32 version = 0;
+    ar >> version;
+    if (version != 1)
+        return;
+    for (int index : fileOrder)
+        std::visit([&ar](auto& v) { ar >> v; }, values[size_t(index)]);
 }

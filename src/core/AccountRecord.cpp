@@ -128,3 +128,8 @@ const FieldValue& AccountRecord::field(int) const
 }
 
 void AccountRecord::setField(int, const FieldValue&) { }
+
+QString AccountRecord::propertyLabel(int index) const
+{
+    return QString::fromLatin1(layout().fields[size_t(index)].label);
+}

@@ -57,6 +57,9 @@ public:
     virtual const RecordLayout& layout() const;
     virtual const FieldValue& field(int index) const;
     virtual void setField(int index, const FieldValue& value);
+    // The property label of a field: its table's, unless the type picks its own (the Insurance
+    // detail row).
+    virtual QString propertyLabel(int index) const;
 
 private:
     friend class AccountBuilder;

@@ -1,40 +1,53 @@
 #include "core/AccountTypes.h"
 
+#include <vector>
+
 namespace {
-struct TypeInfo {
-    AccountType type;
-    const char* name;
-    const char* caption;
+// The known types: the ten, then any added. The codes are kept apart as well, for accountTypes().
+struct Registry {
+    std::vector<AccountTypeInfo> info { std::begin(kAccountTypeInfo), std::end(kAccountTypeInfo) };
+    std::vector<AccountType> types { kAccountTypes.begin(), kAccountTypes.end() };
 };
 
-constexpr TypeInfo kInfo[] = {
-    { AccountType::Email, "Email", "Email" },
-    { AccountType::WebSite, "WebSite", "WebSites" },
-    { AccountType::CreditCard, "Credit Card", "Credit Cards" },
-    { AccountType::Bank, "Bank", "Banks" },
-    { AccountType::Insurance, "Insurance", "Insurance" },
-    { AccountType::Medical, "Medical", "Medical" },
-    { AccountType::CallingCard, "Calling Card", "Calling Card" },
-    { AccountType::PurchasedItem, "Purchased Item", "Purchased Item" },
-    { AccountType::Software, "Software", "Software" },
-    { AccountType::Reference, "Reference", "Reference" },
-};
-// accountTypeName() and accountCategoryCaption() look a type up by its place in kAccountTypes.
-constexpr bool inTableOrder()
+Registry& registry()
 {
-    for (size_t i = 0; i < kAccountTypes.size(); ++i)
-        if (kInfo[i].type != kAccountTypes[i])
-            return false;
-    return std::size(kInfo) == kAccountTypes.size();
+    static Registry known;
+    return known;
 }
-static_assert(inTableOrder());
+
+const AccountTypeInfo* infoOf(AccountType type)
+{
+    const int i = accountTypeIndex(type);
+    return i < 0 ? nullptr : &registry().info[size_t(i)];
+}
 } // namespace
+
+std::span<const AccountType> accountTypes() { return registry().types; }
+
+bool addAccountType(const AccountTypeInfo& info)
+{
+    if (info.type == AccountType::None || isAccountType(info.type))
+        return false;
+    registry().info.push_back(info);
+    registry().types.push_back(info.type);
+    return true;
+}
+
+void removeAccountType(AccountType type)
+{
+    const int i = accountTypeIndex(type);
+    if (i < int(kAccountTypes.size()))
+        return;
+    registry().info.erase(registry().info.begin() + i);
+    registry().types.erase(registry().types.begin() + i);
+}
 
 int accountTypeIndex(AccountType type)
 {
-    for (int i = 0; i < int(kAccountTypes.size()); ++i)
-        if (kAccountTypes[size_t(i)] == type)
-            return i;
+    const std::vector<AccountType>& types = registry().types;
+    for (size_t i = 0; i < types.size(); ++i)
+        if (types[i] == type)
+            return int(i);
     return -1;
 }
 
@@ -44,14 +57,14 @@ QString accountTypeName(AccountType type)
 {
     if (type == AccountType::None)
         return QStringLiteral("None");
-    const int i = accountTypeIndex(type);
-    return i < 0 ? QString() : QString::fromLatin1(kInfo[i].name);
+    const AccountTypeInfo* info = infoOf(type);
+    return info ? QString::fromUtf8(info->name) : QString();
 }
 
 QString accountCategoryCaption(AccountType type)
 {
-    const int i = accountTypeIndex(type);
-    return i < 0 ? QString() : QString::fromLatin1(kInfo[i].caption);
+    const AccountTypeInfo* info = infoOf(type);
+    return info ? QString::fromUtf8(info->caption) : QString();
 }
 
 bool equalsIgnoringAsciiCase(QStringView a, QStringView b)

@@ -4,10 +4,12 @@
 #include <QtGlobal>
 
 #include <array>
+#include <span>
 
 // Account type codes, as the file stores them (an int32). A code read from outside (a file, an
 // import) becomes an AccountType with AccountType(code) and may be none of the ten: check it with
-// isAccountType(). The order of kAccountTypes is also the order of the account groups in a file.
+// isAccountType(). The order of kAccountTypes (and of accountTypes()) is also the order of the
+// account groups in a file.
 enum class AccountType : qint32 {
     None = 0,
     Email = 10,
@@ -24,13 +26,46 @@ enum class AccountType : qint32 {
 
 constexpr qint32 typeCode(AccountType type) { return static_cast<qint32>(type); }
 
-inline constexpr std::array<AccountType, 10> kAccountTypes = { AccountType::Email, AccountType::WebSite,
-    AccountType::CreditCard, AccountType::Bank, AccountType::Insurance, AccountType::Medical, AccountType::CallingCard,
-    AccountType::PurchasedItem, AccountType::Software, AccountType::Reference };
+// The name and category caption of an account type.
+struct AccountTypeInfo {
+    AccountType type;
+    const char* name;
+    const char* caption;
+};
 
-// True for the ten codes that have an account class.
+// The ten types of the file format, in the order of their groups, with their names and captions.
+inline constexpr AccountTypeInfo kAccountTypeInfo[] = {
+    { AccountType::Email, "Email", "Email" },
+    { AccountType::WebSite, "WebSite", "WebSites" },
+    { AccountType::CreditCard, "Credit Card", "Credit Cards" },
+    { AccountType::Bank, "Bank", "Banks" },
+    { AccountType::Insurance, "Insurance", "Insurance" },
+    { AccountType::Medical, "Medical", "Medical" },
+    { AccountType::CallingCard, "Calling Card", "Calling Card" },
+    { AccountType::PurchasedItem, "Purchased Item", "Purchased Item" },
+    { AccountType::Software, "Software", "Software" },
+    { AccountType::Reference, "Reference", "Reference" },
+};
+// Their codes alone.
+inline constexpr std::array<AccountType, std::size(kAccountTypeInfo)> kAccountTypes = [] {
+    std::array<AccountType, std::size(kAccountTypeInfo)> types {};
+    for (size_t i = 0; i < types.size(); ++i)
+        types[i] = kAccountTypeInfo[i].type;
+    return types;
+}();
+
+// Every account type the program knows, in the order of the account groups in a file: the ten of
+// kAccountTypes, then those added with addAccountType().
+std::span<const AccountType> accountTypes();
+// Adds a type after the known ones, for a build that brings its own (a test). It changes the file
+// layout: its group follows the Reference group. False for 0 or a code already known.
+bool addAccountType(const AccountTypeInfo& info);
+// Forgets a type that addAccountType() added; the ten stay.
+void removeAccountType(AccountType type);
+
+// True for the codes of accountTypes(): those that have an account class.
 bool isAccountType(AccountType type);
-// Position of the type in kAccountTypes, or -1.
+// Position of the type in accountTypes(), or -1.
 int accountTypeIndex(AccountType type);
 // "Email", "Credit Card", ...; "None" for 0 and the empty text for codes without a type.
 QString accountTypeName(AccountType type);

@@ -3,29 +3,37 @@
 #include "core/AccountTypes.h"
 #include "core/CArchive.h"
 
+namespace {
+constexpr FieldSpec kFields[] = {
+    { "loginId", FieldKind::Text, "Log In ID:", SecretKind::None, FieldRole::UserName },
+    { "password", FieldKind::Text, "Password:", SecretKind::Password,
+        FieldRole::CopyTarget | FieldRole::GeneratePassword },
+    { "email", FieldKind::Text, "Email:" },
+    { "administrator", FieldKind::Integer, "Administrator:", SecretKind::None, FieldRole::YesNo },
+};
+constexpr int kFileOrder[] = { UserEntry::Administrator, UserEntry::LoginId, UserEntry::Password, UserEntry::Email };
+constexpr int kListOrder[] = { UserEntry::LoginId, UserEntry::Password, UserEntry::Email, UserEntry::Administrator };
+static_assert(std::size(kFields) == UserEntry::FieldCount);
+const RecordLayout kLayout { AccountType::None, kFields, kFileOrder, kListOrder };
+} // namespace
+
 UserEntry::UserEntry(qint32 administrator, const QString& loginId, const QString& password, const QString& email)
-    : m_loginId(loginId)
-    , m_password(password)
-    , m_email(email)
-    , m_administrator(administrator)
+    : m_values { ScrambledText(loginId), ScrambledText(password), ScrambledText(email), administrator }
 {
+}
+
+const RecordLayout& UserEntry::Layout() { return kLayout; }
+
+void UserEntry::setField(int index, const FieldValue& value)
+{
+    if (index >= 0 && size_t(index) < m_values.size() && value.index() == m_values[size_t(index)].index())
+        m_values[size_t(index)] = value;
 }
 
 bool UserEntry::IsSameUser(const UserEntry& other) const
 {
-    return m_loginId.text() == other.m_loginId.text() && m_password.text() == other.m_password.text()
-        && equalsIgnoringAsciiCase(m_email.text(), other.m_email.text());
+    return GetLoginId() == other.GetLoginId() && GetPassword() == other.GetPassword()
+        && equalsIgnoringAsciiCase(GetEmail(), other.GetEmail());
 }
 
-void UserEntry::Serialize(CArchive& ar)
-{
-    if (ar.IsStoring()) {
-        ar << qint32(1) << m_administrator << m_loginId << m_password << m_email;
-        return;
-    }
-    qint32 version = 0;
-    ar >> version;
-    if (version != 1)
-        return;
-    ar >> m_administrator >> m_loginId >> m_password >> m_email;
-}
+void UserEntry::Serialize(CArchive& ar) { serializeFields(ar, kLayout.fileOrder, m_values); }

@@ -59,6 +59,9 @@ struct ControlSpec {
     int labelId = 0;
     // The width of the label above when it differs from the control's.
     int labelWidth = 0;
+    // The field of a user entry (a name of UserEntry::Layout()) that the control edits: the Email
+    // dialog's user editor, which the dialog fills and stores itself. Null for other controls.
+    const char* userField = nullptr;
 };
 
 // One line of the required-fields message: the field is missing when every control named is empty

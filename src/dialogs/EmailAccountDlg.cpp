@@ -2,7 +2,6 @@
 
 #include "accounts/EmailAccount.h"
 #include "core/AccountTypes.h"
-#include "dialogs/GeneratePasswordMenu.h"
 #include "dialogs/StrengthBar.h"
 #include "document/QuorrilDoc.h"
 
@@ -37,15 +36,16 @@ constexpr ControlSpec kControls[] = {
     { kTitle, K::Edit, "Title:", { 7, 15, 62, 12 }, "title" },
     { kUsers, K::UsersBox, "Users:", { 75, 15, 98, 99 }, nullptr, {}, nullptr, kUsersLabel, 58 },
     { kLogInUrl, K::Edit, "Log In URL:", { 7, 39, 166, 12 }, "logInUrl" },
-    { kLoginId, K::Edit, "Log In ID:", { 16, 74, 71, 12 } },
-    { kPassword, K::SecretEdit, "Password:", { 94, 74, 73, 12 } },
-    { kEmail, K::Edit, "Email Address:", { 16, 113, 149, 12 } },
+    { kLoginId, K::Edit, "Log In ID:", { 16, 74, 71, 12 }, nullptr, {}, nullptr, 0, 0, "loginId" },
+    { kPassword, K::SecretEdit, "Password:", { 94, 74, 73, 12 }, nullptr, {}, nullptr, 0, 0, "password" },
+    { kEmail, K::Edit, "Email Address:", { 16, 113, 149, 12 }, nullptr, {}, nullptr, 0, 0, "email" },
     { kAdd, K::PushButton, "Add", { 58, 134, 35, 13 } },
     { kRemove, K::PushButton, "Remove", { 94, 134, 35, 13 } },
     { kUpdate, K::PushButton, "Update", { 130, 134, 35, 13 } },
     { kIdCancel, K::CancelButton, "Cancel", { 123, 161, 50, 14 } },
     { kIdOk, K::OkButton, "OK", { 71, 161, 50, 14 } },
-    { kAdministrator, K::CheckBox, "Administrator Rights For This Account", { 16, 93, 149, 8 } },
+    { kAdministrator, K::CheckBox, "Administrator Rights For This Account", { 16, 93, 149, 8 }, nullptr, {}, nullptr, 0,
+        0, "administrator" },
     { kClear, K::PushButton, "Clear", { 16, 134, 35, 13 } },
 };
 constexpr int kExchangeOrder[] = { kLogInUrl, kAdministrator, kLoginId, kPassword, kEmail, kTitle };
@@ -66,7 +66,6 @@ CEmailAccountDlg::CEmailAccountDlg(CQuorrilDoc* document, AccountId accountId, Q
     connect(control<QPushButton>(kRemove), &QPushButton::clicked, this, &CEmailAccountDlg::OnRemoveUser);
     connect(control<QPushButton>(kClear), &QPushButton::clicked, this, &CEmailAccountDlg::OnClearUser);
     connect(usersBox(), &QComboBox::activated, this, &CEmailAccountDlg::OnSelchangeUsers);
-    GeneratePasswordMenu::attach(control<QLineEdit>(kPassword), [this]() -> UiPrompts& { return prompts(); });
     // The strength of the user's password as it is typed, against the account's own words.
     StrengthBar::placeUnder(control<QLineEdit>(kPassword), [this] {
         return QStringList { control<QLineEdit>(kTitle)->text(), control<QLineEdit>(kLoginId)->text(),

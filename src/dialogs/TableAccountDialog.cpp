@@ -3,18 +3,30 @@
 #include "accounts/AccountFactory.h"
 #include "dialogs/ControlAdapter.h"
 #include "dialogs/DialogUnits.h"
+#include "dialogs/GeneratePasswordMenu.h"
 #include "document/DocumentTexts.h"
 #include "document/QuorrilDoc.h"
 
 #include <QComboBox>
 #include <QIcon>
 #include <QLabel>
+#include <QLineEdit>
 
 namespace {
 // Height of the label above a control.
 constexpr int kLabelHeight = 8;
 
 bool isTitle(const char* field) { return field && qstrcmp(field, "title") == 0; }
+
+// The table entry of the account or user field a control edits; null for the title and controls
+// without a field.
+const FieldSpec* fieldSpecOf(const ControlSpec& control, AccountType type)
+{
+    const RecordLayout* layout = control.userField ? &UserEntry::Layout() : layoutOf(type);
+    const char* name = control.userField ? control.userField : control.field;
+    const int index = layout && name ? layout->indexOf(QLatin1StringView(name)) : -1;
+    return index < 0 ? nullptr : &layout->fields[size_t(index)];
+}
 
 } // namespace
 
@@ -49,6 +61,10 @@ void TableAccountDialog::buildControls()
                 m_labels.insert(row.labelId, above);
         }
         QWidget* widget = kind.create(row, *this);
+        const FieldSpec* field = fieldSpecOf(row, m_spec.type);
+        if (field && field->has(FieldRole::GeneratePassword))
+            GeneratePasswordMenu::attach(
+                qobject_cast<QLineEdit*>(widget), [this]() -> UiPrompts& { return prompts(); });
         widget->setGeometry(units.rect({ row.place.x, row.place.y, row.place.w, kind.height(row.place) }));
         // The label above names its control for screen readers. A combo box would be named by its
         // current item otherwise.

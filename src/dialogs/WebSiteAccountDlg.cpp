@@ -1,7 +1,6 @@
 #include "dialogs/WebSiteAccountDlg.h"
 
 #include "core/AccountTypes.h"
-#include "dialogs/GeneratePasswordMenu.h"
 #include "dialogs/StrengthBar.h"
 
 #include <QLineEdit>
@@ -50,7 +49,6 @@ const DialogSpec kSpec { AccountType::WebSite, "Web Site Account", ":/dialogs/ic
 CWebSiteAccountDlg::CWebSiteAccountDlg(CQuorrilDoc* document, AccountId accountId, QWidget* parent)
     : TableAccountDialog(kSpec, document, accountId, parent)
 {
-    GeneratePasswordMenu::attach(control<QLineEdit>(kUserPassword), [this]() -> UiPrompts& { return prompts(); });
     // The strength of the password as it is typed, against the account's own words.
     StrengthBar::placeUnder(control<QLineEdit>(kUserPassword), [this] {
         return QStringList { control<QLineEdit>(kTitle)->text(), control<QLineEdit>(kSiteName)->text(),

@@ -123,3 +123,28 @@ QString WidgetPrompts::saveFileName(const QString& suggestedPath)
         return {};
     return dialog.selectedFiles().constFirst();
 }
+
+QString WidgetPrompts::importFileName(const QStringList& filters)
+{
+    QFileDialog dialog(parentWindow(), QCoreApplication::translate("WidgetPrompts", "Import"), QString(),
+        filters.join(QStringLiteral(";;")));
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    if (run(dialog) != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return {};
+    return dialog.selectedFiles().constFirst();
+}
+
+QString WidgetPrompts::exportFileName(const QStringList& filters, qsizetype& chosenFilter)
+{
+    QFileDialog dialog(parentWindow(), QCoreApplication::translate("WidgetPrompts", "Export"), QString(),
+        filters.join(QStringLiteral(";;")));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    if (run(dialog) != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return {};
+    chosenFilter = filters.indexOf(dialog.selectedNameFilter());
+    if (chosenFilter < 0)
+        chosenFilter = 0;
+    return dialog.selectedFiles().constFirst();
+}

@@ -26,6 +26,8 @@ public:
     QString saveFileName(const QString& suggestedPath) override;
     void cancelOpenPrompts() override;
     bool passwordPromptOpen() const override;
+    QString importFileName(const QStringList& filters) override;
+    QString exportFileName(const QStringList& filters, qsizetype& chosenFilter) override;
 
     static QString caption();
     static QString fileFilter();

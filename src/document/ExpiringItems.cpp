@@ -1,8 +1,6 @@
 #include "document/ExpiringItems.h"
 
-#include "accounts/CreditCardAccount.h"
-#include "accounts/InsuranceAccount.h"
-#include "accounts/PurchasedItemRecord.h"
+#include "core/AccountRecord.h"
 #include "core/OleDateTime.h"
 #include "document/QuorrilDoc.h"
 
@@ -29,14 +27,13 @@ QList<ExpiringItem> collect(const CQuorrilDoc& document, QDate today)
     QList<ExpiringItem> items;
     if (document.IsLocked())
         return items;
-    const QString expiration = QStringLiteral("Expiration");
     for (const auto& [id, account] : document.accounts()) {
-        if (const auto* card = dynamic_cast<const CreditCardAccount*>(account.get()))
-            addIfSet(items, *card, expiration, card->GetExpiration(), today);
-        else if (const auto* policy = dynamic_cast<const InsuranceAccount*>(account.get()))
-            addIfSet(items, *policy, expiration, policy->GetExpiration(), today);
-        else if (const auto* item = dynamic_cast<const PurchasedItemRecord*>(account.get()))
-            addIfSet(items, *item, QStringLiteral("Warranty Expiration"), item->GetWarrantyExpiration(), today);
+        // The date fields with the Expiry role, each under the label its table gives it.
+        const RecordLayout& layout = account->layout();
+        for (size_t i = 0; i < layout.fields.size(); ++i)
+            if (const auto* date = std::get_if<OleDateTime>(&account->field(int(i))))
+                if (layout.fields[i].has(FieldRole::Expiry))
+                    addIfSet(items, *account, QString::fromLatin1(layout.fields[i].label), *date, today);
     }
     std::stable_sort(items.begin(), items.end(), [](const ExpiringItem& a, const ExpiringItem& b) {
         if (a.date != b.date)

@@ -9,14 +9,15 @@
 
 class CQuorrilDoc;
 
-// The dates on which something of the wallet runs out: a credit card's and an insurance policy's
-// expiration and a purchased item's warranty. A date that was never set (the zero date a new
-// account starts with, or one without a valid status) expires nothing.
+// The dates on which something of the wallet runs out: the date fields with the Expiry role in the
+// field tables (a credit card's and an insurance policy's expiration, a purchased item's warranty).
+// A date that was never set (the zero date a new account starts with, or one without a valid
+// status) expires nothing.
 struct ExpiringItem {
     AccountId id = AccountId::None;
     AccountType type = AccountType::None;
     QString title;
-    // The field the date comes from: "Expiration" or "Warranty Expiration".
+    // The label of the field the date comes from: "Expiration" or "Warranty Expiration".
     QString what;
     QDate date;
     // Days from today to the date; negative once it has passed.

@@ -105,8 +105,7 @@ Snapshot snapshot(const CQuorrilDoc& document, QDate today, Options options)
         taken.userWords.push_back(PasswordStrength::userWordsOf(*account));
         for (const AccountSecret& secret : AccountSecrets::of(*account)) {
             // An empty PIN or key is no secret at all; an empty password is a problem.
-            if (secret.value.isEmpty() && secret.kind != SecretKind::Password
-                && secret.kind != SecretKind::UserPassword)
+            if (secret.value.isEmpty() && secret.kind != SecretKind::Password)
                 continue;
             Entry entry = rowOf(*account);
             entry.kind = secret.kind;

@@ -4,7 +4,6 @@
 #include "core/CArchive.h"
 #include "format/WalletSink.h"
 
-#include <array>
 #include <vector>
 
 bool ClassicFormat::isKnownVersion(qint32 version)
@@ -15,7 +14,7 @@ bool ClassicFormat::isKnownVersion(qint32 version)
 void ClassicWriter::write(const WalletContents& wallet)
 {
     // The table holds the records, not const ones: Serialize is one call for both directions.
-    std::array<std::vector<AccountRecord*>, kAccountTypes.size()> groups;
+    std::vector<std::vector<AccountRecord*>> groups(accountTypes().size());
     for (const auto& [id, account] : wallet.accounts) {
         const int group = accountTypeIndex(account->GetType());
         if (group >= 0)
@@ -42,7 +41,7 @@ void ClassicReader::read()
     m_sink.setPassword(password.text());
     if (!ClassicFormat::isKnownVersion(version))
         return; // a version we do not know: no accounts
-    for (AccountType type : kAccountTypes) {
+    for (AccountType type : accountTypes()) {
         if (type == AccountType::Reference && version == ClassicFormat::kVersionWithoutReference)
             break;
         readAccountGroup(type);

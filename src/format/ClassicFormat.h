@@ -9,7 +9,7 @@ class CArchive;
 class WalletSink;
 
 // The classic ".qrl" layout: version, next account id, scrambled password, then one group per type
-// in the order of kAccountTypes (version 1 files stop before the Reference group). A group is a
+// in the order of accountTypes() (version 1 files stop before the Reference group). A group is a
 // count and that many records, each the account's common block and its own record block. Versions,
 // ids, codes and counts are little-endian int32.
 namespace ClassicFormat {

@@ -33,7 +33,7 @@ ColumnFields columnFieldsOf(AccountType type)
     if (columns.password < 0) {
         const RecordLayout* layout = layoutOf(type);
         for (size_t i = 0; i < layout->fields.size() && columns.password < 0; ++i)
-            if (layout->fields[i].secret)
+            if (layout->fields[i].isSecret())
                 columns.password = int(i);
     }
     return columns;

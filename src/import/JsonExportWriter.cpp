@@ -233,7 +233,9 @@ void JsonExportWriter::writeAccount(const AccountRecord& account)
     member(3, "committed");
     integer(account.committedFlag());
     put(",\n", 2);
-    writeFields(account);
+    member(3, "fields");
+    writeFieldObject(3, account.layout(), [&account](int index) -> const FieldValue& { return account.field(index); });
+    put(",\n", 2);
     member(3, "id");
     integer(idValue(account.GetId()));
     put(",\n", 2);
@@ -252,29 +254,29 @@ void JsonExportWriter::writeAccount(const AccountRecord& account)
     put('}');
 }
 
-void JsonExportWriter::writeFields(const AccountRecord& account)
+template <typename FieldValueAt>
+void JsonExportWriter::writeFieldObject(int level, const RecordLayout& layout, FieldValueAt fieldValue)
 {
     struct Writer {
         JsonExportWriter& w;
+        int level; // of the field's member
         void operator()(const ScrambledText& t) const { w.text(t.text()); }
         void operator()(const OleDateTime& d) const
         {
             w.put("{\n", 2);
-            w.member(5, "status");
+            w.member(level + 1, "status");
             w.integer(d.GetStatus());
             w.put(",\n", 2);
-            w.member(5, "value");
+            w.member(level + 1, "value");
             w.number(d.value());
             w.put('\n');
-            w.indent(4);
+            w.indent(level);
             w.put('}');
         }
         void operator()(qint32 n) const { w.integer(n); }
         void operator()(double x) const { w.number(x); }
     };
-    member(3, "fields");
     put('{');
-    const RecordLayout& layout = account.layout();
     auto order = m_fieldOrders.find(&layout);
     if (order == m_fieldOrders.end())
         order = m_fieldOrders.emplace(&layout, sortedFields(layout)).first;
@@ -282,12 +284,12 @@ void JsonExportWriter::writeFields(const AccountRecord& account)
     for (int index : order->second) {
         separator(first);
         first = false;
-        member(4, layout.fields[size_t(index)].name);
-        std::visit(Writer { *this }, account.field(index));
+        member(level + 1, layout.fields[size_t(index)].name);
+        std::visit(Writer { *this, level + 1 }, fieldValue(index));
     }
     put('\n');
-    indent(3);
-    put("},\n", 3);
+    indent(level);
+    put('}');
 }
 
 void JsonExportWriter::writeProperties(const AccountRecord& account)
@@ -323,21 +325,7 @@ void JsonExportWriter::writeUsers(const AccountRecord& account)
         const UserEntry* user = account.GetUser(i);
         separator(i == 0);
         indent(4);
-        put("{\n", 2);
-        member(5, "administrator");
-        integer(user->GetAdministrator());
-        put(",\n", 2);
-        member(5, "email");
-        text(user->GetEmail());
-        put(",\n", 2);
-        member(5, "loginId");
-        text(user->GetLoginId());
-        put(",\n", 2);
-        member(5, "password");
-        text(user->GetPassword());
-        put('\n');
-        indent(4);
-        put('}');
+        writeFieldObject(4, UserEntry::Layout(), [user](int index) -> const FieldValue& { return user->field(index); });
     }
     put('\n');
     indent(3);

@@ -33,7 +33,10 @@ public:
 private:
     void writeAccount(const AccountRecord& account);
     void writeUsers(const AccountRecord& account);
-    void writeFields(const AccountRecord& account);
+    // An object of the layout's fields in name order: "{", a member at level + 1 for each field
+    // with the value fieldValue(index) gives, and "}" at `level`.
+    template <typename FieldValueAt>
+    void writeFieldObject(int level, const RecordLayout& layout, FieldValueAt fieldValue);
     void writeProperties(const AccountRecord& account);
 
     void member(int level, const char* key);

@@ -104,39 +104,36 @@ void WalletHandler::beginUser()
 
 void WalletHandler::userValue(Scalar value)
 {
-    static constexpr const char* kKeys[] = { "loginId", "password", "email", "administrator" };
-    for (int k = 0; k < 4; ++k) {
-        if (m_key == kKeys[k]) {
-            m_user[size_t(k)] = std::move(value);
-            return;
-        }
-    }
-    m_userProblems.note(UserKey, { nameOf(m_key), QStringLiteral("no such field") });
+    const int index = UserEntry::Layout().indexOf(QUtf8StringView(m_key.data(), qsizetype(m_key.size())));
+    if (index >= 0)
+        m_user[size_t(index)] = std::move(value);
+    else
+        m_userProblems.note(UserKey, { nameOf(m_key), QStringLiteral("no such field") });
 }
 
 void WalletHandler::endUser()
 {
-    static constexpr const char* kKeys[] = { "loginId", "password", "email" };
-    QString texts[3];
-    for (int t = 0; t < 3; ++t) {
+    // A field left out keeps the value a new user starts with: empty texts, no administrator.
+    const RecordLayout& layout = UserEntry::Layout();
+    auto user = std::make_unique<UserEntry>(0, QString(), QString(), QString());
+    for (int i = 0; i < int(layout.fields.size()); ++i) {
+        const FieldSpec& field = layout.fields[size_t(i)];
+        if (m_user[size_t(i)].type == Scalar::None)
+            continue;
+        PendingField pending;
+        pending.value = m_user[size_t(i)];
         QString what;
-        const Scalar& v = m_user[size_t(t)];
-        std::optional<QString> text = v.type == Scalar::None ? QString() : storableText(v, what);
-        if (text)
-            texts[t] = *text;
+        if (const std::optional<FieldValue> value = fieldFrom(field.kind, pending, what))
+            user->setField(i, *value);
         else
-            m_userProblems.note(LoginId + t, { QLatin1StringView(kKeys[t]), what });
+            m_userProblems.note(FirstUserField + i, { QLatin1StringView(field.name), what });
     }
-    const Scalar& admin = m_user[3];
-    const std::optional<qint32> flag = admin.type == Scalar::None ? qint32(0) : int32From(admin);
-    if (!flag)
-        m_userProblems.note(Administrator, { QStringLiteral("administrator"), wholeNumberExpected() });
     if (const Problem* p = m_userProblems.first()) {
         m_problems.note(Users, { QStringLiteral("users[%1].%2").arg(m_userCount - 1).arg(p->field), p->what });
         return;
     }
     if (!m_problems.first())
-        m_users.push_back(std::make_unique<UserEntry>(*flag, texts[0], texts[1], texts[2]));
+        m_users.push_back(std::move(user));
 }
 
 } // namespace JsonImport

@@ -25,7 +25,8 @@ public:
     enum class Frame { Top, Accounts, Account, Users, User, Fields, Date, Skip };
     // Kinds of account problems, in the order they are reported.
     enum AccountProblem { UnknownKey, Id, Type, Title, Committed, Users, Fields, AccountProblemKinds };
-    enum UserProblem { UserKey, LoginId, Password, Email, Administrator, UserProblemKinds };
+    // A key of no user field, then a value that does not fit, by field in the user table's order.
+    enum UserProblem { UserKey, FirstUserField, UserProblemKinds = FirstUserField + UserEntry::FieldCount };
 
     explicit WalletHandler(const JsonImportLimits& limits)
         : m_limits(limits)
@@ -105,7 +106,7 @@ private:
     qint64 m_userCount = 0;
     Problems<AccountProblemKinds> m_problems;
     // The user being read.
-    std::array<Scalar, 4> m_user;
+    std::array<Scalar, UserEntry::FieldCount> m_user; // by index into UserEntry::Layout().fields
     Problems<UserProblemKinds> m_userProblems;
 };
 

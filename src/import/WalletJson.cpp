@@ -40,19 +40,21 @@ QJsonValue fieldToJson(const FieldValue& value)
     return std::visit(Visitor {}, value);
 }
 
+// {name: value} for every field of the layout, the values read by index.
+template <typename Record> QJsonObject fieldsToJson(const RecordLayout& layout, const Record& record)
+{
+    QJsonObject fields;
+    for (size_t i = 0; i < layout.fields.size(); ++i)
+        fields.insert(QLatin1StringView(layout.fields[i].name), fieldToJson(record.field(int(i))));
+    return fields;
+}
+
 QJsonObject accountToJson(const AccountRecord& account)
 {
     QJsonArray users;
-    for (int i = 0; i < account.GetUserCount(); ++i) {
-        const UserEntry* user = account.GetUser(i);
-        users.append(QJsonObject { { QStringLiteral("loginId"), user->GetLoginId() },
-            { QStringLiteral("password"), user->GetPassword() }, { QStringLiteral("email"), user->GetEmail() },
-            { QStringLiteral("administrator"), user->GetAdministrator() } });
-    }
-    QJsonObject fields;
-    const RecordLayout& layout = account.layout();
-    for (size_t i = 0; i < layout.fields.size(); ++i)
-        fields.insert(QLatin1StringView(layout.fields[i].name), fieldToJson(account.field(int(i))));
+    for (int i = 0; i < account.GetUserCount(); ++i)
+        users.append(fieldsToJson(UserEntry::Layout(), *account.GetUser(i)));
+    const QJsonObject fields = fieldsToJson(account.layout(), account);
     QStringList names, values;
     const int rows = account.ListProperties(names, values);
     QJsonArray properties;

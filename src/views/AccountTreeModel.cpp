@@ -14,8 +14,21 @@
 AccountTreeModel::AccountTreeModel(QObject* parent)
     : QAbstractItemModel(parent)
 {
-    for (size_t slot = 0; slot < m_categories.size(); ++slot)
-        m_categories[slot].type = kAccountTypes[slot];
+    resetCategories();
+}
+
+void AccountTreeModel::resetCategories()
+{
+    const std::span<const AccountType> types = accountTypes();
+    m_categories.assign(types.size(), Category());
+    for (size_t slot = 0; slot < types.size(); ++slot)
+        m_categories[slot].type = types[slot];
+}
+
+int AccountTreeModel::slotOf(AccountType type) const
+{
+    const int slot = accountTypeIndex(type);
+    return slot < int(m_categories.size()) ? slot : -1;
 }
 
 namespace {
@@ -73,11 +86,7 @@ void AccountTreeModel::clear()
     beginResetModel();
     m_hasRoot = true;
     m_order.clear();
-    for (Category& category : m_categories) {
-        category.shown = false;
-        category.sorted = true;
-        category.accounts = {};
-    }
+    resetCategories();
     endResetModel();
 }
 
@@ -86,7 +95,7 @@ void AccountTreeModel::rebuild(const CQuorrilDoc& document)
     clear();
     beginResetModel();
     for (const auto& [key, account] : document.accounts()) {
-        const int slot = accountTypeIndex(account->GetType());
+        const int slot = slotOf(account->GetType());
         if (slot >= 0)
             m_categories[size_t(slot)].accounts.push_back({ account->GetTitle(), account->GetId() });
     }
@@ -116,13 +125,13 @@ QModelIndex AccountTreeModel::categoryIndex(int slot) const
 
 QModelIndex AccountTreeModel::categoryNode(AccountType type) const
 {
-    const int slot = accountTypeIndex(type);
+    const int slot = slotOf(type);
     return slot < 0 ? QModelIndex() : categoryIndex(slot);
 }
 
 QModelIndex AccountTreeModel::ensureCategory(AccountType type)
 {
-    const int slot = accountTypeIndex(type);
+    const int slot = slotOf(type);
     if (slot < 0 || !m_hasRoot)
         return QModelIndex();
     if (!m_categories[size_t(slot)].shown) {
@@ -140,7 +149,7 @@ QModelIndex AccountTreeModel::insertAccount(AccountType type, const QString& tit
     const QModelIndex category = categoryNode(type);
     if (!category.isValid())
         return QModelIndex();
-    const int slot = accountTypeIndex(type);
+    const int slot = slotOf(type);
     auto& accounts = m_categories[size_t(slot)].accounts;
     if (!m_categories[size_t(slot)].sorted) {
         // A renamed account stands out of order: the new one comes last, then all are sorted.
@@ -167,7 +176,7 @@ QModelIndex AccountTreeModel::insertAccount(AccountType type, const QString& tit
 
 QModelIndex AccountTreeModel::accountNode(AccountType type, AccountId id) const
 {
-    const int slot = accountTypeIndex(type);
+    const int slot = slotOf(type);
     const QModelIndex category = slot < 0 ? QModelIndex() : categoryIndex(slot);
     if (!category.isValid())
         return QModelIndex();
@@ -233,9 +242,9 @@ void AccountTreeModel::mergeAccounts(Category& category, std::vector<Account> ad
 
 void AccountTreeModel::rename(const std::vector<Node>& renamed)
 {
-    std::array<QHash<qint32, QString>, kAccountTypes.size()> titles;
+    std::vector<QHash<qint32, QString>> titles(m_categories.size());
     for (const Node& node : renamed)
-        if (const int slot = accountTypeIndex(node.type); slot >= 0)
+        if (const int slot = slotOf(node.type); slot >= 0)
             titles[size_t(slot)].insert(idValue(node.id), node.title);
     for (size_t slot = 0; slot < m_categories.size(); ++slot) {
         Category& category = m_categories[slot];
@@ -266,13 +275,13 @@ void AccountTreeModel::applyChanges(const std::vector<Node>& removed, const std:
             heldBefore.emplace_back(int(node.internalId() - AccountKeyBase), accountId(node));
     }
 
-    std::array<QSet<qint32>, kAccountTypes.size()> gone;
+    std::vector<QSet<qint32>> gone(m_categories.size());
     for (const Node& node : removed)
-        if (const int slot = accountTypeIndex(node.type); slot >= 0)
+        if (const int slot = slotOf(node.type); slot >= 0)
             gone[size_t(slot)].insert(idValue(node.id));
-    std::array<std::vector<Account>, kAccountTypes.size()> coming;
+    std::vector<std::vector<Account>> coming(m_categories.size());
     for (Node& node : added) {
-        const int slot = accountTypeIndex(node.type);
+        const int slot = slotOf(node.type);
         if (slot < 0)
             continue;
         if (!m_categories[size_t(slot)].shown) {
@@ -292,7 +301,7 @@ void AccountTreeModel::applyChanges(const std::vector<Node>& removed, const std:
     rename(renamedAfter);
 
     // Every index follows what it held; one of an account that went becomes invalid.
-    std::array<QHash<qint32, int>, kAccountTypes.size()> rowOfId;
+    std::vector<QHash<qint32, int>> rowOfId(m_categories.size());
     QModelIndexList after;
     after.reserve(before.size());
     for (const auto& [slot, id] : heldBefore) {
@@ -431,7 +440,7 @@ QVariant AccountTreeModel::data(const QModelIndex& index, int role) const
         const Account& account = category->accounts[size_t(index.row())];
         text = account.title;
         type = category->type;
-        image = typeCode(type); // an account's image index is its type code
+        image = Artwork::accountImageIndex(type);
         id = account.id;
     }
     switch (role) {

@@ -7,7 +7,6 @@
 #include <QList>
 #include <QString>
 
-#include <array>
 #include <vector>
 
 class CQuorrilDoc;
@@ -87,7 +86,7 @@ private:
     };
 
     // An index's internal id says where it sits: the root, a category, or an account of the
-    // category with the given slot (the type's position among the ten).
+    // category with the given slot (the type's position in accountTypes()).
     static constexpr quintptr RootKey = 0;
     static constexpr quintptr CategoryKey = 1;
     static constexpr quintptr AccountKeyBase = 2;
@@ -99,6 +98,10 @@ private:
     Category* categoryOf(const QModelIndex& node);
     QModelIndex categoryIndex(int slot) const;
     void sortCategory(int slot);
+    // One empty category per type of accountTypes(), none shown.
+    void resetCategories();
+    // The slot of the type's category, or -1.
+    int slotOf(AccountType type) const;
     // Whether the account at the row still stands between its neighbours in title order.
     bool inOrder(const Category& category, size_t row) const;
     // The category's accounts with the new ones merged in title order (or sorted in, when it is not
@@ -107,7 +110,7 @@ private:
     // New titles for accounts of the categories, in place.
     void rename(const std::vector<Node>& renamed);
 
-    std::array<Category, kAccountTypes.size()> m_categories;
+    std::vector<Category> m_categories; // by slot: the type's position in accountTypes()
     QList<int> m_order; // the slots of the root's children, in their order
     bool m_hasRoot = false;
 };

@@ -7,9 +7,33 @@
 
 namespace Artwork {
 namespace {
-const char* const kGlyphFiles[] = { "email", "website", "creditcard", "bank", "insurance", "medical", "callingcard",
-    "purchaseditem", "software", "reference" };
-static_assert(std::size(kGlyphFiles) == kAccountTypes.size());
+// The picture of each type, and the tree image index of its category node (an account node's is
+// its type code).
+struct TypeArt {
+    AccountType type;
+    const char* glyph;
+    int categoryImage;
+};
+constexpr TypeArt kTypeArt[] = {
+    { AccountType::Email, "email", 1 },
+    { AccountType::WebSite, "website", 2 },
+    { AccountType::CreditCard, "creditcard", 3 },
+    { AccountType::Bank, "bank", 4 },
+    { AccountType::Insurance, "insurance", 5 },
+    { AccountType::Medical, "medical", 6 },
+    { AccountType::CallingCard, "callingcard", 7 },
+    { AccountType::PurchasedItem, "purchaseditem", 8 },
+    { AccountType::Software, "software", 9 },
+    { AccountType::Reference, "reference", 19 },
+};
+
+const TypeArt* artOf(AccountType type)
+{
+    for (const TypeArt& art : kTypeArt)
+        if (art.type == type)
+            return &art;
+    return nullptr;
+}
 
 QString resource(const char* name) { return QStringLiteral(":/views/art/%1.svg").arg(QLatin1String(name)); }
 
@@ -17,13 +41,13 @@ QIcon makeTreeImage(int index)
 {
     if (index == 0)
         return svgIcon(resource("wallet"));
-    for (AccountType type : kAccountTypes) {
-        if (index == typeCode(type))
-            return svgIcon(typeGlyphPath(type));
-        if (index == categoryImageIndex(type)) {
+    for (const TypeArt& art : kTypeArt) {
+        if (index == typeCode(art.type))
+            return svgIcon(typeGlyphPath(art.type));
+        if (index == art.categoryImage) {
             // A folder with the type's picture in front of its lower right part.
-            return QIcon(new ArtworkIconEngine(
-                { { resource("folder"), QRectF(0, 0, 1, 1) }, { typeGlyphPath(type), QRectF(0.4, 0.4, 0.6, 0.6) } }));
+            return QIcon(new ArtworkIconEngine({ { resource("folder"), QRectF(0, 0, 1, 1) },
+                { typeGlyphPath(art.type), QRectF(0.4, 0.4, 0.6, 0.6) } }));
         }
     }
     return QIcon();
@@ -32,18 +56,18 @@ QIcon makeTreeImage(int index)
 
 int categoryImageIndex(AccountType type)
 {
-    if (type == AccountType::Reference)
-        return 19;
-    const int position = accountTypeIndex(type);
-    return position < 0 ? -1 : position + 1;
+    const TypeArt* art = artOf(type);
+    return art ? art->categoryImage : -1;
 }
+
+int accountImageIndex(AccountType type) { return artOf(type) ? typeCode(type) : -1; }
 
 QString typeGlyphPath(AccountType type)
 {
-    const int position = accountTypeIndex(type);
-    if (position < 0)
+    const TypeArt* art = artOf(type);
+    if (!art)
         return QString();
-    return QStringLiteral(":/views/art/type-%1.svg").arg(QLatin1String(kGlyphFiles[position]));
+    return QStringLiteral(":/views/art/type-%1.svg").arg(QLatin1String(art->glyph));
 }
 
 QIcon treeImage(int index)

@@ -15,6 +15,8 @@ constexpr int TreeImageCount = 21;
 QIcon treeImage(int index);
 // The image index of an account type's category node (1 to 9, or 19 for Reference); -1 for others.
 int categoryImageIndex(AccountType type);
+// The image index of an account node of the type: its type code; -1 for a type without a picture.
+int accountImageIndex(AccountType type);
 // The resource path of the picture of an account type, or an empty text for codes without one.
 QString typeGlyphPath(AccountType type);
 // An icon from one SVG file, or from a base picture with a badge in its lower right quarter.

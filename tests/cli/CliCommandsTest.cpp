@@ -1,6 +1,7 @@
 // Export and check, their output and exit status.
 #include "cli/CliFixture.h"
 
+#include "core/UserEntry.h"
 #include "document/FileBuilder.h"
 
 #include <QJsonArray>
@@ -168,4 +169,9 @@ TEST_F(CliCommandsTest, HelpDocumentsCommandsJsonAndExitStatus)
              "decrypt FILE", "Argon2id", "standard input", "without echo", "\"nextAccountId\"", "\"properties\"",
              "0  success", "1  wrong", "2  a file", "3  a damaged" })
         EXPECT_TRUE(r.out.contains(QLatin1StringView(part))) << part;
+    // Every field of a user, as the table names it, in the JSON's shape and in show's field names.
+    for (const FieldSpec& field : UserEntry::Layout().fields) {
+        EXPECT_TRUE(r.out.contains(u'"' + QLatin1StringView(field.name) + u'"')) << field.name;
+        EXPECT_TRUE(r.out.contains(u'.' + QLatin1StringView(field.name))) << field.name;
+    }
 }

@@ -41,7 +41,7 @@ TEST_F(SecretFieldsTest, TheSecretsOfTheFieldTablesShowDotsUnlessShownEachByItsE
     QStringList secrets { accountTypeName(AccountType::Email) + ".users' password" };
     for (AccountType type : kAccountTypes)
         for (const FieldSpec& field : layoutOf(type)->fields)
-            if (field.secret)
+            if (field.isSecret())
                 secrets << accountTypeName(type) + u'.' + field.name;
     secrets << "prompt"
             << "prompt verify";

@@ -226,7 +226,15 @@ TEST_F(TypeDialogs, EveryTableFieldExistsInItsAccountWithTheKindOfItsControl)
         const RecordLayout* layout = layoutOf(type);
         ASSERT_NE(layout, nullptr);
         int bound = 0;
+        int userBound = 0;
         for (const ControlSpec& control : dialog->table().controls) {
+            if (control.userField) {
+                const RecordLayout& users = UserEntry::Layout();
+                const int index = users.indexOf(QString::fromLatin1(control.userField));
+                ASSERT_GE(index, 0) << control.userField;
+                EXPECT_EQ(dialog->fieldValue(control.id).index(), size_t(users.fields[size_t(index)].kind));
+                ++userBound;
+            }
             if (!control.field || QLatin1StringView(control.field) == QLatin1StringView("title"))
                 continue;
             const int index = layout->indexOf(QString::fromLatin1(control.field));
@@ -236,6 +244,8 @@ TEST_F(TypeDialogs, EveryTableFieldExistsInItsAccountWithTheKindOfItsControl)
             ++bound;
         }
         EXPECT_EQ(bound, int(layout->fields.size()));
+        // The dialog of a type that lists its users edits every field of a user.
+        EXPECT_EQ(userBound, layout->users == UserListing::Listed ? int(UserEntry::Layout().fields.size()) : 0);
         EXPECT_EQ(dialog->table().storeOrder.size(), layout->fields.size());
     }
 }

@@ -3,6 +3,7 @@
 #include "dialogs/UiPrompts.h"
 #include "support/ScriptedDocumentPrompts.h"
 
+#include <utility>
 #include <vector>
 
 // The scripted prompts of the windows: the document's prompts and the questions of the dialogs,
@@ -41,6 +42,25 @@ public:
     void cancelOpenPrompts() override { cancelHeldOpen(); }
     bool passwordPromptOpen() const override { return passwordHeldOpen(); }
 
+    // File > Import…'s dialog takes addFileName; File > Export…'s the file and the filter's index.
+    QString importFileName(const QStringList& filters) override
+    {
+        shown << QStringLiteral("[import file]");
+        offeredFilters = filters;
+        return next<QString>("importFileName");
+    }
+    void addExportFile(const QString& path, qsizetype filter) { addReply(std::pair { path, filter }); }
+    QString exportFileName(const QStringList& filters, qsizetype& chosenFilter) override
+    {
+        shown << QStringLiteral("[export file]");
+        offeredFilters = filters;
+        const auto [path, filter] = next<std::pair<QString, qsizetype>>("exportFileName");
+        chosenFilter = filter;
+        return path;
+    }
+
+    // The filters of the last import or export file dialog.
+    QStringList offeredFilters;
     std::vector<Icon> icons;
     // What Esc would answer, for every yes/no question, in order.
     std::vector<Answer> escapes;

@@ -1,5 +1,6 @@
 #include "views/AccountTreeModel.h"
 #include "support/FileAccounts.h"
+#include "support/MembershipType.h"
 #include "views/QuorrilView.h"
 #include "views/WidgetTestSupport.h"
 
@@ -60,6 +61,19 @@ TEST_F(AccountTreeModelTest, RebuildSortsWithoutRegardToCaseAndSkipsUnknownTypes
     model.clear();
     EXPECT_EQ(model.rowCount(), 1);
     EXPECT_EQ(model.rowCount(model.rootNode()), 0);
+}
+
+TEST_F(AccountTreeModelTest, ATypeAddedThroughItsTablesGetsACategoryButBorrowsNoPicture)
+{
+    const Membership::Scoped membership;
+    addAccounts(doc, { { Membership::kType, "Gym" }, { AccountType::Bank, "Bank" } });
+    model.rebuild(doc);
+    EXPECT_EQ(texts(model.rootNode()), QStringList({ "Banks", "Memberships" }));
+    const QModelIndex category = model.categoryNode(Membership::kType);
+    EXPECT_EQ(texts(category), QStringList { "Gym" });
+    // Its code, 19, is the image index of Reference's category: without artwork it shows none.
+    EXPECT_EQ(CQuorrilView::nodeImage(category), -1);
+    EXPECT_EQ(CQuorrilView::nodeImage(model.index(0, 0, category)), -1);
 }
 
 TEST_F(AccountTreeModelTest, EveryNodeCarriesItsAccountTypeApartFromItsImage)
