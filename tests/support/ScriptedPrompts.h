@@ -47,14 +47,14 @@ public:
     {
         shown << QStringLiteral("[import file]");
         offeredFilters = filters;
-        return next<QString>("importFileName");
+        return next<QString>("importFileName", QString());
     }
     void addExportFile(const QString& path, qsizetype filter) { addReply(std::pair { path, filter }); }
     QString exportFileName(const QStringList& filters, qsizetype& chosenFilter) override
     {
         shown << QStringLiteral("[export file]");
         offeredFilters = filters;
-        const auto [path, filter] = next<std::pair<QString, qsizetype>>("exportFileName");
+        const auto [path, filter] = next<std::pair<QString, qsizetype>>("exportFileName", { QString(), 0 });
         chosenFilter = filter;
         return path;
     }
