@@ -41,6 +41,11 @@ public:
     Answer questionWithCancel(const QString&) override { return Answer::No; }
     bool duplicateAccount() override { return false; }
     QString openFileName() override { return {}; }
+    // Nothing is ever open: every answer comes at once.
+    void cancelOpenPrompts() override { }
+    bool passwordPromptOpen() const override { return false; }
+    QString importFileName(const QStringList&) override { return {}; }
+    QString exportFileName(const QStringList&, qsizetype&) override { return {}; }
 };
 
 // Two copies of a wallet of `count` accounts, written once per size.

@@ -2,6 +2,7 @@
 
 #include "core/AccountTypes.h"
 #include "dialogs/AccountEditor.h"
+#include "dialogs/CloseOnLock.h"
 #include "dialogs/UiPrompts.h"
 #include "document/QuorrilDoc.h"
 #include "views/QuorrilView.h"
@@ -20,7 +21,11 @@ void AccountCommands::OnNewAccount(AccountType type)
 {
     std::unique_ptr<CAccountDialog> dialog
         = createAccountDialog(type, &m_doc, AccountId::None, m_prompts, m_tree.window());
-    if (!dialog || dialog->exec() != QDialog::Accepted)
+    if (!dialog)
+        return;
+    // New works while locked; a lock that falls while the dialog is open closes it as Cancel.
+    const CloseOnLock closeOnLock(m_doc, *dialog);
+    if (dialog->exec() != QDialog::Accepted || closeOnLock.lockFell())
         return;
     std::unique_ptr<AccountRecord> account = dialog->takeAccount();
     dialog.reset();
@@ -50,9 +55,10 @@ void AccountCommands::OnAccountProperties()
     std::unique_ptr<CAccountDialog> dialog = createAccountDialog(type, &m_doc, id, m_prompts, m_tree.window());
     if (!dialog)
         return;
-    const bool accepted = dialog->exec() == QDialog::Accepted && dialog->GetAccount();
+    const CloseOnLock closeOnLock(m_doc, *dialog);
+    const bool accepted = dialog->exec() == QDialog::Accepted && dialog->GetAccount() && !closeOnLock.lockFell();
     dialog.reset();
-    if (!accepted || !node.isValid())
+    if (!accepted || m_doc.IsLocked() || !node.isValid())
         return;
     // The node follows the document (its title changed in place); selecting the root and then the
     // node again refills the property list with the edited values.
@@ -67,7 +73,9 @@ void AccountCommands::OnAccountDelete()
         return;
     const AccountId id = CQuorrilView::nodeAccountId(node);
     const QString question = tr("Are you sure you want to delete \"%1\" account ?").arg(CQuorrilView::nodeText(node));
-    if (!m_prompts.question(question, UiPrompts::Icon::None))
+    // The question may be open when a lock falls: it then answers No, and a Yes that came in the
+    // same moment still finds the document locked.
+    if (!m_prompts.question(question, UiPrompts::Icon::None) || m_doc.IsLocked())
         return;
     // The tree lets the node go and moves the selection on, and the property list follows.
     m_doc.RemoveAccount(id);

@@ -4,30 +4,18 @@
 #include "app/IdleWatcher.h"
 #include "app/MainFrame.h"
 #include "app/Preferences.h"
-#include "dialogs/AccountEditor.h"
-#include "dialogs/DuplicateAccountDlg.h"
-#include "dialogs/PasswordDlg.h"
+#include "dialogs/UiPrompts.h"
 #include "document/QuorrilDoc.h"
 
-#include <QAbstractButton>
 #include <QAction>
-#include <QApplication>
 #include <QEvent>
 #include <QLabel>
-#include <QMessageBox>
-#include <QPointer>
+#include <QTimer>
 
 namespace {
 constexpr qint64 kMsPerMinute = 60 * 1000;
-
-template <class Dialog> QList<QPointer<Dialog>> openWindows()
-{
-    QList<QPointer<Dialog>> found;
-    for (QWidget* window : QApplication::topLevelWidgets())
-        if (auto* dialog = qobject_cast<Dialog*>(window); dialog && dialog->isVisible())
-            found.append(dialog);
-    return found;
-}
+// How soon a lock that waits for a cancelled password prompt looks again.
+constexpr int kRetryMs = 10;
 } // namespace
 
 AutoLock::AutoLock(CMainFrame& frame, Preferences& preferences)
@@ -68,24 +56,21 @@ QString AutoLock::statusText(Reason reason, int idleMinutes)
     return {};
 }
 
-bool AutoLock::passwordPromptOpen() { return !openWindows<CPasswordDlg>().isEmpty(); }
-
 void AutoLock::lockFor(Reason reason)
 {
     CQuorrilDoc& doc = m_frame.document();
     if (!doc.canLock())
         return;
-    if (passwordPromptOpen()) {
-        if (reason == Reason::Idle)
-            return;
-        if (!m_pending)
-            for (const QPointer<CPasswordDlg>& prompt : openWindows<CPasswordDlg>())
-                connect(prompt, &QDialog::finished, this, &AutoLock::retryPending, Qt::QueuedConnection);
+    UiPrompts& prompts = m_frame.prompts();
+    if (prompts.passwordPromptOpen()) {
+        // The prompt belongs to a command of the document that is still running: it is answered
+        // Cancel, and the lock falls once that command has returned.
         m_pending = reason;
+        prompts.cancelOpenPrompts();
+        QTimer::singleShot(0, this, &AutoLock::retryPending);
         return;
     }
     m_pending.reset();
-    cancelAccountDialogs();
     m_frame.updateCommandStates();
     m_frame.action(ID_LOCK_DOCUMENT)->trigger();
     if (doc.IsLocked()) {
@@ -96,31 +81,13 @@ void AutoLock::lockFor(Reason reason)
 
 void AutoLock::retryPending()
 {
-    if (!m_pending || passwordPromptOpen())
+    if (!m_pending)
         return;
-    const Reason reason = *m_pending;
-    m_pending.reset();
-    lockFor(reason);
-}
-
-void AutoLock::cancelAccountDialogs()
-{
-    const QList<QPointer<CAccountDialog>> dialogs = openWindows<CAccountDialog>();
-    if (dialogs.isEmpty())
+    if (m_frame.prompts().passwordPromptOpen()) {
+        QTimer::singleShot(kRetryMs, this, &AutoLock::retryPending);
         return;
-    // The boxes an account dialog asks with end as Esc would end them; none of its questions
-    // stores anything then.
-    for (const QPointer<QMessageBox>& box : openWindows<QMessageBox>()) {
-        if (QAbstractButton* escape = box->escapeButton())
-            escape->click();
-        else
-            box->reject();
     }
-    for (const QPointer<CDuplicateAccountDlg>& warning : openWindows<CDuplicateAccountDlg>())
-        warning->reject();
-    for (const QPointer<CAccountDialog>& dialog : dialogs)
-        if (dialog)
-            dialog->reject();
+    lockFor(*m_pending);
 }
 
 bool AutoLock::eventFilter(QObject* watched, QEvent* event)

@@ -11,11 +11,11 @@ class Preferences;
 // Locks the document without being asked: after the minutes of Security/AutoLockMinutes without
 // input, when the desktop's screen locks, and (Security/LockOnMinimize) when the window is
 // minimised. Each goes through the Lock Document command, so it locks only a document with a
-// password, and whatever follows a lock (the clipboard cleared) follows here too. Account dialogs
-// that are open are cancelled first, with any message box they show, so nothing typed there is
-// stored. A password prompt is never interrupted: an idle lock is dropped while one is open (the
-// input that closes it starts the idle time again), a screen or minimise lock waits until it has
-// closed.
+// password, and whatever follows a lock follows here too: the clipboard cleared, every prompt
+// answered Cancel or No, every window of account data closed by the command that opened it. A
+// password prompt open when a lock falls is answered Cancel first, and the lock falls as soon as
+// the command that asked has let go of it. The Unlock prompt is the one left alone: its document
+// is locked already.
 class AutoLock : public QObject {
     Q_OBJECT
 public:
@@ -34,9 +34,7 @@ protected:
 
 private:
     void followPreferences();
-    void cancelAccountDialogs();
     void retryPending();
-    static bool passwordPromptOpen();
 
     CMainFrame& m_frame;
     Preferences& m_preferences;

@@ -17,6 +17,8 @@ constexpr CommandInfo kCommands[] = {
     { ID_FILE_SAVE_AS, "Save &As...", "Save the active document with a new name", "Save As" },
     { ID_FILE_RESTORE_BACKUP, "Restore &Backup…", "Open a copy of this wallet kept before one of its saves", nullptr },
     { ID_FILE_MERGE_FROM, "&Merge From…", "Merge another copy of this wallet into it", nullptr },
+    { ID_FILE_IMPORT, "&Import…", "Add the accounts of another program's export to this wallet", nullptr },
+    { ID_FILE_EXPORT, "Expo&rt…", "Write every account to a file, secrets in clear", nullptr },
     { ID_ENCRYPT_WALLET, "&Encrypt Wallet", "Encrypt the wallet with its password when it is saved", nullptr },
     { ID_FILE_PREFERENCES, "&Preferences…", "Change the settings that apply to every wallet", nullptr },
     { ID_APP_ABOUT, "About Quorril...", "Display program information, version number and copyright", "About",

@@ -1,6 +1,7 @@
 #include "app/EditCommands.h"
 
 #include "app/RecentlyDeletedDlg.h"
+#include "dialogs/CloseOnLock.h"
 #include "dialogs/UiPrompts.h"
 #include "document/QuorrilDoc.h"
 #include "views/QuorrilView.h"
@@ -78,6 +79,7 @@ void EditCommands::OnRecentlyDeleted()
 {
     RecentlyDeletedDlg dialog(m_doc, &m_window);
     connect(&dialog, &RecentlyDeletedDlg::restoreRequested, this, [this](AccountId id) { restore(idValue(id)); });
+    const CloseOnLock closeOnLock(m_doc, dialog);
     dialog.exec();
 }
 

@@ -4,6 +4,7 @@
 #include "app/CommandIds.h"
 #include "app/ExpiringDlg.h"
 #include "app/MainFrame.h"
+#include "dialogs/CloseOnLock.h"
 #include "document/ExpiringItems.h"
 #include "document/QuorrilDoc.h"
 #include "views/QuorrilView.h"
@@ -57,6 +58,7 @@ void ExpiringCommands::OnViewExpiring()
         openAccount(id);
         dialog.refresh();
     });
+    const CloseOnLock closeOnLock(m_frame.document(), dialog);
     dialog.exec();
 }
 

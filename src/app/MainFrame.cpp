@@ -9,6 +9,7 @@
 #include "app/ExpiringCommands.h"
 #include "app/FileCommands.h"
 #include "app/HealthCommands.h"
+#include "app/ImportCommands.h"
 #include "app/KeyStateIndicators.h"
 #include "app/PaneCommands.h"
 #include "app/PasswordCommands.h"
@@ -16,6 +17,7 @@
 #include "app/PreferencesDlg.h"
 #include "app/SyncCommands.h"
 #include "app/ViewCommands.h"
+#include "dialogs/UiPrompts.h"
 #include "document/QuorrilDoc.h"
 #include "views/AccountView.h"
 #include "views/FindBar.h"
@@ -80,12 +82,18 @@ CMainFrame::CMainFrame(
     m_expiringCommands = new ExpiringCommands(*this);
     m_healthCommands = new HealthCommands(*this);
     m_syncCommands = new SyncCommands(*this);
+    m_importCommands = new ImportCommands(*this);
     connect(action(ID_FILE_PREFERENCES), &QAction::triggered, this, &CMainFrame::OnPreferences);
 
     connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) { onFocusChanged(now); });
     connect(m_tree, &CQuorrilView::selectionStateChanged, this, &CMainFrame::updateCommandStates);
     connect(&m_doc, &CQuorrilDoc::documentReset, this, &CMainFrame::OnDocumentReset);
     connect(&m_doc, &CQuorrilDoc::lockChanged, this, &CMainFrame::updateCommandStates);
+    // A lock answers every open prompt Cancel or No; the commands close their own windows.
+    connect(&m_doc, &CQuorrilDoc::lockChanged, this, [this](bool locked) {
+        if (locked)
+            m_prompts.cancelOpenPrompts();
+    });
     connect(&m_doc, &CQuorrilDoc::modifiedChanged, this, &CMainFrame::updateCommandStates);
     connect(&m_doc, &CQuorrilDoc::modifiedChanged, this, &CMainFrame::updateTitle);
     connect(&m_doc, &CQuorrilDoc::pathChanged, this, [this] {
@@ -145,6 +153,9 @@ void CMainFrame::createMenus()
     file->addAction(action(ID_FILE_SAVE_AS));
     file->addAction(action(ID_FILE_RESTORE_BACKUP));
     file->addAction(action(ID_FILE_MERGE_FROM));
+    file->addSeparator();
+    file->addAction(action(ID_FILE_IMPORT));
+    file->addAction(action(ID_FILE_EXPORT));
     file->addSeparator();
     file->addAction(action(ID_ENCRYPT_WALLET));
     file->addAction(action(ID_FILE_PREFERENCES));
@@ -276,6 +287,7 @@ void CMainFrame::updateCommandStates()
     m_viewCommands->updateState();
     m_healthCommands->updateState();
     m_syncCommands->updateState();
+    m_importCommands->updateState();
 }
 
 void CMainFrame::OnDocumentReset()

@@ -10,6 +10,7 @@ class AutoLock;
 class EditCommands;
 class ExpiringCommands;
 class HealthCommands;
+class ImportCommands;
 class CAccountView;
 class CQuorrilDoc;
 class CQuorrilView;
@@ -62,6 +63,7 @@ public:
     ExpiringCommands& expiringCommands() const { return *m_expiringCommands; }
     HealthCommands& healthCommands() const { return *m_healthCommands; }
     SyncCommands& syncCommands() const { return *m_syncCommands; }
+    ImportCommands& importCommands() const { return *m_importCommands; }
     // The Account menu, which is also the tree's context menu.
     QMenu* accountMenu() const { return m_accountMenu; }
     CQuorrilDoc& document() const { return m_doc; }
@@ -122,6 +124,7 @@ private:
     ExpiringCommands* m_expiringCommands = nullptr;
     HealthCommands* m_healthCommands = nullptr;
     SyncCommands* m_syncCommands = nullptr;
+    ImportCommands* m_importCommands = nullptr;
     RecentFileList& m_recentFiles;
     Preferences& m_preferences;
 };

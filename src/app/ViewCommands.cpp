@@ -4,6 +4,7 @@
 #include "app/CommandIds.h"
 #include "app/MainFrame.h"
 #include "app/Preferences.h"
+#include "dialogs/CloseOnLock.h"
 #include "dialogs/PasswordGeneratorDlg.h"
 #include "dialogs/SecretEdit.h"
 #include "dialogs/SecretSelection.h"
@@ -111,5 +112,6 @@ void ViewCommands::OnGeneratePassword()
 {
     PasswordGeneratorDlg dialog(&m_frame);
     connect(&dialog, &PasswordGeneratorDlg::copyRequested, this, &ViewCommands::copy);
+    const CloseOnLock closeOnLock(m_frame.document(), dialog);
     dialog.exec();
 }

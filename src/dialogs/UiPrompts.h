@@ -2,6 +2,8 @@
 
 #include "document/Prompts.h"
 
+#include <QStringList>
+
 // Every question the windows ask the user and every notice they show: the document's Prompts and
 // the questions of the dialogs, the views' commands and the main window. The program answers with
 // real dialogs and message boxes (WidgetPrompts); tests answer from a script and record every text
@@ -28,4 +30,16 @@ public:
     virtual bool duplicateAccount() = 0;
     // The file dialog of Open; an empty text when the user cancels.
     virtual QString openFileName() = 0;
+
+    // Answers every prompt open now as Cancel or No would, whatever Esc means there, and closes it,
+    // the innermost first. A lock calls it, so that no answer given later reaches a locked wallet.
+    virtual void cancelOpenPrompts() = 0;
+    // Whether a password prompt is open now.
+    virtual bool passwordPromptOpen() const = 0;
+    // The file dialog of File > Import…, offering the filters given (the formats read); an empty
+    // text when the user cancels.
+    virtual QString importFileName(const QStringList& filters) = 0;
+    // The file dialog of File > Export…: the file to write and, in chosenFilter, the index of the
+    // filter (the format) chosen; an empty text when the user cancels.
+    virtual QString exportFileName(const QStringList& filters, qsizetype& chosenFilter) = 0;
 };

@@ -7,6 +7,8 @@
 #include <QFileDialog>
 #include <QMessageBox>
 
+#include <algorithm>
+
 // The program's name, not translated.
 QString WidgetPrompts::caption() { return QStringLiteral("Quorril"); }
 
@@ -19,10 +21,37 @@ QWidget* WidgetPrompts::parentWindow() const
     return m_parentWindow ? m_parentWindow.data() : QApplication::activeWindow();
 }
 
+std::optional<int> WidgetPrompts::run(QDialog& window, bool password)
+{
+    OpenPrompt open { &window, password };
+    m_open.push_back(&open);
+    const int result = window.exec();
+    std::erase(m_open, &open);
+    if (open.cancelled)
+        return std::nullopt;
+    return result;
+}
+
+void WidgetPrompts::cancelOpenPrompts()
+{
+    // Each window's exec() returns once the handler of the lock is done; the flag makes its call
+    // answer Cancel or No even where the window's own result would say otherwise.
+    for (auto it = m_open.rbegin(); it != m_open.rend(); ++it) {
+        (*it)->cancelled = true;
+        if ((*it)->window)
+            (*it)->window->done(QDialog::Rejected);
+    }
+}
+
+bool WidgetPrompts::passwordPromptOpen() const
+{
+    return std::any_of(m_open.begin(), m_open.end(), [](const OpenPrompt* open) { return open->password; });
+}
+
 std::optional<QString> WidgetPrompts::password(PasswordMode mode)
 {
     CPasswordDlg dialog(*this, mode, parentWindow());
-    if (dialog.exec() != QDialog::Accepted)
+    if (run(dialog, true) != QDialog::Accepted)
         return std::nullopt;
     return dialog.password();
 }
@@ -32,7 +61,7 @@ void WidgetPrompts::notice(const QString& text, const QString& detail)
     QMessageBox box(QMessageBox::Information, caption(), text, QMessageBox::Ok, parentWindow());
     if (!detail.isEmpty())
         box.setDetailedText(detail);
-    box.exec();
+    run(box);
 }
 
 bool WidgetPrompts::question(const QString& text, Icon icon, Answer escapeMeans, Answer defaultAnswer)
@@ -44,7 +73,7 @@ bool WidgetPrompts::question(const QString& text, Icon icon, Answer escapeMeans,
     box.setDefaultButton(defaultAnswer == Answer::No ? QMessageBox::No : QMessageBox::Yes);
     // Esc and the close box press the escape button.
     box.setEscapeButton(escapeMeans == Answer::Yes ? QMessageBox::Yes : QMessageBox::No);
-    return box.exec() == QMessageBox::Yes;
+    return run(box) == QMessageBox::Yes;
 }
 
 UiPrompts::Answer WidgetPrompts::questionWithCancel(const QString& text)
@@ -52,7 +81,10 @@ UiPrompts::Answer WidgetPrompts::questionWithCancel(const QString& text)
     QMessageBox box(QMessageBox::Question, caption(), text, QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel,
         parentWindow());
     box.setDefaultButton(QMessageBox::Yes);
-    switch (box.exec()) {
+    const std::optional<int> answer = run(box);
+    if (!answer)
+        return Answer::Cancel;
+    switch (*answer) {
     case QMessageBox::Yes:
         return Answer::Yes;
     case QMessageBox::No:
@@ -65,7 +97,7 @@ UiPrompts::Answer WidgetPrompts::questionWithCancel(const QString& text)
 bool WidgetPrompts::duplicateAccount()
 {
     CDuplicateAccountDlg dialog(parentWindow());
-    return dialog.exec() == QDialog::Accepted;
+    return run(dialog) == QDialog::Accepted;
 }
 
 QString WidgetPrompts::openFileName()
@@ -73,7 +105,7 @@ QString WidgetPrompts::openFileName()
     QFileDialog dialog(parentWindow(), QCoreApplication::translate("WidgetPrompts", "Open"), QString(), fileFilter());
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::ExistingFile);
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+    if (run(dialog) != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return {};
     return dialog.selectedFiles().constFirst();
 }
@@ -87,7 +119,32 @@ QString WidgetPrompts::saveFileName(const QString& suggestedPath)
     dialog.setDefaultSuffix(QStringLiteral("qrl"));
     if (!suggestedPath.isEmpty())
         dialog.selectFile(suggestedPath);
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+    if (run(dialog) != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return {};
+    return dialog.selectedFiles().constFirst();
+}
+
+QString WidgetPrompts::importFileName(const QStringList& filters)
+{
+    QFileDialog dialog(parentWindow(), QCoreApplication::translate("WidgetPrompts", "Import"), QString(),
+        filters.join(QStringLiteral(";;")));
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    if (run(dialog) != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return {};
+    return dialog.selectedFiles().constFirst();
+}
+
+QString WidgetPrompts::exportFileName(const QStringList& filters, qsizetype& chosenFilter)
+{
+    QFileDialog dialog(parentWindow(), QCoreApplication::translate("WidgetPrompts", "Export"), QString(),
+        filters.join(QStringLiteral(";;")));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    if (run(dialog) != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return {};
+    chosenFilter = filters.indexOf(dialog.selectedNameFilter());
+    if (chosenFilter < 0)
+        chosenFilter = 0;
     return dialog.selectedFiles().constFirst();
 }

@@ -5,6 +5,11 @@
 #include <QPointer>
 #include <QWidget>
 
+#include <optional>
+#include <vector>
+
+class QDialog;
+
 // The prompts of the running program: the password dialog, message boxes captioned "Quorril", the
 // duplicate-title warning and the file dialogs for "Quorril Files (*.qrl)". Each window is modal
 // over the parent window.
@@ -19,6 +24,10 @@ public:
     bool duplicateAccount() override;
     QString openFileName() override;
     QString saveFileName(const QString& suggestedPath) override;
+    void cancelOpenPrompts() override;
+    bool passwordPromptOpen() const override;
+    QString importFileName(const QStringList& filters) override;
+    QString exportFileName(const QStringList& filters, qsizetype& chosenFilter) override;
 
     static QString caption();
     static QString fileFilter();
@@ -28,7 +37,17 @@ public:
     void setParentWindow(QWidget* window) { m_parentWindow = window; }
 
 private:
+    struct OpenPrompt {
+        QPointer<QDialog> window;
+        bool password = false;
+        bool cancelled = false;
+    };
+
     QWidget* parentWindow() const;
+    // Runs the window modally while it counts as open; nothing when cancelOpenPrompts closed it.
+    std::optional<int> run(QDialog& window, bool password = false);
 
     QPointer<QWidget> m_parentWindow;
+    // The prompts open now, the outermost first; each lives on the stack of the call that shows it.
+    std::vector<OpenPrompt*> m_open;
 };

@@ -69,7 +69,7 @@ std::optional<AccountId> CQuorrilDoc::AddAccount(std::unique_ptr<AccountRecord> 
 bool CQuorrilDoc::RemoveAccount(AccountId id)
 {
     const AccountRecord* account = FindAccount(id);
-    if (!account)
+    if (!account || IsLocked())
         return false;
     Step step = named(stepName(QT_TR_NOOP("Delete \"%1\""), account->GetTitle()));
     step.accounts.push_back(changeTo(id, nullptr));
@@ -79,7 +79,7 @@ bool CQuorrilDoc::RemoveAccount(AccountId id)
 
 quint64 CQuorrilDoc::EditAccount(std::unique_ptr<AccountRecord> account, quint64 joinStep)
 {
-    if (!account)
+    if (!account || IsLocked())
         return 0;
     const QString name = stepName(QT_TR_NOOP("Edit \"%1\""), account->GetTitle());
     if (Step* last = joinStep ? m_table.lastStep(joinStep) : nullptr) {

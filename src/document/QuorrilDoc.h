@@ -38,13 +38,14 @@ public:
     // `stepName`, "New "<title>"" when empty); returns its id, or none (the account is then
     // destroyed).
     std::optional<AccountId> AddAccount(std::unique_ptr<AccountRecord> account, const QString& stepName = {});
-    // Removes the account filed under id as the step "Delete "<title>""; false when there is none.
+    // Removes the account filed under id as the step "Delete "<title>""; false when there is none or
+    // the document is locked.
     bool RemoveAccount(AccountId id);
     // Puts the account in place of the one filed under its id, as the step "Edit "<title>"", and
     // returns the step's serial. Given the serial of the last step, when nothing was done, undone or
     // redone since, the account joins that step instead (a dialog that changes an account several
     // times before it closes makes one step). An edit that changes nothing makes no step but marks
-    // the document modified, and returns 0.
+    // the document modified, and returns 0. A locked document takes no edit (0).
     quint64 EditAccount(std::unique_ptr<AccountRecord> account, quint64 joinStep = 0);
     // One step of many accounts: each account is filed under its id (taking the place of the one
     // filed there, and of an earlier one of the list with the same id), each id of `removed` loses its

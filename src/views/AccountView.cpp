@@ -220,9 +220,16 @@ std::unique_ptr<QTextDocument> CAccountView::printDocument() const
 
 void CAccountView::OnFilePrint()
 {
+    if (m_doc.IsLocked())
+        return;
     QPrintDialog dialog(&printer(), window());
     dialog.setWindowTitle(QStringLiteral("Print"));
-    if (dialog.exec() != QDialog::Accepted)
+    // A lock closes the dialog as Cancel would, and nothing of the account is printed.
+    connect(&m_doc, &CQuorrilDoc::lockChanged, &dialog, [&dialog](bool locked) {
+        if (locked)
+            dialog.reject();
+    });
+    if (dialog.exec() != QDialog::Accepted || m_doc.IsLocked())
         return;
     printDocument()->print(&printer());
 }

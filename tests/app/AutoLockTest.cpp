@@ -2,10 +2,8 @@
 #include "accounts/CreditCardAccount.h"
 #include "app/FrameTest.h"
 #include "app/IdleWatcher.h"
-#include "dialogs/PasswordDlg.h"
 
 #include <QLabel>
-#include <QMessageBox>
 #include <QSignalSpy>
 
 namespace {
@@ -137,8 +135,8 @@ TEST_F(AutoLockTest, AnOpenAccountDialogIsCancelledWithItsMessageBoxAndNothingTy
         startWallet(true);
         select(AccountType::CreditCard, QStringLiteral("Visa"));
         focusTree();
-        QPointer<QMessageBox> box;
         QPointer<QWidget> dialog;
+        bool answer = true;
         onNextModal([&](QWidget* modal) {
             dialog = modal;
             for (QLineEdit* edit : modal->findChildren<QLineEdit*>())
@@ -146,11 +144,9 @@ TEST_F(AutoLockTest, AnOpenAccountDialogIsCancelledWithItsMessageBoxAndNothingTy
                     edit->selectAll();
                     QTest::keyClicks(edit, QStringLiteral("Typed"));
                 }
-            box = new QMessageBox(QMessageBox::Question, QStringLiteral("Quorril"), QStringLiteral("Continue ?"),
-                QMessageBox::Yes | QMessageBox::No, modal);
-            box->setEscapeButton(QMessageBox::No);
-            box->open();
-            idleFor(10 * kMinute);
+            // A question of the dialog, asked through its prompts, is open when the idle lock falls.
+            prompts.holdOpen([this] { idleFor(10 * kMinute); });
+            answer = prompts.question(QStringLiteral("Continue ?"), UiPrompts::Icon::Question, UiPrompts::Answer::Yes);
             // Whatever the lock left open fails the test instead of hanging it.
             QTimer::singleShot(300, [] {
                 for (int i = 0; i < 3 && QApplication::activeModalWidget(); ++i) {
@@ -167,31 +163,49 @@ TEST_F(AutoLockTest, AnOpenAccountDialogIsCancelledWithItsMessageBoxAndNothingTy
         EXPECT_EQ(card.GetTitle(), QStringLiteral("Visa"));
         EXPECT_TRUE(card.GetAccountNumber().isEmpty());
         EXPECT_TRUE(dialog.isNull() || !dialog->isVisible());
-        EXPECT_TRUE(box.isNull() || !box->isVisible());
+        EXPECT_FALSE(answer);
         EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
         expectLockedWith(kIdleNote);
     }
 }
 
-// Idle is dropped while a password prompt is up (its input counts as use); a screen lock waits for it.
-TEST_F(AutoLockTest, APasswordPromptIsNeverInterrupted)
+// A password prompt open when a lock falls is answered Cancel and the lock follows, whatever its
+// kind; the Unlock prompt alone goes on, as its wallet is locked already.
+TEST_F(AutoLockTest, APasswordPromptOpenWhenALockFallsIsCancelledExceptUnlock)
 {
-    for (const bool screen : { false, true }) {
-        SCOPED_TRACE(screen ? "screen lock" : "idle");
+    struct Row {
+        const char* name;
+        int command;
+        std::function<void()> lock;
+        const char* note; // null: the prompt goes on and unlocks
+    };
+    const Row rows[] = {
+        { "idle, Change Password", ID_CHANGE_PASSWORD, [this] { idleFor(10 * kMinute); }, kIdleNote },
+        { "screen, Change Password", ID_CHANGE_PASSWORD,
+            [this] { frame.autoLock().lockFor(AutoLock::Reason::ScreenLocked); }, "Locked when the screen was locked" },
+        { "idle, Unlock", ID_UNLOCK_DOCUMENT, [this] { idleFor(10 * kMinute); }, nullptr },
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
         startWallet(true);
+        ASSERT_TRUE(doc.OnSaveDocument(path(QStringLiteral("wallet.qrl"))));
         typeSomething();
-        auto prompt = std::make_unique<CPasswordDlg>(prompts, Prompts::PasswordMode::Verify, &frame);
-        prompt->show();
-        if (screen)
-            frame.autoLock().lockFor(AutoLock::Reason::ScreenLocked);
-        else
-            idleFor(10 * kMinute);
+        if (row.command == ID_UNLOCK_DOCUMENT)
+            trigger(ID_LOCK_DOCUMENT);
+        const int cancelled = prompts.cancelledPrompts;
+        prompts.holdOpen(row.lock);
+        if (!row.note)
+            prompts.addPassword(QStringLiteral("pw"));
+        trigger(row.command);
+        EXPECT_EQ(prompts.cancelledPrompts - cancelled, row.note ? 1 : 0);
+        if (row.note) {
+            QTRY_VERIFY(doc.IsLocked());
+            EXPECT_FALSE(doc.IsModified());
+            // Unlocking with the old password shows that it is unchanged.
+            expectLockedWith(row.note);
+        }
         EXPECT_FALSE(doc.IsLocked());
-        EXPECT_TRUE(prompt->isVisible());
-        prompt->reject();
-        prompt.reset();
-        QCoreApplication::processEvents();
-        expectLockedWith(screen ? "Locked when the screen was locked" : nullptr);
+        EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
     }
 }
 

@@ -5,13 +5,16 @@
 #include "accounts/CreditCardAccount.h"
 #include "app/ExpiringDlg.h"
 #include "app/FrameTest.h"
+#include "app/ImportPreviewDlg.h"
 #include "app/PreferencesDlg.h"
 #include "core/OleDateTime.h"
 #include "dialogs/AccountEditor.h"
 #include "dialogs/PasswordGeneratorDlg.h"
+#include "import/Importer.h"
 #include "views/FindBar.h"
 
 #include <QAccessible>
+#include <QBuffer>
 #include <QMenuBar>
 #include <QSpinBox>
 #include <QStatusBar>
@@ -88,6 +91,13 @@ TEST_F(KeyboardReachTest, TabGoesRoundEveryWindowAndEveryStopHasAName)
     PasswordGeneratorDlg generator(&frame);
     ExpiringDlg expiring(
         doc, [] { return QDate(2024, 1, 1); }, &frame);
+    // The import preview with all it can show: a login's type box and the refused rows' switch.
+    QByteArray csv("name,url,username,password\nShop,https://shop.example,u,p\nBad,https://b.example,\xEF\xBE\xA0,p\n");
+    QBuffer csvFile(&csv);
+    ASSERT_TRUE(csvFile.open(QIODevice::ReadOnly));
+    ImportRead read = Importer::read(csvFile, std::nullopt);
+    ASSERT_NE(read.plan, nullptr);
+    ImportPreviewDlg importPreview(*read.plan, &frame);
     struct Row {
         QString name;
         QWidget* window;
@@ -102,6 +112,8 @@ TEST_F(KeyboardReachTest, TabGoesRoundEveryWindowAndEveryStopHasAName)
         { QStringLiteral("Preferences"), &preferencesDlg, preferencesDlg.clipboardClearSeconds(), {}, true });
     rows.push_back({ QStringLiteral("generator"), &generator, generator.lengthBox(), {}, true });
     rows.push_back({ QStringLiteral("expiring list"), &expiring, expiring.table(), {}, true });
+    rows.push_back({ QStringLiteral("import preview"), &importPreview,
+        importPreview.findChild<QPlainTextEdit*>(QStringLiteral("importSummary")), {}, true });
     std::vector<std::unique_ptr<CAccountDialog>> accountDialogs;
     for (AccountType type : kAccountTypes) {
         accountDialogs.push_back(createAccountDialog(type, &doc, AccountId::None, prompts, &frame));

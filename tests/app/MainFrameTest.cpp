@@ -51,9 +51,9 @@ TEST_F(MainFrameTest, Menus)
     QStringList file = menuTexts(top[0]->menu());
     // The four recent-file entries are hidden while the list is empty.
     EXPECT_EQ(file,
-        QStringList(
-            { "&New", "&Open", "|", "&Save", "Save &As...", "Restore &Backup…", "&Merge From…", "|", "&Encrypt Wallet",
-                "&Preferences…", "|", "Recent Files", "", "", "", "", "|", "About Quorril...", "|", "E&xit" }));
+        QStringList({ "&New", "&Open", "|", "&Save", "Save &As...", "Restore &Backup…", "&Merge From…", "|",
+            "&Import…", "Expo&rt…", "|", "&Encrypt Wallet", "&Preferences…", "|", "Recent Files", "", "", "", "", "|",
+            "About Quorril...", "|", "E&xit" }));
     EXPECT_FALSE(frame.recentFilesPlaceholder()->isEnabled());
 
     const QMenu* account = top[2]->menu();

@@ -283,4 +283,71 @@ TEST(WidgetPrompts, PasswordsAndDuplicatesUseTheirDialogs)
     EXPECT_FALSE(back);
 }
 
+// A lock cancels every open prompt: each call answers Cancel or No, whatever Esc would mean and
+// even when a Yes is pressed after the cancel, and nothing stays open.
+TEST(WidgetPrompts, CancellingOpenPromptsAnswersCancelOrNoAndClosesThemAll)
+{
+    WidgetPrompts prompts;
+    QString answer;
+    const auto yesNo = [](bool yes) { return yes ? QStringLiteral("yes") : QStringLiteral("no"); };
+    // What cancelOpenPrompts does not stop: a Yes pressed on the box after it.
+    const auto cancelThenYes = [&prompts](QWidget* modal) {
+        prompts.cancelOpenPrompts();
+        if (auto* box = qobject_cast<QMessageBox*>(modal); box && box->button(QMessageBox::Yes))
+            box->button(QMessageBox::Yes)->click();
+    };
+    // A password prompt whose OK with nothing typed opens its notice; both are open at the cancel.
+    const auto cancelInNotice = [&prompts](QWidget* modal) {
+        QTimer::singleShot(0, [&prompts] {
+            EXPECT_NE(qobject_cast<QMessageBox*>(QApplication::activeModalWidget()), nullptr);
+            prompts.cancelOpenPrompts();
+        });
+        qobject_cast<CPasswordDlg*>(modal)->okButton()->click();
+    };
+    struct Row {
+        const char* name;
+        std::function<void()> ask;
+        std::function<void(QWidget*)> inWindow;
+        bool password;
+        const char* expected;
+    };
+    const Row rows[] = {
+        { "question whose Esc means Yes",
+            [&] {
+                answer = yesNo(
+                    prompts.question(QStringLiteral("Go back?"), UiPrompts::Icon::Question, UiPrompts::Answer::Yes));
+            },
+            cancelThenYes, false, "no" },
+        { "Yes, No or Cancel",
+            [&] {
+                answer = QString::number(int(prompts.questionWithCancel(QStringLiteral("Save changes to a.qrl?"))));
+            },
+            cancelThenYes, false, "2" },
+        { "duplicate title", [&] { answer = yesNo(prompts.duplicateAccount()); }, cancelThenYes, false, "no" },
+        { "notice",
+            [&] {
+                prompts.notice(QStringLiteral("User Already Exist !"));
+                answer = QStringLiteral("closed");
+            },
+            cancelThenYes, false, "closed" },
+        { "password", [&] { answer = prompts.password(Mode::Verify).value_or(QStringLiteral("none")); }, cancelThenYes,
+            true, "none" },
+        { "password and its notice", [&] { answer = prompts.password(Mode::Verify).value_or(QStringLiteral("none")); },
+            cancelInNotice, true, "none" },
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        answer.clear();
+        bool passwordOpen = !row.password;
+        answerModal(row.ask, [&](QWidget* modal) {
+            passwordOpen = prompts.passwordPromptOpen();
+            row.inWindow(modal);
+        });
+        EXPECT_EQ(answer, QString::fromLatin1(row.expected));
+        EXPECT_EQ(passwordOpen, row.password);
+        EXPECT_FALSE(prompts.passwordPromptOpen());
+        EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+    }
+}
+
 } // namespace

@@ -107,6 +107,21 @@ TEST_F(DocumentTableTest, ClearAccountsKeepsIdsAndLock)
     EXPECT_EQ(doc.NextAccountId(), AccountId(5));
 }
 
+// A window that a lock closed may still try to store what it held: a locked document takes no edit
+// and no delete, and stays unmodified.
+TEST_F(DocumentTableTest, ALockedDocumentRefusesEditsAndDeletes)
+{
+    doc.setPassword("pw");
+    doc.AddAccount(account(10, 4, "mail"));
+    doc.SetModifiedFlag(false);
+    doc.OnLockDocument();
+    EXPECT_EQ(doc.EditAccount(account(10, 4, "changed")), 0u);
+    EXPECT_FALSE(doc.RemoveAccount(AccountId(4)));
+    EXPECT_FALSE(doc.IsModified());
+    ASSERT_NE(doc.FindAccount(AccountId(4)), nullptr);
+    EXPECT_EQ(doc.FindAccount(AccountId(4))->GetTitle(), QStringLiteral("mail"));
+}
+
 TEST_F(DocumentTableTest, ModifiedSignalOnlyOnChange)
 {
     recordSignals();
