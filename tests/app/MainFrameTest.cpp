@@ -51,8 +51,8 @@ TEST_F(MainFrameTest, Menus)
     QStringList file = menuTexts(top[0]->menu());
     // The four recent-file entries are hidden while the list is empty.
     EXPECT_EQ(file,
-        QStringList({ "&New", "&Open", "|", "&Save", "Save &As...", "Restore &Backup…", "&Merge From…", "|",
-            "&Import…", "Expo&rt…", "|", "&Encrypt Wallet", "&Preferences…", "|", "Recent Files", "", "", "", "", "|",
+        QStringList({ "&New", "&Open", "|", "&Save", "Save &As...", "Restore &Backup…", "&Merge From…", "|", "&Import…",
+            "Expo&rt…", "|", "&Encrypt Wallet", "&Preferences…", "|", "Recent Files", "", "", "", "", "|",
             "About Quorril...", "|", "E&xit" }));
     EXPECT_FALSE(frame.recentFilesPlaceholder()->isEnabled());
 
