@@ -21,16 +21,6 @@
 
 namespace {
 
-std::optional<QString> askPassword(CliIo& io, bool confirm)
-{
-    std::optional<QString> text = io.readPassword(confirm);
-    if (text && text->isEmpty()) {
-        io.err << DocumentText::passwordEmpty() << Qt::endl;
-        return std::nullopt;
-    }
-    return text;
-}
-
 // Only a regular file is read, and no more than its size: a named pipe or a device given as a file
 // is refused at once, never waited on or read without end.
 std::optional<QByteArray> readWholeFile(const QString& path, CliIo& io)
@@ -252,6 +242,16 @@ int health(const QStringList& arguments, CliIo& io)
 }
 
 } // namespace
+
+std::optional<QString> askPassword(CliIo& io, bool confirm)
+{
+    std::optional<QString> text = io.readPassword(confirm);
+    if (text && text->isEmpty()) {
+        io.err << DocumentText::passwordEmpty() << Qt::endl;
+        return std::nullopt;
+    }
+    return text;
+}
 
 int importWalletJson(const QString& jsonPath, const QString& path, bool encrypt, CliIo& io)
 {

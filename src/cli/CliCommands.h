@@ -38,6 +38,10 @@ enum CliExit : int {
 // Runs one command (the arguments without the program name) and returns the exit status.
 int runCli(const QStringList& arguments, CliIo& io);
 
+// The document password from the input (typed twice when confirm); none, with a message, when it
+// is empty or not given.
+std::optional<QString> askPassword(CliIo& io, bool confirm);
+
 QString cliHelp();
 
 // A new wallet FILE from a wallet's JSON, as export writes it: ids, titles and all as given.

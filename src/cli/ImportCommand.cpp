@@ -63,16 +63,6 @@ bool parse(const QStringList& arguments, Options& options, CliIo& io)
     return false;
 }
 
-std::optional<QString> askPassword(CliIo& io, bool confirm)
-{
-    std::optional<QString> text = io.readPassword(confirm);
-    if (text && text->isEmpty()) {
-        io.err << DocumentText::passwordEmpty() << Qt::endl;
-        return std::nullopt;
-    }
-    return text;
-}
-
 // The plan cannot be imported as it is: the refused rows are named and nothing is written.
 int refuse(const QString& source, const ImportPlan& plan, CliIo& io)
 {
