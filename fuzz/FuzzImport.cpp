@@ -62,14 +62,16 @@ void check(ImportPlan& plan)
     NoPrompts prompts;
     CQuorrilDoc doc(prompts);
     QSet<QString> titles;
+    std::vector<std::unique_ptr<AccountRecord>> copies;
     for (const auto& account : accounts) {
         if (!account->IsCommitted() || !CQuorrilDoc::firstUnstorableField(*account).isEmpty())
             std::abort();
         if (titles.contains(titleKey(*account)))
             std::abort();
         titles.insert(titleKey(*account));
-        doc.fileAccount(cloneAccount(*account));
+        copies.push_back(cloneAccount(*account));
     }
+    doc.changeAccounts(QStringLiteral("Import"), std::move(copies));
     // The accounts as Quorril's KeePassXC CSV, imported again: the same accounts.
     QBuffer csv;
     csv.open(QIODevice::WriteOnly);
@@ -92,7 +94,7 @@ void check(ImportPlan& plan)
     }
     // And they store as a wallet that loads whole.
     CQuorrilDoc loaded(prompts);
-    WalletFile::load(WalletFile::store(doc.contents()), loaded);
+    loaded.loadClassicBytes(WalletFile::store(doc.contents()));
     if (loaded.accountCount() != doc.accountCount())
         std::abort();
 }
