@@ -112,15 +112,7 @@ int importWallet(const QString& jsonPath, const QString& path, bool encrypt, Cli
         io.err << "quorril-cli: " << jsonPath << ": " << problem << Qt::endl;
         return ExitFormatError;
     }
-    const std::optional<QString> password = askPassword(io, true);
-    if (!password)
-        return ExitNotOwner;
-    if (!ScrambledText::IsStorable(*password)) {
-        io.err << "quorril-cli: the password holds a character that cannot be stored" << Qt::endl;
-        return ExitNotOwner;
-    }
-    doc.setPassword(*password);
-    return doc.OnSaveDocument(path) ? ExitSuccess : ExitFileError;
+    return saveNewWallet(doc, path, io);
 }
 
 int usage(CliIo& io)
@@ -251,6 +243,19 @@ std::optional<QString> askPassword(CliIo& io, bool confirm)
         return std::nullopt;
     }
     return text;
+}
+
+int saveNewWallet(CQuorrilDoc& doc, const QString& path, CliIo& io)
+{
+    const std::optional<QString> password = askPassword(io, true);
+    if (!password)
+        return ExitNotOwner;
+    if (!ScrambledText::IsStorable(*password)) {
+        io.err << "quorril-cli: the password holds a character that cannot be stored" << Qt::endl;
+        return ExitNotOwner;
+    }
+    doc.setPassword(*password);
+    return doc.OnSaveDocument(path) ? ExitSuccess : ExitFileError;
 }
 
 int importWalletJson(const QString& jsonPath, const QString& path, bool encrypt, CliIo& io)

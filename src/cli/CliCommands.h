@@ -41,6 +41,9 @@ int runCli(const QStringList& arguments, CliIo& io);
 // The document password from the input (typed twice when confirm); none, with a message, when it
 // is empty or not given.
 std::optional<QString> askPassword(CliIo& io, bool confirm);
+class CQuorrilDoc;
+// Gives a new wallet the password from io (typed twice) and saves it as path; the exit status.
+int saveNewWallet(CQuorrilDoc& doc, const QString& path, CliIo& io);
 
 QString cliHelp();
 

@@ -81,15 +81,7 @@ int intoNewWallet(ImportPlan& plan, const Options& options, CliIo& io)
     doc.setEncrypted(options.encrypt);
     // The plan gave every title of a type its own, so the new document files them as they come.
     plan.importInto(doc);
-    const std::optional<QString> password = askPassword(io, true);
-    if (!password)
-        return ExitNotOwner;
-    if (!ScrambledText::IsStorable(*password)) {
-        io.err << "quorril-cli: the password holds a character that cannot be stored" << Qt::endl;
-        return ExitNotOwner;
-    }
-    doc.setPassword(*password);
-    return doc.OnSaveDocument(options.files.at(1)) ? ExitSuccess : ExitFileError;
+    return saveNewWallet(doc, options.files.at(1), io);
 }
 
 int intoWallet(ImportPlan& plan, const Options& options, CliIo& io)
