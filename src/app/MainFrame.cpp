@@ -4,6 +4,7 @@
 #include "app/AutoLock.h"
 #include "app/CommandIds.h"
 #include "app/CommandTable.h"
+#include "app/CopyCommands.h"
 #include "app/EditCommands.h"
 #include "app/EncryptionCommands.h"
 #include "app/ExpiringCommands.h"
@@ -78,6 +79,7 @@ CMainFrame::CMainFrame(
     m_passwordCommands = new PasswordCommands(*this);
     m_encryptionCommands = new EncryptionCommands(*this);
     m_viewCommands = new ViewCommands(*this, *m_findBar);
+    m_copyCommands = new CopyCommands(*this, m_viewCommands->clipboard());
     m_autoLock = new AutoLock(*this, m_preferences);
     m_expiringCommands = new ExpiringCommands(*this);
     m_healthCommands = new HealthCommands(*this);
@@ -185,6 +187,8 @@ void CMainFrame::createMenus()
     account->addAction(action(ID_ACCOUNT_DELETE));
     account->addSeparator();
     account->addAction(action(ID_ACCOUNT_COPY_PASSWORD));
+    account->addAction(action(ID_ACCOUNT_COPY_USER_NAME));
+    account->addAction(action(ID_ACCOUNT_OPEN_URL));
     account->addAction(action(ID_GENERATE_PASSWORD));
     account->setObjectName(QStringLiteral("accountMenu"));
 
@@ -285,6 +289,7 @@ void CMainFrame::updateCommandStates()
     m_passwordCommands->updateState();
     m_encryptionCommands->updateState();
     m_viewCommands->updateState();
+    m_copyCommands->updateState();
     m_healthCommands->updateState();
     m_syncCommands->updateState();
     m_importCommands->updateState();

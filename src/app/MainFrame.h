@@ -7,6 +7,7 @@
 
 class AccountCommands;
 class AutoLock;
+class CopyCommands;
 class EditCommands;
 class ExpiringCommands;
 class HealthCommands;
@@ -52,6 +53,7 @@ public:
     // The find field above the tree; it belongs to the tree's pane.
     FindBar* findBar() const { return m_findBar; }
     ViewCommands& viewCommands() const { return *m_viewCommands; }
+    CopyCommands& copyCommands() const { return *m_copyCommands; }
     QLabel* messagePane() const { return m_messagePane; }
     KeyStateIndicators* keyStateIndicators() const { return m_indicators; }
     // "Encrypted" or "Not Encrypted", the first of the permanent panes.
@@ -120,6 +122,7 @@ private:
     PasswordCommands* m_passwordCommands = nullptr;
     EncryptionCommands* m_encryptionCommands = nullptr;
     ViewCommands* m_viewCommands = nullptr;
+    CopyCommands* m_copyCommands = nullptr;
     AutoLock* m_autoLock = nullptr;
     ExpiringCommands* m_expiringCommands = nullptr;
     HealthCommands* m_healthCommands = nullptr;

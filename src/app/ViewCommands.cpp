@@ -1,6 +1,5 @@
 #include "app/ViewCommands.h"
 
-#include "accounts/CopyTarget.h"
 #include "app/CommandIds.h"
 #include "app/MainFrame.h"
 #include "app/Preferences.h"
@@ -11,7 +10,6 @@
 #include "document/QuorrilDoc.h"
 #include "views/AccountView.h"
 #include "views/FindBar.h"
-#include "views/QuorrilView.h"
 #include "views/SecretClipboard.h"
 
 #include <QAction>
@@ -50,7 +48,6 @@ ViewCommands::ViewCommands(CMainFrame& frame, FindBar& findBar)
     connect(copyValue, &QAction::triggered, this, &ViewCommands::OnCopyValue);
     connect(list->selectionModel(), &QItemSelectionModel::selectionChanged, this, &ViewCommands::updateState);
 
-    connect(m_frame.action(ID_ACCOUNT_COPY_PASSWORD), &QAction::triggered, this, &ViewCommands::OnCopyPassword);
     connect(m_frame.action(ID_GENERATE_PASSWORD), &QAction::triggered, this, &ViewCommands::OnGeneratePassword);
 
     // Nothing copied outlives the lock or the program.
@@ -73,19 +70,8 @@ void ViewCommands::resetShowSecrets()
     SecretEdit::setShowSecrets(show);
 }
 
-std::optional<QString> ViewCommands::passwordToCopy() const
-{
-    const CQuorrilView* tree = m_frame.treeView();
-    const CQuorrilDoc& doc = m_frame.document();
-    if (m_frame.activePane() != CMainFrame::Pane::Tree || !tree->canEditAccount())
-        return std::nullopt;
-    const AccountRecord* account = doc.FindAccount(CQuorrilView::nodeAccountId(tree->selectedNode()));
-    return account ? CopyTarget::secretOf(*account) : std::nullopt;
-}
-
 void ViewCommands::updateState()
 {
-    m_frame.action(ID_ACCOUNT_COPY_PASSWORD)->setEnabled(passwordToCopy().has_value());
     const CAccountView* list = m_frame.listView();
     m_frame.action(ID_EDIT_COPY)->setEnabled(list->rowValue(list->selectedRow()).has_value());
 }
@@ -93,12 +79,6 @@ void ViewCommands::updateState()
 void ViewCommands::copy(const QString& text)
 {
     m_frame.statusBar()->showMessage(m_clipboard->copy(text), kStatusMilliseconds);
-}
-
-void ViewCommands::OnCopyPassword()
-{
-    if (const std::optional<QString> secret = passwordToCopy())
-        copy(*secret);
 }
 
 void ViewCommands::OnCopyValue()

@@ -163,20 +163,32 @@ int CAccountView::selectedRow() const
     return rows.isEmpty() ? -1 : rows.first().row();
 }
 
-std::optional<QString> CAccountView::rowValue(int row) const
+std::optional<PropertyRow> CAccountView::propertyRow(int row) const
 {
     const AccountRecord* account = m_doc.IsLocked() ? nullptr : m_doc.GetCurrentAccount();
     if (!account || row < 0 || row >= rowCount())
         return std::nullopt;
     // Read again from the account: the table holds only what it shows.
-    std::optional<QString> value;
+    std::optional<PropertyRow> found;
     int at = 0;
     forEachPropertyRow(*account, [&](const PropertyRow& property) {
         if (at++ == row)
-            value = property.value;
-        return !value;
+            found = property;
+        return !found;
     });
-    return value;
+    return found;
+}
+
+std::optional<QString> CAccountView::rowValue(int row) const
+{
+    const std::optional<PropertyRow> property = propertyRow(row);
+    return property ? std::optional<QString>(property->value) : std::nullopt;
+}
+
+int CAccountView::rowUser(int row) const
+{
+    const std::optional<PropertyRow> property = propertyRow(row);
+    return property ? property->user : -1;
 }
 
 QPrinter& CAccountView::printer()

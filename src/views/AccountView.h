@@ -1,5 +1,7 @@
 #pragma once
 
+#include "accounts/PropertyRows.h"
+
 #include <QTableWidget>
 
 #include <memory>
@@ -39,6 +41,9 @@ public:
     std::optional<QString> rowValue(int row) const;
     // The selected row, or -1.
     int selectedRow() const;
+    // The index of the user whose rows (blank, "User #:" and fields) hold row `row`; -1 for the
+    // account's own rows and when there is no such row.
+    int rowUser(int row) const;
 
     // The print command: the print dialog, then the shown table on the chosen printer.
     void OnFilePrint();
@@ -55,6 +60,8 @@ protected:
     bool viewportEvent(QEvent* event) override;
 
 private:
+    // The row of the shown account as the account gives it now.
+    std::optional<PropertyRow> propertyRow(int row) const;
     void fitValueColumn();
     bool fits(const QModelIndex& index) const;
 

@@ -61,7 +61,7 @@ TEST_F(KeyboardReachTest, MenusOfOurOwnHaveLettersNoTwoAlike)
     // clang-format off
     const int added[] = { ID_ENCRYPT_WALLET, ID_FILE_PREFERENCES, ID_ACCOUNT_COPY_PASSWORD, ID_GENERATE_PASSWORD,
         ID_VIEW_FIND, ID_VIEW_SHOW_SECRETS, ID_VIEW_EXPIRING, ID_VIEW_PASSWORD_HEALTH, ID_EDIT_UNDO, ID_EDIT_REDO,
-        ID_EDIT_RECENTLY_DELETED, ID_FILE_RESTORE_BACKUP, ID_FILE_MERGE_FROM };
+        ID_EDIT_RECENTLY_DELETED, ID_FILE_RESTORE_BACKUP, ID_FILE_MERGE_FROM, ID_ACCOUNT_COPY_USER_NAME, ID_ACCOUNT_OPEN_URL };
     const std::pair<int, const char*> classic[] = { { ID_ACCOUNT_PROPERTIES, "Properties" },
         { ID_ACCOUNT_DELETE, "Delete" }, { ID_NEW_EMAIL, "Email" }, { ID_APP_ABOUT, "About Quorril..." } };
     // clang-format on

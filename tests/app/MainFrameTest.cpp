@@ -58,7 +58,8 @@ TEST_F(MainFrameTest, Menus)
 
     const QMenu* account = top[2]->menu();
     EXPECT_EQ(menuTexts(account),
-        QStringList({ "New", "|", "Properties", "|", "Delete", "|", "Copy &Password", "&Generate Password…" }));
+        QStringList({ "New", "|", "Properties", "|", "Delete", "|", "Copy &Password", "Copy &User Name", "&Open URL",
+            "&Generate Password…" }));
     EXPECT_EQ(menuTexts(account->actions()[0]->menu()),
         QStringList({ "Email", "WebSite", "Bank", "Insurance", "Credit Card", "Medical Record", "Calling Card",
             "Purchased Item", "Software", "Reference" }));

@@ -49,7 +49,9 @@ TEST_F(ViewCommandsTest, MenusHoldTheNewCommands)
     const Row rows[] = {
         { ID_VIEW_FIND, "&Find", "Ctrl+F", menus.at(3)->menu() },
         { ID_VIEW_SHOW_SECRETS, "Show &Secrets", "Ctrl+H", menus.at(3)->menu() },
-        { ID_ACCOUNT_COPY_PASSWORD, "Copy &Password", "", frame.accountMenu() },
+        { ID_ACCOUNT_COPY_PASSWORD, "Copy &Password", "Ctrl+Shift+C", frame.accountMenu() },
+        { ID_ACCOUNT_COPY_USER_NAME, "Copy &User Name", "Ctrl+B", frame.accountMenu() },
+        { ID_ACCOUNT_OPEN_URL, "&Open URL", "Ctrl+U", frame.accountMenu() },
         { ID_GENERATE_PASSWORD, "&Generate Password…", "Ctrl+G", frame.accountMenu() },
         { ID_EDIT_COPY, "Copy", "Ctrl+C", nullptr },
     };
@@ -72,7 +74,7 @@ TEST_F(ViewCommandsTest, CopyPasswordCopiesTheSecretWhereThereIsOne)
         { AccountType::Insurance, false, false, nullptr }, // no secret of its own
         { AccountType::Email, false, false, nullptr }, // no user yet
         { AccountType::Bank, true, false, nullptr },
-        { AccountType::Bank, false, true, nullptr }, // the Account menu is the tree's
+        { AccountType::Bank, false, true, "pin value" }, // whichever pane has the focus
     };
     // clang-format on
     for (const Row& row : rows) {
