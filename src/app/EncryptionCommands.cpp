@@ -43,9 +43,6 @@ EncryptionCommands::EncryptionCommands(CMainFrame& frame)
     encrypt->setCheckable(true);
     connect(encrypt, &QAction::triggered, this, &EncryptionCommands::OnEncryptWallet);
 
-    // As wide as its longer text, so the status bar does not move when it changes.
-    m_pane->setMinimumWidth(m_pane->fontMetrics().horizontalAdvance(paneText(false, true)) + 12);
-
     CQuorrilDoc& doc = m_frame.document();
     Preferences& preferences = m_frame.preferences();
     doc.setEncryptNewDocuments(preferences.encryptNewWallets());
@@ -95,5 +92,9 @@ void EncryptionCommands::updateState()
     QAction* encrypt = m_frame.action(ID_ENCRYPT_WALLET);
     encrypt->setChecked(doc.isEncrypted());
     encrypt->setEnabled(doc.canSwitchEncryption());
-    m_pane->setText(paneText(doc.isEncrypted(), doc.encryptionPending()));
+    const QString text = paneText(doc.isEncrypted(), doc.encryptionPending());
+    m_pane->setText(text);
+    // As wide as the text it shows, not as its longest one: the message pane beside it needs the
+    // room for the notes of an opened wallet.
+    m_pane->setMinimumWidth(m_pane->fontMetrics().horizontalAdvance(text) + 12);
 }

@@ -33,6 +33,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMimeData>
+#include <QResizeEvent>
 #include <QScreen>
 #include <QSplitter>
 #include <QStatusBar>
@@ -51,6 +52,35 @@ QStringList droppedFiles(const QMimeData* data)
             paths.append(url.toLocalFile());
     return paths;
 }
+
+// The status bar's message pane. A note wider than the pane (the expiring and health notes
+// together, in a window of the first size) wraps onto more lines, and the pane asks for the height
+// of all of them at the width it has, so the status bar grows to show the note whole.
+class MessagePane : public QLabel {
+public:
+    explicit MessagePane(const QString& text)
+        : QLabel(text)
+    {
+        setWordWrap(true);
+    }
+
+    QSize minimumSizeHint() const override
+    {
+        QSize size = QLabel::minimumSizeHint();
+        if (width() > 0)
+            size.setHeight(qMax(size.height(), heightForWidth(width())));
+        return size;
+    }
+
+protected:
+    void resizeEvent(QResizeEvent* event) override
+    {
+        QLabel::resizeEvent(event);
+        // Another width may need another number of lines.
+        if (heightForWidth(width()) != height())
+            updateGeometry();
+    }
+};
 } // namespace
 
 CMainFrame::CMainFrame(
@@ -227,7 +257,7 @@ void CMainFrame::createToolBar()
 
 void CMainFrame::createStatusBar()
 {
-    m_messagePane = new QLabel(QStringLiteral("Ready"));
+    m_messagePane = new MessagePane(QStringLiteral("Ready"));
     m_messagePane->setObjectName(QStringLiteral("messagePane"));
     m_messagePane->setAccessibleName(QStringLiteral("Status"));
     statusBar()->addWidget(m_messagePane, 1);

@@ -1,6 +1,8 @@
 #include "app/CommandTable.h"
 #include "app/FrameTest.h"
 #include "app/KeyStateIndicators.h"
+#include "document/ExpiringItems.h"
+#include "document/PasswordHealth.h"
 #include "views/FindBar.h"
 
 #include <QLabel>
@@ -207,6 +209,26 @@ TEST_F(MainFrameTest, StatusBarShowsReadyAndTheLockKeyPanes)
     QApplication::sendEvent(&frame, &leave);
     EXPECT_TRUE(frame.statusBar()->currentMessage().isEmpty());
     EXPECT_TRUE(frame.messagePane()->isVisible());
+}
+
+// The notes of an opened wallet, side by side, are wider than the message pane of a window of the
+// first size: they wrap, and the status bar grows to show every line, then shrinks back.
+TEST_F(MainFrameTest, LongStatusNotesShowWholeAtTheFirstSize)
+{
+    QLabel* pane = frame.messagePane();
+    const int firstHeight = frame.statusBar()->height();
+    const QString notes = ExpiringItems::statusNote(2, 1) + QStringLiteral("; ") + PasswordHealth::statusNote(8);
+    for (const QString& text : { notes, ExpiringItems::statusNote(12, 0), QStringLiteral("Ready") }) {
+        SCOPED_TRACE(text.toStdString());
+        pane->setText(text);
+        QTest::qWait(20); // the window lays out again
+        const QRect room = pane->contentsRect();
+        const QRect needed = pane->fontMetrics().boundingRect(room, Qt::TextWordWrap, text);
+        EXPECT_LE(needed.width(), room.width());
+        EXPECT_LE(needed.height(), room.height());
+        EXPECT_TRUE(frame.rect().contains(QRect(pane->mapTo(&frame, QPoint()), pane->size())));
+    }
+    EXPECT_EQ(frame.statusBar()->height(), firstHeight);
 }
 
 TEST_F(MainFrameTest, TitleFollowsTheDocument)
