@@ -54,8 +54,9 @@ QStringList droppedFiles(const QMimeData* data)
 }
 
 // The status bar's message pane. A note wider than the pane (the expiring and health notes
-// together, in a window of the first size) wraps onto more lines, and the pane asks for the height
-// of all of them at the width it has, so the status bar grows to show the note whole.
+// together, in a window of the first size) wraps onto more lines, and the status bar grows to show
+// it whole. The main window gives the status bar the height it prefers, whatever its width, so the
+// pane prefers the height of its lines at the width it has, and asks again when its width changes.
 class MessagePane : public QLabel {
 public:
     explicit MessagePane(const QString& text)
@@ -64,11 +65,15 @@ public:
         setWordWrap(true);
     }
 
-    QSize minimumSizeHint() const override
+    // Its height follows its width through sizeHint(): a layout that asked heightForWidth() would
+    // reckon the lines at the status bar's preferred width instead.
+    bool hasHeightForWidth() const override { return false; }
+
+    QSize sizeHint() const override
     {
-        QSize size = QLabel::minimumSizeHint();
+        QSize size = QLabel::sizeHint();
         if (width() > 0)
-            size.setHeight(qMax(size.height(), heightForWidth(width())));
+            size.setHeight(heightForWidth(width()));
         return size;
     }
 
@@ -76,8 +81,7 @@ protected:
     void resizeEvent(QResizeEvent* event) override
     {
         QLabel::resizeEvent(event);
-        // Another width may need another number of lines.
-        if (heightForWidth(width()) != height())
+        if (event->oldSize().width() != width())
             updateGeometry();
     }
 };

@@ -229,6 +229,18 @@ TEST_F(MainFrameTest, LongStatusNotesShowWholeAtTheFirstSize)
         EXPECT_TRUE(frame.rect().contains(QRect(pane->mapTo(&frame, QPoint()), pane->size())));
     }
     EXPECT_EQ(frame.statusBar()->height(), firstHeight);
+    // A wider window needs fewer lines, and a narrower one more again.
+    pane->setText(notes);
+    QTest::qWait(20);
+    const int wrappedHeight = frame.statusBar()->height();
+    EXPECT_GT(wrappedHeight, firstHeight);
+    const auto barHeightAfter = [this](int width, int expected) {
+        frame.resize(width, CMainFrame::InitialSize);
+        static_cast<void>(QTest::qWaitFor([&] { return frame.statusBar()->height() == expected; }, 1000));
+        return frame.statusBar()->height();
+    };
+    EXPECT_EQ(barHeightAfter(1200, firstHeight), firstHeight);
+    EXPECT_EQ(barHeightAfter(CMainFrame::InitialSize, wrappedHeight), wrappedHeight);
 }
 
 TEST_F(MainFrameTest, TitleFollowsTheDocument)
