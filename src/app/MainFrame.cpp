@@ -59,11 +59,7 @@ QStringList droppedFiles(const QMimeData* data)
 // pane prefers the height of its lines at the width it has, and asks again when its width changes.
 class MessagePane : public QLabel {
 public:
-    explicit MessagePane(const QString& text)
-        : QLabel(text)
-    {
-        setWordWrap(true);
-    }
+    MessagePane() { setWordWrap(true); }
 
     // Its height follows its width through sizeHint(): a layout that asked heightForWidth() would
     // reckon the lines at the status bar's preferred width instead.
@@ -259,9 +255,21 @@ void CMainFrame::createToolBar()
     }
 }
 
+void CMainFrame::setRestingNote(const QString& note)
+{
+    m_restingNote = note;
+    showRestingText();
+}
+
+void CMainFrame::showRestingText()
+{
+    m_messagePane->setText(m_restingNote.isEmpty() ? QStringLiteral("Ready") : m_restingNote);
+}
+
 void CMainFrame::createStatusBar()
 {
-    m_messagePane = new MessagePane(QStringLiteral("Ready"));
+    m_messagePane = new MessagePane;
+    showRestingText();
     m_messagePane->setObjectName(QStringLiteral("messagePane"));
     m_messagePane->setAccessibleName(QStringLiteral("Status"));
     statusBar()->addWidget(m_messagePane, 1);

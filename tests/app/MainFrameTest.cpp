@@ -220,7 +220,7 @@ TEST_F(MainFrameTest, LongStatusNotesShowWholeAtTheFirstSize)
     const QString notes = ExpiringItems::statusNote(2, 1) + QStringLiteral("; ") + PasswordHealth::statusNote(8);
     for (const QString& text : { notes, ExpiringItems::statusNote(12, 0), QStringLiteral("Ready") }) {
         SCOPED_TRACE(text.toStdString());
-        pane->setText(text);
+        frame.setRestingNote(text);
         QTest::qWait(20); // the window lays out again
         const QRect room = pane->contentsRect();
         const QRect needed = pane->fontMetrics().boundingRect(room, Qt::TextWordWrap, text);
@@ -230,7 +230,7 @@ TEST_F(MainFrameTest, LongStatusNotesShowWholeAtTheFirstSize)
     }
     EXPECT_EQ(frame.statusBar()->height(), firstHeight);
     // A wider window needs fewer lines, and a narrower one more again.
-    pane->setText(notes);
+    frame.setRestingNote(notes);
     QTest::qWait(20);
     const int wrappedHeight = frame.statusBar()->height();
     EXPECT_GT(wrappedHeight, firstHeight);
