@@ -1,6 +1,6 @@
 // Which secret Copy Password copies for each of the ten types.
-#include "accounts/CopyTarget.h"
 #include "accounts/AccountFactory.h"
+#include "accounts/AccountRoles.h"
 #include "accounts/BankAccount.h"
 #include "accounts/CallingCardAccount.h"
 #include "accounts/CreditCardAccount.h"
@@ -49,12 +49,12 @@ TEST(CopyTargetTest, EachTypeCopiesItsOneSecret)
     for (const Row& row : rows) {
         SCOPED_TRACE(accountTypeName(row.type).toStdString() + " with " + std::to_string(row.users) + " users");
         const auto account = filled(row.type, row.users);
-        const std::optional<QString> secret = CopyTarget::secretOf(*account);
+        const std::optional<QString> secret = AccountRoles::textOf(*account, FieldRole::CopyTarget);
         ASSERT_EQ(secret.has_value(), row.copied != nullptr);
         if (row.copied) {
             EXPECT_EQ(*secret, QLatin1String(row.copied));
         }
-        EXPECT_EQ(CopyTarget::hasSecret(row.type), row.type == AccountType::Email || row.copied);
+        EXPECT_EQ(AccountRoles::has(row.type, FieldRole::CopyTarget), row.type == AccountType::Email || row.copied);
     }
 }
 

@@ -2,7 +2,6 @@
 // copied, found, stored, loaded and listed among what expires, and the ten keep their bytes.
 #include "accounts/AccountRoles.h"
 #include "accounts/AccountSearch.h"
-#include "accounts/CopyTarget.h"
 #include "accounts/PropertyRows.h"
 #include "document/DocumentFixture.h"
 #include "document/ExpiringItems.h"
@@ -58,8 +57,8 @@ TEST_F(EleventhTypeTest, IsCreatedListedCopiedAndFoundFromItsTablesAlone)
     QStringList names, values;
     EXPECT_EQ(a->ListProperties(names, values), rows.size());
 
-    EXPECT_TRUE(CopyTarget::hasSecret(Membership::kType));
-    EXPECT_EQ(CopyTarget::secretOf(*a), QStringLiteral("s3cret"));
+    EXPECT_TRUE(AccountRoles::has(Membership::kType, FieldRole::CopyTarget));
+    EXPECT_EQ(AccountRoles::textOf(*a, FieldRole::CopyTarget), QStringLiteral("s3cret"));
     EXPECT_EQ(AccountRoles::textOf(*a, FieldRole::UserName), QStringLiteral("m-42"));
     EXPECT_EQ(AccountRoles::textOf(*a, FieldRole::Url), QStringLiteral("https://club.example"));
     EXPECT_EQ(AccountRoles::textOf(*a, FieldRole::Notes), QStringLiteral("Locker 7"));
