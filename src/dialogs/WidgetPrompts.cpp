@@ -53,7 +53,7 @@ std::optional<QString> WidgetPrompts::password(PasswordMode mode)
     CPasswordDlg dialog(*this, mode, parentWindow());
     if (run(dialog, true) != QDialog::Accepted)
         return std::nullopt;
-    return dialog.password();
+    return dialog.takePassword();
 }
 
 void WidgetPrompts::notice(const QString& text, const QString& detail)

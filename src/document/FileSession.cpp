@@ -2,6 +2,7 @@
 #include "document/FileSession.h"
 
 #include "core/CArchive.h"
+#include "core/SecretWipe.h"
 #include "document/Backups.h"
 #include "document/DocumentTexts.h"
 #include "document/FileAccess.h"
@@ -22,6 +23,16 @@ QString fileNameOf(const QString& path)
     const QString name = QFileInfo(path).fileName();
     return name.isEmpty() ? QDir::toNativeSeparators(path) : name;
 }
+
+// The password a user typed to open a file goes, wiped, when the open is over.
+struct TypedPassword {
+    std::optional<QString> text;
+    ~TypedPassword()
+    {
+        if (text)
+            SecretWipe::text(*text);
+    }
+};
 
 KdfCost strongerOf(const KdfCost& a, const KdfCost& b)
 {
@@ -52,6 +63,7 @@ void FileSession::setPathName(const QString& path)
 
 void FileSession::clear()
 {
+    m_seal.drop();
     m_table.clearAccounts();
     m_password = QString();
 }
@@ -60,21 +72,38 @@ void FileSession::clear()
 
 void FileSession::lock()
 {
-    if (!hasPassword())
+    if (m_lockBusy || (!m_locked && !hasPassword()))
         return;
     if (!m_locked) {
         m_locked = true;
+        // The windows and views let go of what they show first, so that the texts the accounts
+        // hold are theirs alone when the seal wipes them.
         Q_EMIT lockChanged(true);
+        Q_EMIT viewsUpdated();
+        m_lockBusy = true;
+        m_seal.seal(m_table, m_password, m_leastKdfCost, m_keyWork);
+        m_lockBusy = false;
     }
     Q_EMIT viewsUpdated();
 }
 
 void FileSession::unlock()
 {
-    if (!m_locked)
+    if (!m_locked || m_lockBusy)
         return;
-    const std::optional<QString> password = m_prompts.password(Prompts::PasswordMode::Verify);
-    if (!password || !passwordMatches(*password))
+    std::optional<QString> password = m_prompts.password(Prompts::PasswordMode::Verify);
+    if (!password)
+        return;
+    bool opened = false;
+    if (m_seal.isSealed()) {
+        m_lockBusy = true;
+        opened = m_seal.open(m_table, m_password, *password, m_keyWork) == DocumentSeal::Opened::Yes;
+        m_lockBusy = false;
+    } else {
+        opened = passwordMatches(*password);
+    }
+    SecretWipe::text(*password);
+    if (!opened)
         return;
     m_locked = false;
     Q_EMIT lockChanged(false);
@@ -269,7 +298,8 @@ bool FileSession::openFromBytes(QByteArrayView bytes, const QString& path)
     if (!bytes.isEmpty())
         m_loadFailed = !guarded(Direction::Load, path, [&] { WalletFile::load(bytes, *this); });
 
-    const std::optional<QString> password = verifyPassword();
+    const TypedPassword typed { verifyPassword() };
+    const std::optional<QString>& password = typed.text;
     if (!password)
         return refuseOpen(OpenResult::Cancelled);
     if (!passwordMatches(*password)) {
@@ -296,7 +326,8 @@ bool FileSession::openEncrypted(QByteArrayView bytes, const QString& path)
     };
     if (!reader.headerIsSound())
         return refuseDamaged(reader.isCostly() ? DocumentText::costlyKdf(reader.cost()) : QString());
-    const std::optional<QString> password = verifyPassword();
+    const TypedPassword typed { verifyPassword() };
+    const std::optional<QString>& password = typed.text;
     if (!password)
         return refuseOpen(OpenResult::Cancelled);
     switch (reader.unlock(*password)) {
@@ -348,6 +379,13 @@ bool FileSession::saveDocument(const QString& requestedPath)
     if (path.isEmpty()) {
         path = m_prompts.saveFileName(title());
         if (path.isEmpty())
+            return false;
+    }
+
+    // A sealed document has nothing to write until it is unlocked.
+    if (m_seal.isSealed()) {
+        unlock();
+        if (m_seal.isSealed())
             return false;
     }
 

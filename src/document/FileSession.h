@@ -2,6 +2,7 @@
 
 #include "core/ScrambledText.h"
 #include "document/AccountBook.h"
+#include "document/DocumentSeal.h"
 #include "document/Prompts.h"
 #include "format/EncryptedFormat.h"
 #include "format/WalletContents.h"
@@ -53,8 +54,16 @@ public:
     bool passwordMatches(const QString& candidate) const { return candidate == m_password.text(); }
     QString password() const { return m_password.text(); }
     bool isLocked() const { return m_locked; }
+    // Locks and seals the document (DocumentSeal): only the titles stay readable. Should the seal
+    // find no memory, the document is locked all the same, unsealed.
     void lock();
+    // Asks for the password and, when it opens the seal (or matches), unlocks; a wrong one or Cancel
+    // leaves the document locked.
     void unlock();
+    // True while the document's content is sealed away.
+    bool isSealed() const { return m_seal.isSealed(); }
+    // Where lock and unlock derive their key (see KeyWork).
+    void setKeyWork(KeyWork work) { m_keyWork = std::move(work); }
 
     // --- container ---
     bool isEncrypted() const { return m_encrypted; }
@@ -113,6 +122,10 @@ private:
     AccountBook& m_table;
     ScrambledText m_password;
     bool m_locked = false;
+    // Between the start and the end of a lock or unlock, which may run the event loop (KeyWork).
+    bool m_lockBusy = false;
+    DocumentSeal m_seal;
+    KeyWork m_keyWork = [](const std::function<void()>& work) { work(); };
     QString m_pathName;
     qint32 m_loadedVersion = 0;
     bool m_loadFailed = false;

@@ -56,6 +56,8 @@ protected:
 
 private:
     void fitValueColumn();
+    // Wipes the value texts the table holds before its rows go.
+    void wipeValues();
     bool fits(const QModelIndex& index) const;
 
     CQuorrilDoc& m_doc;
