@@ -6,8 +6,10 @@
 SECRETS_FILE holds one secret a line (UTF-8). Every readable mapping of the process that is not a
 file of the system (libraries, fonts, locales) is read through /proc/PID/mem and searched for each
 secret in UTF-8 and in UTF-16LE. Prints one line per secret found and the total count of secrets
-found ('LABEL: N of M secrets found'); the caller judges the count.
+found ('LABEL: N of M secrets found'); the caller judges the count. With QUORRIL_SCAN_CONTEXT=1 it
+also prints the bytes around each find, to tell what holds it.
 """
+import os
 import sys
 
 
@@ -46,6 +48,11 @@ def main():
             for secret, (utf8, utf16) in needles.items():
                 for index, needle in enumerate((utf8, utf16)):
                     hits = data.count(needle)
+                    if hits and os.environ.get("QUORRIL_SCAN_CONTEXT") == "1":
+                        at = data.find(needle)
+                        while at >= 0:
+                            print(f"  {secret!r} at {start + at:#x}: {data[max(0, at - 48):at + len(needle) + 48]!r}")
+                            at = data.find(needle, at + 1)
                     if hits:
                         found[secret][index] += hits
                         where.setdefault(secret, set()).add(path or "[anonymous]")

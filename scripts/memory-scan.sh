@@ -65,7 +65,9 @@ sleep 1
 export QUORRIL_PROGRAM="$program" QUORRIL_WALLET="$work/sample.qrl" QUORRIL_SCAN="$PWD/scripts/memory-scan.py"
 export QUORRIL_SECRETS="$work/secrets.txt" QUORRIL_PASSWORD="$password"
 dbus-run-session -- bash -euo pipefail -c '
-  QT_QPA_PLATFORM=xcb LC_ALL=C.UTF-8 "$QUORRIL_PROGRAM" "$QUORRIL_WALLET" >"$HOME/quorril.log" 2>&1 &
+  # The password reaches the program only as typed: in its environment it would be found too.
+  env -u QUORRIL_PASSWORD QT_QPA_PLATFORM=xcb LC_ALL=C.UTF-8 "$QUORRIL_PROGRAM" "$QUORRIL_WALLET" \
+    >"$HOME/quorril.log" 2>&1 &
   program=$!
   trap "kill $program 2>/dev/null || true" EXIT
   timeout 30 xdotool search --sync --onlyvisible --name "Please Enter Password" >/dev/null

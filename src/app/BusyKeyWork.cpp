@@ -1,5 +1,6 @@
 #include "app/BusyKeyWork.h"
 
+#include <QCursor>
 #include <QEventLoop>
 #include <QGuiApplication>
 #include <QThread>
@@ -8,7 +9,7 @@
 
 void runBusyKeyWork(const std::function<void()>& work)
 {
-    QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+    QGuiApplication::setOverrideCursor(QCursor(Qt::WaitCursor));
     QEventLoop loop;
     const std::unique_ptr<QThread> thread(QThread::create(work));
     // Queued to this thread: a thread that ends before exec() still ends the loop.

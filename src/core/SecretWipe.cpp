@@ -27,6 +27,13 @@ bool overwrite(QByteArray& data)
     return true;
 }
 
+[[gnu::noinline]] void stack()
+{
+    constexpr size_t kStackBytes = 16 * 1024;
+    unsigned char area[kStackBytes];
+    bytes(area, sizeof area);
+}
+
 void text(QString& text)
 {
     overwrite(text);

@@ -19,4 +19,7 @@ bool overwrite(QByteArray& bytes);
 // Overwrites, then empties it.
 void text(QString& text);
 void bytes(QByteArray& bytes);
+// Zeroes the stack below the caller's frame, where the functions it called (a hash's rounds)
+// left copies of what they worked on.
+void stack();
 } // namespace SecretWipe
