@@ -1,5 +1,7 @@
 #include "app/IdleWatcher.h"
 
+#include "core/Clock.h"
+
 #include <QCoreApplication>
 #include <QEvent>
 
@@ -31,9 +33,7 @@ bool isInput(QEvent::Type type)
 IdleWatcher::IdleWatcher(QObject* parent)
     : QObject(parent)
 {
-    m_steady.start();
-    m_clock = [this] { return m_steady.elapsed(); };
-    m_lastInput = m_clock();
+    m_lastInput = Clock::steadyMs();
     m_timer.setSingleShot(true);
     m_timer.setTimerType(Qt::PreciseTimer);
     connect(&m_timer, &QTimer::timeout, this, &IdleWatcher::onTimeout);
@@ -47,13 +47,6 @@ IdleWatcher::~IdleWatcher()
         application->removeEventFilter(this);
 }
 
-void IdleWatcher::setClock(Clock clock)
-{
-    m_clock = std::move(clock);
-    m_lastInput = m_clock();
-    setInterval(m_interval);
-}
-
 void IdleWatcher::setInterval(qint64 ms)
 {
     m_interval = std::max<qint64>(ms, 0);
@@ -64,7 +57,7 @@ void IdleWatcher::setInterval(qint64 ms)
 
 void IdleWatcher::noteInput()
 {
-    m_lastInput = m_clock();
+    m_lastInput = Clock::steadyMs();
     // After idle() was sent the timer sleeps until someone is back.
     if (m_interval > 0 && !m_timer.isActive())
         arm(m_interval);
@@ -88,7 +81,7 @@ void IdleWatcher::check()
     m_timer.stop();
     if (m_interval <= 0)
         return;
-    const qint64 quiet = m_clock() - m_lastInput;
+    const qint64 quiet = Clock::steadyMs() - m_lastInput;
     if (quiet >= m_interval) {
         Q_EMIT idle();
         return;

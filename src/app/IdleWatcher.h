@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QElapsedTimer>
 #include <QObject>
 #include <QTimer>
 
@@ -14,8 +13,6 @@
 class IdleWatcher : public QObject {
     Q_OBJECT
 public:
-    // Milliseconds on a monotonic clock.
-    using Clock = std::function<qint64()>;
     static constexpr int MinimumWakeMs = 1000;
 
     explicit IdleWatcher(QObject* parent = nullptr);
@@ -24,8 +21,6 @@ public:
     // The time without input after which idle() is sent; 0 turns the watch off.
     void setInterval(qint64 ms);
     qint64 interval() const { return m_interval; }
-    // A clock of the test's own instead of the steady one.
-    void setClock(Clock clock);
 
     // What the timer does when it fires: reports idleness or waits for the rest of the interval.
     void check();
@@ -49,8 +44,6 @@ private:
     void arm(qint64 ms);
     void onTimeout();
 
-    Clock m_clock;
-    QElapsedTimer m_steady;
     QTimer m_timer;
     qint64 m_interval = 0;
     qint64 m_lastInput = 0;

@@ -2,9 +2,12 @@
 #include "accounts/CreditCardAccount.h"
 #include "app/FrameTest.h"
 #include "app/IdleWatcher.h"
+#include "core/Clock.h"
 
 #include <QLabel>
 #include <QSignalSpy>
+
+#include <optional>
 
 namespace {
 
@@ -15,7 +18,7 @@ class AutoLockTest : public FrameTest {
 protected:
     AutoLockTest()
     {
-        watcher().setClock([this] { return now; });
+        watcher().noteInput(); // from the stopped clock's time on
     }
 
     IdleWatcher& watcher() const { return frame.autoLock().idleWatcher(); }
@@ -46,12 +49,12 @@ protected:
     // Time passes without input, then the timer fires.
     void idleFor(qint64 ms)
     {
-        now += ms;
+        clock->advance(std::chrono::milliseconds(ms));
         watcher().check();
     }
     void typeSomething() { QTest::keyClick(frame.treeView(), Qt::Key_Down); }
 
-    qint64 now = 1000000;
+    std::optional<Clock::Fake> clock { std::in_place }; // stands still unless a test lets it run
 };
 
 TEST_F(AutoLockTest, IdleLocksThroughTheLockCommandAfterTheSetMinutes)
@@ -120,6 +123,7 @@ TEST_F(AutoLockTest, TheTimerWakesOncePerIntervalAndNeverSoonerThanASecond)
 
 TEST_F(AutoLockTest, AnIdleProgramWakesOnceOnARealClock)
 {
+    clock.reset();
     IdleWatcher real;
     QSignalSpy idle(&real, &IdleWatcher::idle);
     real.setInterval(1100);
