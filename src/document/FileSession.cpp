@@ -74,17 +74,18 @@ void FileSession::lock()
 {
     if (m_lockBusy || (!m_locked && !hasPassword()))
         return;
-    if (!m_locked) {
-        m_locked = true;
-        // The windows and views let go of what they show first, so that the texts the accounts
-        // hold are theirs alone when the seal wipes them.
-        Q_EMIT lockChanged(true);
+    if (m_locked) {
         Q_EMIT viewsUpdated();
-        m_lockBusy = true;
-        m_seal.seal(m_table, m_password, m_leastKdfCost, m_keyWork);
-        m_lockBusy = false;
+        return;
     }
+    m_locked = true;
+    // The windows and views let go of what they show first, so that the texts the accounts hold
+    // are theirs alone when the seal wipes them; the titles they go on showing stay.
+    Q_EMIT lockChanged(true);
     Q_EMIT viewsUpdated();
+    m_lockBusy = true;
+    m_seal.seal(m_table, m_password, m_leastKdfCost, m_keyWork);
+    m_lockBusy = false;
 }
 
 void FileSession::unlock()

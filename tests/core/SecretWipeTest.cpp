@@ -1,7 +1,8 @@
 // Wiping the program's own copies of secrets: only a copy held alone is overwritten.
-#include "core/CArchive.h"
-#include "core/ScrambledText.h"
 #include "core/SecretWipe.h"
+#include "core/CArchive.h"
+#include "core/FreedMemory.h"
+#include "core/ScrambledText.h"
 
 #include <gtest/gtest.h>
 
@@ -108,6 +109,24 @@ TEST(SecretWipeTest, AnArchiveThatGrowsKeepsEveryByte)
     }
     EXPECT_EQ(read, expected);
     EXPECT_EQ(in.remaining(), 0);
+}
+
+TEST(SecretWipeTest, TheAllocatorSettingsJoinWhatTheEnvironmentHolds)
+{
+    const QByteArray ours = "glibc.malloc.tcache_count=0:glibc.malloc.perturb=90";
+    const struct {
+        QByteArray present;
+        QByteArray expected;
+    } rows[] = {
+        { {}, ours },
+        { "glibc.malloc.arena_max=2", "glibc.malloc.arena_max=2:" + ours },
+        { ours, ours },
+        { "glibc.malloc.perturb=1:glibc.malloc.tcache_count=0", "glibc.malloc.perturb=1:glibc.malloc.tcache_count=0" },
+        // A cache left on would keep freed blocks unwiped: ours are added.
+        { "glibc.malloc.perturb=1", "glibc.malloc.perturb=1:" + ours },
+    };
+    for (const auto& row : rows)
+        EXPECT_EQ(FreedMemory::tunables(row.present), row.expected) << row.present.constData();
 }
 
 } // namespace
