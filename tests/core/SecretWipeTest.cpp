@@ -43,14 +43,16 @@ TEST(SecretWipeTest, OverwritesATextOnlyWhereItIsHeldAlone)
         const qsizetype size = text.size();
         EXPECT_EQ(SecretWipe::overwrite(text), row.wiped);
         EXPECT_EQ(text.size(), size) << "overwritten in place, not emptied";
-        if (row.wiped)
+        if (row.wiped) {
             EXPECT_TRUE(allZero(text));
-        else
+        } else {
             EXPECT_EQ(text, before);
+        }
         SecretWipe::text(text);
         EXPECT_TRUE(text.isNull());
-        if (!other.isEmpty())
+        if (!other.isEmpty()) {
             EXPECT_EQ(other, before) << "the other holder keeps its text";
+        }
     }
 }
 
