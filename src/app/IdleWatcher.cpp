@@ -1,34 +1,10 @@
 #include "app/IdleWatcher.h"
 
+#include "app/InputWatch.h"
 #include "core/Clock.h"
-
-#include <QCoreApplication>
-#include <QEvent>
 
 #include <algorithm>
 #include <limits>
-
-namespace {
-bool isInput(QEvent::Type type)
-{
-    switch (type) {
-    case QEvent::KeyPress:
-    case QEvent::KeyRelease:
-    case QEvent::MouseButtonPress:
-    case QEvent::MouseButtonRelease:
-    case QEvent::MouseButtonDblClick:
-    case QEvent::MouseMove:
-    case QEvent::Wheel:
-    case QEvent::TouchBegin:
-    case QEvent::TouchUpdate:
-    case QEvent::TabletPress:
-    case QEvent::TabletMove:
-        return true;
-    default:
-        return false;
-    }
-}
-} // namespace
 
 IdleWatcher::IdleWatcher(QObject* parent)
     : QObject(parent)
@@ -37,14 +13,7 @@ IdleWatcher::IdleWatcher(QObject* parent)
     m_timer.setSingleShot(true);
     m_timer.setTimerType(Qt::PreciseTimer);
     connect(&m_timer, &QTimer::timeout, this, &IdleWatcher::onTimeout);
-    if (QCoreApplication* application = QCoreApplication::instance())
-        application->installEventFilter(this);
-}
-
-IdleWatcher::~IdleWatcher()
-{
-    if (QCoreApplication* application = QCoreApplication::instance())
-        application->removeEventFilter(this);
+    connect(&InputWatch::instance(), &InputWatch::input, this, &IdleWatcher::noteInput);
 }
 
 void IdleWatcher::setInterval(qint64 ms)
@@ -61,13 +30,6 @@ void IdleWatcher::noteInput()
     // After idle() was sent the timer sleeps until someone is back.
     if (m_interval > 0 && !m_timer.isActive())
         arm(m_interval);
-}
-
-bool IdleWatcher::eventFilter(QObject* watched, QEvent* event)
-{
-    if (isInput(event->type()))
-        noteInput();
-    return QObject::eventFilter(watched, event);
 }
 
 void IdleWatcher::onTimeout()

@@ -53,6 +53,10 @@ public:
     FindBar* findBar() const { return m_findBar; }
     ViewCommands& viewCommands() const { return *m_viewCommands; }
     QLabel* messagePane() const { return m_messagePane; }
+    // The message pane at rest: "Ready", or the open wallet's note (expiring items, weak passwords)
+    // while it has one. The note is kept, and shown now and whenever the pane comes back to rest.
+    void setRestingNote(const QString& note);
+    void showRestingText();
     KeyStateIndicators* keyStateIndicators() const { return m_indicators; }
     // "Encrypted" or "Not Encrypted", the first of the permanent panes.
     QLabel* encryptionPane() const { return m_encryptionPane; }
@@ -77,6 +81,9 @@ public:
     // Before New or Open replace the document's contents: the views let go of them, so nothing of
     // the old wallet stays on screen while the next one asks for its password.
     void OnDocumentClosing();
+    // The views rebuild from the document: after New or Open, or when an open was given up and the
+    // document stayed as it was.
+    void OnDocumentReset();
     // Places the window in the middle of its screen.
     void centerOnScreen();
 
@@ -96,7 +103,6 @@ private:
     void createStatusBar();
     void createClient();
     void onFocusChanged(QWidget* now);
-    void OnDocumentReset();
     void updateTitle();
     void OnPreferences();
 
@@ -110,6 +116,7 @@ private:
     FindBar* m_findBar = nullptr;
     CAccountView* m_list = nullptr;
     QLabel* m_messagePane = nullptr;
+    QString m_restingNote;
     QLabel* m_encryptionPane = nullptr;
     KeyStateIndicators* m_indicators = nullptr;
     Pane m_activePane = Pane::Tree;
