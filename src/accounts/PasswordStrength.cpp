@@ -2,6 +2,7 @@
 
 #include "accounts/WebSiteAccount.h"
 #include "core/AccountRecord.h"
+#include "core/SecretWipe.h"
 
 #include <QCoreApplication>
 
@@ -16,7 +17,9 @@ QByteArray estimatorText(QStringView password)
 {
     QString text = password.toString();
     text.replace(QChar(u'\0'), QChar(u'\u2400'));
-    return text.toUtf8();
+    QByteArray bytes = text.toUtf8();
+    SecretWipe::text(text);
+    return bytes;
 }
 
 // The first `length` UTF-16 units, one fewer when the cut would split a surrogate pair.
@@ -110,7 +113,9 @@ double estimateBits(const QString& password, const QStringList& userWords)
     for (const QByteArray& word : words)
         dictionary.push_back(word.constData());
     dictionary.push_back(nullptr);
-    const double bits = ZxcvbnMatch(estimatorText(graded).constData(), dictionary.data(), nullptr);
+    QByteArray estimated = estimatorText(graded);
+    const double bits = ZxcvbnMatch(estimated.constData(), dictionary.data(), nullptr);
+    SecretWipe::bytes(estimated);
     const qsizetype rest = password.size() - graded.size();
     return rest > 0 && bits > 0 ? bits + bits / double(graded.size()) * double(rest) : bits;
 }

@@ -3,8 +3,10 @@
 #include "app/CommandIds.h"
 #include "app/MainFrame.h"
 #include "document/QuorrilDoc.h"
+#include "format/Sodium.h"
 
 #include <QAction>
+#include <QStatusBar>
 
 PasswordCommands::PasswordCommands(CMainFrame& frame)
     : QObject(&frame)
@@ -14,6 +16,21 @@ PasswordCommands::PasswordCommands(CMainFrame& frame)
     connect(m_frame.action(ID_LOCK_DOCUMENT), &QAction::triggered, &doc, &CQuorrilDoc::OnLockDocument);
     connect(m_frame.action(ID_UNLOCK_DOCUMENT), &QAction::triggered, &doc, &CQuorrilDoc::OnUnlockDocument);
     connect(m_frame.action(ID_CHANGE_PASSWORD), &QAction::triggered, &doc, &CQuorrilDoc::OnChangeDocumentPassword);
+    connect(&doc, &CQuorrilDoc::lockChanged, this, &PasswordCommands::noteMemoryLock);
+}
+
+void PasswordCommands::noteMemoryLock()
+{
+    // The seal works all the same; the user hears of it once a session.
+    if (m_memoryLockNoted || !Sodium::memoryLockFailed())
+        return;
+    m_memoryLockNoted = true;
+    m_frame.statusBar()->showMessage(memoryLockNote(), kNoteMs);
+}
+
+QString PasswordCommands::memoryLockNote()
+{
+    return QStringLiteral("The system refused to lock memory: the sealed wallet may be written to swap");
 }
 
 void PasswordCommands::updateState()

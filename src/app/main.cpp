@@ -1,5 +1,6 @@
 #include "app/QuorrilApp.h"
 #include "core/CoreDumps.h"
+#include "core/FreedMemory.h"
 #include "dialogs/WidgetPrompts.h"
 
 #include <QApplication>
@@ -23,6 +24,7 @@ bool onlyAsksForText(int argc, char* argv[])
 int main(int argc, char* argv[])
 {
     // Before anything of a wallet can be in memory.
+    FreedMemory::restartWiping(argv);
     turnOffCoreDumps();
     std::unique_ptr<QCoreApplication> application = onlyAsksForText(argc, argv)
         ? std::make_unique<QCoreApplication>(argc, argv)

@@ -1,9 +1,11 @@
 #include "core/CArchive.h"
 
 #include "core/OleDateTime.h"
+#include "core/SecretWipe.h"
 
 #include <QtEndian>
 
+#include <algorithm>
 #include <cstring>
 
 CArchive::CArchive(QByteArray* buffer)
@@ -34,7 +36,25 @@ quint8 CArchive::readU8() { return *take(1); }
 quint16 CArchive::readU16() { return qFromLittleEndian<quint16>(take(2)); }
 quint32 CArchive::readU32() { return qFromLittleEndian<quint32>(take(4)); }
 
-void CArchive::writeBytes(const void* data, qsizetype size) { m_out->append(static_cast<const char*>(data), size); }
+void CArchive::makeRoom(qsizetype bytes)
+{
+    const qsizetype needed = m_out->size() + bytes;
+    if (needed <= m_out->capacity() && m_out->isDetached())
+        return;
+    // Grown by hand rather than by QByteArray, which would free the smaller block unwiped: the bytes
+    // stored may be a whole wallet.
+    QByteArray larger;
+    larger.reserve(std::max(needed, 2 * m_out->capacity()));
+    larger.append(*m_out);
+    SecretWipe::bytes(*m_out);
+    *m_out = std::move(larger);
+}
+
+void CArchive::writeBytes(const void* data, qsizetype size)
+{
+    makeRoom(size);
+    m_out->append(static_cast<const char*>(data), size);
+}
 
 CArchive& CArchive::operator<<(qint32 value)
 {
@@ -104,6 +124,7 @@ uchar* CArchive::beginText(qsizetype length, qsizetype slack)
     uchar head[10];
     writeBytes(head, textHead(length, head));
     m_textStart = m_out->size();
+    makeRoom(2 * length + slack);
     m_out->resize(m_textStart + 2 * length + slack);
     return reinterpret_cast<uchar*>(m_out->data()) + m_textStart;
 }

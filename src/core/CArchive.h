@@ -25,9 +25,10 @@ private:
     Cause m_cause;
 };
 
-// Sequential little-endian byte archive over a memory buffer, either storing into a QByteArray or
-// loading from a byte view. Texts are written as the UTF-16 form with the FF FE FF marker and a
-// length prefix; loading also accepts the older 8-bit form (Windows-1252).
+// Sequential little-endian byte archive over a memory buffer, either storing into a QByteArray (whose
+// smaller blocks are wiped as it grows) or loading from a byte view. Texts are written as the UTF-16
+// form with the FF FE FF marker and a length prefix; loading also accepts the older 8-bit form
+// (Windows-1252).
 class CArchive {
 public:
     // Storing: appends to *buffer, which must outlive the archive.
@@ -77,6 +78,8 @@ private:
     // Returns -1 for the FF FE marker, otherwise a length.
     qint64 readLengthPrefix();
     void writeBytes(const void* data, qsizetype size);
+    // Makes the storing buffer hold `bytes` more without reallocating, wiping the block it leaves.
+    void makeRoom(qsizetype bytes);
 
     QByteArray* m_out = nullptr;
     qsizetype m_textStart = 0;

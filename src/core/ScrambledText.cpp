@@ -226,7 +226,7 @@ void ScrambledText::Scramble()
 {
     if (m_text.isEmpty())
         return;
-    m_text = scrambled(m_text);
+    *this = scrambled(m_text);
     m_substituted = true;
     m_reversed = true;
     m_tokenized = true;
@@ -236,7 +236,7 @@ void ScrambledText::Unscramble()
 {
     if (m_text.isEmpty())
         return;
-    m_text = unscrambled(m_text);
+    *this = unscrambled(m_text);
     m_tokenized = false;
     m_reversed = false;
     m_substituted = false;

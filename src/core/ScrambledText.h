@@ -1,6 +1,10 @@
 #pragma once
 
+#include "core/SecretWipe.h"
+
 #include <QString>
+
+#include <utility>
 
 class CArchive;
 
@@ -15,7 +19,27 @@ public:
     } // NOLINT: a text converts implicitly
     ScrambledText& operator=(const QString& text) // keeps the flags
     {
-        m_text = text;
+        QString old = std::exchange(m_text, text);
+        SecretWipe::text(old);
+        return *this;
+    }
+    // The text is wiped when it goes, unless another copy still holds it.
+    ~ScrambledText() { SecretWipe::text(m_text); }
+    ScrambledText(const ScrambledText&) = default;
+    ScrambledText(ScrambledText&&) noexcept = default;
+    ScrambledText& operator=(const ScrambledText& other)
+    {
+        if (this != &other)
+            *this = ScrambledText(other);
+        return *this;
+    }
+    ScrambledText& operator=(ScrambledText&& other) noexcept
+    {
+        // What this held leaves with `other`, which wipes it.
+        std::swap(m_text, other.m_text);
+        std::swap(m_reversed, other.m_reversed);
+        std::swap(m_substituted, other.m_substituted);
+        std::swap(m_tokenized, other.m_tokenized);
         return *this;
     }
 

@@ -34,22 +34,15 @@ void waitMoment(QFutureWatcher<void>& watcher, std::chrono::milliseconds delay)
     if (!watcher.isFinished())
         loop.exec(QEventLoop::ExcludeUserInputEvents | QEventLoop::ExcludeSocketNotifiers);
 }
-} // namespace
 
-bool waitingWhileBusy() { return g_waits > 0; }
-
-bool runWhileBusy(QWidget* parent, const BusyWait& wait, std::function<void()> work)
+// Starts the work on a thread of its own, left to end by itself: a key derivation cannot be
+// stopped, and one the user gave up on must not hold anything up (the shared thread pool is waited
+// for when the program quits, which could then take minutes). What it throws goes to `error`.
+void start(QFutureWatcher<void>& watcher, std::function<void()> work, std::shared_ptr<std::exception_ptr> error)
 {
-    ++g_waits;
-    const auto counted = qScopeGuard([] { --g_waits; });
-    auto error = std::make_shared<std::exception_ptr>();
     QPromise<void> promise;
-    QFutureWatcher<void> watcher;
     watcher.setFuture(promise.future());
     promise.start();
-    // A thread of its own, left to end by itself: a key derivation cannot be stopped, and one the
-    // user gave up on must not hold anything up (the shared thread pool is waited for when the
-    // program quits, which could then take minutes).
     std::thread([promise = std::move(promise), work = std::move(work), error]() mutable {
         try {
             work();
@@ -58,6 +51,31 @@ bool runWhileBusy(QWidget* parent, const BusyWait& wait, std::function<void()> w
         }
         promise.finish();
     }).detach();
+}
+} // namespace
+
+bool waitingWhileBusy() { return g_waits > 0; }
+
+void runUntilDone(std::function<void()> work)
+{
+    ++g_waits;
+    const auto counted = qScopeGuard([] { --g_waits; });
+    auto error = std::make_shared<std::exception_ptr>();
+    QFutureWatcher<void> watcher;
+    start(watcher, std::move(work), error);
+    while (!watcher.isFinished())
+        waitMoment(watcher, std::chrono::hours(1));
+    if (*error)
+        std::rethrow_exception(*error);
+}
+
+bool runWhileBusy(QWidget* parent, const BusyWait& wait, std::function<void()> work)
+{
+    ++g_waits;
+    const auto counted = qScopeGuard([] { --g_waits; });
+    auto error = std::make_shared<std::exception_ptr>();
+    QFutureWatcher<void> watcher;
+    start(watcher, std::move(work), error);
 
     waitMoment(watcher, wait.delay);
     if (!watcher.isFinished()) {

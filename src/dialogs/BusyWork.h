@@ -30,6 +30,10 @@ bool runWhileBusy(QWidget* parent, const BusyWait& wait, std::function<void()> w
 // would change the document from a timer waits too.
 bool waitingWhileBusy();
 
+// Runs work that cannot be given up (a lock's key derivation) on a thread of its own, with the wait
+// cursor, until it is done: the windows go on painting and the user's input waits.
+void runUntilDone(std::function<void()> work);
+
 // The same for work that gives a result: the result, or nothing when the user cancelled.
 template <class T> std::optional<T> resultWhileBusy(QWidget* parent, const BusyWait& wait, std::function<T()> work)
 {

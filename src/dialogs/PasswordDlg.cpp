@@ -2,6 +2,7 @@
 
 #include "accounts/PasswordStrength.h"
 #include "core/ScrambledText.h"
+#include "core/SecretWipe.h"
 #include "dialogs/DialogUnits.h"
 #include "dialogs/GeneratePasswordMenu.h"
 #include "dialogs/SecretEdit.h"
@@ -13,6 +14,7 @@
 #include <QPushButton>
 
 #include <algorithm>
+#include <utility>
 
 namespace {
 // Places controls by dialog units and moves everything below a paragraph down by as much as the
@@ -130,6 +132,15 @@ CPasswordDlg::CPasswordDlg(UiPrompts& prompts, Prompts::PasswordMode mode, QWidg
         m_verifyEdit->hide();
     }
     m_passwordEdit->setFocus();
+}
+
+QString CPasswordDlg::takePassword()
+{
+    // setText() replaces a field's text without copying it first, as clear() would.
+    m_passwordEdit->setText(QString());
+    m_verifyEdit->setText(QString());
+    SecretWipe::text(m_verifyPassword);
+    return std::exchange(m_password, QString());
 }
 
 void CPasswordDlg::OnOK()

@@ -21,6 +21,9 @@ public:
 
     // After OK: the entered password.
     QString password() const { return m_password; }
+    // The same, taken out: the dialog and its fields let go of every copy, so that the caller holds
+    // the only one and can wipe it (SecretWipe).
+    QString takePassword();
 
     SecretEdit* passwordEdit() const { return m_passwordEdit; }
     SecretEdit* verifyEdit() const { return m_verifyEdit; }

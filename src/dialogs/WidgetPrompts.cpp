@@ -55,7 +55,7 @@ std::optional<QString> WidgetPrompts::password(PasswordMode mode)
     CPasswordDlg dialog(*this, mode, parentWindow());
     if (run(dialog, true) != QDialog::Accepted)
         return std::nullopt;
-    return dialog.password();
+    return dialog.takePassword();
 }
 
 void WidgetPrompts::notice(const QString& text, const QString& detail)
@@ -157,6 +157,8 @@ bool WidgetPrompts::openCostly(const KdfCost& asked)
     // No is the safe answer: Enter and Esc both give it.
     return question(DocumentText::openCostlyQuestion(asked), Icon::Warning, Answer::No, Answer::No);
 }
+
+void WidgetPrompts::runToEnd(const std::function<void()>& work) { runUntilDone(work); }
 
 bool WidgetPrompts::runCostly(const std::function<void()>& work)
 {

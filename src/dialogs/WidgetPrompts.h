@@ -32,6 +32,7 @@ public:
     bool openCostly(const KdfCost& asked) override;
     // On a thread of its own, with the busy dialog after a moment (runWhileBusy); a lock cancels it.
     bool runCostly(const std::function<void()>& work) override;
+    void runToEnd(const std::function<void()>& work) override;
 
     static QString caption();
     static QString fileFilter();

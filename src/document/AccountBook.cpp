@@ -160,6 +160,17 @@ void swapContent(AccountRecord& a, AccountRecord& b)
 }
 } // namespace
 
+void AccountBook::refill(std::unique_ptr<AccountRecord> account)
+{
+    const auto it = m_accounts.find(account->GetId());
+    if (it == m_accounts.end())
+        fileAccount(std::move(account));
+    else if (&it->second->layout() == &account->layout())
+        swapContent(*it->second, *account);
+    else
+        it->second = std::move(account);
+}
+
 std::unique_ptr<AccountRecord> AccountBook::replace(std::unique_ptr<AccountRecord> account)
 {
     const AccountId id = account->GetId();
@@ -274,6 +285,35 @@ ChangeStack::History AccountBook::takeHistory()
 void AccountBook::restoreHistory(ChangeStack::History history)
 {
     m_history.restoreHistory(std::move(history));
+    Q_EMIT historyChanged();
+}
+
+ChangeStack::History AccountBook::sealHistory(bool& forcedModified)
+{
+    forcedModified = m_forcedModified;
+    const bool wasModified = isModified();
+    ChangeStack::History history = takeHistory();
+    m_forcedModified = wasModified;
+    return history;
+}
+
+void AccountBook::unsealHistory(ChangeStack::History sealed, bool forcedModified)
+{
+    const bool wasModified = isModified();
+    ChangeStack::History meanwhile = m_history.takeHistory();
+    meanwhile.steps.resize(meanwhile.done);
+    if (!meanwhile.steps.empty()) {
+        // As a push does: the steps that could be redone go, and a clean state among them with them.
+        sealed.steps.resize(sealed.done);
+        if (sealed.clean && *sealed.clean > sealed.done)
+            sealed.clean.reset();
+        for (Step& step : meanwhile.steps)
+            sealed.steps.push_back(std::move(step));
+        sealed.done = sealed.steps.size();
+    }
+    m_history.restoreHistory(std::move(sealed));
+    m_forcedModified = forcedModified;
+    announceModified(wasModified);
     Q_EMIT historyChanged();
 }
 

@@ -52,6 +52,10 @@ public:
     // Destroys every account and the history.
     void clearAccounts();
 
+    // Puts back the content of an account that a lock left with its title alone, in the same object
+    // and without a signal: what the views show of it does not change.
+    void refill(std::unique_ptr<AccountRecord> account);
+
     // --- the table's own changes, each announced ---
     // Files an account under an id that holds none.
     void put(std::unique_ptr<AccountRecord> account);
@@ -74,6 +78,12 @@ public:
     void clearHistory();
     ChangeStack::History takeHistory();
     void restoreHistory(ChangeStack::History history);
+    // The history leaves the table (a lock seals it) while the modified mark stays as it was:
+    // `forcedModified` gets the mark's own part, which the history does not tell.
+    ChangeStack::History sealHistory(bool& forcedModified);
+    // Puts a sealed history back with its part of the mark. The steps done while it was away (new
+    // accounts filed while locked) follow its done steps, as if pushed after them.
+    void unsealHistory(ChangeStack::History sealed, bool forcedModified);
 
     // --- modified mark ---
     bool isModified() const { return m_forcedModified || !m_history.isClean(); }

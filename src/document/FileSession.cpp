@@ -2,6 +2,7 @@
 #include "document/FileSession.h"
 
 #include "core/CArchive.h"
+#include "core/SecretWipe.h"
 #include "document/Backups.h"
 #include "document/DocumentTexts.h"
 #include "document/FileAccess.h"
@@ -23,6 +24,16 @@ QString fileNameOf(const QString& path)
     const QString name = QFileInfo(path).fileName();
     return name.isEmpty() ? QDir::toNativeSeparators(path) : name;
 }
+
+// The password a user typed to open a file goes, wiped, when the open is over.
+struct TypedPassword {
+    std::optional<QString> text;
+    ~TypedPassword()
+    {
+        if (text)
+            SecretWipe::text(*text);
+    }
+};
 
 KdfCost strongerOf(const KdfCost& a, const KdfCost& b)
 {
@@ -53,6 +64,7 @@ void FileSession::setPathName(const QString& path)
 
 void FileSession::clear()
 {
+    m_seal.drop();
     m_table.clearAccounts();
     m_password = QString();
 }
@@ -61,21 +73,39 @@ void FileSession::clear()
 
 void FileSession::lock()
 {
-    if (!hasPassword())
+    if (m_lockBusy || (!m_locked && !hasPassword()))
         return;
-    if (!m_locked) {
-        m_locked = true;
-        Q_EMIT lockChanged(true);
+    if (m_locked) {
+        Q_EMIT viewsUpdated();
+        return;
     }
+    m_locked = true;
+    // The windows and views let go of what they show first, so that the texts the accounts hold
+    // are theirs alone when the seal wipes them; the titles they go on showing stay.
+    Q_EMIT lockChanged(true);
     Q_EMIT viewsUpdated();
+    m_lockBusy = true;
+    m_seal.seal(m_table, m_password, m_leastKdfCost, keyWork());
+    m_lockBusy = false;
 }
 
 void FileSession::unlock()
 {
-    if (!m_locked)
+    if (!m_locked || m_lockBusy)
         return;
-    const std::optional<QString> password = m_prompts.password(Prompts::PasswordMode::Verify);
-    if (!password || !passwordMatches(*password))
+    std::optional<QString> password = m_prompts.password(Prompts::PasswordMode::Verify);
+    if (!password)
+        return;
+    bool opened = false;
+    if (m_seal.isSealed()) {
+        m_lockBusy = true;
+        opened = m_seal.open(m_table, m_password, *password, keyWork()) == DocumentSeal::Opened::Yes;
+        m_lockBusy = false;
+    } else {
+        opened = passwordMatches(*password);
+    }
+    SecretWipe::text(*password);
+    if (!opened)
         return;
     m_locked = false;
     Q_EMIT lockChanged(false);
@@ -268,7 +298,8 @@ bool FileSession::openFromBytes(QByteArrayView bytes, const QString& path)
     if (!bytes.isEmpty())
         m_loadFailed = !guarded(Direction::Load, path, [&] { WalletFile::load(bytes, *this); });
 
-    const std::optional<QString> password = verifyPassword();
+    const TypedPassword typed { verifyPassword() };
+    const std::optional<QString>& password = typed.text;
     if (!password)
         return refuseOpen(OpenResult::Cancelled);
     if (!passwordMatches(*password)) {
@@ -321,7 +352,8 @@ bool FileSession::openEncrypted(QByteArrayView bytes, const QString& path)
         reader.allowCostly();
     if (!reader.headerIsSound())
         return refuseDamaged(reader.isCostly() ? DocumentText::costlyKdf(reader.cost()) : QString());
-    const std::optional<QString> password = verifyPassword();
+    const TypedPassword typed { verifyPassword() };
+    const std::optional<QString>& password = typed.text;
     if (!password)
         return refuseOpen(OpenResult::Cancelled);
     derivation->password = *password;
@@ -379,6 +411,13 @@ bool FileSession::saveDocument(const QString& requestedPath)
     if (path.isEmpty()) {
         path = m_prompts.saveFileName(title());
         if (path.isEmpty())
+            return false;
+    }
+
+    // A sealed document has nothing to write until it is unlocked.
+    if (m_seal.isSealed()) {
+        unlock();
+        if (m_seal.isSealed())
             return false;
     }
 

@@ -2,6 +2,7 @@
 
 #include "core/ScrambledText.h"
 #include "document/AccountBook.h"
+#include "document/DocumentSeal.h"
 #include "document/Prompts.h"
 #include "format/EncryptedFormat.h"
 #include "format/WalletContents.h"
@@ -54,8 +55,14 @@ public:
     bool passwordMatches(const QString& candidate) const { return candidate == m_password.text(); }
     QString password() const { return m_password.text(); }
     bool isLocked() const { return m_locked; }
+    // Locks and seals the document (DocumentSeal): only the titles stay readable. Should the seal
+    // find no memory, the document is locked all the same, unsealed.
     void lock();
+    // Asks for the password and, when it opens the seal (or matches), unlocks; a wrong one or Cancel
+    // leaves the document locked.
     void unlock();
+    // True while the document's content is sealed away.
+    bool isSealed() const { return m_seal.isSealed(); }
 
     // --- container ---
     bool isEncrypted() const { return m_encrypted; }
@@ -89,6 +96,11 @@ Q_SIGNALS:
     void fileSettled(const QString& path, const QByteArray& bytes);
 
 private:
+    // Where a lock or an unlock derives its key: through the prompts, which keep the window painting.
+    KeyWork keyWork() const
+    {
+        return [&prompts = m_prompts](const std::function<void()>& work) { prompts.runToEnd(work); };
+    }
     // The password that opens a file: the one given to reloadFromBytes, or the user's answer.
     std::optional<QString> verifyPassword();
     // What a reader fills.
@@ -116,6 +128,9 @@ private:
     AccountBook& m_table;
     ScrambledText m_password;
     bool m_locked = false;
+    // Between the start and the end of a lock or unlock, which may run the event loop (runToEnd).
+    bool m_lockBusy = false;
+    DocumentSeal m_seal;
     QString m_pathName;
     qint32 m_loadedVersion = 0;
     bool m_loadFailed = false;

@@ -1,13 +1,16 @@
 #include "document/PasswordHealth.h"
 
+#include "core/SecretWipe.h"
 #include "document/ExpiringItems.h"
 #include "document/QuorrilDoc.h"
+#include "format/Sodium.h"
 
 #include <QCoreApplication>
 #include <QCryptographicHash>
 #include <QHash>
-#include <QRandomGenerator>
 #include <QSet>
+
+#include <sodium.h>
 
 #include <algorithm>
 #include <functional>
@@ -52,23 +55,33 @@ class ReuseCounter {
 public:
     ReuseCounter()
     {
-        m_key.resize(32);
-        QRandomGenerator::system()->fillRange(reinterpret_cast<quint32*>(m_key.data()), m_key.size() / 4);
+        Sodium::ensureReady();
+        randombytes_buf(m_key, sizeof m_key);
     }
+    ~ReuseCounter() { sodium_memzero(m_key, sizeof m_key); }
 
+    // Keyed BLAKE2b (libsodium) over the secret's UTF-8 bytes. The hash's state, which holds the
+    // last block of its input, lives here and is wiped, as are the bytes.
     QByteArray digest(const QString& secret) const
     {
-        QCryptographicHash hash(QCryptographicHash::Blake2b_256);
-        hash.addData(m_key);
-        hash.addData(secret.toUtf8());
-        return hash.result();
+        QByteArray bytes = secret.toUtf8();
+        crypto_generichash_state state;
+        crypto_generichash_init(&state, m_key, sizeof m_key, kDigestBytes);
+        crypto_generichash_update(
+            &state, reinterpret_cast<const unsigned char*>(bytes.constData()), size_t(bytes.size()));
+        QByteArray digest(qsizetype(kDigestBytes), Qt::Uninitialized);
+        crypto_generichash_final(&state, reinterpret_cast<unsigned char*>(digest.data()), kDigestBytes);
+        sodium_memzero(&state, sizeof state);
+        SecretWipe::bytes(bytes);
+        return digest;
     }
 
     void count(const QByteArray& digest) { ++m_counts[digest]; }
     int places(const QByteArray& digest) const { return m_counts.value(digest); }
 
 private:
-    QByteArray m_key;
+    static constexpr size_t kDigestBytes = 32;
+    unsigned char m_key[crypto_generichash_KEYBYTES];
     QHash<QByteArray, int> m_counts;
 };
 
@@ -132,6 +145,17 @@ Snapshot snapshot(const CQuorrilDoc& document, QDate today, Options options)
 
 std::vector<Entry> evaluate(Snapshot taken, const std::function<bool()>& stop)
 {
+    // The snapshot's own copies of the secrets are wiped once every job has let go of them, and so
+    // is the stack where the hash worked on them.
+    struct WipeValues {
+        std::vector<QString>& values;
+        ~WipeValues()
+        {
+            for (QString& value : values)
+                SecretWipe::text(value);
+            SecretWipe::stack();
+        }
+    } wipeValues { taken.values };
     std::vector<Entry>& entries = taken.entries;
     ReuseCounter reuse;
     std::vector<QByteArray> digests(entries.size()); // empty for an empty secret or a row without one
@@ -149,8 +173,11 @@ std::vector<Entry> evaluate(Snapshot taken, const std::function<bool()>& stop)
         }
         digests[e] = reuse.digest(value);
         reuse.count(digests[e]);
-        if (taken.options.withSha1)
-            entry.sha1Hex = QCryptographicHash::hash(value.toUtf8(), QCryptographicHash::Sha1).toHex().toUpper();
+        if (taken.options.withSha1) {
+            QByteArray bytes = value.toUtf8();
+            entry.sha1Hex = QCryptographicHash::hash(bytes, QCryptographicHash::Sha1).toHex().toUpper();
+            SecretWipe::bytes(bytes);
+        }
         if (entry.kind == SecretKind::Pin)
             entry.grade = PasswordStrength::ofPin(value);
         else if (entry.kind != SecretKind::Key)

@@ -44,4 +44,7 @@ public:
         work();
         return true;
     }
+    // Runs costly work that cannot be given up (the key derivation of a lock or an unlock) to its end.
+    // The window runs it on another thread and goes on painting, taking no input meanwhile.
+    virtual void runToEnd(const std::function<void()>& work) { work(); }
 };

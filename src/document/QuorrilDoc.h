@@ -171,8 +171,13 @@ public:
     // --- password, ownership, lock ---
     // Asks for a new password and saves at once; the change is a step ("Change Password").
     void OnChangeDocumentPassword();
+    // Locking seals every account's content, the history and the password away (DocumentSeal); the
+    // titles stay. Unlocking asks for the password and opens the seal. Saving a sealed document
+    // unlocks it first.
     void OnLockDocument() { m_session.lock(); }
     void OnUnlockDocument() { m_session.unlock(); }
+    bool isSealed() const { return m_session.isSealed(); }
+    // Where lock and unlock derive their key: the window keeps painting meanwhile.
     bool IsLocked() const { return m_session.isLocked(); }
     bool hasPassword() const { return m_session.hasPassword(); }
     // Sets the document password directly (the command-line import; tests).

@@ -15,6 +15,10 @@ SecureBuffer::SecureBuffer(size_t size)
     m_data = static_cast<unsigned char*>(sodium_malloc(size == 0 ? 1 : size));
     if (!m_data)
         throw std::bad_alloc();
+    // sodium_malloc() tries to lock the pages but does not tell whether it could: asked again, the
+    // system answers (locking twice is harmless, and the pages are unlocked once when freed).
+    if (sodium_mlock(m_data, size == 0 ? 1 : size) != 0)
+        Sodium::noteMemoryLockFailed();
 }
 
 SecureBuffer::~SecureBuffer() { reset(); }

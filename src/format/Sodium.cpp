@@ -4,7 +4,17 @@
 
 #include <sodium.h>
 
+#include <atomic>
+
 namespace Sodium {
+
+namespace {
+std::atomic<bool> lockRefused { false };
+} // namespace
+
+bool memoryLockFailed() { return lockRefused.load(); }
+
+void noteMemoryLockFailed() { lockRefused.store(true); }
 
 void ensureReady()
 {

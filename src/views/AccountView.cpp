@@ -2,6 +2,7 @@
 
 #include "accounts/PropertyRows.h"
 #include "core/AccountRecord.h"
+#include "core/SecretWipe.h"
 #include "document/QuorrilDoc.h"
 
 #include <QHeaderView>
@@ -102,8 +103,23 @@ bool CAccountView::viewportEvent(QEvent* event)
     }
 }
 
+void CAccountView::wipeValues()
+{
+    // An item's text shares the account's own, or is a copy made for showing it: let go of the item's
+    // share first, so that the copy, held here alone, can be wiped.
+    for (int row = 0; row < rowCount(); ++row) {
+        if (QTableWidgetItem* cell = item(row, 1)) {
+            QString value = cell->text();
+            cell->setText(QString());
+            cell->setData(Qt::AccessibleTextRole, QVariant());
+            SecretWipe::text(value);
+        }
+    }
+}
+
 void CAccountView::OnUpdate()
 {
+    wipeValues();
     setRowCount(0);
     m_shownTitle.clear();
     m_secretRows.clear();

@@ -63,6 +63,8 @@ private:
     // The row of the shown account as the account gives it now.
     std::optional<PropertyRow> propertyRow(int row) const;
     void fitValueColumn();
+    // Wipes the value texts the table holds before its rows go.
+    void wipeValues();
     bool fits(const QModelIndex& index) const;
 
     CQuorrilDoc& m_doc;

@@ -205,7 +205,11 @@ TEST_F(DiskChangesTest, AChangeWhileLockedWaitsForTheUnlock)
     replaceByRename(WalletText::fileBytes(theirs, kPassword, true));
     changes.checkNow();
     EXPECT_EQ(statuses, QStringList { DocumentText::changedWhileLocked() });
-    EXPECT_EQ(accounts(), kBase);
+    // While locked the values are sealed away: the table shows the titles of the base alone.
+    QStringList baseTitles;
+    for (const QString& line : kBase)
+        baseTitles << line.section(u'|', 0, 2) + u'|';
+    EXPECT_EQ(accounts(), baseTitles);
     EXPECT_TRUE(changes.hasWaitingChange());
     EXPECT_FALSE(changes.mergeFrom(path("wallet.qrl"))) << "nothing merges into a locked wallet";
 

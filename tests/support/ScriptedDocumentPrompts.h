@@ -82,11 +82,19 @@ public:
         return true;
     }
 
+    void runToEnd(const std::function<void()>& work) override
+    {
+        ++workRunToEnd;
+        work();
+    }
+
     bool allAnswersUsed() const { return m_replies.empty(); }
     // How many prompts a lock (or anything else) cancelled while they were held open.
     int cancelledPrompts = 0;
     // How many times costly work was handed to runCostly().
     int costlyRuns = 0;
+    // How many times work was handed to runToEnd() (a lock's or an unlock's key derivation).
+    int workRunToEnd = 0;
 
     QStringList shown;
     // The mode of every password prompt, in order (set and set-for-encrypted both show "[password set]").
