@@ -29,7 +29,7 @@ AutoLock::AutoLock(CMainFrame& frame, Preferences& preferences)
     connect(&m_frame.document(), &CQuorrilDoc::lockChanged, this, [this](bool locked) {
         // Unlocked: the note of why it locked has had its day.
         if (!locked && m_frame.messagePane()->text() == m_shownText)
-            m_frame.messagePane()->setText(QStringLiteral("Ready"));
+            m_frame.messagePane()->setText(tr("Ready"));
     });
     m_frame.installEventFilter(this);
     followPreferences();
@@ -46,12 +46,12 @@ QString AutoLock::statusText(Reason reason, int idleMinutes)
 {
     switch (reason) {
     case Reason::Idle:
-        return idleMinutes == 1 ? QStringLiteral("Locked after 1 minute without use")
-                                : QStringLiteral("Locked after %1 minutes without use").arg(idleMinutes);
+        return idleMinutes == 1 ? tr("Locked after 1 minute without use")
+                                : tr("Locked after %1 minutes without use").arg(idleMinutes);
     case Reason::ScreenLocked:
-        return QStringLiteral("Locked when the screen was locked");
+        return tr("Locked when the screen was locked");
     case Reason::Minimized:
-        return QStringLiteral("Locked when the window was minimized");
+        return tr("Locked when the window was minimized");
     }
     return {};
 }

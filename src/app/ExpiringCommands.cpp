@@ -48,7 +48,7 @@ void ExpiringCommands::showNotes()
     for (const QString& note : { m_expiringNote, m_healthNote })
         if (!note.isEmpty())
             notes << note;
-    m_frame.messagePane()->setText(notes.isEmpty() ? QStringLiteral("Ready") : notes.join(QStringLiteral("; ")));
+    m_frame.messagePane()->setText(notes.isEmpty() ? tr("Ready") : notes.join(QStringLiteral("; ")));
 }
 
 void ExpiringCommands::OnViewExpiring()

@@ -113,7 +113,7 @@ void ImportPreviewDlg::fillRows()
             auto* box = new QComboBox(m_rows);
             box->setAccessibleName(tr("Type of %1").arg(row.where));
             for (AccountType type : row.choices)
-                box->addItem(accountTypeName(type), typeCode(type));
+                box->addItem(shownAccountTypeName(type), typeCode(type));
             box->setCurrentIndex(box->findData(typeCode(row.type)));
             connect(box, &QComboBox::currentIndexChanged, this, [this, box, index] {
                 m_plan.setRowType(index, static_cast<AccountType>(box->currentData().toInt()));
@@ -133,7 +133,7 @@ void ImportPreviewDlg::refresh()
         QString title = row.title;
         if (row.renamed)
             title += tr(" (renamed from \"%1\")").arg(row.sourceTitle);
-        m_rows->setItem(index, TypeColumn, readOnlyItem(accountTypeName(row.type)));
+        m_rows->setItem(index, TypeColumn, readOnlyItem(shownAccountTypeName(row.type)));
         m_rows->setItem(index, TitleColumn, readOnlyItem(row.refusal.isEmpty() ? title : row.sourceTitle));
         m_rows->setItem(index, NotesColumn, readOnlyItem(row.toNotes.join(QStringLiteral(", "))));
         m_rows->setItem(index, MoreColumn, readOnlyItem(moreText(row, m_plan.moreAccounts())));
