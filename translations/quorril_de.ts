@@ -1290,6 +1290,10 @@ Ja wählt ein neues Passwort; Nein behält das jetzige, was schwächer ist.</tra
         <source>Clear the find text</source>
         <translation>Suchtext löschen</translation>
     </message>
+    <message>
+        <source>Find (Ctrl+F)</source>
+        <translation>Suchen (Strg+F)</translation>
+    </message>
 </context>
 <context>
     <name>HealthDlg</name>

@@ -1290,6 +1290,10 @@ Sí elige una contraseña nueva; No conserva la actual, que es más débil.</tra
         <source>Clear the find text</source>
         <translation>Borrar el texto de búsqueda</translation>
     </message>
+    <message>
+        <source>Find (Ctrl+F)</source>
+        <translation>Buscar (Ctrl+F)</translation>
+    </message>
 </context>
 <context>
     <name>HealthDlg</name>

@@ -1290,6 +1290,10 @@ Oui choisit un nouveau mot de passe ; Non garde l&apos;actuel, ce qui est moins 
         <source>Clear the find text</source>
         <translation>Effacer le texte recherché</translation>
     </message>
+    <message>
+        <source>Find (Ctrl+F)</source>
+        <translation>Rechercher (Ctrl+F)</translation>
+    </message>
 </context>
 <context>
     <name>HealthDlg</name>
