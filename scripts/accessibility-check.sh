@@ -2,8 +2,8 @@
 # Checks the program as a screen reader meets it: opens a copy of the sample wallet on a private X
 # display (Xvfb with openbox) with the accessibility bus running, answers the password prompt by
 # typing, then walks every focusable control of the main window, the ten account dialogs, the
-# password generator, Preferences and the expiring list by Tab (scripts/accessibility-walk.py). It
-# fails on a control without an accessible name and on a Tab cycle that does not come back to its
+# password generator, Preferences, the expiring list and the import preview by Tab
+# (scripts/accessibility-walk.py). It fails on a control without an accessible name and on a Tab cycle that does not come back to its
 # start, and prints how many focus stops it checked.
 #
 #   scripts/accessibility-check.sh [BUILD_DIR]     (default build/default; the program must be built)
@@ -27,6 +27,9 @@ cleanup() {
 }
 trap cleanup EXIT
 cp examples/sample.qrl "$work/sample.qrl"
+# A browser's export of a few logins, for the import preview.
+printf '%s\n' name,url,username,password "Shop,https://shop.example.com,ann,pw1" \
+  "Webmail,https://mail.example.com,ann,pw2" "Bank,https://bank.example.com,bob,pw3" >"$work/logins.csv"
 # Settings of its own: nothing of the user's is read or changed.
 export HOME="$work" XDG_CONFIG_HOME="$work/config" XDG_DATA_HOME="$work/data" XDG_RUNTIME_DIR="$work/run"
 mkdir -p "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
@@ -44,7 +47,7 @@ openbox >"$work/openbox.log" 2>&1 &
 pids+=($!)
 sleep 1
 
-export QUORRIL_PROGRAM="$program" QUORRIL_WALLET="$work/sample.qrl" QUORRIL_LAUNCHER="$launcher"
+export QUORRIL_PROGRAM="$program" QUORRIL_WALLET="$work/sample.qrl" QUORRIL_IMPORT_FILE="$work/logins.csv" QUORRIL_LAUNCHER="$launcher"
 dbus-run-session -- bash -euo pipefail -c '
   "$QUORRIL_LAUNCHER" --launch-immediately >"$HOME/launcher.log" 2>&1 &
   launcher=$!

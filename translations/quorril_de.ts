@@ -1474,6 +1474,10 @@ Ja wählt ein neues Passwort; Nein behält das jetzige, was schwächer ist.</tra
         <source> (renamed from &quot;%1&quot;)</source>
         <translation> (umbenannt von „%1“)</translation>
     </message>
+    <message>
+        <source>Double-click or press F2 to choose the type</source>
+        <translation>Doppelklicken oder F2 drücken, um den Typ zu wählen</translation>
+    </message>
 </context>
 <context>
     <name>JsonImport</name>

@@ -1474,6 +1474,10 @@ Sí elige una contraseña nueva; No conserva la actual, que es más débil.</tra
         <source> (renamed from &quot;%1&quot;)</source>
         <translation> (renombrada desde «%1»)</translation>
     </message>
+    <message>
+        <source>Double-click or press F2 to choose the type</source>
+        <translation>Haga doble clic o pulse F2 para elegir el tipo</translation>
+    </message>
 </context>
 <context>
     <name>JsonImport</name>

@@ -1474,6 +1474,10 @@ Oui choisit un nouveau mot de passe ; Non garde l&apos;actuel, ce qui est moins 
         <source> (renamed from &quot;%1&quot;)</source>
         <translation> (renommé depuis « %1 »)</translation>
     </message>
+    <message>
+        <source>Double-click or press F2 to choose the type</source>
+        <translation>Double-cliquez ou appuyez sur F2 pour choisir le type</translation>
+    </message>
 </context>
 <context>
     <name>JsonImport</name>

@@ -25,7 +25,10 @@ AutoLock::AutoLock(CMainFrame& frame, Preferences& preferences)
     , m_idle(new IdleWatcher(this))
 {
     connect(m_idle, &IdleWatcher::idle, this, [this] { lockFor(Reason::Idle); });
-    connect(&m_preferences, &Preferences::changed, this, &AutoLock::followPreferences);
+    connect(&m_preferences, &Preferences::changed, this, [this](const QString& key) {
+        if (Preferences::AutoLockMinutes.is(key))
+            followPreferences();
+    });
     connect(&m_frame.document(), &CQuorrilDoc::lockChanged, this, [this](bool locked) {
         // Unlocked: the note of why it locked has had its day.
         if (!locked && m_frame.messagePane()->text() == m_shownText)

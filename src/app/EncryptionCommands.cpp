@@ -49,8 +49,10 @@ EncryptionCommands::EncryptionCommands(CMainFrame& frame)
     CQuorrilDoc& doc = m_frame.document();
     Preferences& preferences = m_frame.preferences();
     doc.setEncryptNewDocuments(preferences.encryptNewWallets());
-    connect(&preferences, &Preferences::changed, this,
-        [&doc, &preferences] { doc.setEncryptNewDocuments(preferences.encryptNewWallets()); });
+    connect(&preferences, &Preferences::changed, this, [&doc, &preferences](const QString& key) {
+        if (Preferences::EncryptNewWallets.is(key))
+            doc.setEncryptNewDocuments(preferences.encryptNewWallets());
+    });
     connect(&doc, &CQuorrilDoc::encryptionChanged, this, &EncryptionCommands::updateState);
     updateState();
 }

@@ -11,10 +11,48 @@
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QSignalBlocker>
+#include <QStyledItemDelegate>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
 namespace {
+
+// A type cell that can be switched holds the type codes it may take; its type is edited in place
+// by a box, so that the whole table is one stop of the Tab chain however many logins it shows.
+constexpr int ChoicesRole = Qt::UserRole;
+constexpr int TypeCodeRole = Qt::UserRole + 1;
+
+class TypeChoiceDelegate : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+    QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem&, const QModelIndex& index) const override
+    {
+        auto* box = new QComboBox(parent);
+        box->setAccessibleName(ImportPreviewDlg::tr("Type of %1")
+                                   .arg(index.siblingAtColumn(ImportPreviewDlg::WhereColumn).data().toString()));
+        for (const QVariant& code : index.data(ChoicesRole).toList())
+            box->addItem(shownAccountTypeName(static_cast<AccountType>(code.toInt())), code);
+        // A choice takes effect at once, as a box in a form does; the box stays open until the
+        // focus leaves it, Return or Escape.
+        connect(box, &QComboBox::currentIndexChanged, this,
+            [this, box] { Q_EMIT const_cast<TypeChoiceDelegate*>(this)->commitData(box); });
+        return box;
+    }
+
+    void setEditorData(QWidget* editor, const QModelIndex& index) const override
+    {
+        auto* box = static_cast<QComboBox*>(editor);
+        const QSignalBlocker quiet(box); // showing the stored type is no choice
+        box->setCurrentIndex(box->findData(index.data(TypeCodeRole)));
+    }
+
+    void setModelData(QWidget* editor, QAbstractItemModel* model, const QModelIndex& index) const override
+    {
+        model->setData(index, static_cast<QComboBox*>(editor)->currentData(), TypeCodeRole);
+    }
+};
 
 QTableWidgetItem* readOnlyItem(const QString& text)
 {
@@ -62,6 +100,16 @@ ImportPreviewDlg::ImportPreviewDlg(ImportPlan& plan, QWidget* parent)
     m_rows->setColumnWidth(NotesColumn, 140);
     m_rows->setColumnWidth(MoreColumn, 200);
     m_rows->setTabKeyNavigation(false);
+    m_rows->setItemDelegateForColumn(TypeColumn, new TypeChoiceDelegate(m_rows));
+    m_rows->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::SelectedClicked
+        | QAbstractItemView::EditKeyPressed | QAbstractItemView::AnyKeyPressed);
+    connect(m_rows, &QTableWidget::itemChanged, this, [this](QTableWidgetItem* item) {
+        const QVariant code = item->data(TypeCodeRole);
+        if (item->column() != TypeColumn || !code.isValid() || code.toInt() == typeCode(m_plan.row(item->row()).type))
+            return;
+        m_plan.setRowType(item->row(), static_cast<AccountType>(code.toInt()));
+        refresh();
+    });
 
     m_more = new QCheckBox(tr("&Make \"(more)\" accounts for values with no place"), this);
     m_more->setObjectName(QStringLiteral("importMore"));
@@ -105,39 +153,42 @@ ImportPreviewDlg::ImportPreviewDlg(ImportPlan& plan, QWidget* parent)
 
 void ImportPreviewDlg::fillRows()
 {
-    // Rows whose type can be switched get a box over their type's cell.
-    for (int index = 0; index < m_plan.rowCount(); ++index) {
-        const ImportRow row = m_plan.row(index);
-        m_rows->setItem(index, WhereColumn, readOnlyItem(row.where));
-        if (row.choices.size() > 1 && row.refusal.isEmpty()) {
-            auto* box = new QComboBox(m_rows);
-            box->setAccessibleName(tr("Type of %1").arg(row.where));
-            for (AccountType type : row.choices)
-                box->addItem(shownAccountTypeName(type), typeCode(type));
-            box->setCurrentIndex(box->findData(typeCode(row.type)));
-            connect(box, &QComboBox::currentIndexChanged, this, [this, box, index] {
-                m_plan.setRowType(index, static_cast<AccountType>(box->currentData().toInt()));
-                refresh();
-            });
-            m_rows->setCellWidget(index, TypeColumn, box);
-        }
-    }
+    for (int index = 0; index < m_plan.rowCount(); ++index)
+        m_rows->setItem(index, WhereColumn, readOnlyItem(m_plan.row(index).where));
 }
 
 void ImportPreviewDlg::refresh()
 {
+    // The cells are written again in place: the one the user just changed may be the caller's.
+    const QSignalBlocker quiet(m_rows); // what is written here is no choice of the user's
     m_summary->setPlainText(importReport(m_plan));
+    const auto setCell = [this](int index, int column, const QString& text) {
+        QTableWidgetItem* item = m_rows->item(index, column);
+        if (!item)
+            m_rows->setItem(index, column, item = readOnlyItem(text));
+        item->setText(text);
+        return item;
+    };
     // Titles and "(more)" accounts follow the types and the switches: each row again.
     for (int index = 0; index < m_plan.rowCount(); ++index) {
         const ImportRow row = m_plan.row(index);
         QString title = row.title;
         if (row.renamed)
             title += tr(" (renamed from \"%1\")").arg(row.sourceTitle);
-        m_rows->setItem(index, TypeColumn, readOnlyItem(shownAccountTypeName(row.type)));
-        m_rows->setItem(index, TitleColumn, readOnlyItem(row.refusal.isEmpty() ? title : row.sourceTitle));
-        m_rows->setItem(index, NotesColumn, readOnlyItem(row.toNotes.join(QStringLiteral(", "))));
-        m_rows->setItem(index, MoreColumn, readOnlyItem(moreText(row, m_plan.moreAccounts())));
-        m_rows->setItem(index, RefusalColumn, readOnlyItem(row.refusal));
+        QTableWidgetItem* type = setCell(index, TypeColumn, shownAccountTypeName(row.type));
+        if (row.choices.size() > 1 && row.refusal.isEmpty()) {
+            QVariantList choices;
+            for (AccountType choice : row.choices)
+                choices << typeCode(choice);
+            type->setFlags(type->flags() | Qt::ItemIsEditable);
+            type->setData(ChoicesRole, choices);
+            type->setData(TypeCodeRole, typeCode(row.type));
+            type->setToolTip(tr("Double-click or press F2 to choose the type"));
+        }
+        setCell(index, TitleColumn, row.refusal.isEmpty() ? title : row.sourceTitle);
+        setCell(index, NotesColumn, row.toNotes.join(QStringLiteral(", ")));
+        setCell(index, MoreColumn, moreText(row, m_plan.moreAccounts()));
+        setCell(index, RefusalColumn, row.refusal);
     }
     m_buttons->button(QDialogButtonBox::Ok)->setEnabled(m_plan.canImport());
 }

@@ -39,7 +39,7 @@ void Preferences::setValue(const IntSetting& setting, int value)
     const bool differs = clamped != this->value(setting);
     m_settings.setValue(QLatin1String(setting.key), clamped);
     if (differs)
-        Q_EMIT changed();
+        Q_EMIT changed(QLatin1String(setting.key));
 }
 
 void Preferences::setValue(const BoolSetting& setting, bool value)
@@ -47,5 +47,5 @@ void Preferences::setValue(const BoolSetting& setting, bool value)
     const bool differs = value != this->value(setting);
     m_settings.setValue(QLatin1String(setting.key), value);
     if (differs)
-        Q_EMIT changed();
+        Q_EMIT changed(QLatin1String(setting.key));
 }

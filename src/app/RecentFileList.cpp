@@ -1,11 +1,13 @@
 #include "app/RecentFileList.h"
 
+#include "core/SettingKeys.h"
+
 #include <QFileInfo>
 #include <QSettings>
 
 namespace {
-const QString kGroup = QStringLiteral("Recent File List");
-QString key(int number) { return QStringLiteral("File%1").arg(number); }
+const QString kGroup = QLatin1String(SettingKeys::RecentFileGroup);
+QString key(int number) { return QString::fromLatin1(SettingKeys::RecentFileEntry).arg(number); }
 QString fullPath(const QString& path) { return QFileInfo(path).absoluteFilePath(); }
 } // namespace
 

@@ -1,5 +1,7 @@
 #include "app/WindowGeometry.h"
 
+#include "core/SettingKeys.h"
+
 #include <QGuiApplication>
 #include <QMainWindow>
 #include <QScreen>
@@ -7,9 +9,9 @@
 #include <QSplitter>
 
 namespace {
-const QString kGeometry = QStringLiteral("Window/Geometry");
-const QString kState = QStringLiteral("Window/State");
-const QString kSplitter = QStringLiteral("Window/Splitter");
+const QString kGeometry = QLatin1String(SettingKeys::WindowGeometry);
+const QString kState = QLatin1String(SettingKeys::WindowState);
+const QString kSplitter = QLatin1String(SettingKeys::WindowSplitter);
 // A window counts as on screen when this much of it, from its top edge down (its title bar and a
 // little more), shows on one screen: enough to see it and grab it.
 constexpr QSize kUsable(100, 50);

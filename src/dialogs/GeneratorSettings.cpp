@@ -1,5 +1,7 @@
 #include "dialogs/GeneratorSettings.h"
 
+#include "core/SettingKeys.h"
+
 #include <QPointer>
 #include <QSettings>
 
@@ -8,18 +10,18 @@ using PasswordGenerator::Options;
 namespace {
 QPointer<QSettings> g_settings;
 
-const QString kLength = QStringLiteral("Generator/Length");
-const QString kAvoidLookAlikes = QStringLiteral("Generator/AvoidLookAlikes");
+const QString kLength = QLatin1String(SettingKeys::GeneratorLength);
+const QString kAvoidLookAlikes = QLatin1String(SettingKeys::GeneratorAvoidLookAlikes);
 
 struct ClassKey {
     PasswordGenerator::CharacterClass characterClass;
     const char* key;
 };
 constexpr ClassKey kClassKeys[] = {
-    { PasswordGenerator::Upper, "Generator/Upper" },
-    { PasswordGenerator::Lower, "Generator/Lower" },
-    { PasswordGenerator::Digits, "Generator/Digits" },
-    { PasswordGenerator::Symbols, "Generator/Symbols" },
+    { PasswordGenerator::Upper, SettingKeys::GeneratorUpper },
+    { PasswordGenerator::Lower, SettingKeys::GeneratorLower },
+    { PasswordGenerator::Digits, SettingKeys::GeneratorDigits },
+    { PasswordGenerator::Symbols, SettingKeys::GeneratorSymbols },
 };
 
 // "true" or "false" as a settings file holds them; anything else is no choice of the user's.

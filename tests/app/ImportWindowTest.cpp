@@ -76,7 +76,13 @@ struct Preview {
         skip = dialog->findChild<QCheckBox*>(QStringLiteral("importSkipRefused"));
         ok = dialog->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok);
     }
-    QComboBox* typeBox(int row) const { return qobject_cast<QComboBox*>(rows->cellWidget(row, 1)); }
+    // The type box of a row, opened from the keyboard as the user opens it (F2 on the cell).
+    QComboBox* typeBox(int row) const
+    {
+        rows->setCurrentCell(row, ImportPreviewDlg::TypeColumn);
+        QTest::keyClick(rows, Qt::Key_F2);
+        return qobject_cast<QComboBox*>(rows->indexWidget(rows->model()->index(row, ImportPreviewDlg::TypeColumn)));
+    }
     QString cell(int row, int column) const { return rows->item(row, column)->text(); }
 
     ImportPreviewDlg* dialog;
@@ -170,6 +176,11 @@ TEST_F(ImportWindowTest, LoginTypeCanBeSwitchedPerRow)
         preview.typeBox(0)->setCurrentText("Email");
         preview.typeBox(1)->setCurrentText("WebSite");
         EXPECT_TRUE(preview.summary->toPlainText().contains("  Email: 1"));
+        EXPECT_EQ(preview.cell(0, ImportPreviewDlg::TypeColumn), "Email");
+        // However many logins it shows, the table is one stop of the Tab chain.
+        preview.rows->setFocus();
+        QTest::keyClick(preview.rows, Qt::Key_Tab);
+        EXPECT_EQ(QApplication::focusWidget(), preview.more);
         QTest::mouseClick(preview.ok, Qt::LeftButton);
     });
     ASSERT_EQ(frame.importCommands().importFile(file), 3);

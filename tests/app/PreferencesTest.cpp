@@ -70,7 +70,15 @@ TEST_F(PreferencesTest, TheFileMenuOpensTheDialogWhichStoresEachChangeAtOnce)
     });
     trigger(ID_FILE_PREFERENCES);
     ASSERT_TRUE(shown);
-    EXPECT_EQ(changed.count(), 5);
+    ASSERT_EQ(changed.count(), 5);
+    // Each change names its key, as the settings file spells it.
+    QStringList keys;
+    for (const QList<QVariant>& arguments : changed)
+        keys << arguments.at(0).toString();
+    keys.sort();
+    EXPECT_EQ(keys,
+        QStringList({ "Security/AutoLockMinutes", "Security/ClipboardClearSeconds", "Security/EncryptNewWallets",
+            "Security/LockOnMinimize", "View/ShowSecretsOnOpen" }));
     EXPECT_EQ(preferences.autoLockMinutes(), 3);
     EXPECT_TRUE(preferences.showSecretsOnOpen());
     EXPECT_TRUE(preferences.encryptNewWallets());
