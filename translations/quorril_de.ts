@@ -2025,7 +2025,7 @@ Ja wählt ein neues Passwort; Nein behält das jetzige, was schwächer ist.</tra
     </message>
     <message>
         <source>MI:</source>
-        <translation>2. Init.:</translation>
+        <translation>Init.:</translation>
     </message>
     <message>
         <source>Last Name:</source>

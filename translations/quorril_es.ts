@@ -39,7 +39,7 @@
     </message>
     <message>
         <source>Log In ID:</source>
-        <translation>ID de inicio de sesión:</translation>
+        <translation>ID de acceso:</translation>
     </message>
     <message>
         <source>Password:</source>
@@ -115,7 +115,7 @@
     </message>
     <message>
         <source>Log In URL</source>
-        <translation>URL de inicio de sesión</translation>
+        <translation>URL de acceso</translation>
     </message>
     <message>
         <source>Insurance Type</source>
@@ -1939,11 +1939,11 @@ Sí elige una contraseña nueva; No conserva la actual, que es más débil.</tra
     </message>
     <message>
         <source>Log In URL:</source>
-        <translation>URL de inicio de sesión:</translation>
+        <translation>URL de acceso:</translation>
     </message>
     <message>
         <source>Log In ID:</source>
-        <translation>ID de inicio de sesión:</translation>
+        <translation>ID de acceso:</translation>
     </message>
     <message>
         <source>Password:</source>
@@ -1977,7 +1977,7 @@ Sí elige una contraseña nueva; No conserva la actual, que es más débil.</tra
         <source>   - Log In URL
 
 </source>
-        <translation>   - URL de inicio de sesión
+        <translation>   - URL de acceso
 
 </translation>
     </message>
@@ -2037,11 +2037,11 @@ Sí elige una contraseña nueva; No conserva la actual, que es más débil.</tra
     </message>
     <message>
         <source>Blood Type:</source>
-        <translation>Grupo sanguíneo:</translation>
+        <translation>Gr. sang.:</translation>
     </message>
     <message>
         <source>Birth Date:</source>
-        <translation>Fecha de nacimiento:</translation>
+        <translation>Nacimiento:</translation>
     </message>
     <message>
         <source>Passport #:</source>

@@ -2033,15 +2033,15 @@ Oui choisit un nouveau mot de passe ; Non garde l&apos;actuel, ce qui est moins 
     </message>
     <message>
         <source>SSN:</source>
-        <translation>N° de séc. sociale :</translation>
+        <translation>N° SS :</translation>
     </message>
     <message>
         <source>Blood Type:</source>
-        <translation>Groupe sanguin :</translation>
+        <translation>Gr. sanguin :</translation>
     </message>
     <message>
         <source>Birth Date:</source>
-        <translation>Date de naissance :</translation>
+        <translation>Naissance :</translation>
     </message>
     <message>
         <source>Passport #:</source>

@@ -6,6 +6,7 @@
 #include "app/FrameTest.h"
 #include "app/PreferencesDlg.h"
 #include "app/Translations.h"
+#include "dialogs/AccountEditor.h"
 #include "dialogs/PasswordGeneratorDlg.h"
 #include "support/KeyboardReach.h"
 
@@ -180,6 +181,23 @@ TEST_P(LanguageLettersTest, NoTwoEntriesOrControlsShareALetter)
                 EXPECT_TRUE(KeyboardReach::mnemonic(button->text()).has_value()) << button->text().toStdString();
             }
         window->hide();
+    }
+}
+
+// The account dialogs keep their fixed size in every language: each label must still show whole.
+TEST_P(LanguageLettersTest, EveryLabelOfTheAccountDialogsShowsWhole)
+{
+    for (AccountType type : kAccountTypes) {
+        std::unique_ptr<CAccountDialog> dialog = createAccountDialog(type, &doc, AccountId::None, prompts, &frame);
+        dialog->show();
+        for (const QLabel* label : dialog->findChildren<QLabel*>()) {
+            if (!label->isVisible() || label->wordWrap() || label->text().isEmpty())
+                continue;
+            const int needed = label->fontMetrics().horizontalAdvance(label->text());
+            EXPECT_LE(needed, label->contentsRect().width())
+                << dialog->windowTitle().toStdString() << ": \"" << label->text().toStdString() << "\"";
+        }
+        dialog->hide();
     }
 }
 
