@@ -374,10 +374,6 @@
 <context>
     <name>AutoLock</name>
     <message>
-        <source>Ready</source>
-        <translation>Bereit</translation>
-    </message>
-    <message>
         <source>Locked after 1 minute without use</source>
         <translation>Nach 1 Minute ohne Nutzung gesperrt</translation>
     </message>
@@ -1140,13 +1136,6 @@ Ja wählt ein neues Passwort; Nein behält das jetzige, was schwächer ist.</tra
     <message>
         <source>%1 at next save</source>
         <translation>%1 beim nächsten Speichern</translation>
-    </message>
-</context>
-<context>
-    <name>ExpiringCommands</name>
-    <message>
-        <source>Ready</source>
-        <translation>Bereit</translation>
     </message>
 </context>
 <context>

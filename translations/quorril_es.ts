@@ -374,10 +374,6 @@
 <context>
     <name>AutoLock</name>
     <message>
-        <source>Ready</source>
-        <translation>Listo</translation>
-    </message>
-    <message>
         <source>Locked after 1 minute without use</source>
         <translation>Bloqueado tras 1 minuto sin uso</translation>
     </message>
@@ -1140,13 +1136,6 @@ Sí elige una contraseña nueva; No conserva la actual, que es más débil.</tra
     <message>
         <source>%1 at next save</source>
         <translation>%1 al guardar la próxima vez</translation>
-    </message>
-</context>
-<context>
-    <name>ExpiringCommands</name>
-    <message>
-        <source>Ready</source>
-        <translation>Listo</translation>
     </message>
 </context>
 <context>

@@ -374,10 +374,6 @@
 <context>
     <name>AutoLock</name>
     <message>
-        <source>Ready</source>
-        <translation>Prêt</translation>
-    </message>
-    <message>
         <source>Locked after 1 minute without use</source>
         <translation>Verrouillé après 1 minute d&apos;inactivité</translation>
     </message>
@@ -1140,13 +1136,6 @@ Oui choisit un nouveau mot de passe ; Non garde l&apos;actuel, ce qui est moins 
     <message>
         <source>%1 at next save</source>
         <translation>%1 au prochain enregistrement</translation>
-    </message>
-</context>
-<context>
-    <name>ExpiringCommands</name>
-    <message>
-        <source>Ready</source>
-        <translation>Prêt</translation>
     </message>
 </context>
 <context>

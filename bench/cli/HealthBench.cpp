@@ -8,7 +8,7 @@
 //     the wallet, and the command must report exactly those.
 // QUORRIL_BENCH_LIST_MB sets another list size, QUORRIL_BENCH_RUNS another number of runs;
 // QUORRIL_BENCH_DIR names a folder that keeps the wallet and the list.
-#include "document/ExpiringItems.h"
+#include "core/Clock.h"
 #include "document/PasswordHealth.h"
 #include "document/QuorrilDoc.h"
 #include "document/WalletGenerator.h"
@@ -90,7 +90,7 @@ bool reportOfLargeWallet(int runs)
         QElapsedTimer timer;
         timer.start();
         const double cpuStart = cpuSeconds();
-        const std::vector<PasswordHealth::Entry> entries = PasswordHealth::collect(doc, ExpiringItems::today());
+        const std::vector<PasswordHealth::Entry> entries = PasswordHealth::collect(doc, Clock::today());
         seconds.push_back(double(timer.nsecsElapsed()) / 1e9);
         cpu.push_back(cpuSeconds() - cpuStart);
         rows = entries.size();
@@ -115,7 +115,7 @@ bool breachedListAgainstCat(int runs, qint64 listBytes)
         BenchPrompts prompts;
         CQuorrilDoc doc(prompts);
         generateWallet(doc, 200, 7);
-        const auto entries = PasswordHealth::collect(doc, ExpiringItems::today(), { .withSha1 = true });
+        const auto entries = PasswordHealth::collect(doc, Clock::today(), { .withSha1 = true });
         for (size_t i = 0; i < entries.size(); i += 5)
             if (!entries[i].sha1Hex.isEmpty())
                 planted.push_back(entries[i].sha1Hex);

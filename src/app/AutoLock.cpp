@@ -32,7 +32,7 @@ AutoLock::AutoLock(CMainFrame& frame, Preferences& preferences)
     connect(&m_frame.document(), &CQuorrilDoc::lockChanged, this, [this](bool locked) {
         // Unlocked: the note of why it locked has had its day.
         if (!locked && m_frame.messagePane()->text() == m_shownText)
-            m_frame.messagePane()->setText(tr("Ready"));
+            m_frame.showRestingText();
     });
     m_frame.installEventFilter(this);
     followPreferences();

@@ -1,5 +1,7 @@
 #include "app/ExpiringCommands.h"
 
+#include "core/Clock.h"
+
 #include "app/AccountCommands.h"
 #include "app/CommandIds.h"
 #include "app/ExpiringDlg.h"
@@ -15,7 +17,6 @@
 ExpiringCommands::ExpiringCommands(CMainFrame& frame)
     : QObject(&frame)
     , m_frame(frame)
-    , m_today([] { return ExpiringItems::today(); })
 {
     connect(m_frame.action(ID_VIEW_EXPIRING), &QAction::triggered, this, &ExpiringCommands::OnViewExpiring);
     CQuorrilDoc& doc = m_frame.document();
@@ -30,7 +31,7 @@ void ExpiringCommands::showNote()
     m_expiringNote.clear();
     // A wallet opened from its file (a new one has nothing yet), and only while it can be read.
     if (!doc.GetPathName().isEmpty() && !doc.IsLocked()) {
-        const QList<ExpiringItem> items = ExpiringItems::collect(doc, m_today());
+        const QList<ExpiringItem> items = ExpiringItems::collect(doc, Clock::today());
         m_expiringNote = ExpiringItems::statusNote(ExpiringItems::expired(items), ExpiringItems::dueSoon(items));
     }
     showNotes();
@@ -48,12 +49,12 @@ void ExpiringCommands::showNotes()
     for (const QString& note : { m_expiringNote, m_healthNote })
         if (!note.isEmpty())
             notes << note;
-    m_frame.messagePane()->setText(notes.isEmpty() ? tr("Ready") : notes.join(QStringLiteral("; ")));
+    m_frame.setRestingNote(notes.join(QStringLiteral("; ")));
 }
 
 void ExpiringCommands::OnViewExpiring()
 {
-    ExpiringDlg dialog(m_frame.document(), m_today, &m_frame);
+    ExpiringDlg dialog(m_frame.document(), Clock::today, &m_frame);
     connect(&dialog, &ExpiringDlg::accountActivated, this, [this, &dialog](AccountId id) {
         openAccount(id);
         dialog.refresh();

@@ -22,7 +22,6 @@ public:
     // Selects the account in the tree and runs Properties on it.
     void openAccount(AccountId id);
     // A calendar of the test's own.
-    void setToday(std::function<QDate()> today) { m_today = std::move(today); }
     // The password health part of the note ("3 weak or reused passwords (View > Password
     // Health…)"), shown after the expiring part; empty for none.
     void setHealthNote(const QString& note);
@@ -32,7 +31,6 @@ private:
     void showNotes();
 
     CMainFrame& m_frame;
-    std::function<QDate()> m_today;
     QString m_expiringNote;
     QString m_healthNote;
 };

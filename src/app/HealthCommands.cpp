@@ -1,5 +1,7 @@
 #include "app/HealthCommands.h"
 
+#include "core/Clock.h"
+
 #include "app/CommandIds.h"
 #include "app/ExpiringCommands.h"
 #include "app/HealthDlg.h"
@@ -18,7 +20,6 @@
 HealthCommands::HealthCommands(CMainFrame& frame)
     : QObject(&frame)
     , m_frame(frame)
-    , m_today([] { return ExpiringItems::today(); })
 {
     connect(m_frame.action(ID_VIEW_PASSWORD_HEALTH), &QAction::triggered, this, &HealthCommands::OnViewPasswordHealth);
     CQuorrilDoc& doc = m_frame.document();
@@ -35,7 +36,7 @@ void HealthCommands::OnViewPasswordHealth()
 {
     if (m_frame.document().IsLocked())
         return;
-    HealthDlg dialog(m_frame.document(), m_today, &m_frame);
+    HealthDlg dialog(m_frame.document(), Clock::today, &m_frame);
     connect(&dialog, &HealthDlg::accountActivated, this,
         [this](AccountId id) { m_frame.expiringCommands().openAccount(id); });
     dialog.exec();
@@ -68,7 +69,7 @@ void HealthCommands::startNote()
     promise->start();
     m_grading = promise->future();
     watcher->setFuture(m_grading);
-    QThreadPool::globalInstance()->start([promise, snapshot = PasswordHealth::snapshot(doc, m_today())]() mutable {
+    QThreadPool::globalInstance()->start([promise, snapshot = PasswordHealth::snapshot(doc, Clock::today())]() mutable {
         const auto entries
             = PasswordHealth::evaluate(std::move(snapshot), [&promise] { return promise->isCanceled(); });
         if (!promise->isCanceled())

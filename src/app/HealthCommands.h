@@ -22,7 +22,6 @@ public:
     void updateState();
     void OnViewPasswordHealth();
     // A calendar of the test's own.
-    void setToday(std::function<QDate()> today) { m_today = std::move(today); }
     // Whether a note is being graded.
     bool gradingNote() const { return m_pending > 0; }
 
@@ -34,7 +33,6 @@ private:
     void startNote();
 
     CMainFrame& m_frame;
-    std::function<QDate()> m_today;
     // Each start of a note counts up; a result of an older one is stale.
     quint64 m_generation = 0;
     int m_pending = 0;

@@ -1,57 +1,19 @@
 #include "app/IdleWatcher.h"
 
-#include <QCoreApplication>
-#include <QEvent>
+#include "app/InputWatch.h"
+#include "core/Clock.h"
 
 #include <algorithm>
 #include <limits>
 
-namespace {
-bool isInput(QEvent::Type type)
-{
-    switch (type) {
-    case QEvent::KeyPress:
-    case QEvent::KeyRelease:
-    case QEvent::MouseButtonPress:
-    case QEvent::MouseButtonRelease:
-    case QEvent::MouseButtonDblClick:
-    case QEvent::MouseMove:
-    case QEvent::Wheel:
-    case QEvent::TouchBegin:
-    case QEvent::TouchUpdate:
-    case QEvent::TabletPress:
-    case QEvent::TabletMove:
-        return true;
-    default:
-        return false;
-    }
-}
-} // namespace
-
 IdleWatcher::IdleWatcher(QObject* parent)
     : QObject(parent)
 {
-    m_steady.start();
-    m_clock = [this] { return m_steady.elapsed(); };
-    m_lastInput = m_clock();
+    m_lastInput = Clock::steadyMs();
     m_timer.setSingleShot(true);
     m_timer.setTimerType(Qt::PreciseTimer);
     connect(&m_timer, &QTimer::timeout, this, &IdleWatcher::onTimeout);
-    if (QCoreApplication* application = QCoreApplication::instance())
-        application->installEventFilter(this);
-}
-
-IdleWatcher::~IdleWatcher()
-{
-    if (QCoreApplication* application = QCoreApplication::instance())
-        application->removeEventFilter(this);
-}
-
-void IdleWatcher::setClock(Clock clock)
-{
-    m_clock = std::move(clock);
-    m_lastInput = m_clock();
-    setInterval(m_interval);
+    connect(&InputWatch::instance(), &InputWatch::input, this, &IdleWatcher::noteInput);
 }
 
 void IdleWatcher::setInterval(qint64 ms)
@@ -64,17 +26,10 @@ void IdleWatcher::setInterval(qint64 ms)
 
 void IdleWatcher::noteInput()
 {
-    m_lastInput = m_clock();
+    m_lastInput = Clock::steadyMs();
     // After idle() was sent the timer sleeps until someone is back.
     if (m_interval > 0 && !m_timer.isActive())
         arm(m_interval);
-}
-
-bool IdleWatcher::eventFilter(QObject* watched, QEvent* event)
-{
-    if (isInput(event->type()))
-        noteInput();
-    return QObject::eventFilter(watched, event);
 }
 
 void IdleWatcher::onTimeout()
@@ -88,7 +43,7 @@ void IdleWatcher::check()
     m_timer.stop();
     if (m_interval <= 0)
         return;
-    const qint64 quiet = m_clock() - m_lastInput;
+    const qint64 quiet = Clock::steadyMs() - m_lastInput;
     if (quiet >= m_interval) {
         Q_EMIT idle();
         return;

@@ -1,35 +1,27 @@
 #pragma once
 
-#include <QElapsedTimer>
 #include <QObject>
 #include <QTimer>
 
-#include <functional>
-
 // Tells when the program has had no keyboard or mouse input for a while. Every input only notes
-// the time (an application-wide event filter, no timer restarted per event); one single-shot
+// the time (as InputWatch announces it; no timer restarted per event); one single-shot
 // timer, armed for the deadline, looks at the last input when it fires and either reports
 // idleness or sleeps again for what is left. An idle program so wakes once per interval at most,
 // and never more often than once a second.
 class IdleWatcher : public QObject {
     Q_OBJECT
 public:
-    // Milliseconds on a monotonic clock.
-    using Clock = std::function<qint64()>;
     static constexpr int MinimumWakeMs = 1000;
 
     explicit IdleWatcher(QObject* parent = nullptr);
-    ~IdleWatcher() override;
 
     // The time without input after which idle() is sent; 0 turns the watch off.
     void setInterval(qint64 ms);
     qint64 interval() const { return m_interval; }
-    // A clock of the test's own instead of the steady one.
-    void setClock(Clock clock);
 
     // What the timer does when it fires: reports idleness or waits for the rest of the interval.
     void check();
-    // Notes an input now (the event filter does this for every key and mouse event).
+    // Notes an input now (InputWatch calls it for every key and mouse event).
     void noteInput();
 
     bool isArmed() const { return m_timer.isActive(); }
@@ -42,15 +34,10 @@ Q_SIGNALS:
     // The interval has passed without input. Sent once; the watch starts again at the next input.
     void idle();
 
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
 private:
     void arm(qint64 ms);
     void onTimeout();
 
-    Clock m_clock;
-    QElapsedTimer m_steady;
     QTimer m_timer;
     qint64 m_interval = 0;
     qint64 m_lastInput = 0;

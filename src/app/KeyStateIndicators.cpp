@@ -1,5 +1,6 @@
 #include "app/KeyStateIndicators.h"
 
+#include "app/InputWatch.h"
 #include "app/X11LockKeys.h"
 
 #include <QApplication>
@@ -27,7 +28,13 @@ KeyStateIndicators::KeyStateIndicators(QStatusBar& statusBar)
         statusBar.addPermanentWidget(pane);
         m_panes[key] = pane;
     }
-    qApp->installEventFilter(this);
+    // A key may have toggled a lock (each key event is seen once, at its window), and the locks may
+    // have changed while another program had the keyboard.
+    connect(&InputWatch::instance(), &InputWatch::input, this, [this](QEvent::Type type, bool atWindow) {
+        if (type == QEvent::KeyRelease && atWindow)
+            refresh();
+    });
+    connect(qApp, &QGuiApplication::applicationStateChanged, this, &KeyStateIndicators::refresh);
     refresh();
 }
 
@@ -39,15 +46,4 @@ void KeyStateIndicators::refresh()
         const std::optional<bool> on = platformState(Key(key));
         m_panes[key]->setText(on.value_or(false) ? QLatin1String(kTexts[key]) : QString());
     }
-}
-
-bool KeyStateIndicators::eventFilter(QObject* watched, QEvent* event)
-{
-    // A key may have toggled a lock (each key event is seen once, at its window), and the locks may
-    // have changed while another program had the keyboard.
-    const bool keyReleased = event->type() == QEvent::KeyRelease && watched->isWindowType();
-    const bool activated = event->type() == QEvent::ApplicationStateChange && watched == qApp;
-    if (keyReleased || activated)
-        refresh();
-    return QObject::eventFilter(watched, event);
 }

@@ -21,9 +21,6 @@ public:
     void refresh();
     QLabel* pane(Key key) const { return m_panes[size_t(key)]; }
 
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
 private:
     static std::optional<bool> platformState(Key key);
 

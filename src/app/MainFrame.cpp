@@ -222,9 +222,18 @@ void CMainFrame::createToolBar()
     }
 }
 
+void CMainFrame::setRestingNote(const QString& note)
+{
+    m_restingNote = note;
+    showRestingText();
+}
+
+void CMainFrame::showRestingText() { m_messagePane->setText(m_restingNote.isEmpty() ? tr("Ready") : m_restingNote); }
+
 void CMainFrame::createStatusBar()
 {
-    m_messagePane = new QLabel(tr("Ready"));
+    m_messagePane = new QLabel;
+    showRestingText();
     m_messagePane->setObjectName(QStringLiteral("messagePane"));
     m_messagePane->setAccessibleName(tr("Status"));
     statusBar()->addWidget(m_messagePane, 1);

@@ -53,6 +53,10 @@ public:
     FindBar* findBar() const { return m_findBar; }
     ViewCommands& viewCommands() const { return *m_viewCommands; }
     QLabel* messagePane() const { return m_messagePane; }
+    // The message pane at rest: "Ready", or the open wallet's note (expiring items, weak passwords)
+    // while it has one. The note is kept, and shown now and whenever the pane comes back to rest.
+    void setRestingNote(const QString& note);
+    void showRestingText();
     KeyStateIndicators* keyStateIndicators() const { return m_indicators; }
     // "Encrypted" or "Not Encrypted", the first of the permanent panes.
     QLabel* encryptionPane() const { return m_encryptionPane; }
@@ -110,6 +114,7 @@ private:
     FindBar* m_findBar = nullptr;
     CAccountView* m_list = nullptr;
     QLabel* m_messagePane = nullptr;
+    QString m_restingNote;
     QLabel* m_encryptionPane = nullptr;
     KeyStateIndicators* m_indicators = nullptr;
     Pane m_activePane = Pane::Tree;

@@ -21,8 +21,6 @@ struct CliIo {
     std::function<std::optional<QString>(bool confirm)> readPassword;
     KdfCost kdfCost = EncryptedFormat::defaultCost();
     bool allowCostlyKdf = false;
-    // The date in the titles of accounts a merge keeps twice; today's when not valid.
-    QDate today {};
 };
 
 enum CliExit : int {

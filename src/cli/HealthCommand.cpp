@@ -2,7 +2,7 @@
 
 #include "cli/BreachedList.h"
 #include "cli/CliText.h"
-#include "document/ExpiringItems.h"
+#include "core/Clock.h"
 #include "document/PasswordHealth.h"
 #include "document/QuorrilDoc.h"
 
@@ -55,7 +55,7 @@ int healthReport(const QString& path, const QString& breachedList, CliIo& io)
 {
     return withOpenWallet(path, io, [&](CQuorrilDoc& doc, int status) {
         std::vector<Entry> entries
-            = PasswordHealth::collect(doc, ExpiringItems::today(), { .withSha1 = !breachedList.isEmpty() });
+            = PasswordHealth::collect(doc, Clock::today(), { .withSha1 = !breachedList.isEmpty() });
         if (!breachedList.isEmpty()) {
             if (const int failed = markBreached(breachedList, entries, io); failed != ExitSuccess)
                 return failed;

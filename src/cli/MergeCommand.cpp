@@ -1,5 +1,7 @@
 #include "cli/MergeCommand.h"
 
+#include "core/Clock.h"
+
 #include "cli/CliCommands.h"
 #include "core/AccountTypes.h"
 #include "document/DocumentTexts.h"
@@ -135,7 +137,7 @@ int mergeWallets(const QStringList& files, CliIo& io)
             return status;
     }
 
-    const QDate today = io.today.isValid() ? io.today : QDate::currentDate();
+    const QDate today = Clock::today();
     MergeResult merge = threeWay && !base.empty
         ? mergeThreeWay(base.doc.contents(), ours.doc.contents(), theirs.doc.contents(), today)
         : mergeTwoWay(ours.doc.contents(), theirs.doc.contents(), today);

@@ -1,5 +1,7 @@
 #include "core/OleDateTime.h"
 
+#include "core/Clock.h"
+
 #include <QLocale>
 
 #include <cmath>
@@ -30,7 +32,7 @@ OleDateTime OleDateTime::fromDate(QDate date, QTime timeOfDay)
     return OleDateTime(value, valid);
 }
 
-OleDateTime OleDateTime::GetCurrentTime() { return fromDateTime(QDateTime::currentDateTime()); }
+OleDateTime OleDateTime::GetCurrentTime() { return fromDateTime(Clock::now()); }
 
 bool OleDateTime::split(QDate& date, QTime& time) const
 {

@@ -1,5 +1,7 @@
 #include "dialogs/DatePicker.h"
 
+#include "core/Clock.h"
+
 #include <QCalendarWidget>
 #include <QEvent>
 #include <QLocale>
@@ -60,7 +62,7 @@ void DatePicker::setValue(const OleDateTime& value)
     m_timeOfDay = value.time();
     m_givenShown = m_givenDate.isValid();
     if (!m_givenShown) {
-        const QDateTime now = QDateTime::currentDateTime();
+        const QDateTime now = Clock::now();
         m_givenDate = now.date();
         m_timeOfDay = now.time();
     }

@@ -1,5 +1,7 @@
 #include "document/Backups.h"
 
+#include "core/Clock.h"
+
 #include "document/FileAccess.h"
 
 #include <QCoreApplication>
@@ -118,7 +120,7 @@ QString keep(const QString& walletPath, QString& reason)
     }
     // Two kept within one second are numbered after the last of that second, so that the order of
     // the names stays the order they were kept in.
-    const QDateTime now = QDateTime::currentDateTimeUtc();
+    const QDateTime now = Clock::nowUtc();
     const QString stem = walletName(walletPath) + QLatin1Char('-') + now.toString(kTimeFormat);
     int number = QFileInfo::exists(dir.filePath(stem + QStringLiteral(".qrl"))) ? 1 : 0;
     for (const Entry& entry : list(walletPath))

@@ -1,5 +1,7 @@
 #include "document/DiskChanges.h"
 
+#include "core/Clock.h"
+
 #include "core/AccountTypes.h"
 #include "document/DocumentTexts.h"
 #include "document/FileAccess.h"
@@ -157,8 +159,9 @@ bool DiskChanges::mergeIn(const QByteArray& bytes, const OtherWallet& theirs)
     const bool hasBase = !baseBytes.isEmpty()
         && (base.open(baseBytes, m_doc.password(), m_doc.kdfCost())
             || base.open(baseBytes, theirs.doc.password(), m_doc.kdfCost()));
-    MergeResult merge = hasBase ? mergeThreeWay(base.doc.contents(), m_doc.contents(), theirs.doc.contents(), today())
-                                : mergeTwoWay(m_doc.contents(), theirs.doc.contents(), today());
+    MergeResult merge = hasBase
+        ? mergeThreeWay(base.doc.contents(), m_doc.contents(), theirs.doc.contents(), Clock::today())
+        : mergeTwoWay(m_doc.contents(), theirs.doc.contents(), Clock::today());
     const QString summary = merge.report.summary();
     apply(std::move(merge), theirs);
     // The new file is what the document has now seen: the base of the next merge.
@@ -212,7 +215,7 @@ bool DiskChanges::mergeFrom(const QString& path)
     const std::unique_ptr<OtherWallet> theirs = openOther(*bytes);
     if (!theirs)
         return false;
-    MergeResult merge = mergeTwoWay(m_doc.contents(), theirs->doc.contents(), today());
+    MergeResult merge = mergeTwoWay(m_doc.contents(), theirs->doc.contents(), Clock::today());
     const MergeReport report = merge.report;
     apply(std::move(merge), *theirs);
     QStringList keptTwice;

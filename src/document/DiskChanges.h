@@ -32,8 +32,6 @@ public:
     FileWatch& watch() { return m_watch; }
     // While this says so (a dialog is open), a change waits and is taken in afterwards.
     void setBusy(std::function<bool()> busy) { m_busy = std::move(busy); }
-    // The date in conflict titles (today's unless set).
-    void setToday(const QDate& date) { m_today = date; }
     // A change seen while locked or busy, not taken in yet.
     bool hasWaitingChange() const { return m_waiting.has_value(); }
 
@@ -67,7 +65,6 @@ private:
     // when it cannot be, after the reason's notice (none when the user cancels).
     std::unique_ptr<OtherWallet> openOther(const QByteArray& bytes);
     void apply(MergeResult&& merge, const OtherWallet& theirs);
-    QDate today() const { return m_today.isValid() ? m_today : QDate::currentDate(); }
 
     CQuorrilDoc& m_doc;
     Prompts& m_prompts;
@@ -77,5 +74,4 @@ private:
     std::optional<QByteArray> m_waiting;
     // The file's bytes that could not be taken in: a save must not write over them.
     std::optional<QByteArray> m_unmerged;
-    QDate m_today;
 };

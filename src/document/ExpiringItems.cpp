@@ -48,8 +48,6 @@ QList<ExpiringItem> collect(const CQuorrilDoc& document, QDate today)
     return items;
 }
 
-QDate today() { return OleDateTime::GetCurrentTime().date(); }
-
 qsizetype dueSoon(const QList<ExpiringItem>& items)
 {
     return std::count_if(items.begin(), items.end(),

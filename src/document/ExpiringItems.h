@@ -32,8 +32,6 @@ namespace ExpiringItems {
 // Every set expiry date of the document's accounts, the earliest first (same date: by title, then
 // by id); nothing while the document is locked.
 QList<ExpiringItem> collect(const CQuorrilDoc& document, QDate today);
-// Today's date as the wallet's dates count it (the local calendar day, no time zone involved).
-QDate today();
 // The items that fall due from today to the end of the warning period (not those already expired).
 qsizetype dueSoon(const QList<ExpiringItem>& items);
 // The items whose date has passed.

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/Clock.h"
+
 #include "format/WalletContents.h"
 #include "import/ImportEntry.h"
 #include "import/ImportFormat.h"
@@ -92,13 +94,13 @@ public:
     // The new accounts, committed, in row order with each row's "(more)" account after its own; the
     // ids come from nextId, one per account. Empties the plan. Nothing when canImport() is false.
     std::vector<std::unique_ptr<AccountRecord>> takeAccounts(
-        const std::function<AccountId()>& nextId, QDate today = QDate::currentDate());
+        const std::function<AccountId()>& nextId, QDate today = Clock::today());
 
     // Ids for new accounts of the document, from its next id up, skipping the ones taken.
     static std::function<AccountId()> freeIdsOf(CQuorrilDoc& doc);
     // Files the new accounts into the document as one undoable step ("Import"), under ids free in
     // it; returns how many. The titles must have been made free first (setTakenTitles).
-    int importInto(CQuorrilDoc& doc, QDate today = QDate::currentDate());
+    int importInto(CQuorrilDoc& doc, QDate today = Clock::today());
 
 private:
     struct RowState {

@@ -1,5 +1,7 @@
 #include "views/SecretClipboard.h"
 
+#include "core/Clock.h"
+
 #include <QClipboard>
 #include <QCryptographicHash>
 #include <QGuiApplication>
@@ -42,7 +44,7 @@ QString SecretClipboard::copy(const QString& text)
         m_timer.stop();
         return tr("Copied.");
     }
-    m_timer.start(m_second * seconds);
+    m_timer.start(Clock::second() * seconds);
     return tr("Copied; the clipboard clears in %1 s.").arg(seconds);
 }
 

@@ -28,15 +28,12 @@ public:
     // Whether the clipboard still holds the last copy.
     bool holdsCopy() const;
 
-    // The length of one second of the delay; tests make it short.
-    void setSecondLength(std::chrono::milliseconds length) { m_second = length; }
     const QTimer& clearTimer() const { return m_timer; }
 
 private:
     static QByteArray digest(const QString& text);
 
     std::function<int()> m_clearSeconds;
-    std::chrono::milliseconds m_second { 1000 };
     QTimer m_timer;
     QByteArray m_copied; // a digest of the copy, so the value itself is not kept here
     bool m_held = false;

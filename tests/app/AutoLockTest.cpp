@@ -2,9 +2,15 @@
 #include "accounts/CreditCardAccount.h"
 #include "app/FrameTest.h"
 #include "app/IdleWatcher.h"
+#include "app/InputWatch.h"
+#include "core/Clock.h"
 
 #include <QLabel>
 #include <QSignalSpy>
+#include <QWindow>
+
+#include <functional>
+#include <optional>
 
 namespace {
 
@@ -15,7 +21,7 @@ class AutoLockTest : public FrameTest {
 protected:
     AutoLockTest()
     {
-        watcher().setClock([this] { return now; });
+        watcher().noteInput(); // from the stopped clock's time on
     }
 
     IdleWatcher& watcher() const { return frame.autoLock().idleWatcher(); }
@@ -46,12 +52,12 @@ protected:
     // Time passes without input, then the timer fires.
     void idleFor(qint64 ms)
     {
-        now += ms;
+        clock->advance(std::chrono::milliseconds(ms));
         watcher().check();
     }
     void typeSomething() { QTest::keyClick(frame.treeView(), Qt::Key_Down); }
 
-    qint64 now = 1000000;
+    std::optional<Clock::Fake> clock { std::in_place }; // stands still unless a test lets it run
 };
 
 TEST_F(AutoLockTest, IdleLocksThroughTheLockCommandAfterTheSetMinutes)
@@ -120,6 +126,7 @@ TEST_F(AutoLockTest, TheTimerWakesOncePerIntervalAndNeverSoonerThanASecond)
 
 TEST_F(AutoLockTest, AnIdleProgramWakesOnceOnARealClock)
 {
+    clock.reset();
     IdleWatcher real;
     QSignalSpy idle(&real, &IdleWatcher::idle);
     real.setInterval(1100);
@@ -224,3 +231,39 @@ TEST_F(AutoLockTest, MinimisingLocksOnlyWhenChosen)
 }
 
 } // namespace
+
+// Input reaches the idle watch and the lock-key panes through the one application-wide watch: a key
+// from the window system is announced once at its window (press and release), whatever widget it
+// then reaches, and what is not input is not announced.
+TEST_F(AutoLockTest, InputIsAnnouncedOnceByTheOneWatch)
+{
+    frame.show();
+    QWindow* window = frame.windowHandle();
+    ASSERT_NE(window, nullptr);
+    struct Row {
+        const char* name;
+        std::function<void()> send;
+        bool announced;
+        int atWindow; // announcements at the window
+    };
+    const Row rows[] = {
+        { "a key from the window system", [&] { QTest::keyClick(window, Qt::Key_Down); }, true, 2 },
+        { "a key sent to a widget", [&] { QTest::keyClick(frame.treeView(), Qt::Key_Down); }, true, 0 },
+        { "a repaint",
+            [&] {
+                QEvent update(QEvent::UpdateRequest);
+                QCoreApplication::sendEvent(window, &update);
+            },
+            false, 0 },
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        QSignalSpy announced(&InputWatch::instance(), &InputWatch::input);
+        row.send();
+        int atWindow = 0;
+        for (const QList<QVariant>& arguments : announced)
+            atWindow += arguments.at(1).toBool();
+        EXPECT_EQ(!announced.isEmpty(), row.announced);
+        EXPECT_EQ(atWindow, row.atWindow);
+    }
+}

@@ -4,6 +4,7 @@
 #include "app/ExpiringCommands.h"
 #include "app/ExpiringDlg.h"
 #include "app/FrameTest.h"
+#include "core/Clock.h"
 #include "core/OleDateTime.h"
 
 #include <QLabel>
@@ -18,7 +19,7 @@ QDate today() { return kToday; }
 
 class ExpiringTest : public FrameTest {
 protected:
-    ExpiringTest() { frame.expiringCommands().setToday(today); }
+    Clock::Fake clock { QDateTime(kToday, QTime(12, 0)) };
 
     // An account with its expiry date so many days from today (no value: unset).
     void addDated(AccountType type, const QString& title, std::optional<qint64> days)

@@ -6,6 +6,7 @@
 #include "app/FrameTest.h"
 #include "app/HealthCommands.h"
 #include "app/HealthDlg.h"
+#include "core/Clock.h"
 #include "core/OleDateTime.h"
 
 #include <QLabel>
@@ -21,11 +22,7 @@ const char* const kStrong = "uG8&zN3^wT6*bY1%hJ5#";
 
 class HealthTest : public FrameTest {
 protected:
-    HealthTest()
-    {
-        frame.expiringCommands().setToday(today);
-        frame.healthCommands().setToday(today);
-    }
+    Clock::Fake clock { QDateTime(kToday, QTime(12, 0)) };
 
     void addSite(const QString& title, const char* password)
     {

@@ -3,6 +3,7 @@
 #include "app/ExpiringDlg.h"
 #include "app/FrameTest.h"
 #include "app/IdleWatcher.h"
+#include "core/Clock.h"
 #include "dialogs/PasswordGeneratorDlg.h"
 
 #include <QClipboard>
@@ -59,7 +60,7 @@ class LockCloseTest : public FrameTest {
 protected:
     LockCloseTest()
     {
-        frame.autoLock().idleWatcher().setClock([this] { return now; });
+        frame.autoLock().idleWatcher().noteInput(); // from the stopped clock's time on
     }
 
     void startWallet()
@@ -98,7 +99,7 @@ protected:
             trigger(ID_LOCK_DOCUMENT);
             break;
         case Lock::Idle:
-            now += 10 * kMinute;
+            clock.advance(std::chrono::milliseconds(10 * kMinute));
             frame.autoLock().idleWatcher().check();
             break;
         case Lock::Screen:
@@ -129,7 +130,7 @@ protected:
         EXPECT_EQ(contents(), before);
     }
 
-    qint64 now = 1000000;
+    Clock::Fake clock;
     QStringList before;
 };
 

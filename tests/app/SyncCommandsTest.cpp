@@ -2,6 +2,7 @@
 // Merge From… merges another copy in, and a conflict copy that appears is offered.
 #include "app/SyncCommands.h"
 #include "app/FrameTest.h"
+#include "core/Clock.h"
 #include "document/DiskChanges.h"
 #include "document/DocumentTexts.h"
 #include "document/WalletText.h"
@@ -17,7 +18,7 @@ const QStringList kWallet = { "1|E|Mail|ann:pw1", "2|W|Shop|site", "3|W|Forum|bo
 
 class SyncCommandsTest : public FrameTest {
 protected:
-    SyncCommandsTest() { changes().setToday(QDate(2026, 12, 10)); }
+    Clock::Fake clock { QDateTime(QDate(2026, 12, 10), QTime(12, 0)) };
 
     DiskChanges& changes() const { return frame.syncCommands().diskChanges(); }
     CQuorrilView& tree() const { return *frame.treeView(); }

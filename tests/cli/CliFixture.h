@@ -1,6 +1,7 @@
 #pragma once
 
 #include "cli/CliCommands.h"
+#include "core/Clock.h"
 #include "document/QuorrilDoc.h"
 #include "document/SampleWallet.h"
 #include "support/ScriptedDocumentPrompts.h"
@@ -13,6 +14,7 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <ostream>
 
 inline void PrintTo(const QString& text, std::ostream* os) { *os << '"' << text.toStdString() << '"'; }
@@ -39,7 +41,6 @@ protected:
                   } };
         // Encrypted wallets at the cheapest key derivation: a test never waits for the real one.
         io.kdfCost = EncryptedFormat::cheapestCost();
-        io.today = today;
         const int status = runCli(arguments, io);
         unusedPasswords = passwords;
         outStream.flush();
@@ -76,6 +77,12 @@ protected:
 
     QTemporaryDir dir;
     QStringList unusedPasswords;
-    // The date of merges' conflict titles (today's when not valid).
-    QDate today;
+    // The date of merges' conflict titles.
+    void setToday(QDate day)
+    {
+        if (!clock)
+            clock.emplace();
+        clock->setToday(day);
+    }
+    std::optional<Clock::Fake> clock; // the real one until a test sets the day
 };

@@ -73,7 +73,7 @@ TEST_F(CliMergeTest, MergesIntoOursAndExitsByConflicts)
             arguments.insert(1, writeFile("base.qrl", {}));
         else if (!row.base.isEmpty())
             arguments.insert(1, wallet("base.qrl", row.base));
-        today = day;
+        setToday(day);
         const Run r = run(arguments, { "pw" });
         EXPECT_EQ(r.status, row.status) << r.err.toStdString();
         EXPECT_EQ(r.out, row.out);

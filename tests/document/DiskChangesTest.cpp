@@ -1,4 +1,5 @@
 #include "document/DiskChanges.h"
+#include "core/Clock.h"
 
 #include "document/DocumentFixture.h"
 #include "document/DocumentTexts.h"
@@ -18,10 +19,11 @@ const QStringList kBase = { "1|E|Mail|ann:pw1", "2|W|Shop|site", "3|B|Savings|12
 
 class DiskChangesTest : public DocumentFixture {
 protected:
+    Clock::Fake clock { QDateTime(kToday, QTime(12, 0)) };
+
     DiskChangesTest()
     {
         doc.setKdfCost(EncryptedFormat::cheapestCost());
-        changes.setToday(kToday);
         QObject::connect(&changes, &DiskChanges::status, [this](const QString& text) { statuses << text; });
     }
 

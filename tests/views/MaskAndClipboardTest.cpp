@@ -1,4 +1,5 @@
 // Secrets drawn hidden in the property list, and the clipboard that forgets what it was given.
+#include "core/Clock.h"
 #include "views/AccountView.h"
 #include "views/SecretClipboard.h"
 #include "views/WidgetTestSupport.h"
@@ -111,7 +112,8 @@ TEST_F(SecretClipboardTest, ClearsItsOwnCopyOnlyAndMarksItSecret)
         SCOPED_TRACE(row.name);
         clipboard->setText(QStringLiteral("before"));
         SecretClipboard secret([&row] { return row.seconds; });
-        secret.setSecondLength(std::chrono::milliseconds(2));
+        Clock::Fake clock;
+        clock.setSecondLength(std::chrono::milliseconds(2));
         EXPECT_EQ(secret.copy(QStringLiteral("s3cret")), row.message);
         const QMimeData* data = clipboard->mimeData();
         ASSERT_TRUE(data);
