@@ -398,6 +398,13 @@
     </message>
 </context>
 <context>
+    <name>BusyWork</name>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+</context>
+<context>
     <name>CAboutDlg</name>
     <message>
         <source>About Quorril</source>
@@ -1081,6 +1088,10 @@ Wählen Sie ein anderes Passwort.</translation>
     <message>
         <source>A conflicting copy of this wallet was found: %1. Merge it now?</source>
         <translation>Eine widersprüchliche Kopie dieses Wallets wurde gefunden: %1. Jetzt zusammenführen?</translation>
+    </message>
+    <message>
+        <source>This wallet asks for %1. Open it?</source>
+        <translation>Dieses Wallet verlangt %1. Öffnen?</translation>
     </message>
 </context>
 <context>
@@ -2281,6 +2292,10 @@ Ja wählt ein neues Passwort; Nein behält das jetzige, was schwächer ist.</tra
     <message>
         <source>Export</source>
         <translation>Export</translation>
+    </message>
+    <message>
+        <source>Deriving the wallet&apos;s key…</source>
+        <translation>Der Schlüssel des Wallets wird abgeleitet…</translation>
     </message>
 </context>
 </TS>

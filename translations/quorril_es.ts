@@ -398,6 +398,13 @@
     </message>
 </context>
 <context>
+    <name>BusyWork</name>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+</context>
+<context>
     <name>CAboutDlg</name>
     <message>
         <source>About Quorril</source>
@@ -1081,6 +1088,10 @@ Elija otra contraseña.</translation>
     <message>
         <source>A conflicting copy of this wallet was found: %1. Merge it now?</source>
         <translation>Se encontró una copia en conflicto de esta cartera: %1. ¿Combinarla ahora?</translation>
+    </message>
+    <message>
+        <source>This wallet asks for %1. Open it?</source>
+        <translation>Esta cartera pide %1. ¿Abrirla?</translation>
     </message>
 </context>
 <context>
@@ -2281,6 +2292,10 @@ Sí elige una contraseña nueva; No conserva la actual, que es más débil.</tra
     <message>
         <source>Export</source>
         <translation>Exportación</translation>
+    </message>
+    <message>
+        <source>Deriving the wallet&apos;s key…</source>
+        <translation>Derivando la clave de la cartera…</translation>
     </message>
 </context>
 </TS>

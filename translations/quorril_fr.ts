@@ -398,6 +398,13 @@
     </message>
 </context>
 <context>
+    <name>BusyWork</name>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+</context>
+<context>
     <name>CAboutDlg</name>
     <message>
         <source>About Quorril</source>
@@ -1081,6 +1088,10 @@ Choisissez un autre mot de passe.</translation>
     <message>
         <source>A conflicting copy of this wallet was found: %1. Merge it now?</source>
         <translation>Une copie en conflit de ce portefeuille a été trouvée : %1. La fusionner maintenant ?</translation>
+    </message>
+    <message>
+        <source>This wallet asks for %1. Open it?</source>
+        <translation>Ce portefeuille demande %1. L&apos;ouvrir ?</translation>
     </message>
 </context>
 <context>
@@ -2281,6 +2292,10 @@ Oui choisit un nouveau mot de passe ; Non garde l&apos;actuel, ce qui est moins 
     <message>
         <source>Export</source>
         <translation>Exportation</translation>
+    </message>
+    <message>
+        <source>Deriving the wallet&apos;s key…</source>
+        <translation>Dérivation de la clé du portefeuille…</translation>
     </message>
 </context>
 </TS>

@@ -121,8 +121,10 @@ void FileCommands::OnFileOpen()
 bool FileCommands::loadDocument(const QString& path)
 {
     m_frame.OnDocumentClosing();
-    if (!m_doc.OnOpenDocument(path))
+    if (!m_doc.OnOpenDocument(path)) {
+        keepViewsIfAbandoned();
         return false;
+    }
     m_recentFiles.add(path);
     return true;
 }
@@ -217,7 +219,17 @@ bool FileCommands::openBackup(const QString& path)
         return false;
     }
     // No path: the backup stays as it is, and the first save asks for a name.
-    return m_doc.openFromBytes(*bytes, QString());
+    if (m_doc.openFromBytes(*bytes, QString()))
+        return true;
+    keepViewsIfAbandoned();
+    return false;
+}
+
+void FileCommands::keepViewsIfAbandoned()
+{
+    // The user gave up waiting for the key: the document is as it was, and so are its views.
+    if (m_doc.lastOpenResult() == CQuorrilDoc::OpenResult::Abandoned)
+        m_frame.OnDocumentReset();
 }
 
 void FileCommands::OnAppAbout()

@@ -44,6 +44,7 @@ public:
 private:
     // Opens the file: true when the document holds it now.
     bool loadDocument(const QString& path);
+    void keepViewsIfAbandoned();
     bool doSave(const QString& path);
     void openRecentFile(int index);
     QAction* action(int id) const;

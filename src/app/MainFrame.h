@@ -81,6 +81,9 @@ public:
     // Before New or Open replace the document's contents: the views let go of them, so nothing of
     // the old wallet stays on screen while the next one asks for its password.
     void OnDocumentClosing();
+    // The views rebuild from the document: after New or Open, or when an open was given up and the
+    // document stayed as it was.
+    void OnDocumentReset();
     // Places the window in the middle of its screen.
     void centerOnScreen();
 
@@ -100,7 +103,6 @@ private:
     void createStatusBar();
     void createClient();
     void onFocusChanged(QWidget* now);
-    void OnDocumentReset();
     void updateTitle();
     void OnPreferences();
 

@@ -2,6 +2,7 @@
 
 #include "app/CommandIds.h"
 #include "app/MainFrame.h"
+#include "dialogs/BusyWork.h"
 #include "dialogs/UiPrompts.h"
 #include "document/DiskChanges.h"
 #include "document/DocumentTexts.h"
@@ -32,7 +33,12 @@ SyncCommands::SyncCommands(CMainFrame& frame)
         m_beforeReload = treeState();
         m_frame.OnDocumentClosing();
     });
-    connect(m_changes, &DiskChanges::reloaded, this, [this] { restore(m_beforeReload); });
+    connect(m_changes, &DiskChanges::reloaded, this, [this] {
+        // A reload given up while its key was derived left the document as it was.
+        if (m_frame.document().lastOpenResult() == CQuorrilDoc::OpenResult::Abandoned)
+            m_frame.OnDocumentReset();
+        restore(m_beforeReload);
+    });
     connect(m_changes, &DiskChanges::conflictCopyFound, this, [this](const QString& path) {
         m_copiesToOffer << path;
         offerConflictCopies();
@@ -41,7 +47,7 @@ SyncCommands::SyncCommands(CMainFrame& frame)
     connect(&m_frame.document(), &CQuorrilDoc::pathChanged, this, [this] { m_copiesToOffer.clear(); });
 }
 
-bool SyncCommands::busy() const { return QApplication::activeModalWidget() != nullptr; }
+bool SyncCommands::busy() const { return QApplication::activeModalWidget() != nullptr || waitingWhileBusy(); }
 
 void SyncCommands::updateState() { m_frame.action(ID_FILE_MERGE_FROM)->setEnabled(!m_frame.document().IsLocked()); }
 

@@ -1,7 +1,9 @@
 #include "dialogs/WidgetPrompts.h"
 
+#include "dialogs/BusyWork.h"
 #include "dialogs/DuplicateAccountDlg.h"
 #include "dialogs/PasswordDlg.h"
+#include "document/DocumentTexts.h"
 
 #include <QApplication>
 #include <QFileDialog>
@@ -147,4 +149,29 @@ QString WidgetPrompts::exportFileName(const QStringList& filters, qsizetype& cho
     if (chosenFilter < 0)
         chosenFilter = 0;
     return dialog.selectedFiles().constFirst();
+}
+
+bool WidgetPrompts::openCostly(const KdfCost& asked)
+{
+    EncryptedFormat::measureSpeed();
+    // No is the safe answer: Enter and Esc both give it.
+    return question(DocumentText::openCostlyQuestion(asked), Icon::Warning, Answer::No, Answer::No);
+}
+
+bool WidgetPrompts::runCostly(const std::function<void()>& work)
+{
+    // The wait counts as an open prompt from its start: a lock gives it up, even before it shows.
+    OpenPrompt open;
+    m_open.push_back(&open);
+    BusyWait wait;
+    wait.label = QCoreApplication::translate("WidgetPrompts", "Deriving the wallet's key…");
+    wait.showModal = [&open](QDialog& dialog) {
+        if (open.cancelled)
+            return int(QDialog::Rejected);
+        open.window = &dialog;
+        return dialog.exec();
+    };
+    const bool finished = runWhileBusy(parentWindow(), wait, work);
+    std::erase(m_open, &open);
+    return finished && !open.cancelled;
 }

@@ -28,6 +28,10 @@ public:
     bool passwordPromptOpen() const override;
     QString importFileName(const QStringList& filters) override;
     QString exportFileName(const QStringList& filters, qsizetype& chosenFilter) override;
+    // Asks, with this machine's speed measured first so that the time it names is about right.
+    bool openCostly(const KdfCost& asked) override;
+    // On a thread of its own, with the busy dialog after a moment (runWhileBusy); a lock cancels it.
+    bool runCostly(const std::function<void()>& work) override;
 
     static QString caption();
     static QString fileFilter();

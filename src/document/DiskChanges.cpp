@@ -15,15 +15,22 @@
 namespace {
 constexpr int kRetryMilliseconds = 500;
 
-// The prompts of a wallet opened beside the document: the password is the one being tried, and
-// the notice is kept for the caller to show or not.
+// The prompts of a wallet opened beside the document: the password is the one being tried, the
+// notice is kept for the caller to show or not, and the key derivation runs as the document's
+// prompts run it (in the window, off the interface thread).
 class TrialPrompts : public Prompts {
 public:
+    explicit TrialPrompts(Prompts& outer)
+        : m_outer(outer)
+    {
+    }
     std::optional<QString> password(PasswordMode) override { return answer; }
     using Prompts::notice;
     void notice(const QString& text, const QString&) override { last = text; }
     QString saveFileName(const QString&) override { return {}; }
+    bool runCostly(const std::function<void()>& work) override { return m_outer.runCostly(work); }
 
+    Prompts& m_outer;
     std::optional<QString> answer;
     QString last;
 };
@@ -32,6 +39,10 @@ QString nameOf(const QString& path) { return QFileInfo(path).fileName(); }
 } // namespace
 
 struct DiskChanges::OtherWallet {
+    explicit OtherWallet(Prompts& outer)
+        : prompts(outer)
+    {
+    }
     TrialPrompts prompts;
     CQuorrilDoc doc { prompts };
 
@@ -117,7 +128,7 @@ void DiskChanges::onGone()
 
 std::unique_ptr<DiskChanges::OtherWallet> DiskChanges::openOther(const QByteArray& bytes)
 {
-    auto other = std::make_unique<OtherWallet>();
+    auto other = std::make_unique<OtherWallet>(m_prompts);
     if (m_doc.hasPassword() && other->open(bytes, m_doc.password(), m_doc.kdfCost()))
         return other;
     // Another password: asked once.
@@ -154,7 +165,7 @@ bool DiskChanges::takeIn(const QByteArray& bytes, bool mergeAlways)
 bool DiskChanges::mergeIn(const QByteArray& bytes, const OtherWallet& theirs)
 {
     // The base opens with the password it was saved with: the document's, or else theirs.
-    OtherWallet base;
+    OtherWallet base(m_prompts);
     const QByteArray& baseBytes = m_watch.baseBytes();
     const bool hasBase = !baseBytes.isEmpty()
         && (base.open(baseBytes, m_doc.password(), m_doc.kdfCost())

@@ -42,6 +42,11 @@ inline QString costlyKdf(const KdfCost& cost)
         .arg(kdfCostText(cost))
         .arg(EncryptedFormat::kCostlyRatio);
 }
+// The question before a costly header's key derivation runs.
+inline QString openCostlyQuestion(const KdfCost& cost)
+{
+    return QCoreApplication::translate("DocumentText", "This wallet asks for %1. Open it?").arg(kdfCostText(cost));
+}
 // Why a classic wallet file protects nothing: in the window's question before an encrypted wallet
 // is saved classic, and in the command line's warning.
 inline QString classicRisk()

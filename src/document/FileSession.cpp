@@ -14,6 +14,7 @@
 #include <QFileInfo>
 
 #include <algorithm>
+#include <memory>
 #include <new>
 
 namespace {
@@ -233,8 +234,6 @@ bool FileSession::refuseOpen(OpenResult result)
 
 bool FileSession::openDocument(const QString& path)
 {
-    clear();
-    m_loadFailed = false;
     QString reason;
     const std::optional<QByteArray> bytes = FileAccess::readRegularFile(path, reason);
     if (!bytes) {
@@ -261,11 +260,11 @@ bool FileSession::reloadFromBytes(QByteArrayView bytes, const QString& path, con
 
 bool FileSession::openFromBytes(QByteArrayView bytes, const QString& path)
 {
-    clear();
-    m_loadFailed = false;
-    m_loadedVersion = 0;
+    // An encrypted file clears the document only once its key is derived: giving up the wait
+    // leaves the document as it was.
     if (WalletFile::containerOf(bytes) == WalletFile::Container::Encrypted)
         return openEncrypted(bytes, path);
+    startLoad();
     // An empty file is not read at all; it has no password, so the ownership check refuses it.
     if (!bytes.isEmpty())
         m_loadFailed = !guarded(Direction::Load, path, [&] { WalletFile::load(bytes, *this); });
@@ -283,24 +282,56 @@ bool FileSession::openFromBytes(QByteArrayView bytes, const QString& path)
     return true;
 }
 
+void FileSession::startLoad()
+{
+    clear();
+    m_loadFailed = false;
+    m_loadedVersion = 0;
+}
+
+namespace {
+// What the key derivation of an encrypted file works on. It may run on another thread and outlive
+// the open that gave up waiting for it, so it owns a copy of the file and the password.
+struct KeyDerivation {
+    KeyDerivation(QByteArrayView file, const KdfCost& writtenCost)
+        : bytes(file.toByteArray())
+        , reader(bytes, writtenCost)
+    {
+    }
+    const QByteArray bytes;
+    EncryptedReader reader;
+    QString password;
+    EncryptedReader::Result result = EncryptedReader::Result::Damaged;
+};
+} // namespace
+
 bool FileSession::openEncrypted(QByteArrayView bytes, const QString& path)
 {
     // The header is checked before anything is asked or allocated; the password is asked as for a
     // classic file, and the file loads all or nothing.
-    EncryptedReader reader(bytes, m_leastKdfCost);
-    if (m_allowCostlyKdf)
-        reader.allowCostly();
+    const auto derivation = std::make_shared<KeyDerivation>(bytes, m_leastKdfCost);
+    EncryptedReader& reader = derivation->reader;
     auto refuseDamaged = [this](const QString& detail) {
         m_prompts.notice(DocumentText::invalidFileFormat(), detail);
+        startLoad();
         m_loadFailed = true;
         return refuseOpen(OpenResult::Damaged);
     };
+    // A costly header is opened only when the user trusts it; otherwise it is refused as damaged.
+    if (reader.isCostly() && (m_allowCostlyKdf || m_prompts.openCostly(reader.cost())))
+        reader.allowCostly();
     if (!reader.headerIsSound())
         return refuseDamaged(reader.isCostly() ? DocumentText::costlyKdf(reader.cost()) : QString());
     const std::optional<QString> password = verifyPassword();
     if (!password)
         return refuseOpen(OpenResult::Cancelled);
-    switch (reader.unlock(*password)) {
+    derivation->password = *password;
+    if (!m_prompts.runCostly([derivation] { derivation->result = derivation->reader.unlock(derivation->password); })) {
+        m_openResult = OpenResult::Abandoned;
+        return false;
+    }
+    startLoad();
+    switch (derivation->result) {
     case EncryptedReader::Result::Opened:
         break;
     case EncryptedReader::Result::WrongPassword:

@@ -23,7 +23,8 @@ class CArchive;
 class FileSession : public QObject, public StepSettings, private WalletSink {
     Q_OBJECT
 public:
-    enum class OpenResult { None, Opened, Unreadable, Cancelled, NotOwner, Damaged };
+    // Abandoned: the user gave up waiting for the key derivation; the document is as it was.
+    enum class OpenResult { None, Opened, Unreadable, Cancelled, NotOwner, Damaged, Abandoned };
     static constexpr int DefaultBackupCount = 5;
 
     FileSession(Prompts& prompts, AccountBook& table, QObject* parent = nullptr);
@@ -97,6 +98,8 @@ private:
     void fileAccount(std::unique_ptr<AccountRecord> account) override { m_table.fileAccount(std::move(account)); }
 
     void clear();
+    // Empties the document for the file about to be read into it.
+    void startLoad();
     void setPathName(const QString& path);
     bool refuseOpen(OpenResult result);
     bool openEncrypted(QByteArrayView bytes, const QString& path);

@@ -1,7 +1,10 @@
 #pragma once
 
+#include "format/EncryptedFormat.h"
+
 #include <QString>
 
+#include <functional>
 #include <optional>
 
 // What the document asks of the user: a password, a notice, and a file name where a save has none.
@@ -28,4 +31,17 @@ public:
     void notice(const QString& text) { notice(text, QString()); }
     // The file dialog of Save As; an empty text when the user cancels.
     virtual QString saveFileName(const QString& suggestedPath) = 0;
+
+    // Whether to open a file whose header asks far more of the key derivation than this program
+    // writes (a forged header can keep the program busy for minutes). Where no one can be asked,
+    // the answer is No and the file is refused as damaged.
+    virtual bool openCostly(const KdfCost& /*asked*/) { return false; }
+    // Runs costly work (a key derivation) to its end and returns true, or returns false when the user
+    // gave up waiting. The window runs it on another thread, so the work may still be running after
+    // false and must own everything it touches. Here it simply runs.
+    virtual bool runCostly(const std::function<void()>& work)
+    {
+        work();
+        return true;
+    }
 };

@@ -111,7 +111,9 @@ public:
     // Loads the file and checks ownership with the password prompt. On failure (file unreadable,
     // wrong or cancelled password) the document holds no accounts and no password, and is untitled.
     // Only a regular file is read ("Cannot open wallet.qrl: Is a directory."); a pipe or a device is
-    // refused without being opened. Either way the history starts empty.
+    // refused without being opened. Either way the history starts empty. The one exception: when the
+    // user gives up waiting for an encrypted file's key (Prompts::runCostly), the open is abandoned
+    // and the document stays exactly as it was (lastOpenResult() Abandoned).
     bool OnOpenDocument(const QString& path) { return m_session.openDocument(path); }
     // The same with the file's bytes already read; path is what the document is tied to on success
     // (empty: an untitled document, as a backup opens).

@@ -2,11 +2,13 @@
 
 #include "format/Sodium.h"
 
+#include <QElapsedTimer>
 #include <QStringEncoder>
 #include <QtEndian>
 
 #include <sodium.h>
 
+#include <atomic>
 #include <cstring>
 #include <new>
 #include <stdexcept>
@@ -42,6 +44,13 @@ static_assert(kNonceAt + crypto_aead_xchacha20poly1305_ietf_NPUBBYTES == kBodySi
 static_assert(kHeaderSumAt + kHashSize == EncryptedFormat::kHeaderSize);
 static_assert(crypto_aead_xchacha20poly1305_ietf_KEYBYTES == 32 && crypto_kdf_KEYBYTES == 32);
 
+// Seconds per pass per MiB of the last derivation timed at a size that tells the machine's speed
+// (smaller ones fit in the caches); 0 until one is. Derivations run on worker threads too.
+std::atomic<double> g_secondsPerPassPerMiB { 0 };
+constexpr quint64 kLeastTimedMemory = quint64(16) << 20;
+
+double workInPassMiB(const KdfCost& cost) { return double(cost.opsLimit) * double(cost.memLimit) / double(1 << 20); }
+
 // The two keys a password gives for one salt and cost, in locked memory.
 struct Keys {
     SecureBuffer buffer { 2 * 32 };
@@ -62,10 +71,14 @@ Keys deriveKeys(const QString& password, const unsigned char* salt, KdfCost cost
     SecureBuffer secret(size_t(utf8.requiredSpace(password.size())));
     const size_t length = size_t(utf8.appendToBuffer(secret.chars(), password) - secret.chars());
     SecureBuffer master(32);
+    QElapsedTimer timer;
+    timer.start();
     if (crypto_pwhash(master.data(), master.size(), secret.chars(), length, salt, cost.opsLimit, size_t(cost.memLimit),
             int(kAlgorithm))
         != 0)
         throw std::bad_alloc();
+    if (cost.memLimit >= kLeastTimedMemory)
+        g_secondsPerPassPerMiB = double(timer.nsecsElapsed()) / 1e9 / workInPassMiB(cost);
     secret.reset();
     Keys keys;
     crypto_kdf_derive_from_key(keys.buffer.data(), 32, kEncryptionKeyId, kKeyContext, master.data());
@@ -130,12 +143,25 @@ bool isCostly(const KdfCost& asked, const KdfCost& written)
 
 double estimatedSeconds(const KdfCost& cost)
 {
-    // Argon2id's time grows with passes times memory. Measured with libsodium 1.0.18 on the build
-    // machine (2 cores, x86-64, shared with other builds; the best of three runs each):
-    // 1 x 256 MiB 0.48 s, 3 x 256 MiB 1.20 s, 6 x 256 MiB 2.36 s, 2 x 512 MiB 1.42 s,
-    // 64 x 1 GiB about 95 s: 1.4 to 1.6 ms per pass per MiB.
-    constexpr double kSecondsPerPassPerMiB = 0.0015;
-    return kSecondsPerPassPerMiB * double(cost.opsLimit) * double(cost.memLimit) / double(1 << 20);
+    // Argon2id's time grows with passes times memory. Until this process has timed a derivation:
+    // libsodium 1.0.18 on an idle 2-core x86-64 build machine, 1.4 to 1.6 ms per pass per MiB (it
+    // took 8.7 ms there while other builds ran, hence the measure of the moment when there is one).
+    constexpr double kDesktopSecondsPerPassPerMiB = 0.0015;
+    const double measured = g_secondsPerPassPerMiB;
+    return (measured > 0 ? measured : kDesktopSecondsPerPassPerMiB) * workInPassMiB(cost);
+}
+
+void measureSpeed()
+{
+    if (g_secondsPerPassPerMiB > 0)
+        return;
+    Sodium::ensureReady();
+    unsigned char salt[crypto_pwhash_SALTBYTES] = {};
+    try {
+        deriveKeys(QStringLiteral("speed"), salt, { 1, quint64(32) << 20 });
+    } catch (const std::bad_alloc&) {
+        // No memory to spare: the estimate keeps the desktop figure.
+    }
 }
 
 QByteArray seal(QByteArrayView classicBytes, const QString& password, const KdfCost& cost)

@@ -47,9 +47,14 @@ bool looksEncrypted(QByteArrayView bytes);
 inline constexpr int kCostlyRatio = 4;
 // More than kCostlyRatio times the work (passes times memory) of `written`.
 bool isCostly(const KdfCost& asked, const KdfCost& written);
-// About how many seconds Argon2id takes at the cost on a desktop machine of today (see the .cpp for
-// how the figure was measured). Meant for telling the user, not for deciding anything.
+// About how many seconds Argon2id takes at the cost on this machine: scaled by passes times memory
+// from the last derivation this process timed (one of at least 16 MiB), or from measureSpeed(), or,
+// before either, from a figure measured on a desktop machine. Meant for telling the user, not for
+// deciding anything.
 double estimatedSeconds(const KdfCost& cost);
+// Times one derivation of 1 pass over 32 MiB (a few tenths of a second at most), unless a derivation
+// was timed already, so that estimatedSeconds() speaks of this machine as it is now.
+void measureSpeed();
 
 // The whole encrypted file of the classic bytes, sealed with the password at the given cost (which
 // must be allowed), with a new random salt and nonce. Throws std::bad_alloc when the memory for the

@@ -235,6 +235,39 @@ TEST_F(WalletFlowTest, SaveAsksThePasswordOnceAndReopens)
     }
 }
 
+TEST_F(WalletFlowTest, GivingUpWhileAKeyIsDerivedKeepsTheWalletOnScreen)
+{
+    newBank("Savings");
+    prompts.addFileName(path("mine.qrl"));
+    prompts.addPassword("pw");
+    trigger(ID_FILE_SAVE);
+    ASSERT_TRUE(doc.isEncrypted());
+    ASSERT_TRUE(QFile::copy(path("mine.qrl"), path("copy.qrl")));
+    newBank("Checking");
+    const QStringList recent = recentFiles.entries();
+    const struct {
+        const char* name;
+        std::function<void()> open;
+    } rows[] = {
+        { "Open", [&] { frame.fileCommands().openDocumentFile(path("copy.qrl")); } },
+        { "a backup", [&] { frame.fileCommands().openBackup(path("copy.qrl")); } },
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        prompts.shown.clear();
+        prompts.addAnswer(UiPrompts::Answer::No); // "Save changes to mine.qrl?"
+        prompts.addPassword("pw");
+        prompts.giveUpWaiting();
+        row.open();
+        EXPECT_EQ(
+            prompts.shown, QStringList({ "Save changes to mine.qrl?", "[password verify]", "[gave up waiting]" }));
+        EXPECT_EQ(frame.windowTitle(), QStringLiteral("mine.qrl* - Quorril"));
+        EXPECT_EQ(
+            childTexts(frame.treeView()->categoryNode(AccountType::Bank)), QStringList({ "Checking", "Savings" }));
+        EXPECT_EQ(recentFiles.entries(), recent);
+    }
+}
+
 TEST_F(WalletFlowTest, DamagedFileOpensWithWhatWasReadAndSavesUnderANewName)
 {
     const QString good = writeWallet(path("good.qrl"), "pw", oneOfEachType());

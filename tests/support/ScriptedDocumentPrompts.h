@@ -1,5 +1,6 @@
 #pragma once
 
+#include "document/DocumentTexts.h"
 #include "document/Prompts.h"
 
 #include <QString>
@@ -31,6 +32,11 @@ public:
     // stays open while the program goes on. A prompt cancelled meanwhile answers Cancel or No;
     // otherwise it answers with the reply queued after this one (a notice takes none).
     void holdOpen(std::function<void()> whileOpen) { m_replies.emplace_back(HeldOpen { std::move(whileOpen) }); }
+    // The answer to the question before a costly header's key derivation.
+    void addCostlyAnswer(bool open) { m_replies.emplace_back(CostlyAnswer { open }); }
+    // The next costly work is given up on, as Cancel in the busy dialog does: it is not run, and
+    // runCostly() answers false. Any other costly work simply runs.
+    void giveUpWaiting() { m_replies.emplace_back(GiveUp {}); }
 
     std::optional<QString> password(PasswordMode mode) override
     {
@@ -59,9 +65,28 @@ public:
         return next<QString>("saveFileName", QString());
     }
 
+    bool openCostly(const KdfCost& asked) override
+    {
+        shown << DocumentText::openCostlyQuestion(asked);
+        return next<CostlyAnswer>("openCostly", { false }).open;
+    }
+    bool runCostly(const std::function<void()>& work) override
+    {
+        ++costlyRuns;
+        if (!m_replies.empty() && std::any_cast<GiveUp>(&m_replies.front())) {
+            m_replies.pop_front();
+            shown << QStringLiteral("[gave up waiting]");
+            return false;
+        }
+        work();
+        return true;
+    }
+
     bool allAnswersUsed() const { return m_replies.empty(); }
     // How many prompts a lock (or anything else) cancelled while they were held open.
     int cancelledPrompts = 0;
+    // How many times costly work was handed to runCostly().
+    int costlyRuns = 0;
 
     QStringList shown;
     // The mode of every password prompt, in order (set and set-for-encrypted both show "[password set]").
@@ -92,6 +117,10 @@ private:
     struct HeldOpen {
         std::function<void()> whileOpen;
     };
+    struct CostlyAnswer {
+        bool open;
+    };
+    struct GiveUp { };
     struct OpenPrompt {
         bool password;
         bool cancelled = false;
