@@ -17,6 +17,7 @@ set -euo pipefail
 product=(
   build-essential cmake ninja-build pkg-config
   qt6-base-dev qt6-base-dev-tools qt6-svg-dev libqt6svg6 qt6-qpa-plugins libgl-dev libx11-dev
+  qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
   rapidjson-dev libsodium-dev libzxcvbn-dev libzxcvbn0
   fonts-dejavu-core
 )

@@ -4,13 +4,13 @@
 
 namespace {
 constexpr FieldSpec kFields[] = {
-    { "institution", FieldKind::Text, "Institution" },
-    { "accountType", FieldKind::Text, "Acct Type" },
-    { "nameOnAccount", FieldKind::Text, "Name On Acct" },
-    { "accountNumber", FieldKind::Text, "Acct #" },
-    { "routingNumber", FieldKind::Text, "Routing #" },
-    { "pin", FieldKind::Text, "PIN", SecretKind::Pin, FieldRole::CopyTarget },
-    { "servicePhone", FieldKind::Text, "Service Phone" },
+    { "institution", FieldKind::Text, QT_TRANSLATE_NOOP("AccountFields", "Institution") },
+    { "accountType", FieldKind::Text, QT_TRANSLATE_NOOP("AccountFields", "Acct Type") },
+    { "nameOnAccount", FieldKind::Text, QT_TRANSLATE_NOOP("AccountFields", "Name On Acct") },
+    { "accountNumber", FieldKind::Text, QT_TRANSLATE_NOOP("AccountFields", "Acct #") },
+    { "routingNumber", FieldKind::Text, QT_TRANSLATE_NOOP("AccountFields", "Routing #") },
+    { "pin", FieldKind::Text, QT_TRANSLATE_NOOP("AccountFields", "PIN"), SecretKind::Pin, FieldRole::CopyTarget },
+    { "servicePhone", FieldKind::Text, QT_TRANSLATE_NOOP("AccountFields", "Service Phone") },
 };
 constexpr int kFileOrder[] = { BankAccount::Institution, BankAccount::AccountType, BankAccount::NameOnAccount,
     BankAccount::AccountNumber, BankAccount::RoutingNumber, BankAccount::Pin, BankAccount::ServicePhone };

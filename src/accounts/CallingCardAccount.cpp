@@ -4,12 +4,12 @@
 
 namespace {
 constexpr FieldSpec kFields[] = {
-    { "provider", FieldKind::Text, "Provider" },
-    { "accessPhone", FieldKind::Text, "Acces Phone #" },
-    { "cardNumber", FieldKind::Text, "Card #" },
-    { "pin", FieldKind::Text, "PIN", SecretKind::Pin, FieldRole::CopyTarget },
-    { "servicePhone", FieldKind::Text, "Service Phone #" },
-    { "remainingMinutes", FieldKind::Integer, "Remaining Minutes" },
+    { "provider", FieldKind::Text, QT_TRANSLATE_NOOP("AccountFields", "Provider") },
+    { "accessPhone", FieldKind::Text, QT_TRANSLATE_NOOP("AccountFields", "Acces Phone #") },
+    { "cardNumber", FieldKind::Text, QT_TRANSLATE_NOOP("AccountFields", "Card #") },
+    { "pin", FieldKind::Text, QT_TRANSLATE_NOOP("AccountFields", "PIN"), SecretKind::Pin, FieldRole::CopyTarget },
+    { "servicePhone", FieldKind::Text, QT_TRANSLATE_NOOP("AccountFields", "Service Phone #") },
+    { "remainingMinutes", FieldKind::Integer, QT_TRANSLATE_NOOP("AccountFields", "Remaining Minutes") },
 };
 constexpr int kFileOrder[]
     = { CallingCardAccount::Provider, CallingCardAccount::AccessPhone, CallingCardAccount::CardNumber,

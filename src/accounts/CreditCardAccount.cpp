@@ -4,14 +4,15 @@
 
 namespace {
 constexpr FieldSpec kFields[] = {
-    { "accountType", FieldKind::Text, "Acct Type" },
-    { "expiration", FieldKind::Date, "Expiration", SecretKind::None, FieldRole::Expiry },
-    { "accountNumber", FieldKind::Text, "Acct #" },
-    { "apr", FieldKind::Decimal, "APR" },
-    { "nameOnCard", FieldKind::Text, "Name On Card" },
-    { "pin", FieldKind::Text, "PIN", SecretKind::Pin, FieldRole::CopyTarget },
-    { "provider", FieldKind::Text, "Provider" },
-    { "servicePhone", FieldKind::Text, "Service Phone" },
+    { "accountType", FieldKind::Text, QT_TRANSLATE_NOOP("AccountFields", "Acct Type") },
+    { "expiration", FieldKind::Date, QT_TRANSLATE_NOOP("AccountFields", "Expiration"), SecretKind::None,
+        FieldRole::Expiry },
+    { "accountNumber", FieldKind::Text, QT_TRANSLATE_NOOP("AccountFields", "Acct #") },
+    { "apr", FieldKind::Decimal, QT_TRANSLATE_NOOP("AccountFields", "APR") },
+    { "nameOnCard", FieldKind::Text, QT_TRANSLATE_NOOP("AccountFields", "Name On Card") },
+    { "pin", FieldKind::Text, QT_TRANSLATE_NOOP("AccountFields", "PIN"), SecretKind::Pin, FieldRole::CopyTarget },
+    { "provider", FieldKind::Text, QT_TRANSLATE_NOOP("AccountFields", "Provider") },
+    { "servicePhone", FieldKind::Text, QT_TRANSLATE_NOOP("AccountFields", "Service Phone") },
 };
 constexpr int kFileOrder[] = { CreditCardAccount::Provider, CreditCardAccount::AccountType,
     CreditCardAccount::NameOnCard, CreditCardAccount::AccountNumber, CreditCardAccount::Expiration,

@@ -4,7 +4,7 @@
 
 namespace {
 constexpr FieldSpec kFields[] = {
-    { "logInUrl", FieldKind::Text, "Log In URL", SecretKind::None, FieldRole::Url },
+    { "logInUrl", FieldKind::Text, QT_TRANSLATE_NOOP("AccountFields", "Log In URL"), SecretKind::None, FieldRole::Url },
 };
 constexpr int kFileOrder[] = { EmailAccount::LogInUrl };
 constexpr int kListOrder[] = { EmailAccount::LogInUrl };

@@ -4,13 +4,14 @@
 
 namespace {
 constexpr FieldSpec kFields[] = {
-    { "provider", FieldKind::Text, "Provider" },
-    { "insuranceType", FieldKind::Text, "Insurance Type" },
-    { "holderName", FieldKind::Text, "Holder Name" },
-    { "accountNumber", FieldKind::Text, "Acct #" },
-    { "expiration", FieldKind::Date, "Expiration", SecretKind::None, FieldRole::Expiry },
-    { "servicePhone", FieldKind::Text, "Service Phone" },
-    { "itemDescription", FieldKind::Text, "Item Description:" },
+    { "provider", FieldKind::Text, QT_TRANSLATE_NOOP("AccountFields", "Provider") },
+    { "insuranceType", FieldKind::Text, QT_TRANSLATE_NOOP("AccountFields", "Insurance Type") },
+    { "holderName", FieldKind::Text, QT_TRANSLATE_NOOP("AccountFields", "Holder Name") },
+    { "accountNumber", FieldKind::Text, QT_TRANSLATE_NOOP("AccountFields", "Acct #") },
+    { "expiration", FieldKind::Date, QT_TRANSLATE_NOOP("AccountFields", "Expiration"), SecretKind::None,
+        FieldRole::Expiry },
+    { "servicePhone", FieldKind::Text, QT_TRANSLATE_NOOP("AccountFields", "Service Phone") },
+    { "itemDescription", FieldKind::Text, QT_TRANSLATE_NOOP("AccountFields", "Item Description:") },
 };
 constexpr int kFileOrder[] = { InsuranceAccount::Provider, InsuranceAccount::InsuranceType,
     InsuranceAccount::HolderName, InsuranceAccount::AccountNumber, InsuranceAccount::Expiration,
@@ -36,14 +37,14 @@ QString InsuranceAccount::detailLabel(const QString& insuranceType)
         if (c.unicode() >= u'a' && c.unicode() <= u'z')
             c = QChar(c.unicode() - 32);
     if (upper == QLatin1StringView("CAR"))
-        return QStringLiteral("VIN #:");
+        return QString::fromLatin1(QT_TRANSLATE_NOOP("AccountFields", "VIN #:"));
     if (upper == QLatin1StringView("HOME OWNER"))
-        return QStringLiteral("Property Address:");
+        return QString::fromLatin1(QT_TRANSLATE_NOOP("AccountFields", "Property Address:"));
     if (upper == QLatin1StringView("LIFE"))
-        return QStringLiteral("Beneficiary:");
+        return QString::fromLatin1(QT_TRANSLATE_NOOP("AccountFields", "Beneficiary:"));
     if (upper == QLatin1StringView("CHILD"))
-        return QStringLiteral("Child Name:");
-    return QStringLiteral("Item Description:");
+        return QString::fromLatin1(QT_TRANSLATE_NOOP("AccountFields", "Child Name:"));
+    return QString::fromLatin1(QT_TRANSLATE_NOOP("AccountFields", "Item Description:"));
 }
 
 QString InsuranceAccount::propertyLabel(int index) const

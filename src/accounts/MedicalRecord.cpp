@@ -4,17 +4,17 @@
 
 namespace {
 constexpr FieldSpec kFields[] = {
-    { "firstName", FieldKind::Text, "First Name" },
-    { "middleInitial", FieldKind::Text, "MI" },
-    { "lastName", FieldKind::Text, "Last Name" },
-    { "ssn", FieldKind::Text, "SSN", SecretKind::IdNumber },
-    { "bloodType", FieldKind::Text, "Blood Type" },
-    { "birthDate", FieldKind::Date, "Birth Date" },
-    { "passportNumber", FieldKind::Text, "Passport #" },
-    { "driverLicenseNumber", FieldKind::Text, "Driver License #" },
-    { "knownAllergies", FieldKind::Text, "Known Allergies" },
-    { "vaccinations", FieldKind::Text, "Vaccinations" },
-    { "notes", FieldKind::Text, "Notes", SecretKind::None, FieldRole::Notes },
+    { "firstName", FieldKind::Text, QT_TRANSLATE_NOOP("AccountFields", "First Name") },
+    { "middleInitial", FieldKind::Text, QT_TRANSLATE_NOOP("AccountFields", "MI") },
+    { "lastName", FieldKind::Text, QT_TRANSLATE_NOOP("AccountFields", "Last Name") },
+    { "ssn", FieldKind::Text, QT_TRANSLATE_NOOP("AccountFields", "SSN"), SecretKind::IdNumber },
+    { "bloodType", FieldKind::Text, QT_TRANSLATE_NOOP("AccountFields", "Blood Type") },
+    { "birthDate", FieldKind::Date, QT_TRANSLATE_NOOP("AccountFields", "Birth Date") },
+    { "passportNumber", FieldKind::Text, QT_TRANSLATE_NOOP("AccountFields", "Passport #") },
+    { "driverLicenseNumber", FieldKind::Text, QT_TRANSLATE_NOOP("AccountFields", "Driver License #") },
+    { "knownAllergies", FieldKind::Text, QT_TRANSLATE_NOOP("AccountFields", "Known Allergies") },
+    { "vaccinations", FieldKind::Text, QT_TRANSLATE_NOOP("AccountFields", "Vaccinations") },
+    { "notes", FieldKind::Text, QT_TRANSLATE_NOOP("AccountFields", "Notes"), SecretKind::None, FieldRole::Notes },
 };
 constexpr int kFileOrder[] = { MedicalRecord::FirstName, MedicalRecord::MiddleInitial, MedicalRecord::LastName,
     MedicalRecord::Ssn, MedicalRecord::BloodType, MedicalRecord::BirthDate, MedicalRecord::PassportNumber,

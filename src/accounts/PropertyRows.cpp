@@ -62,7 +62,7 @@ bool forEachPropertyRow(const AccountRecord& account, const std::function<bool(c
         row = PropertyRow { QString(), QString(), false, nullptr, user };
         if (!visit(row))
             return false;
-        row.label = QStringLiteral("User #:");
+        row.label = QString::fromLatin1(QT_TRANSLATE_NOOP("AccountFields", "User #:"));
         row.value = QString::asprintf("%d", user + 1);
         if (!visit(row))
             return false;

@@ -4,15 +4,16 @@
 
 namespace {
 constexpr FieldSpec kFields[] = {
-    { "manufacturer", FieldKind::Text, "Manufacturer" },
-    { "description", FieldKind::Text, "Description" },
-    { "modelNumber", FieldKind::Text, "Model #" },
-    { "serialNumber", FieldKind::Text, "Serial #" },
-    { "storeName", FieldKind::Text, "Store Name" },
-    { "receiptNumber", FieldKind::Text, "Receipt #" },
-    { "storeLocation", FieldKind::Text, "Store Location" },
-    { "datePurchased", FieldKind::Date, "Date Purchased" },
-    { "warrantyExpiration", FieldKind::Date, "Warranty Expiration", SecretKind::None, FieldRole::Expiry },
+    { "manufacturer", FieldKind::Text, QT_TRANSLATE_NOOP("AccountFields", "Manufacturer") },
+    { "description", FieldKind::Text, QT_TRANSLATE_NOOP("AccountFields", "Description") },
+    { "modelNumber", FieldKind::Text, QT_TRANSLATE_NOOP("AccountFields", "Model #") },
+    { "serialNumber", FieldKind::Text, QT_TRANSLATE_NOOP("AccountFields", "Serial #") },
+    { "storeName", FieldKind::Text, QT_TRANSLATE_NOOP("AccountFields", "Store Name") },
+    { "receiptNumber", FieldKind::Text, QT_TRANSLATE_NOOP("AccountFields", "Receipt #") },
+    { "storeLocation", FieldKind::Text, QT_TRANSLATE_NOOP("AccountFields", "Store Location") },
+    { "datePurchased", FieldKind::Date, QT_TRANSLATE_NOOP("AccountFields", "Date Purchased") },
+    { "warrantyExpiration", FieldKind::Date, QT_TRANSLATE_NOOP("AccountFields", "Warranty Expiration"),
+        SecretKind::None, FieldRole::Expiry },
 };
 constexpr int kFileOrder[] = { PurchasedItemRecord::Manufacturer, PurchasedItemRecord::Description,
     PurchasedItemRecord::ModelNumber, PurchasedItemRecord::SerialNumber, PurchasedItemRecord::DatePurchased,

@@ -4,9 +4,10 @@
 
 namespace {
 constexpr FieldSpec kFields[] = {
-    { "about", FieldKind::Text, "Reference" },
-    { "description", FieldKind::Text, "Description", SecretKind::None, FieldRole::Notes },
-    { "date", FieldKind::Date, "Date" },
+    { "about", FieldKind::Text, QT_TRANSLATE_NOOP("AccountFields", "Reference") },
+    { "description", FieldKind::Text, QT_TRANSLATE_NOOP("AccountFields", "Description"), SecretKind::None,
+        FieldRole::Notes },
+    { "date", FieldKind::Date, QT_TRANSLATE_NOOP("AccountFields", "Date") },
 };
 constexpr int kFileOrder[] = { ReferenceRecord::Date, ReferenceRecord::About, ReferenceRecord::Description };
 constexpr int kListOrder[] = { ReferenceRecord::Date, ReferenceRecord::About, ReferenceRecord::Description };

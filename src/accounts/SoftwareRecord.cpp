@@ -4,12 +4,13 @@
 
 namespace {
 constexpr FieldSpec kFields[] = {
-    { "version", FieldKind::Text, "Version" },
-    { "manufacturer", FieldKind::Text, "Manufacturer" },
-    { "serialNumber", FieldKind::Text, "Serial #" },
-    { "cdKey", FieldKind::Text, "CD Key", SecretKind::Key, FieldRole::CopyTarget },
-    { "supportUrl", FieldKind::Text, "Support URL", SecretKind::None, FieldRole::Url },
-    { "servicePhone", FieldKind::Text, "Service Phone #" },
+    { "version", FieldKind::Text, QT_TRANSLATE_NOOP("AccountFields", "Version") },
+    { "manufacturer", FieldKind::Text, QT_TRANSLATE_NOOP("AccountFields", "Manufacturer") },
+    { "serialNumber", FieldKind::Text, QT_TRANSLATE_NOOP("AccountFields", "Serial #") },
+    { "cdKey", FieldKind::Text, QT_TRANSLATE_NOOP("AccountFields", "CD Key"), SecretKind::Key, FieldRole::CopyTarget },
+    { "supportUrl", FieldKind::Text, QT_TRANSLATE_NOOP("AccountFields", "Support URL"), SecretKind::None,
+        FieldRole::Url },
+    { "servicePhone", FieldKind::Text, QT_TRANSLATE_NOOP("AccountFields", "Service Phone #") },
 };
 constexpr int kFileOrder[] = { SoftwareRecord::Version, SoftwareRecord::Manufacturer, SoftwareRecord::SerialNumber,
     SoftwareRecord::CdKey, SoftwareRecord::SupportUrl, SoftwareRecord::ServicePhone };

@@ -4,15 +4,16 @@
 
 namespace {
 constexpr FieldSpec kFields[] = {
-    { "siteName", FieldKind::Text, "Site Name" },
-    { "webSiteUrl", FieldKind::Text, "Web Site URL", SecretKind::None, FieldRole::Url },
-    { "userId", FieldKind::Text, "User ID", SecretKind::None, FieldRole::UserName },
-    { "userPassword", FieldKind::Text, "User Password", SecretKind::Password,
+    { "siteName", FieldKind::Text, QT_TRANSLATE_NOOP("AccountFields", "Site Name") },
+    { "webSiteUrl", FieldKind::Text, QT_TRANSLATE_NOOP("AccountFields", "Web Site URL"), SecretKind::None,
+        FieldRole::Url },
+    { "userId", FieldKind::Text, QT_TRANSLATE_NOOP("AccountFields", "User ID"), SecretKind::None, FieldRole::UserName },
+    { "userPassword", FieldKind::Text, QT_TRANSLATE_NOOP("AccountFields", "User Password"), SecretKind::Password,
         FieldRole::CopyTarget | FieldRole::GeneratePassword },
-    { "popServer", FieldKind::Text, "POP Server" },
-    { "smtpServer", FieldKind::Text, "SMTP Server" },
-    { "ipAddress", FieldKind::Text, "IP Address" },
-    { "notes", FieldKind::Text, "Notes", SecretKind::None, FieldRole::Notes },
+    { "popServer", FieldKind::Text, QT_TRANSLATE_NOOP("AccountFields", "POP Server") },
+    { "smtpServer", FieldKind::Text, QT_TRANSLATE_NOOP("AccountFields", "SMTP Server") },
+    { "ipAddress", FieldKind::Text, QT_TRANSLATE_NOOP("AccountFields", "IP Address") },
+    { "notes", FieldKind::Text, QT_TRANSLATE_NOOP("AccountFields", "Notes"), SecretKind::None, FieldRole::Notes },
 };
 constexpr int kFileOrder[]
     = { WebSiteAccount::SiteName, WebSiteAccount::WebSiteUrl, WebSiteAccount::UserId, WebSiteAccount::UserPassword,

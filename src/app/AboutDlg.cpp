@@ -18,7 +18,7 @@ QString version()
 CAboutDlg::CAboutDlg(QWidget* parent)
     : QDialog(parent)
 {
-    setWindowTitle(QStringLiteral("About Quorril"));
+    setWindowTitle(tr("About Quorril"));
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
     const DialogUnits units(font());
     setFixedSize(units.size(153, 164));

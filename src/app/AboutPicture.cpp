@@ -57,7 +57,7 @@ void AboutPicture::paintEvent(QPaintEvent*)
     painter.setFont(versionFont);
     painter.setPen(QColor(0xd8, 0xf0, 0xee));
     painter.drawText(QRectF(header.left(), header.top() + header.height() * 0.62, w, header.height() * 0.25),
-        Qt::AlignCenter, QStringLiteral("Version %1").arg(m_version));
+        Qt::AlignCenter, tr("Version %1").arg(m_version));
 
     // The logo below the link band, and the maker's name at the foot.
     const qreal logoSide = qMin(w * 0.5, h * 0.32);
@@ -68,7 +68,7 @@ void AboutPicture::paintEvent(QPaintEvent*)
     painter.setFont(footFont);
     painter.setPen(QColor(0x5b, 0x66, 0x70));
     painter.drawText(QRectF(area.left(), logo.bottom() + h * 0.02, w, area.bottom() - logo.bottom() - h * 0.02),
-        Qt::AlignHCenter | Qt::AlignTop, QStringLiteral("Copyright \u00a9 Tarnwell"));
+        Qt::AlignHCenter | Qt::AlignTop, tr("Copyright \u00a9 Tarnwell"));
 
     painter.setPen(QPen(QColor(0x9b, 0xaa, 0xb0), 1));
     painter.drawPath(frame);

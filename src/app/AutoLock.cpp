@@ -49,12 +49,12 @@ QString AutoLock::statusText(Reason reason, int idleMinutes)
 {
     switch (reason) {
     case Reason::Idle:
-        return idleMinutes == 1 ? QStringLiteral("Locked after 1 minute without use")
-                                : QStringLiteral("Locked after %1 minutes without use").arg(idleMinutes);
+        return idleMinutes == 1 ? tr("Locked after 1 minute without use")
+                                : tr("Locked after %1 minutes without use").arg(idleMinutes);
     case Reason::ScreenLocked:
-        return QStringLiteral("Locked when the screen was locked");
+        return tr("Locked when the screen was locked");
     case Reason::Minimized:
-        return QStringLiteral("Locked when the window was minimized");
+        return tr("Locked when the window was minimized");
     }
     return {};
 }

@@ -7,6 +7,7 @@
 #include "views/QuorrilView.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QWidget>
 
 namespace {
@@ -19,9 +20,11 @@ qint32 onlyAccountOf(const Step* step)
 // A step's name on a menu: an ampersand of a title is shown, not taken for a mnemonic.
 QString menuText(const QString& command, const QString& stepName)
 {
-    return stepName.isEmpty()
-        ? command
-        : command + QLatin1Char(' ') + QString(stepName).replace(QLatin1Char('&'), QStringLiteral("&&"));
+    if (stepName.isEmpty())
+        return command;
+    // One text, so that a language may join the two its own way ("Rückgängig: Löschen ...").
+    return QCoreApplication::translate("EditCommands", "%1 %2", "Undo or Redo, then the name of the step")
+        .arg(command, QString(stepName).replace(QLatin1Char('&'), QStringLiteral("&&")));
 }
 } // namespace
 

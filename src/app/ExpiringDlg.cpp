@@ -27,10 +27,9 @@ ExpiringDlg::ExpiringDlg(CQuorrilDoc& document, Today today, QWidget* parent)
     , m_doc(document)
     , m_today(std::move(today))
 {
-    setWindowTitle(QStringLiteral("Expiring"));
+    setWindowTitle(tr("Expiring"));
     m_model = new QStandardItemModel(0, ColumnCount, this);
-    m_model->setHorizontalHeaderLabels({ QStringLiteral("Title"), QStringLiteral("Type"), QStringLiteral("What"),
-        QStringLiteral("Date"), QStringLiteral("Due") });
+    m_model->setHorizontalHeaderLabels({ tr("Title"), tr("Type"), tr("What"), tr("Date"), tr("Due") });
 
     m_table = new QTableView(this);
     m_table->setModel(m_model);
@@ -40,7 +39,7 @@ ExpiringDlg::ExpiringDlg(CQuorrilDoc& document, Today today, QWidget* parent)
     m_table->verticalHeader()->hide();
     m_table->horizontalHeader()->setStretchLastSection(true);
     m_table->setWordWrap(false);
-    m_table->setAccessibleName(QStringLiteral("Expiring items"));
+    m_table->setAccessibleName(tr("Expiring items"));
     // Tab leaves the table for the next control; the arrows move between its rows.
     m_table->setTabKeyNavigation(false);
     connect(m_table, &QTableView::doubleClicked, this, [this](const QModelIndex& index) {
@@ -55,7 +54,7 @@ ExpiringDlg::ExpiringDlg(CQuorrilDoc& document, Today today, QWidget* parent)
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
     QPushButton* close = buttons->button(QDialogButtonBox::Close);
-    close->setText(QStringLiteral("&Close"));
+    close->setText(tr("&Close"));
     close->setAutoDefault(false);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
 
@@ -100,7 +99,7 @@ void ExpiringDlg::refresh()
             due = QStringLiteral("%1 %2").arg(AttentionSign, due);
         QList<QStandardItem*> row {
             new QStandardItem(item.title),
-            new QStandardItem(accountTypeName(item.type)),
+            new QStandardItem(shownAccountTypeName(item.type)),
             new QStandardItem(item.what),
             new QStandardItem(QLocale().toString(item.date, QLocale::ShortFormat)),
             new QStandardItem(due),
@@ -120,11 +119,11 @@ void ExpiringDlg::refresh()
     for (int column = 0; !items.isEmpty() && column < ColumnCount - 1; ++column)
         m_table->resizeColumnToContents(column);
     if (m_doc.IsLocked())
-        m_note->setText(QStringLiteral("The document is locked: unlock it to see what expires."));
+        m_note->setText(tr("The document is locked: unlock it to see what expires."));
     else if (items.isEmpty())
-        m_note->setText(QStringLiteral("No card, policy or warranty of this wallet has an expiry date."));
+        m_note->setText(tr("No card, policy or warranty of this wallet has an expiry date."));
     else
-        m_note->setText(QStringLiteral("%1 marks what has expired or expires within %2 days.")
+        m_note->setText(tr("%1 marks what has expired or expires within %2 days.")
                             .arg(AttentionSign)
                             .arg(ExpiringItem::WarningDays));
 }

@@ -92,7 +92,7 @@ bool FileCommands::saveModified()
 {
     if (!m_doc.IsModified())
         return true;
-    switch (m_prompts.questionWithCancel(QStringLiteral("Save changes to %1?").arg(m_doc.GetTitle()))) {
+    switch (m_prompts.questionWithCancel(tr("Save changes to %1?").arg(m_doc.GetTitle()))) {
     case UiPrompts::Answer::Yes:
         return OnFileSave();
     case UiPrompts::Answer::No:

@@ -21,7 +21,7 @@ QList<QStandardItem*> rowOf(const PasswordHealth::Entry& entry)
 {
     QList<QStandardItem*> row {
         new QStandardItem(entry.title),
-        new QStandardItem(accountTypeName(entry.type)),
+        new QStandardItem(shownAccountTypeName(entry.type)),
         new QStandardItem(entry.secretName),
         new QStandardItem(entry.grade ? PasswordStrength::gradeName(*entry.grade) : QString()),
         new QStandardItem(entry.bits ? QString::number(std::floor(*entry.bits)) : QString()),

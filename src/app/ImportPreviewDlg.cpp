@@ -33,7 +33,7 @@ public:
         box->setAccessibleName(ImportPreviewDlg::tr("Type of %1")
                                    .arg(index.siblingAtColumn(ImportPreviewDlg::WhereColumn).data().toString()));
         for (const QVariant& code : index.data(ChoicesRole).toList())
-            box->addItem(accountTypeName(static_cast<AccountType>(code.toInt())), code);
+            box->addItem(shownAccountTypeName(static_cast<AccountType>(code.toInt())), code);
         // A choice takes effect at once, as a box in a form does; the box stays open until the
         // focus leaves it, Return or Escape.
         connect(box, &QComboBox::currentIndexChanged, this,
@@ -175,7 +175,7 @@ void ImportPreviewDlg::refresh()
         QString title = row.title;
         if (row.renamed)
             title += tr(" (renamed from \"%1\")").arg(row.sourceTitle);
-        QTableWidgetItem* type = setCell(index, TypeColumn, accountTypeName(row.type));
+        QTableWidgetItem* type = setCell(index, TypeColumn, shownAccountTypeName(row.type));
         if (row.choices.size() > 1 && row.refusal.isEmpty()) {
             QVariantList choices;
             for (AccountType choice : row.choices)

@@ -10,7 +10,9 @@
 
 namespace {
 const char* const kTexts[] = { "CAP", "NUM", "SCRL" };
-const char* const kIndicatorNames[] = { "Caps Lock", "Num Lock", "Scroll Lock" };
+// X11's names of the indicators, and the panes' accessible names (translated where shown).
+const char* const kIndicatorNames[] = { QT_TRANSLATE_NOOP("KeyStateIndicators", "Caps Lock"),
+    QT_TRANSLATE_NOOP("KeyStateIndicators", "Num Lock"), QT_TRANSLATE_NOOP("KeyStateIndicators", "Scroll Lock") };
 } // namespace
 
 KeyStateIndicators::KeyStateIndicators(QStatusBar& statusBar)
@@ -20,7 +22,7 @@ KeyStateIndicators::KeyStateIndicators(QStatusBar& statusBar)
         auto* pane = new QLabel(&statusBar);
         pane->setAlignment(Qt::AlignCenter);
         pane->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-        pane->setAccessibleName(QLatin1String(kIndicatorNames[key]));
+        pane->setAccessibleName(tr(kIndicatorNames[key]));
         // The pane keeps the width of its text when the key is off.
         pane->setMinimumWidth(pane->fontMetrics().horizontalAdvance(QLatin1String(kTexts[key])) + 12);
         statusBar.addPermanentWidget(pane);

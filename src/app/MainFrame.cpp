@@ -27,6 +27,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QLabel>
@@ -148,10 +149,10 @@ CMainFrame::~CMainFrame()
 void CMainFrame::createActions()
 {
     for (const CommandInfo& command : CommandTable::commands()) {
-        auto* action = new QAction(QString::fromUtf8(command.text), this);
+        auto* action = new QAction(QCoreApplication::translate("CommandTable", command.text), this);
         if (command.prompt)
-            action->setStatusTip(QString::fromUtf8(command.prompt));
-        action->setToolTip(command.toolTip ? QString::fromUtf8(command.toolTip) : QString());
+            action->setStatusTip(QCoreApplication::translate("CommandTable", command.prompt));
+        action->setToolTip(command.toolTip ? QCoreApplication::translate("CommandTable", command.toolTip) : QString());
         if (command.standardKey != QKeySequence::UnknownKey)
             action->setShortcuts(command.standardKey);
         else if (command.keys)
@@ -162,12 +163,12 @@ void CMainFrame::createActions()
     }
     for (int id = ID_FILE_MRU_FILE1; id <= ID_FILE_MRU_FILE4; ++id) {
         auto* action = new QAction(this);
-        action->setStatusTip(QStringLiteral("Open this document"));
+        action->setStatusTip(tr("Open this document"));
         m_actions.insert(id, action);
     }
-    m_recentPlaceholder = new QAction(QStringLiteral("Recent Files"), this);
+    m_recentPlaceholder = new QAction(tr("Recent Files"), this);
     m_recentPlaceholder->setEnabled(false);
-    m_recentPlaceholder->setStatusTip(QStringLiteral("Open this document"));
+    m_recentPlaceholder->setStatusTip(tr("Open this document"));
 
     // Commands with no menu entry still need their accelerators in the window.
     addAction(action(ID_FILE_PRINT));
@@ -177,7 +178,7 @@ void CMainFrame::createActions()
 
 void CMainFrame::createMenus()
 {
-    QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
+    QMenu* file = menuBar()->addMenu(tr("&File"));
     file->addAction(action(ID_FILE_NEW));
     file->addAction(action(ID_FILE_OPEN));
     file->addSeparator();
@@ -200,15 +201,15 @@ void CMainFrame::createMenus()
     file->addSeparator();
     file->addAction(action(ID_APP_EXIT));
 
-    QMenu* edit = menuBar()->addMenu(QStringLiteral("&Edit"));
+    QMenu* edit = menuBar()->addMenu(tr("&Edit"));
     edit->addAction(action(ID_EDIT_UNDO));
     edit->addAction(action(ID_EDIT_REDO));
     edit->addSeparator();
     edit->addAction(action(ID_EDIT_RECENTLY_DELETED));
 
-    QMenu* account = menuBar()->addMenu(QStringLiteral("&Account"));
+    QMenu* account = menuBar()->addMenu(tr("&Account"));
     m_accountMenu = account;
-    QMenu* newMenu = account->addMenu(QStringLiteral("New"));
+    QMenu* newMenu = account->addMenu(tr("New"));
     for (int id : CommandTable::newAccountMenu())
         newMenu->addAction(action(id));
     account->addSeparator();
@@ -222,7 +223,7 @@ void CMainFrame::createMenus()
     account->addAction(action(ID_GENERATE_PASSWORD));
     account->setObjectName(QStringLiteral("accountMenu"));
 
-    QMenu* view = menuBar()->addMenu(QStringLiteral("&View"));
+    QMenu* view = menuBar()->addMenu(tr("&View"));
     view->addAction(action(ID_VIEW_FIND));
     view->addSeparator();
     view->addAction(action(ID_VIEW_SHOW_SECRETS));
@@ -237,7 +238,7 @@ void CMainFrame::createMenus()
 
 void CMainFrame::createToolBar()
 {
-    QToolBar* toolBar = addToolBar(QStringLiteral("Toolbar"));
+    QToolBar* toolBar = addToolBar(tr("Toolbar"));
     toolBar->setObjectName(QStringLiteral("toolBar"));
     toolBar->setIconSize(QSize(17, 17));
     toolBar->setMovable(true);
@@ -261,22 +262,19 @@ void CMainFrame::setRestingNote(const QString& note)
     showRestingText();
 }
 
-void CMainFrame::showRestingText()
-{
-    m_messagePane->setText(m_restingNote.isEmpty() ? QStringLiteral("Ready") : m_restingNote);
-}
+void CMainFrame::showRestingText() { m_messagePane->setText(m_restingNote.isEmpty() ? tr("Ready") : m_restingNote); }
 
 void CMainFrame::createStatusBar()
 {
     m_messagePane = new MessagePane;
     showRestingText();
     m_messagePane->setObjectName(QStringLiteral("messagePane"));
-    m_messagePane->setAccessibleName(QStringLiteral("Status"));
+    m_messagePane->setAccessibleName(tr("Status"));
     statusBar()->addWidget(m_messagePane, 1);
     // The first of the permanent panes, left of CAP, NUM and SCRL (EncryptionCommands fills it).
     m_encryptionPane = new QLabel;
     m_encryptionPane->setObjectName(QStringLiteral("encryptionPane"));
-    m_encryptionPane->setAccessibleName(QStringLiteral("Wallet format"));
+    m_encryptionPane->setAccessibleName(tr("Wallet format"));
     m_encryptionPane->setAlignment(Qt::AlignCenter);
     m_encryptionPane->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     statusBar()->addPermanentWidget(m_encryptionPane);

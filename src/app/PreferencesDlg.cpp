@@ -4,6 +4,7 @@
 #include "dialogs/ClampedSpinBox.h"
 
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QGroupBox>
@@ -15,7 +16,7 @@
 namespace {
 // A spin box over a whole-number preference; its lowest value, 0, reads "Never" (or `zeroText`).
 QSpinBox* spinBoxFor(Preferences& preferences, const Preferences::IntSetting& setting, const QString& suffix,
-    QWidget* parent, const QString& zeroText = QStringLiteral("Never"))
+    QWidget* parent, const QString& zeroText = QCoreApplication::translate("PreferencesDlg", "Never"))
 {
     auto* box = new ClampedSpinBox(parent);
     box->setRange(setting.minimum, setting.maximum);
@@ -41,34 +42,34 @@ QCheckBox* checkBoxFor(
 PreferencesDlg::PreferencesDlg(Preferences& preferences, QWidget* parent)
     : QDialog(parent)
 {
-    setWindowTitle(QStringLiteral("Preferences"));
+    setWindowTitle(tr("Preferences"));
 
-    auto* security = new QGroupBox(QStringLiteral("Security"), this);
+    auto* security = new QGroupBox(tr("Security"), this);
     auto* securityForm = new QFormLayout(security);
-    m_clipboardSeconds = spinBoxFor(preferences, Preferences::ClipboardClearSeconds, QStringLiteral(" s"), security);
-    securityForm->addRow(QStringLiteral("Clear a copied value from the clip&board after:"), m_clipboardSeconds);
-    m_autoLockMinutes = spinBoxFor(preferences, Preferences::AutoLockMinutes, QStringLiteral(" min"), security);
-    securityForm->addRow(QStringLiteral("&Lock the document after this long without use:"), m_autoLockMinutes);
-    m_lockOnMinimize = checkBoxFor(preferences, Preferences::LockOnMinimize,
-        QStringLiteral("Lock the document when the window is &minimized"), security);
+    m_clipboardSeconds = spinBoxFor(preferences, Preferences::ClipboardClearSeconds, tr(" s"), security);
+    securityForm->addRow(tr("Clear a copied value from the clip&board after:"), m_clipboardSeconds);
+    m_autoLockMinutes = spinBoxFor(preferences, Preferences::AutoLockMinutes, tr(" min"), security);
+    securityForm->addRow(tr("&Lock the document after this long without use:"), m_autoLockMinutes);
+    m_lockOnMinimize = checkBoxFor(
+        preferences, Preferences::LockOnMinimize, tr("Lock the document when the window is &minimized"), security);
     securityForm->addRow(m_lockOnMinimize);
-    m_backupCount = spinBoxFor(preferences, Preferences::BackupCount, QString(), security, QStringLiteral("None"));
-    m_backupCount->setStatusTip(QStringLiteral("Copies of a wallet kept when a save replaces its file"));
-    auto* backupLabel = new QLabel(QStringLiteral("Bac&kups kept of each wallet:"), security);
+    m_backupCount = spinBoxFor(preferences, Preferences::BackupCount, QString(), security, tr("None"));
+    m_backupCount->setStatusTip(tr("Copies of a wallet kept when a save replaces its file"));
+    auto* backupLabel = new QLabel(tr("Bac&kups kept of each wallet:"), security);
     backupLabel->setBuddy(m_backupCount);
     securityForm->addRow(backupLabel, m_backupCount);
     m_encryptNewWallets
-        = checkBoxFor(preferences, Preferences::EncryptNewWallets, QStringLiteral("&Encrypt new wallets"), security);
+        = checkBoxFor(preferences, Preferences::EncryptNewWallets, tr("&Encrypt new wallets"), security);
     securityForm->addRow(m_encryptNewWallets);
 
-    auto* view = new QGroupBox(QStringLiteral("View"), this);
+    auto* view = new QGroupBox(tr("View"), this);
     auto* viewForm = new QFormLayout(view);
-    m_showSecretsOnOpen = checkBoxFor(
-        preferences, Preferences::ShowSecretsOnOpen, QStringLiteral("&Show secrets when a wallet opens"), view);
+    m_showSecretsOnOpen
+        = checkBoxFor(preferences, Preferences::ShowSecretsOnOpen, tr("&Show secrets when a wallet opens"), view);
     viewForm->addRow(m_showSecretsOnOpen);
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
-    buttons->button(QDialogButtonBox::Close)->setText(QStringLiteral("&Close"));
+    buttons->button(QDialogButtonBox::Close)->setText(tr("&Close"));
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
 
     auto* layout = new QVBoxLayout(this);

@@ -52,7 +52,7 @@ void RecentlyDeletedDlg::refresh()
 {
     m_list->clear();
     for (const CQuorrilDoc::DeletedAccount& account : m_doc.recentlyDeleted()) {
-        auto* item = new QTreeWidgetItem(m_list, { account.title, accountTypeName(account.type) });
+        auto* item = new QTreeWidgetItem(m_list, { account.title, shownAccountTypeName(account.type) });
         item->setData(0, kIdRole, idValue(account.id));
     }
     m_list->resizeColumnToContents(0);

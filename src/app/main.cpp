@@ -1,4 +1,5 @@
 #include "app/QuorrilApp.h"
+#include "app/Translations.h"
 #include "core/CoreDumps.h"
 #include "core/FreedMemory.h"
 #include "dialogs/WidgetPrompts.h"
@@ -35,6 +36,8 @@ int main(int argc, char* argv[])
     if (qobject_cast<QApplication*>(application.get())) {
         QGuiApplication::setDesktopFileName(QStringLiteral("quorril"));
         QGuiApplication::setWindowIcon(QIcon(QStringLiteral(":/app/art/quorril.svg")));
+        // The window speaks the user's language; --help and --version stay English, like the manual.
+        Translations::installForSystem(*application);
     }
 
     WidgetPrompts prompts;

@@ -47,7 +47,9 @@ QString formatFieldValue(const FieldValue& value)
 QString formatFieldValue(const FieldSpec& field, const FieldValue& value)
 {
     if (const qint32* flag = std::get_if<qint32>(&value); flag && field.has(FieldRole::YesNo))
-        return *flag != 0 ? QStringLiteral("Yes") : QStringLiteral("No");
+        // Translated where shown (AccountFields context); the command line lists them in English.
+        return QString::fromLatin1(
+            *flag != 0 ? QT_TRANSLATE_NOOP("AccountFields", "Yes") : QT_TRANSLATE_NOOP("AccountFields", "No"));
     return formatFieldValue(value);
 }
 

@@ -110,7 +110,9 @@ void AccountRecord::Serialize(CArchive& ar)
 
 int AccountRecord::ListProperties(QStringList& names, QStringList& values) const
 {
-    names << QStringLiteral("Type") << QStringLiteral("Title");
+    // The labels are translated where they are shown: the command line lists them in English.
+    names << QString::fromLatin1(QT_TRANSLATE_NOOP("AccountFields", "Type"))
+          << QString::fromLatin1(QT_TRANSLATE_NOOP("AccountFields", "Title"));
     values << GetTypeName() << m_title.text();
     return int(names.size());
 }

@@ -1,5 +1,7 @@
 #include "core/AccountTypes.h"
 
+#include <QCoreApplication>
+
 #include <vector>
 
 namespace {
@@ -56,7 +58,7 @@ bool isAccountType(AccountType type) { return accountTypeIndex(type) >= 0; }
 QString accountTypeName(AccountType type)
 {
     if (type == AccountType::None)
-        return QStringLiteral("None");
+        return QString::fromLatin1(QT_TRANSLATE_NOOP("AccountTypes", "None"));
     const AccountTypeInfo* info = infoOf(type);
     return info ? QString::fromUtf8(info->name) : QString();
 }
@@ -65,6 +67,16 @@ QString accountCategoryCaption(AccountType type)
 {
     const AccountTypeInfo* info = infoOf(type);
     return info ? QString::fromUtf8(info->caption) : QString();
+}
+
+QString shownAccountTypeName(AccountType type)
+{
+    return QCoreApplication::translate("AccountTypes", accountTypeName(type).toUtf8().constData());
+}
+
+QString shownCategoryCaption(AccountType type)
+{
+    return QCoreApplication::translate("AccountTypes", accountCategoryCaption(type).toUtf8().constData());
 }
 
 bool equalsIgnoringAsciiCase(QStringView a, QStringView b)

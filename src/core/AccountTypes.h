@@ -33,18 +33,27 @@ struct AccountTypeInfo {
     const char* caption;
 };
 
-// The ten types of the file format, in the order of their groups, with their names and captions.
+// The ten types of the file format, in the order of their groups, with their names and captions. The
+// window translates both where it shows them; the file and the command line use them as they are.
 inline constexpr AccountTypeInfo kAccountTypeInfo[] = {
-    { AccountType::Email, "Email", "Email" },
-    { AccountType::WebSite, "WebSite", "WebSites" },
-    { AccountType::CreditCard, "Credit Card", "Credit Cards" },
-    { AccountType::Bank, "Bank", "Banks" },
-    { AccountType::Insurance, "Insurance", "Insurance" },
-    { AccountType::Medical, "Medical", "Medical" },
-    { AccountType::CallingCard, "Calling Card", "Calling Card" },
-    { AccountType::PurchasedItem, "Purchased Item", "Purchased Item" },
-    { AccountType::Software, "Software", "Software" },
-    { AccountType::Reference, "Reference", "Reference" },
+    { AccountType::Email, QT_TRANSLATE_NOOP("AccountTypes", "Email"), QT_TRANSLATE_NOOP("AccountTypes", "Email") },
+    { AccountType::WebSite, QT_TRANSLATE_NOOP("AccountTypes", "WebSite"),
+        QT_TRANSLATE_NOOP("AccountTypes", "WebSites") },
+    { AccountType::CreditCard, QT_TRANSLATE_NOOP("AccountTypes", "Credit Card"),
+        QT_TRANSLATE_NOOP("AccountTypes", "Credit Cards") },
+    { AccountType::Bank, QT_TRANSLATE_NOOP("AccountTypes", "Bank"), QT_TRANSLATE_NOOP("AccountTypes", "Banks") },
+    { AccountType::Insurance, QT_TRANSLATE_NOOP("AccountTypes", "Insurance"),
+        QT_TRANSLATE_NOOP("AccountTypes", "Insurance") },
+    { AccountType::Medical, QT_TRANSLATE_NOOP("AccountTypes", "Medical"),
+        QT_TRANSLATE_NOOP("AccountTypes", "Medical") },
+    { AccountType::CallingCard, QT_TRANSLATE_NOOP("AccountTypes", "Calling Card"),
+        QT_TRANSLATE_NOOP("AccountTypes", "Calling Card") },
+    { AccountType::PurchasedItem, QT_TRANSLATE_NOOP("AccountTypes", "Purchased Item"),
+        QT_TRANSLATE_NOOP("AccountTypes", "Purchased Item") },
+    { AccountType::Software, QT_TRANSLATE_NOOP("AccountTypes", "Software"),
+        QT_TRANSLATE_NOOP("AccountTypes", "Software") },
+    { AccountType::Reference, QT_TRANSLATE_NOOP("AccountTypes", "Reference"),
+        QT_TRANSLATE_NOOP("AccountTypes", "Reference") },
 };
 // Their codes alone.
 inline constexpr std::array<AccountType, std::size(kAccountTypeInfo)> kAccountTypes = [] {
@@ -71,6 +80,9 @@ int accountTypeIndex(AccountType type);
 QString accountTypeName(AccountType type);
 // The category caption of the tree: "Email", "WebSites", "Credit Cards", "Banks", ...
 QString accountCategoryCaption(AccountType type);
+// The same two in the window's language, for showing only: never stored or compared with stored text.
+QString shownAccountTypeName(AccountType type);
+QString shownCategoryCaption(AccountType type);
 
 // Equality of titles and e-mail addresses: the ASCII letters A to Z match either case; every other
 // character must match exactly.

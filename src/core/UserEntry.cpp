@@ -5,11 +5,13 @@
 
 namespace {
 constexpr FieldSpec kFields[] = {
-    { "loginId", FieldKind::Text, "Log In ID:", SecretKind::None, FieldRole::UserName },
-    { "password", FieldKind::Text, "Password:", SecretKind::Password,
+    { "loginId", FieldKind::Text, QT_TRANSLATE_NOOP("AccountFields", "Log In ID:"), SecretKind::None,
+        FieldRole::UserName },
+    { "password", FieldKind::Text, QT_TRANSLATE_NOOP("AccountFields", "Password:"), SecretKind::Password,
         FieldRole::CopyTarget | FieldRole::GeneratePassword },
-    { "email", FieldKind::Text, "Email:" },
-    { "administrator", FieldKind::Integer, "Administrator:", SecretKind::None, FieldRole::YesNo },
+    { "email", FieldKind::Text, QT_TRANSLATE_NOOP("AccountFields", "Email:") },
+    { "administrator", FieldKind::Integer, QT_TRANSLATE_NOOP("AccountFields", "Administrator:"), SecretKind::None,
+        FieldRole::YesNo },
 };
 constexpr int kFileOrder[] = { UserEntry::Administrator, UserEntry::LoginId, UserEntry::Password, UserEntry::Email };
 constexpr int kListOrder[] = { UserEntry::LoginId, UserEntry::Password, UserEntry::Email, UserEntry::Administrator };

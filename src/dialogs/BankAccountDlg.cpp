@@ -18,29 +18,35 @@ constexpr int kNameOnAccount = 1047;
 constexpr int kServicePhone = 1021;
 
 constexpr ControlSpec kControls[] = {
-    { kTitle, K::Edit, "Title:", { 7, 15, 62, 12 }, "title" },
-    { kInstitution, K::Edit, "Bank Institution:", { 75, 15, 98, 12 }, "institution" },
-    { kAccountNumber, K::Edit, "Account #:", { 7, 37, 166, 12 }, "accountNumber" },
-    { kRoutingNumber, K::Edit, "Routing Number:", { 7, 59, 166, 12 }, "routingNumber" },
-    { kAccountType, K::TypeBox, "Type:", { 7, 81, 94, 89 }, "accountType", kAccountTypes, "401K" },
-    { kPin, K::SecretEdit, "PIN:", { 110, 81, 63, 12 }, "pin" },
-    { kNameOnAccount, K::Edit, "Name On Account:", { 7, 104, 166, 12 }, "nameOnAccount" },
-    { kServicePhone, K::Memo, "Customer Service Phone Number:", { 7, 126, 166, 33 }, "servicePhone" },
-    { kIdCancel, K::CancelButton, "Cancel", { 123, 163, 50, 14 } },
-    { kIdOk, K::OkButton, "OK", { 71, 163, 50, 14 } },
+    { kTitle, K::Edit, QT_TRANSLATE_NOOP("TableAccountDialog", "Title:"), { 7, 15, 62, 12 }, "title" },
+    { kInstitution, K::Edit, QT_TRANSLATE_NOOP("TableAccountDialog", "Bank Institution:"), { 75, 15, 98, 12 },
+        "institution" },
+    { kAccountNumber, K::Edit, QT_TRANSLATE_NOOP("TableAccountDialog", "Account #:"), { 7, 37, 166, 12 },
+        "accountNumber" },
+    { kRoutingNumber, K::Edit, QT_TRANSLATE_NOOP("TableAccountDialog", "Routing Number:"), { 7, 59, 166, 12 },
+        "routingNumber" },
+    { kAccountType, K::TypeBox, QT_TRANSLATE_NOOP("TableAccountDialog", "Type:"), { 7, 81, 94, 89 }, "accountType",
+        kAccountTypes, "401K" },
+    { kPin, K::SecretEdit, QT_TRANSLATE_NOOP("TableAccountDialog", "PIN:"), { 110, 81, 63, 12 }, "pin" },
+    { kNameOnAccount, K::Edit, QT_TRANSLATE_NOOP("TableAccountDialog", "Name On Account:"), { 7, 104, 166, 12 },
+        "nameOnAccount" },
+    { kServicePhone, K::Memo, QT_TRANSLATE_NOOP("TableAccountDialog", "Customer Service Phone Number:"),
+        { 7, 126, 166, 33 }, "servicePhone" },
+    { kIdCancel, K::CancelButton, QT_TRANSLATE_NOOP("TableAccountDialog", "Cancel"), { 123, 163, 50, 14 } },
+    { kIdOk, K::OkButton, QT_TRANSLATE_NOOP("TableAccountDialog", "OK"), { 71, 163, 50, 14 } },
 };
 constexpr int kExchangeOrder[]
     = { kAccountType, kAccountNumber, kPin, kServicePhone, kInstitution, kRoutingNumber, kNameOnAccount, kTitle };
 constexpr int kStoreOrder[]
     = { kAccountType, kAccountNumber, kPin, kServicePhone, kInstitution, kRoutingNumber, kNameOnAccount };
 constexpr RequiredLine kRequired[] = {
-    { "   - Title\n", { kTitle } },
-    { "   - Bank Institution\n", { kInstitution } },
-    { "   - Name On Account\n", { kNameOnAccount } },
-    { "   - Account Number\n\n", { kAccountNumber } },
+    { QT_TRANSLATE_NOOP("TableAccountDialog", "   - Title\n"), { kTitle } },
+    { QT_TRANSLATE_NOOP("TableAccountDialog", "   - Bank Institution\n"), { kInstitution } },
+    { QT_TRANSLATE_NOOP("TableAccountDialog", "   - Name On Account\n"), { kNameOnAccount } },
+    { QT_TRANSLATE_NOOP("TableAccountDialog", "   - Account Number\n\n"), { kAccountNumber } },
 };
-const DialogSpec kSpec { AccountType::Bank, "Bank Account", ":/dialogs/icons/bank.svg", 180, 183, kControls,
-    kExchangeOrder, kStoreOrder, kRequired };
+const DialogSpec kSpec { AccountType::Bank, QT_TRANSLATE_NOOP("TableAccountDialog", "Bank Account"),
+    ":/dialogs/icons/bank.svg", 180, 183, kControls, kExchangeOrder, kStoreOrder, kRequired };
 } // namespace
 
 CBankAccountDlg::CBankAccountDlg(CQuorrilDoc* document, AccountId accountId, QWidget* parent)

@@ -14,27 +14,30 @@ constexpr int kRemainingMinutes = 1097;
 constexpr int kServicePhone = 1096;
 
 constexpr ControlSpec kControls[] = {
-    { kTitle, K::Edit, "Title:", { 7, 15, 78, 12 }, "title" },
-    { kProvider, K::Edit, "Provider:", { 92, 15, 81, 12 }, "provider" },
-    { kAccessPhone, K::Edit, "Access Phone Number:", { 7, 39, 78, 12 }, "accessPhone" },
-    { kCardNumber, K::Edit, "Card Number:", { 92, 39, 81, 12 }, "cardNumber" },
-    { kPin, K::SecretEdit, "PIN:", { 7, 64, 78, 12 }, "pin" },
-    { kRemainingMinutes, K::MinutesEdit, "Remaining Minutes:", { 92, 64, 81, 12 }, "remainingMinutes" },
-    { kServicePhone, K::Memo, "Customer Service Phone Number:", { 7, 89, 166, 65 }, "servicePhone" },
-    { kIdCancel, K::CancelButton, "Cancel", { 123, 162, 50, 14 } },
-    { kIdOk, K::OkButton, "OK", { 71, 162, 50, 14 } },
+    { kTitle, K::Edit, QT_TRANSLATE_NOOP("TableAccountDialog", "Title:"), { 7, 15, 78, 12 }, "title" },
+    { kProvider, K::Edit, QT_TRANSLATE_NOOP("TableAccountDialog", "Provider:"), { 92, 15, 81, 12 }, "provider" },
+    { kAccessPhone, K::Edit, QT_TRANSLATE_NOOP("TableAccountDialog", "Access Phone Number:"), { 7, 39, 78, 12 },
+        "accessPhone" },
+    { kCardNumber, K::Edit, QT_TRANSLATE_NOOP("TableAccountDialog", "Card Number:"), { 92, 39, 81, 12 }, "cardNumber" },
+    { kPin, K::SecretEdit, QT_TRANSLATE_NOOP("TableAccountDialog", "PIN:"), { 7, 64, 78, 12 }, "pin" },
+    { kRemainingMinutes, K::MinutesEdit, QT_TRANSLATE_NOOP("TableAccountDialog", "Remaining Minutes:"),
+        { 92, 64, 81, 12 }, "remainingMinutes" },
+    { kServicePhone, K::Memo, QT_TRANSLATE_NOOP("TableAccountDialog", "Customer Service Phone Number:"),
+        { 7, 89, 166, 65 }, "servicePhone" },
+    { kIdCancel, K::CancelButton, QT_TRANSLATE_NOOP("TableAccountDialog", "Cancel"), { 123, 162, 50, 14 } },
+    { kIdOk, K::OkButton, QT_TRANSLATE_NOOP("TableAccountDialog", "OK"), { 71, 162, 50, 14 } },
 };
 constexpr int kExchangeOrder[]
     = { kTitle, kProvider, kAccessPhone, kCardNumber, kPin, kRemainingMinutes, kServicePhone };
 constexpr int kStoreOrder[] = { kProvider, kAccessPhone, kCardNumber, kPin, kRemainingMinutes, kServicePhone };
 constexpr RequiredLine kRequired[] = {
-    { "   - Title\n", { kTitle } },
-    { "   - Provider\n", { kProvider } },
-    { "   - Access Phone\n", { kAccessPhone } },
-    { "   - Card Number\n\n", { kCardNumber } },
+    { QT_TRANSLATE_NOOP("TableAccountDialog", "   - Title\n"), { kTitle } },
+    { QT_TRANSLATE_NOOP("TableAccountDialog", "   - Provider\n"), { kProvider } },
+    { QT_TRANSLATE_NOOP("TableAccountDialog", "   - Access Phone\n"), { kAccessPhone } },
+    { QT_TRANSLATE_NOOP("TableAccountDialog", "   - Card Number\n\n"), { kCardNumber } },
 };
-const DialogSpec kSpec { AccountType::CallingCard, "Calling Card Account", ":/dialogs/icons/callingcard.svg", 180, 183,
-    kControls, kExchangeOrder, kStoreOrder, kRequired };
+const DialogSpec kSpec { AccountType::CallingCard, QT_TRANSLATE_NOOP("TableAccountDialog", "Calling Card Account"),
+    ":/dialogs/icons/callingcard.svg", 180, 183, kControls, kExchangeOrder, kStoreOrder, kRequired };
 } // namespace
 
 CCallingCardAccountDlg::CCallingCardAccountDlg(CQuorrilDoc* document, AccountId accountId, QWidget* parent)

@@ -32,30 +32,34 @@ constexpr int kClear = 1120;
 constexpr int kUserInfo = 0;
 
 constexpr ControlSpec kControls[] = {
-    { kUserInfo, K::GroupBox, "User Info:", { 7, 55, 166, 101 } },
-    { kTitle, K::Edit, "Title:", { 7, 15, 62, 12 }, "title" },
-    { kUsers, K::UsersBox, "Users:", { 75, 15, 98, 99 }, nullptr, {}, nullptr, kUsersLabel, 58 },
-    { kLogInUrl, K::Edit, "Log In URL:", { 7, 39, 166, 12 }, "logInUrl" },
-    { kLoginId, K::Edit, "Log In ID:", { 16, 74, 71, 12 }, nullptr, {}, nullptr, 0, 0, "loginId" },
-    { kPassword, K::SecretEdit, "Password:", { 94, 74, 73, 12 }, nullptr, {}, nullptr, 0, 0, "password" },
-    { kEmail, K::Edit, "Email Address:", { 16, 113, 149, 12 }, nullptr, {}, nullptr, 0, 0, "email" },
-    { kAdd, K::PushButton, "Add", { 58, 134, 35, 13 } },
-    { kRemove, K::PushButton, "Remove", { 94, 134, 35, 13 } },
-    { kUpdate, K::PushButton, "Update", { 130, 134, 35, 13 } },
-    { kIdCancel, K::CancelButton, "Cancel", { 123, 161, 50, 14 } },
-    { kIdOk, K::OkButton, "OK", { 71, 161, 50, 14 } },
-    { kAdministrator, K::CheckBox, "Administrator Rights For This Account", { 16, 93, 149, 8 }, nullptr, {}, nullptr, 0,
-        0, "administrator" },
-    { kClear, K::PushButton, "Clear", { 16, 134, 35, 13 } },
+    { kUserInfo, K::GroupBox, QT_TRANSLATE_NOOP("TableAccountDialog", "User Info:"), { 7, 55, 166, 101 } },
+    { kTitle, K::Edit, QT_TRANSLATE_NOOP("TableAccountDialog", "Title:"), { 7, 15, 62, 12 }, "title" },
+    { kUsers, K::UsersBox, QT_TRANSLATE_NOOP("TableAccountDialog", "Users:"), { 75, 15, 98, 99 }, nullptr, {}, nullptr,
+        kUsersLabel, 58 },
+    { kLogInUrl, K::Edit, QT_TRANSLATE_NOOP("TableAccountDialog", "Log In URL:"), { 7, 39, 166, 12 }, "logInUrl" },
+    { kLoginId, K::Edit, QT_TRANSLATE_NOOP("TableAccountDialog", "Log In ID:"), { 16, 74, 71, 12 }, nullptr, {},
+        nullptr, 0, 0, "loginId" },
+    { kPassword, K::SecretEdit, QT_TRANSLATE_NOOP("TableAccountDialog", "Password:"), { 94, 74, 73, 12 }, nullptr, {},
+        nullptr, 0, 0, "password" },
+    { kEmail, K::Edit, QT_TRANSLATE_NOOP("TableAccountDialog", "Email Address:"), { 16, 113, 149, 12 }, nullptr, {},
+        nullptr, 0, 0, "email" },
+    { kAdd, K::PushButton, QT_TRANSLATE_NOOP("TableAccountDialog", "Add"), { 58, 134, 35, 13 } },
+    { kRemove, K::PushButton, QT_TRANSLATE_NOOP("TableAccountDialog", "Remove"), { 94, 134, 35, 13 } },
+    { kUpdate, K::PushButton, QT_TRANSLATE_NOOP("TableAccountDialog", "Update"), { 130, 134, 35, 13 } },
+    { kIdCancel, K::CancelButton, QT_TRANSLATE_NOOP("TableAccountDialog", "Cancel"), { 123, 161, 50, 14 } },
+    { kIdOk, K::OkButton, QT_TRANSLATE_NOOP("TableAccountDialog", "OK"), { 71, 161, 50, 14 } },
+    { kAdministrator, K::CheckBox, QT_TRANSLATE_NOOP("TableAccountDialog", "Administrator Rights For This Account"),
+        { 16, 93, 149, 8 }, nullptr, {}, nullptr, 0, 0, "administrator" },
+    { kClear, K::PushButton, QT_TRANSLATE_NOOP("TableAccountDialog", "Clear"), { 16, 134, 35, 13 } },
 };
 constexpr int kExchangeOrder[] = { kLogInUrl, kAdministrator, kLoginId, kPassword, kEmail, kTitle };
 constexpr int kStoreOrder[] = { kLogInUrl };
 constexpr RequiredLine kRequired[] = {
-    { "   - Title\n", { kTitle } },
-    { "   - Log In URL\n\n", { kLogInUrl } },
+    { QT_TRANSLATE_NOOP("TableAccountDialog", "   - Title\n"), { kTitle } },
+    { QT_TRANSLATE_NOOP("TableAccountDialog", "   - Log In URL\n\n"), { kLogInUrl } },
 };
-const DialogSpec kSpec { AccountType::Email, "Email Account", ":/dialogs/icons/email.svg", 180, 183, kControls,
-    kExchangeOrder, kStoreOrder, kRequired, false };
+const DialogSpec kSpec { AccountType::Email, QT_TRANSLATE_NOOP("TableAccountDialog", "Email Account"),
+    ":/dialogs/icons/email.svg", 180, 183, kControls, kExchangeOrder, kStoreOrder, kRequired, false };
 } // namespace
 
 CEmailAccountDlg::CEmailAccountDlg(CQuorrilDoc* document, AccountId accountId, QWidget* parent)

@@ -4,6 +4,7 @@
 #include "core/AccountTypes.h"
 #include "dialogs/TypeBox.h"
 
+#include <QCoreApplication>
 #include <QLabel>
 
 namespace {
@@ -23,30 +24,36 @@ constexpr const char* kInsuranceTypes[]
     = { "Car", "Home Owner", "Life", "Collectiveable", "Art", "Antique", "Equipment", "Household Goods", "Child" };
 
 constexpr ControlSpec kControls[] = {
-    { kTitle, K::Edit, "Title:", { 7, 15, 62, 12 }, "title" },
-    { kProvider, K::Edit, "Insurance Provider:", { 75, 15, 98, 12 }, "provider" },
-    { kPolicyNumber, K::Edit, "Policy #:", { 7, 37, 166, 12 }, "accountNumber" },
-    { kTypeBox, K::TypeBox, "Type:", { 7, 59, 90, 60 }, "insuranceType", kInsuranceTypes, "Antique" },
-    { kExpiration, K::DatePicker, "Expires:", { 105, 59, 68, 12 }, "expiration" },
-    { kItemDescription, K::Edit, "Item Description:", { 7, 82, 166, 12 }, "itemDescription", {}, nullptr, kDetailLabel,
-        138 },
-    { kHolderName, K::Edit, "Primary Holder Name:", { 7, 105, 166, 12 }, "holderName" },
-    { kServicePhone, K::Memo, "Customer Service Phone Number:", { 7, 130, 166, 27 }, "servicePhone" },
-    { kIdCancel, K::CancelButton, "Cancel", { 123, 161, 50, 14 } },
-    { kIdOk, K::OkButton, "OK", { 71, 161, 50, 14 } },
+    { kTitle, K::Edit, QT_TRANSLATE_NOOP("TableAccountDialog", "Title:"), { 7, 15, 62, 12 }, "title" },
+    { kProvider, K::Edit, QT_TRANSLATE_NOOP("TableAccountDialog", "Insurance Provider:"), { 75, 15, 98, 12 },
+        "provider" },
+    { kPolicyNumber, K::Edit, QT_TRANSLATE_NOOP("TableAccountDialog", "Policy #:"), { 7, 37, 166, 12 },
+        "accountNumber" },
+    { kTypeBox, K::TypeBox, QT_TRANSLATE_NOOP("TableAccountDialog", "Type:"), { 7, 59, 90, 60 }, "insuranceType",
+        kInsuranceTypes, "Antique" },
+    { kExpiration, K::DatePicker, QT_TRANSLATE_NOOP("TableAccountDialog", "Expires:"), { 105, 59, 68, 12 },
+        "expiration" },
+    { kItemDescription, K::Edit, QT_TRANSLATE_NOOP("TableAccountDialog", "Item Description:"), { 7, 82, 166, 12 },
+        "itemDescription", {}, nullptr, kDetailLabel, 138 },
+    { kHolderName, K::Edit, QT_TRANSLATE_NOOP("TableAccountDialog", "Primary Holder Name:"), { 7, 105, 166, 12 },
+        "holderName" },
+    { kServicePhone, K::Memo, QT_TRANSLATE_NOOP("TableAccountDialog", "Customer Service Phone Number:"),
+        { 7, 130, 166, 27 }, "servicePhone" },
+    { kIdCancel, K::CancelButton, QT_TRANSLATE_NOOP("TableAccountDialog", "Cancel"), { 123, 161, 50, 14 } },
+    { kIdOk, K::OkButton, QT_TRANSLATE_NOOP("TableAccountDialog", "OK"), { 71, 161, 50, 14 } },
 };
 constexpr int kExchangeOrder[]
     = { kTypeBox, kExpiration, kHolderName, kPolicyNumber, kProvider, kServicePhone, kTitle, kItemDescription };
 constexpr int kStoreOrder[]
     = { kProvider, kTypeBox, kHolderName, kPolicyNumber, kExpiration, kItemDescription, kServicePhone };
 constexpr RequiredLine kRequired[] = {
-    { "   - Title\n", { kTitle } },
-    { "   - Provider\n", { kProvider } },
-    { "   - Holder Name\n", { kHolderName } },
-    { "   - Policy Number\n\n", { kPolicyNumber } },
+    { QT_TRANSLATE_NOOP("TableAccountDialog", "   - Title\n"), { kTitle } },
+    { QT_TRANSLATE_NOOP("TableAccountDialog", "   - Provider\n"), { kProvider } },
+    { QT_TRANSLATE_NOOP("TableAccountDialog", "   - Holder Name\n"), { kHolderName } },
+    { QT_TRANSLATE_NOOP("TableAccountDialog", "   - Policy Number\n\n"), { kPolicyNumber } },
 };
-const DialogSpec kSpec { AccountType::Insurance, "Insurance Account", ":/dialogs/icons/insurance.svg", 180, 183,
-    kControls, kExchangeOrder, kStoreOrder, kRequired };
+const DialogSpec kSpec { AccountType::Insurance, QT_TRANSLATE_NOOP("TableAccountDialog", "Insurance Account"),
+    ":/dialogs/icons/insurance.svg", 180, 183, kControls, kExchangeOrder, kStoreOrder, kRequired };
 } // namespace
 
 CInsuranceAccountDlg::CInsuranceAccountDlg(CQuorrilDoc* document, AccountId accountId, QWidget* parent)
@@ -58,7 +65,8 @@ CInsuranceAccountDlg::CInsuranceAccountDlg(CQuorrilDoc* document, AccountId acco
 void CInsuranceAccountDlg::OnSelchangeType()
 {
     takeFields();
-    label(kDetailLabel)->setText(InsuranceAccount::detailLabel(control<TypeBox>(kTypeBox)->selectedItemText()));
+    const QString detail = InsuranceAccount::detailLabel(control<TypeBox>(kTypeBox)->selectedItemText());
+    label(kDetailLabel)->setText(QCoreApplication::translate("AccountFields", detail.toUtf8().constData()));
 }
 
 void CInsuranceAccountDlg::afterOpen()

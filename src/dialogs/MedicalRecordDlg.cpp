@@ -24,28 +24,35 @@ constexpr int kNotes = 1076;
 constexpr const char* kBloodTypes[] = { "A-", "A+", "B-", "B+", "AB-", "AB+", "O-", "O+", "Unknown" };
 
 constexpr ControlSpec kControls[] = {
-    { kFirstName, K::Edit, "First Name:", { 7, 15, 63, 12 }, "firstName" },
-    { kMiddleInitial, K::UpperEdit, "MI:", { 76, 15, 22, 12 }, "middleInitial" },
-    { kLastName, K::Edit, "Last Name:", { 103, 15, 70, 12 }, "lastName" },
-    { kSsn, K::SecretEdit, "SSN:", { 7, 37, 55, 12 }, "ssn" },
-    { kBloodType, K::TypeBox, "Blood Type:", { 65, 37, 49, 110 }, "bloodType", kBloodTypes, "Unknown" },
-    { kBirthDate, K::DatePicker, "Birth Date:", { 117, 37, 56, 13 }, "birthDate" },
-    { kPassportNumber, K::Edit, "Passport #:", { 7, 59, 63, 12 }, "passportNumber" },
-    { kDriverLicenseNumber, K::Edit, "Driver Licence #:", { 75, 59, 98, 12 }, "driverLicenseNumber" },
-    { kKnownAllergies, K::Memo, "Known Allergies:", { 7, 82, 81, 28 }, "knownAllergies" },
-    { kVaccinations, K::Memo, "Vaccinations:", { 92, 82, 81, 28 }, "vaccinations" },
-    { kNotes, K::Memo, "Notes:", { 7, 120, 166, 36 }, "notes" },
-    { kIdCancel, K::CancelButton, "Cancel", { 123, 162, 50, 14 } },
-    { kIdOk, K::OkButton, "OK", { 72, 162, 50, 14 } },
+    { kFirstName, K::Edit, QT_TRANSLATE_NOOP("TableAccountDialog", "First Name:"), { 7, 15, 63, 12 }, "firstName" },
+    { kMiddleInitial, K::UpperEdit, QT_TRANSLATE_NOOP("TableAccountDialog", "MI:"), { 76, 15, 22, 12 },
+        "middleInitial" },
+    { kLastName, K::Edit, QT_TRANSLATE_NOOP("TableAccountDialog", "Last Name:"), { 103, 15, 70, 12 }, "lastName" },
+    { kSsn, K::SecretEdit, QT_TRANSLATE_NOOP("TableAccountDialog", "SSN:"), { 7, 37, 55, 12 }, "ssn" },
+    { kBloodType, K::TypeBox, QT_TRANSLATE_NOOP("TableAccountDialog", "Blood Type:"), { 65, 37, 49, 110 }, "bloodType",
+        kBloodTypes, "Unknown" },
+    { kBirthDate, K::DatePicker, QT_TRANSLATE_NOOP("TableAccountDialog", "Birth Date:"), { 117, 37, 56, 13 },
+        "birthDate" },
+    { kPassportNumber, K::Edit, QT_TRANSLATE_NOOP("TableAccountDialog", "Passport #:"), { 7, 59, 63, 12 },
+        "passportNumber" },
+    { kDriverLicenseNumber, K::Edit, QT_TRANSLATE_NOOP("TableAccountDialog", "Driver Licence #:"), { 75, 59, 98, 12 },
+        "driverLicenseNumber" },
+    { kKnownAllergies, K::Memo, QT_TRANSLATE_NOOP("TableAccountDialog", "Known Allergies:"), { 7, 82, 81, 28 },
+        "knownAllergies" },
+    { kVaccinations, K::Memo, QT_TRANSLATE_NOOP("TableAccountDialog", "Vaccinations:"), { 92, 82, 81, 28 },
+        "vaccinations" },
+    { kNotes, K::Memo, QT_TRANSLATE_NOOP("TableAccountDialog", "Notes:"), { 7, 120, 166, 36 }, "notes" },
+    { kIdCancel, K::CancelButton, QT_TRANSLATE_NOOP("TableAccountDialog", "Cancel"), { 123, 162, 50, 14 } },
+    { kIdOk, K::OkButton, QT_TRANSLATE_NOOP("TableAccountDialog", "OK"), { 72, 162, 50, 14 } },
 };
 constexpr int kOrder[] = { kFirstName, kMiddleInitial, kLastName, kSsn, kBloodType, kBirthDate, kPassportNumber,
     kDriverLicenseNumber, kKnownAllergies, kVaccinations, kNotes };
 constexpr RequiredLine kRequired[] = {
-    { "   - First Name\n", { kFirstName } },
-    { "   - Last Name\n\n", { kLastName } },
+    { QT_TRANSLATE_NOOP("TableAccountDialog", "   - First Name\n"), { kFirstName } },
+    { QT_TRANSLATE_NOOP("TableAccountDialog", "   - Last Name\n\n"), { kLastName } },
 };
-const DialogSpec kSpec { AccountType::Medical, "Medical Record", ":/dialogs/icons/medical.svg", 180, 183, kControls,
-    kOrder, kOrder, kRequired };
+const DialogSpec kSpec { AccountType::Medical, QT_TRANSLATE_NOOP("TableAccountDialog", "Medical Record"),
+    ":/dialogs/icons/medical.svg", 180, 183, kControls, kOrder, kOrder, kRequired };
 
 // The text with its first character (a whole code point) in upper case.
 QString withCapital(const QString& text)

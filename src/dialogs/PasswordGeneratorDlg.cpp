@@ -22,17 +22,17 @@ using namespace PasswordGenerator;
 PasswordGeneratorDlg::PasswordGeneratorDlg(QWidget* parent)
     : QDialog(parent)
 {
-    setWindowTitle(QStringLiteral("Generate Password"));
+    setWindowTitle(tr("Generate Password"));
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
 
     m_length = new ClampedSpinBox(this);
     m_length->setRange(Options::MinLength, Options::MaxLength);
-    m_upper = new QCheckBox(QStringLiteral("&Upper case (A-Z)"), this);
-    m_lower = new QCheckBox(QStringLiteral("Lo&wer case (a-z)"), this);
-    m_digits = new QCheckBox(QStringLiteral("&Digits (0-9)"), this);
+    m_upper = new QCheckBox(tr("&Upper case (A-Z)"), this);
+    m_lower = new QCheckBox(tr("Lo&wer case (a-z)"), this);
+    m_digits = new QCheckBox(tr("&Digits (0-9)"), this);
     // "&&" shows the ampersand itself: the label reads as written.
-    m_symbols = new QCheckBox(QStringLiteral("&Symbols (!#%&&…)"), this);
-    m_lookAlikes = new QCheckBox(QStringLiteral("a&void look-alike characters"), this);
+    m_symbols = new QCheckBox(tr("&Symbols (!#%&&…)"), this);
+    m_lookAlikes = new QCheckBox(tr("a&void look-alike characters"), this);
 
     m_password = new QLineEdit(this);
     m_password->setReadOnly(true);
@@ -43,9 +43,9 @@ PasswordGeneratorDlg::PasswordGeneratorDlg(QWidget* parent)
 
     // A row of plain buttons: a button box would lay out its own focus chain when shown, over the
     // one below.
-    m_copy = new QPushButton(QStringLiteral("C&opy"), this);
-    m_regenerate = new QPushButton(QStringLiteral("&Regenerate"), this);
-    m_close = new QPushButton(QStringLiteral("&Close"), this);
+    m_copy = new QPushButton(tr("C&opy"), this);
+    m_regenerate = new QPushButton(tr("&Regenerate"), this);
+    m_close = new QPushButton(tr("&Close"), this);
     m_copy->setDefault(true);
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(m_copy);
@@ -54,16 +54,16 @@ PasswordGeneratorDlg::PasswordGeneratorDlg(QWidget* parent)
     buttons->addWidget(m_close);
 
     auto* form = new QFormLayout;
-    form->addRow(QStringLiteral("&Length:"), m_length);
-    form->addRow(QStringLiteral("Characters:"), m_upper);
+    form->addRow(tr("&Length:"), m_length);
+    form->addRow(tr("Characters:"), m_upper);
     for (QCheckBox* box : { m_lower, m_digits, m_symbols, m_lookAlikes })
         form->addRow(QString(), box);
-    form->addRow(QStringLiteral("&Password:"), m_password);
+    form->addRow(tr("&Password:"), m_password);
     // The grade of the exact bits the generator gives, beside them.
     auto* strength = new QHBoxLayout;
     strength->addWidget(m_strengthBar, 1);
     strength->addWidget(m_strength);
-    auto* strengthCaption = new QLabel(QStringLiteral("Strength:"), this);
+    auto* strengthCaption = new QLabel(tr("Strength:"), this);
     strengthCaption->setBuddy(m_strength);
     form->addRow(strengthCaption, strength);
     auto* layout = new QVBoxLayout(this);
@@ -146,10 +146,9 @@ void PasswordGeneratorDlg::regenerate()
     m_password->setText(generate(chosen));
     const bool any = chosen.classes != 0;
     const double bits = strengthBits(chosen);
-    m_strength->setText(any ? QStringLiteral("%1 bits").arg(std::floor(bits))
-                            : QStringLiteral("Choose at least one kind of character."));
+    m_strength->setText(any ? tr("%1 bits").arg(std::floor(bits)) : tr("Choose at least one kind of character."));
     // A screen reader names the value by its caption.
-    m_strength->setAccessibleName(QStringLiteral("Strength: %1").arg(m_strength->text()));
+    m_strength->setAccessibleName(tr("Strength: %1").arg(m_strength->text()));
     m_strengthBar->setGrade(any ? std::optional(PasswordStrength::gradeForBits(bits)) : std::nullopt);
     m_strengthBar->setVisible(any);
     m_copy->setEnabled(any);

@@ -11,22 +11,23 @@ constexpr int kAbout = 1124;
 constexpr int kDescription = 1125;
 
 constexpr ControlSpec kControls[] = {
-    { kTitle, K::Edit, "Title:", { 7, 15, 94, 12 }, "title" },
-    { kDate, K::DatePicker, "Date:", { 108, 15, 65, 12 }, "date" },
-    { kAbout, K::Edit, "This Is About:", { 7, 40, 166, 12 }, "about" },
-    { kDescription, K::MemoHScroll, "Description:", { 7, 64, 166, 93 }, "description" },
-    { kIdOk, K::OkButton, "OK", { 72, 162, 50, 14 } },
-    { kIdCancel, K::CancelButton, "Cancel", { 123, 162, 50, 14 } },
+    { kTitle, K::Edit, QT_TRANSLATE_NOOP("TableAccountDialog", "Title:"), { 7, 15, 94, 12 }, "title" },
+    { kDate, K::DatePicker, QT_TRANSLATE_NOOP("TableAccountDialog", "Date:"), { 108, 15, 65, 12 }, "date" },
+    { kAbout, K::Edit, QT_TRANSLATE_NOOP("TableAccountDialog", "This Is About:"), { 7, 40, 166, 12 }, "about" },
+    { kDescription, K::MemoHScroll, QT_TRANSLATE_NOOP("TableAccountDialog", "Description:"), { 7, 64, 166, 93 },
+        "description" },
+    { kIdOk, K::OkButton, QT_TRANSLATE_NOOP("TableAccountDialog", "OK"), { 72, 162, 50, 14 } },
+    { kIdCancel, K::CancelButton, QT_TRANSLATE_NOOP("TableAccountDialog", "Cancel"), { 123, 162, 50, 14 } },
 };
 constexpr int kExchangeOrder[] = { kTitle, kAbout, kDescription, kDate };
 constexpr int kStoreOrder[] = { kDate, kAbout, kDescription };
 constexpr RequiredLine kRequired[] = {
-    { "   - Title\n", { kTitle } },
-    { "   - This Is About\n", { kAbout } },
-    { "   - Description\n\n", { kDescription } },
+    { QT_TRANSLATE_NOOP("TableAccountDialog", "   - Title\n"), { kTitle } },
+    { QT_TRANSLATE_NOOP("TableAccountDialog", "   - This Is About\n"), { kAbout } },
+    { QT_TRANSLATE_NOOP("TableAccountDialog", "   - Description\n\n"), { kDescription } },
 };
-const DialogSpec kSpec { AccountType::Reference, "Reference", ":/dialogs/icons/reference.svg", 180, 183, kControls,
-    kExchangeOrder, kStoreOrder, kRequired };
+const DialogSpec kSpec { AccountType::Reference, QT_TRANSLATE_NOOP("TableAccountDialog", "Reference"),
+    ":/dialogs/icons/reference.svg", 180, 183, kControls, kExchangeOrder, kStoreOrder, kRequired };
 } // namespace
 
 CReferenceRecordDlg::CReferenceRecordDlg(CQuorrilDoc* document, AccountId accountId, QWidget* parent)

@@ -19,31 +19,33 @@ constexpr int kNotes = 1049;
 constexpr int kIpAddress = 1112;
 
 constexpr ControlSpec kControls[] = {
-    { kTitle, K::Edit, "Title:", { 7, 15, 62, 12 }, "title" },
-    { kSiteName, K::Edit, "Web Site URL:", { 75, 15, 98, 12 }, "siteName" },
-    { kWebSiteUrl, K::Edit, "URL:", { 7, 36, 166, 12 }, "webSiteUrl" },
-    { kUserId, K::Edit, "UserID:", { 7, 59, 66, 12 }, "userId" },
-    { kUserPassword, K::SecretEdit, "Password:", { 82, 59, 91, 12 }, "userPassword" },
-    { kPopServer, K::Edit, "POP Server:", { 82, 82, 91, 12 }, "popServer" },
-    { kSmtpServer, K::Edit, "SMTP Server:", { 7, 104, 166, 12 }, "smtpServer" },
-    { kNotes, K::Memo, "Notes:", { 7, 127, 166, 31 }, "notes" },
-    { kIdCancel, K::CancelButton, "Cancel", { 123, 163, 50, 14 } },
-    { kIdOk, K::OkButton, "OK", { 71, 163, 50, 14 } },
-    { kIpAddress, K::Edit, "IP Address:", { 7, 82, 66, 12 }, "ipAddress" },
+    { kTitle, K::Edit, QT_TRANSLATE_NOOP("TableAccountDialog", "Title:"), { 7, 15, 62, 12 }, "title" },
+    { kSiteName, K::Edit, QT_TRANSLATE_NOOP("TableAccountDialog", "Web Site URL:"), { 75, 15, 98, 12 }, "siteName" },
+    { kWebSiteUrl, K::Edit, QT_TRANSLATE_NOOP("TableAccountDialog", "URL:"), { 7, 36, 166, 12 }, "webSiteUrl" },
+    { kUserId, K::Edit, QT_TRANSLATE_NOOP("TableAccountDialog", "UserID:"), { 7, 59, 66, 12 }, "userId" },
+    { kUserPassword, K::SecretEdit, QT_TRANSLATE_NOOP("TableAccountDialog", "Password:"), { 82, 59, 91, 12 },
+        "userPassword" },
+    { kPopServer, K::Edit, QT_TRANSLATE_NOOP("TableAccountDialog", "POP Server:"), { 82, 82, 91, 12 }, "popServer" },
+    { kSmtpServer, K::Edit, QT_TRANSLATE_NOOP("TableAccountDialog", "SMTP Server:"), { 7, 104, 166, 12 },
+        "smtpServer" },
+    { kNotes, K::Memo, QT_TRANSLATE_NOOP("TableAccountDialog", "Notes:"), { 7, 127, 166, 31 }, "notes" },
+    { kIdCancel, K::CancelButton, QT_TRANSLATE_NOOP("TableAccountDialog", "Cancel"), { 123, 163, 50, 14 } },
+    { kIdOk, K::OkButton, QT_TRANSLATE_NOOP("TableAccountDialog", "OK"), { 71, 163, 50, 14 } },
+    { kIpAddress, K::Edit, QT_TRANSLATE_NOOP("TableAccountDialog", "IP Address:"), { 7, 82, 66, 12 }, "ipAddress" },
 };
 constexpr int kExchangeOrder[]
     = { kNotes, kWebSiteUrl, kUserId, kUserPassword, kTitle, kSiteName, kPopServer, kSmtpServer, kIpAddress };
 constexpr int kStoreOrder[]
     = { kSiteName, kWebSiteUrl, kUserId, kUserPassword, kPopServer, kSmtpServer, kIpAddress, kNotes };
 constexpr RequiredLine kRequired[] = {
-    { "   - Title\n", { kTitle } },
-    { "   - Site Name\n", { kSiteName } },
-    { "   - Site URL\n", { kWebSiteUrl } },
-    { "   - User ID\n", { kUserId } },
-    { "   - User Password\n\n", { kUserPassword } },
+    { QT_TRANSLATE_NOOP("TableAccountDialog", "   - Title\n"), { kTitle } },
+    { QT_TRANSLATE_NOOP("TableAccountDialog", "   - Site Name\n"), { kSiteName } },
+    { QT_TRANSLATE_NOOP("TableAccountDialog", "   - Site URL\n"), { kWebSiteUrl } },
+    { QT_TRANSLATE_NOOP("TableAccountDialog", "   - User ID\n"), { kUserId } },
+    { QT_TRANSLATE_NOOP("TableAccountDialog", "   - User Password\n\n"), { kUserPassword } },
 };
-const DialogSpec kSpec { AccountType::WebSite, "Web Site Account", ":/dialogs/icons/website.svg", 180, 183, kControls,
-    kExchangeOrder, kStoreOrder, kRequired };
+const DialogSpec kSpec { AccountType::WebSite, QT_TRANSLATE_NOOP("TableAccountDialog", "Web Site Account"),
+    ":/dialogs/icons/website.svg", 180, 183, kControls, kExchangeOrder, kStoreOrder, kRequired };
 } // namespace
 
 CWebSiteAccountDlg::CWebSiteAccountDlg(CQuorrilDoc* document, AccountId accountId, QWidget* parent)

@@ -4,6 +4,7 @@
 
 #include "document/FileAccess.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -111,7 +112,8 @@ QString keep(const QString& walletPath, QString& reason)
     const QDir dir(folder());
     if (!dir.exists()) {
         if (!QDir().mkpath(dir.path())) {
-            reason = QStringLiteral("Cannot make the folder %1").arg(QDir::toNativeSeparators(dir.path()));
+            reason = QCoreApplication::translate("Backups", "Cannot make the folder %1")
+                         .arg(QDir::toNativeSeparators(dir.path()));
             return {};
         }
         QFile::setPermissions(dir.path(), kPrivate | QFileDevice::ExeOwner);

@@ -9,6 +9,7 @@
 #include "document/WalletMerge.h"
 #include "format/WalletFile.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 
 namespace {
@@ -231,8 +232,8 @@ bool DiskChanges::mergeFrom(const QString& path)
     QStringList keptTwice;
     for (AccountId id : report.conflictCopies) {
         if (const AccountRecord* copy = m_doc.FindAccount(id))
-            keptTwice
-                << QStringLiteral("Kept twice: %1 \"%2\"").arg(accountTypeName(copy->GetType()), copy->GetTitle());
+            keptTwice << QCoreApplication::translate("DiskChanges", "Kept twice: %1 \"%2\"")
+                             .arg(shownAccountTypeName(copy->GetType()), copy->GetTitle());
     }
     m_prompts.notice(DocumentText::mergedFrom(nameOf(path), report.summary()), keptTwice.join(u'\n'));
     Q_EMIT status(DocumentText::mergedFrom(nameOf(path), report.summary()));

@@ -9,20 +9,25 @@
 
 // The texts the document shows through Prompts. The command-line program prints the same texts.
 namespace DocumentText {
-inline QString invalidFileFormat() { return QStringLiteral("Invalid File Format !"); }
-inline QString unableToSaveFile() { return QStringLiteral("Unable To Save File !"); }
-inline QString notOwner() { return QStringLiteral("You Do Not have ownership of this document !"); }
+inline QString invalidFileFormat() { return QCoreApplication::translate("DocumentText", "Invalid File Format !"); }
+inline QString unableToSaveFile() { return QCoreApplication::translate("DocumentText", "Unable To Save File !"); }
+inline QString notOwner()
+{
+    return QCoreApplication::translate("DocumentText", "You Do Not have ownership of this document !");
+}
 // The detail of "Invalid File Format !" when an encrypted file needs more memory than there is.
 inline QString noMemoryForKey(quint64 memLimit)
 {
-    return QStringLiteral("Not enough memory to open it (its key derivation asks for %1 MiB).").arg(memLimit >> 20);
+    return QCoreApplication::translate(
+        "DocumentText", "Not enough memory to open it (its key derivation asks for %1 MiB).")
+        .arg(memLimit >> 20);
 }
 // What a header asks of the key derivation, in words: "64 passes over 1024 MiB to open (about 98 s)".
 inline QString kdfCostText(const KdfCost& cost)
 {
     const double seconds = std::max(0.1, EncryptedFormat::estimatedSeconds(cost));
     const bool mebibytes = cost.memLimit >= quint64(1) << 20;
-    return QStringLiteral("%1 passes over %2 %3 to open (about %4 s)")
+    return QCoreApplication::translate("DocumentText", "%1 passes over %2 %3 to open (about %4 s)")
         .arg(cost.opsLimit)
         .arg(double(cost.memLimit) / double(mebibytes ? 1 << 20 : 1 << 10), 0, 'g', 6)
         .arg(mebibytes ? QStringLiteral("MiB") : QStringLiteral("KiB"))
@@ -31,21 +36,23 @@ inline QString kdfCostText(const KdfCost& cost)
 // The detail of "Invalid File Format !" for a header asking for much more than this program writes.
 inline QString costlyKdf(const KdfCost& cost)
 {
-    return QStringLiteral("This wallet asks for %1, more than %2 times what Quorril writes; a damaged or forged "
-                          "header may ask so much.")
+    return QCoreApplication::translate("DocumentText",
+        "This wallet asks for %1, more than %2 times what Quorril writes; a damaged or forged "
+        "header may ask so much.")
         .arg(kdfCostText(cost))
         .arg(EncryptedFormat::kCostlyRatio);
 }
 // The question before a costly header's key derivation runs.
 inline QString openCostlyQuestion(const KdfCost& cost)
 {
-    return QStringLiteral("This wallet asks for %1. Open it?").arg(kdfCostText(cost));
+    return QCoreApplication::translate("DocumentText", "This wallet asks for %1. Open it?").arg(kdfCostText(cost));
 }
 // Why a classic wallet file protects nothing: in the window's question before an encrypted wallet
 // is saved classic, and in the command line's warning.
 inline QString classicRisk()
 {
-    return QStringLiteral("Anyone who has the file can read every account and the password, without knowing it.");
+    return QCoreApplication::translate(
+        "DocumentText", "Anyone who has the file can read every account and the password, without knowing it.");
 }
 // The warning of the password prompt of an encrypted wallet about a short password.
 inline QString weakPassword()
@@ -54,15 +61,15 @@ inline QString weakPassword()
         "This password is easy to guess (graded below Good). An encrypted wallet is only as safe as its password: "
         "anyone who has the file can try likely passwords one after another.\n\nUse it anyway?");
 }
-inline QString untitled() { return QStringLiteral("Untitled"); }
+inline QString untitled() { return QCoreApplication::translate("DocumentText", "Untitled"); }
 // A file that cannot be read or written, with the reason, in the words a Qt program uses.
 inline QString cannotOpen(const QString& file, const QString& reason)
 {
-    return QStringLiteral("Cannot open %1: %2.").arg(file, reason);
+    return QCoreApplication::translate("DocumentText", "Cannot open %1: %2.").arg(file, reason);
 }
 inline QString cannotSave(const QString& file, const QString& reason)
 {
-    return QStringLiteral("Cannot save %1: %2.").arg(file, reason);
+    return QCoreApplication::translate("DocumentText", "Cannot save %1: %2.").arg(file, reason);
 }
 // A save that went through without keeping the file it replaced.
 inline QString backupFailed(const QString& reason)
@@ -101,33 +108,42 @@ inline QString unstorablePassword(QChar character)
 }
 
 // The open wallet's file and other copies of it (DiskChanges).
-inline QString reloadedFromDisk() { return QStringLiteral("Reloaded: changed on disk"); }
-inline QString mergedFromDisk(const QString& summary) { return QStringLiteral("Merged changes on disk: ") + summary; }
+inline QString reloadedFromDisk() { return QCoreApplication::translate("DocumentText", "Reloaded: changed on disk"); }
+inline QString mergedFromDisk(const QString& summary)
+{
+    return QCoreApplication::translate("DocumentText", "Merged changes on disk: ") + summary;
+}
 inline QString changedWhileLocked()
 {
-    return QStringLiteral("Changed on disk: the changes are taken in when the wallet is unlocked");
+    return QCoreApplication::translate(
+        "DocumentText", "Changed on disk: the changes are taken in when the wallet is unlocked");
 }
 inline QString goneFromDisk(const QString& name)
 {
-    return QStringLiteral("%1 was deleted or moved away. The wallet stays open here; save it to keep it.").arg(name);
+    return QCoreApplication::translate(
+        "DocumentText", "%1 was deleted or moved away. The wallet stays open here; save it to keep it.")
+        .arg(name);
 }
 inline QString cannotTakeIn(const QString& name)
 {
-    return QStringLiteral("%1 changed on disk, but the new file could not be opened. Your wallet is unchanged.")
+    return QCoreApplication::translate(
+        "DocumentText", "%1 changed on disk, but the new file could not be opened. Your wallet is unchanged.")
         .arg(name);
 }
 inline QString notSavedOverChange(const QString& name)
 {
-    return QStringLiteral("%1 changed on disk and the change could not be merged: nothing was saved, so that "
-                          "nothing is written over it. Use Save As to keep your wallet in another file.")
+    return QCoreApplication::translate("DocumentText",
+        "%1 changed on disk and the change could not be merged: nothing was saved, so that "
+        "nothing is written over it. Use Save As to keep your wallet in another file.")
         .arg(name);
 }
 inline QString mergedFrom(const QString& name, const QString& summary)
 {
-    return QStringLiteral("Merged %1: %2").arg(name, summary);
+    return QCoreApplication::translate("DocumentText", "Merged %1: %2").arg(name, summary);
 }
 inline QString conflictCopyFound(const QString& name)
 {
-    return QStringLiteral("A conflicting copy of this wallet was found: %1. Merge it now?").arg(name);
+    return QCoreApplication::translate("DocumentText", "A conflicting copy of this wallet was found: %1. Merge it now?")
+        .arg(name);
 }
 } // namespace DocumentText

@@ -4,6 +4,8 @@
 #include "core/OleDateTime.h"
 #include "document/QuorrilDoc.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 
 namespace {
@@ -60,34 +62,43 @@ qsizetype expired(const QList<ExpiringItem>& items)
 QString dueText(qint64 daysLeft)
 {
     if (daysLeft == 0)
-        return QStringLiteral("today");
+        return QCoreApplication::translate("ExpiringItems", "today");
     if (daysLeft == 1)
-        return QStringLiteral("in 1 day");
+        return QCoreApplication::translate("ExpiringItems", "in 1 day");
     if (daysLeft > 1)
-        return QStringLiteral("in %1 days").arg(daysLeft);
+        return QCoreApplication::translate("ExpiringItems", "in %1 days").arg(daysLeft);
     if (daysLeft == -1)
-        return QStringLiteral("expired 1 day ago");
-    return QStringLiteral("expired %1 days ago").arg(-daysLeft);
+        return QCoreApplication::translate("ExpiringItems", "expired 1 day ago");
+    return QCoreApplication::translate("ExpiringItems", "expired %1 days ago").arg(-daysLeft);
 }
 
 QString statusNote(qsizetype expiredCount, qsizetype dueSoonCount)
 {
     QStringList parts;
     if (expiredCount > 0)
-        parts << (expiredCount == 1 ? QStringLiteral("1 item has expired")
-                                    : QStringLiteral("%1 items have expired").arg(expiredCount));
+        parts << (expiredCount == 1
+                ? QCoreApplication::translate("ExpiringItems", "1 item has expired")
+                : QCoreApplication::translate("ExpiringItems", "%1 items have expired").arg(expiredCount));
     if (dueSoonCount > 0) {
         // After the expired part the noun is already said: "2 items have expired, 1 expires ...".
-        const QString noun
-            = parts.isEmpty() ? (dueSoonCount == 1 ? QStringLiteral(" item") : QStringLiteral(" items")) : QString();
-        parts << QStringLiteral("%1%2 %3 within %4 days")
-                     .arg(dueSoonCount)
-                     .arg(noun, dueSoonCount == 1 ? QStringLiteral("expires") : QStringLiteral("expire"))
-                     .arg(ExpiringItem::WarningDays);
+        // Whole phrases, so that each language can order its words.
+        const int days = ExpiringItem::WarningDays;
+        if (parts.isEmpty())
+            parts << (dueSoonCount == 1
+                    ? QCoreApplication::translate("ExpiringItems", "1 item expires within %1 days").arg(days)
+                    : QCoreApplication::translate("ExpiringItems", "%1 items expire within %2 days")
+                          .arg(dueSoonCount)
+                          .arg(days));
+        else
+            parts << (dueSoonCount == 1
+                    ? QCoreApplication::translate("ExpiringItems", "1 expires within %1 days").arg(days)
+                    : QCoreApplication::translate("ExpiringItems", "%1 expire within %2 days")
+                          .arg(dueSoonCount)
+                          .arg(days));
     }
     if (parts.isEmpty())
         return {};
-    return parts.join(QStringLiteral(", ")) + QStringLiteral(" (View > Expiring…)");
+    return parts.join(QStringLiteral(", ")) + QCoreApplication::translate("ExpiringItems", " (View > Expiring…)");
 }
 
 } // namespace ExpiringItems

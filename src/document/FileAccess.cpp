@@ -1,5 +1,6 @@
 #include "document/FileAccess.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
@@ -37,7 +38,8 @@ std::optional<QByteArray> readRegularFile(const QString& path, QString& reason)
     // Checked before opening: opening a named pipe waits for a writer, and a device never ends.
     const QFileInfo info(path);
     if (info.exists() && !info.isFile()) {
-        reason = info.isDir() ? QStringLiteral("Is a directory") : QStringLiteral("Not a regular file");
+        reason = info.isDir() ? QCoreApplication::translate("FileAccess", "Is a directory")
+                              : QCoreApplication::translate("FileAccess", "Not a regular file");
         return std::nullopt;
     }
     QFile file(path);

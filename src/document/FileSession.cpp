@@ -9,6 +9,7 @@
 #include "format/ClassicFormat.h"
 #include "format/WalletFile.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -184,7 +185,7 @@ bool FileSession::guarded(Direction direction, const QString& path, const std::f
     } catch (const CArchiveException& e) {
         reason = QString::fromUtf8(e.what());
     } catch (const std::bad_alloc&) {
-        reason = QStringLiteral("Out of memory");
+        reason = QCoreApplication::translate("FileSession", "Out of memory");
     }
     // The user gets one message; the accounts read before the fault stay filed.
     if (direction == Direction::Load)
@@ -441,7 +442,7 @@ bool FileSession::saveDocument(const QString& requestedPath)
     } else {
         m_prompts.notice(DocumentText::unableToSaveFile(),
             DocumentText::cannotSave(QDir::toNativeSeparators(path),
-                QStringLiteral("a character that cannot be stored (%1)").arg(unstorable)));
+                QCoreApplication::translate("FileSession", "a character that cannot be stored (%1)").arg(unstorable)));
     }
 
     if (!saved) {
@@ -467,7 +468,7 @@ bool FileSession::writeFile(const QString& path, const QByteArray& bytes)
     if (backupCount > 0 && QFileInfo(path).isFile()) {
         backup = Backups::keep(path, backupProblem);
         if (backup.isEmpty() && backupProblem.isEmpty())
-            backupProblem = QStringLiteral("unknown error");
+            backupProblem = QCoreApplication::translate("FileSession", "unknown error");
     }
     // A wallet leaving the encrypted container can be read by anyone who has the file: only its
     // owner may have it, whatever the encrypted file's mode was.

@@ -110,7 +110,7 @@ void AccountTreeModel::rebuild(const CQuorrilDoc& document)
     }
     std::stable_sort(m_order.begin(), m_order.end(), [this](int a, int b) {
         return textLess(
-            accountCategoryCaption(m_categories[size_t(a)].type), accountCategoryCaption(m_categories[size_t(b)].type));
+            shownCategoryCaption(m_categories[size_t(a)].type), shownCategoryCaption(m_categories[size_t(b)].type));
     });
     endResetModel();
 }
@@ -430,10 +430,10 @@ QVariant AccountTreeModel::data(const QModelIndex& index, int role) const
     AccountId id = AccountId::None;
     AccountType type = AccountType::None;
     if (index.internalId() == RootKey) {
-        text = QStringLiteral("Accounts");
+        text = tr("Accounts");
     } else if (index.internalId() == CategoryKey) {
         type = categoryOf(index)->type;
-        text = accountCategoryCaption(type);
+        text = shownCategoryCaption(type);
         image = Artwork::categoryImageIndex(type);
     } else {
         const Category* category = categoryOf(index);

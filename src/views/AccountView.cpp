@@ -1,10 +1,12 @@
 #include "views/AccountView.h"
 
 #include "accounts/PropertyRows.h"
+#include "core/AccountFields.h"
 #include "core/AccountRecord.h"
 #include "core/SecretWipe.h"
 #include "document/QuorrilDoc.h"
 
+#include <QCoreApplication>
 #include <QHeaderView>
 #include <QHelpEvent>
 #include <QPrintDialog>
@@ -22,7 +24,7 @@ CAccountView::CAccountView(CQuorrilDoc& document, QWidget* parent)
     // Tab moves on to the next pane; the arrows move between the rows.
     setTabKeyNavigation(false);
     setColumnCount(2);
-    setHorizontalHeaderLabels({ QStringLiteral("Property"), QStringLiteral("Value") });
+    setHorizontalHeaderLabels({ tr("Property"), tr("Value") });
     horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     horizontalHeader()->setStretchLastSection(false);
     horizontalHeader()->setSectionsClickable(false);
@@ -134,18 +136,30 @@ void CAccountView::OnUpdate()
     const int count = qMin(listed, int(names.size()));
     m_shownTitle = account->GetTitle();
     setRowCount(count);
+    // The flags listed as "Yes" or "No" are shown in the window's language; other values as stored.
+    QList<int> yesNoRows;
+    forEachPropertyRow(*account, [&yesNoRows, row = 0](const PropertyRow& property) mutable {
+        if (property.field && property.field->has(FieldRole::YesNo))
+            yesNoRows.append(row);
+        ++row;
+        return true;
+    });
     for (int row = 0; row < count; ++row) {
-        setItem(row, 0, new QTableWidgetItem(names.at(row)));
+        // Labels and the type's name are shown in the window's language; the values as stored.
+        setItem(row, 0,
+            new QTableWidgetItem(QCoreApplication::translate("AccountFields", names.at(row).toUtf8().constData())));
         const bool secret = ::isSecretRow(*account, row);
         m_secretRows.push_back(secret);
         // Every line of a value shows: its row grows to hold them. A hidden secret is one row of
         // dots, which tells neither its length nor its lines, to the eye or to a screen reader.
-        QString value = values.value(row);
+        QString value = row == 0 ? shownAccountTypeName(account->GetType()) : values.value(row);
+        if (yesNoRows.contains(row))
+            value = QCoreApplication::translate("AccountFields", value.toUtf8().constData());
         value.replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(QLatin1Char('\r'), QLatin1Char('\n'));
         auto* cell = new QTableWidgetItem;
         if (secret && !m_showSecrets && !value.isEmpty()) {
             value = maskText();
-            cell->setData(Qt::AccessibleTextRole, QStringLiteral("Hidden"));
+            cell->setData(Qt::AccessibleTextRole, tr("Hidden"));
         }
         cell->setText(value);
         setItem(row, 1, cell);
@@ -251,7 +265,7 @@ void CAccountView::OnFilePrint()
     if (m_doc.IsLocked())
         return;
     QPrintDialog dialog(&printer(), window());
-    dialog.setWindowTitle(QStringLiteral("Print"));
+    dialog.setWindowTitle(tr("Print"));
     // A lock closes the dialog as Cancel would, and nothing of the account is printed.
     connect(&m_doc, &CQuorrilDoc::lockChanged, &dialog, [&dialog](bool locked) {
         if (locked)

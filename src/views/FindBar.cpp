@@ -12,7 +12,7 @@ FindBar::FindBar(CQuorrilView& tree, QWidget* parent)
     , m_tree(tree)
 {
     setObjectName(QStringLiteral("findBar"));
-    setPlaceholderText(QString::fromUtf8(PlaceholderText));
+    setPlaceholderText(tr(PlaceholderText));
     setAccessibleName(tr("Find"));
     setClearButtonEnabled(true);
     // The clear button is named for screen readers (its picture alone says nothing to them).

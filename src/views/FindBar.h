@@ -10,7 +10,7 @@ class CQuorrilView;
 class FindBar : public QLineEdit {
     Q_OBJECT
 public:
-    static constexpr const char* PlaceholderText = "Find (Ctrl+F)";
+    static constexpr const char* PlaceholderText = QT_TRANSLATE_NOOP("FindBar", "Find (Ctrl+F)");
 
     explicit FindBar(CQuorrilView& tree, QWidget* parent = nullptr);
 

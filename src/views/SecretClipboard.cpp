@@ -42,10 +42,10 @@ QString SecretClipboard::copy(const QString& text)
     const int seconds = m_clearSeconds ? m_clearSeconds() : 0;
     if (seconds <= 0) {
         m_timer.stop();
-        return QStringLiteral("Copied.");
+        return tr("Copied.");
     }
     m_timer.start(Clock::second() * seconds);
-    return QStringLiteral("Copied; the clipboard clears in %1 s.").arg(seconds);
+    return tr("Copied; the clipboard clears in %1 s.").arg(seconds);
 }
 
 bool SecretClipboard::holdsCopy() const
