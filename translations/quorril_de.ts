@@ -960,6 +960,22 @@ Fortfahren?</translation>
         <source>List the weak, reused and empty passwords, worst first</source>
         <translation>Schwache, mehrfach verwendete und leere Passwörter auflisten, die schlimmsten zuerst</translation>
     </message>
+    <message>
+        <source>Copy &amp;User Name</source>
+        <translation>&amp;Benutzername kopieren</translation>
+    </message>
+    <message>
+        <source>Copy the name the account&apos;s owner logs in with to the clipboard</source>
+        <translation>Den Namen, mit dem sich der Inhaber des Kontos anmeldet, in die Zwischenablage kopieren</translation>
+    </message>
+    <message>
+        <source>&amp;Open URL</source>
+        <translation>&amp;URL öffnen</translation>
+    </message>
+    <message>
+        <source>Open the account&apos;s web address in the browser</source>
+        <translation>Die Webadresse des Kontos im Browser öffnen</translation>
+    </message>
 </context>
 <context>
     <name>ControlAdapter</name>
@@ -970,6 +986,25 @@ Fortfahren?</translation>
     <message>
         <source>Please enter an integer.</source>
         <translation>Bitte geben Sie eine ganze Zahl ein.</translation>
+    </message>
+</context>
+<context>
+    <name>CopyCommands</name>
+    <message>
+        <source>Nothing to copy.</source>
+        <translation>Nichts zu kopieren.</translation>
+    </message>
+    <message>
+        <source>Nothing to open.</source>
+        <translation>Nichts zu öffnen.</translation>
+    </message>
+    <message>
+        <source>This URL is not opened: only http, https and ftp addresses with a host name are opened from a wallet.</source>
+        <translation>Diese URL wird nicht geöffnet: Aus einer Wallet werden nur http-, https- und ftp-Adressen mit einem Hostnamen geöffnet.</translation>
+    </message>
+    <message>
+        <source>The URL could not be opened.</source>
+        <translation>Die URL konnte nicht geöffnet werden.</translation>
     </message>
 </context>
 <context>
@@ -1506,6 +1541,13 @@ Ja wählt ein neues Passwort; Nein behält das jetzige, was schwächer ist.</tra
     <message>
         <source>%1 taken, %2 kept twice, %3 added, %4 deleted, %5 renumbered</source>
         <translation>%1 übernommen, %2 doppelt behalten, %3 hinzugefügt, %4 gelöscht, %5 neu nummeriert</translation>
+    </message>
+</context>
+<context>
+    <name>PasswordCommands</name>
+    <message>
+        <source>The system refused to lock memory: the sealed wallet may be written to swap</source>
+        <translation>Das System hat das Sperren des Speichers verweigert: Die versiegelte Wallet kann in den Auslagerungsspeicher geschrieben werden</translation>
     </message>
 </context>
 <context>

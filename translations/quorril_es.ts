@@ -960,6 +960,22 @@ Correo:  %2
         <source>List the weak, reused and empty passwords, worst first</source>
         <translation>Mostrar las contraseñas débiles, reutilizadas y vacías, las peores primero</translation>
     </message>
+    <message>
+        <source>Copy &amp;User Name</source>
+        <translation>Copiar nombre de &amp;usuario</translation>
+    </message>
+    <message>
+        <source>Copy the name the account&apos;s owner logs in with to the clipboard</source>
+        <translation>Copiar al portapapeles el nombre con el que el titular de la cuenta inicia sesión</translation>
+    </message>
+    <message>
+        <source>&amp;Open URL</source>
+        <translation>&amp;Abrir URL</translation>
+    </message>
+    <message>
+        <source>Open the account&apos;s web address in the browser</source>
+        <translation>Abrir la dirección web de la cuenta en el navegador</translation>
+    </message>
 </context>
 <context>
     <name>ControlAdapter</name>
@@ -970,6 +986,25 @@ Correo:  %2
     <message>
         <source>Please enter an integer.</source>
         <translation>Introduzca un número entero.</translation>
+    </message>
+</context>
+<context>
+    <name>CopyCommands</name>
+    <message>
+        <source>Nothing to copy.</source>
+        <translation>Nada que copiar.</translation>
+    </message>
+    <message>
+        <source>Nothing to open.</source>
+        <translation>Nada que abrir.</translation>
+    </message>
+    <message>
+        <source>This URL is not opened: only http, https and ftp addresses with a host name are opened from a wallet.</source>
+        <translation>Esta URL no se abre: desde una cartera solo se abren direcciones http, https y ftp con un nombre de host.</translation>
+    </message>
+    <message>
+        <source>The URL could not be opened.</source>
+        <translation>No se pudo abrir la URL.</translation>
     </message>
 </context>
 <context>
@@ -1506,6 +1541,13 @@ Sí elige una contraseña nueva; No conserva la actual, que es más débil.</tra
     <message>
         <source>%1 taken, %2 kept twice, %3 added, %4 deleted, %5 renumbered</source>
         <translation>%1 tomadas, %2 conservadas dos veces, %3 añadidas, %4 eliminadas, %5 renumeradas</translation>
+    </message>
+</context>
+<context>
+    <name>PasswordCommands</name>
+    <message>
+        <source>The system refused to lock memory: the sealed wallet may be written to swap</source>
+        <translation>El sistema se negó a bloquear la memoria: la cartera sellada puede escribirse en el área de intercambio</translation>
     </message>
 </context>
 <context>

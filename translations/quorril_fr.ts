@@ -960,6 +960,22 @@ Continuer ?</translation>
         <source>List the weak, reused and empty passwords, worst first</source>
         <translation>Lister les mots de passe faibles, réutilisés et vides, les pires d&apos;abord</translation>
     </message>
+    <message>
+        <source>Copy &amp;User Name</source>
+        <translation>Copier le nom d&apos;&amp;utilisateur</translation>
+    </message>
+    <message>
+        <source>Copy the name the account&apos;s owner logs in with to the clipboard</source>
+        <translation>Copier dans le presse-papiers le nom avec lequel le titulaire du compte se connecte</translation>
+    </message>
+    <message>
+        <source>&amp;Open URL</source>
+        <translation>&amp;Ouvrir l&apos;URL</translation>
+    </message>
+    <message>
+        <source>Open the account&apos;s web address in the browser</source>
+        <translation>Ouvrir l&apos;adresse web du compte dans le navigateur</translation>
+    </message>
 </context>
 <context>
     <name>ControlAdapter</name>
@@ -970,6 +986,25 @@ Continuer ?</translation>
     <message>
         <source>Please enter an integer.</source>
         <translation>Veuillez saisir un nombre entier.</translation>
+    </message>
+</context>
+<context>
+    <name>CopyCommands</name>
+    <message>
+        <source>Nothing to copy.</source>
+        <translation>Rien à copier.</translation>
+    </message>
+    <message>
+        <source>Nothing to open.</source>
+        <translation>Rien à ouvrir.</translation>
+    </message>
+    <message>
+        <source>This URL is not opened: only http, https and ftp addresses with a host name are opened from a wallet.</source>
+        <translation>Cette URL n&apos;est pas ouverte : seules les adresses http, https et ftp avec un nom d&apos;hôte sont ouvertes depuis un portefeuille.</translation>
+    </message>
+    <message>
+        <source>The URL could not be opened.</source>
+        <translation>L&apos;URL n&apos;a pas pu être ouverte.</translation>
     </message>
 </context>
 <context>
@@ -1506,6 +1541,13 @@ Oui choisit un nouveau mot de passe ; Non garde l&apos;actuel, ce qui est moins 
     <message>
         <source>%1 taken, %2 kept twice, %3 added, %4 deleted, %5 renumbered</source>
         <translation>%1 repris, %2 conservés en double, %3 ajoutés, %4 supprimés, %5 renumérotés</translation>
+    </message>
+</context>
+<context>
+    <name>PasswordCommands</name>
+    <message>
+        <source>The system refused to lock memory: the sealed wallet may be written to swap</source>
+        <translation>Le système a refusé de verrouiller la mémoire : le portefeuille scellé peut être écrit dans l&apos;espace d&apos;échange</translation>
     </message>
 </context>
 <context>

@@ -6,6 +6,7 @@
 #include "format/Sodium.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QStatusBar>
 
 PasswordCommands::PasswordCommands(CMainFrame& frame)
@@ -30,7 +31,8 @@ void PasswordCommands::noteMemoryLock()
 
 QString PasswordCommands::memoryLockNote()
 {
-    return QStringLiteral("The system refused to lock memory: the sealed wallet may be written to swap");
+    return QCoreApplication::translate(
+        "PasswordCommands", "The system refused to lock memory: the sealed wallet may be written to swap");
 }
 
 void PasswordCommands::updateState()
