@@ -304,11 +304,17 @@ bool CQuorrilView::hasNoMatch() const { return m_filter->isFiltering() && m_filt
 
 void CQuorrilView::showMatchState()
 {
+    // Placed only when shown: then the tree holds the root alone and lays out at once, while asking
+    // where the root is in a full tree lays out every open row, at each row added or removed.
+    if (!hasNoMatch()) {
+        m_noMatches->hide();
+        return;
+    }
     // Below the root, where the matches would be.
     m_noMatches->adjustSize();
     const QRect root = visualRect(rootNode());
     m_noMatches->move(root.left() + indentation(), root.bottom() + 4);
-    m_noMatches->setVisible(hasNoMatch());
+    m_noMatches->show();
 }
 
 QModelIndex CQuorrilView::firstMatch() const
