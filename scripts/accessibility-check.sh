@@ -14,38 +14,11 @@ cd "$(dirname "$0")/.."
 build=${1:-build/default}
 program=$(realpath "$build/src/app/quorril")
 launcher=/usr/libexec/at-spi-bus-launcher
-for tool in Xvfb openbox xdotool dbus-run-session "$launcher"; do
-  command -v "$tool" >/dev/null || { echo "accessibility check: $tool is missing (scripts/setup.sh ci)" >&2; exit 1; }
-done
-
-work=$(mktemp -d)
-pids=()
-cleanup() {
-  for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
-  wait 2>/dev/null || true
-  rm -rf "$work"
-}
-trap cleanup EXIT
-cp examples/sample.qrl "$work/sample.qrl"
+source scripts/private-desktop.sh
+private_desktop "accessibility check" 91 140 xdotool dbus-run-session "$launcher"
 # A browser's export of a few logins, for the import preview.
 printf '%s\n' name,url,username,password "Shop,https://shop.example.com,ann,pw1" \
   "Webmail,https://mail.example.com,ann,pw2" "Bank,https://bank.example.com,bob,pw3" >"$work/logins.csv"
-# Settings of its own: nothing of the user's is read or changed.
-export HOME="$work" XDG_CONFIG_HOME="$work/config" XDG_DATA_HOME="$work/data" XDG_RUNTIME_DIR="$work/run"
-mkdir -p "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
-
-display=
-for n in $(seq 91 140); do
-  if [ ! -e "/tmp/.X11-unix/X$n" ] && [ ! -e "/tmp/.X$n-lock" ]; then display=":$n"; break; fi
-done
-[ -n "$display" ] || { echo "accessibility check: no free X display" >&2; exit 1; }
-Xvfb "$display" -screen 0 1280x1024x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
-pids+=($!)
-export DISPLAY="$display"
-for _ in $(seq 50); do [ -e "/tmp/.X11-unix/X${display#:}" ] && break; sleep 0.1; done
-openbox >"$work/openbox.log" 2>&1 &
-pids+=($!)
-sleep 1
 
 export QUORRIL_PROGRAM="$program" QUORRIL_WALLET="$work/sample.qrl" QUORRIL_IMPORT_FILE="$work/logins.csv" QUORRIL_LAUNCHER="$launcher"
 dbus-run-session -- bash -euo pipefail -c '

@@ -18,21 +18,8 @@ cd "$(dirname "$0")/.."
 build=${1:-build/default}
 program=$(realpath "$build/src/app/quorril")
 cli=$(realpath "$build/src/cli/quorril-cli")
-for tool in Xvfb openbox xdotool dbus-run-session dbus-send python3; do
-  command -v "$tool" >/dev/null || { echo "memory scan: $tool is missing (scripts/setup.sh ci)" >&2; exit 1; }
-done
-
-work=$(mktemp -d)
-pids=()
-cleanup() {
-  for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
-  wait 2>/dev/null || true
-  rm -rf "$work"
-}
-trap cleanup EXIT
-cp examples/sample.qrl "$work/sample.qrl"
-export HOME="$work" XDG_CONFIG_HOME="$work/config" XDG_DATA_HOME="$work/data" XDG_RUNTIME_DIR="$work/run"
-mkdir -p "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
+source scripts/private-desktop.sh
+private_desktop "memory scan" 141 190 xdotool dbus-run-session dbus-send python3
 
 # The secrets: the document password, and every secret field of the sample as export prints it.
 password=quorril-sample
@@ -48,19 +35,6 @@ for account in json.load(open(sys.argv[1]))["accounts"]:
 print("\n".join(sorted(secrets)))
 PY
 echo "memory scan: $(wc -l <"$work/secrets.txt") secrets of the sample"
-
-display=
-for n in $(seq 141 190); do
-  if [ ! -e "/tmp/.X11-unix/X$n" ] && [ ! -e "/tmp/.X$n-lock" ]; then display=":$n"; break; fi
-done
-[ -n "$display" ] || { echo "memory scan: no free X display" >&2; exit 1; }
-Xvfb "$display" -screen 0 1280x1024x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
-pids+=($!)
-export DISPLAY="$display"
-for _ in $(seq 50); do [ -e "/tmp/.X11-unix/X${display#:}" ] && break; sleep 0.1; done
-openbox >"$work/openbox.log" 2>&1 &
-pids+=($!)
-sleep 1
 
 export QUORRIL_PROGRAM="$program" QUORRIL_WALLET="$work/sample.qrl" QUORRIL_SCAN="$PWD/scripts/memory-scan.py"
 export QUORRIL_SECRETS="$work/secrets.txt" QUORRIL_PASSWORD="$password"
