@@ -4,7 +4,8 @@
 #include "core/AccountTypes.h"
 #include "document/WalletMerge.h"
 
-#include <QRegularExpression>
+#include <algorithm>
+#include <optional>
 
 namespace {
 
@@ -38,14 +39,44 @@ bool sameBesidesTitle(const AccountRecord& a, const AccountRecord& b)
 
 } // namespace
 
+namespace {
+// The title before a " (conflict YYYY-MM-DD)" at the end of `text`; nothing without one.
+std::optional<QStringView> beforeConflictMark(QStringView text)
+{
+    static constexpr QStringView mark = u" (conflict ";
+    constexpr qsizetype length = 11 + 10 + 1; // the mark, the date, ")"
+    if (text.size() < length || !text.endsWith(u')'))
+        return std::nullopt;
+    const QStringView tail = text.last(length);
+    if (!tail.startsWith(mark))
+        return std::nullopt;
+    for (qsizetype i = 0; i < 10; ++i) {
+        const QChar c = tail[mark.size() + i];
+        const bool dash = i == 4 || i == 7;
+        if (dash ? c != u'-' : (c < u'0' || c > u'9'))
+            return std::nullopt;
+    }
+    return text.first(text.size() - length);
+}
+} // namespace
+
 QString conflictSource(const QString& title)
 {
-    if (!title.endsWith(u')'))
+    // Plain string work, not a regular expression: a title read from a file may hold text that is
+    // no valid UTF-16 (a lone surrogate), and a regular expression matches nothing in such text.
+    const QStringView whole(title);
+    if (const auto source = beforeConflictMark(whole))
+        return source->toString();
+    // A number after the mark: "Title (conflict 2026-12-10) (2)".
+    const qsizetype open = whole.lastIndexOf(u" (");
+    if (open < 0 || !whole.endsWith(u')'))
         return {};
-    static const QRegularExpression form(QStringLiteral("^(.*) \\(conflict \\d{4}-\\d{2}-\\d{2}\\)(?: \\(\\d+\\))?$"),
-        QRegularExpression::DotMatchesEverythingOption);
-    const QRegularExpressionMatch match = form.match(title);
-    return match.hasMatch() ? match.captured(1) : QString();
+    const QStringView number = whole.sliced(open + 2, whole.size() - open - 3);
+    if (number.isEmpty() || !std::all_of(number.begin(), number.end(), [](QChar c) { return c >= u'0' && c <= u'9'; }))
+        return {};
+    if (const auto source = beforeConflictMark(whole.first(open)))
+        return source->toString();
+    return {};
 }
 
 MergeTitles::MergeTitles(size_t expected) { m_byTitle.reserve(expected); }

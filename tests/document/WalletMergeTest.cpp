@@ -201,6 +201,7 @@ TEST_F(WalletMergeTest, IdsPastTheLargestInt32AreTheLowestFree)
 TEST(MergeTitles, ConflictTitlesAndTheirSource)
 {
     EXPECT_EQ(conflictTitle("Bank", QDate(2026, 1, 2)), "Bank (conflict 2026-01-02)");
+    const QString odd = QStringView(u"B\xd800\0k", 4).toString();
     // clang-format off
     const std::pair<QString, QString> rows[] = {
         { "Bank (conflict 2026-01-02)",          "Bank" },
@@ -211,6 +212,9 @@ TEST(MergeTitles, ConflictTitlesAndTheirSource)
         { "Bank (conflict 2026-01-02) (x)",      QString() },
         { "Bank (conflict 2026-01-02)!",         QString() },
         { "Bank",                                QString() },
+        { "Bank (conflict 2026-01-02) ()",       QString() },
+        // Text read from a file that is no valid UTF-16 (a lone surrogate, NULs) keeps its source.
+        { odd + " (conflict 2026-01-02)",        odd },
     };
     // clang-format on
     for (const auto& [title, source] : rows) {
