@@ -1,4 +1,7 @@
-// The unencrypted XML export of KeePass 2 and KeePassXC, read as a stream of XML tokens.
+// The unencrypted XML export of KeePass 2 and KeePassXC, read with libxml2's SAX2 push parser. The file
+// goes to the parser in 64 KiB pieces; each element's start and end moves a small state machine, names
+// are compared as the UTF-8 bytes the parser hands over, and text is gathered only inside the elements
+// the import keeps, made a QString once per value. One entry is held at a time, never the file.
 #include "import/FormatReaders.h"
 #include "import/ImportMapping.h"
 #include "import/ImportPlan.h"
@@ -6,59 +9,57 @@
 
 #include <QDateTime>
 #include <QIODevice>
-#include <QXmlStreamReader>
+#include <QStringList>
 #include <QtEndian>
+
+#include <libxml/SAX2.h>
+#include <libxml/parser.h>
+#include <libxml/parserInternals.h>
+
+#include <cstring>
+#include <memory>
+#include <vector>
 
 namespace {
 
-class KeePassXml {
-public:
-    KeePassXml(QIODevice& device, ImportPlan& plan, const ImportLimits& limits)
-        : m_xml(&device)
-        , m_plan(plan)
-        , m_limits(limits)
-    {
-        m_xml.setNamespaceProcessing(false); // KeePass writes no namespaces; without their upkeep it reads faster
-    }
+constexpr qint64 kChunk = 64 * 1024;
 
-    bool read();
-    // The root element and what it holds; false on a fault (of the XML too: read() tells which).
-    bool readDocument(bool& sawRoot);
-    QString error() const { return m_error; }
-    bool xmlFailed() const { return m_xmlFailed; }
-
-private:
-    bool fail(const QString& why)
-    {
-        if (m_error.isEmpty())
-            m_error = why;
-        return false;
-    }
-    QString line() const { return QStringLiteral("line %1").arg(m_xml.lineNumber()); }
-    // The next child element of the present one; false at its end or on a fault.
-    bool nextChild();
-    // Skips the present element whole; counts its child elements named `counted`.
-    bool skip(int* children = nullptr, QStringView counted = {});
-    bool text(QString& value);
-    bool readMeta();
-    bool readGroup(QStringList path, bool inBin);
-    bool readEntry(const QStringList& path, bool inBin);
-    bool readString(ImportEntry& entry);
-    bool readTimes(ImportEntry& entry);
-    bool readBinary(ImportEntry& entry);
-
-    QXmlStreamReader m_xml;
-    ImportPlan& m_plan;
-    const ImportLimits& m_limits;
-    int m_depth = 0;
-    QString m_error;
-    bool m_xmlFailed = false;
-    QString m_recycleBin;
-    qint32 m_entries = 0;
-    int m_binEntries = 0;
-    int m_history = 0;
-    int m_groupNotes = 0;
+// What an open element is to the import.
+enum class Node : quint8 {
+    File, // <KeePassFile>
+    Meta,
+    Root,
+    Group,
+    Entry,
+    String,
+    Times,
+    Binary,
+    History, // an entry's earlier versions: skipped, its <Entry> children counted
+    Text, // a value the import keeps (which one: KeePassXml::m_kept)
+    Other, // anything else: skipped with all it holds
 };
+
+// The values whose text the import keeps.
+enum class Kept : quint8 {
+    RecycleBin,
+    GroupName,
+    GroupUuid,
+    GroupNotes,
+    Tags,
+    Key,
+    Value,
+    Modified,
+    Expiry,
+    Expires,
+    BinaryKey
+};
+
+bool named(const xmlChar* name, const char* literal)
+{
+    return std::strcmp(reinterpret_cast<const char*>(name), literal) == 0;
+}
+
+QString utf8(const xmlChar* text) { return QString::fromUtf8(reinterpret_cast<const char*>(text)); }
 
 // KeePass writes times as ISO 8601, or (KDBX 4) as base64 of the seconds since 0001-01-01 UTC.
 QString dayOfKeePassTime(const QString& text)
@@ -74,89 +75,179 @@ QString dayOfKeePassTime(const QString& text)
     return time.isValid() ? time.date().toString(Qt::ISODate) : QString();
 }
 
-bool KeePassXml::nextChild()
+struct ParserFree {
+    void operator()(xmlParserCtxt* context) const
+    {
+        if (context->myDoc)
+            xmlFreeDoc(context->myDoc);
+        xmlFreeParserCtxt(context);
+    }
+};
+
+class KeePassXml {
+public:
+    KeePassXml(QIODevice& device, ImportPlan& plan, const ImportLimits& limits)
+        : m_device(device)
+        , m_plan(plan)
+        , m_limits(limits)
+    {
+    }
+
+    bool read();
+    QString error() const { return m_error; }
+    bool xmlFailed() const { return m_xmlFailed; }
+
+private:
+    // libxml2's calls, each handed on to the reader the parser was made for.
+    static void onStart(void* self, const xmlChar* name, const xmlChar* prefix, const xmlChar*, int, const xmlChar**,
+        int attributeCount, int, const xmlChar** attributes)
+    {
+        static_cast<KeePassXml*>(self)->start(name, prefix, attributeCount, attributes);
+    }
+    static void onEnd(void* self, const xmlChar*, const xmlChar*, const xmlChar*)
+    {
+        static_cast<KeePassXml*>(self)->end();
+    }
+    static void onText(void* self, const xmlChar* text, int length)
+    {
+        auto* reader = static_cast<KeePassXml*>(self);
+        if (!reader->m_nodes.empty() && reader->m_nodes.back() == Node::Text)
+            reader->keepText(text, length);
+    }
+    static void onDoctype(void* self, const xmlChar*, const xmlChar*, const xmlChar*)
+    {
+        auto* reader = static_cast<KeePassXml*>(self);
+        reader->fail(
+            QStringLiteral("%1: a document type declaration, which no KeePass export has").arg(reader->line()));
+    }
+    // The error's type differs between libxml2 versions (const from 2.12 on).
+    template <typename Error> static void onError(void* self, Error error)
+    {
+        static_cast<KeePassXml*>(self)->xmlError(error->level, error->code, error->message, error->line, error->int2);
+    }
+
+    bool fail(const QString& why);
+    void xmlError(int level, int code, const char* message, int line, int column);
+    QString line() const { return QStringLiteral("line %1").arg(xmlSAX2GetLineNumber(m_context.get())); }
+    bool feed();
+    void start(const xmlChar* name, const xmlChar* prefix, int attributeCount, const xmlChar** attributes);
+    Node child(Node parent, const xmlChar* name, int attributeCount, const xmlChar** attributes);
+    Node keep(Kept what);
+    void keepText(const xmlChar* text, int length);
+    void end();
+    void endText();
+    void endEntry();
+    void endString();
+    void endTimes();
+
+    QIODevice& m_device;
+    ImportPlan& m_plan;
+    const ImportLimits& m_limits;
+    std::unique_ptr<xmlParserCtxt, ParserFree> m_context;
+    QString m_error;
+    bool m_xmlFailed = false;
+    bool m_sawRoot = false;
+
+    std::vector<Node> m_nodes; // the open elements, the root first
+    Kept m_kept = Kept::Key;
+    QByteArray m_text; // the UTF-8 of the value being read
+    QString m_recycleBin;
+
+    // The open groups: the path of names, and for each group how long the path was and whether the
+    // recycle bin held it when it opened.
+    QStringList m_path;
+    struct GroupState {
+        qsizetype pathLength;
+        bool inBin;
+    };
+    std::vector<GroupState> m_groups;
+    bool m_inBin = false;
+
+    ImportEntry m_entry;
+    QString m_tags, m_key, m_value, m_modified, m_expiry, m_expires, m_binaryKey;
+    int m_versions = 0;
+
+    qint32 m_entries = 0;
+    int m_binEntries = 0;
+    int m_history = 0;
+    int m_groupNotes = 0;
+};
+
+bool KeePassXml::fail(const QString& why)
 {
-    while (!m_xml.atEnd()) {
-        switch (m_xml.readNext()) {
-        case QXmlStreamReader::StartElement:
-            if (++m_depth > m_limits.depth)
-                return fail(
-                    QStringLiteral("%1: elements nested deeper than %2 levels").arg(line()).arg(m_limits.depth));
-            return true;
-        case QXmlStreamReader::EndElement:
-            --m_depth;
-            return false;
-        case QXmlStreamReader::DTD:
-            return fail(QStringLiteral("%1: a document type declaration, which no KeePass export has").arg(line()));
-        default:
-            break;
-        }
+    if (m_error.isEmpty()) {
+        m_error = why;
+        if (m_context)
+            xmlStopParser(m_context.get());
     }
     return false;
 }
 
-bool KeePassXml::skip(int* children, QStringView counted)
+void KeePassXml::xmlError(int level, int code, const char* message, int line, int column)
 {
-    const int depth = m_depth;
-    while (nextChild()) {
-        if (children && m_depth == depth + 1 && m_xml.name() == counted)
-            ++*children;
-        if (!skip())
-            return false;
-    }
-    return m_error.isEmpty() && !m_xml.hasError() && m_depth == depth - 1;
+    // Warnings and the errors a parser without namespaces has no use for (an undeclared prefix) pass.
+    if (level != XML_ERR_FATAL || !m_error.isEmpty())
+        return;
+    m_xmlFailed = true;
+    const QString text = QString::fromUtf8(message).simplified();
+    if (code == XML_ERR_INTERNAL_ERROR && text.contains(QLatin1StringView("Huge input lookup")))
+        m_error = QStringLiteral("line %1: a CDATA section, attribute or tag longer than %2 bytes, the most the XML "
+                                 "reader takes at once")
+                      .arg(line)
+                      .arg(XML_MAX_LOOKUP_LIMIT);
+    else
+        m_error = QStringLiteral("the XML is not well formed: %1 (line %2, column %3)").arg(text).arg(line).arg(column);
 }
 
-bool KeePassXml::text(QString& value)
+bool KeePassXml::feed()
 {
-    value = m_xml.readElementText(QXmlStreamReader::SkipChildElements);
-    --m_depth;
-    if (value.size() > m_limits.textLength)
-        return fail(QStringLiteral("%1: a value longer than %2 characters").arg(line()).arg(m_limits.textLength));
-    return !m_xml.hasError();
-}
-
-bool KeePassXml::readDocument(bool& sawRoot)
-{
-    if (!nextChild())
-        return true;
-    if (m_xml.name() != QLatin1StringView("KeePassFile"))
-        return fail(
-            QStringLiteral("%1: the root element is <%2>, not <KeePassFile>").arg(line(), m_xml.name().toString()));
-    while (nextChild()) {
-        bool ok = true;
-        if (m_xml.name() == QLatin1StringView("Meta")) {
-            ok = readMeta();
-        } else if (m_xml.name() == QLatin1StringView("Root")) {
-            sawRoot = true;
-            while (ok && nextChild())
-                ok = m_xml.name() == QLatin1StringView("Group") ? readGroup({}, false) : skip();
-        } else {
-            ok = skip();
-        }
-        if (!ok)
-            return false;
+    QByteArray chunk(kChunk, Qt::Uninitialized);
+    // The first bytes alone make the parser: from them it tells UTF-16 and a byte-order mark.
+    qint64 got = m_device.read(chunk.data(), 4);
+    qint64 total = std::max<qint64>(got, 0);
+    xmlSAXHandler handler;
+    std::memset(&handler, 0, sizeof handler);
+    handler.initialized = XML_SAX2_MAGIC;
+    handler.startElementNs = onStart;
+    handler.endElementNs = onEnd;
+    handler.characters = onText;
+    handler.cdataBlock = onText;
+    handler.ignorableWhitespace = onText;
+    handler.internalSubset = onDoctype;
+    handler.serror = onError;
+    m_context.reset(xmlCreatePushParserCtxt(&handler, this, chunk.constData(), int(total), nullptr));
+    if (!m_context)
+        return fail(QStringLiteral("the XML reader could not start (out of memory)"));
+    // No network, and never XML_PARSE_NOENT (entities stay unexpanded) nor XML_PARSE_HUGE (libxml2's
+    // own bounds on names and lookahead stay).
+    xmlCtxtUseOptions(m_context.get(), XML_PARSE_NONET);
+    while (m_error.isEmpty() && m_context->wellFormed && (got = m_device.read(chunk.data(), kChunk)) > 0) {
+        total += got;
+        if (total > m_limits.fileBytes)
+            return fail(FormatReaders::tooLarge(m_limits.fileBytes));
+        xmlParseChunk(m_context.get(), chunk.constData(), int(got), 0);
     }
-    return true;
+    if (got < 0)
+        return fail(QStringLiteral("the file could not be read: %1").arg(m_device.errorString()));
+    if (m_error.isEmpty() && m_context->wellFormed)
+        xmlParseChunk(m_context.get(), nullptr, 0, 1);
+    if (m_error.isEmpty() && !m_context->wellFormed) {
+        m_xmlFailed = true;
+        fail(QStringLiteral("the XML is not well formed (%1)").arg(line()));
+    }
+    return m_error.isEmpty();
 }
 
 bool KeePassXml::read()
 {
-    bool sawRoot = false;
-    readDocument(sawRoot);
-    // What remains after the root element: nothing but the end of the document.
-    while (m_error.isEmpty() && !m_xml.atEnd())
-        m_xml.readNext();
-    if (m_xml.hasError()) {
-        m_xmlFailed = true;
-        return fail(QStringLiteral("the XML is not well formed: %1 (line %2, column %3)")
-                        .arg(m_xml.errorString())
-                        .arg(m_xml.lineNumber())
-                        .arg(m_xml.columnNumber()));
-    }
-    if (!m_error.isEmpty())
+    static const bool initialised = [] {
+        xmlInitParser();
+        return true;
+    }();
+    Q_UNUSED(initialised);
+    if (!feed())
         return false;
-    if (!sawRoot)
+    if (!m_sawRoot)
         return fail(QStringLiteral("no <Root> element: the file holds no entries"));
     if (m_binEntries)
         m_plan.addSkipped(
@@ -169,153 +260,258 @@ bool KeePassXml::read()
     return true;
 }
 
-bool KeePassXml::readMeta()
+void KeePassXml::start(const xmlChar* name, const xmlChar* prefix, int attributeCount, const xmlChar** attributes)
 {
-    while (nextChild()) {
-        if (m_xml.name() == QLatin1StringView("RecycleBinUUID")) {
-            if (!text(m_recycleBin))
-                return false;
-        } else if (!skip()) {
-            return false;
-        }
-    }
-    return m_error.isEmpty();
-}
-
-bool KeePassXml::readGroup(QStringList path, bool inBin)
-{
-    while (nextChild()) {
-        const QStringView name = m_xml.name();
-        QString value;
-        if (name == QLatin1StringView("Name")) {
-            if (!text(value))
-                return false;
-            path.append(value);
-        } else if (name == QLatin1StringView("UUID")) {
-            if (!text(value))
-                return false;
-            inBin = inBin || (!m_recycleBin.isEmpty() && value == m_recycleBin);
-        } else if (name == QLatin1StringView("Notes")) {
-            if (!text(value))
-                return false;
-            m_groupNotes += !value.isEmpty() && !inBin;
-        } else if (name == QLatin1StringView("Entry")) {
-            if (!readEntry(path, inBin))
-                return false;
-        } else if (name == QLatin1StringView("Group")) {
-            if (!readGroup(path, inBin))
-                return false;
-        } else if (!skip()) {
-            return false;
-        }
-    }
-    return m_error.isEmpty();
-}
-
-bool KeePassXml::readEntry(const QStringList& path, bool inBin)
-{
-    ImportEntry entry;
-    entry.number = ++m_entries;
-    entry.line = qint32(m_xml.lineNumber());
-    if (m_entries > m_limits.entries)
-        return fail(
-            QStringLiteral("%1: more than %2 entries, the most an import reads").arg(line()).arg(m_limits.entries));
-    QString tags;
-    while (nextChild()) {
-        const QStringView name = m_xml.name();
-        bool ok = true;
-        if (name == QLatin1StringView("String"))
-            ok = readString(entry);
-        else if (name == QLatin1StringView("Times"))
-            ok = readTimes(entry);
-        else if (name == QLatin1StringView("Binary"))
-            ok = readBinary(entry);
-        else if (name == QLatin1StringView("Tags"))
-            ok = text(tags);
-        else if (name == QLatin1StringView("History")) {
-            int versions = 0;
-            ok = skip(&versions, u"Entry");
-            m_history += versions > 0;
-        } else
-            ok = skip();
-        if (!ok)
-            return false;
-    }
     if (!m_error.isEmpty())
-        return false;
-    if (inBin) {
-        ++m_binEntries;
-        return true;
+        return;
+    if (qsizetype(m_nodes.size()) >= m_limits.depth) {
+        fail(QStringLiteral("%1: elements nested deeper than %2 levels").arg(line()).arg(m_limits.depth));
+        return;
     }
-    entry.add(Slot::Extra, QStringLiteral("Tags"), tags);
-    if (path.size() > 1) // the top group alone is the database's name, not the entry's
-        entry.add(Slot::Extra, QStringLiteral("Group"), path.join(u'/'));
-    entry.kind = ImportMapping::loginOrNote(entry);
-    m_plan.addEntry(std::move(entry));
-    return true;
-}
-
-bool KeePassXml::readString(ImportEntry& entry)
-{
-    QString key, value;
-    while (nextChild()) {
-        if (m_xml.name() == QLatin1StringView("Key")) {
-            if (!text(key))
-                return false;
-        } else if (m_xml.name() == QLatin1StringView("Value")) {
-            if (m_xml.attributes().value(QLatin1StringView("Protected")) == QLatin1StringView("True"))
-                return fail(QStringLiteral("entry %1 (%2): the value of \"%3\" is still protected (encrypted by the "
-                                           "database). Export the database as KeePass XML from KeePass or "
-                                           "KeePassXC, unencrypted, and import that file")
-                                .arg(entry.number)
-                                .arg(line(), key));
-            if (!text(value))
-                return false;
-        } else if (!skip()) {
-            return false;
+    if (m_nodes.empty()) {
+        if (prefix || !named(name, "KeePassFile")) {
+            const QString shown = prefix ? utf8(prefix) + u':' + utf8(name) : utf8(name);
+            fail(QStringLiteral("%1: the root element is <%2>, not <KeePassFile>").arg(line(), shown));
+            return;
         }
+        m_nodes.push_back(Node::File);
+        return;
     }
-    if (key == QLatin1StringView("Title"))
-        entry.title = value;
-    else if (key == QLatin1StringView("UserName"))
-        entry.add(Slot::UserName, QStringLiteral("User Name"), value);
-    else if (key == QLatin1StringView("Password"))
-        entry.add(Slot::Password, key, value);
-    else if (key == QLatin1StringView("URL"))
-        entry.add(Slot::Url, key, value);
-    else if (key == QLatin1StringView("Notes"))
-        entry.add(Slot::Notes, key, value);
+    const Node parent = m_nodes.back();
+    // KeePass writes no namespaces: a prefixed name is none of its elements.
+    m_nodes.push_back(prefix || parent == Node::Other || parent == Node::Text
+            ? Node::Other
+            : child(parent, name, attributeCount, attributes));
+}
+
+Node KeePassXml::child(Node parent, const xmlChar* name, int attributeCount, const xmlChar** attributes)
+{
+    switch (parent) {
+    case Node::File:
+        if (named(name, "Meta"))
+            return Node::Meta;
+        if (named(name, "Root")) {
+            m_sawRoot = true;
+            return Node::Root;
+        }
+        return Node::Other;
+    case Node::Meta:
+        return named(name, "RecycleBinUUID") ? keep(Kept::RecycleBin) : Node::Other;
+    case Node::Root:
+    case Node::Group:
+        if (named(name, "Group")) {
+            // A top group starts the path afresh, outside the recycle bin.
+            if (parent == Node::Root) {
+                m_path.clear();
+                m_inBin = false;
+            }
+            m_groups.push_back({ m_path.size(), m_inBin });
+            return Node::Group;
+        }
+        if (parent == Node::Root)
+            return Node::Other;
+        if (named(name, "Entry")) {
+            m_entry = ImportEntry();
+            m_entry.number = ++m_entries;
+            m_entry.line = xmlSAX2GetLineNumber(m_context.get());
+            if (m_entries > m_limits.entries)
+                fail(QStringLiteral("%1: more than %2 entries, the most an import reads")
+                         .arg(line())
+                         .arg(m_limits.entries));
+            m_tags.clear();
+            return Node::Entry;
+        }
+        return named(name, "Name") ? keep(Kept::GroupName)
+            : named(name, "UUID")  ? keep(Kept::GroupUuid)
+            : named(name, "Notes") ? keep(Kept::GroupNotes)
+                                   : Node::Other;
+    case Node::Entry:
+        if (named(name, "String")) {
+            m_key.clear();
+            m_value.clear();
+            return Node::String;
+        }
+        if (named(name, "Times")) {
+            m_modified.clear();
+            m_expiry.clear();
+            m_expires.clear();
+            return Node::Times;
+        }
+        if (named(name, "Binary")) {
+            m_binaryKey.clear();
+            return Node::Binary;
+        }
+        if (named(name, "History")) {
+            m_versions = 0;
+            return Node::History;
+        }
+        return named(name, "Tags") ? keep(Kept::Tags) : Node::Other;
+    case Node::String:
+        if (named(name, "Key"))
+            return keep(Kept::Key);
+        if (!named(name, "Value"))
+            return Node::Other;
+        for (int i = 0; i < attributeCount; ++i) {
+            const xmlChar* const* attribute = attributes + 5 * i; // name, prefix, URI, value, value's end
+            if (!attribute[1] && named(attribute[0], "Protected") && attribute[4] - attribute[3] == 4
+                && std::memcmp(attribute[3], "True", 4) == 0)
+                fail(QStringLiteral("entry %1 (%2): the value of \"%3\" is still protected (encrypted by the "
+                                    "database). Export the database as KeePass XML from KeePass or KeePassXC, "
+                                    "unencrypted, and import that file")
+                         .arg(m_entry.number)
+                         .arg(line(), m_key));
+        }
+        return keep(Kept::Value);
+    case Node::Times:
+        return named(name, "LastModificationTime") ? keep(Kept::Modified)
+            : named(name, "ExpiryTime")            ? keep(Kept::Expiry)
+            : named(name, "Expires")               ? keep(Kept::Expires)
+                                                   : Node::Other;
+    case Node::Binary:
+        return named(name, "Key") ? keep(Kept::BinaryKey) : Node::Other;
+    case Node::History:
+        m_versions += named(name, "Entry");
+        return Node::Other;
+    case Node::Text:
+    case Node::Other:
+        break;
+    }
+    return Node::Other;
+}
+
+Node KeePassXml::keep(Kept what)
+{
+    m_kept = what;
+    m_text.clear();
+    return Node::Text;
+}
+
+void KeePassXml::keepText(const xmlChar* text, int length)
+{
+    // A UTF-16 unit takes at most 3 bytes of UTF-8: beyond that many bytes the value is too long
+    // whatever it holds, and is refused before it costs more memory.
+    if (m_text.size() + length > 3 * m_limits.textLength) {
+        fail(QStringLiteral("%1: a value longer than %2 characters").arg(line()).arg(m_limits.textLength));
+        return;
+    }
+    m_text.append(reinterpret_cast<const char*>(text), length);
+}
+
+void KeePassXml::end()
+{
+    if (!m_error.isEmpty() || m_nodes.empty())
+        return;
+    const Node node = m_nodes.back();
+    m_nodes.pop_back();
+    switch (node) {
+    case Node::Text:
+        endText();
+        break;
+    case Node::Group:
+        m_path.resize(m_groups.back().pathLength);
+        m_inBin = m_groups.back().inBin;
+        m_groups.pop_back();
+        break;
+    case Node::Entry:
+        endEntry();
+        break;
+    case Node::String:
+        endString();
+        break;
+    case Node::Times:
+        endTimes();
+        break;
+    case Node::Binary:
+        m_entry.add(
+            Slot::Extra, QStringLiteral("Attachment"), m_binaryKey + QStringLiteral(" (its content is not imported)"));
+        break;
+    case Node::History:
+        m_history += m_versions > 0;
+        break;
+    default:
+        break;
+    }
+}
+
+void KeePassXml::endText()
+{
+    QString value = QString::fromUtf8(m_text);
+    if (value.size() > m_limits.textLength) {
+        fail(QStringLiteral("%1: a value longer than %2 characters").arg(line()).arg(m_limits.textLength));
+        return;
+    }
+    switch (m_kept) {
+    case Kept::RecycleBin:
+        m_recycleBin = std::move(value);
+        break;
+    case Kept::GroupName:
+        m_path.append(std::move(value));
+        break;
+    case Kept::GroupUuid:
+        m_inBin = m_inBin || (!m_recycleBin.isEmpty() && value == m_recycleBin);
+        break;
+    case Kept::GroupNotes:
+        m_groupNotes += !value.isEmpty() && !m_inBin;
+        break;
+    case Kept::Tags:
+        m_tags = std::move(value);
+        break;
+    case Kept::Key:
+        m_key = std::move(value);
+        break;
+    case Kept::Value:
+        m_value = std::move(value);
+        break;
+    case Kept::Modified:
+        m_modified = std::move(value);
+        break;
+    case Kept::Expiry:
+        m_expiry = std::move(value);
+        break;
+    case Kept::Expires:
+        m_expires = std::move(value);
+        break;
+    case Kept::BinaryKey:
+        m_binaryKey = std::move(value);
+        break;
+    }
+}
+
+void KeePassXml::endEntry()
+{
+    if (m_inBin) {
+        ++m_binEntries;
+        return;
+    }
+    m_entry.add(Slot::Extra, QStringLiteral("Tags"), m_tags);
+    if (m_path.size() > 1) // the top group alone is the database's name, not the entry's
+        m_entry.add(Slot::Extra, QStringLiteral("Group"), m_path.join(u'/'));
+    m_entry.kind = ImportMapping::loginOrNote(m_entry);
+    m_plan.addEntry(std::move(m_entry));
+    m_entry = ImportEntry();
+}
+
+void KeePassXml::endString()
+{
+    if (m_key == QLatin1StringView("Title"))
+        m_entry.title = m_value;
+    else if (m_key == QLatin1StringView("UserName"))
+        m_entry.add(Slot::UserName, QStringLiteral("User Name"), m_value);
+    else if (m_key == QLatin1StringView("Password"))
+        m_entry.add(Slot::Password, m_key, m_value);
+    else if (m_key == QLatin1StringView("URL"))
+        m_entry.add(Slot::Url, m_key, m_value);
+    else if (m_key == QLatin1StringView("Notes"))
+        m_entry.add(Slot::Notes, m_key, m_value);
     else
-        entry.add(Slot::Extra, key, value);
-    return m_error.isEmpty();
+        m_entry.add(Slot::Extra, m_key, m_value);
 }
 
-bool KeePassXml::readTimes(ImportEntry& entry)
+void KeePassXml::endTimes()
 {
-    QString modified, expiry, expires;
-    while (nextChild()) {
-        const QStringView name = m_xml.name();
-        QString* into = name == QLatin1StringView("LastModificationTime") ? &modified
-            : name == QLatin1StringView("ExpiryTime")                     ? &expiry
-            : name == QLatin1StringView("Expires")                        ? &expires
-                                                                          : nullptr;
-        if (!(into ? text(*into) : skip()))
-            return false;
-    }
-    entry.add(Slot::Date, QStringLiteral("Last Modified"), dayOfKeePassTime(modified));
-    if (expires.compare(QLatin1StringView("True"), Qt::CaseInsensitive) == 0)
-        entry.add(Slot::Extra, QStringLiteral("Expires"), dayOfKeePassTime(expiry));
-    return m_error.isEmpty();
-}
-
-bool KeePassXml::readBinary(ImportEntry& entry)
-{
-    QString key;
-    while (nextChild())
-        if (!(m_xml.name() == QLatin1StringView("Key") ? text(key) : skip()))
-            return false;
-    entry.add(Slot::Extra, QStringLiteral("Attachment"), key + QStringLiteral(" (its content is not imported)"));
-    return m_error.isEmpty();
+    m_entry.add(Slot::Date, QStringLiteral("Last Modified"), dayOfKeePassTime(m_modified));
+    if (m_expires.compare(QLatin1StringView("True"), Qt::CaseInsensitive) == 0)
+        m_entry.add(Slot::Extra, QStringLiteral("Expires"), dayOfKeePassTime(m_expiry));
 }
 
 // True when the XML is in UTF-8: no UTF-16 mark and no other encoding declared.
@@ -343,7 +539,7 @@ bool readKeePassXml(QIODevice& device, ImportPlan& plan, const ImportLimits& lim
     if (reader.read())
         return true;
     error = reader.error();
-    // The XML reader tells of a wrongly encoded byte without its place: a second look finds it.
+    // The XML reader tells of a wrongly encoded byte without its offset: a second look finds it.
     if (reader.xmlFailed() && utf8 && !device.isSequential() && device.seek(0)) {
         TextInput input(device, limits.fileBytes, TextInput::Strict);
         QString piece;

@@ -60,9 +60,9 @@ TEST(MalformedInputTest, RefusedWithTheRowLineOrByte)
             "row 1 (line 1): more than 64 fields" },
         // XML: well-formedness, what no export has, encodings, depth
         { "<KeePassFile><Root><Group></Root></KeePassFile>", xml,
-            "the XML is not well formed: Opening and ending tag mismatch. (line 1, column 33)" },
+            "the XML is not well formed: Opening and ending tag mismatch: Group line 1 and Root (line 1, column 34)" },
         { "<KeePassFile><Root><Group><UUID>a<8UUID></Group></Root></KeePassFile>", xml,
-            "the XML is not well formed: Unexpected '[0-9]'. (line 1, column 35)" },
+            "the XML is not well formed: StartTag: invalid element name (line 1, column 35)" },
         { "<?xml version=\"1.0\"?>\n<!DOCTYPE KeePassFile [<!ENTITY x \"y\">]><KeePassFile/>", {},
             "line 2: a document type declaration, which no KeePass export has" },
         { entry + "<Value Protected=\"True\">abc=</Value></String></Entry></Group></Root></KeePassFile>", xml,
