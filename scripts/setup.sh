@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs from Debian's packages what a task needs and is missing, and says what it installs.
 #
-#   scripts/setup.sh              what ./run.sh needs: the compiler, CMake, Qt 6, libsodium, RapidJSON, zxcvbn
+#   scripts/setup.sh              what ./run.sh needs: the compiler, CMake, Qt 6, libsodium, RapidJSON, libxml2, zxcvbn
 #   scripts/setup.sh test         ... and what ./test.sh adds: GoogleTest, Google Benchmark, the checkers
 #   scripts/setup.sh package      ... and what scripts/package.sh adds: dpkg-shlibdeps, lintian
 #   scripts/setup.sh ci           ... and what .ci/run adds: clang and libFuzzer, and the X server,
@@ -18,7 +18,7 @@ product=(
   build-essential cmake ninja-build pkg-config
   qt6-base-dev qt6-base-dev-tools qt6-svg-dev libqt6svg6 qt6-qpa-plugins libgl-dev libx11-dev
   qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
-  rapidjson-dev libsodium-dev libzxcvbn-dev libzxcvbn0
+  rapidjson-dev libxml2-dev libsodium-dev libzxcvbn-dev libzxcvbn0
   fonts-dejavu-core
 )
 test=(
