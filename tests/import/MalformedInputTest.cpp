@@ -25,6 +25,12 @@ TEST(MalformedInputTest, RefusedWithTheRowLineOrByte)
     const std::optional<ImportFormat> chrome = ImportFormat::ChromeCsv, xml = ImportFormat::KeePassXml,
                                       bitwarden = ImportFormat::BitwardenJson;
     const QByteArray entry = "<KeePassFile><Root><Group><Entry><String><Key>Password</Key>";
+    const QByteArray entryEnd = "</String></Entry></Group></Root></KeePassFile>";
+    const QString stillProtected
+        = "entry 1 (line 1): the value of \"Password\" is still protected (encrypted by the database). Export the "
+          "database as KeePass XML from KeePass or KeePassXC, unencrypted, and import that file";
+    ImportLimits oneEntry;
+    oneEntry.entries = 1;
     const Row rows[] = {
         // CSV: quoting, ragged rows, encodings, limits
         { kChromeHeader + "a,\"b,c,d\n", chrome, "row 2 (line 2): the quoted field opened on line 2 is never closed" },
@@ -65,9 +71,23 @@ TEST(MalformedInputTest, RefusedWithTheRowLineOrByte)
             "the XML is not well formed: StartTag: invalid element name (line 1, column 35)" },
         { "<?xml version=\"1.0\"?>\n<!DOCTYPE KeePassFile [<!ENTITY x \"y\">]><KeePassFile/>", {},
             "line 2: a document type declaration, which no KeePass export has" },
-        { entry + "<Value Protected=\"True\">abc=</Value></String></Entry></Group></Root></KeePassFile>", xml,
-            "entry 1 (line 1): the value of \"Password\" is still protected (encrypted by the database). Export the "
-            "database as KeePass XML from KeePass or KeePassXC, unencrypted, and import that file" },
+        { "<!DOCTYPE KeePassFile SYSTEM \"http://127.0.0.1:9/k.dtd\">\n<KeePassFile/>", xml,
+            "line 1: a document type declaration, which no KeePass export has" },
+        { entry + "<Value Protected=\"True\">abc=</Value>" + entryEnd, xml, stillProtected },
+        { entry + "<Value Protected=\"Tr&#117;e\">abc=</Value>" + entryEnd, xml, stillProtected },
+        { "<KeePassFile><Root><Group><Name>&foo;</Name></Group></Root></KeePassFile>", xml,
+            "the XML is not well formed: Entity 'foo' not defined (line 1, column 38)" },
+        { "<KeePassFile><Root/></KeePassFile>\n<Root/>", xml,
+            "the XML is not well formed: Extra content at the end of the document (line 2, column 1)" },
+        { "<KeePassFile><Root/></KeePassFile>\nrest", xml,
+            "the XML is not well formed: Extra content at the end of the document (line 2, column 1)" },
+        { "<k:KeePassFile xmlns:k=\"urn:k\"/>", xml, "line 1: the root element is <k:KeePassFile>, not <KeePassFile>" },
+        { entry + "\n<Value>" + QByteArray(11, 'x') + "</Value>" + entryEnd, xml,
+            "line 2: a value longer than 10 characters", small(1 << 20, 10, 32) },
+        { entry + "<Value>" + QByteArray("<![CDATA[\xc3\xa9\xc3\xa9]]>").repeated(8) + "</Value>" + entryEnd, xml,
+            "line 1: a value longer than 10 characters", small(1 << 20, 10, 32) },
+        { entry + "</String></Entry><Entry>" + entryEnd.mid(9), xml,
+            "line 1: more than 1 entries, the most an import reads", oneEntry },
         { "<KeePassFile><Root><Group><Group><Group><Group></Group></Group></Group></Group></Root></KeePassFile>", xml,
             "line 1: elements nested deeper than 5 levels", small(1 << 20, 1000, 5) },
         { "<?xml version=\"1.0\" encoding=\"utf-8\"?>\n<KeePassFile>\n<Root>\xc3\xa9\xe9</Root></KeePassFile>", xml,

@@ -1,6 +1,9 @@
 // The corners of each reader: what each odd shape of an entry becomes.
 #include "import/ImportTestSupport.h"
 
+#include <algorithm>
+#include <cstring>
+
 namespace {
 
 struct Case {
@@ -27,6 +30,16 @@ QByteArray bitwarden(const QByteArray& items, const QByteArray& folders = "[]")
 QByteArray keePass(const QByteArray& groups)
 {
     return "<KeePassFile><Root><Group><Name>Db</Name>" + groups + "</Group></Root></KeePassFile>";
+}
+
+// UTF-16 LE with its byte-order mark.
+QByteArray utf16le(const QByteArray& utf8)
+{
+    const QString text = QString::fromUtf8(utf8);
+    QByteArray bytes("\xff\xfe", 2);
+    for (QChar c : text)
+        bytes.append(char(c.unicode() & 0xFF)).append(char(c.unicode() >> 8));
+    return bytes;
 }
 
 QByteArray lastPassNote(const QByteArray& extra)
@@ -87,6 +100,20 @@ TEST(ReaderDetailsTest, KeePassXml)
             keePass("<!-- c -->"
                 + entry("<?pi x?><String><Key>Password</Key><Value Protected=\"False\">p</Value></String>")),
             { "WebSite \"(no title)\" userPassword=p" } },
+        { "references, CDATA, and the text around a comment and a skipped element are one value",
+            keePass(entry("<String><Key>Title</Key><Value>A &amp; B&#x1F600;&#233;<![CDATA[<c>]]>x<!-- c -->y<b>no</b>z"
+                          "</Value></String>")),
+            { "Reference \"A & B\U0001F600\u00e9<c>xyz\" date=2025-06-01" } },
+        { "elements with a namespace prefix are none of KeePass's",
+            keePass(entry(title + "<x:String xmlns:x=\"urn:x\"><Key>Notes</Key><Value>N</Value></x:String>")),
+            { "Reference \"T\" date=2025-06-01" } },
+        { "an encoding declared",
+            "<?xml version=\"1.0\" encoding=\"ISO-8859-1\"?>"
+                + keePass(entry("<String><Key>Title</Key><Value>Caf\xe9</Value></String>")),
+            { "Reference \"Caf\u00e9\" date=2025-06-01" } },
+        { "UTF-16 with a byte-order mark",
+            utf16le(keePass(entry("<String><Key>Title</Key><Value>Caf\xc3\xa9 \xf0\x9f\x98\x80</Value></String>"))),
+            { "Reference \"Caf\u00e9 \U0001F600\" date=2025-06-01" } },
         { "no recycle bin named in Meta: a group of that name is read",
             "<KeePassFile><Meta/><Root><Group><Name>Db</Name><Group><UUID>AA==</UUID><Name>Recycle Bin</Name>"
                 + entry(title) + "</Group></Group></Root></KeePassFile>",
@@ -94,6 +121,64 @@ TEST(ReaderDetailsTest, KeePassXml)
     };
     for (const Case& c : cases)
         check(c);
+}
+
+// A file handed over at most `piece` bytes at a time, as a slow disk or a pipe may.
+class PieceDevice : public QIODevice {
+public:
+    PieceDevice(const QByteArray& bytes, qint64 piece)
+        : m_bytes(bytes)
+        , m_piece(piece)
+    {
+        open(QIODevice::ReadOnly | QIODevice::Unbuffered);
+    }
+    qint64 size() const override { return m_bytes.size(); }
+
+protected:
+    qint64 readData(char* data, qint64 length) override
+    {
+        const qint64 n = std::min({ length, m_piece, m_bytes.size() - pos() });
+        std::memcpy(data, m_bytes.constData() + pos(), size_t(n));
+        return n;
+    }
+    qint64 writeData(const char*, qint64) override { return -1; }
+
+private:
+    QByteArray m_bytes;
+    qint64 m_piece;
+};
+
+TEST(ReaderDetailsTest, KeePassXmlInAnyPieces)
+{
+    // Values thick with references and characters of two to four bytes, and long element names, so
+    // that the parser's own buffer ends inside each kind of token somewhere in the file.
+    QByteArray entries;
+    QStringList titles;
+    for (int i = 0; i < 150; ++i) {
+        const QByteArray title = QByteArray::number(i)
+            + QByteArray("\xc3\xa9&amp;\xf0\x9f\x98\x80&#x4E2D;\xe4\xb8\xad&lt;").repeated(1 + i % 4);
+        titles << QString::number(i) + QStringLiteral("\u00e9&\U0001F600\u4e2d\u4e2d<").repeated(1 + i % 4);
+        entries += "<Entry><UnknownElementWithAVeryLongNameIndeed a=\"x\"/><String><Key>Title</Key><Value>" + title
+            + "</Value></String><String><Key>Password</Key><Value>p&#233;" + QByteArray(i % 13, 'x')
+            + "</Value></String></Entry>\n";
+    }
+    const QByteArray file = keePass("<Group><Name>G\xc3\xbc</Name>" + entries + "</Group>");
+    QStringList whole;
+    for (const qint64 piece : { 64 * 1024, 7, 1 }) {
+        SCOPED_TRACE(piece);
+        PieceDevice device(file, piece);
+        ImportRead read = Importer::read(device, ImportFormat::KeePassXml);
+        ASSERT_TRUE(read.plan) << read.error.toStdString();
+        ASSERT_EQ(read.plan->rowCount(), titles.size());
+        for (int i = 0; i < titles.size(); ++i)
+            EXPECT_EQ(read.plan->row(i).title, titles[i]);
+        const QStringList accounts = describeAll(takeAll(*read.plan));
+        if (whole.isEmpty())
+            whole = accounts;
+        EXPECT_EQ(accounts, whole);
+    }
+    EXPECT_TRUE(whole.first().contains(QStringLiteral("userPassword=p\u00e9 ")));
+    EXPECT_TRUE(whole.first().contains(QStringLiteral("Group: Db/G\u00fc")));
 }
 
 TEST(ReaderDetailsTest, LastPassNotes)
