@@ -17,6 +17,7 @@
 #include <libxml/parserInternals.h>
 
 #include <cstring>
+#include <iterator>
 #include <memory>
 #include <vector>
 
@@ -52,10 +53,34 @@ enum class Kept : quint8 {
     BinaryKey
 };
 
-bool named(const xmlChar* name, const char* literal)
-{
-    return std::strcmp(reinterpret_cast<const char*>(name), literal) == 0;
-}
+// The names of the elements and attribute the import looks at.
+enum class Tag : quint8 {
+    KeePassFile,
+    Meta,
+    Root,
+    RecycleBinUUID,
+    Group,
+    Entry,
+    Name,
+    UUID,
+    Notes,
+    String,
+    Times,
+    Binary,
+    History,
+    Tags,
+    Key,
+    Value,
+    Protected,
+    LastModificationTime,
+    ExpiryTime,
+    Expires,
+    Count
+};
+constexpr const char* kTagNames[]
+    = { "KeePassFile", "Meta", "Root", "RecycleBinUUID", "Group", "Entry", "Name", "UUID", "Notes", "String", "Times",
+          "Binary", "History", "Tags", "Key", "Value", "Protected", "LastModificationTime", "ExpiryTime", "Expires" };
+static_assert(std::size(kTagNames) == size_t(Tag::Count));
 
 QString utf8(const xmlChar* text) { return QString::fromUtf8(reinterpret_cast<const char*>(text)); }
 
@@ -135,6 +160,8 @@ private:
         static_cast<KeePassXml*>(self)->xmlError(error->level, error->code, error->message, error->line, error->int2);
     }
 
+    // libxml2 hands over every name from its dictionary: the same name is the same pointer.
+    bool named(const xmlChar* name, Tag tag) const { return name == m_interned[size_t(tag)]; }
     bool fail(const QString& why);
     // After a failure in a SAX call, stops the parser: no more calls, and the rest of the file unread.
     // (Never from give(): libxml2 is then inside its input buffer, which stopping frees.)
@@ -164,6 +191,7 @@ private:
     ImportPlan& m_plan;
     const ImportLimits& m_limits;
     std::unique_ptr<xmlParserCtxt, ParserFree> m_context;
+    const xmlChar* m_interned[size_t(Tag::Count)] = {}; // kTagNames in the parser's dictionary
     QString m_error;
     bool m_xmlFailed = false;
     bool m_sawRoot = false;
@@ -263,6 +291,11 @@ bool KeePassXml::parse()
     // No network, and never XML_PARSE_NOENT (entities stay unexpanded) nor XML_PARSE_HUGE (libxml2's
     // own bounds on names, attributes and lookahead stay).
     xmlCtxtUseOptions(m_context.get(), XML_PARSE_NONET);
+    for (size_t i = 0; i < size_t(Tag::Count); ++i) {
+        m_interned[i] = xmlDictLookup(m_context->dict, reinterpret_cast<const xmlChar*>(kTagNames[i]), -1);
+        if (!m_interned[i])
+            return fail(QStringLiteral("the XML reader could not start (out of memory)"));
+    }
     xmlParseDocument(m_context.get());
     if (m_error.isEmpty() && !m_context->wellFormed) {
         m_xmlFailed = true;
@@ -302,7 +335,7 @@ void KeePassXml::start(const xmlChar* name, const xmlChar* prefix, int attribute
         return;
     }
     if (m_nodes.empty()) {
-        if (prefix || !named(name, "KeePassFile")) {
+        if (prefix || !named(name, Tag::KeePassFile)) {
             const QString shown = prefix ? utf8(prefix) + u':' + utf8(name) : utf8(name);
             fail(QStringLiteral("%1: the root element is <%2>, not <KeePassFile>").arg(line(), shown));
             return;
@@ -321,18 +354,18 @@ Node KeePassXml::child(Node parent, const xmlChar* name, int attributeCount, con
 {
     switch (parent) {
     case Node::File:
-        if (named(name, "Meta"))
+        if (named(name, Tag::Meta))
             return Node::Meta;
-        if (named(name, "Root")) {
+        if (named(name, Tag::Root)) {
             m_sawRoot = true;
             return Node::Root;
         }
         return Node::Other;
     case Node::Meta:
-        return named(name, "RecycleBinUUID") ? keep(Kept::RecycleBin) : Node::Other;
+        return named(name, Tag::RecycleBinUUID) ? keep(Kept::RecycleBin) : Node::Other;
     case Node::Root:
     case Node::Group:
-        if (named(name, "Group")) {
+        if (named(name, Tag::Group)) {
             // A top group starts the path afresh, outside the recycle bin.
             if (parent == Node::Root) {
                 m_path.clear();
@@ -343,7 +376,7 @@ Node KeePassXml::child(Node parent, const xmlChar* name, int attributeCount, con
         }
         if (parent == Node::Root)
             return Node::Other;
-        if (named(name, "Entry")) {
+        if (named(name, Tag::Entry)) {
             m_entry = ImportEntry();
             m_entry.number = ++m_entries;
             m_entry.line = xmlSAX2GetLineNumber(m_context.get());
@@ -354,39 +387,39 @@ Node KeePassXml::child(Node parent, const xmlChar* name, int attributeCount, con
             m_tags.clear();
             return Node::Entry;
         }
-        return named(name, "Name") ? keep(Kept::GroupName)
-            : named(name, "UUID")  ? keep(Kept::GroupUuid)
-            : named(name, "Notes") ? keep(Kept::GroupNotes)
-                                   : Node::Other;
+        return named(name, Tag::Name) ? keep(Kept::GroupName)
+            : named(name, Tag::UUID)  ? keep(Kept::GroupUuid)
+            : named(name, Tag::Notes) ? keep(Kept::GroupNotes)
+                                      : Node::Other;
     case Node::Entry:
-        if (named(name, "String")) {
+        if (named(name, Tag::String)) {
             m_key.clear();
             m_value.clear();
             return Node::String;
         }
-        if (named(name, "Times")) {
+        if (named(name, Tag::Times)) {
             m_modified.clear();
             m_expiry.clear();
             m_expires.clear();
             return Node::Times;
         }
-        if (named(name, "Binary")) {
+        if (named(name, Tag::Binary)) {
             m_binaryKey.clear();
             return Node::Binary;
         }
-        if (named(name, "History")) {
+        if (named(name, Tag::History)) {
             m_versions = 0;
             return Node::History;
         }
-        return named(name, "Tags") ? keep(Kept::Tags) : Node::Other;
+        return named(name, Tag::Tags) ? keep(Kept::Tags) : Node::Other;
     case Node::String:
-        if (named(name, "Key"))
+        if (named(name, Tag::Key))
             return keep(Kept::Key);
-        if (!named(name, "Value"))
+        if (!named(name, Tag::Value))
             return Node::Other;
         for (int i = 0; i < attributeCount; ++i) {
             const xmlChar* const* attribute = attributes + 5 * i; // name, prefix, URI, value, value's end
-            if (!attribute[1] && named(attribute[0], "Protected") && attribute[4] - attribute[3] == 4
+            if (!attribute[1] && named(attribute[0], Tag::Protected) && attribute[4] - attribute[3] == 4
                 && std::memcmp(attribute[3], "True", 4) == 0)
                 fail(QStringLiteral("entry %1 (%2): the value of \"%3\" is still protected (encrypted by the "
                                     "database). Export the database as KeePass XML from KeePass or KeePassXC, "
@@ -396,14 +429,14 @@ Node KeePassXml::child(Node parent, const xmlChar* name, int attributeCount, con
         }
         return keep(Kept::Value);
     case Node::Times:
-        return named(name, "LastModificationTime") ? keep(Kept::Modified)
-            : named(name, "ExpiryTime")            ? keep(Kept::Expiry)
-            : named(name, "Expires")               ? keep(Kept::Expires)
-                                                   : Node::Other;
+        return named(name, Tag::LastModificationTime) ? keep(Kept::Modified)
+            : named(name, Tag::ExpiryTime)            ? keep(Kept::Expiry)
+            : named(name, Tag::Expires)               ? keep(Kept::Expires)
+                                                      : Node::Other;
     case Node::Binary:
-        return named(name, "Key") ? keep(Kept::BinaryKey) : Node::Other;
+        return named(name, Tag::Key) ? keep(Kept::BinaryKey) : Node::Other;
     case Node::History:
-        m_versions += named(name, "Entry");
+        m_versions += named(name, Tag::Entry);
         return Node::Other;
     case Node::Text:
     case Node::Other:
