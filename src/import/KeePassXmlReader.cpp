@@ -214,7 +214,8 @@ private:
     bool m_inBin = false;
 
     ImportEntry m_entry;
-    QString m_tags, m_key, m_value, m_modified, m_expiry, m_expires, m_binaryKey;
+    QString m_tags, m_value, m_modified, m_binaryKey;
+    QByteArray m_key, m_expiry, m_expires; // compared as bytes; made text only where shown
     int m_versions = 0;
 
     qint32 m_entries = 0;
@@ -393,14 +394,14 @@ Node KeePassXml::child(Node parent, const xmlChar* name, int attributeCount, con
                                       : Node::Other;
     case Node::Entry:
         if (named(name, Tag::String)) {
-            m_key.clear();
+            m_key.resize(0);
             m_value.clear();
             return Node::String;
         }
         if (named(name, Tag::Times)) {
             m_modified.clear();
-            m_expiry.clear();
-            m_expires.clear();
+            m_expiry.resize(0);
+            m_expires.resize(0);
             return Node::Times;
         }
         if (named(name, Tag::Binary)) {
@@ -425,7 +426,7 @@ Node KeePassXml::child(Node parent, const xmlChar* name, int attributeCount, con
                                     "database). Export the database as KeePass XML from KeePass or KeePassXC, "
                                     "unencrypted, and import that file")
                          .arg(m_entry.number)
-                         .arg(line(), m_key));
+                         .arg(line(), QString::fromUtf8(m_key)));
         }
         return keep(Kept::Value);
     case Node::Times:
@@ -501,11 +502,21 @@ void KeePassXml::end()
 
 void KeePassXml::endText()
 {
-    QString value = QString::fromUtf8(m_text);
-    if (value.size() > m_limits.textLength) {
+    // No more bytes of UTF-8 than the limit is within it; more are counted in UTF-16 units.
+    if (m_text.size() > m_limits.textLength && QString::fromUtf8(m_text).size() > m_limits.textLength) {
         fail(QStringLiteral("%1: a value longer than %2 characters").arg(line()).arg(m_limits.textLength));
         return;
     }
+    // Kept as bytes: the buffer goes over whole, and the one it replaces gathers the next value.
+    QByteArray* bytes = m_kept == Kept::Key ? &m_key
+        : m_kept == Kept::Expiry            ? &m_expiry
+        : m_kept == Kept::Expires           ? &m_expires
+                                            : nullptr;
+    if (bytes) {
+        bytes->swap(m_text);
+        return;
+    }
+    QString value = QString::fromUtf8(m_text);
     switch (m_kept) {
     case Kept::RecycleBin:
         m_recycleBin = std::move(value);
@@ -522,20 +533,15 @@ void KeePassXml::endText()
     case Kept::Tags:
         m_tags = std::move(value);
         break;
-    case Kept::Key:
-        m_key = std::move(value);
-        break;
     case Kept::Value:
         m_value = std::move(value);
         break;
     case Kept::Modified:
         m_modified = std::move(value);
         break;
+    case Kept::Key:
     case Kept::Expiry:
-        m_expiry = std::move(value);
-        break;
     case Kept::Expires:
-        m_expires = std::move(value);
         break;
     case Kept::BinaryKey:
         m_binaryKey = std::move(value);
@@ -559,25 +565,25 @@ void KeePassXml::endEntry()
 
 void KeePassXml::endString()
 {
-    if (m_key == QLatin1StringView("Title"))
+    if (m_key == "Title")
         m_entry.title = m_value;
-    else if (m_key == QLatin1StringView("UserName"))
+    else if (m_key == "UserName")
         m_entry.add(Slot::UserName, QStringLiteral("User Name"), m_value);
-    else if (m_key == QLatin1StringView("Password"))
-        m_entry.add(Slot::Password, m_key, m_value);
-    else if (m_key == QLatin1StringView("URL"))
-        m_entry.add(Slot::Url, m_key, m_value);
-    else if (m_key == QLatin1StringView("Notes"))
-        m_entry.add(Slot::Notes, m_key, m_value);
+    else if (m_key == "Password")
+        m_entry.add(Slot::Password, QStringLiteral("Password"), m_value);
+    else if (m_key == "URL")
+        m_entry.add(Slot::Url, QStringLiteral("URL"), m_value);
+    else if (m_key == "Notes")
+        m_entry.add(Slot::Notes, QStringLiteral("Notes"), m_value);
     else
-        m_entry.add(Slot::Extra, m_key, m_value);
+        m_entry.add(Slot::Extra, QString::fromUtf8(m_key), m_value);
 }
 
 void KeePassXml::endTimes()
 {
     m_entry.add(Slot::Date, QStringLiteral("Last Modified"), dayOfKeePassTime(m_modified));
-    if (m_expires.compare(QLatin1StringView("True"), Qt::CaseInsensitive) == 0)
-        m_entry.add(Slot::Extra, QStringLiteral("Expires"), dayOfKeePassTime(m_expiry));
+    if (m_expires.compare("True", Qt::CaseInsensitive) == 0)
+        m_entry.add(Slot::Extra, QStringLiteral("Expires"), dayOfKeePassTime(QString::fromUtf8(m_expiry)));
 }
 
 // True when the XML is in UTF-8: no UTF-16 mark and no other encoding declared.
