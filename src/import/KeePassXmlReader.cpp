@@ -1,7 +1,7 @@
 // The unencrypted XML export of KeePass 2 and KeePassXC, read with libxml2's SAX2 parser, which pulls
-// the file a few KiB at a time. Each element's start and end moves a small state machine, names
-// are compared as the UTF-8 bytes the parser hands over, and text is gathered only inside the elements
-// the import keeps, made a QString once per value. One entry is held at a time, never the file.
+// the file a few KiB at a time. Each element's start and end moves a small state machine, names are
+// compared as the parser's own interned strings, and text is gathered (as UTF-8 bytes) only inside
+// the elements the import keeps, made a QString once per value. One entry is held at a time, never the file.
 #include "import/FormatReaders.h"
 #include "import/ImportMapping.h"
 #include "import/ImportPlan.h"
@@ -109,10 +109,13 @@ struct ParserFree {
 
 class KeePassXml {
 public:
-    KeePassXml(QIODevice& device, ImportPlan& plan, const ImportLimits& limits)
+    // `encoding`: what the parser cannot tell from the first bytes (UTF-16 without a byte-order mark),
+    // or XML_CHAR_ENCODING_NONE.
+    KeePassXml(QIODevice& device, ImportPlan& plan, const ImportLimits& limits, xmlCharEncoding encoding)
         : m_device(device)
         , m_plan(plan)
         , m_limits(limits)
+        , m_encoding(encoding)
     {
     }
 
@@ -157,7 +160,7 @@ private:
     // The error's type differs between libxml2 versions (const from 2.12 on).
     template <typename Error> static void onError(void* self, Error error)
     {
-        static_cast<KeePassXml*>(self)->xmlError(error->level, error->code, error->message, error->line, error->int2);
+        static_cast<KeePassXml*>(self)->xmlError(error->level, error->message, error->line, error->int2);
     }
 
     // libxml2 hands over every name from its dictionary: the same name is the same pointer.
@@ -172,7 +175,7 @@ private:
             xmlStopParser(m_context.get());
         }
     }
-    void xmlError(int level, int code, const char* message, int line, int column);
+    void xmlError(int level, const char* message, int line, int column);
     QString line() const { return QStringLiteral("line %1").arg(xmlSAX2GetLineNumber(m_context.get())); }
     // Fills the parser's buffer from the device; 0 at the end of the file or once the import failed.
     int give(char* buffer, int length);
@@ -190,6 +193,7 @@ private:
     QIODevice& m_device;
     ImportPlan& m_plan;
     const ImportLimits& m_limits;
+    xmlCharEncoding m_encoding;
     std::unique_ptr<xmlParserCtxt, ParserFree> m_context;
     const xmlChar* m_interned[size_t(Tag::Count)] = {}; // kTagNames in the parser's dictionary
     QString m_error;
@@ -231,20 +235,16 @@ bool KeePassXml::fail(const QString& why)
     return false;
 }
 
-void KeePassXml::xmlError(int level, int code, const char* message, int line, int column)
+void KeePassXml::xmlError(int level, const char* message, int line, int column)
 {
     // Warnings and the errors a parser without namespaces has no use for (an undeclared prefix) pass.
     if (level != XML_ERR_FATAL || !m_error.isEmpty())
         return;
     m_xmlFailed = true;
-    const QString text = QString::fromUtf8(message).simplified();
-    if (code == XML_ERR_INTERNAL_ERROR && text.contains(QLatin1StringView("Huge input lookup")))
-        m_error = QStringLiteral("line %1: a CDATA section, attribute or tag longer than %2 bytes, the most the XML "
-                                 "reader takes at once")
-                      .arg(line)
-                      .arg(XML_MAX_LOOKUP_LIMIT);
-    else
-        m_error = QStringLiteral("the XML is not well formed: %1 (line %2, column %3)").arg(text).arg(line).arg(column);
+    m_error = QStringLiteral("the XML is not well formed: %1 (line %2, column %3)")
+                  .arg(QString::fromUtf8(message).simplified())
+                  .arg(line)
+                  .arg(column);
 }
 
 int KeePassXml::give(char* buffer, int length)
@@ -292,6 +292,9 @@ bool KeePassXml::parse()
     // No network, and never XML_PARSE_NOENT (entities stay unexpanded) nor XML_PARSE_HUGE (libxml2's
     // own bounds on names, attributes and lookahead stay).
     xmlCtxtUseOptions(m_context.get(), XML_PARSE_NONET);
+    // Told once the input is there (at creation libxml2 2.9 would switch before it has one).
+    if (m_encoding != XML_CHAR_ENCODING_NONE && xmlSwitchEncoding(m_context.get(), m_encoding) != 0)
+        return fail(QStringLiteral("the XML reader could not read UTF-16"));
     for (size_t i = 0; i < size_t(Tag::Count); ++i) {
         m_interned[i] = xmlDictLookup(m_context->dict, reinterpret_cast<const xmlChar*>(kTagNames[i]), -1);
         if (!m_interned[i])
@@ -586,12 +589,18 @@ void KeePassXml::endTimes()
         m_entry.add(Slot::Extra, QStringLiteral("Expires"), dayOfKeePassTime(QString::fromUtf8(m_expiry)));
 }
 
-// True when the XML is in UTF-8: no UTF-16 mark and no other encoding declared.
-bool declaresUtf8(QByteArrayView start)
+// Whether the XML is in UTF-8 (no UTF-16 mark and no other encoding declared), and the encoding to
+// tell the parser: UTF-16 without a byte-order mark, which it does not recognise by itself.
+bool declaresUtf8(QByteArrayView start, xmlCharEncoding& untold)
 {
     int mark = 0;
     QString why;
     const std::optional<TextInput::Encoding> encoding = TextInput::encodingOf(start, mark, why);
+    untold = XML_CHAR_ENCODING_NONE;
+    if (encoding && mark == 0 && *encoding == TextInput::Encoding::Utf16LE)
+        untold = XML_CHAR_ENCODING_UTF16LE;
+    else if (encoding && mark == 0 && *encoding == TextInput::Encoding::Utf16BE)
+        untold = XML_CHAR_ENCODING_UTF16BE;
     if (!encoding || *encoding != TextInput::Encoding::Utf8)
         return false;
     const QByteArray head
@@ -606,8 +615,9 @@ namespace FormatReaders {
 
 bool readKeePassXml(QIODevice& device, ImportPlan& plan, const ImportLimits& limits, QString& error)
 {
-    const bool utf8 = declaresUtf8(device.peek(256));
-    KeePassXml reader(device, plan, limits);
+    xmlCharEncoding untold = XML_CHAR_ENCODING_NONE;
+    const bool utf8 = declaresUtf8(device.peek(256), untold);
+    KeePassXml reader(device, plan, limits, untold);
     if (reader.read())
         return true;
     error = reader.error();

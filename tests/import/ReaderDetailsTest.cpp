@@ -32,11 +32,11 @@ QByteArray keePass(const QByteArray& groups)
     return "<KeePassFile><Root><Group><Name>Db</Name>" + groups + "</Group></Root></KeePassFile>";
 }
 
-// UTF-16 LE with its byte-order mark.
-QByteArray utf16le(const QByteArray& utf8)
+// UTF-16 LE, with its byte-order mark unless told otherwise.
+QByteArray utf16le(const QByteArray& utf8, bool mark = true)
 {
     const QString text = QString::fromUtf8(utf8);
-    QByteArray bytes("\xff\xfe", 2);
+    QByteArray bytes = mark ? QByteArray("\xff\xfe", 2) : QByteArray();
     for (QChar c : text)
         bytes.append(char(c.unicode() & 0xFF)).append(char(c.unicode() >> 8));
     return bytes;
@@ -114,6 +114,9 @@ TEST(ReaderDetailsTest, KeePassXml)
         { "UTF-16 with a byte-order mark",
             utf16le(keePass(entry("<String><Key>Title</Key><Value>Caf\xc3\xa9 \xf0\x9f\x98\x80</Value></String>"))),
             { "Reference \"Caf\u00e9 \U0001F600\" date=2025-06-01" } },
+        { "UTF-16 without one",
+            utf16le(keePass(entry("<String><Key>Title</Key><Value>Caf\xc3\xa9</Value></String>")), false),
+            { "Reference \"Caf\u00e9\" date=2025-06-01" } },
         { "no recycle bin named in Meta: a group of that name is read",
             "<KeePassFile><Meta/><Root><Group><Name>Db</Name><Group><UUID>AA==</UUID><Name>Recycle Bin</Name>"
                 + entry(title) + "</Group></Group></Root></KeePassFile>",
