@@ -129,19 +129,23 @@ TEST(ReaderDetailsTest, KeePassXml)
 // A file handed over at most `piece` bytes at a time, as a slow disk or a pipe may.
 class PieceDevice : public QIODevice {
 public:
-    PieceDevice(const QByteArray& bytes, qint64 piece)
+    PieceDevice(const QByteArray& bytes, qint64 piece, bool pipe = false)
         : m_bytes(bytes)
         , m_piece(piece)
+        , m_pipe(pipe)
     {
         open(QIODevice::ReadOnly | QIODevice::Unbuffered);
     }
-    qint64 size() const override { return m_bytes.size(); }
+    qint64 size() const override { return m_pipe ? 0 : m_bytes.size(); }
+    bool isSequential() const override { return m_pipe; }
 
 protected:
     qint64 readData(char* data, qint64 length) override
     {
-        const qint64 n = std::min({ length, m_piece, m_bytes.size() - pos() });
-        std::memcpy(data, m_bytes.constData() + pos(), size_t(n));
+        const qint64 at = m_pipe ? m_read : pos(); // a pipe has no position
+        const qint64 n = std::min({ length, m_piece, m_bytes.size() - at });
+        std::memcpy(data, m_bytes.constData() + at, size_t(n));
+        m_read += n;
         return n;
     }
     qint64 writeData(const char*, qint64) override { return -1; }
@@ -149,6 +153,8 @@ protected:
 private:
     QByteArray m_bytes;
     qint64 m_piece;
+    bool m_pipe;
+    qint64 m_read = 0;
 };
 
 TEST(ReaderDetailsTest, KeePassXmlInAnyPieces)
@@ -182,6 +188,13 @@ TEST(ReaderDetailsTest, KeePassXmlInAnyPieces)
     }
     EXPECT_TRUE(whole.first().contains(QStringLiteral("userPassword=p\u00e9 ")));
     EXPECT_TRUE(whole.first().contains(QStringLiteral("Group: Db/G\u00fc")));
+
+    // A pipe has no size to check first: the reader counts what it reads.
+    ImportLimits limits;
+    limits.fileBytes = 4096;
+    PieceDevice pipe(file, 7, true);
+    EXPECT_EQ(Importer::read(pipe, ImportFormat::KeePassXml, limits).error,
+        QStringLiteral("the file is larger than 4 KiB, the most an import reads"));
 }
 
 TEST(ReaderDetailsTest, LastPassNotes)
