@@ -86,6 +86,12 @@ TEST(MalformedInputTest, RefusedWithTheRowLineOrByte)
             "line 2: a value longer than 10 characters", small(1 << 20, 10, 32) },
         { entry + "<Value>" + QByteArray("<![CDATA[\xc3\xa9\xc3\xa9]]>").repeated(8) + "</Value>" + entryEnd, xml,
             "line 1: a value longer than 10 characters", small(1 << 20, 10, 32) },
+        { "<KeePassFile><Root><Group><Entry><History><Entry/><Entry/></History></Entry>\n<Entry><String><Key>Password"
+          "</Key><Value Protected=\"True\">abc=</Value>"
+                + entryEnd,
+            xml,
+            QString(stillProtected)
+                .replace(QLatin1StringView("entry 1 (line 1)"), QLatin1StringView("entry 2 (line 2)")) },
         { entry + "</String></Entry><Entry>" + entryEnd.mid(9), xml,
             "line 1: more than 1 entries, the most an import reads", oneEntry },
         { "<KeePassFile><Root><Group><Group><Group><Group></Group></Group></Group></Group></Root></KeePassFile>", xml,

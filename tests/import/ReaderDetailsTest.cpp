@@ -84,7 +84,9 @@ TEST(ReaderDetailsTest, KeePassXml)
     const auto entry = [](const QByteArray& strings, const QByteArray& more = {}) {
         return "<Entry>" + more + strings + "</Entry>";
     };
-    const QByteArray title = "<String><Key>Title</Key><Value>T</Value></String>";
+    const auto named
+        = [](const QByteArray& title) { return "<String><Key>Title</Key><Value>" + title + "</Value></String>"; };
+    const QByteArray title = named("T");
     const Case cases[] = {
         { "the path of groups from the top one, expiry only when it expires",
             keePass("<Group><Name>A</Name><Group><Name>B</Name>"
@@ -117,6 +119,23 @@ TEST(ReaderDetailsTest, KeePassXml)
         { "UTF-16 without one",
             utf16le(keePass(entry("<String><Key>Title</Key><Value>Caf\xc3\xa9</Value></String>")), false),
             { "Reference \"Caf\u00e9\" date=2025-06-01" } },
+        { "a group's path and recycle bin end with it; group notes in the bin are not counted",
+            "<KeePassFile><Meta><RecycleBinUUID>Ymlu</RecycleBinUUID></Meta><Root><Group><Name>Db</Name>"
+            "<Group><Name>A</Name><Group><Name>B</Name>"
+                + entry(named("in B")) + "</Group>" + entry(named("in A"))
+                + "</Group><Group><UUID>Ymlu</UUID><Notes>n</Notes><Group><Name>Old</Name>" + entry(named("gone"))
+                + "</Group></Group>" + entry(named("in Db")) + "</Group></Root></KeePassFile>",
+            { "Reference \"in B\" description=Group: Db/A/B date=2025-06-01",
+                "Reference \"in A\" description=Group: Db/A date=2025-06-01", "Reference \"in Db\" date=2025-06-01" },
+            { "1 entry in the recycle bin" } },
+        { "earlier versions are neither entries nor read; each entry with some is counted once",
+            keePass(
+                entry(named("Now"), "<History>" + entry(named("Then")) + entry(named("Before")) + "<Other/></History>")
+                + entry(named("Also"), "<History>" + entry(named("Was")) + "</History>")
+                + entry(named("Plain"), "<History><Note/></History>")),
+            { "Reference \"Now\" date=2025-06-01", "Reference \"Also\" date=2025-06-01",
+                "Reference \"Plain\" date=2025-06-01" },
+            { "the earlier versions (History) of 2 entries" } },
         { "no recycle bin named in Meta: a group of that name is read",
             "<KeePassFile><Meta/><Root><Group><Name>Db</Name><Group><UUID>AA==</UUID><Name>Recycle Bin</Name>"
                 + entry(title) + "</Group></Group></Root></KeePassFile>",
