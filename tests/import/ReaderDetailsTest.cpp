@@ -145,6 +145,34 @@ TEST(ReaderDetailsTest, KeePassXml)
         check(c);
 }
 
+TEST(ReaderDetailsTest, KeePassXmlValueLengthInUtf16Units)
+{
+    struct Row {
+        QByteArray value; // as the file writes it
+        bool fits; // within 10 UTF-16 units
+    };
+    const Row rows[] = {
+        { QByteArray("\xc3\xa9").repeated(10), true }, { QByteArray("\xc3\xa9").repeated(11), false },
+        { QByteArray("\xe4\xb8\xad").repeated(10), true }, // three bytes a unit: the most before counting
+        { QByteArray("\xe4\xb8\xad").repeated(11), false },
+        { QByteArray("\xf0\x9f\x98\x80").repeated(5), true }, // two units a character
+        { QByteArray("\xf0\x9f\x98\x80").repeated(6), false },
+        { QByteArray("&#x78;").repeated(10), true }, // the text, not the references
+    };
+    ImportLimits limits;
+    limits.textLength = 10;
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.value.toStdString());
+        const ImportRead read
+            = readBytes(keePass("<Entry><String><Key>Title</Key><Value>" + row.value + "</Value></String></Entry>"),
+                ImportFormat::KeePassXml, limits);
+        EXPECT_EQ(read.error, row.fits ? QString() : QStringLiteral("line 1: a value longer than 10 characters"));
+        if (row.fits && read.plan) {
+            EXPECT_EQ(read.plan->row(0).title.size(), 10);
+        }
+    }
+}
+
 // A file handed over at most `piece` bytes at a time, as a slow disk or a pipe may.
 class PieceDevice : public QIODevice {
 public:
