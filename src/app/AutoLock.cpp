@@ -1,8 +1,6 @@
 #include "app/AutoLock.h"
 
-#include "app/CommandIds.h"
 #include "app/IdleWatcher.h"
-#include "app/MainFrame.h"
 #include "app/Preferences.h"
 #include "dialogs/UiPrompts.h"
 #include "document/QuorrilDoc.h"
@@ -18,10 +16,15 @@ constexpr qint64 kMsPerMinute = 60 * 1000;
 constexpr int kRetryMs = 10;
 } // namespace
 
-AutoLock::AutoLock(CMainFrame& frame, Preferences& preferences)
-    : QObject(&frame)
-    , m_frame(frame)
+AutoLock::AutoLock(CQuorrilDoc& document, UiPrompts& prompts, Preferences& preferences, QAction& lockCommand,
+    QWidget& window, QLabel& messagePane)
+    : QObject(&window)
+    , m_doc(document)
+    , m_prompts(prompts)
     , m_preferences(preferences)
+    , m_lockCommand(lockCommand)
+    , m_window(window)
+    , m_messagePane(messagePane)
     , m_idle(new IdleWatcher(this))
 {
     connect(m_idle, &IdleWatcher::idle, this, [this] { lockFor(Reason::Idle); });
@@ -29,12 +32,12 @@ AutoLock::AutoLock(CMainFrame& frame, Preferences& preferences)
         if (Preferences::AutoLockMinutes.is(key))
             followPreferences();
     });
-    connect(&m_frame.document(), &CQuorrilDoc::lockChanged, this, [this](bool locked) {
+    connect(&m_doc, &CQuorrilDoc::lockChanged, this, [this](bool locked) {
         // Unlocked: the note of why it locked has had its day.
-        if (!locked && m_frame.messagePane()->text() == m_shownText)
-            m_frame.showRestingText();
+        if (!locked && m_messagePane.text() == m_shownText)
+            Q_EMIT noteDone();
     });
-    m_frame.installEventFilter(this);
+    m_window.installEventFilter(this);
     followPreferences();
 }
 
@@ -61,24 +64,24 @@ QString AutoLock::statusText(Reason reason, int idleMinutes)
 
 void AutoLock::lockFor(Reason reason)
 {
-    CQuorrilDoc& doc = m_frame.document();
-    if (!doc.canLock())
+    if (!m_doc.canLock())
         return;
-    UiPrompts& prompts = m_frame.prompts();
-    if (prompts.passwordPromptOpen()) {
+    if (m_prompts.passwordPromptOpen()) {
         // The prompt belongs to a command of the document that is still running: it is answered
         // Cancel, and the lock falls once that command has returned.
         m_pending = reason;
-        prompts.cancelOpenPrompts();
+        m_prompts.cancelOpenPrompts();
         QTimer::singleShot(0, this, &AutoLock::retryPending);
         return;
     }
     m_pending.reset();
-    m_frame.updateCommandStates();
-    m_frame.action(ID_LOCK_DOCUMENT)->trigger();
-    if (doc.IsLocked()) {
+    // The command's enabled state is refreshed when the window looks, and may lag behind: the
+    // document can lock, so the command can run.
+    m_lockCommand.setEnabled(true);
+    m_lockCommand.trigger();
+    if (m_doc.IsLocked()) {
         m_shownText = statusText(reason, m_preferences.autoLockMinutes());
-        m_frame.messagePane()->setText(m_shownText);
+        m_messagePane.setText(m_shownText);
     }
 }
 
@@ -86,7 +89,7 @@ void AutoLock::retryPending()
 {
     if (!m_pending)
         return;
-    if (m_frame.prompts().passwordPromptOpen()) {
+    if (m_prompts.passwordPromptOpen()) {
         QTimer::singleShot(kRetryMs, this, &AutoLock::retryPending);
         return;
     }
@@ -95,7 +98,7 @@ void AutoLock::retryPending()
 
 bool AutoLock::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched == &m_frame && event->type() == QEvent::WindowStateChange && m_frame.isMinimized()
+    if (watched == &m_window && event->type() == QEvent::WindowStateChange && m_window.isMinimized()
         && m_preferences.lockOnMinimize())
         lockFor(Reason::Minimized);
     return QObject::eventFilter(watched, event);

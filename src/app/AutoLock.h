@@ -4,9 +4,13 @@
 
 #include <optional>
 
-class CMainFrame;
+class CQuorrilDoc;
 class IdleWatcher;
 class Preferences;
+class QAction;
+class QLabel;
+class QWidget;
+class UiPrompts;
 
 // Locks the document without being asked: after the minutes of Security/AutoLockMinutes without
 // input, when the desktop's screen locks, and (Security/LockOnMinimize) when the window is
@@ -21,13 +25,19 @@ class AutoLock : public QObject {
 public:
     enum class Reason { Idle, ScreenLocked, Minimized };
 
-    AutoLock(CMainFrame& frame, Preferences& preferences);
+    // `window` is watched for minimising; `messagePane` says why the document locked.
+    AutoLock(CQuorrilDoc& document, UiPrompts& prompts, Preferences& preferences, QAction& lockCommand, QWidget& window,
+        QLabel& messagePane);
 
     IdleWatcher& idleWatcher() const { return *m_idle; }
     // Locks for the reason as described above; the status bar then says why.
     void lockFor(Reason reason);
     // The status-bar text after a lock for the reason.
     static QString statusText(Reason reason, int idleMinutes);
+
+Q_SIGNALS:
+    // The document unlocked while the message pane still said why it locked: the pane may rest.
+    void noteDone();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -36,8 +46,12 @@ private:
     void followPreferences();
     void retryPending();
 
-    CMainFrame& m_frame;
+    CQuorrilDoc& m_doc;
+    UiPrompts& m_prompts;
     Preferences& m_preferences;
+    QAction& m_lockCommand;
+    QWidget& m_window;
+    QLabel& m_messagePane;
     IdleWatcher* m_idle = nullptr;
     std::optional<Reason> m_pending;
     QString m_shownText;

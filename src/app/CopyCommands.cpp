@@ -3,7 +3,6 @@
 #include "accounts/AccountRoles.h"
 #include "accounts/OpenableUrl.h"
 #include "app/CommandIds.h"
-#include "app/MainFrame.h"
 #include "dialogs/UiPrompts.h"
 #include "document/QuorrilDoc.h"
 #include "views/AccountView.h"
@@ -31,29 +30,33 @@ const RoleCommand kCommands[] = {
 };
 } // namespace
 
-CopyCommands::CopyCommands(CMainFrame& frame, SecretClipboard& clipboard)
-    : QObject(&frame)
-    , m_frame(frame)
+CopyCommands::CopyCommands(CQuorrilDoc& document, UiPrompts& prompts, const CommandActions& actions, Panes panes,
+    SecretClipboard& clipboard, QStatusBar& statusBar, QObject* parent)
+    : QObject(parent)
+    , m_doc(document)
+    , m_prompts(prompts)
+    , m_actions(actions)
+    , m_panes(panes)
     , m_clipboard(clipboard)
+    , m_statusBar(statusBar)
     , m_openUrl([](const QUrl& url) { return QDesktopServices::openUrl(url); })
 {
     for (const RoleCommand& command : kCommands)
-        connect(m_frame.action(command.id), &QAction::triggered, this, command.run);
+        connect(m_actions.value(command.id), &QAction::triggered, this, command.run);
     // Selecting another user's rows in the property list changes what Email copies.
-    connect(
-        m_frame.listView()->selectionModel(), &QItemSelectionModel::selectionChanged, this, &CopyCommands::updateState);
+    connect(m_panes.list.selectionModel(), &QItemSelectionModel::selectionChanged, this, &CopyCommands::updateState);
 }
 
 std::optional<QString> CopyCommands::selectedText(FieldRole role) const
 {
-    const CQuorrilView* tree = m_frame.treeView();
-    if (!tree->canEditAccount())
+    const CQuorrilView& tree = m_panes.tree;
+    if (!tree.canEditAccount())
         return std::nullopt;
-    const AccountRecord* account = m_frame.document().FindAccount(CQuorrilView::nodeAccountId(tree->selectedNode()));
+    const AccountRecord* account = m_doc.FindAccount(CQuorrilView::nodeAccountId(tree.selectedNode()));
     if (!account)
         return std::nullopt;
-    const CAccountView* list = m_frame.listView();
-    const int user = qMax(0, list->rowUser(list->selectedRow()));
+    const CAccountView& list = m_panes.list;
+    const int user = qMax(0, list.rowUser(list.selectedRow()));
     std::optional<QString> text = AccountRoles::textOf(*account, role, user);
     if (!text || text->isEmpty())
         return std::nullopt;
@@ -63,13 +66,10 @@ std::optional<QString> CopyCommands::selectedText(FieldRole role) const
 void CopyCommands::updateState()
 {
     for (const RoleCommand& command : kCommands)
-        m_frame.action(command.id)->setEnabled(selectedText(command.role).has_value());
+        m_actions.value(command.id)->setEnabled(selectedText(command.role).has_value());
 }
 
-void CopyCommands::showStatus(const QString& message)
-{
-    m_frame.statusBar()->showMessage(message, kStatusMilliseconds);
-}
+void CopyCommands::showStatus(const QString& message) { m_statusBar.showMessage(message, kStatusMilliseconds); }
 
 void CopyCommands::copy(FieldRole role)
 {
@@ -92,8 +92,8 @@ void CopyCommands::OnOpenUrl()
         showStatus(tr("Nothing to open."));
         break;
     case OpenableUrl::Verdict::Refused:
-        m_frame.prompts().notice(tr("This URL is not opened: only http, https and ftp addresses with a host name "
-                                    "are opened from a wallet."));
+        m_prompts.notice(tr("This URL is not opened: only http, https and ftp addresses with a host name are "
+                            "opened from a wallet."));
         break;
     case OpenableUrl::Verdict::Open:
         if (!m_openUrl(address.url)) {

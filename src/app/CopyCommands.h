@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/CommandActions.h"
 #include "core/AccountFields.h"
 
 #include <QObject>
@@ -9,8 +10,12 @@
 #include <functional>
 #include <optional>
 
-class CMainFrame;
+class CAccountView;
+class CQuorrilDoc;
+class CQuorrilView;
+class QStatusBar;
 class SecretClipboard;
+class UiPrompts;
 
 // Copy Password, Copy User Name and Open URL, in the Account menu and the tree's context menu. They
 // act on the account selected in the tree, whichever pane has the focus; for a type that lists its
@@ -23,7 +28,13 @@ class CopyCommands : public QObject {
 public:
     using UrlOpener = std::function<bool(const QUrl&)>;
 
-    CopyCommands(CMainFrame& frame, SecretClipboard& clipboard);
+    struct Panes {
+        CQuorrilView& tree;
+        CAccountView& list;
+    };
+
+    CopyCommands(CQuorrilDoc& document, UiPrompts& prompts, const CommandActions& actions, Panes panes,
+        SecretClipboard& clipboard, QStatusBar& statusBar, QObject* parent);
 
     void updateState();
     // What hands an address to the browser: the desktop's, unless a test puts another.
@@ -40,7 +51,11 @@ private:
     void copy(FieldRole role);
     void showStatus(const QString& message);
 
-    CMainFrame& m_frame;
+    CQuorrilDoc& m_doc;
+    UiPrompts& m_prompts;
+    const CommandActions& m_actions;
+    Panes m_panes;
     SecretClipboard& m_clipboard;
+    QStatusBar& m_statusBar;
     UrlOpener m_openUrl;
 };

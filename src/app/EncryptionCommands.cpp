@@ -1,7 +1,6 @@
 #include "app/EncryptionCommands.h"
 
 #include "app/CommandIds.h"
-#include "app/MainFrame.h"
 #include "app/Preferences.h"
 #include "dialogs/UiPrompts.h"
 #include "document/DocumentTexts.h"
@@ -34,54 +33,51 @@ QString EncryptionCommands::paneText(bool encrypted, bool pending)
     return pending ? tr("%1 at next save").arg(state) : state;
 }
 
-EncryptionCommands::EncryptionCommands(CMainFrame& frame)
-    : QObject(&frame)
-    , m_frame(frame)
-    , m_pane(frame.encryptionPane())
+EncryptionCommands::EncryptionCommands(CQuorrilDoc& document, UiPrompts& prompts, Preferences& preferences,
+    const CommandActions& actions, QLabel& pane, QObject* parent)
+    : QObject(parent)
+    , m_doc(document)
+    , m_prompts(prompts)
+    , m_encrypt(actions.value(ID_ENCRYPT_WALLET))
+    , m_pane(pane)
 {
-    QAction* encrypt = m_frame.action(ID_ENCRYPT_WALLET);
-    encrypt->setCheckable(true);
-    connect(encrypt, &QAction::triggered, this, &EncryptionCommands::OnEncryptWallet);
+    m_encrypt->setCheckable(true);
+    connect(m_encrypt, &QAction::triggered, this, &EncryptionCommands::OnEncryptWallet);
 
-    CQuorrilDoc& doc = m_frame.document();
-    Preferences& preferences = m_frame.preferences();
-    doc.setEncryptNewDocuments(preferences.encryptNewWallets());
-    connect(&preferences, &Preferences::changed, this, [&doc, &preferences](const QString& key) {
+    m_doc.setEncryptNewDocuments(preferences.encryptNewWallets());
+    connect(&preferences, &Preferences::changed, this, [this, &preferences](const QString& key) {
         if (Preferences::EncryptNewWallets.is(key))
-            doc.setEncryptNewDocuments(preferences.encryptNewWallets());
+            m_doc.setEncryptNewDocuments(preferences.encryptNewWallets());
     });
-    connect(&doc, &CQuorrilDoc::encryptionChanged, this, &EncryptionCommands::updateState);
+    connect(&m_doc, &CQuorrilDoc::encryptionChanged, this, &EncryptionCommands::updateState);
     updateState();
 }
 
 void EncryptionCommands::OnEncryptWallet(bool encrypted)
 {
-    CQuorrilDoc& doc = m_frame.document();
     if (encrypted)
         encrypt();
-    else if (!doc.savedEncrypted()
-        || m_frame.prompts().question(
+    else if (!m_doc.savedEncrypted()
+        || m_prompts.question(
             classicQuestion(), UiPrompts::Icon::Warning, UiPrompts::Answer::No, UiPrompts::Answer::No))
-        doc.setEncrypted(false);
+        m_doc.setEncrypted(false);
     // A switch refused or given up (or the document is locked) leaves the check mark as it was.
     updateState();
 }
 
 void EncryptionCommands::encrypt()
 {
-    CQuorrilDoc& doc = m_frame.document();
-    if (!doc.encryptingNeedsNewPassword()) {
-        doc.setEncrypted(true);
+    if (!m_doc.encryptingNeedsNewPassword()) {
+        m_doc.setEncrypted(true);
         return;
     }
-    UiPrompts& prompts = m_frame.prompts();
-    switch (prompts.questionWithCancel(newPasswordQuestion())) {
+    switch (m_prompts.questionWithCancel(newPasswordQuestion())) {
     case UiPrompts::Answer::Yes:
-        if (const std::optional<QString> password = prompts.password(Prompts::PasswordMode::SetEncrypted))
-            doc.encryptWithNewPassword(*password);
+        if (const std::optional<QString> password = m_prompts.password(Prompts::PasswordMode::SetEncrypted))
+            m_doc.encryptWithNewPassword(*password);
         break;
     case UiPrompts::Answer::No:
-        doc.setEncrypted(true);
+        m_doc.setEncrypted(true);
         break;
     case UiPrompts::Answer::Cancel:
         break;
@@ -90,13 +86,11 @@ void EncryptionCommands::encrypt()
 
 void EncryptionCommands::updateState()
 {
-    const CQuorrilDoc& doc = m_frame.document();
-    QAction* encrypt = m_frame.action(ID_ENCRYPT_WALLET);
-    encrypt->setChecked(doc.isEncrypted());
-    encrypt->setEnabled(doc.canSwitchEncryption());
-    const QString text = paneText(doc.isEncrypted(), doc.encryptionPending());
-    m_pane->setText(text);
+    m_encrypt->setChecked(m_doc.isEncrypted());
+    m_encrypt->setEnabled(m_doc.canSwitchEncryption());
+    const QString text = paneText(m_doc.isEncrypted(), m_doc.encryptionPending());
+    m_pane.setText(text);
     // As wide as the text it shows, not as its longest one: the message pane beside it needs the
     // room for the notes of an opened wallet.
-    m_pane->setMinimumWidth(m_pane->fontMetrics().horizontalAdvance(text) + 12);
+    m_pane.setMinimumWidth(m_pane.fontMetrics().horizontalAdvance(text) + 12);
 }

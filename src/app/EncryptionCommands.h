@@ -1,9 +1,13 @@
 #pragma once
 
+#include "app/CommandActions.h"
+
 #include <QObject>
 
-class CMainFrame;
+class CQuorrilDoc;
+class Preferences;
 class QLabel;
+class UiPrompts;
 
 // Whether the open wallet is saved encrypted: File > Encrypt Wallet switches it (unavailable while
 // the document is locked), a status-bar pane reads "Encrypted" or "Not Encrypted" ("... at next
@@ -14,7 +18,9 @@ class QLabel;
 class EncryptionCommands : public QObject {
     Q_OBJECT
 public:
-    explicit EncryptionCommands(CMainFrame& frame);
+    // `pane` is the status-bar pane that shows the state.
+    EncryptionCommands(CQuorrilDoc& document, UiPrompts& prompts, Preferences& preferences,
+        const CommandActions& actions, QLabel& pane, QObject* parent);
 
     void updateState();
     // The pane's text for the document's state.
@@ -24,6 +30,8 @@ private:
     void OnEncryptWallet(bool encrypted);
     void encrypt();
 
-    CMainFrame& m_frame;
-    QLabel* m_pane;
+    CQuorrilDoc& m_doc;
+    UiPrompts& m_prompts;
+    QAction* m_encrypt;
+    QLabel& m_pane;
 };

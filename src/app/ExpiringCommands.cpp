@@ -5,7 +5,6 @@
 #include "app/AccountCommands.h"
 #include "app/CommandIds.h"
 #include "app/ExpiringDlg.h"
-#include "app/MainFrame.h"
 #include "dialogs/CloseOnLock.h"
 #include "document/ExpiringItems.h"
 #include "document/QuorrilDoc.h"
@@ -14,20 +13,23 @@
 #include <QAction>
 #include <QLabel>
 
-ExpiringCommands::ExpiringCommands(CMainFrame& frame)
-    : QObject(&frame)
-    , m_frame(frame)
+ExpiringCommands::ExpiringCommands(CQuorrilDoc& document, CQuorrilView& tree, AccountCommands& accountCommands,
+    const CommandActions& actions, QWidget& window)
+    : QObject(&window)
+    , m_doc(document)
+    , m_tree(tree)
+    , m_accountCommands(accountCommands)
+    , m_window(window)
 {
-    connect(m_frame.action(ID_VIEW_EXPIRING), &QAction::triggered, this, &ExpiringCommands::OnViewExpiring);
-    CQuorrilDoc& doc = m_frame.document();
-    connect(&doc, &CQuorrilDoc::documentReset, this, &ExpiringCommands::showNote);
+    connect(actions.value(ID_VIEW_EXPIRING), &QAction::triggered, this, &ExpiringCommands::OnViewExpiring);
+    connect(&m_doc, &CQuorrilDoc::documentReset, this, &ExpiringCommands::showNote);
     // Unlocked: the note again; locked: it goes, as the list does.
-    connect(&doc, &CQuorrilDoc::lockChanged, this, &ExpiringCommands::showNote);
+    connect(&m_doc, &CQuorrilDoc::lockChanged, this, &ExpiringCommands::showNote);
 }
 
 void ExpiringCommands::showNote()
 {
-    const CQuorrilDoc& doc = m_frame.document();
+    const CQuorrilDoc& doc = m_doc;
     m_expiringNote.clear();
     // A wallet opened from its file (a new one has nothing yet), and only while it can be read.
     if (!doc.GetPathName().isEmpty() && !doc.IsLocked()) {
@@ -49,27 +51,26 @@ void ExpiringCommands::showNotes()
     for (const QString& note : { m_expiringNote, m_healthNote })
         if (!note.isEmpty())
             notes << note;
-    m_frame.setRestingNote(notes.join(QStringLiteral("; ")));
+    Q_EMIT noteChanged(notes.join(QStringLiteral("; ")));
 }
 
 void ExpiringCommands::OnViewExpiring()
 {
-    ExpiringDlg dialog(m_frame.document(), Clock::today, &m_frame);
+    ExpiringDlg dialog(m_doc, Clock::today, &m_window);
     connect(&dialog, &ExpiringDlg::accountActivated, this, [this, &dialog](AccountId id) {
         openAccount(id);
         dialog.refresh();
     });
-    const CloseOnLock closeOnLock(m_frame.document(), dialog);
+    const CloseOnLock closeOnLock(m_doc, dialog);
     dialog.exec();
 }
 
 void ExpiringCommands::openAccount(AccountId id)
 {
-    const CQuorrilDoc& doc = m_frame.document();
-    const AccountRecord* account = doc.FindAccount(id);
-    if (!account || doc.IsLocked())
+    const AccountRecord* account = m_doc.FindAccount(id);
+    if (!account || m_doc.IsLocked())
         return;
     // The account is selected first (a search that hides it ends), as Properties acts on the selection.
-    if (m_frame.treeView()->selectAccount(account->GetType(), id))
-        m_frame.accountCommands().OnAccountProperties();
+    if (m_tree.selectAccount(account->GetType(), id))
+        m_accountCommands.OnAccountProperties();
 }

@@ -2,7 +2,6 @@
 
 #include "app/AboutDlg.h"
 #include "app/CommandIds.h"
-#include "app/MainFrame.h"
 #include "app/Preferences.h"
 #include "app/RecentFileList.h"
 #include "app/RestoreBackupDlg.h"
@@ -41,12 +40,16 @@ QString recentFileText(int number, const QString& path)
 }
 } // namespace
 
-FileCommands::FileCommands(CMainFrame& frame, RecentFileList& recentFiles)
-    : QObject(&frame)
-    , m_frame(frame)
-    , m_doc(frame.document())
-    , m_prompts(frame.prompts())
+FileCommands::FileCommands(CQuorrilDoc& document, UiPrompts& prompts, RecentFileList& recentFiles,
+    Preferences& preferences, const CommandActions& actions, QAction& recentPlaceholder, QStatusBar& statusBar,
+    QWidget& window)
+    : QObject(&window)
+    , m_doc(document)
+    , m_prompts(prompts)
     , m_recentFiles(recentFiles)
+    , m_actions(actions)
+    , m_recentPlaceholder(recentPlaceholder)
+    , m_window(window)
 {
     connect(action(ID_FILE_NEW), &QAction::triggered, this, &FileCommands::OnFileNew);
     connect(action(ID_FILE_OPEN), &QAction::triggered, this, &FileCommands::OnFileOpen);
@@ -54,7 +57,7 @@ FileCommands::FileCommands(CMainFrame& frame, RecentFileList& recentFiles)
     connect(action(ID_FILE_SAVE_AS), &QAction::triggered, this, &FileCommands::OnFileSaveAs);
     connect(action(ID_FILE_RESTORE_BACKUP), &QAction::triggered, this, &FileCommands::OnRestoreBackup);
     connect(action(ID_APP_ABOUT), &QAction::triggered, this, &FileCommands::OnAppAbout);
-    connect(action(ID_APP_EXIT), &QAction::triggered, &m_frame, &QWidget::close);
+    connect(action(ID_APP_EXIT), &QAction::triggered, &m_window, &QWidget::close);
     for (int id = ID_FILE_MRU_FILE1; id <= ID_FILE_MRU_FILE4; ++id)
         connect(action(id), &QAction::triggered, this, [this, id] { openRecentFile(id - ID_FILE_MRU_FILE1); });
     connect(&m_recentFiles, &RecentFileList::changed, this, &FileCommands::updateRecentFileMenu);
@@ -62,12 +65,12 @@ FileCommands::FileCommands(CMainFrame& frame, RecentFileList& recentFiles)
 
     // A save keeps as many backups as the preference says at that moment, and tells when it could
     // keep none.
-    m_doc.setBackupCount([&preferences = m_frame.preferences()] { return preferences.backupCount(); });
+    m_doc.setBackupCount([&preferences] { return preferences.backupCount(); });
     connect(&m_doc, &CQuorrilDoc::backupFailed, this,
-        [this](const QString& message) { m_frame.statusBar()->showMessage(message, kStatusMilliseconds); });
+        [&statusBar](const QString& message) { statusBar.showMessage(message, kStatusMilliseconds); });
 }
 
-QAction* FileCommands::action(int id) const { return m_frame.action(id); }
+QAction* FileCommands::action(int id) const { return m_actions.value(id); }
 
 void FileCommands::updateState()
 {
@@ -78,7 +81,7 @@ void FileCommands::updateState()
 void FileCommands::updateRecentFileMenu()
 {
     const QStringList entries = m_recentFiles.entries();
-    m_frame.recentFilesPlaceholder()->setVisible(entries.isEmpty());
+    m_recentPlaceholder.setVisible(entries.isEmpty());
     for (int index = 0; index < RecentFileList::MaxEntries; ++index) {
         QAction* entry = action(ID_FILE_MRU_FILE1 + index);
         const bool listed = index < entries.size();
@@ -107,7 +110,7 @@ void FileCommands::OnFileNew()
 {
     if (!saveModified())
         return;
-    m_frame.OnDocumentClosing();
+    Q_EMIT documentClosing();
     m_doc.OnNewDocument();
 }
 
@@ -120,7 +123,7 @@ void FileCommands::OnFileOpen()
 
 bool FileCommands::loadDocument(const QString& path)
 {
-    m_frame.OnDocumentClosing();
+    Q_EMIT documentClosing();
     if (!m_doc.OnOpenDocument(path)) {
         keepViewsIfAbandoned();
         return false;
@@ -201,7 +204,7 @@ void FileCommands::OnRestoreBackup()
 {
     if (m_doc.GetPathName().isEmpty())
         return;
-    RestoreBackupDlg dialog(m_doc.GetPathName(), &m_frame);
+    RestoreBackupDlg dialog(m_doc.GetPathName(), &m_window);
     if (dialog.exec() == QDialog::Accepted && !dialog.chosenPath().isEmpty())
         openBackup(dialog.chosenPath());
 }
@@ -210,7 +213,7 @@ bool FileCommands::openBackup(const QString& path)
 {
     if (!saveModified())
         return false;
-    m_frame.OnDocumentClosing();
+    Q_EMIT documentClosing();
     QString reason;
     const std::optional<QByteArray> bytes = FileAccess::readRegularFile(path, reason);
     if (!bytes) {
@@ -229,11 +232,11 @@ void FileCommands::keepViewsIfAbandoned()
 {
     // The user gave up waiting for the key: the document is as it was, and so are its views.
     if (m_doc.lastOpenResult() == CQuorrilDoc::OpenResult::Abandoned)
-        m_frame.OnDocumentReset();
+        Q_EMIT documentKept();
 }
 
 void FileCommands::OnAppAbout()
 {
-    CAboutDlg about(&m_frame);
+    CAboutDlg about(&m_window);
     about.exec();
 }

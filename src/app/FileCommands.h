@@ -1,20 +1,27 @@
 #pragma once
 
+#include "app/CommandActions.h"
+
 #include <QObject>
 #include <QStringList>
 
-class CMainFrame;
 class CQuorrilDoc;
-class UiPrompts;
+class Preferences;
 class QAction;
+class QStatusBar;
+class QWidget;
 class RecentFileList;
+class UiPrompts;
 
 // The File menu: New, Open, Save, Save As, the recent documents, About and Exit, with the question
 // "Save changes to %1?" before a modified document is closed or replaced.
 class FileCommands : public QObject {
     Q_OBJECT
 public:
-    FileCommands(CMainFrame& frame, RecentFileList& recentFiles);
+    // `recentPlaceholder` is the menu's greyed entry shown while there are no recent files; Exit
+    // closes `window`, the parent of the dialogs.
+    FileCommands(CQuorrilDoc& document, UiPrompts& prompts, RecentFileList& recentFiles, Preferences& preferences,
+        const CommandActions& actions, QAction& recentPlaceholder, QStatusBar& statusBar, QWidget& window);
 
     void OnFileNew();
     void OnFileOpen();
@@ -41,6 +48,14 @@ public:
     void updateState();
     void updateRecentFileMenu();
 
+Q_SIGNALS:
+    // New or Open is about to replace the document's contents: the views let go of them, so nothing
+    // of the old wallet stays on screen while the next one asks for its password.
+    void documentClosing();
+    // An open was given up while its key was derived: the document stayed as it was, and the views
+    // rebuild from it.
+    void documentKept();
+
 private:
     // Opens the file: true when the document holds it now.
     bool loadDocument(const QString& path);
@@ -49,8 +64,10 @@ private:
     void openRecentFile(int index);
     QAction* action(int id) const;
 
-    CMainFrame& m_frame;
     CQuorrilDoc& m_doc;
     UiPrompts& m_prompts;
     RecentFileList& m_recentFiles;
+    const CommandActions& m_actions;
+    QAction& m_recentPlaceholder;
+    QWidget& m_window;
 };

@@ -5,7 +5,6 @@
 #include "app/CommandIds.h"
 #include "app/ExpiringCommands.h"
 #include "app/HealthDlg.h"
-#include "app/MainFrame.h"
 #include "document/ExpiringItems.h"
 #include "document/PasswordHealth.h"
 #include "document/QuorrilDoc.h"
@@ -17,28 +16,27 @@
 
 #include <memory>
 
-HealthCommands::HealthCommands(CMainFrame& frame)
-    : QObject(&frame)
-    , m_frame(frame)
+HealthCommands::HealthCommands(
+    CQuorrilDoc& document, ExpiringCommands& expiring, const CommandActions& actions, QWidget& window)
+    : QObject(&window)
+    , m_doc(document)
+    , m_expiring(expiring)
+    , m_action(actions.value(ID_VIEW_PASSWORD_HEALTH))
+    , m_window(window)
 {
-    connect(m_frame.action(ID_VIEW_PASSWORD_HEALTH), &QAction::triggered, this, &HealthCommands::OnViewPasswordHealth);
-    CQuorrilDoc& doc = m_frame.document();
-    connect(&doc, &CQuorrilDoc::documentReset, this, &HealthCommands::startNote);
-    connect(&doc, &CQuorrilDoc::lockChanged, this, &HealthCommands::startNote);
+    connect(m_action, &QAction::triggered, this, &HealthCommands::OnViewPasswordHealth);
+    connect(&m_doc, &CQuorrilDoc::documentReset, this, &HealthCommands::startNote);
+    connect(&m_doc, &CQuorrilDoc::lockChanged, this, &HealthCommands::startNote);
 }
 
-void HealthCommands::updateState()
-{
-    m_frame.action(ID_VIEW_PASSWORD_HEALTH)->setEnabled(!m_frame.document().IsLocked());
-}
+void HealthCommands::updateState() { m_action->setEnabled(!m_doc.IsLocked()); }
 
 void HealthCommands::OnViewPasswordHealth()
 {
-    if (m_frame.document().IsLocked())
+    if (m_doc.IsLocked())
         return;
-    HealthDlg dialog(m_frame.document(), Clock::today, &m_frame);
-    connect(&dialog, &HealthDlg::accountActivated, this,
-        [this](AccountId id) { m_frame.expiringCommands().openAccount(id); });
+    HealthDlg dialog(m_doc, Clock::today, &m_window);
+    connect(&dialog, &HealthDlg::accountActivated, &m_expiring, &ExpiringCommands::openAccount);
     dialog.exec();
 }
 
@@ -47,8 +45,8 @@ void HealthCommands::startNote()
     // A note still being graded is of a wallet that changed, locked or closed: it stops.
     m_grading.cancel();
     const quint64 generation = ++m_generation;
-    m_frame.expiringCommands().setHealthNote(QString());
-    const CQuorrilDoc& doc = m_frame.document();
+    m_expiring.setHealthNote(QString());
+    const CQuorrilDoc& doc = m_doc;
     // A wallet opened from its file (a new one has nothing yet), and only while it can be read.
     if (doc.GetPathName().isEmpty() || doc.IsLocked())
         return;
@@ -63,7 +61,7 @@ void HealthCommands::startNote()
         --m_pending;
         if (generation != m_generation || watcher->future().isCanceled() || watcher->future().resultCount() == 0)
             return;
-        m_frame.expiringCommands().setHealthNote(PasswordHealth::statusNote(watcher->result()));
+        m_expiring.setHealthNote(PasswordHealth::statusNote(watcher->result()));
         Q_EMIT noteReady();
     });
     promise->start();

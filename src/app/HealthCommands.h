@@ -1,14 +1,14 @@
 #pragma once
 
-#include "core/AccountId.h"
+#include "app/CommandActions.h"
 
-#include <QDate>
 #include <QFuture>
 #include <QObject>
 
-#include <functional>
-
-class CMainFrame;
+class CQuorrilDoc;
+class ExpiringCommands;
+class QAction;
+class QWidget;
 
 // View > Password Health… and the status-bar note, when a wallet is opened or unlocked, of how many
 // of its passwords are weak or reused. The note is graded on another thread, so that a large wallet
@@ -17,11 +17,11 @@ class CMainFrame;
 class HealthCommands : public QObject {
     Q_OBJECT
 public:
-    explicit HealthCommands(CMainFrame& frame);
+    // The note is shown through the expiring commands' note; `window` is the parent of the dialog.
+    HealthCommands(CQuorrilDoc& document, ExpiringCommands& expiring, const CommandActions& actions, QWidget& window);
 
     void updateState();
     void OnViewPasswordHealth();
-    // A calendar of the test's own.
     // Whether a note is being graded.
     bool gradingNote() const { return m_pending > 0; }
 
@@ -32,7 +32,10 @@ Q_SIGNALS:
 private:
     void startNote();
 
-    CMainFrame& m_frame;
+    CQuorrilDoc& m_doc;
+    ExpiringCommands& m_expiring;
+    QAction* m_action;
+    QWidget& m_window;
     // Each start of a note counts up; a result of an older one is stale.
     quint64 m_generation = 0;
     int m_pending = 0;

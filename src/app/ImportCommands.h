@@ -1,8 +1,13 @@
 #pragma once
 
+#include "app/CommandActions.h"
+
 #include <QObject>
 
-class CMainFrame;
+class CQuorrilDoc;
+class QStatusBar;
+class QWidget;
+class UiPrompts;
 
 // File > Import… and File > Export…. An import reads another program's export (or Quorril's own
 // JSON), shows its preview, and files the accounts into the open wallet as one undoable step. An
@@ -12,7 +17,9 @@ class CMainFrame;
 class ImportCommands : public QObject {
     Q_OBJECT
 public:
-    explicit ImportCommands(CMainFrame& frame);
+    // `window` is the parent of the preview.
+    ImportCommands(CQuorrilDoc& document, UiPrompts& prompts, const CommandActions& actions, QStatusBar& statusBar,
+        QWidget& window);
 
     void updateState();
     void OnFileImport();
@@ -29,5 +36,9 @@ public:
     static QStringList exportFilters();
 
 private:
-    CMainFrame& m_frame;
+    CQuorrilDoc& m_doc;
+    UiPrompts& m_prompts;
+    const CommandActions& m_actions;
+    QStatusBar& m_statusBar;
+    QWidget& m_window;
 };

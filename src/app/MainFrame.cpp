@@ -102,20 +102,31 @@ CMainFrame::CMainFrame(
     createStatusBar();
     createClient();
 
-    m_fileCommands = new FileCommands(*this, m_recentFiles);
+    QStatusBar& status = *statusBar();
+    m_fileCommands = new FileCommands(
+        m_doc, m_prompts, m_recentFiles, m_preferences, m_actions, *m_recentPlaceholder, status, *this);
     m_accountCommands = new AccountCommands(m_doc, *m_tree, m_prompts, this);
     m_editCommands = new EditCommands(m_doc, *m_tree, m_prompts,
         { action(ID_EDIT_UNDO), action(ID_EDIT_REDO), action(ID_EDIT_RECENTLY_DELETED) }, { m_tree, m_list }, *this);
-    m_paneCommands = new PaneCommands(*this, *m_accountCommands);
-    m_passwordCommands = new PasswordCommands(*this);
-    m_encryptionCommands = new EncryptionCommands(*this);
-    m_viewCommands = new ViewCommands(*this, *m_findBar);
-    m_copyCommands = new CopyCommands(*this, m_viewCommands->clipboard());
-    m_autoLock = new AutoLock(*this, m_preferences);
-    m_expiringCommands = new ExpiringCommands(*this);
-    m_healthCommands = new HealthCommands(*this);
-    m_syncCommands = new SyncCommands(*this);
-    m_importCommands = new ImportCommands(*this);
+    m_paneCommands = new PaneCommands(
+        *m_tree, *m_list, [this] { return m_activePane == Pane::Tree; }, *m_accountCommands, m_actions, this);
+    m_passwordCommands = new PasswordCommands(m_doc, m_actions, status, this);
+    m_encryptionCommands = new EncryptionCommands(m_doc, m_prompts, m_preferences, m_actions, *m_encryptionPane, this);
+    m_viewCommands = new ViewCommands(m_doc, m_preferences, m_actions, *m_list, *m_findBar, status, *this);
+    m_copyCommands = new CopyCommands(
+        m_doc, m_prompts, m_actions, { *m_tree, *m_list }, m_viewCommands->clipboard(), status, this);
+    m_autoLock = new AutoLock(m_doc, m_prompts, m_preferences, *action(ID_LOCK_DOCUMENT), *this, *m_messagePane);
+    m_expiringCommands = new ExpiringCommands(m_doc, *m_tree, *m_accountCommands, m_actions, *this);
+    m_healthCommands = new HealthCommands(m_doc, *m_expiringCommands, m_actions, *this);
+    m_syncCommands = new SyncCommands(m_doc, m_prompts, *m_tree, m_actions, status, this);
+    m_importCommands = new ImportCommands(m_doc, m_prompts, m_actions, status, *this);
+    // What the commands ask of the window.
+    connect(m_fileCommands, &FileCommands::documentClosing, this, &CMainFrame::OnDocumentClosing);
+    connect(m_fileCommands, &FileCommands::documentKept, this, &CMainFrame::OnDocumentReset);
+    connect(m_syncCommands, &SyncCommands::documentClosing, this, &CMainFrame::OnDocumentClosing);
+    connect(m_syncCommands, &SyncCommands::documentKept, this, &CMainFrame::OnDocumentReset);
+    connect(m_expiringCommands, &ExpiringCommands::noteChanged, this, &CMainFrame::setRestingNote);
+    connect(m_autoLock, &AutoLock::noteDone, this, &CMainFrame::showRestingText);
     connect(action(ID_FILE_PREFERENCES), &QAction::triggered, this, &CMainFrame::OnPreferences);
 
     connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) { onFocusChanged(now); });

@@ -1,6 +1,7 @@
 #pragma once
 
-#include <QHash>
+#include "app/CommandActions.h"
+
 #include <QMainWindow>
 
 #include <memory>
@@ -110,7 +111,7 @@ private:
 
     CQuorrilDoc& m_doc;
     UiPrompts& m_prompts;
-    QHash<int, QAction*> m_actions;
+    CommandActions m_actions;
     QAction* m_recentPlaceholder = nullptr;
     QMenu* m_accountMenu = nullptr;
     QSplitter* m_splitter = nullptr;

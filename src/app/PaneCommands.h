@@ -1,9 +1,14 @@
 #pragma once
 
+#include "app/CommandActions.h"
+
 #include <QObject>
 
+#include <functional>
+
 class AccountCommands;
-class CMainFrame;
+class CAccountView;
+class CQuorrilView;
 
 // The commands that belong to the active pane: the Account menu (the ten New commands, Properties,
 // Delete) reaches the account commands only while the tree is the active pane, print reaches the
@@ -11,14 +16,18 @@ class CMainFrame;
 class PaneCommands : public QObject {
     Q_OBJECT
 public:
-    PaneCommands(CMainFrame& frame, AccountCommands& accountCommands);
+    // `treeActive` tells whether the tree is the active pane (the window follows the focus).
+    PaneCommands(CQuorrilView& tree, CAccountView& list, std::function<bool()> treeActive,
+        AccountCommands& accountCommands, const CommandActions& actions, QObject* parent);
 
     void updateState();
 
 private:
-    bool treeActive() const;
     void switchPane();
 
-    CMainFrame& m_frame;
+    CQuorrilView& m_tree;
+    CAccountView& m_list;
+    std::function<bool()> m_treeActive;
     AccountCommands& m_accountCommands;
+    const CommandActions& m_actions;
 };

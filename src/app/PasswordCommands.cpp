@@ -1,7 +1,6 @@
 #include "app/PasswordCommands.h"
 
 #include "app/CommandIds.h"
-#include "app/MainFrame.h"
 #include "document/QuorrilDoc.h"
 #include "format/Sodium.h"
 
@@ -9,15 +8,17 @@
 #include <QCoreApplication>
 #include <QStatusBar>
 
-PasswordCommands::PasswordCommands(CMainFrame& frame)
-    : QObject(&frame)
-    , m_frame(frame)
+PasswordCommands::PasswordCommands(
+    CQuorrilDoc& document, const CommandActions& actions, QStatusBar& statusBar, QObject* parent)
+    : QObject(parent)
+    , m_doc(document)
+    , m_actions(actions)
+    , m_statusBar(statusBar)
 {
-    CQuorrilDoc& doc = m_frame.document();
-    connect(m_frame.action(ID_LOCK_DOCUMENT), &QAction::triggered, &doc, &CQuorrilDoc::OnLockDocument);
-    connect(m_frame.action(ID_UNLOCK_DOCUMENT), &QAction::triggered, &doc, &CQuorrilDoc::OnUnlockDocument);
-    connect(m_frame.action(ID_CHANGE_PASSWORD), &QAction::triggered, &doc, &CQuorrilDoc::OnChangeDocumentPassword);
-    connect(&doc, &CQuorrilDoc::lockChanged, this, &PasswordCommands::noteMemoryLock);
+    connect(m_actions.value(ID_LOCK_DOCUMENT), &QAction::triggered, &m_doc, &CQuorrilDoc::OnLockDocument);
+    connect(m_actions.value(ID_UNLOCK_DOCUMENT), &QAction::triggered, &m_doc, &CQuorrilDoc::OnUnlockDocument);
+    connect(m_actions.value(ID_CHANGE_PASSWORD), &QAction::triggered, &m_doc, &CQuorrilDoc::OnChangeDocumentPassword);
+    connect(&m_doc, &CQuorrilDoc::lockChanged, this, &PasswordCommands::noteMemoryLock);
 }
 
 void PasswordCommands::noteMemoryLock()
@@ -26,7 +27,7 @@ void PasswordCommands::noteMemoryLock()
     if (m_memoryLockNoted || !Sodium::memoryLockFailed())
         return;
     m_memoryLockNoted = true;
-    m_frame.statusBar()->showMessage(memoryLockNote(), kNoteMs);
+    m_statusBar.showMessage(memoryLockNote(), kNoteMs);
 }
 
 QString PasswordCommands::memoryLockNote()
@@ -37,8 +38,7 @@ QString PasswordCommands::memoryLockNote()
 
 void PasswordCommands::updateState()
 {
-    const CQuorrilDoc& doc = m_frame.document();
-    m_frame.action(ID_LOCK_DOCUMENT)->setEnabled(doc.canLock());
-    m_frame.action(ID_UNLOCK_DOCUMENT)->setEnabled(doc.canUnlock());
-    m_frame.action(ID_CHANGE_PASSWORD)->setEnabled(doc.canChangePassword());
+    m_actions.value(ID_LOCK_DOCUMENT)->setEnabled(m_doc.canLock());
+    m_actions.value(ID_UNLOCK_DOCUMENT)->setEnabled(m_doc.canUnlock());
+    m_actions.value(ID_CHANGE_PASSWORD)->setEnabled(m_doc.canChangePassword());
 }

@@ -1,9 +1,12 @@
 #pragma once
 
+#include "app/CommandActions.h"
+
 #include <QObject>
 #include <QString>
 
-class CMainFrame;
+class CQuorrilDoc;
+class QStatusBar;
 
 // The document-password commands of the toolbar: Lock Document, Unlock Document and Change
 // Document Password, each enabled by the document's own rule. Lock and unlock derive their key
@@ -11,7 +14,7 @@ class CMainFrame;
 class PasswordCommands : public QObject {
     Q_OBJECT
 public:
-    explicit PasswordCommands(CMainFrame& frame);
+    PasswordCommands(CQuorrilDoc& document, const CommandActions& actions, QStatusBar& statusBar, QObject* parent);
 
     void updateState();
     // What the status bar says, once, when the memory that holds the sealed wallet cannot be locked
@@ -22,6 +25,8 @@ private:
     void noteMemoryLock();
 
     static constexpr int kNoteMs = 15000;
-    CMainFrame& m_frame;
+    CQuorrilDoc& m_doc;
+    const CommandActions& m_actions;
+    QStatusBar& m_statusBar;
     bool m_memoryLockNoted = false;
 };

@@ -1,7 +1,6 @@
 #include "app/SyncCommands.h"
 
 #include "app/CommandIds.h"
-#include "app/MainFrame.h"
 #include "dialogs/BusyWork.h"
 #include "dialogs/UiPrompts.h"
 #include "document/DiskChanges.h"
@@ -20,42 +19,46 @@ constexpr int kStatusMilliseconds = 10000;
 constexpr int kRetryMilliseconds = 500;
 } // namespace
 
-SyncCommands::SyncCommands(CMainFrame& frame)
-    : QObject(&frame)
-    , m_frame(frame)
-    , m_changes(new DiskChanges(frame.document(), frame.prompts(), this))
+SyncCommands::SyncCommands(CQuorrilDoc& document, UiPrompts& prompts, CQuorrilView& tree, const CommandActions& actions,
+    QStatusBar& statusBar, QObject* parent)
+    : QObject(parent)
+    , m_doc(document)
+    , m_prompts(prompts)
+    , m_tree(tree)
+    , m_mergeFrom(actions.value(ID_FILE_MERGE_FROM))
+    , m_changes(new DiskChanges(document, prompts, this))
 {
     m_changes->setBusy([this] { return busy(); });
-    connect(m_frame.action(ID_FILE_MERGE_FROM), &QAction::triggered, this, &SyncCommands::OnMergeFrom);
+    connect(m_mergeFrom, &QAction::triggered, this, &SyncCommands::OnMergeFrom);
     connect(m_changes, &DiskChanges::status, this,
-        [this](const QString& message) { m_frame.statusBar()->showMessage(message, kStatusMilliseconds); });
+        [&statusBar](const QString& message) { statusBar.showMessage(message, kStatusMilliseconds); });
     connect(m_changes, &DiskChanges::aboutToReload, this, [this] {
         m_beforeReload = treeState();
-        m_frame.OnDocumentClosing();
+        Q_EMIT documentClosing();
     });
     connect(m_changes, &DiskChanges::reloaded, this, [this] {
         // A reload given up while its key was derived left the document as it was.
-        if (m_frame.document().lastOpenResult() == CQuorrilDoc::OpenResult::Abandoned)
-            m_frame.OnDocumentReset();
+        if (m_doc.lastOpenResult() == CQuorrilDoc::OpenResult::Abandoned)
+            Q_EMIT documentKept();
         restore(m_beforeReload);
     });
     connect(m_changes, &DiskChanges::conflictCopyFound, this, [this](const QString& path) {
         m_copiesToOffer << path;
         offerConflictCopies();
     });
-    connect(&m_frame.document(), &CQuorrilDoc::lockChanged, this, &SyncCommands::offerConflictCopies);
-    connect(&m_frame.document(), &CQuorrilDoc::pathChanged, this, [this] { m_copiesToOffer.clear(); });
+    connect(&m_doc, &CQuorrilDoc::lockChanged, this, &SyncCommands::offerConflictCopies);
+    connect(&m_doc, &CQuorrilDoc::pathChanged, this, [this] { m_copiesToOffer.clear(); });
 }
 
 bool SyncCommands::busy() const { return QApplication::activeModalWidget() != nullptr || waitingWhileBusy(); }
 
-void SyncCommands::updateState() { m_frame.action(ID_FILE_MERGE_FROM)->setEnabled(!m_frame.document().IsLocked()); }
+void SyncCommands::updateState() { m_mergeFrom->setEnabled(!m_doc.IsLocked()); }
 
 void SyncCommands::OnMergeFrom()
 {
-    if (m_frame.document().IsLocked())
+    if (m_doc.IsLocked())
         return;
-    const QString path = m_frame.prompts().openFileName();
+    const QString path = m_prompts.openFileName();
     if (!path.isEmpty())
         m_changes->mergeFrom(path);
 }
@@ -64,7 +67,7 @@ void SyncCommands::offerConflictCopies()
 {
     // One question at a time, and none over a locked wallet (the unlock asks) or an open dialog
     // (asked once it has closed).
-    if (m_frame.document().IsLocked() || m_copiesToOffer.isEmpty())
+    if (m_doc.IsLocked() || m_copiesToOffer.isEmpty())
         return;
     if (busy()) {
         QTimer::singleShot(kRetryMilliseconds, this, &SyncCommands::offerConflictCopies);
@@ -75,14 +78,14 @@ void SyncCommands::offerConflictCopies()
         if (!QFileInfo::exists(path))
             continue;
         const QString text = DocumentText::conflictCopyFound(QFileInfo(path).fileName());
-        if (m_frame.prompts().question(text, UiPrompts::Icon::Question))
+        if (m_prompts.question(text, UiPrompts::Icon::Question))
             m_changes->mergeFrom(path);
     }
 }
 
 SyncCommands::TreeState SyncCommands::treeState() const
 {
-    const CQuorrilView& tree = *m_frame.treeView();
+    const CQuorrilView& tree = m_tree;
     TreeState state;
     state.rootOpen = tree.isExpanded(tree.rootNode());
     for (AccountType type : accountTypes()) {
@@ -98,7 +101,7 @@ SyncCommands::TreeState SyncCommands::treeState() const
 
 void SyncCommands::restore(const TreeState& state)
 {
-    CQuorrilView& tree = *m_frame.treeView();
+    CQuorrilView& tree = m_tree;
     if (state.rootOpen)
         tree.expand(tree.rootNode());
     for (AccountType type : state.openCategories) {

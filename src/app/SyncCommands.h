@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/CommandActions.h"
 #include "core/AccountId.h"
 #include "core/AccountTypes.h"
 
@@ -8,8 +9,11 @@
 
 #include <vector>
 
-class CMainFrame;
+class CQuorrilDoc;
+class CQuorrilView;
 class DiskChanges;
+class QStatusBar;
+class UiPrompts;
 
 // The window's side of a wallet that other machines change too: the open file is watched
 // (DiskChanges), a reload keeps the tree's selection and expansion, what happened goes to the status
@@ -17,12 +21,20 @@ class DiskChanges;
 // wallet is offered for a merge. Nothing of it runs while a dialog is open or the wallet is locked:
 // it waits.
 class SyncCommands : public QObject {
+    Q_OBJECT
 public:
-    explicit SyncCommands(CMainFrame& frame);
+    SyncCommands(CQuorrilDoc& document, UiPrompts& prompts, CQuorrilView& tree, const CommandActions& actions,
+        QStatusBar& statusBar, QObject* parent);
 
     DiskChanges& diskChanges() const { return *m_changes; }
     void updateState();
     void OnMergeFrom();
+
+Q_SIGNALS:
+    // A reload is about to replace the document's contents: the views let go of them.
+    void documentClosing();
+    // A reload was given up and the document stayed as it was: the views rebuild from it.
+    void documentKept();
 
 private:
     // What the tree showed before a reload: the open categories, and the selected node.
@@ -37,7 +49,10 @@ private:
     void offerConflictCopies();
     bool busy() const;
 
-    CMainFrame& m_frame;
+    CQuorrilDoc& m_doc;
+    UiPrompts& m_prompts;
+    CQuorrilView& m_tree;
+    QAction* m_mergeFrom;
     DiskChanges* m_changes;
     TreeState m_beforeReload;
     QStringList m_copiesToOffer;

@@ -1,12 +1,18 @@
 #pragma once
 
+#include "app/CommandActions.h"
+
 #include <QObject>
 #include <QString>
 
 #include <optional>
 
-class CMainFrame;
+class CAccountView;
+class CQuorrilDoc;
 class FindBar;
+class Preferences;
+class QStatusBar;
+class QWidget;
 class SecretClipboard;
 
 // The View menu (Find, Show Secrets), Copy in the property list and Generate Password in the
@@ -16,7 +22,9 @@ class SecretClipboard;
 class ViewCommands : public QObject {
     Q_OBJECT
 public:
-    ViewCommands(CMainFrame& frame, FindBar& findBar);
+    // `window` is the parent of the generator's dialog.
+    ViewCommands(CQuorrilDoc& document, Preferences& preferences, const CommandActions& actions, CAccountView& list,
+        FindBar& findBar, QStatusBar& statusBar, QWidget& window);
 
     void updateState();
     SecretClipboard& clipboard() const { return *m_clipboard; }
@@ -28,7 +36,12 @@ private:
     void copy(const QString& text);
     void resetShowSecrets();
 
-    CMainFrame& m_frame;
+    CQuorrilDoc& m_doc;
+    Preferences& m_preferences;
+    const CommandActions& m_actions;
+    CAccountView& m_list;
     FindBar& m_findBar;
+    QStatusBar& m_statusBar;
+    QWidget& m_window;
     SecretClipboard* m_clipboard;
 };
