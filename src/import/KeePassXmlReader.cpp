@@ -84,16 +84,36 @@ static_assert(std::size(kTagNames) == size_t(Tag::Count));
 
 QString utf8(const xmlChar* text) { return QString::fromUtf8(reinterpret_cast<const char*>(text)); }
 
-// KeePass writes times as ISO 8601, or (KDBX 4) as base64 of the seconds since 0001-01-01 UTC.
-QString dayOfKeePassTime(const QString& text)
+// The day of "yyyy-MM-ddThh:mm:ssZ", the shape KeePass writes, read without a QDateTime; empty when
+// the text has another shape.
+QString dayOfUtcTime(QByteArrayView text)
 {
+    if (text.size() != 20 || text[4] != '-' || text[7] != '-' || text[10] != 'T' || text[19] != 'Z')
+        return {};
+    int parts[3] = {}; // year, month, day
+    const qsizetype starts[3] = { 0, 5, 8 }, ends[3] = { 4, 7, 10 };
+    for (int part = 0; part < 3; ++part)
+        for (qsizetype i = starts[part]; i < ends[part]; ++i) {
+            if (text[i] < '0' || text[i] > '9')
+                return {};
+            parts[part] = parts[part] * 10 + (text[i] - '0');
+        }
+    return QDate(parts[0], parts[1], parts[2]).isValid() ? QString::fromLatin1(text.first(10)) : QString();
+}
+
+// KeePass writes times as ISO 8601, or (KDBX 4) as base64 of the seconds since 0001-01-01 UTC.
+QString dayOfKeePassTime(const QByteArray& bytes)
+{
+    if (QString day = dayOfUtcTime(bytes); !day.isEmpty())
+        return day;
+    const QString text = QString::fromUtf8(bytes);
     const QString iso = FormatReaders::dayOf(text);
     if (!iso.isEmpty() || text.isEmpty())
         return iso;
-    const QByteArray bytes = QByteArray::fromBase64(text.toLatin1());
-    if (bytes.size() != 8)
+    const QByteArray decoded = QByteArray::fromBase64(bytes);
+    if (decoded.size() != 8)
         return {};
-    const qint64 seconds = qFromLittleEndian<qint64>(bytes.constData());
+    const qint64 seconds = qFromLittleEndian<qint64>(decoded.constData());
     const QDateTime time = QDateTime(QDate(1, 1, 1), QTime(0, 0), Qt::UTC).addSecs(seconds);
     return time.isValid() ? time.date().toString(Qt::ISODate) : QString();
 }
@@ -218,8 +238,8 @@ private:
     bool m_inBin = false;
 
     ImportEntry m_entry;
-    QString m_tags, m_value, m_modified, m_binaryKey;
-    QByteArray m_key, m_expiry, m_expires; // compared as bytes; made text only where shown
+    QString m_tags, m_value, m_binaryKey;
+    QByteArray m_key, m_modified, m_expiry, m_expires; // made text only where shown
     int m_versions = 0;
 
     qint32 m_entries = 0;
@@ -382,6 +402,7 @@ Node KeePassXml::child(Node parent, const xmlChar* name, int attributeCount, con
             return Node::Other;
         if (named(name, Tag::Entry)) {
             m_entry = ImportEntry();
+            m_entry.items.reserve(8); // one allocation for what an entry usually holds
             m_entry.number = ++m_entries;
             m_entry.line = xmlSAX2GetLineNumber(m_context.get());
             if (m_entries > m_limits.entries)
@@ -402,7 +423,7 @@ Node KeePassXml::child(Node parent, const xmlChar* name, int attributeCount, con
             return Node::String;
         }
         if (named(name, Tag::Times)) {
-            m_modified.clear();
+            m_modified.resize(0);
             m_expiry.resize(0);
             m_expires.resize(0);
             return Node::Times;
@@ -512,6 +533,7 @@ void KeePassXml::endText()
     }
     // Kept as bytes: the buffer goes over whole, and the one it replaces gathers the next value.
     QByteArray* bytes = m_kept == Kept::Key ? &m_key
+        : m_kept == Kept::Modified          ? &m_modified
         : m_kept == Kept::Expiry            ? &m_expiry
         : m_kept == Kept::Expires           ? &m_expires
                                             : nullptr;
@@ -539,10 +561,8 @@ void KeePassXml::endText()
     case Kept::Value:
         m_value = std::move(value);
         break;
-    case Kept::Modified:
-        m_modified = std::move(value);
-        break;
     case Kept::Key:
+    case Kept::Modified:
     case Kept::Expiry:
     case Kept::Expires:
         break;
@@ -586,7 +606,7 @@ void KeePassXml::endTimes()
 {
     m_entry.add(Slot::Date, QStringLiteral("Last Modified"), dayOfKeePassTime(m_modified));
     if (m_expires.compare("True", Qt::CaseInsensitive) == 0)
-        m_entry.add(Slot::Extra, QStringLiteral("Expires"), dayOfKeePassTime(QString::fromUtf8(m_expiry)));
+        m_entry.add(Slot::Extra, QStringLiteral("Expires"), dayOfKeePassTime(m_expiry));
 }
 
 // Whether the XML is in UTF-8 (no UTF-16 mark and no other encoding declared), and the encoding to

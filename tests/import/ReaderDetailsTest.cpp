@@ -145,6 +145,32 @@ TEST(ReaderDetailsTest, KeePassXml)
         check(c);
 }
 
+TEST(ReaderDetailsTest, KeePassXmlTimesAsTheirDayInUtc)
+{
+    struct Row {
+        QByteArray time;
+        QString day; // the import's own day where the time is none
+    };
+    const Row rows[] = {
+        { "2024-03-05T12:00:00Z", "2024-03-05" },
+        { "2024-03-05T12:00:00.250Z", "2024-03-05" },
+        { "2024-03-05T23:30:00-02:00", "2024-03-06" },
+        { "2024-02-29T00:00:00Z", "2024-02-29" },
+        { "2023-02-29T00:00:00Z", "2025-06-01" },
+        { "2024-1X-05T12:00:00Z", "2025-06-01" },
+        { "0000-01-01T00:00:00Z", "2025-06-01" },
+        { "QAB53Q4AAAA=", "2024-03-05" }, // base64 seconds since year 1
+        { "not a time", "2025-06-01" },
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.time.toStdString());
+        ImportRead read = readBytes(keePass("<Entry><Times><LastModificationTime>" + row.time
+            + "</LastModificationTime></Times><String><Key>Title</Key><Value>T</Value></String></Entry>"));
+        ASSERT_TRUE(read.plan) << read.error.toStdString();
+        EXPECT_EQ(describeAll(takeAll(*read.plan)), QStringList { "Reference \"T\" date=" + row.day });
+    }
+}
+
 TEST(ReaderDetailsTest, KeePassXmlValueLengthInUtf16Units)
 {
     struct Row {
