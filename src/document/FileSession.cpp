@@ -280,7 +280,7 @@ std::optional<QString> FileSession::verifyPassword()
     return m_prompts.password(Prompts::PasswordMode::Verify);
 }
 
-bool FileSession::reloadFromBytes(QByteArrayView bytes, const QString& path, const QString& password)
+bool FileSession::reloadFromBytes(const QByteArray& bytes, const QString& path, const QString& password)
 {
     m_givenPassword = password;
     const bool opened = openFromBytes(bytes, path);
@@ -288,7 +288,7 @@ bool FileSession::reloadFromBytes(QByteArrayView bytes, const QString& path, con
     return opened;
 }
 
-bool FileSession::openFromBytes(QByteArrayView bytes, const QString& path)
+bool FileSession::openFromBytes(const QByteArray& bytes, const QString& path)
 {
     // An encrypted file clears the document only once its key is derived: giving up the wait
     // leaves the document as it was.
@@ -309,7 +309,7 @@ bool FileSession::openFromBytes(QByteArrayView bytes, const QString& path)
     }
     opened(path, false, m_leastKdfCost);
     if (!m_pathName.isEmpty())
-        Q_EMIT fileSettled(m_pathName, bytes.toByteArray());
+        Q_EMIT fileSettled(m_pathName, bytes);
     return true;
 }
 
@@ -322,10 +322,10 @@ void FileSession::startLoad()
 
 namespace {
 // What the key derivation of an encrypted file works on. It may run on another thread and outlive
-// the open that gave up waiting for it, so it owns a copy of the file and the password.
+// the open that gave up waiting for it, so it shares the file's bytes and owns the password.
 struct KeyDerivation {
-    KeyDerivation(QByteArrayView file, const KdfCost& writtenCost)
-        : bytes(file.toByteArray())
+    KeyDerivation(const QByteArray& file, const KdfCost& writtenCost)
+        : bytes(file)
         , reader(bytes, writtenCost)
     {
     }
@@ -336,7 +336,7 @@ struct KeyDerivation {
 };
 } // namespace
 
-bool FileSession::openEncrypted(QByteArrayView bytes, const QString& path)
+bool FileSession::openEncrypted(const QByteArray& bytes, const QString& path)
 {
     // The header is checked before anything is asked or allocated; the password is asked as for a
     // classic file, and the file loads all or nothing.
@@ -386,7 +386,7 @@ bool FileSession::openEncrypted(QByteArrayView bytes, const QString& path)
     }
     opened(path, true, strongerOf(m_leastKdfCost, reader.cost()));
     if (!m_pathName.isEmpty())
-        Q_EMIT fileSettled(m_pathName, bytes.toByteArray());
+        Q_EMIT fileSettled(m_pathName, bytes);
     return true;
 }
 

@@ -35,9 +35,9 @@ public:
 
     bool newDocument();
     bool openDocument(const QString& path);
-    bool openFromBytes(QByteArrayView bytes, const QString& path);
+    bool openFromBytes(const QByteArray& bytes, const QString& path);
     // The same, answering the password check with `password` instead of asking.
-    bool reloadFromBytes(QByteArrayView bytes, const QString& path, const QString& password);
+    bool reloadFromBytes(const QByteArray& bytes, const QString& path, const QString& password);
     OpenResult lastOpenResult() const { return m_openResult; }
     bool saveDocument(const QString& path);
     qint32 loadedVersion() const { return m_loadedVersion; }
@@ -114,7 +114,7 @@ private:
     void startLoad();
     void setPathName(const QString& path);
     bool refuseOpen(OpenResult result);
-    bool openEncrypted(QByteArrayView bytes, const QString& path);
+    bool openEncrypted(const QByteArray& bytes, const QString& path);
     bool opened(const QString& path, bool encrypted, const KdfCost& fileCost);
     void setEncryptionState(bool encrypted);
     // The container the file now on disk has (open, save, new).

@@ -117,9 +117,9 @@ public:
     bool OnOpenDocument(const QString& path) { return m_session.openDocument(path); }
     // The same with the file's bytes already read; path is what the document is tied to on success
     // (empty: an untitled document, as a backup opens).
-    bool openFromBytes(QByteArrayView bytes, const QString& path) { return m_session.openFromBytes(bytes, path); }
+    bool openFromBytes(const QByteArray& bytes, const QString& path) { return m_session.openFromBytes(bytes, path); }
     // The same, with the password given instead of asked (a reload of a file changed on disk).
-    bool reloadFromBytes(QByteArrayView bytes, const QString& path, const QString& password)
+    bool reloadFromBytes(const QByteArray& bytes, const QString& path, const QString& password)
     {
         return m_session.reloadFromBytes(bytes, path, password);
     }
