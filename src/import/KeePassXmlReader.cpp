@@ -82,6 +82,12 @@ constexpr const char* kTagNames[]
           "Binary", "History", "Tags", "Key", "Value", "Protected", "LastModificationTime", "ExpiryTime", "Expires" };
 static_assert(std::size(kTagNames) == size_t(Tag::Count));
 
+// Whether the bytes are the literal's, its size compared first.
+template <size_t N> bool holds(const QByteArray& bytes, const char (&literal)[N])
+{
+    return bytes.size() == qsizetype(N - 1) && std::memcmp(bytes.constData(), literal, N - 1) == 0;
+}
+
 QString utf8(const xmlChar* text) { return QString::fromUtf8(reinterpret_cast<const char*>(text)); }
 
 // The day of "yyyy-MM-ddThh:mm:ssZ", the shape KeePass writes, read without a QDateTime; empty when
@@ -588,15 +594,15 @@ void KeePassXml::endEntry()
 
 void KeePassXml::endString()
 {
-    if (m_key == "Title")
+    if (holds(m_key, "Title"))
         m_entry.title = m_value;
-    else if (m_key == "UserName")
+    else if (holds(m_key, "UserName"))
         m_entry.add(Slot::UserName, QStringLiteral("User Name"), m_value);
-    else if (m_key == "Password")
+    else if (holds(m_key, "Password"))
         m_entry.add(Slot::Password, QStringLiteral("Password"), m_value);
-    else if (m_key == "URL")
+    else if (holds(m_key, "URL"))
         m_entry.add(Slot::Url, QStringLiteral("URL"), m_value);
-    else if (m_key == "Notes")
+    else if (holds(m_key, "Notes"))
         m_entry.add(Slot::Notes, QStringLiteral("Notes"), m_value);
     else
         m_entry.add(Slot::Extra, QString::fromUtf8(m_key), m_value);
