@@ -236,6 +236,8 @@ private:
     // The open groups: the path of names, and for each group how long the path was and whether the
     // recycle bin held it when it opened.
     QStringList m_path;
+    QString m_joinedPath; // m_path joined by '/', made again when it changed
+    bool m_pathChanged = false;
     struct GroupState {
         qsizetype pathLength;
         bool inBin;
@@ -399,6 +401,7 @@ Node KeePassXml::child(Node parent, const xmlChar* name, int attributeCount, con
             // A top group starts the path afresh, outside the recycle bin.
             if (parent == Node::Root) {
                 m_path.clear();
+                m_pathChanged = true;
                 m_inBin = false;
             }
             m_groups.push_back({ m_path.size(), m_inBin });
@@ -505,6 +508,7 @@ void KeePassXml::end()
         endText();
         break;
     case Node::Group:
+        m_pathChanged = m_pathChanged || m_path.size() != m_groups.back().pathLength;
         m_path.resize(m_groups.back().pathLength);
         m_inBin = m_groups.back().inBin;
         m_groups.pop_back();
@@ -554,6 +558,7 @@ void KeePassXml::endText()
         break;
     case Kept::GroupName:
         m_path.append(std::move(value));
+        m_pathChanged = true;
         break;
     case Kept::GroupUuid:
         m_inBin = m_inBin || (!m_recycleBin.isEmpty() && value == m_recycleBin);
@@ -585,8 +590,12 @@ void KeePassXml::endEntry()
         return;
     }
     m_entry.add(Slot::Extra, QStringLiteral("Tags"), m_tags);
+    if (m_pathChanged) {
+        m_joinedPath = m_path.join(u'/');
+        m_pathChanged = false;
+    }
     if (m_path.size() > 1) // the top group alone is the database's name, not the entry's
-        m_entry.add(Slot::Extra, QStringLiteral("Group"), m_path.join(u'/'));
+        m_entry.add(Slot::Extra, QStringLiteral("Group"), m_joinedPath);
     m_entry.kind = ImportMapping::loginOrNote(m_entry);
     m_plan.addEntry(std::move(m_entry));
     m_entry = ImportEntry();
