@@ -3,6 +3,7 @@
 #include "accounts/AccountFactory.h"
 #include "core/AccountTypes.h"
 
+#include <algorithm>
 #include <array>
 
 namespace ImportMapping {
@@ -169,13 +170,19 @@ QString hostOf(const QString& url)
 
 bool saysMail(const QString& title, const QString& url)
 {
-    static const QStringList mailSchemes
-        = { QStringLiteral("mailto"), QStringLiteral("imap"), QStringLiteral("imaps"), QStringLiteral("pop"),
-              QStringLiteral("pop3"), QStringLiteral("pop3s"), QStringLiteral("smtp"), QStringLiteral("smtps") };
-    if (containsMail(title) || containsMail(hostOf(url)))
+    static constexpr QLatin1StringView mailSchemes[] = { QLatin1StringView("mailto"), QLatin1StringView("imap"),
+        QLatin1StringView("imaps"), QLatin1StringView("pop"), QLatin1StringView("pop3"), QLatin1StringView("pop3s"),
+        QLatin1StringView("smtp"), QLatin1StringView("smtps") };
+    // Every login asks this: a host is looked for only in an address that says mail somewhere, and
+    // the scheme is compared in place.
+    if (containsMail(title) || (containsMail(url) && containsMail(hostOf(url))))
         return true;
     const qsizetype colon = url.indexOf(u':');
-    return colon > 0 && mailSchemes.contains(url.left(colon).toLower());
+    if (colon <= 0)
+        return false;
+    const QStringView scheme = QStringView(url).first(colon);
+    return std::any_of(std::begin(mailSchemes), std::end(mailSchemes),
+        [scheme](QLatin1StringView mail) { return scheme.compare(mail, Qt::CaseInsensitive) == 0; });
 }
 
 AccountType defaultType(const ImportEntry& entry)

@@ -147,9 +147,12 @@ qint32 ImportPlan::claimTitle(AccountType type, const QString& title) const
     const QString key = titleKey(title);
     if (m_keepTitles)
         return 0;
-    if (!claimed.contains(key) && !m_taken[typeSlot(type)].contains(key)) {
+    // One look in the claimed set: inserted means it was free there.
+    if (!m_taken[typeSlot(type)].contains(key)) {
+        const qsizetype before = claimed.size();
         claimed.insert(key);
-        return 0;
+        if (claimed.size() != before)
+            return 0;
     }
     // Where the last search for this title ended: a thousand rows of one title cost no more than one.
     qint32& next = m_nextSuffix[typeSlot(type)][key];
@@ -174,6 +177,13 @@ void ImportPlan::refresh() const
         titles.clear();
     for (auto& suffixes : m_nextSuffix)
         suffixes.clear();
+    // Each type's titles go into a set sized once for them all, not grown step by step.
+    std::array<qsizetype, std::tuple_size_v<Titles>> perType {};
+    for (const RowState& state : m_rows)
+        if (!state.refused && accountTypeIndex(state.type) >= 0)
+            ++perType[size_t(typeSlot(state.type))];
+    for (size_t slot = 0; slot < perType.size(); ++slot)
+        m_claimed[slot].reserve(perType[slot]);
     for (int i = 0; i < rowCount(); ++i) {
         const ImportEntry& entry = m_entries[size_t(i)];
         RowState& state = const_cast<RowState&>(m_rows[size_t(i)]);
