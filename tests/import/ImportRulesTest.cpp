@@ -24,6 +24,8 @@ TEST(ImportRulesTest, HostsAndMail)
         { "imaps://imap.example.org", "imap.example.org", true },
         { "mailto:me@example.org", "", true },
         { "SMTP://out.example.org", "out.example.org", true },
+        { "https://example.org/mail/login", "example.org", false },
+        { "pop3x://in.example.org", "in.example.org", false },
         { "", "", false },
     };
     for (const Row& row : rows) {
