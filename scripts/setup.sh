@@ -2,7 +2,7 @@
 # Installs from Debian's packages what a task needs and is missing, and says what it installs.
 #
 #   scripts/setup.sh              what ./run.sh needs: the compiler, CMake, Qt 6, libsodium, RapidJSON, libxml2, zxcvbn
-#   scripts/setup.sh test         ... and what ./test.sh adds: GoogleTest, Google Benchmark, the checkers
+#   scripts/setup.sh test         ... and what ./test.sh adds: GoogleTest, Google Benchmark, the checkers, ccache
 #   scripts/setup.sh package      ... and what scripts/package.sh adds: dpkg-shlibdeps, lintian
 #   scripts/setup.sh ci           ... and what .ci/run adds: clang and libFuzzer, and the X server,
 #                                 window manager and accessibility bus of the screen-reader walk
@@ -24,6 +24,7 @@ product=(
 test=(
   libgtest-dev libgmock-dev libbenchmark-dev
   clang-format
+  ccache
   appstream desktop-file-utils groff-base
   dbus
   git
