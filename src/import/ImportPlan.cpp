@@ -8,6 +8,8 @@
 
 #include <QCoreApplication>
 
+#include <future>
+#include <iterator>
 #include <limits>
 
 namespace {
@@ -188,6 +190,7 @@ void ImportPlan::refresh() const
         const ImportEntry& entry = m_entries[size_t(i)];
         RowState& state = const_cast<RowState&>(m_rows[size_t(i)]);
         state.titleSuffix = state.moreSuffix = 0;
+        state.more = false;
         if (state.refused || accountTypeIndex(state.type) < 0) {
             m_summary.refusedRows.push_back(i);
             continue;
@@ -204,7 +207,8 @@ void ImportPlan::refresh() const
             ++m_summary.toMore[item->label];
         if (m_more && !placement.toMore.empty()) {
             QString finalTitle, unused;
-            titlesOf(i, {}, finalTitle, unused);
+            titlesOf(i, finalTitle, unused);
+            state.more = true;
             state.moreSuffix = claimTitle(AccountType::Reference, finalTitle + QStringLiteral(" (more)"));
             ++m_summary.accounts[AccountType::Reference];
             ++m_summary.moreAccounts;
@@ -258,14 +262,13 @@ QString ImportPlan::refusalOf(int index) const
     return {};
 }
 
-void ImportPlan::titlesOf(
-    int index, const ImportMapping::Placement& placement, QString& title, QString& moreTitle) const
+void ImportPlan::titlesOf(int index, QString& title, QString& moreTitle) const
 {
     const RowState& state = m_rows[size_t(index)];
     const QString base = baseTitle(index);
     title = state.titleSuffix ? QStringLiteral("%1 (%2)").arg(base).arg(state.titleSuffix) : base;
     moreTitle.clear();
-    if (m_more && !placement.toMore.empty()) {
+    if (state.more) {
         const QString more = title + QStringLiteral(" (more)");
         moreTitle = state.moreSuffix ? QStringLiteral("%1 (%2)").arg(more).arg(state.moreSuffix) : more;
     }
@@ -285,13 +288,41 @@ ImportRow ImportPlan::row(int index) const
     if (!row.refusal.isEmpty())
         return row;
     const ImportMapping::Placement placement = ImportMapping::place(entry, state.type);
-    titlesOf(index, placement, row.title, row.moreTitle);
+    titlesOf(index, row.title, row.moreTitle);
     row.renamed = state.titleSuffix != 0;
     for (const ImportItem* item : placement.toNotes)
         row.toNotes.append(item->label);
     for (const ImportItem* item : placement.toMore)
         row.toMore.append(item->label);
     return row;
+}
+
+std::vector<std::unique_ptr<AccountRecord>> ImportPlan::buildRows(
+    int from, int to, const std::vector<NewIds>& ids, QDate today)
+{
+    std::vector<std::unique_ptr<AccountRecord>> accounts;
+    accounts.reserve(size_t(to - from));
+    for (int i = from; i < to; ++i) {
+        const NewIds& row = ids[size_t(i)];
+        if (row.id == AccountId::None)
+            continue;
+        ImportEntry& entry = m_entries[size_t(i)];
+        QString title, moreTitle;
+        titlesOf(i, title, moreTitle);
+        if (entry.account) {
+            std::unique_ptr<AccountRecord> account = std::move(entry.account);
+            AccountBuilder::setId(*account, row.id);
+            account->SetTitle(title);
+            account->SetCommitted();
+            accounts.push_back(std::move(account));
+        } else {
+            const ImportMapping::Placement placement = ImportMapping::place(entry, m_rows[size_t(i)].type);
+            for (auto& account : ImportMapping::build(entry, placement, row.id, title, row.moreId, moreTitle, today))
+                accounts.push_back(std::move(account));
+        }
+        entry = ImportEntry(); // what is built needs the entry no more
+    }
+    return accounts;
 }
 
 std::vector<std::unique_ptr<AccountRecord>> ImportPlan::takeAccounts(
@@ -306,27 +337,29 @@ std::vector<std::unique_ptr<AccountRecord>> ImportPlan::takeAccounts(
         titles = {};
     for (auto& suffixes : m_nextSuffix)
         suffixes = {};
-    for (int i = 0; i < rowCount(); ++i) {
-        const RowState& state = m_rows[size_t(i)];
+    // The ids first, in row order with each "(more)" account right after its own row's.
+    std::vector<NewIds> ids(m_rows.size());
+    for (size_t i = 0; i < m_rows.size(); ++i) {
+        const RowState& state = m_rows[i];
         if (state.refused || accountTypeIndex(state.type) < 0)
             continue;
-        ImportEntry& entry = m_entries[size_t(i)];
-        const ImportMapping::Placement placement = ImportMapping::place(entry, state.type);
-        QString title, moreTitle;
-        titlesOf(i, placement, title, moreTitle);
-        if (entry.account) {
-            std::unique_ptr<AccountRecord> account = std::move(entry.account);
-            AccountBuilder::setId(*account, nextId());
-            account->SetTitle(title);
-            account->SetCommitted();
-            accounts.push_back(std::move(account));
-        } else {
-            const AccountId id = nextId();
-            const AccountId moreId = moreTitle.isEmpty() ? AccountId::None : nextId();
-            for (auto& account : ImportMapping::build(entry, placement, id, title, moreId, moreTitle, today))
-                accounts.push_back(std::move(account));
-        }
-        entry = ImportEntry(); // what is built needs the entry no more
+        ids[i].id = nextId();
+        if (state.more)
+            ids[i].moreId = nextId();
+    }
+    // Each row's accounts depend on that row alone: a large import builds its second half on a second
+    // thread while this one builds the first.
+    constexpr int kRowsWorthAThread = 4096;
+    const int half = rowCount() >= kRowsWorthAThread ? rowCount() / 2 : rowCount();
+    std::future<std::vector<std::unique_ptr<AccountRecord>>> second;
+    if (half < rowCount())
+        second = std::async(
+            std::launch::async, [this, half, &ids, today] { return buildRows(half, rowCount(), ids, today); });
+    accounts = buildRows(0, half, ids, today);
+    if (second.valid()) {
+        std::vector<std::unique_ptr<AccountRecord>> rest = second.get();
+        accounts.reserve(accounts.size() + rest.size());
+        std::move(rest.begin(), rest.end(), std::back_inserter(accounts));
     }
     m_entries.clear();
     m_rows.clear();

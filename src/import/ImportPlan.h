@@ -108,6 +108,11 @@ private:
         qint32 titleSuffix = 0; // 0, or n of " (n)"
         qint32 moreSuffix = 0;
         bool refused = false;
+        bool more = false; // a "(more)" account goes with the row
+    };
+    struct NewIds {
+        AccountId id = AccountId::None;
+        AccountId moreId = AccountId::None;
     };
     using Titles = std::array<QSet<QString>, 10>;
 
@@ -117,7 +122,10 @@ private:
     qint32 claimTitle(AccountType type, const QString& title) const;
     QString refusalOf(int index) const;
     // The row's title and its "(more)" account's (empty when it has none) as they will be added.
-    void titlesOf(int index, const ImportMapping::Placement& placement, QString& title, QString& moreTitle) const;
+    void titlesOf(int index, QString& title, QString& moreTitle) const;
+    // The accounts of rows [from, to), with the ids given; each entry is emptied once built.
+    std::vector<std::unique_ptr<AccountRecord>> buildRows(
+        int from, int to, const std::vector<NewIds>& ids, QDate today);
     QString whereOf(int index) const;
 
     ImportFormat m_format;

@@ -201,6 +201,40 @@ TEST(ImportPlanTest, AccountsOfAWalletKeepTheirValuesAndTakeFreeIdsOfTheDocument
     EXPECT_EQ(ids, (std::vector<AccountId> { AccountId(5), AccountId(6) }));
 }
 
+TEST(ImportPlanTest, ALargeImportGivesItsAccountsInRowOrderWithIdsInThatOrder)
+{
+    // Enough rows for the build to be shared between two threads; the second half repeats the first
+    // half's titles, so its rows are renamed, and every seventh title is a card with a "(more)" account.
+    constexpr int kRows = 6000;
+    ImportPlan plan(ImportFormat::BitwardenJson);
+    QStringList expected;
+    for (int i = 0; i < kRows; ++i) {
+        const int n = i % (kRows / 2);
+        const QString title = QStringLiteral("Entry %1").arg(n);
+        const QString shown = i < kRows / 2 ? title : title + QStringLiteral(" (2)");
+        const QString value = QString::number(i);
+        if (n % 7 == 0) {
+            plan.addEntry(entry(EntryKind::Card, title, { { Slot::Extra, "Security Code", value } }, i));
+            expected << QStringLiteral("Credit Card \"%1\"").arg(shown)
+                     << QStringLiteral("Reference \"%1 (more)\" about=Credit Card \"%1\" description=Security Code: "
+                                       "%2 date=2025-06-01")
+                            .arg(shown, value);
+        } else {
+            plan.addEntry(entry(EntryKind::Login, title, { { Slot::Password, "Password", value } }, i));
+            expected << QStringLiteral("WebSite \"%1\" userPassword=%2").arg(shown, value);
+        }
+    }
+    const std::vector<std::unique_ptr<AccountRecord>> accounts = takeAll(plan);
+    EXPECT_EQ(describeAll(accounts), expected);
+    std::vector<AccountId> ids, inOrder;
+    for (size_t k = 0; k < accounts.size(); ++k) {
+        ids.push_back(accounts[k]->GetId());
+        inOrder.push_back(AccountId(qint32(k + 1)));
+    }
+    EXPECT_EQ(ids, inOrder);
+    EXPECT_EQ(plan.rowCount(), 0);
+}
+
 } // namespace
 
 namespace {
