@@ -298,7 +298,7 @@ ImportRow ImportPlan::row(int index) const
 }
 
 std::vector<std::unique_ptr<AccountRecord>> ImportPlan::buildRows(
-    int from, int to, const std::vector<NewIds>& ids, QDate today)
+    int from, int to, const std::vector<NewIds>& ids, QDate today, bool freeEntries)
 {
     std::vector<std::unique_ptr<AccountRecord>> accounts;
     accounts.reserve(size_t(to - from));
@@ -320,7 +320,8 @@ std::vector<std::unique_ptr<AccountRecord>> ImportPlan::buildRows(
             for (auto& account : ImportMapping::build(entry, placement, row.id, title, row.moreId, moreTitle, today))
                 accounts.push_back(std::move(account));
         }
-        entry = ImportEntry(); // what is built needs the entry no more
+        if (freeEntries)
+            entry = ImportEntry(); // what is built needs the entry no more
     }
     return accounts;
 }
@@ -348,14 +349,16 @@ std::vector<std::unique_ptr<AccountRecord>> ImportPlan::takeAccounts(
             ids[i].moreId = nextId();
     }
     // Each row's accounts depend on that row alone: a large import builds its second half on a second
-    // thread while this one builds the first.
+    // thread while this one builds the first. The entries were allocated on this thread, and this
+    // thread frees them: freed on the other, each free would wait on the allocator's lock that this
+    // thread holds as it builds.
     constexpr int kRowsWorthAThread = 4096;
     const int half = rowCount() >= kRowsWorthAThread ? rowCount() / 2 : rowCount();
     std::future<std::vector<std::unique_ptr<AccountRecord>>> second;
     if (half < rowCount())
         second = std::async(
-            std::launch::async, [this, half, &ids, today] { return buildRows(half, rowCount(), ids, today); });
-    accounts = buildRows(0, half, ids, today);
+            std::launch::async, [this, half, &ids, today] { return buildRows(half, rowCount(), ids, today, false); });
+    accounts = buildRows(0, half, ids, today, true);
     if (second.valid()) {
         std::vector<std::unique_ptr<AccountRecord>> rest = second.get();
         accounts.reserve(accounts.size() + rest.size());

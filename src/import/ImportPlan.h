@@ -123,9 +123,10 @@ private:
     QString refusalOf(int index) const;
     // The row's title and its "(more)" account's (empty when it has none) as they will be added.
     void titlesOf(int index, QString& title, QString& moreTitle) const;
-    // The accounts of rows [from, to), with the ids given; each entry is emptied once built.
+    // The accounts of rows [from, to), with the ids given; with freeEntries, each entry is emptied
+    // once built.
     std::vector<std::unique_ptr<AccountRecord>> buildRows(
-        int from, int to, const std::vector<NewIds>& ids, QDate today);
+        int from, int to, const std::vector<NewIds>& ids, QDate today, bool freeEntries);
     QString whereOf(int index) const;
 
     ImportFormat m_format;
