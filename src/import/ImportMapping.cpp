@@ -237,7 +237,7 @@ Placement place(const ImportEntry& entry, AccountType type)
     if (entry.kind == EntryKind::Account)
         return placement; // carried whole
     const RecordLayout* layout = layoutOf(type);
-    std::vector<bool> filled(layout ? layout->fields.size() : 0);
+    QVarLengthArray<bool, 32> filled(layout ? qsizetype(layout->fields.size()) : 0, false);
     const int notes = notesField(type);
     for (const ImportItem& item : entry.items) {
         const int target = item.slot == Slot::Extra ? kNoPlace : targetOf(type, item.slot);
@@ -246,9 +246,8 @@ Placement place(const ImportEntry& entry, AccountType type)
                 placement.user[target - kUserBase] = &item;
                 continue;
             }
-        } else if (target >= 0 && !filled[size_t(target)]
-            && (!isDateField(type, target) || parseDate(item.value).isValid())) {
-            filled[size_t(target)] = true;
+        } else if (target >= 0 && !filled[target] && (!isDateField(type, target) || parseDate(item.value).isValid())) {
+            filled[target] = true;
             placement.fields.emplace_back(target, &item);
             continue;
         }
@@ -259,10 +258,10 @@ Placement place(const ImportEntry& entry, AccountType type)
     return placement;
 }
 
-QString composeNotes(const QString& own, const std::vector<const ImportItem*>& lines)
+QString composeNotes(const QString& own, const Items& lines)
 {
     QString text = own;
-    for (size_t i = 0; i < lines.size(); ++i) {
+    for (qsizetype i = 0; i < lines.size(); ++i) {
         if (!text.isEmpty())
             text += i == 0 ? QStringLiteral("\r\n\r\n") : QStringLiteral("\r\n");
         text += lines[i]->label + QStringLiteral(": ") + lines[i]->value;

@@ -3,6 +3,7 @@
 #include "import/ImportEntry.h"
 
 #include <QDate>
+#include <QVarLengthArray>
 
 #include <memory>
 #include <vector>
@@ -15,13 +16,16 @@ namespace ImportMapping {
 // The parts of an Email account's one user that values go to.
 enum UserPart { LoginId, Password, EmailAddress, UserParts };
 
+// Values of an entry; an entry has few, so they are held in place (no allocation per entry).
+using Items = QVarLengthArray<const ImportItem*, 8>;
+
 // What becomes of each value of an entry in one type.
 struct Placement {
     AccountType type = AccountType::None;
-    std::vector<std::pair<int, const ImportItem*>> fields; // field index, value
+    QVarLengthArray<std::pair<int, const ImportItem*>, 16> fields; // field index, value
     const ImportItem* user[UserParts] = {}; // Email
-    std::vector<const ImportItem*> toNotes; // into the notes field, after the entry's own notes
-    std::vector<const ImportItem*> toMore; // no place and no notes field: the "(more)" account
+    Items toNotes; // into the notes field, after the entry's own notes
+    Items toMore; // no place and no notes field: the "(more)" account
 };
 
 // The type an entry becomes unless the user picks another.
@@ -57,6 +61,6 @@ QString cardKind(const QString& brand);
 // The host of an address ("www.example.org" of "https://www.example.org/login"), or empty.
 QString hostOf(const QString& url);
 // "Label: value" lines joined by CR LF, after `own` (and a blank line) when it is not empty.
-QString composeNotes(const QString& own, const std::vector<const ImportItem*>& lines);
+QString composeNotes(const QString& own, const Items& lines);
 
 } // namespace ImportMapping
