@@ -3,10 +3,10 @@
 // crash, leak or allocate beyond a small multiple of the input. When a plan comes out, its accounts
 // must be committed, storable and titled apart within each type; written as Quorril's KeePassXC CSV
 // and imported again they must come back as the same accounts.
-#include "NoPrompts.h"
 #include "accounts/AccountFactory.h"
 #include "document/QuorrilDoc.h"
 #include "format/WalletFile.h"
+#include "fuzz/NoPrompts.h"
 #include "import/AccountCsvRow.h"
 #include "import/CsvExportWriter.h"
 #include "import/Importer.h"

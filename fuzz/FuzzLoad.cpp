@@ -4,11 +4,11 @@
 // Bytes that look encrypted (either half of the container's magic) go through its reader with the
 // seeds' password; every classic wallet read is also sealed in the container and must come back from it.
 // The fuzzing build derives every key at the cheapest cost (QUORRIL_FUZZING_KDF), whatever a file asks.
-#include "NoPrompts.h"
 #include "core/CArchive.h"
 #include "document/QuorrilDoc.h"
 #include "format/EncryptedFormat.h"
 #include "format/WalletFile.h"
+#include "fuzz/NoPrompts.h"
 
 #include <cstdint>
 #include <cstdlib>

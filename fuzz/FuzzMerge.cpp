@@ -7,13 +7,13 @@
 // - with A as the base, B merged into A holds every account of B under B's ids;
 // - with A as the base and as theirs, nothing changes in B;
 // - whatever a merge made stores and loads back whole.
-#include "NoPrompts.h"
 #include "accounts/AccountFactory.h"
 #include "core/CArchive.h"
 #include "document/MergeTitles.h"
 #include "document/QuorrilDoc.h"
 #include "document/WalletMerge.h"
 #include "format/WalletFile.h"
+#include "fuzz/NoPrompts.h"
 
 #include <cstdint>
 #include <cstdio>

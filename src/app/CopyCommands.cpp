@@ -16,7 +16,6 @@
 #include <QStatusBar>
 
 namespace {
-constexpr int kStatusMilliseconds = 10000;
 
 struct RoleCommand {
     int id;

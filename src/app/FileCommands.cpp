@@ -16,7 +16,6 @@
 #include <QStatusBar>
 
 namespace {
-constexpr int kStatusMilliseconds = 10000;
 const QString kExtension = QStringLiteral(".qrl");
 
 bool samePath(const QString& a, const QString& b)

@@ -18,7 +18,6 @@
 #include <QStatusBar>
 
 namespace {
-constexpr int kStatusMilliseconds = 10000;
 
 // Every format read first (the dialog starts with it), then each by name, then any file.
 QStringList importFilters()

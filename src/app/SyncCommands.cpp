@@ -15,7 +15,6 @@
 #include <QTimer>
 
 namespace {
-constexpr int kStatusMilliseconds = 10000;
 constexpr int kRetryMilliseconds = 500;
 } // namespace
 

@@ -16,10 +16,6 @@
 #include <QItemSelectionModel>
 #include <QStatusBar>
 
-namespace {
-constexpr int kStatusMilliseconds = 10000;
-}
-
 ViewCommands::ViewCommands(CQuorrilDoc& document, Preferences& preferences, const CommandActions& actions,
     CAccountView& list, FindBar& findBar, QStatusBar& statusBar, QWidget& window)
     : QObject(&window)

@@ -597,8 +597,7 @@ void KeePassXml::endEntry()
     if (m_path.size() > 1) // the top group alone is the database's name, not the entry's
         m_entry.add(Slot::Extra, QStringLiteral("Group"), m_joinedPath);
     m_entry.kind = ImportMapping::loginOrNote(m_entry);
-    m_plan.addEntry(std::move(m_entry));
-    m_entry = ImportEntry();
+    m_plan.addEntry(std::move(m_entry)); // the next <Entry> starts afresh
 }
 
 void KeePassXml::endString()
