@@ -6,6 +6,7 @@
 
 #include <QIODevice>
 
+#include <algorithm>
 #include <map>
 
 namespace {
@@ -39,10 +40,20 @@ namespace FormatReaders {
 
 bool readQuorrilJson(QIODevice& device, ImportPlan& plan, const ImportLimits& limits, QString& error)
 {
-    // In pieces up to the limit: asking for the limit at once would set that much memory aside.
+    // In pieces up to the limit, straight into one buffer: asking for the limit at once would set that
+    // much memory aside, so only a file's own size is set aside first (a pipe's buffer grows).
+    constexpr qsizetype kPiece = 64 * 1024;
     QByteArray json;
-    for (QByteArray piece; json.size() <= limits.fileBytes && !(piece = device.read(64 * 1024)).isEmpty();)
-        json += piece;
+    if (!device.isSequential())
+        json.reserve(std::min(device.size() - device.pos(), limits.fileBytes) + 1);
+    while (json.size() <= limits.fileBytes) {
+        const qsizetype at = json.size();
+        json.resize(at + kPiece);
+        const qint64 got = device.read(json.data() + at, kPiece);
+        json.resize(at + std::max<qint64>(got, 0));
+        if (got <= 0)
+            break;
+    }
     if (json.size() > limits.fileBytes) {
         error = tooLarge(limits.fileBytes);
         return false;
