@@ -270,6 +270,44 @@ TEST(ReaderDetailsTest, KeePassXmlInAnyPieces)
         QStringLiteral("the file is larger than 4 KiB, the most an import reads"));
 }
 
+TEST(ReaderDetailsTest, QuorrilJsonInAnyPiecesAndHeldToTheLimit)
+{
+    QByteArray accounts;
+    for (int i = 1; i <= 300; ++i)
+        accounts += QByteArray(i > 1 ? "," : "") + R"({"id": )" + QByteArray::number(i)
+            + R"(, "type": 13, "title": "Site )" + QByteArray::number(i) + R"(", "fields": {"institution": "B"}})";
+    const QByteArray json = "{\"accounts\": [" + accounts + "], \"nextAccountId\": 301}";
+    struct Case {
+        qint64 piece;
+        bool pipe;
+        qint64 limit;
+        int rows; // -1: refused as too large
+    };
+    const Case cases[] = {
+        { 64 * 1024, false, 1 << 20, 300 },
+        { 7, false, 1 << 20, 300 },
+        { 7, true, 1 << 20, 300 },
+        { 1000, true, json.size(), 300 }, // exactly at the limit
+        { 1000, true, json.size() - 1, -1 },
+        { 64 * 1024, false, json.size() - 1, -1 },
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.piece << (c.pipe ? " pipe" : " file") << " limit " << c.limit);
+        ImportLimits limits;
+        limits.fileBytes = c.limit;
+        PieceDevice device(json, c.piece, c.pipe);
+        const ImportRead read = Importer::read(device, ImportFormat::QuorrilJson, limits);
+        if (c.rows < 0) {
+            EXPECT_FALSE(read.plan);
+            EXPECT_TRUE(read.error.startsWith(QStringLiteral("the file is larger than"))) << read.error.toStdString();
+            continue;
+        }
+        ASSERT_TRUE(read.plan) << read.error.toStdString();
+        ASSERT_EQ(read.plan->rowCount(), c.rows);
+        EXPECT_EQ(read.plan->row(299).title, QStringLiteral("Site 300"));
+    }
+}
+
 TEST(ReaderDetailsTest, LastPassNotes)
 {
     const Case cases[] = {
