@@ -4,6 +4,8 @@
 // most 4 times the file (its whole peak is printed beside it, and the peak of the open).
 // An import here is what quorril-cli import does before it saves: read the file (its format told
 // from the content), make the plan, and file the accounts it gives into a new document.
+// Each format's import and open run in turn, round after round (QUORRIL_BENCH_RUNS rounds, 5 unless
+// set), so that both see the same load of the machine; the ratio is the median of the rounds'.
 // QUORRIL_BENCH_ACCOUNTS sets another number of entries, QUORRIL_BENCH_FORMAT one format alone by its
 // --from name, QUORRIL_BENCH_DIR a folder that keeps the exports and wallets (for profiling runs).
 #include "document/QuorrilDoc.h"
@@ -21,6 +23,7 @@
 
 #include <malloc.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstring>
 #include <map>
@@ -31,6 +34,8 @@ namespace {
 const int kEntries = qEnvironmentVariableIntValue("QUORRIL_BENCH_ACCOUNTS") > 0
     ? qEnvironmentVariableIntValue("QUORRIL_BENCH_ACCOUNTS")
     : 100000;
+const int kRounds
+    = qEnvironmentVariableIntValue("QUORRIL_BENCH_RUNS") > 0 ? qEnvironmentVariableIntValue("QUORRIL_BENCH_RUNS") : 5;
 
 struct Files {
     QString source; // the export
@@ -172,7 +177,8 @@ void BM_XmlTokens(benchmark::State& state)
     }
 }
 
-// Keeps the mean real and CPU time of every benchmark while printing as usual.
+// Keeps the mean real and CPU time of every benchmark (of every round: "BM_Import_chrome-csv#2")
+// while printing as usual.
 class TimesReporter : public benchmark::ConsoleReporter {
 public:
     void ReportRuns(const std::vector<Run>& runs) override
@@ -187,6 +193,28 @@ public:
     }
     std::map<std::string, double> seconds, cpuSeconds;
 };
+
+std::string roundName(const std::string& name, int round) { return name + "#" + std::to_string(round); }
+
+double median(std::vector<double> values)
+{
+    std::sort(values.begin(), values.end());
+    const size_t n = values.size();
+    return n == 0 ? 0 : n % 2 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2;
+}
+
+// The median over the rounds of a benchmark's time, or of the ratio of two benchmarks' times.
+double medianOf(const std::map<std::string, double>& times, const std::string& name, const std::string& over = {})
+{
+    std::vector<double> values;
+    for (int round = 1; round <= kRounds; ++round) {
+        const auto a = times.find(roundName(name, round));
+        const auto b = over.empty() ? times.end() : times.find(roundName(over, round));
+        if (a != times.end() && (over.empty() || (b != times.end() && b->second > 0)))
+            values.push_back(over.empty() ? a->second : a->second / b->second);
+    }
+    return median(values);
+}
 
 bool report(const std::string& what, double ratio, double limit)
 {
@@ -221,16 +249,18 @@ int main(int argc, char** argv)
         });
         const std::string name = importFormatOption(format).toStdString();
         // The CPU time of the whole process: a large import builds its accounts on two threads.
-        benchmark::RegisterBenchmark(("BM_Import_" + name).c_str(), BM_Import, format)
-            ->Unit(benchmark::kMillisecond)
-            ->MeasureProcessCPUTime()
-            ->UseRealTime()
-            ->MinTime(1.0);
-        benchmark::RegisterBenchmark(("BM_Open_" + name).c_str(), BM_Open, format)
-            ->Unit(benchmark::kMillisecond)
-            ->MeasureProcessCPUTime()
-            ->UseRealTime()
-            ->MinTime(1.0);
+        for (int round = 1; round <= kRounds; ++round) {
+            benchmark::RegisterBenchmark(roundName("BM_Import_" + name, round).c_str(), BM_Import, format)
+                ->Unit(benchmark::kMillisecond)
+                ->MeasureProcessCPUTime()
+                ->UseRealTime()
+                ->MinTime(0.5);
+            benchmark::RegisterBenchmark(roundName("BM_Open_" + name, round).c_str(), BM_Open, format)
+                ->Unit(benchmark::kMillisecond)
+                ->MeasureProcessCPUTime()
+                ->UseRealTime()
+                ->MinTime(0.5);
+        }
     }
     if (files().count(ImportFormat::KeePassXml))
         benchmark::RegisterBenchmark("BM_XmlTokens", BM_XmlTokens)
@@ -240,23 +270,24 @@ int main(int argc, char** argv)
     TimesReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);
 
-    std::printf("\n%d entries of each format\n", kEntries);
+    std::printf("\n%d entries of each format; medians of %d rounds of import and open in turn\n", kEntries, kRounds);
     std::printf("%-16s %10s %10s %12s %12s %14s %14s\n", "format", "file MiB", "accounts", "import ms", "open ms",
         "import CPU ms", "open CPU ms");
     bool ok = true;
     for (ImportFormat format : formats) {
         const std::string name = importFormatOption(format).toStdString();
         const Files& f = files()[format];
-        const double importSeconds = reporter.seconds["BM_Import_" + name];
-        const double openSeconds = reporter.seconds["BM_Open_" + name];
-        const double importCpu = reporter.cpuSeconds["BM_Import_" + name];
-        const double openCpu = reporter.cpuSeconds["BM_Open_" + name];
+        const double importSeconds = medianOf(reporter.seconds, "BM_Import_" + name);
+        const double openSeconds = medianOf(reporter.seconds, "BM_Open_" + name);
+        const double importCpu = medianOf(reporter.cpuSeconds, "BM_Import_" + name);
+        const double openCpu = medianOf(reporter.cpuSeconds, "BM_Open_" + name);
         std::printf("%-16s %10.1f %10d %12.1f %12.1f %14.1f %14.1f\n", name.c_str(), double(f.sourceSize) / (1 << 20),
             f.accounts, importSeconds * 1000, openSeconds * 1000, importCpu * 1000, openCpu * 1000);
         if (openSeconds > 0) {
-            ok &= report(name + ": import / open of its wallet", importSeconds / openSeconds, 3);
+            ok &= report(name + ": import / open of its wallet",
+                medianOf(reporter.seconds, "BM_Import_" + name, "BM_Open_" + name), 3);
             std::printf("%-52s %6.2f  (CPU time, for comparison)\n", (name + ": import / open of its wallet").c_str(),
-                importCpu / openCpu);
+                medianOf(reporter.cpuSeconds, "BM_Import_" + name, "BM_Open_" + name));
         }
         if (format == ImportFormat::KeePassXml && openSeconds > 0 && reporter.seconds["BM_XmlTokens"] > 0)
             std::printf("%-52s %6.2f  (for comparison)\n", "keepass-xml: libxml2 parser alone / open",
