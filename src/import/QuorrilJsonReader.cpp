@@ -41,11 +41,12 @@ namespace FormatReaders {
 bool readQuorrilJson(QIODevice& device, ImportPlan& plan, const ImportLimits& limits, QString& error)
 {
     // In pieces up to the limit, straight into one buffer: asking for the limit at once would set that
-    // much memory aside, so only a file's own size is set aside first (a pipe's buffer grows).
+    // much memory aside, so only a file's own size is set aside first, with room for the last piece
+    // asked for (a pipe's buffer grows).
     constexpr qsizetype kPiece = 64 * 1024;
     QByteArray json;
     if (!device.isSequential())
-        json.reserve(std::min(device.size() - device.pos(), limits.fileBytes) + 1);
+        json.reserve(std::min(device.size() - device.pos(), limits.fileBytes) + kPiece + 1);
     while (json.size() <= limits.fileBytes) {
         const qsizetype at = json.size();
         json.resize(at + kPiece);
