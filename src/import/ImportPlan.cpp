@@ -183,7 +183,7 @@ void ImportPlan::refresh() const
     std::array<qsizetype, std::tuple_size_v<Titles>> perType {};
     for (const RowState& state : m_rows)
         if (!state.refused && accountTypeIndex(state.type) >= 0)
-            ++perType[size_t(typeSlot(state.type))];
+            ++perType[typeSlot(state.type)];
     for (size_t slot = 0; slot < perType.size(); ++slot)
         m_claimed[slot].reserve(perType[slot]);
     for (int i = 0; i < rowCount(); ++i) {
