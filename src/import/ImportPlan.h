@@ -13,6 +13,7 @@
 #include <QStringList>
 
 #include <array>
+#include <deque>
 #include <functional>
 #include <map>
 #include <memory>
@@ -55,7 +56,7 @@ public:
     explicit ImportPlan(ImportFormat format);
     ImportPlan(ImportPlan&&) noexcept;
     ImportPlan& operator=(ImportPlan&&) noexcept;
-    ~ImportPlan();
+    ~ImportPlan(); // waits for the thread preparing its rows, if any
 
     ImportFormat format() const { return m_format; }
 
@@ -105,9 +106,11 @@ public:
 private:
     struct RowState {
         AccountType type = AccountType::None;
+        AccountType defaultType = AccountType::None;
         qint32 titleSuffix = 0; // 0, or n of " (n)"
         qint32 moreSuffix = 0;
         bool refused = false;
+        bool defaultMore = false; // the default type leaves values for a "(more)" account
         bool more = false; // a "(more)" account goes with the row
     };
     struct NewIds {
@@ -115,23 +118,59 @@ private:
         AccountId moreId = AccountId::None;
     };
     using Titles = std::array<QSet<QString>, 10>;
+    // A row's accounts built ahead in its default type, without ids, and the " (n)" of the titles
+    // they were built with.
+    struct Built {
+        std::unique_ptr<AccountRecord> account;
+        std::unique_ptr<AccountRecord> more;
+        qint32 titleSuffix = 0;
+        qint32 moreSuffix = 0;
+    };
+    // The titles claimed so far in each type, and where the search for each title's next free
+    // number stopped (a thousand rows of one title cost no more than one).
+    struct TitleClaims {
+        Titles claimed;
+        std::array<QHash<QString, qint32>, 10> nextSuffix;
+        // 0 when the title is neither claimed nor taken, else the n of its first free " (n)"; claimed.
+        qint32 claim(AccountType type, const QString& title, const Titles& taken);
+        // The suffixes of a row's title and, when it has a "(more)" account, of that one's title.
+        void claimRow(AccountType type, const QString& base, bool more, const Titles& taken, qint32& titleSuffix,
+            qint32& moreSuffix);
+    };
+    struct Prepared;
+    struct Preparation;
+    class Preparer;
 
+    // Takes in what preparing the rows added since the last time found: on this thread for a few
+    // rows, from the preparing thread (which it waits for) for many.
+    void settle() const;
+    // Hands the rows not yet handed over to the preparing thread.
+    void handOver() const;
+    void apply(int index, Prepared& prepared) const;
     void refresh() const;
-    QString baseTitle(int index) const;
-    // The title, or it with the first free " (n)"; remembered as taken.
-    qint32 claimTitle(AccountType type, const QString& title) const;
+    static QString baseTitle(const ImportEntry& entry);
     QString refusalOf(int index) const;
     // The row's title and its "(more)" account's (empty when it has none) as they will be added.
     void titlesOf(int index, QString& title, QString& moreTitle) const;
-    // The accounts of rows [from, to), with the ids given; with freeEntries, each entry is emptied
-    // once built.
+    // The accounts of rows [from, to), with the ids given, built ahead where they still fit; with
+    // freeEntries, each entry is emptied once built.
     std::vector<std::unique_ptr<AccountRecord>> buildRows(
         int from, int to, const std::vector<NewIds>& ids, QDate today, bool freeEntries);
     QString whereOf(int index) const;
 
+    // First, so that a plan moved over this one stops this one's thread before its entries go; the
+    // destructor stops it before any member goes.
+    mutable std::unique_ptr<Preparer> m_preparer;
+    mutable std::unique_ptr<Preparer> m_retired; // done preparing, still letting go of what it used
     ImportFormat m_format;
-    std::vector<ImportEntry> m_entries;
-    std::vector<RowState> m_rows;
+    std::deque<ImportEntry> m_entries; // a deque: an entry stays where it is while the plan grows
+    mutable std::vector<RowState> m_rows;
+    mutable std::vector<Built> m_built;
+    QDate m_builtOn; // the day the accounts built ahead are dated
+    // Rows from m_pendingFrom on are not yet handed over to be prepared.
+    mutable int m_pendingFrom = 0;
+    mutable int m_settled = 0; // rows [0, m_settled) are prepared and taken in
+    mutable std::map<QString, int> m_defaultToNotes, m_defaultToMore; // labels of the rows in their default types
     QStringList m_skipped;
     QStringList m_notices;
     Titles m_taken;
@@ -141,6 +180,8 @@ private:
 
     mutable bool m_dirty = true;
     mutable ImportSummary m_summary;
-    mutable Titles m_claimed;
-    mutable std::array<QHash<QString, qint32>, 10> m_nextSuffix;
+    mutable TitleClaims m_claims; // when the titles are claimed here
+    // The rows' title suffixes are the ones their preparing found: rows prepared in one go from the
+    // first, in their default types, with "(more)" accounts, and no title taken or kept.
+    mutable bool m_titlesAsPrepared = false;
 };

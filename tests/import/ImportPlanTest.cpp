@@ -8,6 +8,10 @@
 #include "support/FileAccounts.h"
 #include "support/ScriptedDocumentPrompts.h"
 
+#include "core/Clock.h"
+
+#include <functional>
+
 namespace {
 
 ImportEntry entry(EntryKind kind, const QString& title, std::vector<ImportItem> items = {}, qint32 row = 0)
@@ -201,38 +205,108 @@ TEST(ImportPlanTest, AccountsOfAWalletKeepTheirValuesAndTakeFreeIdsOfTheDocument
     EXPECT_EQ(ids, (std::vector<AccountId> { AccountId(5), AccountId(6) }));
 }
 
-TEST(ImportPlanTest, ALargeImportGivesItsAccountsInRowOrderWithIdsInThatOrder)
+// Enough rows for them to be prepared on a second thread as they come, and for the build to be shared
+// between two threads; the second half repeats the first half's titles, so its rows are renamed, and
+// every seventh title is a card with a "(more)" account. `expected` gets the accounts as taken.
+std::unique_ptr<ImportPlan> largePlan(QStringList* expected = nullptr)
 {
-    // Enough rows for the build to be shared between two threads; the second half repeats the first
-    // half's titles, so its rows are renamed, and every seventh title is a card with a "(more)" account.
     constexpr int kRows = 6000;
-    ImportPlan plan(ImportFormat::BitwardenJson);
-    QStringList expected;
+    auto plan = std::make_unique<ImportPlan>(ImportFormat::BitwardenJson);
     for (int i = 0; i < kRows; ++i) {
         const int n = i % (kRows / 2);
         const QString title = QStringLiteral("Entry %1").arg(n);
         const QString shown = i < kRows / 2 ? title : title + QStringLiteral(" (2)");
         const QString value = QString::number(i);
         if (n % 7 == 0) {
-            plan.addEntry(entry(EntryKind::Card, title, { { Slot::Extra, "Security Code", value } }, i));
-            expected << QStringLiteral("Credit Card \"%1\"").arg(shown)
-                     << QStringLiteral("Reference \"%1 (more)\" about=Credit Card \"%1\" description=Security Code: "
-                                       "%2 date=2025-06-01")
-                            .arg(shown, value);
+            plan->addEntry(entry(EntryKind::Card, title, { { Slot::Extra, "Security Code", value } }, i));
+            if (expected)
+                *expected << QStringLiteral("Credit Card \"%1\"").arg(shown)
+                          << QStringLiteral("Reference \"%1 (more)\" about=Credit Card \"%1\" description=Security "
+                                            "Code: %2 date=2025-06-01")
+                                 .arg(shown, value);
         } else {
-            plan.addEntry(entry(EntryKind::Login, title, { { Slot::Password, "Password", value } }, i));
-            expected << QStringLiteral("WebSite \"%1\" userPassword=%2").arg(shown, value);
+            plan->addEntry(entry(EntryKind::Login, title, { { Slot::Password, "Password", value } }, i));
+            if (expected)
+                *expected << QStringLiteral("WebSite \"%1\" userPassword=%2").arg(shown, value);
         }
     }
-    const std::vector<std::unique_ptr<AccountRecord>> accounts = takeAll(plan);
-    EXPECT_EQ(describeAll(accounts), expected);
-    std::vector<AccountId> ids, inOrder;
-    for (size_t k = 0; k < accounts.size(); ++k) {
-        ids.push_back(accounts[k]->GetId());
-        inOrder.push_back(AccountId(qint32(k + 1)));
+    return plan;
+}
+
+TEST(ImportPlanTest, ALargeImportGivesItsAccountsInRowOrderWithIdsInThatOrder)
+{
+    for (const QDate builtOn : { importDay(), importDay().addDays(-1) }) {
+        // Prepared and built ahead on the day taken, or the day before (then built again).
+        const Clock::Fake clock(QDateTime(builtOn, QTime(12, 0)));
+        QStringList expected;
+        const std::unique_ptr<ImportPlan> plan = largePlan(&expected);
+        const std::vector<std::unique_ptr<AccountRecord>> accounts = takeAll(*plan);
+        EXPECT_EQ(describeAll(accounts), expected);
+        std::vector<AccountId> ids, inOrder;
+        for (size_t k = 0; k < accounts.size(); ++k) {
+            ids.push_back(accounts[k]->GetId());
+            inOrder.push_back(AccountId(qint32(k + 1)));
+        }
+        EXPECT_EQ(ids, inOrder);
+        EXPECT_EQ(plan->rowCount(), 0);
     }
-    EXPECT_EQ(ids, inOrder);
-    EXPECT_EQ(plan.rowCount(), 0);
+}
+
+TEST(ImportPlanTest, AccountsBuiltAheadAreTheOnesTheChoicesMake)
+{
+    ScriptedDocumentPrompts prompts;
+    CQuorrilDoc doc(prompts);
+    for (const auto& [type, title] :
+        { std::pair { AccountType::WebSite, "entry 1" }, std::pair { AccountType::Reference, "Entry 7 (more)" } }) {
+        auto account = createAccount(doc.NextAccountId(), type);
+        account->SetTitle(QString::fromUtf8(title));
+        account->SetCommitted();
+        doc.AddAccount(std::move(account));
+    }
+    using Plan = std::unique_ptr<ImportPlan>;
+    struct Case {
+        const char* name;
+        std::function<void(Plan&)> choose;
+        bool asRead; // gives what the plan gives as read
+    };
+    const Case cases[] = {
+        { "as read", [](Plan&) {}, true },
+        { "moved while preparing", [](Plan& p) { p = std::make_unique<ImportPlan>(std::move(*p)); }, true },
+        { "titles taken", [&doc](Plan& p) { p->setTakenTitles(doc.accounts()); }, false },
+        { "logins made Email",
+            [](Plan& p) {
+                EXPECT_TRUE(p->setRowType(1, AccountType::Email));
+                EXPECT_TRUE(p->setRowType(3001, AccountType::Email));
+            },
+            false },
+        { "no \"(more)\" accounts", [](Plan& p) { p->setMoreAccounts(false); }, false },
+        { "\"(more)\" accounts off, shown, and on again",
+            [](Plan& p) {
+                p->setMoreAccounts(false);
+                p->summary();
+                p->setMoreAccounts(true);
+            },
+            true },
+        { "titles kept", [](Plan& p) { p->setKeepTitles(true); }, false },
+    };
+    QStringList asRead;
+    largePlan(&asRead);
+    for (const Case& c : cases) {
+        // The same choices on accounts built ahead on the day they are taken (used as built where they
+        // fit), and on ones built the day before (all built again when taken).
+        QStringList taken[2];
+        int counted[2] = {};
+        for (int day = 0; day < 2; ++day) {
+            const Clock::Fake clock(QDateTime(importDay().addDays(-day), QTime(12, 0)));
+            Plan plan = largePlan();
+            c.choose(plan);
+            counted[day] = plan->summary().accountCount();
+            taken[day] = describeAll(takeAll(*plan));
+        }
+        EXPECT_EQ(taken[0], taken[1]) << c.name;
+        EXPECT_EQ(counted[0], taken[0].size()) << c.name;
+        EXPECT_EQ(taken[0] == asRead, c.asRead) << c.name;
+    }
 }
 
 } // namespace
