@@ -4,10 +4,10 @@
 #include "import/ImportPlan.h"
 #include "import/JsonImportReader.h"
 
+#include <QHash>
 #include <QIODevice>
 
 #include <algorithm>
-#include <map>
 
 namespace {
 
@@ -21,17 +21,19 @@ public:
     AccountId NextAccountId() override { return AccountId(1); }
     void fileAccount(std::unique_ptr<AccountRecord> account) override
     {
-        const auto [it, added] = m_byId.try_emplace(account->GetId(), accounts.size());
-        if (added)
+        const auto found = m_byId.constFind(idValue(account->GetId()));
+        if (found == m_byId.cend()) {
+            m_byId.insert(idValue(account->GetId()), accounts.size());
             accounts.push_back(std::move(account));
-        else
-            accounts[it->second] = std::move(account);
+        } else {
+            accounts[*found] = std::move(account);
+        }
     }
 
     std::vector<std::unique_ptr<AccountRecord>> accounts;
 
 private:
-    std::map<AccountId, size_t> m_byId;
+    QHash<qint32, size_t> m_byId; // where each id's account is in `accounts`
 };
 
 } // namespace
