@@ -1,14 +1,13 @@
 // The plan: which type each entry becomes, renamed titles, "(more)" accounts, refused rows, the
 // user's switches, and the ids of the accounts it hands out.
 #include "accounts/AccountFactory.h"
+#include "core/Clock.h"
 #include "document/QuorrilDoc.h"
 #include "import/ImportMapping.h"
 #include "import/ImportReport.h"
 #include "import/ImportTestSupport.h"
 #include "support/FileAccounts.h"
 #include "support/ScriptedDocumentPrompts.h"
-
-#include "core/Clock.h"
 
 #include <functional>
 
@@ -249,6 +248,39 @@ TEST(ImportPlanTest, ALargeImportGivesItsAccountsInRowOrderWithIdsInThatOrder)
         }
         EXPECT_EQ(ids, inOrder);
         EXPECT_EQ(plan->rowCount(), 0);
+    }
+}
+
+TEST(ImportPlanTest, ALargeCopyOfAWalletKeepsItsAccountsUnderFreeTitles)
+{
+    // Accounts carried whole, enough of them to be prepared on the second thread; the second half
+    // repeats the first half's titles, and the wallet may already hold "bank 0".
+    constexpr int kRows = 3000;
+    ScriptedDocumentPrompts prompts;
+    CQuorrilDoc doc(prompts);
+    auto held = createAccount(doc.NextAccountId(), AccountType::Bank);
+    held->SetTitle(QStringLiteral("bank 0"));
+    held->SetCommitted();
+    doc.AddAccount(std::move(held));
+    for (const bool taken : { false, true }) {
+        ImportPlan plan(ImportFormat::QuorrilJson);
+        QStringList expected;
+        for (int i = 0; i < kRows; ++i) {
+            const int n = i % (kRows / 2);
+            ImportEntry carried;
+            carried.kind = EntryKind::Account;
+            carried.account = createAccount(AccountId(i + 1), AccountType::Bank);
+            carried.account->SetTitle(QStringLiteral("Bank %1").arg(n));
+            carried.account->setField(0, ScrambledText(QStringLiteral("v%1").arg(i)));
+            plan.addEntry(std::move(carried));
+            const int suffix = (i < kRows / 2 ? 1 : 2) + (taken && n == 0);
+            const QString title
+                = suffix == 1 ? QStringLiteral("Bank %1").arg(n) : QStringLiteral("Bank %1 (%2)").arg(n).arg(suffix);
+            expected << QStringLiteral("Bank \"%1\" institution=v%2").arg(title).arg(i);
+        }
+        if (taken)
+            plan.setTakenTitles(doc.accounts());
+        EXPECT_EQ(describeAll(takeAll(plan)), expected) << (taken ? "with bank 0 taken" : "into an empty wallet");
     }
 }
 
