@@ -135,16 +135,13 @@ struct ImportPlan::Preparation {
         out.refused = !entryIsStorable(entry);
         if (out.refused || accountTypeIndex(out.type) < 0)
             return;
-        if (entry.account) { // carried whole: only its title may change
-            claims.claimRow(out.type, baseTitle(entry), false, kNoneTaken, out.titleSuffix, out.moreSuffix);
-            return;
-        }
+        // An account carried whole places nothing: only its title may change.
         const ImportMapping::Placement placement = ImportMapping::place(entry, out.type);
         countLabels(toNotes, toMore, placement, 1);
         out.more = !placement.toMore.empty();
         const QString base = baseTitle(entry);
         claims.claimRow(out.type, base, out.more, kNoneTaken, out.titleSuffix, out.moreSuffix);
-        if (!buildOn)
+        if (!buildOn || entry.account)
             return;
         QString title, moreTitle;
         composeTitles(base, out.titleSuffix, out.more, out.moreSuffix, title, moreTitle);
@@ -432,15 +429,15 @@ void ImportPlan::refresh() const
     m_summary.toNotes = m_defaultToNotes;
     m_summary.toMore = m_defaultToMore;
     m_summary.rows = rowCount();
+    TitleClaims claims;
     if (!asPrepared) {
-        m_claims = {};
         // Each type's titles go into a set sized once for them all, not grown step by step.
         std::array<qsizetype, std::tuple_size_v<Titles>> perType {};
         for (const RowState& state : m_rows)
             if (!state.refused && accountTypeIndex(state.type) >= 0)
                 ++perType[typeSlot(state.type)];
         for (size_t slot = 0; slot < perType.size(); ++slot)
-            m_claims.claimed[slot].reserve(perType[slot]);
+            claims.claimed[slot].reserve(perType[slot]);
     }
     for (int i = 0; i < rowCount(); ++i) {
         const ImportEntry& entry = m_entries[size_t(i)];
@@ -463,7 +460,7 @@ void ImportPlan::refresh() const
         if (m_keepTitles)
             state.titleSuffix = state.moreSuffix = 0;
         else if (!asPrepared)
-            m_claims.claimRow(state.type, baseTitle(entry), state.more, m_taken, state.titleSuffix, state.moreSuffix);
+            claims.claimRow(state.type, baseTitle(entry), state.more, m_taken, state.titleSuffix, state.moreSuffix);
         ++m_summary.accounts[state.type];
         if (state.titleSuffix)
             m_summary.renamedRows.push_back(i);
@@ -573,25 +570,23 @@ std::vector<std::unique_ptr<AccountRecord>> ImportPlan::buildRows(
                 AccountBuilder::setId(*built.more, row.moreId);
                 accounts.push_back(std::move(built.more));
             }
-            built = {};
-            if (freeEntries)
-                entry = ImportEntry();
-            continue;
+        } else {
+            QString title, moreTitle;
+            titlesOf(i, title, moreTitle);
+            if (entry.account) {
+                std::unique_ptr<AccountRecord> account = std::move(entry.account);
+                AccountBuilder::setId(*account, row.id);
+                account->SetTitle(title);
+                account->SetCommitted();
+                accounts.push_back(std::move(account));
+            } else {
+                const ImportMapping::Placement placement = ImportMapping::place(entry, state.type);
+                for (auto& account :
+                    ImportMapping::build(entry, placement, row.id, title, row.moreId, moreTitle, today))
+                    accounts.push_back(std::move(account));
+            }
         }
         built = {};
-        QString title, moreTitle;
-        titlesOf(i, title, moreTitle);
-        if (entry.account) {
-            std::unique_ptr<AccountRecord> account = std::move(entry.account);
-            AccountBuilder::setId(*account, row.id);
-            account->SetTitle(title);
-            account->SetCommitted();
-            accounts.push_back(std::move(account));
-        } else {
-            const ImportMapping::Placement placement = ImportMapping::place(entry, m_rows[size_t(i)].type);
-            for (auto& account : ImportMapping::build(entry, placement, row.id, title, row.moreId, moreTitle, today))
-                accounts.push_back(std::move(account));
-        }
         if (freeEntries)
             entry = ImportEntry(); // what is built needs the entry no more
     }
@@ -605,8 +600,6 @@ std::vector<std::unique_ptr<AccountRecord>> ImportPlan::takeAccounts(
     if (!canImport())
         return accounts;
     refresh(); // settles the rows too
-    // The titles are settled: what found them is not needed any more.
-    m_claims = {};
     // The ids first, in row order with each "(more)" account right after its own row's.
     std::vector<NewIds> ids(m_rows.size());
     for (size_t i = 0; i < m_rows.size(); ++i) {

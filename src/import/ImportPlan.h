@@ -180,7 +180,6 @@ private:
 
     mutable bool m_dirty = true;
     mutable ImportSummary m_summary;
-    mutable TitleClaims m_claims; // when the titles are claimed here
     // The rows' title suffixes are the ones their preparing found: rows prepared in one go from the
     // first, in their default types, with "(more)" accounts, and no title taken or kept.
     mutable bool m_titlesAsPrepared = false;
